@@ -1,0 +1,7 @@
+// Everything of the Windows layer in one include.
+#pragma once
+
+#include "win/WinTypes.h"
+#include "win/WinMessages.h"
+#include "win/WinStyles.h"
+#include "win/WinUser.h"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the host program: `scripts/run.sh [qelt arguments]`.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build/main -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQELT_TESTS=OFF -DQELT_BENCH=OFF >/dev/null
+cmake --build build/main >/dev/null
+if [ $# -eq 0 ]; then
+  set -- list
+fi
+exec build/main/platform/host/app/qelt "$@"

@@ -1,0 +1,7 @@
+#include "Printers.h"
+
+#include "mfc/Encoding.h"
+
+void PrintTo(const CString& text, std::ostream* os) {
+    *os << '"' << qelt::text::GbkToUtf8ForDisplay(text.Str()) << '"';
+}
