@@ -1,0 +1,8 @@
+// The class library in one include, as the module's code uses it.
+#pragma once
+
+#include "win/Windows.h"
+#include "mfc/Diagnostics.h"
+#include "mfc/Geometry.h"
+#include "mfc/Object.h"
+#include "mfc/String.h"
