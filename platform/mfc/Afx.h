@@ -2,7 +2,12 @@
 #pragma once
 
 #include "win/Windows.h"
+#include "mfc/Array.h"
 #include "mfc/Diagnostics.h"
 #include "mfc/Geometry.h"
+#include "mfc/List.h"
+#include "mfc/Map.h"
 #include "mfc/Object.h"
+#include "mfc/Position.h"
 #include "mfc/String.h"
+#include "mfc/TypedPtrArray.h"
