@@ -72,6 +72,16 @@ TEST(CMap, GbkTextKeys) {
     EXPECT_FALSE(map.Lookup("钢筋", value));
     map.SetAt("钢筋", "HRB335");  // usable again after RemoveAll
     EXPECT_EQ(map.GetSize(), 1);
+
+    // Keys passed as CString: the whole text is the key, a byte past a zero included.
+    CMap<CString, const CString&, int, int> grades;
+    grades[CString("C30")] = 30;
+    grades[CString("C3")] = 3;
+    grades[CString("C3\0" "5", 4)] = 35;
+    EXPECT_EQ(grades.GetCount(), 3);
+    EXPECT_EQ(grades[CString("C3")], 3);
+    EXPECT_EQ(grades[CString("C30")], 30);
+    EXPECT_EQ(grades[CString("C3\0" "5", 4)], 35);
 }
 
 TEST(CMap, IntPointerAndWordKeys) {
