@@ -1,0 +1,222 @@
+#include "host/Store.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <utility>
+
+#include "host/Problem.h"
+#include "mfc/Encoding.h"
+
+namespace qelt::host {
+namespace {
+
+constexpr std::int64_t kApplicationId = 0x51454C54;  // "QELT"
+constexpr std::int64_t kSchemaVersion = 1;
+
+struct Connection {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* write = nullptr;
+    sqlite3_stmt* read = nullptr;
+    std::string path;
+
+    void Close() {
+        sqlite3_finalize(write);
+        sqlite3_finalize(read);
+        sqlite3_close(db);
+        *this = Connection{};
+    }
+};
+
+Connection g_store;
+
+// Runs a statement that yields one integer; false when it fails.
+bool QueryInt(sqlite3* db, const char* sql, std::int64_t& result) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) return false;
+    bool ok = sqlite3_step(statement) == SQLITE_ROW;
+    if (ok) result = sqlite3_column_int64(statement, 0);
+    sqlite3_finalize(statement);
+    return ok;
+}
+
+// PRAGMA quick_check: "ok", or the first problem it names.
+std::string QuickCheck(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &statement, nullptr) != SQLITE_OK)
+        return sqlite3_errmsg(db);
+    std::string result;
+    if (sqlite3_step(statement) == SQLITE_ROW) {
+        const unsigned char* text = sqlite3_column_text(statement, 0);
+        result = text ? reinterpret_cast<const char*>(text) : "";
+    } else {
+        result = sqlite3_errmsg(db);
+    }
+    sqlite3_finalize(statement);
+    return result;
+}
+
+const std::string kCreateSchema =
+    "BEGIN IMMEDIATE;"
+    "CREATE TABLE value(space INTEGER NOT NULL, key BLOB NOT NULL, kind INTEGER NOT NULL,"
+    " data BLOB NOT NULL, PRIMARY KEY(space, key)) WITHOUT ROWID;"
+    "PRAGMA application_id = " + std::to_string(kApplicationId) + ";"
+    "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";"
+    "COMMIT;";
+
+// Checks an opened file and makes a new store of an empty one; "" when it is a usable store.
+std::string Prepare(sqlite3* db) {
+    std::int64_t applicationId = 0, version = 0, tables = 0;
+    if (!QueryInt(db, "PRAGMA application_id", applicationId) ||
+        !QueryInt(db, "PRAGMA user_version", version) ||
+        !QueryInt(db, "SELECT count(*) FROM sqlite_schema", tables))
+        return std::string("it is not a readable store (") + sqlite3_errmsg(db) + ")";
+    if (applicationId == 0 && version == 0 && tables == 0) {
+        char* error = nullptr;
+        if (sqlite3_exec(db, kCreateSchema.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+            std::string message = std::string("it could not be set up (") + (error ? error : "") + ")";
+            sqlite3_free(error);
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            return message;
+        }
+        return "";
+    }
+    if (applicationId != kApplicationId) return "it is a database of another program, not a qelt store";
+    if (version != kSchemaVersion)
+        return "it is a qelt store of version " + std::to_string(version) + ", this program reads version " +
+               std::to_string(kSchemaVersion);
+    std::string check = QuickCheck(db);
+    if (check != "ok") {
+        for (char& ch : check)
+            if (ch == '\n') ch = ' ';
+        return "it is damaged (" + check + ")";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string OpenStore(const std::string& path) {
+    CloseStore();
+    struct stat info;
+    bool exists = ::stat(path.c_str(), &info) == 0;
+    if (exists && !S_ISREG(info.st_mode)) return "store " + path + ": not a regular file";
+
+    int flags = SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE);
+    Connection connection;
+    connection.path = path;
+    int rc = sqlite3_open_v2(path.c_str(), &connection.db, flags, nullptr);
+    std::string problem;
+    if (rc != SQLITE_OK) {
+        problem = std::string("it cannot be opened (") + (connection.db ? sqlite3_errmsg(connection.db) : sqlite3_errstr(rc)) + ")";
+    } else {
+        sqlite3_busy_timeout(connection.db, 5000);
+        problem = Prepare(connection.db);
+    }
+    if (problem.empty() &&
+        (sqlite3_exec(connection.db, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr) != SQLITE_OK ||
+         sqlite3_prepare_v2(connection.db, "INSERT OR REPLACE INTO value(space, key, kind, data) VALUES(?, ?, ?, ?)",
+                            -1, &connection.write, nullptr) != SQLITE_OK ||
+         sqlite3_prepare_v2(connection.db, "SELECT kind, data FROM value WHERE space = ? AND key = ?", -1,
+                            &connection.read, nullptr) != SQLITE_OK))
+        problem = std::string("it cannot be used (") + sqlite3_errmsg(connection.db) + ")";
+    if (!problem.empty()) {
+        connection.Close();
+        return "store " + path + ": " + problem + "; the file was left as it was";
+    }
+    g_store = std::move(connection);
+    return "";
+}
+
+void CloseStore() { g_store.Close(); }
+
+bool IsStoreOpen() { return g_store.db != nullptr; }
+
+const std::string& StorePath() { return g_store.path; }
+
+bool WriteStoredValue(StoreSpace space, std::string_view key, const StoredValue& value) {
+    if (!g_store.db) {
+        ReportProblem("no store is open; the value of \"%s\" was not stored",
+                      text::GbkToUtf8ForDisplay(key).c_str());
+        return false;
+    }
+    sqlite3_stmt* statement = g_store.write;
+    sqlite3_bind_int(statement, 1, static_cast<int>(space));
+    sqlite3_bind_blob(statement, 2, key.data() ? key.data() : "", static_cast<int>(key.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_int(statement, 3, static_cast<int>(value.kind));
+    sqlite3_bind_blob(statement, 4, value.bytes.data(), static_cast<int>(value.bytes.size()), SQLITE_TRANSIENT);
+    int rc = sqlite3_step(statement);
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    if (rc != SQLITE_DONE) {
+        ReportProblem("store %s: the value of \"%s\" was not stored (%s)", g_store.path.c_str(),
+                      text::GbkToUtf8ForDisplay(key).c_str(), sqlite3_errmsg(g_store.db));
+        return false;
+    }
+    return true;
+}
+
+std::optional<StoredValue> ReadStoredValue(StoreSpace space, std::string_view key) {
+    if (!g_store.db) {
+        ReportProblem("no store is open; \"%s\" cannot be read", text::GbkToUtf8ForDisplay(key).c_str());
+        return std::nullopt;
+    }
+    sqlite3_stmt* statement = g_store.read;
+    sqlite3_bind_int(statement, 1, static_cast<int>(space));
+    sqlite3_bind_blob(statement, 2, key.data() ? key.data() : "", static_cast<int>(key.size()), SQLITE_TRANSIENT);
+    std::optional<StoredValue> result;
+    int rc = sqlite3_step(statement);
+    if (rc == SQLITE_ROW) {
+        StoredValue value;
+        value.kind = static_cast<ValueKind>(sqlite3_column_int(statement, 0));
+        const void* data = sqlite3_column_blob(statement, 1);
+        int size = sqlite3_column_bytes(statement, 1);
+        if (data && size > 0) value.bytes.assign(static_cast<const char*>(data), static_cast<std::size_t>(size));
+        result = std::move(value);
+    } else if (rc != SQLITE_DONE) {
+        ReportProblem("store %s: \"%s\" cannot be read (%s)", g_store.path.c_str(),
+                      text::GbkToUtf8ForDisplay(key).c_str(), sqlite3_errmsg(g_store.db));
+    }
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    return result;
+}
+
+namespace {
+
+template <typename T>
+std::optional<T> ReadAs(StoreSpace space, std::string_view key, ValueKind wanted,
+                        std::optional<T> (StoredValue::*convert)() const) {
+    std::optional<StoredValue> value = ReadStoredValue(space, key);
+    if (!value) return std::nullopt;
+    std::optional<T> result = ((*value).*convert)();
+    if (!result)
+        ReportProblem("store %s: \"%s\" holds %s, not %s; the default is used", g_store.path.c_str(),
+                      text::GbkToUtf8ForDisplay(key).c_str(), value->Describe().c_str(), KindName(wanted));
+    return result;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ReadStoredInt(StoreSpace space, std::string_view key) {
+    return ReadAs(space, key, ValueKind::Int, &StoredValue::ToInt);
+}
+
+std::optional<double> ReadStoredDouble(StoreSpace space, std::string_view key) {
+    return ReadAs(space, key, ValueKind::Double, &StoredValue::ToDouble);
+}
+
+std::optional<std::string> ReadStoredText(StoreSpace space, std::string_view key) {
+    return ReadAs(space, key, ValueKind::Text, &StoredValue::ToText);
+}
+
+std::optional<std::vector<std::int32_t>> ReadStoredInts(StoreSpace space, std::string_view key) {
+    return ReadAs(space, key, ValueKind::IntArray, &StoredValue::ToInts);
+}
+
+std::optional<std::vector<double>> ReadStoredDoubles(StoreSpace space, std::string_view key) {
+    return ReadAs(space, key, ValueKind::DoubleArray, &StoredValue::ToDoubles);
+}
+
+}  // namespace qelt::host

@@ -1,0 +1,48 @@
+// The host program's store: one SQLite file holding the commands' parameters (CVuskSave) and the
+// drawing parameters (CYorFile), each under a key in its own space.
+//
+// - Every write is one SQLite transaction with synchronous=FULL and a rollback journal: a crash or a
+//   kill during a run leaves the file with every value that was written before it, never half of one.
+// - The file carries the application id 0x51454C54 ("QELT") and the schema version 1 (user_version).
+//   A file that is not a database, is damaged, belongs to another program or has another version is
+//   refused with a message and never written to.
+// - A missing file, or an empty one, becomes a new store.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/StoredValue.h"
+
+namespace qelt::host {
+
+enum class StoreSpace { Parameters = 0, Drawing = 1 };
+
+// Opens the store at path, closing any store open before. Returns "" on success; otherwise a
+// message for people (UTF-8) naming the file and what is wrong, and no store is open.
+std::string OpenStore(const std::string& path);
+void CloseStore();
+bool IsStoreOpen();
+// The path of the open store, "" when none is open.
+const std::string& StorePath();
+
+// Writes one value in its own transaction. False, with a diagnostic, when no store is open or the
+// write failed; the value stored before then stands.
+bool WriteStoredValue(StoreSpace space, std::string_view key, const StoredValue& value);
+
+// Reads one value; nothing when the key is absent, or (with a diagnostic) when no store is open or
+// the read failed.
+std::optional<StoredValue> ReadStoredValue(StoreSpace space, std::string_view key);
+
+// Typed reads: nothing when the key is absent, when the read failed, or (with a diagnostic naming the
+// key and both kinds) when the stored value is of another kind.
+std::optional<std::int32_t> ReadStoredInt(StoreSpace space, std::string_view key);
+std::optional<double> ReadStoredDouble(StoreSpace space, std::string_view key);
+std::optional<std::string> ReadStoredText(StoreSpace space, std::string_view key);
+std::optional<std::vector<std::int32_t>> ReadStoredInts(StoreSpace space, std::string_view key);
+std::optional<std::vector<double>> ReadStoredDoubles(StoreSpace space, std::string_view key);
+
+}  // namespace qelt::host
