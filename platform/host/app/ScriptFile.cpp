@@ -1,0 +1,137 @@
+#include "host/app/ScriptFile.h"
+
+#include <charconv>
+
+#include "mfc/Encoding.h"
+
+namespace qelt::app {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+std::string_view TrimLeft(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    return text;
+}
+
+std::string_view TrimRight(std::string_view text) {
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Splits off the first word of text; text keeps what follows, blanks before it removed.
+std::string_view TakeWord(std::string_view& text) {
+    std::size_t end = 0;
+    while (end < text.size() && !IsBlank(text[end])) ++end;
+    std::string_view word = text.substr(0, end);
+    text = TrimLeft(text.substr(end));
+    return word;
+}
+
+bool ParseNumber(std::string_view word, int low, int high, int& value) {
+    const char* end = word.data() + word.size();
+    auto [next, ec] = std::from_chars(word.data(), end, value);
+    return !word.empty() && ec == std::errc() && next == end && value >= low && value <= high;
+}
+
+// Parses one line that is neither blank nor a comment; "" on success, else the error.
+std::string ParseLine(std::string_view text, ScriptLine& line) {
+    std::string_view verb = TakeWord(text);
+    auto needsId = [&](const char* usage) -> std::string {
+        std::string_view id = TakeWord(text);
+        if (id.empty()) return std::string("expected \"") + usage + "\"";
+        if (!ParseNumber(id, 0, 65535, line.controlId))
+            return "\"" + std::string(id) + "\" is not a control id (a number from 0 to 65535)";
+        return "";
+    };
+    auto takeText = [&]() -> std::string {
+        auto gbk = qelt::text::Utf8ToGbk(text);
+        if (!gbk.ok) return "the text cannot be written in GBK: " + gbk.error;
+        line.text = gbk.text;
+        return "";
+    };
+    auto noMore = [&](const char* usage) -> std::string {
+        return text.empty() ? "" : std::string("unexpected \"") + std::string(text) + "\" after \"" + usage + "\"";
+    };
+
+    if (verb == "set" || verb == "choose") {
+        line.verb = verb == "set" ? ScriptVerb::Set : ScriptVerb::Choose;
+        std::string error = needsId(verb == "set" ? "set ID TEXT" : "choose ID TEXT");
+        if (!error.empty()) return error;
+        if (line.verb == ScriptVerb::Choose && text.empty()) return "expected \"choose ID TEXT\"";
+        return takeText();
+    }
+    if (verb == "check") {
+        line.verb = ScriptVerb::Check;
+        std::string error = needsId("check ID on|off");
+        if (!error.empty()) return error;
+        std::string_view state = TakeWord(text);
+        if (state != "on" && state != "off") return "expected \"check ID on|off\"";
+        line.on = state == "on";
+        return noMore("check ID on|off");
+    }
+    if (verb == "click") {
+        line.verb = ScriptVerb::Click;
+        std::string error = needsId("click ID");
+        return error.empty() ? noMore("click ID") : error;
+    }
+    if (verb == "tab") {
+        line.verb = ScriptVerb::Tab;
+        if (text.empty()) return "expected \"tab TITLE\"";
+        return takeText();
+    }
+    if (verb == "row") {
+        line.verb = ScriptVerb::Row;
+        std::string error = needsId("row ID N");
+        if (!error.empty()) return error;
+        std::string_view row = TakeWord(text);
+        if (row.empty()) return "expected \"row ID N\"";
+        if (!ParseNumber(row, 0, 1 << 30, line.row))
+            return "\"" + std::string(row) + "\" is not a row number (0 for the first row)";
+        return noMore("row ID N");
+    }
+    if (verb == "answer") {
+        line.verb = ScriptVerb::Answer;
+        std::string_view answer = TakeWord(text);
+        if (answer == "yes") line.answer = ScriptAnswer::Yes;
+        else if (answer == "no") line.answer = ScriptAnswer::No;
+        else if (answer == "ok") line.answer = ScriptAnswer::Ok;
+        else if (answer == "cancel") line.answer = ScriptAnswer::Cancel;
+        else return "expected \"answer yes|no|ok|cancel\"";
+        return noMore("answer yes|no|ok|cancel");
+    }
+    if (verb == "close") {
+        line.verb = ScriptVerb::Close;
+        return noMore("close");
+    }
+    return "unknown action \"" + std::string(verb) + "\"";
+}
+
+}  // namespace
+
+ParsedScript ParseScript(std::string_view utf8) {
+    ParsedScript script;
+    int number = 0;
+    while (!utf8.empty()) {
+        ++number;
+        std::size_t end = utf8.find('\n');
+        std::string_view text = utf8.substr(0, end);
+        utf8 = end == std::string_view::npos ? std::string_view() : utf8.substr(end + 1);
+        text = TrimRight(TrimLeft(text));
+        if (text.empty() || text.front() == '#') continue;
+        ScriptLine line;
+        line.line = number;
+        std::string error = ParseLine(text, line);
+        if (!error.empty()) {
+            script.ok = false;
+            script.errorLine = number;
+            script.error = error;
+            script.lines.clear();
+            return script;
+        }
+        script.lines.push_back(line);
+    }
+    return script;
+}
+
+}  // namespace qelt::app

@@ -1,0 +1,44 @@
+// The user script file of the host program: what the person at the screen does, one action a line.
+// Lines are UTF-8; blank lines and lines whose first non-blank character is "#" are ignored.
+//   set ID TEXT          type TEXT into control ID and leave it (TEXT may be empty)
+//   choose ID TEXT       pick the item with exactly that text in a combo box or list box
+//   check ID on|off      check or uncheck a box
+//   click ID             click a button
+//   tab TITLE            choose the tab with that title
+//   row ID N             select row N (counted from 0) of a list view
+//   answer yes|no|ok|cancel   the answer to the next message box or prompt
+//   close                close the top dialog as with its close box
+// ID is a control id in decimal. TEXT and TITLE are the rest of the line after the blanks that
+// follow the word before them, with trailing blanks removed; they become GBK, the system's own
+// encoding, so a text that GBK cannot hold is an error of its line.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qelt::app {
+
+enum class ScriptVerb { Set, Choose, Check, Click, Tab, Row, Answer, Close };
+enum class ScriptAnswer { Yes, No, Ok, Cancel };
+
+struct ScriptLine {
+    int line = 0;          // 1 for the file's first line
+    ScriptVerb verb = ScriptVerb::Close;
+    int controlId = 0;     // set, choose, check, click, row
+    std::string text;      // set, choose, tab: GBK
+    bool on = false;       // check
+    int row = 0;           // row
+    ScriptAnswer answer = ScriptAnswer::Ok;
+};
+
+struct ParsedScript {
+    std::vector<ScriptLine> lines;
+    bool ok = true;
+    int errorLine = 0;     // the line that does not parse, when not ok
+    std::string error;     // what is wrong with it (UTF-8)
+};
+
+ParsedScript ParseScript(std::string_view utf8);
+
+}  // namespace qelt::app

@@ -1,0 +1,80 @@
+#include "host/app/ScriptFile.h"
+
+#include <gtest/gtest.h>
+
+namespace qelt::app {
+namespace {
+
+TEST(ScriptFileTest, ParsesEveryActionWithItsLineNumber) {
+    // Scripts are UTF-8 (u8 literals); the texts come out GBK, as ordinary literals are here.
+    ParsedScript script = ParseScript(
+        u8"# a comment\n"
+        u8"\n"
+        u8"set 1001 25.5  \r\n"
+        u8"set 1002\n"
+        u8"choose 1003 矩形 截面\n"
+        u8"check 1004 on\n"
+        u8"  click 553\n"
+        u8"tab 计算书\n"
+        u8"row 1005 3\n"
+        u8"answer no\n"
+        u8"close");
+    ASSERT_TRUE(script.ok) << script.error;
+    ASSERT_EQ(script.lines.size(), 9u);
+    const std::vector<ScriptLine>& l = script.lines;
+    EXPECT_EQ(l[0].line, 3);
+    EXPECT_EQ(l[0].verb, ScriptVerb::Set);
+    EXPECT_EQ(l[0].controlId, 1001);
+    EXPECT_EQ(l[0].text, "25.5");
+    EXPECT_EQ(l[1].verb, ScriptVerb::Set);
+    EXPECT_EQ(l[1].text, "");
+    EXPECT_EQ(l[2].verb, ScriptVerb::Choose);
+    EXPECT_EQ(l[2].text, "矩形 截面");
+    EXPECT_EQ(l[3].verb, ScriptVerb::Check);
+    EXPECT_TRUE(l[3].on);
+    EXPECT_EQ(l[4].verb, ScriptVerb::Click);
+    EXPECT_EQ(l[4].controlId, 553);
+    EXPECT_EQ(l[5].verb, ScriptVerb::Tab);
+    EXPECT_EQ(l[5].text, "计算书");
+    EXPECT_EQ(l[6].verb, ScriptVerb::Row);
+    EXPECT_EQ(l[6].controlId, 1005);
+    EXPECT_EQ(l[6].row, 3);
+    EXPECT_EQ(l[7].verb, ScriptVerb::Answer);
+    EXPECT_EQ(l[7].answer, ScriptAnswer::No);
+    EXPECT_EQ(l[8].verb, ScriptVerb::Close);
+    EXPECT_EQ(l[8].line, 11);
+}
+
+TEST(ScriptFileTest, BadLinesAreRefusedWithLineAndReason) {
+    struct Case {
+        const char* script;
+        int line;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"click 553\nclik 553\n", 2, "unknown action \"clik\""},
+        {"click\n", 1, "expected \"click ID\""},
+        {"click OK\n", 1, "\"OK\" is not a control id"},
+        {"click 65536\n", 1, "is not a control id"},
+        {"click 553 now\n", 1, "unexpected \"now\""},
+        {"choose 1003\n", 1, "expected \"choose ID TEXT\""},
+        {"check 1004 yes\n", 1, "expected \"check ID on|off\""},
+        {"tab\n", 1, "expected \"tab TITLE\""},
+        {"row 1005\n", 1, "expected \"row ID N\""},
+        {"row 1005 -1\n", 1, "is not a row number"},
+        {"answer maybe\n", 1, "expected \"answer yes|no|ok|cancel\""},
+        {"close now\n", 1, "unexpected \"now\""},
+        {"\n\nset 1001 \xff\xfe\n", 3, "GBK"},
+        {u8"set 1001 ♫\n", 1, "GBK"},
+    };
+    for (const Case& c : cases) {
+        ParsedScript script = ParseScript(c.script);
+        EXPECT_FALSE(script.ok) << c.script;
+        EXPECT_TRUE(script.lines.empty());
+        EXPECT_EQ(script.errorLine, c.line) << c.script;
+        EXPECT_NE(script.error.find(c.error), std::string::npos) << c.script << ": " << script.error;
+    }
+}
+
+}  // namespace
+}  // namespace qelt::app
