@@ -7,6 +7,7 @@
 
 #include "host/MuitByteConvert.h"
 #include "host/ReportMarkup.h"
+#include "host/YorWord.h"
 #include "host/WordColor.h"
 #include "mfc/Array.h"
 #include "mfc/Diagnostics.h"
@@ -201,4 +202,12 @@ const CWordRow* CWordObject::GetRow(int nIndex) const {
         return nullptr;
     }
     return m_rows[nIndex].get();
+}
+
+BOOL CWordObject::WriteToWord(CYorWord* pWord) const {
+    if (pWord == nullptr) {
+        qelt::ReportMisuse("CWordObject::WriteToWord: no Word connection");
+        return FALSE;
+    }
+    return pWord->WriteReport(*this);
 }
