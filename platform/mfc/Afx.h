@@ -3,7 +3,9 @@
 
 #include "win/Windows.h"
 #include "mfc/Array.h"
+#include "mfc/DC.h"
 #include "mfc/Diagnostics.h"
+#include "mfc/GdiObjects.h"
 #include "mfc/Geometry.h"
 #include "mfc/List.h"
 #include "mfc/Map.h"

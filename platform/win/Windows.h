@@ -5,3 +5,4 @@
 #include "win/WinMessages.h"
 #include "win/WinStyles.h"
 #include "win/WinUser.h"
+#include "win/WinGdi.h"
