@@ -9,6 +9,9 @@
 #include <iterator>
 #include <sstream>
 
+#include <map>
+
+#include "host/Problem.h"
 #include "mfc/Encoding.h"
 
 namespace qelt::host {
@@ -220,6 +223,25 @@ const Slide* SlideLibrary::Find(const std::string& name) const {
     for (const Slide& slide : m_slides)
         if (slide.name == name) return &slide;
     return nullptr;
+}
+
+const Slide* FindSlide(const std::string& path, const std::string& name) {
+    static std::map<std::string, SlideLibrary> libraries;
+    auto found = libraries.find(path);
+    if (found == libraries.end()) {
+        std::string error;
+        std::optional<SlideLibrary> library = SlideLibrary::Load(path, error);
+        if (!library) {
+            ReportProblem("%s", error.c_str());
+            return nullptr;
+        }
+        found = libraries.emplace(path, std::move(*library)).first;
+    }
+    const Slide* slide = found->second.Find(name);
+    if (!slide)
+        ReportProblem("slide library %s has no slide \"%s\"", text::GbkToUtf8ForDisplay(path).c_str(),
+                      text::GbkToUtf8ForDisplay(name).c_str());
+    return slide;
 }
 
 }  // namespace qelt::host

@@ -67,4 +67,8 @@ private:
     std::vector<Slide> m_slides;
 };
 
+// The slide of the library at path, the library read once per process; NULL, with a diagnostic,
+// when the library cannot be read or has no such slide.
+const Slide* FindSlide(const std::string& path, const std::string& name);
+
 }  // namespace qelt::host
