@@ -13,6 +13,9 @@ struct Metafile {
     Bounds frame;  // device pixels: the frame given at creation, or else what was drawn
 };
 
+// The map of a metafile's frame onto a device rectangle (empty frame: no scaling).
+Affine FrameToRect(const Bounds& frame, double left, double top, double right, double bottom);
+
 // Null for a handle that is not a live metafile.
 std::shared_ptr<const Metafile> FindMetafile(HENHMETAFILE handle);
 

@@ -28,6 +28,15 @@ HENHMETAFILE Add(std::shared_ptr<const Metafile> metafile) {
 
 }  // namespace
 
+Affine qelt::gdi::FrameToRect(const Bounds& f, double left, double top, double right, double bottom) {
+    Affine affine;
+    affine.sx = f.right > f.left ? (right - left) / (f.right - f.left) : 1;
+    affine.sy = f.bottom > f.top ? (bottom - top) / (f.bottom - f.top) : 1;
+    affine.tx = left - (f.empty ? 0 : f.left) * affine.sx;
+    affine.ty = top - (f.empty ? 0 : f.top) * affine.sy;
+    return affine;
+}
+
 std::shared_ptr<const Metafile> qelt::gdi::FindMetafile(HENHMETAFILE handle) {
     auto it = Table().find(handle);
     return it == Table().end() ? nullptr : it->second;
@@ -110,14 +119,8 @@ BOOL PlayEnhMetaFile(HDC hdc, HENHMETAFILE handle, const RECT* rect) {
         return FALSE;
     }
     if (metafile->frame.empty) return TRUE;
-    // The frame is mapped onto the rectangle (device coordinates of the destination).
-    const Bounds& f = metafile->frame;
     const POINT a = dc->ToDevice(rect->left, rect->top), b = dc->ToDevice(rect->right, rect->bottom);
-    Affine affine;
-    affine.sx = f.right > f.left ? (b.x - a.x) / (f.right - f.left) : 1;
-    affine.sy = f.bottom > f.top ? (b.y - a.y) / (f.bottom - f.top) : 1;
-    affine.tx = a.x - f.left * affine.sx;
-    affine.ty = a.y - f.top * affine.sy;
+    const Affine affine = FrameToRect(metafile->frame, a.x, a.y, b.x, b.y);
     for (const Record& record : metafile->recording->records) Emit(*dc, TransformRecord(record, affine));
     return TRUE;
 }

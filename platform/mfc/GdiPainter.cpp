@@ -205,15 +205,13 @@ cairo_surface_t* SurfaceOf(const Pixels& pixels, bool inverted) {
     return s;
 }
 
+// Block transfers that do not read the destination: copies of the source (or its inverse), of the
+// pattern, black and white.
 void BlitOnVector(cairo_t* cr, const ImageRecord& blit) {
     cairo_save(cr);
-    if (blit.source && blit.source->width > 0 && blit.source->height > 0) {
-        switch (blit.rop) {
-        case SRCAND: cairo_set_operator(cr, CAIRO_OPERATOR_MULTIPLY); break;
-        case SRCPAINT: cairo_set_operator(cr, CAIRO_OPERATOR_SCREEN); break;
-        case SRCINVERT: cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE); break;
-        default: break;
-        }
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    const bool sourced = blit.source && blit.source->width > 0 && blit.source->height > 0;
+    if (sourced && (blit.rop == SRCCOPY || blit.rop == NOTSRCCOPY)) {
         cairo_surface_t* surface = SurfaceOf(*blit.source, blit.rop == NOTSRCCOPY);
         cairo_translate(cr, blit.x, blit.y);
         cairo_scale(cr, blit.width / blit.source->width, blit.height / blit.source->height);
@@ -223,49 +221,13 @@ void BlitOnVector(cairo_t* cr, const ImageRecord& blit) {
         cairo_fill(cr);
         cairo_surface_destroy(surface);
     } else {
-        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         cairo_rectangle(cr, blit.x, blit.y, blit.width, blit.height);
-        switch (blit.rop) {
-        case BLACKNESS: SetColor(cr, 0); break;
-        case WHITENESS: SetColor(cr, 0xFFFFFF); break;
-        case DSTINVERT:
-            cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE);
-            SetColor(cr, 0xFFFFFF);
-            break;
-        default:
-            if (blit.rop == PATINVERT) cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE);
-            if (blit.pattern) SetFill(cr, *blit.pattern);
-            else SetColor(cr, 0);
-            break;
-        }
+        if (blit.rop == BLACKNESS) SetColor(cr, 0);
+        else if (blit.rop == WHITENESS) SetColor(cr, 0xFFFFFF);
+        else if (blit.pattern) SetFill(cr, *blit.pattern);  // PATCOPY
         cairo_fill(cr);
     }
     cairo_restore(cr);
-}
-
-ShapeRecord Recoloured(const ShapeRecord& shape, COLORREF (*colour)(COLORREF)) {
-    ShapeRecord s = shape;
-    if (s.fill) s.fill->color = colour(s.fill->color), s.fill->background = colour(s.fill->background);
-    if (s.stroke) s.stroke->color = colour(s.stroke->color), s.stroke->gapColor = colour(s.stroke->gapColor);
-    return s;
-}
-
-void ShapeOnVector(cairo_t* cr, const ShapeRecord& shape) {
-    switch (shape.rop2) {
-    case R2_NOP: return;
-    case R2_XORPEN: cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE); break;
-    case R2_MASKPEN: cairo_set_operator(cr, CAIRO_OPERATOR_MULTIPLY); break;
-    case R2_MERGEPEN: cairo_set_operator(cr, CAIRO_OPERATOR_SCREEN); break;
-    case R2_NOT:
-        cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE);
-        DrawShape(cr, Recoloured(shape, [](COLORREF) -> COLORREF { return 0xFFFFFF; }));
-        return;
-    case R2_BLACK: DrawShape(cr, Recoloured(shape, [](COLORREF) -> COLORREF { return 0; })); return;
-    case R2_WHITE: DrawShape(cr, Recoloured(shape, [](COLORREF) -> COLORREF { return 0xFFFFFF; })); return;
-    case R2_NOTCOPYPEN: DrawShape(cr, Recoloured(shape, [](COLORREF c) -> COLORREF { return ~c & 0xFFFFFF; })); return;
-    default: break;
-    }
-    DrawShape(cr, shape);
 }
 
 }  // namespace
@@ -288,10 +250,18 @@ void PaintOnPixels(cairo_surface_t* image, const Record& record) {
     cairo_destroy(cr);
 }
 
+bool DrawsOnVector(const Record& record) {
+    if (const auto* shape = std::get_if<ShapeRecord>(&record.item)) return shape->rop2 == R2_COPYPEN;
+    if (const auto* blit = std::get_if<ImageRecord>(&record.item))
+        return blit->rop == SRCCOPY || blit->rop == NOTSRCCOPY || blit->rop == PATCOPY || blit->rop == BLACKNESS ||
+               blit->rop == WHITENESS;
+    return true;  // text
+}
+
 void PaintOnVector(cairo_t* cr, const Record& record) {
     cairo_save(cr);
     ClipTo(cr, record.clip.get());
-    if (const auto* shape = std::get_if<ShapeRecord>(&record.item)) ShapeOnVector(cr, *shape);
+    if (const auto* shape = std::get_if<ShapeRecord>(&record.item)) DrawShape(cr, *shape);
     else if (const auto* text = std::get_if<TextRecord>(&record.item)) DrawTextRecord(cr, *text);
     else BlitOnVector(cr, std::get<ImageRecord>(record.item));
     cairo_restore(cr);

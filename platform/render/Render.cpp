@@ -1,0 +1,152 @@
+#include "render/Render.h"
+
+#include <cairo-svg.h>
+#include <cairo.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <map>
+
+#include "mfc/Diagnostics.h"
+#include "mfc/GdiMetafile.h"
+#include "mfc/GdiObjectTable.h"
+#include "mfc/GdiPainter.h"
+
+namespace qelt::render {
+
+namespace {
+
+cairo_status_t Append(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+std::string Png(cairo_surface_t* image) {
+    std::string bytes;
+    cairo_surface_flush(image);
+    cairo_surface_write_to_png_stream(image, Append, &bytes);
+    return bytes;
+}
+
+// cairo names surfaces, images, patterns and masks by counters of the process; they are numbered
+// from 1 in each picture instead, so that the same drawing always gives the same bytes.
+std::string Renumber(const std::string& svg) {
+    std::map<std::string, int> numbers;
+    std::string out;
+    size_t at = 0;
+    while (at < svg.size()) {
+        const size_t id = svg.find("id=\"", at), ref = svg.find("#", at);
+        const size_t mark = std::min(id == std::string::npos ? id : id + 4, ref == std::string::npos ? ref : ref + 1);
+        if (mark == std::string::npos) break;
+        size_t digits = mark;
+        while (digits < svg.size() && std::isalpha(static_cast<unsigned char>(svg[digits]))) ++digits;
+        const std::string name = svg.substr(mark, digits - mark);
+        size_t end = digits;
+        while (end < svg.size() && std::isdigit(static_cast<unsigned char>(svg[end]))) ++end;
+        out.append(svg, at, digits - at);
+        at = digits;
+        if (end == digits || (name != "surface" && name != "image" && name != "pattern" && name != "mask")) continue;
+        const auto it = numbers.emplace(svg.substr(mark, end - mark), static_cast<int>(numbers.size()) + 1).first;
+        out += std::to_string(it->second);
+        at = end;
+    }
+    out.append(svg, at, std::string::npos);
+    return out;
+}
+
+cairo_surface_t* White(cairo_surface_t* surface) {
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    return surface;
+}
+
+// Paints records, mapped by affine, onto a white picture of width x height. A vector picture draws
+// what does not depend on what lies beneath as vectors; the result of a raster operation that does
+// is taken, as pixels, from a bitmap painted alongside.
+std::string Paint(const gdi::Recording& recording, const gdi::Affine& affine, int width, int height, Format format) {
+    std::string bytes;
+    cairo_surface_t* pixels = White(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
+    cairo_surface_t* vector = nullptr;
+    if (format == Format::Svg) {
+        vector = White(cairo_svg_surface_create_for_stream(Append, &bytes, width, height));
+        cairo_svg_surface_set_document_unit(vector, CAIRO_SVG_UNIT_PX);
+    }
+    for (const gdi::Record& record : recording.records) {
+        const gdi::Record mapped = gdi::TransformRecord(record, affine);
+        gdi::PaintOnPixels(pixels, mapped);
+        if (!vector) continue;
+        cairo_t* cr = cairo_create(vector);
+        if (gdi::DrawsOnVector(mapped)) {
+            gdi::PaintOnVector(cr, mapped);
+        } else {
+            const gdi::Bounds b = gdi::RecordExtent(mapped);
+            const double left = std::floor(b.left), top = std::floor(b.top);
+            cairo_rectangle(cr, left, top, std::ceil(b.right) - left, std::ceil(b.bottom) - top);
+            cairo_clip(cr);
+            if (mapped.clip) {
+                for (const RECT& r : mapped.clip->Rects())
+                    cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
+                cairo_clip(cr);
+            }
+            cairo_set_source_surface(cr, pixels, 0, 0);
+            cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+            cairo_paint(cr);
+        }
+        cairo_destroy(cr);
+    }
+    if (vector) {
+        cairo_surface_finish(vector);
+        cairo_surface_destroy(vector);
+        bytes = Renumber(bytes);
+    } else {
+        bytes = Png(pixels);
+    }
+    cairo_surface_destroy(pixels);
+    return bytes;
+}
+
+}  // namespace
+
+std::string RenderBitmap(HBITMAP bitmap, Format format) {
+    std::shared_ptr<gdi::BitmapData> data = gdi::Find<gdi::BitmapData>(bitmap);
+    if (!data) {
+        ReportMisuse("RenderBitmap: %p is not a bitmap", static_cast<void*>(bitmap));
+        return std::string();
+    }
+    if (format == Format::Png) return Png(data->surface);
+    return Paint(*data->recording, gdi::Affine{}, data->width, data->height, format);
+}
+
+std::string RenderMetafile(HENHMETAFILE metafile, int width, int height, Format format) {
+    std::shared_ptr<const gdi::Metafile> data = gdi::FindMetafile(metafile);
+    if (!data) {
+        ReportMisuse("RenderMetafile: %p is not a metafile", static_cast<void*>(metafile));
+        return std::string();
+    }
+    const gdi::Bounds& frame = data->frame;
+    if (width == 0 && height == 0 && !frame.empty)
+        width = static_cast<int>(frame.right - frame.left), height = static_cast<int>(frame.bottom - frame.top);
+    if (width <= 0 || height <= 0) {
+        ReportMisuse("RenderMetafile: a picture of %d x %d pixels", width, height);
+        return std::string();
+    }
+    return Paint(*data->recording, gdi::FrameToRect(frame, 0, 0, width, height), width, height, format);
+}
+
+bool WriteFile(const std::string& path, const std::string& bytes, std::string* error) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (out) out.close();
+    if (!out) {
+        if (error) *error = "cannot write " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace qelt::render

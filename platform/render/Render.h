@@ -1,0 +1,27 @@
+// Pictures as files: a bitmap as PNG (its pixels) or SVG (what was drawn into it), a metafile played
+// into a size on white. The same drawing gives the same bytes every time.
+#pragma once
+
+#include <string>
+
+#include "win/Windows.h"
+
+namespace qelt::render {
+
+enum class Format { Png, Svg };
+
+// Empty, with a misuse reported, for a handle that is not a live bitmap.
+std::string RenderBitmap(HBITMAP bitmap, Format format);
+// The metafile's frame mapped onto width x height pixels (0, 0: the frame's own size); empty, with a
+// misuse reported, for a handle that is not a live metafile or a size that is not positive.
+std::string RenderMetafile(HENHMETAFILE metafile, int width, int height, Format format);
+
+inline std::string BitmapToPng(HBITMAP bitmap) { return RenderBitmap(bitmap, Format::Png); }
+inline std::string MetafileToPng(HENHMETAFILE metafile, int width, int height) {
+    return RenderMetafile(metafile, width, height, Format::Png);
+}
+
+// Writes bytes to a file; false with the reason in error when it cannot.
+bool WriteFile(const std::string& path, const std::string& bytes, std::string* error);
+
+}  // namespace qelt::render
