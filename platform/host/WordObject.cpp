@@ -11,6 +11,8 @@
 #include "host/WordColor.h"
 #include "mfc/Array.h"
 #include "mfc/Diagnostics.h"
+#include "mfc/GdiApi.h"
+#include "render/Render.h"
 
 namespace {
 
@@ -146,6 +148,31 @@ int CWordObject::AppendText(LPCTSTR pszWhere, LPCTSTR pszText, BOOL bEndLine, lo
         m_rows.push_back(std::make_unique<CWordRow>(CWordRow::kindText, packed));
         rest.remove_prefix(cut);
     } while (!rest.empty());
+    return 1;
+}
+
+int CWordObject::WritePhotograph(HBITMAP hBitmap, int nCentre, long /*lReserved*/) {
+    return AppendPicture("WritePhotograph", hBitmap, nCentre);
+}
+
+int CWordObject::AppendPicture(LPCTSTR pszWhere, HBITMAP hBitmap, int nCentre) {
+    BITMAP info{};
+    if (hBitmap == nullptr || GetObjectType(hBitmap) != OBJ_BITMAP ||
+        GetObject(hBitmap, sizeof info, &info) == 0 || info.bmWidth <= 0 || info.bmHeight <= 0) {
+        qelt::ReportMisuse("CWordObject::%s: no bitmap, or an empty one; nothing written", pszWhere);
+        return 0;
+    }
+    const std::string png = qelt::render::BitmapToPng(hBitmap);
+    if (png.empty()) {
+        qelt::ReportMisuse("CWordObject::%s: the bitmap could not be copied; nothing written", pszWhere);
+        return 0;
+    }
+    int pictures = 0;
+    for (const auto& row : m_rows) pictures += row->GetKind() == CWordRow::kindPicture;
+    CString name;
+    name.Format("图%d", pictures + 1);
+    m_rows.push_back(std::make_unique<CWordRow>(name, std::vector<unsigned char>(png.begin(), png.end()),
+                                                info.bmWidth, info.bmHeight, nCentre != 0));
     return 1;
 }
 

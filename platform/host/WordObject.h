@@ -47,6 +47,10 @@ public:
     int WriteParagraph(const CStringArray& lines, long lStyle, int nAlign, int nC, int nD, int nColor,
                        double dSize, LPCTSTR pszFont);
 
+    // A picture row with a PNG copy of the bitmap; the caller keeps, and deletes, its own bitmap.
+    // nCentre nonzero centres the picture on its line; the long has no effect (callers pass 0).
+    int WritePhotograph(HBITMAP hBitmap, int nCentre, long lReserved);
+
     // Table directive rows: a table of nRows × nCols empty cells, one cell's text (which may hold
     // commas and report markup), and the end that writes the table out.
     int InsertTable(int nRows, int nCols);
@@ -69,6 +73,8 @@ private:
                            double dSize, LPCTSTR pszFont);
     int AppendText(LPCTSTR pszWhere, LPCTSTR pszText, BOOL bEndLine, long lStyle, int nAlign, int nC,
                    int nD, int nColor, double dSize, LPCTSTR pszFont);
+
+    int AppendPicture(LPCTSTR pszWhere, HBITMAP hBitmap, int nCentre);
 
     std::vector<std::unique_ptr<CWordRow>> m_rows;
     int m_nTableRows = 0;  // the table of the last InsertTable, which SetTableCell checks against

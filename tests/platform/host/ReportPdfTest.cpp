@@ -8,6 +8,7 @@
 
 #include "host/WordObject.h"
 #include "host/YorWord.h"
+#include "mfc/GdiApi.h"
 
 namespace {
 
@@ -21,6 +22,21 @@ std::string ReadFile(const std::string& path) {
 std::string WithoutBlanks(std::string text) {
     text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\n'; }), text.end());
     return text;
+}
+
+// A slab sketch: an outline with its span written inside.
+HBITMAP SketchBitmap() {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(300, 160, 1, 32, nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    PatBlt(dc, 0, 0, 300, 160, WHITENESS);
+    Rectangle(dc, 20, 20, 280, 140);
+    MoveToEx(dc, 20, 80, nullptr);
+    LineTo(dc, 280, 80);
+    TextOutA(dc, 110, 50, "Lx=4200", 7);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return bitmap;
 }
 
 // A short report with what the reports hold: a title, section titles, text with markup and a
@@ -42,6 +58,10 @@ CWordObject SampleReport() {
     report.SetTableCell(1, 2, "d10@100(785),另加d6@200");
     report.EndTable();
     report.WriteText("\t\t实配面积：785 mm$2$\n", 0, 0, 0, 0, 0, 10.5, "宋体");
+    report.WriteSectionTitle("三、示意图：");
+    HBITMAP sketch = SketchBitmap();
+    report.WritePhotograph(sketch, 1, 0);
+    DeleteObject(sketch);
     return report;
 }
 
@@ -77,5 +97,11 @@ TEST(ReportPdf, LibreOfficeReadsTheWordOutput) {
     };
     for (const char* line : expected)
         EXPECT_NE(text.find(WithoutBlanks(line)), std::string::npos) << line << "\n" << text;
+
+    // The picture is in the document at its size.
+    ASSERT_EQ(std::system(("pdfimages -list " + dir + "/report.pdf >" + dir + "/images.txt").c_str()), 0);
+    const std::string images = ReadFile(dir + "/images.txt");
+    EXPECT_NE(images.find("image     300   160"), std::string::npos) << images;
+
     if (!HasFailure()) std::system(("rm -rf " + dir).c_str());
 }

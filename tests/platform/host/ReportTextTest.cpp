@@ -4,6 +4,7 @@
 
 #include "host/ReportText.h"
 #include "host/WordObject.h"
+#include "mfc/GdiApi.h"
 
 TEST(ReportText, RendersRowsMarkupAndTables) {
     CWordObject report;
@@ -15,6 +16,10 @@ TEST(ReportText, RendersRowsMarkupAndTables) {
     report.SetTableCell(0, 1, "A~s~");
     report.SetTableCell(1, 2, "d10@150(523),另加");
     report.EndTable();
+    report.WriteText("图示:", 0, 0, 0, 0, 0, 10.5, "宋体");
+    HBITMAP bitmap = CreateBitmap(500, 412, 1, 32, nullptr);
+    report.WritePhotograph(bitmap, 0, 0);
+    DeleteObject(bitmap);
     report.WriteText("末行", 0, 0, 0, 0, 0, 10.5, "宋体");
 
     const char* const lines[] = {
@@ -25,6 +30,8 @@ TEST(ReportText, RendersRowsMarkupAndTables) {
         u8"| 位置 | As |                   |\n",
         u8"|      |    | d10@150(523),另加 |\n",
         u8"+------+----+-------------------+\n",
+        u8"图示:\n",
+        u8"[图1: 500×412]\n",
         u8"末行",
     };
     std::string expected;

@@ -2,12 +2,14 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/MuitByteConvert.h"
 #include "host/WordObject.h"
 #include "mfc/Array.h"
 #include "mfc/Diagnostics.h"
+#include "mfc/GdiApi.h"
 #include "Printers.h"
 
 namespace {
@@ -164,4 +166,64 @@ TEST(CWordObject, NumToStrLvFormatsFormulaNumbers) {
         {0.0, 2, "0.00"},
     };
     for (const Case& c : cases) EXPECT_EQ(CWordObject::NumToStrLv(c.value, c.level), CString(c.expected));
+}
+
+namespace {
+
+// A bitmap of width × height pixels, red on the left half and blue on the right.
+HBITMAP MakeBitmap(int width, int height) {
+    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels[static_cast<size_t>(y) * width + x] = x < width / 2 ? 0xFF0000 : 0x0000FF;
+    return CreateBitmap(width, height, 1, 32, pixels.data());
+}
+
+// Width and height from a PNG's header.
+std::pair<int, int> PngSize(const std::vector<unsigned char>& png) {
+    auto word = [&](size_t at) { return (png[at] << 24) | (png[at + 1] << 16) | (png[at + 2] << 8) | png[at + 3]; };
+    return {word(16), word(20)};
+}
+
+}  // namespace
+
+// The row keeps a copy of the picture: the caller's bitmap can go at once.
+TEST(CWordObject, PictureRowsKeepTheirOwnCopy) {
+    CWordObject report;
+    HBITMAP bitmap = MakeBitmap(40, 30);
+    ASSERT_EQ(report.WritePhotograph(bitmap, 0, 0), 1);
+    DeleteObject(bitmap);
+    bitmap = MakeBitmap(8, 4);
+    ASSERT_EQ(report.WritePhotograph(bitmap, 1, 0), 1);
+    DeleteObject(bitmap);
+
+    ASSERT_EQ(report.GetRowCount(), 2);
+    const CWordRow* first = report.GetRow(0);
+    EXPECT_EQ(first->GetKind(), CWordRow::kindPicture);
+    EXPECT_EQ(first->GetText(), CString("图1"));
+    EXPECT_EQ(first->GetPictureWidth(), 40);
+    EXPECT_EQ(first->GetPictureHeight(), 30);
+    EXPECT_FALSE(first->IsPictureCentred());
+    ASSERT_GT(first->GetPng().size(), 24u);
+    EXPECT_EQ(std::string(first->GetPng().begin() + 1, first->GetPng().begin() + 4), "PNG");
+    EXPECT_EQ(PngSize(first->GetPng()), std::make_pair(40, 30));
+    EXPECT_EQ(report.GetRow(1)->GetText(), CString("图2"));
+    EXPECT_TRUE(report.GetRow(1)->IsPictureCentred());
+
+    CWordObject copy(report);
+    report.InitData();
+    EXPECT_EQ(PngSize(copy.GetRow(1)->GetPng()), std::make_pair(8, 4));
+}
+
+TEST(CWordObject, PicturesThatAreNoBitmapAreRefused) {
+    CWordObject report;
+    HBITMAP deleted = MakeBitmap(4, 4);
+    DeleteObject(deleted);
+    HPEN pen = CreatePen(PS_SOLID, 1, 0);
+    const int misuses = qelt::MisuseCount();
+    EXPECT_EQ(report.WritePhotograph(nullptr, 0, 0), 0);
+    EXPECT_EQ(report.WritePhotograph(deleted, 0, 0), 0);
+    EXPECT_EQ(report.WritePhotograph(reinterpret_cast<HBITMAP>(pen), 0, 0), 0);
+    EXPECT_GE(qelt::MisuseCount(), misuses + 3);
+    EXPECT_EQ(report.GetRowCount(), 0);
+    DeleteObject(pen);
 }
