@@ -6,3 +6,6 @@
 #include "win/WinStyles.h"
 #include "win/WinUser.h"
 #include "win/WinGdi.h"
+#include "win/WinScroll.h"
+#include "win/CommCtrl.h"
+#include "win/RichEdit.h"
