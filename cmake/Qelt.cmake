@@ -69,3 +69,29 @@ function(qelt_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QELT_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
+
+# Compiles resource scripts (UTF-8, see platform/mfc/rc/Parser.h) into a target: the generated
+# tables register under the binary's own module handle. #include "…" is searched beside the script,
+# then at the repository root and in INCLUDE_DIRS. A malformed script fails the build with
+# file:line and a message.
+#   qelt_add_resources(TARGET script.rc… [INCLUDE_DIRS folder…])
+function(qelt_add_resources target)
+  cmake_parse_arguments(ARG "" "" "INCLUDE_DIRS" ${ARGN})
+  set(scripts)
+  foreach(script IN LISTS ARG_UNPARSED_ARGUMENTS)
+    get_filename_component(path ${script} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    list(APPEND scripts ${path})
+  endforeach()
+  set(includes -I ${PROJECT_SOURCE_DIR})
+  foreach(folder IN LISTS ARG_INCLUDE_DIRS)
+    list(APPEND includes -I ${folder})
+  endforeach()
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp)
+  add_custom_command(OUTPUT ${output}
+    COMMAND qelt_rc -o ${output} -d ${output}.d ${includes} ${scripts}
+    DEPENDS qelt_rc ${scripts}
+    DEPFILE ${output}.d
+    COMMENT "Compiling the resource scripts of ${target}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${output})
+endfunction()

@@ -69,6 +69,7 @@ QELT_DECLARE_HANDLE(HCURSOR);
 QELT_DECLARE_HANDLE(HGLOBAL);
 #undef QELT_DECLARE_HANDLE
 typedef void* HGDIOBJ;
+typedef void* HANDLE;
 typedef HINSTANCE HMODULE;
 
 #define MAKEWORD(a, b) ((WORD)(((BYTE)((DWORD_PTR)(a) & 0xff)) | ((WORD)((BYTE)((DWORD_PTR)(b) & 0xff))) << 8))

@@ -1,0 +1,154 @@
+#include "mfc/ComboBox.h"
+
+#include <algorithm>
+
+#include "mfc/ListItems.h"
+#include "mfc/WindowClass.h"
+
+namespace {
+
+bool IsDropDownList(const qelt::WindowRecord& window) { return (window.style & 3) == CBS_DROPDOWNLIST; }
+
+class ComboBoxProcedure : public qelt::WindowProcedure {
+public:
+    bool Handle(qelt::WindowRecord& window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        bool selectionChanged = false;
+        if (qelt::HandleListMessage(m_items, qelt::kComboBoxMessages, (window.style & CBS_SORT) != 0, message, wParam,
+                                    lParam, result, selectionChanged)) {
+            if (selectionChanged || message == CB_SETCURSEL || (message == CB_SELECTSTRING && result >= 0) ||
+                message == CB_RESETCONTENT) {
+                ShowSelection(window);
+            }
+            return true;
+        }
+        switch (message) {
+        case WM_SETTEXT:
+            // A drop-down list shows its selection only.
+            if (IsDropDownList(window)) {
+                result = CB_ERR;
+                return true;
+            }
+            return false;
+        case CB_LIMITTEXT:
+            m_limit = wParam ? static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFE)) : 0x7FFFFFFE;
+            result = TRUE;
+            return true;
+        case CB_GETEDITSEL:
+            if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(m_editStart);
+            if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(m_editEnd);
+            result = MAKELRESULT(m_editStart, m_editEnd);
+            return true;
+        case CB_SETEDITSEL: {
+            if (IsDropDownList(window)) {
+                result = CB_ERR;
+                return true;
+            }
+            const int length = window.text.GetLength();
+            const int start = static_cast<short>(LOWORD(lParam));
+            const int end = static_cast<short>(HIWORD(lParam));
+            m_editStart = start < 0 ? 0 : std::min(start, length);
+            m_editEnd = end < 0 ? length : std::min(end, length);
+            result = TRUE;
+            return true;
+        }
+        case CB_SHOWDROPDOWN:
+            if ((wParam != 0) != m_dropped) {
+                m_dropped = wParam != 0;
+                qelt::NotifyParent(window, m_dropped ? CBN_DROPDOWN : CBN_CLOSEUP);
+            }
+            result = TRUE;
+            return true;
+        case CB_GETDROPPEDSTATE:
+            result = m_dropped;
+            return true;
+        case WM_GETDLGCODE:
+            result = DLGC_WANTCHARS | DLGC_WANTARROWS | (IsDropDownList(window) ? 0 : DLGC_HASSETSEL);
+            return true;
+        case WM_SETFOCUS:
+            qelt::NotifyParent(window, CBN_SETFOCUS);
+            return true;
+        case WM_KILLFOCUS:
+            if (m_dropped) {
+                m_dropped = false;
+                qelt::NotifyParent(window, CBN_CLOSEUP);
+            }
+            if (::IsWindow(window.handle)) qelt::NotifyParent(window, CBN_KILLFOCUS);
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    // The edit field (or a drop-down list's text) shows the selected item.
+    void ShowSelection(qelt::WindowRecord& window) {
+        const std::string* selected = m_items.Text(m_items.Selection());
+        if (selected) window.text = selected->c_str();
+        else if (IsDropDownList(window) || m_items.Count() == 0) window.text.Empty();
+        m_editStart = 0;
+        m_editEnd = window.text.GetLength();
+        ::InvalidateRect(window.handle, nullptr, TRUE);
+    }
+
+    qelt::ListItems m_items;
+    int m_limit = 0x7FFFFFFE;
+    int m_editStart = 0;
+    int m_editEnd = 0;
+    bool m_dropped = false;
+};
+
+const qelt::WindowClassRegistration kComboBoxClass("ComboBox", &qelt::MakeProcedure<ComboBoxProcedure>,
+                                                   &qelt::MakeWrapper<CComboBox>);
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+
+BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    return CWnd::Create("ComboBox", nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+int CComboBox::GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
+int CComboBox::GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
+int CComboBox::SetCurSel(int nSelect) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
+int CComboBox::GetLBText(int nIndex, LPTSTR lpszText) const {
+    return static_cast<int>(SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszText)));
+}
+void CComboBox::GetLBText(int nIndex, CString& rString) const {
+    rString.Empty();
+    int length = GetLBTextLen(nIndex);
+    if (length < 0) return;
+    GetLBText(nIndex, rString.GetBufferSetLength(length));
+    rString.ReleaseBuffer(length);
+}
+int CComboBox::GetLBTextLen(int nIndex) const { return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex))); }
+int CComboBox::AddString(LPCTSTR lpszString) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString))); }
+int CComboBox::InsertString(int nIndex, LPCTSTR lpszString) {
+    return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString)));
+}
+int CComboBox::DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(CB_DELETESTRING, nIndex)); }
+void CComboBox::ResetContent() { SendMessage(CB_RESETCONTENT); }
+int CComboBox::FindString(int nStartAfter, LPCTSTR lpszString) const {
+    return static_cast<int>(SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString)));
+}
+int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const {
+    return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind)));
+}
+int CComboBox::SelectString(int nStartAfter, LPCTSTR lpszString) {
+    return static_cast<int>(SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString)));
+}
+int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData) {
+    return static_cast<int>(SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
+}
+DWORD_PTR CComboBox::GetItemData(int nIndex) const {
+    return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
+}
+int CComboBox::SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData)); }
+void* CComboBox::GetItemDataPtr(int nIndex) const { return reinterpret_cast<void*>(GetItemData(nIndex)); }
+BOOL CComboBox::LimitText(int nMaxChars) { return static_cast<BOOL>(SendMessage(CB_LIMITTEXT, static_cast<WPARAM>(nMaxChars))); }
+DWORD CComboBox::GetEditSel() const { return static_cast<DWORD>(SendMessage(CB_GETEDITSEL)); }
+BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar) {
+    return static_cast<BOOL>(SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(nStartChar, nEndChar)));
+}
+void CComboBox::ShowDropDown(BOOL bShowIt) { SendMessage(CB_SHOWDROPDOWN, static_cast<WPARAM>(bShowIt)); }
+BOOL CComboBox::GetDroppedState() const { return static_cast<BOOL>(SendMessage(CB_GETDROPPEDSTATE)); }

@@ -1,0 +1,179 @@
+#include "mfc/Edit.h"
+
+#include <algorithm>
+
+#include "mfc/GbkText.h"
+#include "mfc/WindowClass.h"
+
+namespace {
+
+constexpr int kInitialLimit = 32767;
+constexpr int kLargestLimit = 0x7FFFFFFE;
+
+class EditProcedure : public qelt::WindowProcedure {
+public:
+    bool Handle(qelt::WindowRecord& window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        result = 0;
+        switch (message) {
+        case WM_SETTEXT:
+            window.text = reinterpret_cast<LPCTSTR>(lParam);
+            m_start = m_end = 0;
+            m_modified = false;
+            m_canUndo = false;
+            result = TRUE;
+            if (!(window.style & ES_MULTILINE)) NotifyChange(window);
+            else ::InvalidateRect(window.handle, nullptr, TRUE);
+            return true;
+        case EM_SETSEL:
+            SetSelection(window, static_cast<int>(wParam), static_cast<int>(lParam));
+            return true;
+        case EM_GETSEL:
+            if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(m_start);
+            if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(m_end);
+            result = m_end > 0xFFFF ? -1 : MAKELRESULT(m_start, m_end);
+            return true;
+        case EM_REPLACESEL:
+            Replace(window, reinterpret_cast<LPCTSTR>(lParam), wParam != 0);
+            return true;
+        case WM_CLEAR:
+            Replace(window, "", true);
+            return true;
+        case EM_LIMITTEXT:
+            m_limit = wParam ? static_cast<int>(std::min<WPARAM>(wParam, kLargestLimit)) : kLargestLimit;
+            return true;
+        case EM_GETLIMITTEXT:
+            result = m_limit;
+            return true;
+        case EM_SETREADONLY:
+            if (wParam) window.style |= ES_READONLY;
+            else window.style &= ~static_cast<DWORD>(ES_READONLY);
+            result = TRUE;
+            return true;
+        case EM_CANUNDO:
+            result = m_canUndo;
+            return true;
+        case EM_UNDO:
+            if (m_canUndo) {
+                std::swap(m_undoText, window.text);
+                m_start = m_end = window.text.GetLength();
+                NotifyChange(window);
+            }
+            result = TRUE;
+            return true;
+        case EM_EMPTYUNDOBUFFER:
+            m_canUndo = false;
+            m_undoText.Empty();
+            return true;
+        case EM_GETMODIFY:
+            result = m_modified;
+            return true;
+        case EM_SETMODIFY:
+            m_modified = wParam != 0;
+            return true;
+        case EM_SCROLLCARET:
+            result = TRUE;
+            return true;
+        case WM_GETDLGCODE:
+            result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+            if ((window.style & ES_MULTILINE) && (window.style & ES_WANTRETURN)) result |= DLGC_WANTALLKEYS;
+            return true;
+        case WM_SETFOCUS:
+            qelt::NotifyParent(window, EN_SETFOCUS);
+            return true;
+        case WM_KILLFOCUS:
+            qelt::NotifyParent(window, EN_KILLFOCUS);
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    void SetSelection(const qelt::WindowRecord& window, int start, int end) {
+        const int length = window.text.GetLength();
+        if (start == -1) {
+            m_start = m_end;
+            return;
+        }
+        if (end < 0 || end > length) end = length;
+        start = std::clamp(start, 0, length);
+        m_start = std::min(start, end);
+        m_end = std::max(start, end);
+    }
+
+    // Replaces the selection, keeping within the limit (what does not fit is cut off at a
+    // character boundary and the parent hears EN_MAXTEXT); the caret ends after the new text.
+    void Replace(qelt::WindowRecord& window, LPCTSTR text, bool canUndo) {
+        std::string inserted = text ? text : "";
+        const std::string& old = window.text.Str();
+        const size_t start = static_cast<size_t>(std::min(m_start, window.text.GetLength()));
+        const size_t end = static_cast<size_t>(std::min(m_end, window.text.GetLength()));
+        const size_t room = static_cast<size_t>(m_limit) - std::min<size_t>(old.size() - (end - start), m_limit);
+        bool truncated = false;
+        if (inserted.size() > room) {
+            inserted.resize(qelt::gbk::PrefixLength(inserted, room));
+            truncated = true;
+        }
+        if (canUndo) {
+            m_undoText = window.text;
+            m_canUndo = true;
+        }
+        window.text = CString(old.substr(0, start) + inserted + old.substr(end));
+        m_start = m_end = static_cast<int>(start + inserted.size());
+        m_modified = true;
+        HWND self = window.handle;
+        if (truncated) qelt::NotifyParent(window, EN_MAXTEXT);
+        if (::IsWindow(self)) NotifyChange(window);
+    }
+
+    static void NotifyChange(qelt::WindowRecord& window) {
+        HWND self = window.handle;
+        ::InvalidateRect(self, nullptr, TRUE);
+        qelt::NotifyParent(window, EN_UPDATE);
+        if (::IsWindow(self)) qelt::NotifyParent(window, EN_CHANGE);
+    }
+
+    int m_start = 0;
+    int m_end = 0;
+    int m_limit = kInitialLimit;
+    bool m_modified = false;
+    bool m_canUndo = false;
+    CString m_undoText;
+};
+
+const qelt::WindowClassRegistration kEditClass("Edit", &qelt::MakeProcedure<EditProcedure>, &qelt::MakeWrapper<CEdit>);
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CEdit, CWnd)
+
+BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    return CWnd::Create("Edit", nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+void CEdit::SetSel(DWORD dwSelection, BOOL) {
+    SendMessage(EM_SETSEL, LOWORD(dwSelection), static_cast<short>(HIWORD(dwSelection)));
+}
+void CEdit::SetSel(int nStartChar, int nEndChar, BOOL) {
+    SendMessage(EM_SETSEL, static_cast<WPARAM>(nStartChar), nEndChar);
+}
+DWORD CEdit::GetSel() const { return static_cast<DWORD>(SendMessage(EM_GETSEL)); }
+void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
+    DWORD start = 0, end = 0;
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    nStartChar = static_cast<int>(start);
+    nEndChar = static_cast<int>(end);
+}
+void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo) {
+    SendMessage(EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(lpszNewText));
+}
+void CEdit::Clear() { SendMessage(WM_CLEAR); }
+void CEdit::LimitText(int nChars) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars)); }
+void CEdit::SetLimitText(UINT nMax) { SendMessage(EM_LIMITTEXT, nMax); }
+UINT CEdit::GetLimitText() const { return static_cast<UINT>(SendMessage(EM_GETLIMITTEXT)); }
+BOOL CEdit::SetReadOnly(BOOL bReadOnly) { return static_cast<BOOL>(SendMessage(EM_SETREADONLY, static_cast<WPARAM>(bReadOnly))); }
+BOOL CEdit::CanUndo() const { return static_cast<BOOL>(SendMessage(EM_CANUNDO)); }
+BOOL CEdit::Undo() { return static_cast<BOOL>(SendMessage(EM_UNDO)); }
+void CEdit::EmptyUndoBuffer() { SendMessage(EM_EMPTYUNDOBUFFER); }
+BOOL CEdit::GetModify() const { return static_cast<BOOL>(SendMessage(EM_GETMODIFY)); }
+void CEdit::SetModify(BOOL bModified) { SendMessage(EM_SETMODIFY, static_cast<WPARAM>(bModified)); }

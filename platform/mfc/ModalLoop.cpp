@@ -1,0 +1,62 @@
+// The modal loop: posted messages first, then pending repaints, then the person at the screen.
+#include "mfc/WindowManager.h"
+#include "mfc/Wnd.h"
+
+namespace qelt {
+namespace {
+
+std::vector<CWnd*>& Stack() {
+    static std::vector<CWnd*> stack;
+    return stack;
+}
+
+class ModalScope {
+public:
+    explicit ModalScope(CWnd* window) { Stack().push_back(window); }
+    ~ModalScope() { Stack().pop_back(); }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+};
+
+// Offers a posted message to the PreTranslateMessage of its window and of each parent up to the
+// modal window; true when one of them took it.
+bool PreTranslate(MSG& message, HWND stop) {
+    for (HWND at = message.hwnd; at; at = ::GetParent(at)) {
+        CWnd* object = CWnd::FromHandlePermanent(at);
+        if (object && object->PreTranslateMessage(&message)) return true;
+        if (at == stop) break;
+    }
+    return false;
+}
+
+// With nothing else to do and nobody to act, the dialog is closed as with its close box; a dialog
+// that refuses to close then ends with IDCANCEL, so the loop always ends.
+void CloseAsWithCloseBox(CWnd& window) {
+    ::SendMessage(window.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (window.ContinueModal()) window.EndModalLoop(IDCANCEL);
+}
+
+}  // namespace
+
+CWnd* TopModalWindow() { return Stack().empty() ? nullptr : Stack().back(); }
+
+const std::vector<CWnd*>& ModalWindows() { return Stack(); }
+
+}  // namespace qelt
+
+int CWnd::RunModalLoop() {
+    if (!HasWindow("RunModalLoop")) return -1;
+    m_bContinueModal = TRUE;
+    qelt::ModalScope scope(this);
+    if (!(GetStyle() & WS_VISIBLE)) ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    while (m_bContinueModal && m_hWnd) {
+        if (std::optional<MSG> message = qelt::TakePostedMessage()) {
+            if (!qelt::PreTranslate(*message, m_hWnd)) qelt::DispatchMessage(*message);
+            continue;
+        }
+        qelt::PaintPendingWindows();
+        if (!m_bContinueModal || !m_hWnd) break;
+        qelt::CloseAsWithCloseBox(*this);
+    }
+    return m_nModalResult;
+}

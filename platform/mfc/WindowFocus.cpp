@@ -1,0 +1,45 @@
+// The keyboard focus.
+#include "mfc/WindowManager.h"
+#include "mfc/Wnd.h"
+
+namespace {
+
+HWND g_focus = nullptr;
+// Whether g_focus has received its WM_SETFOCUS: a window that a kill-focus handler passed over
+// never had the focus and gets no WM_KILLFOCUS.
+bool g_focusArrived = false;
+// Counts focus changes, so that a change interrupted by a handler's own change stops.
+unsigned g_focusChanges = 0;
+
+}  // namespace
+
+HWND GetFocus() { return g_focus && IsWindow(g_focus) ? g_focus : nullptr; }
+
+HWND SetFocus(HWND hWnd) {
+    if (hWnd && !qelt::RequireWindow(hWnd, "SetFocus")) return nullptr;
+    HWND previous = GetFocus();
+    if (hWnd == previous) return previous;
+    const bool previousArrived = g_focusArrived;
+    const unsigned change = ++g_focusChanges;
+    g_focus = hWnd;
+    g_focusArrived = false;
+    if (previous && previousArrived) SendMessage(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
+    if (change != g_focusChanges) return previous;
+    if (hWnd && IsWindow(hWnd)) {
+        g_focusArrived = true;
+        SendMessage(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+    }
+    return previous;
+}
+
+namespace qelt {
+
+void ForgetFocusWithin(HWND dying) {
+    if (g_focus && (g_focus == dying || ::IsChild(dying, g_focus))) {
+        g_focus = nullptr;
+        g_focusArrived = false;
+        ++g_focusChanges;
+    }
+}
+
+}  // namespace qelt
