@@ -1,4 +1,4 @@
-#include "framework/CaltCommandText.h"
+#include "framework/startup/CaltCommandText.h"
 
 #include <cstring>
 

@@ -1,0 +1,21 @@
+// The files of a run's two reports in the output folder, named after the command ("zhjmjs" for
+// "C:ZHJMJS"): <name>-full.rtf and <name>-short.rtf (RTF documents as the Word output writes them),
+// <name>-full.txt and <name>-short.txt (UTF-8 text renderings), and each picture of a report as
+// <name>-full-<n>.png or <name>-short-<n>.png, numbered from 1 in report order. The folder is
+// made when missing.
+#pragma once
+
+#include <string>
+
+class CWordObject;
+
+namespace qelt::app {
+
+// "zhjmjs" for "C:ZHJMJS": the name without its "C:" prefix, in lower case.
+std::string ReportFileStem(const std::string& command);
+
+// Writes the files; "" on success, otherwise what could not be written (UTF-8).
+std::string WriteReportFiles(const std::string& folder, const std::string& stem, const CWordObject& fullReport,
+                             const CWordObject& shortReport);
+
+}  // namespace qelt::app
