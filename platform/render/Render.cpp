@@ -14,6 +14,8 @@
 #include "mfc/GdiMetafile.h"
 #include "mfc/GdiObjectTable.h"
 #include "mfc/GdiPainter.h"
+#include "mfc/WinUserApi.h"
+#include "mfc/WindowDC.h"
 
 namespace qelt::render {
 
@@ -136,6 +138,16 @@ std::string RenderMetafile(HENHMETAFILE metafile, int width, int height, Format 
         return std::string();
     }
     return Paint(*data->recording, gdi::FrameToRect(frame, 0, 0, width, height), width, height, format);
+}
+
+std::string RenderWindow(HWND window, Format format) {
+    std::shared_ptr<const gdi::Recording> recording = gdi::WindowRecording(window);
+    RECT client{0, 0, 0, 0};
+    if (!recording || !::GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) {
+        ReportMisuse("RenderWindow: nothing was drawn in window %p", static_cast<void*>(window));
+        return std::string();
+    }
+    return Paint(*recording, gdi::Affine{}, static_cast<int>(client.right), static_cast<int>(client.bottom), format);
 }
 
 bool WriteFile(const std::string& path, const std::string& bytes, std::string* error) {

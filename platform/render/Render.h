@@ -16,6 +16,10 @@ std::string RenderBitmap(HBITMAP bitmap, Format format);
 // misuse reported, for a handle that is not a live metafile or a size that is not positive.
 std::string RenderMetafile(HENHMETAFILE metafile, int width, int height, Format format);
 
+// What has been drawn in a window's client area, on white; empty, with a misuse reported, for a
+// window that nothing was drawn in.
+std::string RenderWindow(HWND window, Format format);
+
 inline std::string BitmapToPng(HBITMAP bitmap) { return RenderBitmap(bitmap, Format::Png); }
 inline std::string MetafileToPng(HENHMETAFILE metafile, int width, int height) {
     return RenderMetafile(metafile, width, height, Format::Png);

@@ -1,0 +1,117 @@
+#include "mfc/WindowDC.h"
+
+#include <map>
+
+#include "mfc/Diagnostics.h"
+#include "mfc/GdiDeviceContext.h"
+#include "mfc/WinUserApi.h"
+#include "mfc/WindowManager.h"
+#include "mfc/Wnd.h"
+
+IMPLEMENT_DYNAMIC(CClientDC, CDC)
+IMPLEMENT_DYNAMIC(CWindowDC, CDC)
+IMPLEMENT_DYNAMIC(CPaintDC, CDC)
+
+using namespace qelt::gdi;
+
+namespace {
+
+std::map<HWND, std::shared_ptr<Recording>>& Recordings() {
+    static auto* recordings = new std::map<HWND, std::shared_ptr<Recording>>();
+    return *recordings;
+}
+
+// The recording of a window, made on first use; those of windows that are gone are dropped.
+std::shared_ptr<Recording> RecordingOf(HWND window) {
+    for (auto it = Recordings().begin(); it != Recordings().end();)
+        it = ::IsWindow(it->first) ? std::next(it) : Recordings().erase(it);
+    std::shared_ptr<Recording>& recording = Recordings()[window];
+    if (!recording) recording = std::make_shared<Recording>();
+    return recording;
+}
+
+HWND HandleOf(CWnd* window) { return window ? window->GetSafeHwnd() : nullptr; }
+
+}  // namespace
+
+std::shared_ptr<const Recording> qelt::gdi::WindowRecording(HWND window) {
+    auto it = Recordings().find(window);
+    return it == Recordings().end() || !::IsWindow(window) ? nullptr : it->second;
+}
+
+HDC GetDC(HWND window) {
+    auto dc = std::make_unique<DeviceContext>();
+    if (window) {
+        if (!::IsWindow(window)) return nullptr;  // the window manager reported it
+        RECT client{0, 0, 0, 0};
+        ::GetClientRect(window, &client);
+        dc->kind = DcKind::Window;
+        dc->window = window;
+        dc->recording = RecordingOf(window);
+        dc->width = static_cast<int>(client.right - client.left);
+        dc->height = static_cast<int>(client.bottom - client.top);
+    }
+    return AddDc(std::move(dc));
+}
+
+HDC GetWindowDC(HWND window) { return GetDC(window); }
+
+int ReleaseDC(HWND window, HDC hdc) {
+    DeviceContext* dc = CheckDc(hdc, "ReleaseDC");
+    if (!dc) return 0;
+    if (dc->window != window || dc->kind == DcKind::Memory || dc->kind == DcKind::Metafile) {
+        qelt::ReportMisuse("ReleaseDC: the device context does not belong to that window");
+        return 0;
+    }
+    RemoveDc(hdc);
+    ForgetTemporaryDc(hdc);
+    return 1;
+}
+
+HDC BeginPaint(HWND window, LPPAINTSTRUCT paint) {
+    if (!paint) {
+        qelt::ReportMisuse("BeginPaint: no PAINTSTRUCT");
+        return nullptr;
+    }
+    *paint = PAINTSTRUCT{};
+    RECT area{0, 0, 0, 0};
+    BOOL erase = FALSE;
+    if (!qelt::TakeInvalidArea(window, &area, &erase)) return nullptr;
+    HDC hdc = GetDC(window);
+    if (!hdc) return nullptr;
+    FindDc(hdc)->state.clip = std::make_shared<const Region>(Region::FromRect(area.left, area.top, area.right, area.bottom));
+    paint->hdc = hdc;
+    paint->rcPaint = area;
+    // The background is erased first; the flag tells the painter when nobody did.
+    paint->fErase = erase && !::SendMessage(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+    return hdc;
+}
+
+BOOL EndPaint(HWND window, const PAINTSTRUCT* paint) {
+    if (!paint) {
+        qelt::ReportMisuse("EndPaint: no PAINTSTRUCT");
+        return FALSE;
+    }
+    return ReleaseDC(window, paint->hdc) != 0;
+}
+
+CClientDC::CClientDC(CWnd* window) : m_hWnd(HandleOf(window)) { Attach(::GetDC(m_hWnd)); }
+
+CClientDC::~CClientDC() {
+    if (m_hDC) ::ReleaseDC(m_hWnd, Detach());
+}
+
+CWindowDC::CWindowDC(CWnd* window) : m_hWnd(HandleOf(window)) { Attach(::GetWindowDC(m_hWnd)); }
+
+CWindowDC::~CWindowDC() {
+    if (m_hDC) ::ReleaseDC(m_hWnd, Detach());
+}
+
+CPaintDC::CPaintDC(CWnd* window) : m_ps(), m_hWnd(HandleOf(window)) { Attach(::BeginPaint(m_hWnd, &m_ps)); }
+
+CPaintDC::~CPaintDC() {
+    if (m_hDC) {
+        Detach();
+        ::EndPaint(m_hWnd, &m_ps);
+    }
+}
