@@ -35,19 +35,19 @@ bool ParseNumber(std::string_view word, int low, int high, int& value) {
 }
 
 // Parses one line that is neither blank nor a comment; "" on success, else the error.
-std::string ParseLine(std::string_view text, ScriptLine& line) {
+std::string ParseLine(std::string_view text, UserAction& action) {
     std::string_view verb = TakeWord(text);
     auto needsId = [&](const char* usage) -> std::string {
         std::string_view id = TakeWord(text);
         if (id.empty()) return std::string("expected \"") + usage + "\"";
-        if (!ParseNumber(id, 0, 65535, line.controlId))
+        if (!ParseNumber(id, 0, 65535, action.controlId))
             return "\"" + std::string(id) + "\" is not a control id (a number from 0 to 65535)";
         return "";
     };
     auto takeText = [&]() -> std::string {
         auto gbk = qelt::text::Utf8ToGbk(text);
         if (!gbk.ok) return "the text cannot be written in GBK: " + gbk.error;
-        line.text = gbk.text;
+        action.text = CString(gbk.text);
         return "";
     };
     auto noMore = [&](const char* usage) -> std::string {
@@ -55,53 +55,53 @@ std::string ParseLine(std::string_view text, ScriptLine& line) {
     };
 
     if (verb == "set" || verb == "choose") {
-        line.verb = verb == "set" ? ScriptVerb::Set : ScriptVerb::Choose;
+        action.kind = verb == "set" ? UserAction::Kind::Set : UserAction::Kind::Choose;
         std::string error = needsId(verb == "set" ? "set ID TEXT" : "choose ID TEXT");
         if (!error.empty()) return error;
-        if (line.verb == ScriptVerb::Choose && text.empty()) return "expected \"choose ID TEXT\"";
+        if (action.kind == UserAction::Kind::Choose && text.empty()) return "expected \"choose ID TEXT\"";
         return takeText();
     }
     if (verb == "check") {
-        line.verb = ScriptVerb::Check;
+        action.kind = UserAction::Kind::Check;
         std::string error = needsId("check ID on|off");
         if (!error.empty()) return error;
         std::string_view state = TakeWord(text);
         if (state != "on" && state != "off") return "expected \"check ID on|off\"";
-        line.on = state == "on";
+        action.number = state == "on" ? 1 : 0;
         return noMore("check ID on|off");
     }
     if (verb == "click") {
-        line.verb = ScriptVerb::Click;
+        action.kind = UserAction::Kind::Click;
         std::string error = needsId("click ID");
         return error.empty() ? noMore("click ID") : error;
     }
     if (verb == "tab") {
-        line.verb = ScriptVerb::Tab;
+        action.kind = UserAction::Kind::Tab;
         if (text.empty()) return "expected \"tab TITLE\"";
         return takeText();
     }
     if (verb == "row") {
-        line.verb = ScriptVerb::Row;
+        action.kind = UserAction::Kind::Row;
         std::string error = needsId("row ID N");
         if (!error.empty()) return error;
         std::string_view row = TakeWord(text);
         if (row.empty()) return "expected \"row ID N\"";
-        if (!ParseNumber(row, 0, 1 << 30, line.row))
+        if (!ParseNumber(row, 0, 1 << 30, action.number))
             return "\"" + std::string(row) + "\" is not a row number (0 for the first row)";
         return noMore("row ID N");
     }
     if (verb == "answer") {
-        line.verb = ScriptVerb::Answer;
+        action.kind = UserAction::Kind::Answer;
         std::string_view answer = TakeWord(text);
-        if (answer == "yes") line.answer = ScriptAnswer::Yes;
-        else if (answer == "no") line.answer = ScriptAnswer::No;
-        else if (answer == "ok") line.answer = ScriptAnswer::Ok;
-        else if (answer == "cancel") line.answer = ScriptAnswer::Cancel;
+        if (answer == "yes") action.number = IDYES;
+        else if (answer == "no") action.number = IDNO;
+        else if (answer == "ok") action.number = IDOK;
+        else if (answer == "cancel") action.number = IDCANCEL;
         else return "expected \"answer yes|no|ok|cancel\"";
         return noMore("answer yes|no|ok|cancel");
     }
     if (verb == "close") {
-        line.verb = ScriptVerb::Close;
+        action.kind = UserAction::Kind::Close;
         return noMore("close");
     }
     return "unknown action \"" + std::string(verb) + "\"";
@@ -119,17 +119,17 @@ ParsedScript ParseScript(std::string_view utf8) {
         utf8 = end == std::string_view::npos ? std::string_view() : utf8.substr(end + 1);
         text = TrimRight(TrimLeft(text));
         if (text.empty() || text.front() == '#') continue;
-        ScriptLine line;
-        line.line = number;
-        std::string error = ParseLine(text, line);
+        UserAction action;
+        action.line = number;
+        std::string error = ParseLine(text, action);
         if (!error.empty()) {
             script.ok = false;
             script.errorLine = number;
             script.error = error;
-            script.lines.clear();
+            script.actions.clear();
             return script;
         }
-        script.lines.push_back(line);
+        script.actions.push_back(action);
     }
     return script;
 }

@@ -17,26 +17,15 @@
 #include <string_view>
 #include <vector>
 
+#include "mfc/UserAction.h"
+
 namespace qelt::app {
 
-enum class ScriptVerb { Set, Choose, Check, Click, Tab, Row, Answer, Close };
-enum class ScriptAnswer { Yes, No, Ok, Cancel };
-
-struct ScriptLine {
-    int line = 0;          // 1 for the file's first line
-    ScriptVerb verb = ScriptVerb::Close;
-    int controlId = 0;     // set, choose, check, click, row
-    std::string text;      // set, choose, tab: GBK
-    bool on = false;       // check
-    int row = 0;           // row
-    ScriptAnswer answer = ScriptAnswer::Ok;
-};
-
 struct ParsedScript {
-    std::vector<ScriptLine> lines;
+    std::vector<UserAction> actions;  // each with its line number; empty when not ok
     bool ok = true;
-    int errorLine = 0;     // the line that does not parse, when not ok
-    std::string error;     // what is wrong with it (UTF-8)
+    int errorLine = 0;                // the line that does not parse, when not ok
+    std::string error;                // what is wrong with it (UTF-8)
 };
 
 ParsedScript ParseScript(std::string_view utf8);

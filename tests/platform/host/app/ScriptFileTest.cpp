@@ -20,28 +20,29 @@ TEST(ScriptFileTest, ParsesEveryActionWithItsLineNumber) {
         u8"answer no\n"
         u8"close");
     ASSERT_TRUE(script.ok) << script.error;
-    ASSERT_EQ(script.lines.size(), 9u);
-    const std::vector<ScriptLine>& l = script.lines;
+    ASSERT_EQ(script.actions.size(), 9u);
+    const std::vector<UserAction>& l = script.actions;
+    using Kind = UserAction::Kind;
     EXPECT_EQ(l[0].line, 3);
-    EXPECT_EQ(l[0].verb, ScriptVerb::Set);
+    EXPECT_EQ(l[0].kind, Kind::Set);
     EXPECT_EQ(l[0].controlId, 1001);
     EXPECT_EQ(l[0].text, "25.5");
-    EXPECT_EQ(l[1].verb, ScriptVerb::Set);
+    EXPECT_EQ(l[1].kind, Kind::Set);
     EXPECT_EQ(l[1].text, "");
-    EXPECT_EQ(l[2].verb, ScriptVerb::Choose);
+    EXPECT_EQ(l[2].kind, Kind::Choose);
     EXPECT_EQ(l[2].text, "矩形 截面");
-    EXPECT_EQ(l[3].verb, ScriptVerb::Check);
-    EXPECT_TRUE(l[3].on);
-    EXPECT_EQ(l[4].verb, ScriptVerb::Click);
+    EXPECT_EQ(l[3].kind, Kind::Check);
+    EXPECT_EQ(l[3].number, 1);
+    EXPECT_EQ(l[4].kind, Kind::Click);
     EXPECT_EQ(l[4].controlId, 553);
-    EXPECT_EQ(l[5].verb, ScriptVerb::Tab);
+    EXPECT_EQ(l[5].kind, Kind::Tab);
     EXPECT_EQ(l[5].text, "计算书");
-    EXPECT_EQ(l[6].verb, ScriptVerb::Row);
+    EXPECT_EQ(l[6].kind, Kind::Row);
     EXPECT_EQ(l[6].controlId, 1005);
-    EXPECT_EQ(l[6].row, 3);
-    EXPECT_EQ(l[7].verb, ScriptVerb::Answer);
-    EXPECT_EQ(l[7].answer, ScriptAnswer::No);
-    EXPECT_EQ(l[8].verb, ScriptVerb::Close);
+    EXPECT_EQ(l[6].number, 3);
+    EXPECT_EQ(l[7].kind, Kind::Answer);
+    EXPECT_EQ(l[7].number, IDNO);
+    EXPECT_EQ(l[8].kind, Kind::Close);
     EXPECT_EQ(l[8].line, 11);
 }
 
@@ -70,7 +71,7 @@ TEST(ScriptFileTest, BadLinesAreRefusedWithLineAndReason) {
     for (const Case& c : cases) {
         ParsedScript script = ParseScript(c.script);
         EXPECT_FALSE(script.ok) << c.script;
-        EXPECT_TRUE(script.lines.empty());
+        EXPECT_TRUE(script.actions.empty());
         EXPECT_EQ(script.errorLine, c.line) << c.script;
         EXPECT_NE(script.error.find(c.error), std::string::npos) << c.script << ": " << script.error;
     }
