@@ -115,3 +115,15 @@ CPaintDC::~CPaintDC() {
         ::EndPaint(m_hWnd, &m_ps);
     }
 }
+
+CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
+
+CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
+
+int CWnd::ReleaseDC(CDC* pDC) {
+    if (!pDC) {
+        qelt::ReportMisuse("CWnd::ReleaseDC: no device context");
+        return 0;
+    }
+    return ::ReleaseDC(m_hWnd, pDC->m_hDC);
+}

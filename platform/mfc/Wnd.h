@@ -17,6 +17,8 @@
 class CDataExchange;
 class CScrollBar;
 
+class CDC;
+
 class CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)
 public:
@@ -122,6 +124,10 @@ public:
     void UpdateWindow();
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
+    // Device contexts of the window (mfc/WindowDC.h): a temporary CDC, given back with ReleaseDC.
+    CDC* GetDC();
+    CDC* GetWindowDC();
+    int ReleaseDC(CDC* pDC);
 
     // A message box owned by this window, answered by the user script (mfc/MessageBox.h).
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);

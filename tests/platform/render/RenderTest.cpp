@@ -7,6 +7,8 @@
 
 #include "mfc/DC.h"
 #include "mfc/Diagnostics.h"
+#include "mfc/WindowDC.h"
+#include "mfc/Wnd.h"
 #include "render/Render.h"
 
 namespace {
@@ -254,6 +256,29 @@ TEST(Render, RefusesWhatIsNotAPicture) {
     std::string error;
     EXPECT_FALSE(qelt::render::WriteFile("/nonexistent/dir/x.png", "x", &error));
     EXPECT_NE(error.find("/nonexistent/dir/x.png"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Render, WhatWasDrawnInAWindow) {
+    CWnd window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, "w", WS_POPUP | WS_VISIBLE, CRect(0, 0, 40, 30), nullptr, 0));
+    {
+        CClientDC dc(&window);
+        dc.FillSolidRect(10, 10, 10, 10, RGB(255, 0, 0));
+    }
+    const std::string png = qelt::render::RenderWindow(window, qelt::render::Format::Png);
+    window.DestroyWindow();
+    const Image image(png);
+    ASSERT_TRUE(image.Ok());
+    EXPECT_EQ(image.Width(), 40);
+    EXPECT_EQ(image.At(15, 15), RGB(255, 0, 0));
+    EXPECT_EQ(image.At(5, 5), RGB(255, 255, 255));
+    const int before = qelt::MisuseCount();
+    EXPECT_TRUE(qelt::render::RenderWindow(window.GetSafeHwnd(), qelt::render::Format::Png).empty());
+    EXPECT_EQ(qelt::MisuseCount() - before, 1);
 }
 
 }  // namespace
