@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "mfc/Encoding.h"
+
 // Every description but those of the continuous beam and the irregular slab closes with what the
 // engineer does; the stairs and the embedded part also draw.
 #define CALT_CLOSING "用户在输入基本已知条件之后，按“计算”按钮，即可得到符合规范的正确结果"
@@ -53,12 +55,17 @@ static const CALTCOMMANDTEXT s_commandTexts[] = {
       "根据用户需要，对不同类型、荷载情况和支撑方式的单块异形板进行内力配筋、挠度和裂缝计算。" },
 };
 
-const CALTCOMMANDTEXT* CaltFindCommandText(LPCTSTR lpszCommand)
+const CALTCOMMANDTEXT& CaltGetCommandText(LPCTSTR lpszCommand)
 {
-    if (lpszCommand == NULL)
-        return NULL;
+    static const CALTCOMMANDTEXT s_noText = { "", "", "" };
+    if (lpszCommand == NULL) {
+        qelt::ReportMisuse("CaltGetCommandText with a null command name");
+        return s_noText;
+    }
     for (const CALTCOMMANDTEXT& text : s_commandTexts)
         if (std::strcmp(text.lpszCommand, lpszCommand) == 0)
-            return &text;
-    return NULL;
+            return text;
+    qelt::ReportMisuse("the command \"%s\" has no caption and description",
+                       qelt::text::GbkToUtf8ForDisplay(lpszCommand).c_str());
+    return s_noText;
 }

@@ -10,5 +10,5 @@ struct CALTCOMMANDTEXT {
     LPCTSTR lpszDescription;  // the description handed to the host
 };
 
-// The texts of a command by its exact name; NULL for a name that has none.
-const CALTCOMMANDTEXT* CaltFindCommandText(LPCTSTR lpszCommand);
+// The texts of a command by its exact name; for a name that has none, a diagnostic and empty texts.
+const CALTCOMMANDTEXT& CaltGetCommandText(LPCTSTR lpszCommand);

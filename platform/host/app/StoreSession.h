@@ -1,0 +1,32 @@
+// The store of one run of the host program. The run works on a copy beside the store file, and the
+// copy replaces the store only when the run has succeeded: a run that fails, or is interrupted, leaves
+// the store as it was. A store that cannot be read, is damaged or belongs to another program is
+// refused before anything runs, and is left untouched.
+#pragma once
+
+#include <string>
+
+namespace qelt::app {
+
+class StoreSession {
+public:
+    StoreSession() = default;
+    StoreSession(const StoreSession&) = delete;
+    StoreSession& operator=(const StoreSession&) = delete;
+    ~StoreSession();  // discards the working copy unless the run was committed
+
+    // Checks the store at path and opens a working copy of it as the host's store: a new store when
+    // there is none yet (the store's folder is made). "" on success, otherwise why not (UTF-8).
+    std::string Open(const std::string& path);
+    // Closes the working copy and puts it in the store's place (making the store when it was
+    // missing). "" on success, otherwise why not; the store is then as it was.
+    std::string Commit();
+
+private:
+    void Discard();
+
+    std::string m_path;
+    std::string m_workPath;
+};
+
+}  // namespace qelt::app
