@@ -1,0 +1,7 @@
+#include "host/VuskInstance.h"
+
+#include "mfc/Resources.h"
+
+HINSTANCE CVuskInsTance::GetResourceHandle() { return AfxGetResourceHandle(); }
+
+void CVuskInsTance::SetResourceHandle(HINSTANCE hInstance) { AfxSetResourceHandle(hInstance); }
