@@ -97,6 +97,26 @@ public:
         if (::IsWindow(self)) qelt::NotifyParent(window, BN_CLICKED);
     }
 
+    qelt::ActionOutcome ApplyUserAction(qelt::WindowRecord& window, const qelt::UserAction& action) override {
+        const UINT type = TypeOf(window);
+        const std::string name = qelt::ControlName(window);
+        if (action.kind == qelt::UserAction::Kind::Check) {
+            if (!IsCheckBox(type) && !IsRadio(type)) return qelt::ActionOutcome::Refused(name + " is not a check box");
+            const bool wanted = action.number != 0;
+            if (IsRadio(type) && !wanted && m_check == BST_CHECKED) {
+                return qelt::ActionOutcome::Refused(name + " is unchecked by choosing another radio button of its group");
+            }
+            if ((m_check == BST_CHECKED) == wanted) return qelt::ActionOutcome::Applied();
+        } else if (action.kind != qelt::UserAction::Kind::Click) {
+            return qelt::ActionOutcome::NotApplicable();
+        }
+        if (type == BS_GROUPBOX) return qelt::ActionOutcome::Refused(name + " is a group box");
+        qelt::ActionOutcome focus = qelt::TakeFocusAsClick(window);
+        if (focus.kind != qelt::ActionOutcome::Kind::Applied) return focus;
+        Activate(window);
+        return qelt::ActionOutcome::Applied();
+    }
+
 private:
     UINT m_check = BST_UNCHECKED;
     bool m_pushed = false;

@@ -79,6 +79,42 @@ public:
         }
     }
 
+    qelt::ActionOutcome ApplyUserAction(qelt::WindowRecord& window, const qelt::UserAction& action) override {
+        const std::string name = qelt::ControlName(window);
+        if (action.kind == qelt::UserAction::Kind::Choose) {
+            const int index = m_items.FindBytes(action.text.Str());
+            if (index < 0) return qelt::ActionOutcome::Refused(name + " has no item with that text");
+            qelt::ActionOutcome focus = qelt::TakeFocusAsClick(window);
+            if (focus.kind != qelt::ActionOutcome::Kind::Applied) return focus;
+            ::SendMessage(window.handle, CB_SHOWDROPDOWN, TRUE, 0);
+            m_items.Select(index);
+            ShowSelection(window);
+            for (UINT code : {CBN_SELCHANGE, CBN_SELENDOK}) {
+                if (::IsWindow(window.handle)) qelt::NotifyParent(window, code);
+            }
+            if (::IsWindow(window.handle)) ::SendMessage(window.handle, CB_SHOWDROPDOWN, FALSE, 0);
+            return qelt::ActionOutcome::Applied();
+        }
+        if (action.kind == qelt::UserAction::Kind::Set) {
+            if (IsDropDownList(window)) return qelt::ActionOutcome::Refused(name + " is a drop-down list: choose one of its items");
+            if (action.text.GetLength() > m_limit) {
+                return qelt::ActionOutcome::Refused(name + " takes at most " + std::to_string(m_limit) + " bytes");
+            }
+            qelt::ActionOutcome focus = qelt::TakeFocusAsClick(window);
+            if (focus.kind != qelt::ActionOutcome::Kind::Applied) return focus;
+            window.text = action.text;
+            m_items.Select(m_items.FindExact(-1, action.text.Str()));
+            m_editStart = m_editEnd = window.text.GetLength();
+            ::InvalidateRect(window.handle, nullptr, TRUE);
+            for (UINT code : {CBN_EDITUPDATE, CBN_EDITCHANGE}) {
+                if (::IsWindow(window.handle)) qelt::NotifyParent(window, code);
+            }
+            if (::IsWindow(window.handle)) qelt::MoveFocusOn(window);
+            return qelt::ActionOutcome::Applied();
+        }
+        return qelt::ActionOutcome::NotApplicable();
+    }
+
 private:
     // The edit field (or a drop-down list's text) shows the selected item.
     void ShowSelection(qelt::WindowRecord& window) {

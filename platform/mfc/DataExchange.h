@@ -29,3 +29,38 @@ public:
     int m_idLastControl = 0;
     BOOL m_bEditLastControl = FALSE;
 };
+
+// Text of a control (an edit box, a combo box's edit field, any window's text). A number is
+// written with %d, %u, %ld, %.15g (double) or %.6g (float); read back it must be the whole text
+// but for surrounding blanks, else the box is refused with "请输入一个整数。" or "请输入一个数字。".
+void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);  // also DWORD
+void DDX_Text(CDataExchange* pDX, int nIDC, long& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, float& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+
+// A check box's state (BST_…).
+void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+// The index of the checked radio button of the group that begins at nIDC (which has WS_GROUP);
+// -1 when none is checked.
+void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
+// A combo box's selection by index, by text (loading selects the first item that begins with the
+// text, else sets the edit field) or by exact text.
+void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
+void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
+void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);
+// A list box's selection by index or by text.
+void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
+void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
+// Makes the member the permanent object of the template's control (once per window).
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+
+// Ranges, checked when saving, for the control of the preceding DDX_Text.
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
+void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
+void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal);
+void DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal);
+void DDV_MinMaxFloat(CDataExchange* pDX, const float& value, float minVal, float maxVal);
+// Loading limits the control's text to nChars; saving refuses a longer text.
+void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);

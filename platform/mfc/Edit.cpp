@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "mfc/GbkText.h"
+#include "mfc/Metrics.h"
 #include "mfc/WindowClass.h"
 
 namespace {
@@ -86,6 +87,38 @@ public:
         default:
             return false;
         }
+    }
+
+    // Typing: the person clicks into the box, replaces its text and moves on with Tab. Refused for a
+    // read-only box, for a non-digit in an ES_NUMBER box, for a text longer than the limit, and for
+    // a text wider than a single-line box without ES_AUTOHSCROLL (6 pixels a byte, within the
+    // client area less a pixel of margin on each side): the platform would drop what does not
+    // fit, and a silently shortened number is worse than a refusal.
+    qelt::ActionOutcome ApplyUserAction(qelt::WindowRecord& window, const qelt::UserAction& action) override {
+        if (action.kind != qelt::UserAction::Kind::Set) return qelt::ActionOutcome::NotApplicable();
+        const std::string& typed = action.text.Str();
+        const std::string name = qelt::ControlName(window);
+        if (window.style & ES_READONLY) return qelt::ActionOutcome::Refused(name + " is read-only");
+        if ((window.style & ES_NUMBER) && typed.find_first_not_of("0123456789") != std::string::npos) {
+            return qelt::ActionOutcome::Refused(name + " takes digits only");
+        }
+        if (typed.size() > static_cast<size_t>(m_limit)) {
+            return qelt::ActionOutcome::Refused(name + " takes at most " + std::to_string(m_limit) + " bytes");
+        }
+        if (!(window.style & (ES_MULTILINE | ES_AUTOHSCROLL))) {
+            CRect client;
+            ::GetClientRect(window.handle, &client);
+            if (static_cast<int>(typed.size()) * qelt::metrics::kBaseUnitX > client.Width() - 2) {
+                return qelt::ActionOutcome::Refused("the text does not fit " + name + ", which does not scroll");
+            }
+        }
+        qelt::ActionOutcome focus = qelt::TakeFocusAsClick(window);
+        if (focus.kind != qelt::ActionOutcome::Kind::Applied) return focus;
+        m_start = 0;
+        m_end = window.text.GetLength();
+        Replace(window, typed.c_str(), true);
+        if (::IsWindow(window.handle)) qelt::MoveFocusOn(window);
+        return qelt::ActionOutcome::Applied();
     }
 
 private:

@@ -45,6 +45,18 @@ public:
         }
     }
 
+    qelt::ActionOutcome ApplyUserAction(qelt::WindowRecord& window, const qelt::UserAction& action) override {
+        if (action.kind != qelt::UserAction::Kind::Choose) return qelt::ActionOutcome::NotApplicable();
+        const int index = m_items.FindBytes(action.text.Str());
+        if (index < 0) return qelt::ActionOutcome::Refused(qelt::ControlName(window) + " has no item with that text");
+        qelt::ActionOutcome focus = qelt::TakeFocusAsClick(window);
+        if (focus.kind != qelt::ActionOutcome::Kind::Applied) return focus;
+        m_items.Select(index);
+        ::InvalidateRect(window.handle, nullptr, TRUE);
+        if (window.style & LBS_NOTIFY) qelt::NotifyParent(window, LBN_SELCHANGE);
+        return qelt::ActionOutcome::Applied();
+    }
+
 private:
     qelt::ListItems m_items;
     int m_top = 0;

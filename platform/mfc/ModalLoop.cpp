@@ -1,4 +1,5 @@
-// The modal loop: posted messages first, then pending repaints, then the person at the screen.
+// The modal loop: posted messages first, then pending repaints, then the person at the screen
+// (mfc/UserScript.h).
 #include "mfc/WindowManager.h"
 #include "mfc/Wnd.h"
 
@@ -29,13 +30,6 @@ bool PreTranslate(MSG& message, HWND stop) {
     return false;
 }
 
-// With nothing else to do and nobody to act, the dialog is closed as with its close box; a dialog
-// that refuses to close then ends with IDCANCEL, so the loop always ends.
-void CloseAsWithCloseBox(CWnd& window) {
-    ::SendMessage(window.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-    if (window.ContinueModal()) window.EndModalLoop(IDCANCEL);
-}
-
 }  // namespace
 
 CWnd* TopModalWindow() { return Stack().empty() ? nullptr : Stack().back(); }
@@ -56,7 +50,7 @@ int CWnd::RunModalLoop() {
         }
         qelt::PaintPendingWindows();
         if (!m_bContinueModal || !m_hWnd) break;
-        qelt::CloseAsWithCloseBox(*this);
+        qelt::TakeUserTurn(*this);
     }
     return m_nModalResult;
 }

@@ -59,6 +59,15 @@ std::unique_ptr<CWnd> MakeWrapper() {
     return std::make_unique<T>();
 }
 
+// For ApplyUserAction: gives the control the focus as a click does; Refused when a kill-focus
+// handler kept the focus elsewhere (the click then does not happen).
+ActionOutcome TakeFocusAsClick(WindowRecord& control);
+// For ApplyUserAction: moves the focus on to the next tab stop of the control's dialog, as the Tab
+// key does after typing (to the dialog itself when there is no other tab stop).
+void MoveFocusOn(WindowRecord& control);
+// "control 581" for reasons given to people.
+std::string ControlName(const WindowRecord& control);
+
 // Sends a control's notification code to its parent as WM_COMMAND, as the platform's controls do.
 void NotifyParent(WindowRecord& control, UINT code);
 

@@ -45,6 +45,10 @@ CWnd* TopModalWindow();
 // The windows running modal loops, outermost first.
 const std::vector<CWnd*>& ModalWindows();
 
+// The person's turn in the modal loop of `top` (mfc/UserScript.h): one action of the installed
+// script, or the close box when none is left; a failed script ends the loop with IDCANCEL.
+void TakeUserTurn(CWnd& top);
+
 // The messages being handled, innermost last (CWnd::Default and GetCurrentMessage read it).
 const MSG* CurrentMessage();
 

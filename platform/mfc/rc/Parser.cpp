@@ -12,6 +12,14 @@ struct ControlKind {
     std::uint32_t style;  // besides WS_CHILD | WS_VISIBLE
 };
 
+// The bits of a class's style that make its type (a button's kind, a static's kind, a combo box's).
+std::uint32_t TypeMask(const std::string& className) {
+    if (className == "Button") return BS_TYPEMASK;
+    if (className == "Static") return SS_TYPEMASK;
+    if (className == "ComboBox") return 3;
+    return 0;
+}
+
 // Statements that begin with the control's text.
 const ControlKind kTextFirst[] = {
     {"LTEXT", "Static", SS_LEFT | WS_GROUP},
@@ -159,12 +167,21 @@ int Parser::Integer(const char* what) {
     return static_cast<int>(Expression());
 }
 
-std::uint32_t Parser::Style(std::uint32_t value) {
+std::uint32_t Parser::Style(std::uint32_t value, std::uint32_t typeMask) {
+    std::uint32_t added = 0;
     do {
         const bool clear = AcceptKeyword("NOT");
         const std::uint32_t term = static_cast<std::uint32_t>(Sum());
-        value = clear ? value & ~term : value | term;
+        if (clear) {
+            value &= ~term;
+            added &= ~term;
+        } else {
+            value |= term;
+            added |= term;
+        }
     } while (AcceptPunct("|"));
+    // A type given replaces the statement's default type instead of mixing with it.
+    if (added & typeMask) value = (value & ~typeMask) | (added & typeMask);
     return value;
 }
 
@@ -280,7 +297,7 @@ void Parser::Rectangle(Control& control, bool sizeOptional) {
 
 // The optional style and extended style that end most control statements.
 void Parser::OptionalStyles(Control& control) {
-    if (AcceptPunct(",")) control.style = Style(control.style);
+    if (AcceptPunct(",")) control.style = Style(control.style, TypeMask(control.className));
     if (AcceptPunct(",")) control.exStyle = Style(0);
     if (AcceptPunct(",")) Integer("a help id");
 }

@@ -4,6 +4,10 @@
 // RADIOBUTTON, AUTORADIOBUTTON, COMBOBOX, LISTBOX, SCROLLBAR, ICON), STRINGTABLE, BITMAP and ICON
 // files, MENU, and DLGINIT.
 //
+// A control statement's style is its default (EDITTEXT: ES_LEFT | WS_BORDER | WS_TABSTOP …, always
+// with WS_CHILD | WS_VISIBLE) combined with the style written: terms are added, NOT terms removed,
+// and a type written (BS_…, SS_…, CBS_DROPDOWN …) replaces the default's type.
+//
 // DLGINIT is written as text here, not as the platform's binary block: each entry is the id of a
 // combo or list box of the dialog and the text of one list entry, added in order when the dialog
 // initialises:
@@ -53,8 +57,9 @@ private:
     long long Sum();
     long long Expression();
     int Integer(const char* what);
-    // A style expression: terms joined by '|', each OR'ed into `value`, or cleared with NOT.
-    std::uint32_t Style(std::uint32_t value);
+    // A style expression: terms joined by '|', each OR'ed into `value`, or cleared with NOT; type
+    // bits given (within typeMask) replace those of `value`.
+    std::uint32_t Style(std::uint32_t value, std::uint32_t typeMask = 0);
     ResourceName Name();
 
     void DialogResource(const ResourceName& name, const Location& where);

@@ -1,0 +1,23 @@
+#include "mfc/InteractionLog.h"
+
+#include "mfc/Encoding.h"
+
+namespace qelt {
+
+std::string InteractionEntry::Describe() const {
+    auto shown = [](const CString& text) { return text::GbkToUtf8ForDisplay(text.Str()); };
+    std::string line = kind + " \"" + shown(caption) + "\": " + shown(text) + " [";
+    for (size_t i = 0; i < buttons.size(); ++i) line += (i ? "/" : "") + shown(buttons[i]);
+    line += "] -> " + shown(answer) + (byScript ? " (by script)" : " (default");
+    if (!byScript) line += note.empty() ? ")" : ": " + note + ")";
+    return line;
+}
+
+InteractionLog& InteractionLog::Instance() {
+    static InteractionLog log;
+    return log;
+}
+
+void InteractionLog::Add(InteractionEntry entry) { m_entries.push_back(std::move(entry)); }
+
+}  // namespace qelt

@@ -1,0 +1,39 @@
+// The log of what the person at the screen saw and answered, in order: every message box, the
+// dialogs that the script left unanswered, and the entries other dialogs add (a prompt dialog adds
+// its own). Tests and the host program read it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "mfc/String.h"
+
+namespace qelt {
+
+struct InteractionEntry {
+    std::string kind;              // "message box", "dialog", or what another dialog calls itself
+    CString caption;
+    CString text;
+    std::vector<CString> buttons;  // as shown, in order
+    CString answer;                // the button chosen
+    int result = 0;                // the id that the box or dialog returned (IDOK, IDYES …)
+    bool byScript = false;         // false: nobody answered, the default was taken
+    std::string note;              // why the default was taken, when it was (UTF-8)
+
+    // One line for people, in UTF-8: kind "caption": text [buttons] -> answer (by script|default…).
+    std::string Describe() const;
+};
+
+class InteractionLog {
+public:
+    static InteractionLog& Instance();
+
+    void Add(InteractionEntry entry);
+    const std::vector<InteractionEntry>& Entries() const { return m_entries; }
+    void Clear() { m_entries.clear(); }
+
+private:
+    std::vector<InteractionEntry> m_entries;
+};
+
+}  // namespace qelt

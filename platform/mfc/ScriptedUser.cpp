@@ -1,0 +1,213 @@
+// The person at the screen, played by the user script: the actions of a modal loop's turn.
+#include "mfc/DialogManager.h"
+#include "mfc/Encoding.h"
+#include "mfc/InteractionLog.h"
+#include "mfc/UserScript.h"
+#include "mfc/WindowManager.h"
+#include "mfc/Wnd.h"
+
+namespace qelt {
+namespace {
+
+std::string Caption(HWND window) {
+    CString caption;
+    CWnd::FromHandle(window)->GetWindowText(caption);
+    return "\"" + text::GbkToUtf8ForDisplay(caption.Str()) + "\"";
+}
+
+// How many dialogs lie between the window and `top` (the page depth of a control).
+int Depth(HWND window, HWND top) {
+    int depth = 0;
+    for (HWND at = ::GetParent(window); at && at != top; at = ::GetParent(at)) depth += IsDialogWindow(at);
+    return depth;
+}
+
+void Descendants(HWND parent, std::vector<HWND>& out) {
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        out.push_back(child);
+        Descendants(child, out);
+    }
+}
+
+// The control of that id in the dialog or the pages it holds: visible ones before hidden ones, the
+// innermost page before the dialog itself.
+HWND FindControl(HWND dialog, int id) {
+    std::vector<HWND> all;
+    Descendants(dialog, all);
+    HWND best = nullptr;
+    auto rank = [&](HWND h) { return (::IsWindowVisible(h) ? 1000 : 0) + Depth(h, dialog); };
+    for (HWND candidate : all) {
+        if (::GetDlgCtrlID(candidate) != id || !IsDialogWindow(::GetParent(candidate))) continue;
+        if (!best || rank(candidate) > rank(best)) best = candidate;
+    }
+    return best;
+}
+
+// Why a person could not act on the control: hidden, or disabled itself or within a disabled
+// window; empty when it can.
+std::string Unavailable(HWND control, HWND top) {
+    if (!::IsWindowVisible(control)) return ControlName(*LookupWindow(control)) + " is hidden";
+    for (HWND at = control; at && at != top; at = ::GetParent(at)) {
+        if (!::IsWindowEnabled(at)) {
+            return at == control ? ControlName(*LookupWindow(control)) + " is disabled"
+                                 : ControlName(*LookupWindow(control)) + " lies in a disabled window";
+        }
+    }
+    return "";
+}
+
+void LogDialog(HWND dialog, const CString& answer, int result, const std::string& note) {
+    InteractionEntry entry;
+    entry.kind = "dialog";
+    CWnd::FromHandle(dialog)->GetWindowText(entry.caption);
+    entry.answer = answer;
+    entry.result = result;
+    entry.note = note;
+    InteractionLog::Instance().Add(std::move(entry));
+}
+
+// Closes the dialog as its close box does; a dialog that will not close ends with IDCANCEL.
+void Close(CWnd& top, bool force) {
+    ::SendMessage(top.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (force && top.ContinueModal()) top.EndModalLoop(IDCANCEL);
+}
+
+// The dialog that the script did not answer: its default button, else its close box.
+void TakeDefault(CWnd& top, const std::string& note) {
+    HWND dialog = top.m_hWnd;
+    const LRESULT defId = ::SendMessage(dialog, DM_GETDEFID, 0, 0);
+    HWND button = HIWORD(defId) == DC_HASDEFID ? ::GetDlgItem(dialog, LOWORD(defId)) : nullptr;
+    if (button && ::IsWindowVisible(button) && ::IsWindowEnabled(button)) {
+        CString label;
+        CWnd::FromHandle(button)->GetWindowText(label);
+        LogDialog(dialog, label, LOWORD(defId), note);
+        ::SendMessage(button, BM_CLICK, 0, 0);
+        if (top.ContinueModal() && top.m_hWnd) top.EndModalLoop(IDCANCEL);
+    } else {
+        LogDialog(dialog, "关闭", IDCANCEL, note);
+        Close(top, true);
+    }
+}
+
+HWND AnswerButton(HWND dialog, int answer) {
+    std::vector<int> ids{answer};
+    if (answer == IDYES) ids.push_back(IDOK);
+    if (answer == IDNO) ids.push_back(IDCANCEL);
+    for (int id : ids) {
+        HWND button = ::GetDlgItem(dialog, id);
+        if (button && ::IsWindowVisible(button) && ::IsWindowEnabled(button)) return button;
+    }
+    return nullptr;
+}
+
+// Offers the action to the windows of the dialog in order until one takes it.
+ActionOutcome OfferToAll(HWND dialog, const UserAction& action) {
+    std::vector<HWND> all;
+    Descendants(dialog, all);
+    for (HWND window : all) {
+        if (!::IsWindow(window) || !Unavailable(window, dialog).empty()) continue;
+        std::shared_ptr<WindowRecord> record = HoldWindow(window);
+        ActionOutcome outcome = record->procedure->ApplyUserAction(*record, action);
+        if (outcome.kind != ActionOutcome::Kind::NotApplicable) return outcome;
+    }
+    return ActionOutcome::NotApplicable();
+}
+
+void Refuse(UserScript& script, const UserAction& action, const std::string& reason, CWnd& top) {
+    script.Fail(action, reason);
+    top.EndModalLoop(IDCANCEL);
+}
+
+}  // namespace
+
+std::string ControlName(const WindowRecord& control) { return "control " + std::to_string(static_cast<int>(control.id)); }
+
+ActionOutcome TakeFocusAsClick(WindowRecord& control) {
+    HWND self = control.handle;
+    ::SetFocus(self);
+    HWND focus = ::GetFocus();
+    if (focus == self) return ActionOutcome::Applied();
+    std::string where = focus && LookupWindow(focus) ? " (on " + ControlName(*LookupWindow(focus)) + ")" : "";
+    return ActionOutcome::Refused("a handler kept the focus elsewhere" + where + ", so " + ControlName(control) +
+                                  " was not reached");
+}
+
+void MoveFocusOn(WindowRecord& control) {
+    HWND self = control.handle;
+    HWND dialog = ::GetParent(self);
+    if (!dialog) return;
+    HWND next = ::GetNextDlgTabItem(dialog, self, FALSE);
+    if (next && next != self) FocusDialogControl(next);
+    else ::SetFocus(dialog);
+}
+
+void TakeUserTurn(CWnd& top) {
+    UserScript* script = InstalledUserScript();
+    if (script && script->Failed()) {
+        top.EndModalLoop(IDCANCEL);
+        return;
+    }
+    const UserAction* next = script ? script->Next() : nullptr;
+    if (!next) {
+        LogDialog(top.m_hWnd, "关闭", IDCANCEL, script ? "the script has no action left" : "no user script");
+        Close(top, true);
+        return;
+    }
+    const UserAction action = *next;
+    const std::vector<CWnd*>& stack = ModalWindows();
+    switch (action.kind) {
+    case UserAction::Kind::Close:
+        script->Consume();
+        Close(top, false);
+        return;
+    case UserAction::Kind::Answer: {
+        HWND button = AnswerButton(top.m_hWnd, action.number);
+        script->Consume();
+        if (!button) {
+            Refuse(*script, action, "dialog " + Caption(top.m_hWnd) + " has no such button to press", top);
+            return;
+        }
+        ::SendMessage(button, BM_CLICK, 0, 0);
+        return;
+    }
+    case UserAction::Kind::Tab: {
+        script->Consume();
+        ActionOutcome outcome = OfferToAll(top.m_hWnd, action);
+        if (outcome.kind == ActionOutcome::Kind::Applied) return;
+        Refuse(*script, action,
+               outcome.kind == ActionOutcome::Kind::Refused ? outcome.reason
+                                                             : "dialog " + Caption(top.m_hWnd) + " has no such tab",
+               top);
+        return;
+    }
+    default:
+        break;
+    }
+    HWND control = FindControl(top.m_hWnd, action.controlId);
+    if (!control) {
+        for (size_t i = 0; i + 1 < stack.size(); ++i) {
+            if (stack[i]->m_hWnd && FindControl(stack[i]->m_hWnd, action.controlId)) {
+                TakeDefault(top, "the script's next action is for another dialog");
+                return;
+            }
+        }
+        script->Consume();
+        Refuse(*script, action, "dialog " + Caption(top.m_hWnd) + " has no control " + std::to_string(action.controlId), top);
+        return;
+    }
+    script->Consume();
+    if (std::string why = Unavailable(control, top.m_hWnd); !why.empty()) {
+        Refuse(*script, action, why, top);
+        return;
+    }
+    std::shared_ptr<WindowRecord> record = HoldWindow(control);
+    ActionOutcome outcome = record->procedure->ApplyUserAction(*record, action);
+    if (outcome.kind == ActionOutcome::Kind::Applied) return;
+    Refuse(*script, action,
+           outcome.kind == ActionOutcome::Kind::Refused
+               ? outcome.reason
+               : ControlName(*record) + " (" + record->className + ") does not take this action",
+           top);
+}
+
+}  // namespace qelt

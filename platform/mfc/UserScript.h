@@ -1,0 +1,85 @@
+// The person at the screen: a script of actions (mfc/UserAction.h) installed for the process.
+//
+// While a modal loop has nothing else to do, it takes the next action. The action is aimed at the
+// top dialog (the innermost modal one); a control is looked for in the pages that dialog holds
+// first (the innermost dialog that holds it), then in the dialog itself. The control must be
+// there, visible and enabled (with every window around it up to the dialog); its window class
+// applies the action as a person would:
+//   set ID TEXT     focus to the control, its text replaced (EN_CHANGE, CBN_EDITCHANGE), then on to
+//                   the next tab stop (kill-focus notifications)
+//   choose ID TEXT  focus, then the item with exactly that text selected, with the notifications
+//   check ID on|off a check box clicked when its state differs; a radio button clicked to check it
+//   click ID        focus to the button, then BN_CLICKED
+//   tab TITLE       the tab control's choice (TCN_SELCHANGING, honouring a veto, TCN_SELCHANGE);
+//                   only the top dialog's tab controls are searched
+//   row ID N        a list view's row chosen as a click does
+//   answer …        the current message box, or the top dialog's button IDYES/IDOK (yes),
+//                   IDNO/IDCANCEL (no), IDOK (ok), IDCANCEL (cancel)
+//   close           the top dialog's close box (WM_CLOSE, then OnCancel)
+// An action for a control that only a dialog beneath the top one holds means the top dialog was
+// not answered: it gets its default button (or its close box) and the log says so; the action
+// then goes to the dialog beneath. A message box that the next action does not answer gets its
+// default button, logged likewise. With no action left the top dialog is closed as with its close
+// box (and ended with IDCANCEL if it will not close).
+//
+// An action that cannot be applied (a control that is not there, hidden or disabled, an item
+// that a list does not hold, an answer that the box does not offer …) is refused: nothing of it
+// is applied, the script records the error with its line, and every modal loop ends at once with
+// IDCANCEL (without OnCancel); message boxes shown meanwhile get their default button. The host
+// program turns a failed script into its exit code.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "mfc/UserAction.h"
+
+namespace qelt {
+
+class UserScript {
+public:
+    // Adds an action; an action without a line number gets its position (from 1).
+    UserScript& Add(UserAction action);
+    UserScript& Set(int controlId, const CString& text);
+    UserScript& Choose(int controlId, const CString& text);
+    UserScript& Check(int controlId, bool on);
+    UserScript& Click(int controlId);
+    UserScript& Tab(const CString& title);
+    UserScript& Row(int controlId, int row);
+    UserScript& Answer(int answer);  // IDOK, IDCANCEL, IDYES or IDNO
+    UserScript& Close();
+
+    // The next action, or null when none is left.
+    const UserAction* Next() const;
+    void Consume();
+    size_t Remaining() const { return m_actions.size() - m_next; }
+
+    bool Failed() const { return !m_error.empty(); }
+    // "line N: ACTION: REASON", in UTF-8; empty while the script has not failed.
+    const std::string& Error() const { return m_error; }
+    void Fail(const UserAction& action, const std::string& reason);
+
+private:
+    std::vector<UserAction> m_actions;
+    size_t m_next = 0;
+    std::string m_error;
+};
+
+// The script that modal loops and message boxes take their actions from; null for none (dialogs
+// close at once, message boxes get their default button). Not owned.
+void InstallUserScript(UserScript* script);
+UserScript* InstalledUserScript();
+
+// Installs a script for the scope's lifetime.
+class ScopedUserScript {
+public:
+    explicit ScopedUserScript(UserScript& script) : m_previous(InstalledUserScript()) { InstallUserScript(&script); }
+    ~ScopedUserScript() { InstallUserScript(m_previous); }
+    ScopedUserScript(const ScopedUserScript&) = delete;
+    ScopedUserScript& operator=(const ScopedUserScript&) = delete;
+
+private:
+    UserScript* m_previous;
+};
+
+}  // namespace qelt

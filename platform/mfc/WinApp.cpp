@@ -1,0 +1,27 @@
+#include "mfc/WinApp.h"
+
+#include "mfc/Diagnostics.h"
+#include "mfc/Resources.h"
+
+namespace {
+CWinApp* g_app = nullptr;
+}
+
+IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+
+CWinApp::CWinApp(LPCTSTR lpszAppName) : m_hInstance(AfxGetInstanceHandle()), m_appName(lpszAppName) {
+    m_pszAppName = m_appName;
+    if (g_app) qelt::ReportMisuse("a second CWinApp while \"%s\" exists; the new one replaces it", AfxGetAppName());
+    g_app = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_app == this) g_app = nullptr;
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+int CWinApp::ExitInstance() { return 0; }
+
+CWinApp* AfxGetApp() { return g_app; }
+CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
+LPCTSTR AfxGetAppName() { return g_app ? g_app->m_pszAppName : ""; }
