@@ -9,7 +9,13 @@ using namespace qelt::gdi;
 
 namespace {
 
-constexpr int kMaxSide = 16384;  // larger bitmaps are refused, as on a display driver
+// Larger bitmaps are refused, as a display driver refuses what it cannot hold.
+constexpr int kMaxSide = 16384;
+constexpr long kMaxPixels = 1L << 26;
+
+bool TooLarge(int width, int height) {
+    return width > kMaxSide || height > kMaxSide || static_cast<long>(width) * height > kMaxPixels;
+}
 
 long RowBytes(const BitmapData& b) { return b.bitsPixel == 1 ? (b.width + 15) / 16 * 2 : b.width * 4L; }
 
@@ -47,7 +53,7 @@ void StoreBits(BitmapData& b, const unsigned char* bits, long size) {
 }  // namespace
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
-    if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide || planes != 1 ||
+    if (width < 0 || height < 0 || TooLarge(width, height) || planes != 1 ||
         (bitsPerPixel != 1 && bitsPerPixel != 32)) {
         qelt::ReportMisuse("CreateBitmap: %d x %d with %u planes of %u bits is not supported", width, height, planes,
                            bitsPerPixel);
@@ -63,7 +69,7 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
     DeviceContext* dc = hdc ? CheckDc(hdc, "CreateCompatibleBitmap") : nullptr;
     if (hdc && !dc) return nullptr;
-    if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide) return nullptr;
+    if (width < 0 || height < 0 || TooLarge(width, height)) return nullptr;
     // Compatible with a memory DC means the format of the bitmap selected into it (monochrome in a
     // new memory DC); with any other DC, the screen's colour format.
     const bool mono = dc && dc->kind == DcKind::Memory && dc->state.bitmapData && dc->state.bitmapData->bitsPixel == 1;

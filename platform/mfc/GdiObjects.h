@@ -84,6 +84,9 @@ class CBitmap : public CGdiObject {
 public:
     static CBitmap* FromHandle(HBITMAP handle) { return static_cast<CBitmap*>(CGdiObject::FromHandle(handle)); }
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
+    // From the first module of the resource search order that holds the bitmap.
+    BOOL LoadBitmap(UINT id) { return LoadBitmap(MAKEINTRESOURCE(id)); }
+    BOOL LoadBitmap(LPCTSTR name);
     BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
         return Attach(::CreateBitmap(width, height, planes, bitsPerPixel, bits));
     }

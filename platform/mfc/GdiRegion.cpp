@@ -11,6 +11,9 @@ namespace {
 
 const std::vector<Region::Span> kNoSpans;
 
+// Polygons are scanned row by row within this many pixels of the origin.
+constexpr int kPolygonLimit = 1 << 16;
+
 bool Keep(int mode, bool inA, bool inB) {
     switch (mode) {
     case RGN_AND: return inA && inB;
@@ -22,13 +25,13 @@ bool Keep(int mode, bool inA, bool inB) {
 }
 
 bool Inside(const std::vector<Region::Span>& spans, int x) {
-    for (const Region::Span& s : spans)
-        if (x >= s.first && x < s.second) return true;
-    return false;
+    auto it = std::upper_bound(spans.begin(), spans.end(), x,
+                               [](int value, const Region::Span& s) { return value < s.second; });
+    return it != spans.end() && x >= it->first;
 }
 
-std::vector<Region::Span> CombineRow(const std::vector<Region::Span>& a, const std::vector<Region::Span>& b,
-                                     int mode) {
+std::vector<Region::Span> CombineSpans(const std::vector<Region::Span>& a, const std::vector<Region::Span>& b,
+                                       int mode) {
     std::vector<int> edges;
     for (const auto& s : a) edges.push_back(s.first), edges.push_back(s.second);
     for (const auto& s : b) edges.push_back(s.first), edges.push_back(s.second);
@@ -45,13 +48,20 @@ std::vector<Region::Span> CombineRow(const std::vector<Region::Span>& a, const s
 
 }  // namespace
 
+void Region::Append(int top, int bottom, std::vector<Span> spans) {
+    if (top >= bottom || spans.empty()) return;
+    if (!m_bands.empty() && m_bands.back().bottom == top && m_bands.back().spans == spans) {
+        m_bands.back().bottom = bottom;
+        return;
+    }
+    m_bands.push_back(Band{top, bottom, std::move(spans)});
+}
+
 Region Region::FromRect(int left, int top, int right, int bottom) {
     Region r;
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
-    if (left == right || top == bottom) return r;
-    r.m_top = top;
-    r.m_rows.assign(bottom - top, {{left, right}});
+    if (left < right) r.Append(top, bottom, {{left, right}});
     return r;
 }
 
@@ -69,13 +79,12 @@ Region Region::FromPolygons(const POINT* points, const int* counts, int polygons
     };
     std::vector<Edge> edges;
     double top = 0, bottom = 0;
-    bool any = false;
     const POINT* p = points;
     for (int k = 0; k < polygons; ++k) {
         const int n = counts[k];
         for (int i = 0; i < n; ++i) {
             const POINT a = p[i], b = p[(i + 1) % n];
-            if (!any) top = bottom = a.y, any = true;
+            if (edges.empty() && i == 0 && k == 0) top = bottom = a.y;
             top = std::min<double>(top, a.y), bottom = std::max<double>(bottom, a.y);
             if (a.y == b.y) continue;
             if (a.y < b.y) edges.push_back({double(a.x), double(a.y), double(b.x), double(b.y), 1});
@@ -85,8 +94,9 @@ Region Region::FromPolygons(const POINT* points, const int* counts, int polygons
     }
     Region r;
     if (edges.empty()) return r;
-    r.m_top = static_cast<int>(top);
-    for (int y = r.m_top; y < static_cast<int>(bottom); ++y) {
+    const int first = static_cast<int>(std::max<double>(top, -kPolygonLimit));
+    const int last = static_cast<int>(std::min<double>(bottom, kPolygonLimit));
+    for (int y = first; y < last; ++y) {
         const double yc = y + 0.5;
         std::vector<std::pair<double, int>> crossings;
         for (const Edge& e : edges)
@@ -100,79 +110,63 @@ Region Region::FromPolygons(const POINT* points, const int* counts, int polygons
             const bool inside = fillMode == WINDING ? winding != 0 : (i % 2) == 0;
             if (!inside) continue;
             // Pixel x is inside when its centre x + 0.5 lies in [xa, xb).
-            const int first = static_cast<int>(std::ceil(crossings[i].first - 0.5));
-            const int last = static_cast<int>(std::ceil(crossings[i + 1].first - 0.5));
-            if (first >= last) continue;
-            if (!row.empty() && row.back().second >= first) row.back().second = std::max(row.back().second, last);
-            else row.push_back({first, last});
+            const double xa = std::clamp(crossings[i].first, -double(kPolygonLimit), double(kPolygonLimit));
+            const double xb = std::clamp(crossings[i + 1].first, -double(kPolygonLimit), double(kPolygonLimit));
+            const int from = static_cast<int>(std::ceil(xa - 0.5)), to = static_cast<int>(std::ceil(xb - 0.5));
+            if (from >= to) continue;
+            if (!row.empty() && row.back().second >= from) row.back().second = std::max(row.back().second, to);
+            else row.push_back({from, to});
         }
-        r.m_rows.push_back(row);
+        r.Append(y, y + 1, std::move(row));
     }
-    r.Trim();
     return r;
 }
 
 Region Region::Combine(const Region& a, const Region& b, int mode) {
     if (mode == RGN_COPY) return a;
+    std::vector<int> edges;
+    for (const Band& band : a.m_bands) edges.push_back(band.top), edges.push_back(band.bottom);
+    for (const Band& band : b.m_bands) edges.push_back(band.top), edges.push_back(band.bottom);
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
     Region r;
-    if (a.IsEmpty() && b.IsEmpty()) return r;
-    const int top = a.IsEmpty() ? b.m_top : b.IsEmpty() ? a.m_top : std::min(a.m_top, b.m_top);
-    const int bottom = std::max(a.IsEmpty() ? top : a.m_top + int(a.m_rows.size()),
-                                b.IsEmpty() ? top : b.m_top + int(b.m_rows.size()));
-    r.m_top = top;
-    for (int y = top; y < bottom; ++y) r.m_rows.push_back(CombineRow(a.Row(y), b.Row(y), mode));
-    r.Trim();
+    for (size_t i = 0; i + 1 < edges.size(); ++i)
+        r.Append(edges[i], edges[i + 1], CombineSpans(a.Row(edges[i]), b.Row(edges[i]), mode));
     return r;
 }
 
-void Region::Trim() {
-    size_t first = 0;
-    while (first < m_rows.size() && m_rows[first].empty()) ++first;
-    size_t last = m_rows.size();
-    while (last > first && m_rows[last - 1].empty()) --last;
-    m_rows = std::vector<std::vector<Span>>(m_rows.begin() + first, m_rows.begin() + last);
-    m_top = m_rows.empty() ? 0 : m_top + static_cast<int>(first);
-}
-
 const std::vector<Region::Span>& Region::Row(int y) const {
-    if (y < m_top || y >= m_top + static_cast<int>(m_rows.size())) return kNoSpans;
-    return m_rows[y - m_top];
+    auto it = std::upper_bound(m_bands.begin(), m_bands.end(), y,
+                               [](int value, const Band& band) { return value < band.bottom; });
+    return it != m_bands.end() && y >= it->top ? it->spans : kNoSpans;
 }
 
 bool Region::Contains(int x, int y) const { return Inside(Row(y), x); }
 
 RECT Region::Box() const {
-    if (m_rows.empty()) return RECT{0, 0, 0, 0};
-    int left = m_rows[0].front().first, right = m_rows[0].back().second;
-    for (const auto& row : m_rows)
-        if (!row.empty()) left = std::min(left, row.front().first), right = std::max(right, row.back().second);
-    return RECT{left, m_top, right, m_top + static_cast<long>(m_rows.size())};
+    if (m_bands.empty()) return RECT{0, 0, 0, 0};
+    int left = m_bands[0].spans.front().first, right = m_bands[0].spans.back().second;
+    for (const Band& band : m_bands)
+        left = std::min(left, band.spans.front().first), right = std::max(right, band.spans.back().second);
+    return RECT{left, m_bands.front().top, right, m_bands.back().bottom};
 }
 
 int Region::Complexity() const {
-    if (m_rows.empty()) return NULLREGION;
-    for (const auto& row : m_rows)
-        if (row != m_rows.front() || row.size() != 1) return COMPLEXREGION;
-    return SIMPLEREGION;
+    if (m_bands.empty()) return NULLREGION;
+    return m_bands.size() == 1 && m_bands[0].spans.size() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
 void Region::Offset(int dx, int dy) {
-    if (m_rows.empty()) return;
-    m_top += dy;
-    for (auto& row : m_rows)
-        for (Span& s : row) s.first += dx, s.second += dx;
+    for (Band& band : m_bands) {
+        band.top += dy, band.bottom += dy;
+        for (Span& s : band.spans) s.first += dx, s.second += dx;
+    }
 }
 
 std::vector<RECT> Region::Rects() const {
     std::vector<RECT> out;
-    size_t i = 0;
-    while (i < m_rows.size()) {
-        size_t j = i + 1;
-        while (j < m_rows.size() && m_rows[j] == m_rows[i]) ++j;
-        for (const Span& s : m_rows[i])
-            out.push_back(RECT{s.first, m_top + static_cast<long>(i), s.second, m_top + static_cast<long>(j)});
-        i = j;
-    }
+    for (const Band& band : m_bands)
+        for (const Span& s : band.spans) out.push_back(RECT{s.first, band.top, s.second, band.bottom});
     return out;
 }
 

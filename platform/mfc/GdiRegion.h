@@ -1,5 +1,6 @@
-// A region: a set of device pixels kept as rows of half-open spans, so that combining, testing and
-// clipping are exact whatever the shapes that made it.
+// A region: a set of device pixels kept as bands of rows that share the same half-open spans, so
+// that combining, testing and clipping are exact whatever the shapes that made it, and a huge
+// rectangle costs no more than a small one.
 #pragma once
 
 #include <utility>
@@ -19,7 +20,7 @@ public:
     static Region FromRects(const std::vector<RECT>& rects);
     static Region Combine(const Region& a, const Region& b, int mode);  // RGN_AND … RGN_COPY
 
-    bool IsEmpty() const { return m_rows.empty(); }
+    bool IsEmpty() const { return m_bands.empty(); }
     bool Contains(int x, int y) const;
     RECT Box() const;                // all zero when empty
     int Complexity() const;          // NULLREGION, SIMPLEREGION or COMPLEXREGION
@@ -28,13 +29,20 @@ public:
     std::vector<RECT> Rects() const;
     // The spans of row y (empty outside the region).
     const std::vector<Span>& Row(int y) const;
-    bool operator==(const Region& other) const { return m_top == other.m_top && m_rows == other.m_rows; }
+    bool operator==(const Region& other) const { return m_bands == other.m_bands; }
 
 private:
-    void Trim();
+    struct Band {
+        int top, bottom;  // rows [top, bottom)
+        std::vector<Span> spans;
+        bool operator==(const Band& other) const {
+            return top == other.top && bottom == other.bottom && spans == other.spans;
+        }
+    };
+    // Appends rows [top, bottom) with these spans, joining the band above when it is the same.
+    void Append(int top, int bottom, std::vector<Span> spans);
 
-    int m_top = 0;
-    std::vector<std::vector<Span>> m_rows;  // row m_top + i; no empty first or last row
+    std::vector<Band> m_bands;  // top to bottom, none empty, neighbours differ or have a gap
 };
 
 }  // namespace qelt::gdi

@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -172,7 +173,7 @@ FontSpec ResolveFont(const LOGFONTA& lf, double scaleX, double scaleY) {
     if (lf.lfHeight < 0) font.emPixels = -lf.lfHeight * scaleY;
     else if (lf.lfHeight > 0) font.emPixels = lf.lfHeight * scaleY / (unit.ascent + unit.descent);
     else font.emPixels = 16 / (unit.ascent + unit.descent);  // the platform's default cell of 16 pixels
-    font.emPixels = std::max(font.emPixels, 1.0);
+    font.emPixels = std::clamp(font.emPixels, 1.0, 2048.0);  // no glyph larger than a big screen
     font.weight = lf.lfWeight <= 0 ? FW_NORMAL : std::min<long>(std::max<long>(lf.lfWeight, 100), 900);
     font.italic = lf.lfItalic != 0;
     font.underline = lf.lfUnderline != 0;

@@ -133,7 +133,7 @@ std::string RenderMetafile(HENHMETAFILE metafile, int width, int height, Format 
     const gdi::Bounds& frame = data->frame;
     if (width == 0 && height == 0 && !frame.empty)
         width = static_cast<int>(frame.right - frame.left), height = static_cast<int>(frame.bottom - frame.top);
-    if (width <= 0 || height <= 0) {
+    if (width <= 0 || height <= 0 || width > 16384 || height > 16384) {
         ReportMisuse("RenderMetafile: a picture of %d x %d pixels", width, height);
         return std::string();
     }

@@ -372,3 +372,35 @@ TEST(GdiDrawing, MisuseIsReportedWithADefinedResult) {
 }
 
 }  // namespace
+
+namespace {
+
+// Regions are kept as bands, so a huge one costs no more than a small one; bitmaps beyond what a
+// display would hold are refused.
+TEST(GdiDrawing, HugeRegionsAndBitmaps) {
+    CRgn huge, small, result;
+    huge.CreateRectRgn(-1000000000, -1000000000, 1000000000, 1000000000);
+    small.CreateRectRgn(5, 5, 10, 10);
+    result.CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(result.CombineRgn(&huge, &small, RGN_DIFF), COMPLEXREGION);
+    EXPECT_TRUE(result.PtInRegion(-999999999, 999999998));
+    EXPECT_FALSE(result.PtInRegion(7, 7));
+    GdiCanvas canvas(20, 20);
+    canvas.dc.SelectClipRgn(&result);
+    canvas.dc.FillSolidRect(0, 0, 20, 20, RGB(255, 0, 0));
+    canvas.dc.SelectClipRgn(nullptr);
+    EXPECT_EQ(canvas.At(2, 2), RGB(255, 0, 0));
+    EXPECT_EQ(canvas.At(7, 7), RGB(255, 255, 255));
+    const POINT far[] = {{0, -100000000}, {100000000, 100000000}, {-100000000, 100000000}};
+    CRgn triangle;
+    EXPECT_TRUE(triangle.CreatePolygonRgn(far, 3, WINDING));
+    EXPECT_TRUE(triangle.PtInRegion(0, 0));
+
+    const int before = qelt::MisuseCount();
+    CBitmap tooBig;
+    EXPECT_FALSE(tooBig.CreateBitmap(100000, 10, 1, 32, nullptr));
+    EXPECT_FALSE(tooBig.CreateBitmap(16000, 16000, 1, 32, nullptr));
+    EXPECT_EQ(qelt::MisuseCount() - before, 2);
+}
+
+}  // namespace
