@@ -3,6 +3,7 @@
 #include "Printers.h"
 #include "host/QeltPath.h"
 #include "host/WndSlide.h"
+#include "render/Render.h"
 
 namespace {
 
@@ -62,6 +63,10 @@ TEST(WndSlide, SectionSlidesAreDrawnFittedIntoTheBorder) {
         CPoint inside = slide.WorldToLogic(c.insideX, c.insideY, border);
         EXPECT_EQ(canvas.dc.GetPixel(inside.x, inside.y), kWhite);
         EXPECT_EQ(canvas.dc.GetPixel(2, 2), kWhite) << "nothing outside the border";
+
+        std::string error;
+        std::string path = ::testing::TempDir() + c.slide + ".png";
+        EXPECT_TRUE(qelt::render::WriteFile(path, qelt::render::BitmapToPng(canvas.bitmap), &error)) << error;
     }
 }
 
