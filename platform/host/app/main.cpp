@@ -1,9 +1,137 @@
-// qelt: the host program. `qelt list` prints the registered commands (none are registered yet).
-#include <cstdio>
-#include <cstring>
+// qelt: the host program. It loads the module, lists its commands, and runs one command under a
+// user script (or, without one, calculates on the stored or default input), then writes the
+// reports out. Exit codes: 0 done, 1 the module or the output failed, 2 a bad command line,
+// command name or script, 3 a store that cannot be used.
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/CommandReports.h"
+#include "host/ReportText.h"
+#include "host/VuskMainInfo.h"
+#include "host/YorWord.h"
+#include "host/app/ModuleLoader.h"
+#include "host/app/Options.h"
+#include "host/app/ReportFiles.h"
+#include "host/app/RunSummary.h"
+#include "host/app/ScriptFile.h"
+#include "host/app/StoreSession.h"
+#include "mfc/Encoding.h"
+#include "mfc/InteractionLog.h"
+#include "mfc/UserScript.h"
+
+namespace {
+
+using namespace qelt::app;
+
+enum ExitCode { kDone = 0, kFailed = 1, kUsage = 2, kStore = 3 };
+
+// The control id of the work dialog's "计算" button, which a run without a script clicks.
+constexpr int kCalculateButton = 553;
+
+int Fail(int code, const std::string& message) {
+    std::cerr << "qelt: " << message << "\n";
+    return code;
+}
+
+int List() {
+    for (int i = 0; i < g_VuskMainInfo.GetCaltFuncCount(); ++i) {
+        const _tagCaltInfo* info = g_VuskMainInfo.GetCaltFuncAt(i);
+        std::cout << qelt::text::GbkToUtf8ForDisplay(info->strCommand.Str()) << "\t"
+                  << qelt::text::GbkToUtf8ForDisplay(info->strTitle.Str()) << "\t" << info->chLetter << "\n";
+    }
+    return kDone;
+}
+
+// The script's actions; without a script file, a click on "计算" (a prompt that comes up, such as a
+// warning list, is then closed by the loop as with its close box, which lets the calculation go on).
+bool LoadScript(const Options& options, qelt::UserScript& script, std::string& error) {
+    if (!options.scriptPath) {
+        script.Click(kCalculateButton);
+        return true;
+    }
+    const std::string& path = *options.scriptPath;
+    std::string text;
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else {
+        std::ifstream file(path, std::ios::binary);
+        if (!file) {
+            error = "cannot read the script " + path;
+            return false;
+        }
+        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    ParsedScript parsed = ParseScript(text);
+    if (!parsed.ok) {
+        error = (path == "-" ? std::string("script") : path) + ":" + std::to_string(parsed.errorLine) + ": " +
+                parsed.error;
+        return false;
+    }
+    for (const qelt::UserAction& action : parsed.actions) script.Add(action);
+    return true;
+}
+
+int Run(const Options& options) {
+    qelt::UserScript script;
+    std::string error;
+    if (!LoadScript(options, script, error)) return Fail(kUsage, error);
+
+    const qelt::text::Conversion name = qelt::text::Utf8ToGbk(options.command);
+    const _tagCaltInfo* info = name.ok ? g_VuskMainInfo.FindCaltFunc(name.text.c_str()) : nullptr;
+    if (!info) return Fail(kUsage, "unknown command \"" + options.command + "\" (\"qelt list\" shows the commands)");
+    const std::string command = qelt::text::GbkToUtf8ForDisplay(info->strCommand.Str());
+
+    const std::string storePath = options.storePath ? *options.storePath : DefaultStorePath();
+    if (storePath.empty()) return Fail(kStore, "no store: HOME is not set; give one with --store FILE");
+    StoreSession store;
+    error = store.Open(storePath);
+    if (!error.empty()) return Fail(kStore, error);
+
+    g_VuskMainInfo.SetCaltDlgType(options.mode);
+    CYorWord::SetOutputPath(options.wordPath ? options.wordPath->c_str() : nullptr);
+    qelt::host::ClearCommandReports();
+    {
+        qelt::ScopedUserScript installed(script);
+        g_VuskMainInfo.CallCaltFunc(info->strCommand);
+    }
+    for (const qelt::InteractionEntry& entry : qelt::InteractionLog::Instance().Entries())
+        std::cerr << entry.Describe() << "\n";
+    if (script.Failed()) {
+        const std::string where = options.scriptPath && *options.scriptPath != "-" ? *options.scriptPath : "script";
+        return Fail(kUsage, where + ": " + script.Error() + "; nothing was stored");
+    }
+    error = store.Commit();
+    if (!error.empty()) return Fail(kStore, error);
+
+    const CWordObject* fullReport = qelt::host::KeptFullReport();
+    const CWordObject* shortReport = qelt::host::KeptShortReport();
+    if (!fullReport || !shortReport) return Fail(kFailed, "the command " + command + " handed over no reports");
+    error = WriteReportFiles(options.outDir, ReportFileStem(command), *fullReport, *shortReport);
+    if (!error.empty()) return Fail(kFailed, error);
+    if (!options.quiet) std::cout << qelt::report::ReportText(*fullReport);
+    std::cout << RunSummary();
+    return kDone;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "list") == 0) return 0;
-    std::fprintf(stderr, "usage: qelt list\n");
-    return 2;
+    ParsedOptions parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) {
+        std::cerr << "qelt: " << parsed.error << "\n" << UsageText();
+        return kUsage;
+    }
+    const Options& options = *parsed.options;
+    if (options.action == Action::Help) {
+        std::cout << UsageText();
+        return kDone;
+    }
+    std::string error;
+    std::unique_ptr<LoadedModule> module = LoadedModule::Load(QELT_MODULE_PATH, &error);
+    if (!module) return Fail(kFailed, error);
+    return options.action == Action::List ? List() : Run(options);
 }
