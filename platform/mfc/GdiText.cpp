@@ -80,14 +80,15 @@ void Prepare(PangoContext* context) {
     pango_context_set_round_glyph_positions(context, FALSE);
 }
 
+PangoContext* g_measuring = nullptr;
+
 PangoContext* MeasuringContext() {
-    static PangoContext* context = nullptr;
-    if (!context) {
-        context = pango_font_map_create_context(pango_cairo_font_map_get_default());
-        Prepare(context);
+    if (!g_measuring) {
+        g_measuring = pango_font_map_create_context(pango_cairo_font_map_get_default());
+        Prepare(g_measuring);
         std::atexit(ReleaseTextEngine);
     }
-    return context;
+    return g_measuring;
 }
 
 // Per family list, metrics of a font whose em is one pixel.
@@ -100,8 +101,10 @@ std::map<std::string, UnitMetrics>& MetricsCache() {
 }
 
 void ReleaseTextEngine() {
-    // Fontconfig's caches would otherwise show as leaks under the sanitizers.
-    g_object_unref(MeasuringContext());
+    // Fontconfig's caches would otherwise show as leaks under the sanitizers. Text drawn after
+    // this (by a static object's destructor) starts the engine again.
+    g_object_unref(g_measuring);
+    g_measuring = nullptr;
     pango_cairo_font_map_set_default(nullptr);
     FcFini();
 }
