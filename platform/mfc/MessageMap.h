@@ -12,11 +12,14 @@
 #include "win/Windows.h"
 
 class CCmdTarget;
+class CDC;
 class CWnd;
 class CScrollBar;
 
 // Reflected notifications arrive at the control as WM_REFLECT_BASE + the parent's message.
 #define WM_REFLECT_BASE 0xBC00
+// The map entry of every WM_CTLCOLOR… message (the kind is message − WM_CTLCOLORMSGBOX).
+#define WM_CTLCOLOR 0x0019
 
 namespace qelt::msgmap {
 
@@ -45,6 +48,12 @@ template <class WindowPtr>
 WindowPtr WindowFromHandle(WPARAM handle) {
     using Window = std::remove_pointer_t<WindowPtr>;
     return static_cast<WindowPtr>(Window::FromHandle(reinterpret_cast<HWND>(handle)));
+}
+
+// The device context a handle names, as the handler's parameter type (CDC*).
+template <class DcPtr>
+DcPtr DcFromHandle(WPARAM handle) {
+    return std::remove_pointer_t<DcPtr>::FromHandle(reinterpret_cast<HDC>(handle));
 }
 
 template <auto F>
@@ -187,6 +196,22 @@ bool MeasureItem(CCmdTarget* t, UINT, WPARAM wParam, LPARAM lParam, LRESULT* res
 }
 
 template <auto F>
+bool EraseBackground(CCmdTarget* t, UINT, WPARAM wParam, LPARAM, LRESULT* result) {
+    static_assert(kSignatureIs<F, BOOL(CDC*)>, "OnEraseBkgnd must be BOOL OnEraseBkgnd(CDC*)");
+    *result = (Target<F>(t).*F)(DcFromHandle<CDC*>(wParam));
+    return true;
+}
+
+template <auto F>
+bool ControlColor(CCmdTarget* t, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    static_assert(kSignatureIs<F, HBRUSH(CDC*, CWnd*, UINT)>, "OnCtlColor must be HBRUSH OnCtlColor(CDC*, CWnd*, UINT)");
+    HBRUSH brush = (Target<F>(t).*F)(DcFromHandle<CDC*>(wParam), WindowFromHandle<CWnd*>(static_cast<WPARAM>(lParam)),
+                                     message - WM_CTLCOLORMSGBOX);
+    *result = reinterpret_cast<LRESULT>(brush);
+    return true;
+}
+
+template <auto F>
 bool Timer(CCmdTarget* t, UINT, WPARAM wParam, LPARAM, LRESULT*) {
     static_assert(kSignatureIs<F, void(UINT_PTR)>, "OnTimer must be void OnTimer(UINT_PTR)");
     (Target<F>(t).*F)(static_cast<UINT_PTR>(wParam));
@@ -316,3 +341,5 @@ protected:                                            \
 #define ON_WM_DRAWITEM() QELT_ON_WM(WM_DRAWITEM, DrawItem, OnDrawItem)
 #define ON_WM_MEASUREITEM() QELT_ON_WM(WM_MEASUREITEM, MeasureItem, OnMeasureItem)
 #define ON_WM_TIMER() QELT_ON_WM(WM_TIMER, Timer, OnTimer)
+#define ON_WM_ERASEBKGND() QELT_ON_WM(WM_ERASEBKGND, EraseBackground, OnEraseBkgnd)
+#define ON_WM_CTLCOLOR() QELT_ON_WM(WM_CTLCOLOR, ControlColor, OnCtlColor)

@@ -4,6 +4,7 @@
 
 #include "mfc/Diagnostics.h"
 #include "mfc/GbkText.h"
+#include "mfc/GdiApi.h"
 #include "mfc/WindowManager.h"
 #include "mfc/Wnd.h"
 
@@ -122,6 +123,20 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_GETICON:
         return reinterpret_cast<LRESULT>(window->icons[wParam == ICON_BIG ? 1 : 0]);
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: {
+        // The system's colours: window colours for edit and list boxes, the face colour otherwise.
+        const bool windowColours = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+        ::SetBkColor(dc, ::GetSysColor(windowColours ? COLOR_WINDOW : COLOR_3DFACE));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(windowColours ? COLOR_WINDOW : COLOR_3DFACE));
+    }
     case WM_HELP:
     case WM_CONTEXTMENU:
     case WM_MOUSEWHEEL:

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "mfc/DataExchange.h"
+#include "mfc/DC.h"
+#include "mfc/GdiObjects.h"
 #include "mfc/Diagnostics.h"
 #include "mfc/Metrics.h"
 #include "mfc/Resources.h"
@@ -406,6 +408,17 @@ HICON CWnd::GetIcon(BOOL bBigIcon) const {
     return reinterpret_cast<HICON>(::SendMessage(m_hWnd, WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0));
 }
 
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
+    if (HasWindow("SetFont")) {
+        ::SendMessage(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->GetSafeHandle() : nullptr), bRedraw);
+    }
+}
+
+CFont* CWnd::GetFont() const {
+    if (!HasWindow("GetFont")) return nullptr;
+    return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0)));
+}
+
 void CWnd::Invalidate(BOOL bErase) {
     if (HasWindow("Invalidate")) ::InvalidateRect(m_hWnd, nullptr, bErase);
 }
@@ -490,7 +503,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = result;
         return TRUE;
     }
-    if (const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0)) {
+    const bool controlColor = message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+    if (const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(controlColor ? WM_CTLCOLOR : message, 0, 0)) {
         LRESULT result = 0;
         if (entry->pfn(this, message, wParam, lParam, &result)) {
             *pResult = result;
@@ -581,6 +595,13 @@ void CWnd::OnSetFocus(CWnd*) { Default(); }
 void CWnd::OnKillFocus(CWnd*) { Default(); }
 void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
+    LRESULT result = 0;
+    if (pWnd && ReflectLastMsg(pWnd->m_hWnd, &result)) return reinterpret_cast<HBRUSH>(result);
+    return reinterpret_cast<HBRUSH>(Default());
+}
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 
 void CWnd::OnHScroll(UINT, UINT, CScrollBar*) {

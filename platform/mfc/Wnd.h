@@ -18,6 +18,7 @@ class CDataExchange;
 class CScrollBar;
 
 class CDC;
+class CFont;
 
 class CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)
@@ -116,6 +117,9 @@ public:
     void SetRedraw(BOOL bRedraw = TRUE);
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     HICON GetIcon(BOOL bBigIcon) const;
+    // The window keeps the font's handle (WM_SETFONT); the font object stays the caller's.
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    CFont* GetFont() const;
 
     // Painting: the invalid part of the client area is painted through WM_PAINT.
     void Invalidate(BOOL bErase = TRUE);
@@ -197,6 +201,10 @@ protected:
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    // Any WM_CTLCOLOR… (nCtlColor: CTLCOLOR_EDIT …); the base lets the control's own object answer
+    // a reflected one, else the default colours.
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
     BOOL m_bContinueModal = FALSE;
     int m_nModalResult = -1;

@@ -215,3 +215,12 @@ typedef MEASUREITEMSTRUCT* LPMEASUREITEMSTRUCT;
 
 // DM_GETDEFID's answer carries this in its high word.
 #define DC_HASDEFID 0x534B
+
+// The kinds of WM_CTLCOLOR… (message − WM_CTLCOLORMSGBOX).
+#define CTLCOLOR_MSGBOX 0
+#define CTLCOLOR_EDIT 1
+#define CTLCOLOR_LISTBOX 2
+#define CTLCOLOR_BTN 3
+#define CTLCOLOR_DLG 4
+#define CTLCOLOR_SCROLLBAR 5
+#define CTLCOLOR_STATIC 6
