@@ -155,6 +155,17 @@ int CWordObject::WritePhotograph(HBITMAP hBitmap, int nCentre, long /*lReserved*
     return AppendPicture("WritePhotograph", hBitmap, nCentre);
 }
 
+int CWordObject::WritePhotograph(HINSTANCE hModule, UINT nBitmapID, int nCentre, long /*lReserved*/) {
+    HBITMAP hBitmap = LoadBitmap(hModule, MAKEINTRESOURCE(nBitmapID));
+    if (hBitmap == nullptr) {
+        qelt::ReportMisuse("CWordObject::WritePhotograph: no bitmap %u in the module; nothing written", nBitmapID);
+        return 0;
+    }
+    const int result = AppendPicture("WritePhotograph", hBitmap, nCentre);
+    DeleteObject(hBitmap);
+    return result;
+}
+
 int CWordObject::AppendPicture(LPCTSTR pszWhere, HBITMAP hBitmap, int nCentre) {
     BITMAP info{};
     if (hBitmap == nullptr || GetObjectType(hBitmap) != OBJ_BITMAP ||

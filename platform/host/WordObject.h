@@ -50,6 +50,8 @@ public:
     // A picture row with a PNG copy of the bitmap; the caller keeps, and deletes, its own bitmap.
     // nCentre nonzero centres the picture on its line; the long has no effect (callers pass 0).
     int WritePhotograph(HBITMAP hBitmap, int nCentre, long lReserved);
+    // The same for the bitmap resource nBitmapID of the module hModule.
+    int WritePhotograph(HINSTANCE hModule, UINT nBitmapID, int nCentre, long lReserved);
 
     // Table directive rows: a table of nRows × nCols empty cells, one cell's text (which may hold
     // commas and report markup), and the end that writes the table out.

@@ -10,6 +10,7 @@
 #include "mfc/Array.h"
 #include "mfc/Diagnostics.h"
 #include "mfc/GdiApi.h"
+#include "mfc/Resources.h"
 #include "Printers.h"
 
 namespace {
@@ -212,6 +213,19 @@ TEST(CWordObject, PictureRowsKeepTheirOwnCopy) {
     CWordObject copy(report);
     report.InitData();
     EXPECT_EQ(PngSize(copy.GetRow(1)->GetPng()), std::make_pair(8, 4));
+}
+
+TEST(CWordObject, PictureOfAModulesBitmapResource) {
+    CWordObject report;
+    const HINSTANCE module = qelt::ModuleHandleOf(reinterpret_cast<const void*>(&MakeBitmap));
+    ASSERT_EQ(report.WritePhotograph(module, 9201, 0, 0), 1);
+    ASSERT_EQ(report.GetRowCount(), 1);
+    EXPECT_EQ(report.GetRow(0)->GetPictureWidth(), 6);
+    EXPECT_EQ(report.GetRow(0)->GetPictureHeight(), 4);
+    EXPECT_EQ(PngSize(report.GetRow(0)->GetPng()), std::make_pair(6, 4));
+
+    EXPECT_EQ(report.WritePhotograph(module, 9299, 0, 0), 0);  // no such bitmap
+    EXPECT_EQ(report.GetRowCount(), 1);
 }
 
 TEST(CWordObject, PicturesThatAreNoBitmapAreRefused) {
