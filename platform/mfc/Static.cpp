@@ -1,15 +1,26 @@
 #include "mfc/Static.h"
 
+#include "mfc/GdiApi.h"
+#include "mfc/ResourceTables.h"
 #include "mfc/WindowClass.h"
 
 namespace {
 
 class StaticProcedure : public qelt::WindowProcedure {
 public:
-    bool Handle(qelt::WindowRecord&, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+    bool Handle(qelt::WindowRecord& window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         switch (message) {
+        case WM_CREATE:
+            LoadTemplateImage(window, *reinterpret_cast<const CREATESTRUCT*>(lParam));
+            return false;
+        case WM_NCDESTROY:
+            if (m_ownedBitmap) ::DeleteObject(m_ownedBitmap);
+            m_ownedBitmap = nullptr;
+            return false;
         case STM_SETIMAGE:
             result = Swap(ImageSlot(wParam), reinterpret_cast<HANDLE>(lParam));
+            // The image given back is the caller's to delete, the template's bitmap included.
+            if (result && reinterpret_cast<HANDLE>(result) == m_ownedBitmap) m_ownedBitmap = nullptr;
             return true;
         case STM_GETIMAGE:
             result = reinterpret_cast<LRESULT>(ImageSlot(wParam));
@@ -29,6 +40,16 @@ public:
     }
 
 private:
+    // A bitmap static of a dialog template shows the bitmap that its template names, from the
+    // module that holds the template; the static deletes it when it goes.
+    void LoadTemplateImage(const qelt::WindowRecord& window, const CREATESTRUCT& cs) {
+        const auto* item = static_cast<const qelt::res::DialogItem*>(cs.lpCreateParams);
+        if (!item || (window.style & SS_TYPEMASK) != SS_BITMAP || (!item->image.name && !item->image.number)) return;
+        LPCTSTR name = item->image.name ? item->image.name : MAKEINTRESOURCE(item->image.number);
+        m_ownedBitmap = ::LoadBitmap(cs.hInstance, name);
+        m_bitmap = m_ownedBitmap;
+    }
+
     HANDLE& ImageSlot(WPARAM type) { return type == IMAGE_BITMAP ? m_bitmap : type == IMAGE_ICON ? m_icon : m_other; }
 
     static LRESULT Swap(HANDLE& slot, HANDLE value) {
@@ -38,6 +59,7 @@ private:
     }
 
     HANDLE m_bitmap = nullptr;
+    HBITMAP m_ownedBitmap = nullptr;
     HANDLE m_icon = nullptr;
     HANDLE m_other = nullptr;
 };

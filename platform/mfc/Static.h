@@ -1,4 +1,5 @@
-// CStatic and the "Static" window class: text, frames and an image (STM_SETIMAGE).
+// CStatic and the "Static" window class: text, frames and an image (STM_SETIMAGE). A bitmap static
+// (SS_BITMAP) of a dialog template shows the bitmap resource its template names.
 #pragma once
 
 #include "mfc/Wnd.h"

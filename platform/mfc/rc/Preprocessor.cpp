@@ -52,7 +52,7 @@ std::vector<Token> Preprocessor::Run(const std::string& path) {
     std::vector<Token> out;
     Location start{std::make_shared<const std::string>(path), 0};
     Process(path, start, out, 0);
-    if (!m_conditions.empty()) throw CompileError(m_conditions.back().where, "#if… without #endif");
+    if (!m_conditions.empty()) throw CompileError(m_conditions.back().where, "#if without #endif");
     Token end;
     end.where = out.empty() ? start : out.back().where;
     end.startsLine = true;
@@ -80,7 +80,7 @@ void Preprocessor::Process(const std::string& path, const Location& from, std::v
         ++i;
     }
     if (m_conditions.size() != conditionsAtStart) {
-        throw CompileError(m_conditions.back().where, "#if… without #endif in this file");
+        throw CompileError(m_conditions.back().where, "#if without #endif in this file");
     }
 }
 
@@ -116,14 +116,14 @@ void Preprocessor::Directive(const std::vector<Token>& line, std::vector<Token>&
         return;
     }
     if (name == "else") {
-        if (m_conditions.empty() || m_conditions.back().seenElse) throw CompileError(where, "#else without #if…");
+        if (m_conditions.empty() || m_conditions.back().seenElse) throw CompileError(where, "#else without #if");
         Condition& condition = m_conditions.back();
         condition.taking = condition.parentTaking && !condition.taking;
         condition.seenElse = true;
         return;
     }
     if (name == "endif") {
-        if (m_conditions.empty()) throw CompileError(where, "#endif without #if…");
+        if (m_conditions.empty()) throw CompileError(where, "#endif without #if");
         m_conditions.pop_back();
         return;
     }

@@ -27,6 +27,9 @@
 #define IDC_READONLY 1019
 #define IDC_DIGITS 1020
 #define IDC_NARROW 1021
+#define IDC_SLIDE 1022
+
+#define IDB_SLIDE 3001
 
 #define IDS_GREETING 2001
 #define IDS_RANGE 2002
