@@ -1,11 +1,9 @@
 #include "mfc/GdiText.h"
 
-#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <strings.h>
 #include <map>
@@ -73,22 +71,18 @@ const cairo_font_options_t* FontOptions() {
     return options;
 }
 
-void ReleaseTextEngine();
-
 void Prepare(PangoContext* context) {
     pango_cairo_context_set_font_options(context, FontOptions());
     pango_context_set_round_glyph_positions(context, FALSE);
 }
 
-PangoContext* g_measuring = nullptr;
-
 PangoContext* MeasuringContext() {
-    if (!g_measuring) {
-        g_measuring = pango_font_map_create_context(pango_cairo_font_map_get_default());
-        Prepare(g_measuring);
-        std::atexit(ReleaseTextEngine);
-    }
-    return g_measuring;
+    static PangoContext* context = [] {
+        PangoContext* c = pango_font_map_create_context(pango_cairo_font_map_get_default());
+        Prepare(c);
+        return c;
+    }();
+    return context;
 }
 
 // Per family list, metrics of a font whose em is one pixel.
@@ -98,15 +92,6 @@ struct UnitMetrics {
 std::map<std::string, UnitMetrics>& MetricsCache() {
     static auto* cache = new std::map<std::string, UnitMetrics>();
     return *cache;
-}
-
-void ReleaseTextEngine() {
-    // Fontconfig's caches would otherwise show as leaks under the sanitizers. Text drawn after
-    // this (by a static object's destructor) starts the engine again.
-    g_object_unref(g_measuring);
-    g_measuring = nullptr;
-    pango_cairo_font_map_set_default(nullptr);
-    FcFini();
 }
 
 PangoFontDescription* Describe(const FontSpec& font) {
@@ -213,7 +198,7 @@ void DrawTextRecord(cairo_t* cr, const TextRecord& text) {
         cairo_fill(cr);
     }
     if (!text.utf8.empty()) {
-        cairo_scale(cr, text.font.xScale, 1);
+            cairo_scale(cr, text.font.xScale, 1);
         cairo_set_source_rgb(cr, GetRValue(text.color) / 255.0, GetGValue(text.color) / 255.0,
                              GetBValue(text.color) / 255.0);
         PangoContext* context = pango_cairo_create_context(cr);
