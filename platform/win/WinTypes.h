@@ -28,6 +28,7 @@ typedef char* LPSTR;
 typedef const char* LPCTSTR;
 typedef char* LPTSTR;
 typedef void* LPVOID;
+typedef int* LPINT;
 typedef const void* LPCVOID;
 typedef long HRESULT;
 

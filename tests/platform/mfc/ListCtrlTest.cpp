@@ -1,0 +1,398 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "mfc/Afx.h"
+#include "mfc/ListCtrl.h"
+#include "mfc/UserScript.h"
+#include "resources/ControlResource.h"
+#include "Printers.h"
+
+namespace {
+
+using Events = std::vector<std::string>;
+
+// Owner-drawn rows, recorded as they are drawn.
+class DrawnList : public CListCtrl {
+public:
+    struct Row {
+        UINT item;
+        UINT state;
+        CRect rect;
+        ULONG_PTR data;
+        bool hasDc;
+    };
+    std::vector<Row> m_drawn;
+
+    void DrawItem(LPDRAWITEMSTRUCT draw) override {
+        EXPECT_EQ(draw->CtlType, UINT(ODT_LISTVIEW));
+        m_drawn.push_back({draw->itemID, draw->itemState, CRect(draw->rcItem), draw->itemData, draw->hDC != nullptr});
+    }
+};
+
+// The two lists of the dialog, filled with columns and rows; notifications are recorded.
+class ListDialog : public CDialog {
+public:
+    ListDialog() : CDialog(IDD_CTL_LISTS) {}
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_list.SubclassDlgItem(IDC_CTL_LIST, this);
+        m_drawn.SubclassDlgItem(IDC_CTL_DRAWN_LIST, this);
+        for (CListCtrl* list : {static_cast<CListCtrl*>(&m_list), static_cast<CListCtrl*>(&m_drawn)}) {
+            list->InsertColumn(0, "截面", LVCFMT_LEFT, 60);
+            list->InsertColumn(1, "下钢筋方案", LVCFMT_RIGHT, 80);
+            list->InsertColumn(2, "上钢筋方案", LVCFMT_CENTER, 50);
+            for (int row = 0; row < m_rows; ++row) {
+                CString label;
+                label.Format("%d支座", row);
+                list->InsertItem(row, label);
+                list->SetItemText(row, 1, "3d20");
+                list->SetItemData(row, static_cast<DWORD_PTR>(100 + row));
+            }
+        }
+        m_events.clear();
+        GetDlgItem(IDC_CTL_VALUE)->SetFocus();
+        return FALSE;
+    }
+
+    int m_rows = 8;
+    CListCtrl m_list;
+    DrawnList m_drawn;
+    Events m_events;
+    bool m_vetoChanges = false;
+    BOOL m_beginAnswer = FALSE;
+    BOOL m_endAnswer = TRUE;
+    CString m_endText;
+
+protected:
+    void Record(const std::string& what) { m_events.push_back(what); }
+    static std::string Of(NMHDR* header) { return header->idFrom == IDC_CTL_LIST ? "list " : "drawn "; }
+
+    afx_msg void OnItemChanging(UINT, NMHDR* header, LRESULT* result) {
+        *result = m_vetoChanges ? 1 : 0;
+        (void)header;
+    }
+    afx_msg void OnItemChanged(UINT, NMHDR* header, LRESULT*) {
+        auto* notice = reinterpret_cast<NMLISTVIEW*>(header);
+        Record(Of(header) + "changed " + std::to_string(notice->iItem) + " " + std::to_string(notice->uOldState) + ">" +
+               std::to_string(notice->uNewState) + (notice->uChanged == LVIF_TEXT ? " text" : ""));
+    }
+    afx_msg void OnClick(UINT, NMHDR* header, LRESULT*) {
+        auto* notice = reinterpret_cast<NMITEMACTIVATE*>(header);
+        Record(Of(header) + "click " + std::to_string(notice->iItem) + " column " + std::to_string(notice->iSubItem));
+    }
+    afx_msg void OnInsert(UINT, NMHDR* header, LRESULT*) {
+        Record(Of(header) + "insert " + std::to_string(reinterpret_cast<NMLISTVIEW*>(header)->iItem));
+    }
+    afx_msg void OnDelete(UINT, NMHDR* header, LRESULT*) {
+        auto* notice = reinterpret_cast<NMLISTVIEW*>(header);
+        Record(Of(header) + "delete " + std::to_string(notice->iItem) + " data " + std::to_string(notice->lParam));
+    }
+    afx_msg void OnDeleteAll(UINT, NMHDR* header, LRESULT* result) {
+        Record(Of(header) + "delete all");
+        *result = header->idFrom == IDC_CTL_DRAWN_LIST;  // the drawn list wants no LVN_DELETEITEM each
+    }
+    afx_msg void OnColumnClick(UINT, NMHDR* header, LRESULT*) {
+        Record(Of(header) + "column " + std::to_string(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem));
+    }
+    afx_msg void OnBeginEdit(UINT, NMHDR* header, LRESULT* result) {
+        Record("begin edit " + std::string(reinterpret_cast<NMLVDISPINFO*>(header)->item.pszText));
+        *result = m_beginAnswer;
+    }
+    afx_msg void OnEndEdit(UINT, NMHDR* header, LRESULT* result) {
+        auto* notice = reinterpret_cast<NMLVDISPINFO*>(header);
+        Record(std::string("end edit ") + (notice->item.pszText ? "with text" : "cancelled"));
+        if (notice->item.pszText) m_endText = notice->item.pszText;
+        *result = m_endAnswer;
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ListDialog, CDialog)
+    ON_NOTIFY_RANGE(LVN_ITEMCHANGING, IDC_CTL_LIST, IDC_CTL_DRAWN_LIST, OnItemChanging)
+    ON_NOTIFY_RANGE(LVN_ITEMCHANGED, IDC_CTL_LIST, IDC_CTL_DRAWN_LIST, OnItemChanged)
+    ON_NOTIFY_RANGE(NM_CLICK, IDC_CTL_LIST, IDC_CTL_DRAWN_LIST, OnClick)
+    ON_NOTIFY_RANGE(LVN_INSERTITEM, IDC_CTL_LIST, IDC_CTL_DRAWN_LIST, OnInsert)
+    ON_NOTIFY_RANGE(LVN_DELETEITEM, IDC_CTL_LIST, IDC_CTL_DRAWN_LIST, OnDelete)
+    ON_NOTIFY_RANGE(LVN_DELETEALLITEMS, IDC_CTL_LIST, IDC_CTL_DRAWN_LIST, OnDeleteAll)
+    ON_NOTIFY_RANGE(LVN_COLUMNCLICK, IDC_CTL_LIST, IDC_CTL_DRAWN_LIST, OnColumnClick)
+    ON_NOTIFY_RANGE(LVN_BEGINLABELEDIT, IDC_CTL_LIST, IDC_CTL_DRAWN_LIST, OnBeginEdit)
+    ON_NOTIFY_RANGE(LVN_ENDLABELEDIT, IDC_CTL_LIST, IDC_CTL_DRAWN_LIST, OnEndEdit)
+END_MESSAGE_MAP()
+
+const UINT kChosen = LVIS_SELECTED | LVIS_FOCUSED;
+const std::string kChosenText = std::to_string(kChosen);
+
+class ListCtrlTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dialog.Create(IDD_CTL_LISTS)); }
+    ListDialog m_dialog;
+    CListCtrl& m_list = m_dialog.m_list;
+};
+
+TEST_F(ListCtrlTest, ColumnsItemsAndSubItems) {
+    ASSERT_EQ(m_list.GetHeaderCtrl()->GetItemCount(), 3);
+    LVCOLUMN column{};
+    char heading[32];
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.pszText = heading;
+    column.cchTextMax = sizeof heading;
+    ASSERT_TRUE(m_list.GetColumn(1, &column));
+    EXPECT_STREQ(heading, "下钢筋方案");
+    EXPECT_EQ(column.fmt, LVCFMT_RIGHT);
+    EXPECT_EQ(column.cx, 80);
+    EXPECT_EQ(column.iSubItem, 1);
+
+    EXPECT_EQ(m_list.GetItemText(3, 0), "3支座");
+    EXPECT_EQ(m_list.GetItemText(3, 1), "3d20");
+    EXPECT_EQ(m_list.GetItemText(3, 2), "");
+    EXPECT_EQ(m_list.GetItemData(3), DWORD_PTR(103));
+    char cut[3];
+    EXPECT_EQ(m_list.GetItemText(3, 0, cut, sizeof cut), 1);  // "3" and half of a character do not fit
+    EXPECT_STREQ(cut, "3");
+
+    // A column inserted before another takes its place; the texts go along with their columns.
+    EXPECT_EQ(m_list.InsertColumn(1, "箍筋", LVCFMT_LEFT, 40), 1);
+    EXPECT_EQ(m_list.GetItemText(3, 2), "3d20");
+    EXPECT_EQ(m_list.GetItemText(3, 1), "");
+    EXPECT_TRUE(m_list.DeleteColumn(1));
+    EXPECT_EQ(m_list.GetItemText(3, 1), "3d20");
+    EXPECT_EQ(m_list.GetColumnWidth(1), 80);
+    EXPECT_FALSE(m_list.SetItemText(3, 7, "x"));  // no such column
+
+    // A text change of the item itself is announced, a sub-item's is not.
+    m_list.SetItemText(2, 0, "2跨中");
+    m_list.SetItemText(2, 1, "2d18");
+    EXPECT_EQ(m_dialog.m_events, Events{"list changed 2 0>0 text"});
+
+    m_dialog.m_events.clear();
+    EXPECT_EQ(m_list.InsertItem(99, "末"), 8);
+    EXPECT_TRUE(m_list.DeleteItem(0));
+    EXPECT_EQ(m_list.GetItemCount(), 8);
+    EXPECT_EQ(m_list.GetItemText(0, 0), "1支座");
+    m_list.DeleteAllItems();
+    m_dialog.m_drawn.DeleteAllItems();
+    EXPECT_EQ(m_list.GetItemCount(), 0);
+    const Events expected{"list insert 8", "list delete 0 data 100", "list delete all", "list delete 0 data 101",
+                          "list delete 1 data 102", "list delete 2 data 103", "list delete 3 data 104",
+                          "list delete 4 data 105", "list delete 5 data 106", "list delete 6 data 107",
+                          "list delete 7 data 0", "drawn delete all"};
+    EXPECT_EQ(m_dialog.m_events, expected);
+}
+
+TEST_F(ListCtrlTest, StatesAndSelection) {
+    EXPECT_TRUE(m_list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED));
+    EXPECT_TRUE(m_list.SetItemState(4, kChosen, kChosen));
+    EXPECT_TRUE(m_list.SetItemState(4, LVIS_SELECTED, LVIS_SELECTED));  // no change, no notification
+    EXPECT_EQ(m_list.GetSelectedCount(), 2u);
+    std::vector<int> selected;
+    for (POSITION pos = m_list.GetFirstSelectedItemPosition(); pos;) selected.push_back(m_list.GetNextSelectedItem(pos));
+    EXPECT_EQ(selected, (std::vector<int>{1, 4}));
+    EXPECT_EQ(m_list.GetNextItem(-1, LVNI_FOCUSED), 4);
+    EXPECT_EQ(m_list.GetNextItem(1, LVNI_SELECTED), 4);
+    EXPECT_EQ(m_list.GetNextItem(4, LVNI_SELECTED | LVNI_ABOVE), 1);
+
+    // Another item takes the focus from item 4; a single-selection list keeps one selected item.
+    m_list.SetItemState(6, LVIS_FOCUSED, LVIS_FOCUSED);
+    CListCtrl& drawn = m_dialog.m_drawn;
+    drawn.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    drawn.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(drawn.GetSelectedCount(), 1u);
+    const Events expected{"list changed 1 0>2", "list changed 4 0>3", "list changed 4 3>2", "list changed 6 0>1",
+                          "drawn changed 0 0>2", "drawn changed 0 2>0", "drawn changed 2 0>2"};
+    EXPECT_EQ(m_dialog.m_events, expected);
+
+    // A vetoed change leaves the item as it was.
+    m_dialog.m_vetoChanges = true;
+    EXPECT_FALSE(m_list.SetItemState(7, LVIS_SELECTED, LVIS_SELECTED));
+    EXPECT_EQ(m_list.GetItemState(7, LVIS_SELECTED), 0u);
+    EXPECT_FALSE(m_list.SetItemText(7, 0, "x"));
+    EXPECT_EQ(m_list.GetItemText(7, 0), "7支座");
+
+    // Every item at once.
+    m_dialog.m_vetoChanges = false;
+    m_list.SetItemState(-1, 0, LVIS_SELECTED);
+    EXPECT_EQ(m_list.GetSelectedCount(), 0u);
+}
+
+TEST_F(ListCtrlTest, GeometryAsDocumented) {
+    // The list: 7, 25, 140 × 60 dialog units → 210 × 90 pixels, a border of 1 → client 208 × 88.
+    CRect client;
+    m_list.GetClientRect(&client);
+    ASSERT_EQ(client.Size(), CSize(208, 88));
+    EXPECT_EQ(m_list.GetCountPerPage(), 3);  // (88 − 20) / 18
+
+    CRect rect;
+    ASSERT_TRUE(m_list.GetItemRect(1, &rect, LVIR_BOUNDS));
+    EXPECT_EQ(rect, CRect(0, 38, 190, 56));
+    ASSERT_TRUE(m_list.GetItemRect(1, &rect, LVIR_LABEL));
+    EXPECT_EQ(rect, CRect(0, 38, 60, 56));
+    ASSERT_TRUE(m_list.GetSubItemRect(1, 2, LVIR_BOUNDS, rect));
+    EXPECT_EQ(rect, CRect(140, 38, 190, 56));
+    ASSERT_TRUE(m_list.GetSubItemRect(1, 0, LVIR_BOUNDS, rect));
+    EXPECT_EQ(rect, CRect(0, 38, 190, 56));  // sub-item 0: the whole row
+    EXPECT_FALSE(m_list.GetItemRect(8, &rect, LVIR_BOUNDS));
+
+    // Hits: on the label; in another column only with full-row selection; SubItemHitTest names cells.
+    struct Case {
+        CPoint point;
+        int item;
+        UINT flags;
+    } cases[] = {{{10, 45}, 1, LVHT_ONITEMLABEL}, {{70, 45}, -1, LVHT_NOWHERE}, {{10, 10}, -1, LVHT_NOWHERE},
+                 {{195, 45}, -1, LVHT_NOWHERE},   {{10, 80}, 3, LVHT_ONITEMLABEL}, {{-1, 45}, -1, LVHT_TOLEFT}};
+    for (const Case& c : cases) {
+        UINT flags = 0;
+        EXPECT_EQ(m_list.HitTest(c.point, &flags), c.item) << c.point.x << "," << c.point.y;
+        EXPECT_EQ(flags, c.flags) << c.point.x << "," << c.point.y;
+    }
+    LVHITTESTINFO cell{};
+    cell.pt = CPoint(150, 60);
+    EXPECT_EQ(m_list.SubItemHitTest(&cell), 2);
+    EXPECT_EQ(cell.iSubItem, 2);
+    m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    EXPECT_EQ(m_list.GetExtendedStyle(), DWORD(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES));
+    EXPECT_EQ(m_list.HitTest(CPoint(70, 45)), 1);
+
+    // Scrolling moves whole rows; a row is scrolled into view at the bottom.
+    ASSERT_TRUE(m_list.EnsureVisible(6, FALSE));
+    EXPECT_EQ(m_list.GetTopIndex(), 4);
+    ASSERT_TRUE(m_list.GetItemRect(6, &rect, LVIR_BOUNDS));
+    EXPECT_EQ(rect.top, 20 + 2 * 18);
+    m_list.Scroll(CSize(0, -1));  // any distance reaches into the row above
+    EXPECT_EQ(m_list.GetTopIndex(), 3);
+    m_list.Scroll(CSize(0, 1000));
+    EXPECT_EQ(m_list.GetTopIndex(), 5);  // 8 rows, 3 a page
+    m_list.Scroll(CSize(30, 0));  // the columns fit: nothing to scroll
+    ASSERT_TRUE(m_list.GetItemRect(6, &rect, LVIR_LABEL));
+    EXPECT_EQ(rect.left, 0);
+    m_list.SetColumnWidth(2, 100);  // 240 pixels of columns in 208
+    m_list.Scroll(CSize(50, 0));
+    ASSERT_TRUE(m_list.GetItemRect(6, &rect, LVIR_LABEL));
+    EXPECT_EQ(rect.left, -32);
+
+    // Display order moves the columns, not the cells.
+    m_list.Scroll(CSize(-50, 0));
+    int order[] = {2, 0, 1};
+    ASSERT_TRUE(m_list.SetColumnOrderArray(3, order));
+    ASSERT_TRUE(m_list.GetSubItemRect(6, 1, LVIR_BOUNDS, rect));
+    EXPECT_EQ(rect.left, 160);
+
+    // Images make room in column 0.
+    CImageList small;
+    small.Create(16, 16, ILC_COLOR32, 0, 1);
+    m_list.SetImageList(&small, LVSIL_SMALL);
+    m_list.SetExtendedStyle(LVS_EX_CHECKBOXES);
+    ASSERT_TRUE(m_list.GetItemRect(6, &rect, LVIR_ICON));
+    EXPECT_EQ(rect.Width(), 16);
+    EXPECT_EQ(rect.left, 100 + 16);
+    m_list.SetImageList(nullptr, LVSIL_SMALL);
+}
+
+TEST_F(ListCtrlTest, ClicksSelectTheRowHitAndCheckBoxesToggle) {
+    m_list.SetItemState(2, kChosen, kChosen);
+    m_dialog.m_events.clear();
+    m_list.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(10, 45));
+    const Events expected{"list changed 2 " + kChosenText + ">1", "list changed 2 1>0",
+                          "list changed 1 0>" + kChosenText, "list click 1 column 0"};
+    EXPECT_EQ(m_dialog.m_events, expected);
+    EXPECT_EQ(CWnd::GetFocus(), &m_list);
+
+    m_dialog.m_events.clear();
+    m_list.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(100, 80));  // beside the label: no item
+    EXPECT_EQ(m_dialog.m_events, (Events{"list changed 1 " + kChosenText + ">1", "list click -1 column 1"}));
+
+    m_list.SetExtendedStyle(LVS_EX_CHECKBOXES);
+    EXPECT_FALSE(m_list.GetCheck(1));
+    m_list.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(5, 45));
+    EXPECT_TRUE(m_list.GetCheck(1));
+    EXPECT_EQ(m_list.GetSelectedCount(), 0u);  // a check box click selects nothing
+
+    // A click on a heading.
+    m_dialog.m_events.clear();
+    m_list.GetHeaderCtrl()->SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(150, 5));
+    EXPECT_EQ(m_dialog.m_events, Events{"list column 2"});
+}
+
+TEST(ListCtrlScript, ARowIsChosenAsAClickWouldChooseIt) {
+    ListDialog dialog;
+    qelt::UserScript script;
+    script.Row(IDC_CTL_LIST, 6).Row(IDC_CTL_LIST, 8);
+    qelt::ScopedUserScript scoped(script);
+    dialog.DoModal();
+    // Row 6 lies below the first page: it is scrolled into view and clicked.
+    EXPECT_EQ(dialog.m_events, (Events{"list changed 6 0>" + kChosenText, "list click 6 column 0"}));
+    ASSERT_TRUE(script.Failed());
+    EXPECT_NE(script.Error().find("has no row 8"), std::string::npos) << script.Error();
+}
+
+TEST_F(ListCtrlTest, OwnerDrawnRowsArePaintedOneByOne) {
+    DrawnList& drawn = m_dialog.m_drawn;
+    drawn.SetItemState(1, kChosen, kChosen);
+    m_dialog.ShowWindow(SW_SHOW);
+    drawn.SetFocus();
+    drawn.m_drawn.clear();
+    drawn.Invalidate();
+    drawn.UpdateWindow();
+    // 210 × 90 pixels without a border: rows 0 to 2 whole, row 3 in part.
+    ASSERT_EQ(drawn.m_drawn.size(), 4u);
+    for (UINT i = 0; i < 4; ++i) {
+        const DrawnList::Row& row = drawn.m_drawn[i];
+        EXPECT_EQ(row.item, i);
+        EXPECT_EQ(row.rect, CRect(0, 20 + 18 * static_cast<int>(i), 190, 38 + 18 * static_cast<int>(i)));
+        EXPECT_EQ(row.data, ULONG_PTR(100 + i));
+        EXPECT_TRUE(row.hasDc);
+        EXPECT_EQ(row.state, i == 1 ? UINT(ODS_SELECTED | ODS_FOCUS) : 0u);
+    }
+    // Without the focus the focused row is drawn selected only.
+    m_dialog.GetDlgItem(IDC_CTL_VALUE)->SetFocus();
+    drawn.m_drawn.clear();
+    drawn.Invalidate();
+    drawn.UpdateWindow();
+    ASSERT_EQ(drawn.m_drawn.size(), 4u);
+    EXPECT_EQ(drawn.m_drawn[1].state, UINT(ODS_SELECTED));
+}
+
+TEST_F(ListCtrlTest, LabelEditing) {
+    // Refused by the parent: no edit box.
+    m_dialog.m_beginAnswer = TRUE;
+    EXPECT_EQ(m_list.EditLabel(1), nullptr);
+    m_dialog.m_beginAnswer = FALSE;
+
+    CEdit* edit = m_list.EditLabel(1);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(m_list.GetEditControl(), edit);
+    CString text;
+    edit->GetWindowText(text);
+    EXPECT_EQ(text, "1支座");
+    EXPECT_EQ(CWnd::GetFocus(), edit);
+    m_list.CancelEditLabel();
+    EXPECT_EQ(m_list.GetEditControl(), nullptr);
+    EXPECT_EQ(m_list.GetItemText(1, 0), "1支座");
+
+    // Typed and left: the parent takes the text.
+    edit = m_list.EditLabel(1);
+    ASSERT_NE(edit, nullptr);
+    edit->SetWindowText("1跨中");
+    m_dialog.GetDlgItem(IDC_CTL_VALUE)->SetFocus();
+    EXPECT_EQ(m_list.GetItemText(1, 0), "1跨中");
+    EXPECT_EQ(m_dialog.m_endText, "1跨中");
+
+    // Enter ends the editing too; a parent answering FALSE keeps the old text.
+    m_dialog.m_endAnswer = FALSE;
+    edit = m_list.EditLabel(1);
+    ASSERT_NE(edit, nullptr);
+    edit->SetWindowText("no");
+    edit->SendMessage(WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(m_list.GetEditControl(), nullptr);
+    EXPECT_EQ(m_list.GetItemText(1, 0), "1跨中");
+    EXPECT_EQ(CWnd::GetFocus(), &m_list);
+    const Events expected{"begin edit 1支座", "begin edit 1支座",     "end edit cancelled",
+                          "begin edit 1支座", "end edit with text", "list changed 1 0>0 text",
+                          "begin edit 1跨中", "end edit with text"};
+    EXPECT_EQ(m_dialog.m_events, expected);
+}
+
+}  // namespace
