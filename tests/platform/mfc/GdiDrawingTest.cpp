@@ -404,3 +404,49 @@ TEST(GdiDrawing, HugeRegionsAndBitmaps) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GdiDrawing, PolygonsWithHolesRoundedCornersChordsAndPatterns) {
+    // Two squares, one inside the other, drawn the same way round: the fill mode decides the hole.
+    const POINT squares[] = {{0, 0}, {20, 0}, {20, 20}, {0, 20}, {5, 5}, {15, 5}, {15, 15}, {5, 15}};
+    const INT32 counts[] = {4, 4};
+    for (int mode : {ALTERNATE, WINDING}) {
+        GdiCanvas canvas(30, 30);
+        CBrush red(RGB(255, 0, 0));
+        CBrush* old = canvas.dc.SelectObject(&red);
+        canvas.dc.SelectStockObject(NULL_PEN);
+        canvas.dc.SetPolyFillMode(mode);
+        canvas.dc.PolyPolygon(squares, counts, 2);
+        canvas.dc.SelectObject(old);
+        EXPECT_EQ(canvas.At(2, 2), RGB(255, 0, 0)) << mode;
+        EXPECT_EQ(canvas.At(10, 10), mode == WINDING ? RGB(255, 0, 0) : RGB(255, 255, 255)) << mode;
+    }
+
+    GdiCanvas canvas(60, 30);
+    CDC& dc = canvas.dc;
+    dc.RoundRect(0, 0, 20, 20, 10, 10);
+    EXPECT_EQ(canvas.At(0, 0), RGB(255, 255, 255));  // the corner is cut off
+    EXPECT_EQ(canvas.At(0, 10), RGB(0, 0, 0));
+    // A chord across the top half of a circle: filled above its straight edge only.
+    CBrush blue(RGB(0, 0, 255));
+    CBrush* old = dc.SelectObject(&blue);
+    dc.Chord(30, 0, 51, 21, 60, 10, 20, 10);
+    EXPECT_EQ(canvas.At(40, 5), RGB(0, 0, 255));
+    EXPECT_EQ(canvas.At(40, 15), RGB(255, 255, 255));
+    // ArcTo draws from the current position and leaves it at the arc's end.
+    dc.MoveTo(0, 25);
+    dc.ArcTo(30, 0, 51, 21, 60, 10, 20, 10);
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(30, 10));
+    // PatBlt with a hatched brush: the background colour between the hatch lines.
+    CBrush hatch(HS_VERTICAL, RGB(0, 0, 0));
+    dc.SelectObject(&hatch);
+    dc.SetBkColor(RGB(0, 255, 0));
+    EXPECT_TRUE(dc.PatBlt(0, 22, 16, 8, PATCOPY));
+    EXPECT_EQ(canvas.At(8, 25), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.At(9, 25), RGB(0, 255, 0));
+    EXPECT_FALSE(dc.PatBlt(0, 0, 5, 5, SRCCOPY));  // needs a source
+    dc.SelectObject(old);
+}
+
+}  // namespace
