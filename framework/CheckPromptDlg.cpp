@@ -40,6 +40,10 @@ BOOL CCheckPromptDlg::OnInitDialog()
     else
         m_strPrompt.Empty();
 
+    // With "确定" alone, Enter presses it.
+    if (!bAsk)
+        SetDefID(IDC_PROMPT_ACKNOWLEDGE);
+
     m_editMessage.SetWindowText(m_strMessage);
     UpdateData(FALSE);
     GetWindowText(m_strCaption);

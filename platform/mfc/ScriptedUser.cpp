@@ -93,6 +93,11 @@ HWND AnswerButton(HWND dialog, int answer) {
     std::vector<int> ids{answer};
     if (answer == IDYES) ids.push_back(IDOK);
     if (answer == IDNO) ids.push_back(IDCANCEL);
+    // "ok" also presses the default button of a dialog whose acknowledging button has an id of its own.
+    if (answer == IDOK) {
+        const LRESULT defId = ::SendMessage(dialog, DM_GETDEFID, 0, 0);
+        if (HIWORD(defId) == DC_HASDEFID) ids.push_back(LOWORD(defId));
+    }
     for (int id : ids) {
         HWND button = ::GetDlgItem(dialog, id);
         if (button && ::IsWindowVisible(button) && ::IsWindowEnabled(button)) return button;
