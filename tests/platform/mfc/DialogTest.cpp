@@ -56,6 +56,72 @@ TEST(Dialog, ModelessChildPage) {
     EXPECT_TRUE(page.GetDlgItem(IDC_PAGE_COUNT) != nullptr);
 }
 
+// A page turns its popup template into a child in PreSubclassWindow, before it is laid out: it
+// then lies in its parent's client area and has no caption or frame.
+class CChildPageDlg : public CDialog {
+public:
+    CChildPageDlg() : CDialog(IDD_PROMPT) {}
+
+protected:
+    void PreSubclassWindow() override {
+        ModifyStyle(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_CHILD);
+        ModifyStyleEx(WS_EX_DLGMODALFRAME, 0);
+        CDialog::PreSubclassWindow();
+    }
+};
+
+TEST(Dialog, PlacementAndCoordinates) {
+    CDialog host(IDD_HOST);  // 160 × 100 units at 0, 0: 240 × 150 pixels inside a caption and a modal frame
+    ASSERT_TRUE(host.Create(IDD_HOST));
+    CRect window;
+    host.GetWindowRect(&window);
+    EXPECT_EQ(window, CRect(0, 0, 246, 174));
+    host.CenterWindow();  // over the 1024 × 768 screen
+    host.GetWindowRect(&window);
+    EXPECT_EQ(window.TopLeft(), CPoint((1024 - 246) / 2, (768 - 174) / 2));
+
+    CChildPageDlg page;
+    ASSERT_TRUE(page.Create(IDD_PROMPT, &host));
+    EXPECT_EQ(page.GetStyle() & (WS_CHILD | WS_POPUP | WS_CAPTION), static_cast<DWORD>(WS_CHILD));
+    EXPECT_EQ(page.GetParent(), &host);
+    CRect client;
+    page.GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, 180, 75));  // 120 × 50 units, no frame
+    CPoint origin(0, 0);
+    page.ClientToScreen(&origin);
+    EXPECT_EQ(origin, window.TopLeft() + CPoint(3, 21));  // the host's client origin
+    page.MoveWindow(10, 20, 100, 40);
+    page.GetWindowRect(&client);
+    host.ScreenToClient(&client);
+    EXPECT_EQ(client, CRect(10, 20, 110, 60));
+}
+
+// GetDlgItemInt translates a whole number only; anything else is not translated and gives 0.
+TEST(Dialog, DialogItemNumbers) {
+    CDialog dialog(IDD_BASIC);
+    ASSERT_TRUE(dialog.Create(IDD_BASIC));
+    struct Case {
+        const char* text;
+        BOOL isSigned;
+        UINT value;
+        BOOL translated;
+    } cases[] = {
+        {"42", TRUE, 42, TRUE},        {" -7 ", TRUE, static_cast<UINT>(-7), TRUE}, {"-7", FALSE, 0, FALSE},
+        {"12abc", TRUE, 0, FALSE},     {"", TRUE, 0, FALSE},    {"4294967295", FALSE, 4294967295u, TRUE},
+        {"2147483648", TRUE, 0, FALSE}, {"1.5", TRUE, 0, FALSE},
+    };
+    for (const Case& c : cases) {
+        dialog.SetDlgItemText(IDC_WIDTH, c.text);
+        BOOL translated = -1;
+        EXPECT_EQ(dialog.GetDlgItemInt(IDC_WIDTH, &translated, c.isSigned), c.value) << c.text;
+        EXPECT_EQ(translated, c.translated) << c.text;
+    }
+    dialog.SetDlgItemInt(IDC_WIDTH, static_cast<UINT>(-3));
+    CString text;
+    dialog.GetDlgItemText(IDC_WIDTH, text);
+    EXPECT_EQ(text, "-3");
+}
+
 // A bitmap static of a template shows the bitmap its template names.
 TEST(Dialog, TemplateBitmapStatic) {
     CDialog host(IDD_HOST);
