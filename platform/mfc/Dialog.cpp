@@ -4,6 +4,7 @@
 #include "mfc/Diagnostics.h"
 #include "mfc/GbkText.h"
 #include "mfc/Resources.h"
+#include "mfc/WinApp.h"
 #include "mfc/WindowManager.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -52,6 +53,7 @@ HWND ModalOwner(CWnd* parent) {
     HWND owner = parent ? parent->m_hWnd : nullptr;
     if (!owner) {
         CWnd* top = qelt::TopModalWindow();
+        if (!top) top = AfxGetMainWnd();
         owner = top ? top->m_hWnd : nullptr;
     }
     while (owner && (::GetWindowLong(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
