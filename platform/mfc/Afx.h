@@ -24,6 +24,7 @@
 #include "mfc/Object.h"
 #include "mfc/Position.h"
 #include "mfc/Resources.h"
+#include "mfc/RichEditCtrl.h"
 #include "mfc/ScrollBar.h"
 #include "mfc/Static.h"
 #include "mfc/String.h"

@@ -61,6 +61,9 @@ typedef DWORD LCID;
 #define SFF_PLAINRTF 0x4000
 #define SFF_SELECTION 0x8000
 
+// EDITSTREAM's dwError for data that is not what the format says (the system's error code).
+#define ERROR_INVALID_DATA 13L
+
 // EM_GETTEXTLENGTHEX.
 #define GTL_DEFAULT 0
 #define GTL_USECRLF 1

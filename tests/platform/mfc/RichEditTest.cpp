@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
+#include "mfc/Afx.h"
 #include "mfc/Encoding.h"
+#include "mfc/RichEditCtrl.h"
 #include "mfc/RtfReader.h"
 #include "mfc/RtfWriter.h"
-#include "win/RichEdit.h"
+#include "resources/ControlResource.h"
+#include "Printers.h"
 
 namespace {
 
@@ -104,6 +108,184 @@ TEST(RtfWriter, WhatItWritesReadsBackTheSame) {
     auto part = ReadRtf(WriteRtf(original.text, 1, 3), CharFormat{});
     ASSERT_TRUE(part.ok);
     EXPECT_EQ(Utf8(part.text.Text(false)), u8"矩形");
+}
+
+// ---------------------------------------------------------------------------------------------
+// The control.
+
+// A stream over a string: read in from it a few bytes at a time, or written out into it.
+struct Stream {
+    std::string data;
+    size_t at = 0;
+    LONG chunk = 7;
+    DWORD failWith = 0;
+
+    static DWORD CALLBACK In(DWORD_PTR cookie, BYTE* buffer, LONG size, LONG* done) {
+        auto* self = reinterpret_cast<Stream*>(cookie);
+        if (self->failWith) return self->failWith;
+        const size_t n = std::min<size_t>({static_cast<size_t>(size), static_cast<size_t>(self->chunk), self->data.size() - self->at});
+        std::copy_n(self->data.data() + self->at, n, buffer);
+        self->at += n;
+        *done = static_cast<LONG>(n);
+        return 0;
+    }
+    static DWORD CALLBACK Out(DWORD_PTR cookie, BYTE* buffer, LONG size, LONG* done) {
+        auto* self = reinterpret_cast<Stream*>(cookie);
+        const LONG n = std::min(size, self->chunk);
+        self->data.append(reinterpret_cast<const char*>(buffer), static_cast<size_t>(n));
+        *done = n;
+        return 0;
+    }
+    EDITSTREAM In() { return EDITSTREAM{reinterpret_cast<DWORD_PTR>(this), 0, &Stream::In}; }
+    EDITSTREAM Out() { return EDITSTREAM{reinterpret_cast<DWORD_PTR>(this), 0, &Stream::Out}; }
+};
+
+const char* const kReport =
+    R"({\rtf1\ansi\ansicpg936\deff0{\fonttbl{\f0\fnil\fprq2\fcharset134 \'cb\'ce\'cc\'e5;}})"
+    R"({\colortbl ;\red255\green0\blue0;}\viewkind4\uc1\pard\f0\fs21 \'bc\'c6\'cb\'e3\'ca\'e9\par )"
+    R"({\cf1 f\sub max\nosupersub  = 2.5}\par})";
+
+class RichEditTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dialog.Create(IDD_CTL_RICH));
+        ASSERT_TRUE(m_edit.SubclassDlgItem(IDC_CTL_RICH, &m_dialog));
+    }
+    long In(const std::string& data, int format) {
+        Stream stream{data};
+        EDITSTREAM es = stream.In();
+        const long read = m_edit.StreamIn(format, es);
+        m_error = es.dwError;
+        return read;
+    }
+    CString Text() const {
+        CString text;
+        m_edit.GetWindowText(text);
+        return text;
+    }
+    CDialog m_dialog{IDD_CTL_RICH};
+    CRichEditCtrl m_edit;
+    DWORD m_error = 0;
+};
+
+TEST_F(RichEditTest, StreamedRtfBecomesTheWindowText) {
+    EXPECT_EQ(In(kReport, SF_RTF), 15);
+    EXPECT_EQ(m_error, 0u);
+    EXPECT_EQ(Text(), "计算书\r\nfmax = 2.5\r\n");
+    EXPECT_EQ(m_edit.GetTextLength(), Text().GetLength());
+    EXPECT_EQ(m_edit.GetTextLengthEx(GTL_NUMCHARS), 15);
+    long start = -1, end = -1;
+    m_edit.GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 0);
+
+    // The formats came with the text: "max" red and lowered, in 宋体 10.5 pt.
+    m_edit.SetSel(5, 8);
+    EXPECT_EQ(m_edit.GetSelText(), "max");
+    CHARFORMAT2 cf;
+    const DWORD same = m_edit.GetSelectionCharFormat(cf);
+    EXPECT_TRUE(same & CFM_COLOR);
+    EXPECT_EQ(cf.crTextColor, RGB(255, 0, 0));
+    EXPECT_EQ(cf.dwEffects & (CFE_SUBSCRIPT | CFE_AUTOCOLOR), DWORD(CFE_SUBSCRIPT));
+    EXPECT_EQ(cf.yHeight, 210);
+    EXPECT_STREQ(cf.szFaceName, "宋体");
+    m_edit.SetSel(3, 8);  // a paragraph end of automatic colour and red text
+    EXPECT_FALSE(m_edit.GetSelectionCharFormat(cf) & CFM_COLOR);
+
+    const auto streamed = m_edit.GetStreamedRtf();
+    ASSERT_EQ(streamed.size(), 1u);
+    EXPECT_EQ(streamed[0].position, 0);
+    EXPECT_EQ(streamed[0].rtf, kReport);
+}
+
+TEST_F(RichEditTest, InsertionAtTheSelection) {
+    m_edit.SetWindowText("ab\r\ncd");
+    EXPECT_EQ(m_edit.GetTextLengthEx(GTL_NUMCHARS), 5);
+    m_edit.SetSel(1, 4);  // "b", the paragraph end and "c"
+    EXPECT_EQ(In(R"({\rtf1\ansicpg936 {\b \'d6\'d0}})", SF_RTF | SFF_SELECTION), 1);
+    EXPECT_EQ(Text(), "a中d");
+    long start = -1, end = -1;
+    m_edit.GetSel(start, end);
+    EXPECT_EQ(start, 2);
+    EXPECT_EQ(end, 2);
+
+    // Text typed in takes the insertion format given to the empty selection.
+    CHARFORMAT cf{};
+    cf.dwMask = CFM_ITALIC | CFM_COLOR;
+    cf.dwEffects = CFE_ITALIC;
+    cf.crTextColor = RGB(0, 0, 255);
+    m_edit.SetSelectionCharFormat(cf);
+    m_edit.ReplaceSel("xy");
+    EXPECT_EQ(Text(), "a中xyd");
+    m_edit.SetSel(2, 4);
+    CHARFORMAT read;
+    EXPECT_TRUE(m_edit.GetSelectionCharFormat(read) & CFM_ITALIC);
+    EXPECT_EQ(read.dwEffects & (CFE_ITALIC | CFE_BOLD), DWORD(CFE_ITALIC | CFE_BOLD));  // bold from "中" before it
+    EXPECT_EQ(read.crTextColor, RGB(0, 0, 255));
+
+    const auto streamed = m_edit.GetStreamedRtf();
+    ASSERT_EQ(streamed.size(), 1u);
+    EXPECT_EQ(streamed[0].position, 1);
+}
+
+TEST_F(RichEditTest, DefaultFormatAndReadOnlyAsTheReportPageSetsThem) {
+    CHARFORMAT cf;
+    m_edit.GetDefaultCharFormat(cf);
+    EXPECT_STREQ(cf.szFaceName, "宋体");
+    cf.dwMask = CFM_BOLD | CFM_SIZE | CFM_CHARSET | CFM_FACE;
+    cf.dwEffects = 0;
+    cf.yHeight = 220;
+    cf.bCharSet = 134;
+    cf.bPitchAndFamily = 2;
+    ASSERT_TRUE(m_edit.SetDefaultCharFormat(cf));
+    m_edit.SetWindowText("");
+    m_edit.SendMessage(EM_EMPTYUNDOBUFFER);
+    m_edit.SendMessage(EM_SETREADONLY, TRUE);
+    EXPECT_TRUE(m_edit.GetStyle() & ES_READONLY);
+    m_edit.ReplaceSel("计算书");  // code still writes
+    m_edit.SetSel(0, -1);
+    CHARFORMAT read;
+    EXPECT_EQ(m_edit.GetSelectionCharFormat(read) & CFM_SIZE, DWORD(CFM_SIZE));
+    EXPECT_EQ(read.yHeight, 220);
+    EXPECT_EQ(Text(), "计算书");
+}
+
+TEST_F(RichEditTest, StreamOutGivesBackRtfAndText) {
+    ASSERT_GT(In(kReport, SF_RTF), 0);
+    Stream rtf;
+    EDITSTREAM out = rtf.Out();
+    const long written = m_edit.StreamOut(SF_RTF, out);
+    EXPECT_EQ(written, static_cast<long>(rtf.data.size()));
+    EXPECT_EQ(rtf.data.rfind("{\\rtf1", 0), 0u);
+    EXPECT_NE(rtf.data.find("\\'bc\\'c6\\'cb\\'e3\\'ca\\'e9"), std::string::npos);
+    EXPECT_NE(rtf.data.find("\\red255\\green0\\blue0"), std::string::npos);
+
+    // What it wrote reads back to the same text.
+    const CString before = Text();
+    EXPECT_GT(In(rtf.data, SF_RTF), 0);
+    EXPECT_EQ(Text(), before);
+
+    m_edit.SetSel(3, 8);
+    Stream text;
+    EDITSTREAM selection = text.Out();
+    m_edit.StreamOut(SF_TEXT | SFF_SELECTION, selection);
+    EXPECT_EQ(text.data, "\r\nfmax");
+}
+
+TEST_F(RichEditTest, BadStreamsChangeNothing) {
+    m_edit.SetWindowText("保留");
+    const int misuses = qelt::MisuseCount();
+    EXPECT_EQ(In("{\\rtf1 unfinished", SF_RTF), 0);
+    EXPECT_EQ(m_error, DWORD(ERROR_INVALID_DATA));
+    EXPECT_EQ(qelt::MisuseCount(), misuses + 1);
+    EXPECT_EQ(Text(), "保留");
+
+    Stream failing{"{\\rtf1 x}"};
+    failing.failWith = 7;
+    EDITSTREAM es = failing.In();
+    EXPECT_EQ(m_edit.StreamIn(SF_RTF, es), 0);
+    EXPECT_EQ(es.dwError, 7u);
+    EXPECT_EQ(Text(), "保留");
 }
 
 }  // namespace
