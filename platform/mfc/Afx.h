@@ -6,6 +6,7 @@
 #include "mfc/Button.h"
 #include "mfc/CmdTarget.h"
 #include "mfc/ComboBox.h"
+#include "mfc/ComboBoxEx.h"
 #include "mfc/DC.h"
 #include "mfc/DataExchange.h"
 #include "mfc/Diagnostics.h"

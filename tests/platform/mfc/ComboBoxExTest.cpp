@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "mfc/Afx.h"
+#include "mfc/ComboBoxEx.h"
+#include "mfc/UserScript.h"
+#include "resources/ControlResource.h"
+#include "Printers.h"
+
+namespace {
+
+// Load kinds with pictures: the selection changes reach the dialog as the ComboBoxEx's own.
+class KindDialog : public CDialog {
+public:
+    KindDialog() : CDialog(IDD_CTL_COMBOEX) {}
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_kinds.SubclassDlgItem(IDC_CTL_COMBOEX, this);
+        m_images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 1);
+        m_kinds.SetImageList(&m_images);
+        const char* const names[] = {"集中力", "均布荷载", "三角形荷载"};
+        for (int i = 0; i < 3; ++i) {
+            COMBOBOXEXITEM item{};
+            item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE | CBEIF_LPARAM;
+            item.iItem = -1;
+            item.pszText = const_cast<char*>(names[i]);
+            item.iImage = i;
+            item.iSelectedImage = 10 + i;
+            item.lParam = 100 + i;
+            EXPECT_EQ(m_kinds.InsertItem(&item), i);
+        }
+        m_kinds.SetCurSel(1);
+        return TRUE;
+    }
+    void OnCancel() override {
+        m_finalSel = m_kinds.GetCurSel();
+        m_kinds.GetWindowText(m_finalText);
+        CDialog::OnCancel();
+    }
+
+    CComboBoxEx m_kinds;
+    CImageList m_images;
+    std::vector<int> m_changes;
+    int m_finalSel = -1;
+    CString m_finalText;
+
+protected:
+    afx_msg void OnKindChanged() { m_changes.push_back(m_kinds.GetCurSel()); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(KindDialog, CDialog)
+    ON_CBN_SELCHANGE(IDC_CTL_COMBOEX, OnKindChanged)
+END_MESSAGE_MAP()
+
+TEST(ComboBoxEx, APersonsChoiceIsTheComboBoxExsNotification) {
+    KindDialog dialog;
+    qelt::UserScript script;
+    script.Choose(IDC_CTL_COMBOEX, "三角形荷载");
+    qelt::ScopedUserScript scoped(script);
+    dialog.DoModal();
+    EXPECT_FALSE(script.Failed()) << script.Error();
+    EXPECT_EQ(dialog.m_changes, std::vector<int>{2});  // SetCurSel in OnInitDialog notified nobody
+    EXPECT_EQ(dialog.m_finalSel, 2);
+    EXPECT_EQ(dialog.m_finalText, "三角形荷载");
+}
+
+TEST(ComboBoxEx, ItemsKeepTheirImagesThroughDeletionAndRenaming) {
+    KindDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_CTL_COMBOEX));
+    CComboBoxEx& kinds = dialog.m_kinds;
+    EXPECT_EQ(kinds.GetCount(), 3);
+    EXPECT_EQ(kinds.GetImageList(), &dialog.m_images);
+    ASSERT_NE(kinds.GetComboBoxCtrl(), nullptr);
+    EXPECT_EQ(kinds.GetComboBoxCtrl()->GetCount(), 3);
+
+    EXPECT_EQ(kinds.DeleteItem(0), 2);
+    char text[16];
+    COMBOBOXEXITEM item{};
+    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE | CBEIF_LPARAM;
+    item.iItem = -1;  // the selected one, "均布荷载", now item 0
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    ASSERT_TRUE(kinds.GetItem(&item));
+    EXPECT_STREQ(text, "均布荷载");
+    EXPECT_EQ(item.iImage, 1);
+    EXPECT_EQ(item.iSelectedImage, 11);
+    EXPECT_EQ(item.lParam, 101);
+
+    COMBOBOXEXITEM rename{};
+    rename.mask = CBEIF_TEXT | CBEIF_IMAGE;
+    rename.iItem = 0;
+    rename.pszText = const_cast<char*>("梯形荷载");
+    rename.iImage = 5;
+    ASSERT_TRUE(kinds.SetItem(&rename));
+    EXPECT_EQ(kinds.GetCurSel(), 0);
+    EXPECT_EQ(kinds.GetItemData(0), DWORD_PTR(101));
+    item.iItem = 0;
+    ASSERT_TRUE(kinds.GetItem(&item));
+    EXPECT_STREQ(text, "梯形荷载");
+    EXPECT_EQ(item.iImage, 5);
+    EXPECT_EQ(kinds.FindStringExact(-1, "三角形荷载"), 1);
+
+    const int misuses = qelt::MisuseCount();
+    EXPECT_EQ(kinds.AddString("x"), CB_ERR);
+    EXPECT_EQ(qelt::MisuseCount(), misuses + 1);
+    item.iItem = 7;
+    EXPECT_FALSE(kinds.GetItem(&item));
+}
+
+}  // namespace
