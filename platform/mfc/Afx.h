@@ -30,6 +30,7 @@
 #include "mfc/Static.h"
 #include "mfc/String.h"
 #include "mfc/TabCtrl.h"
+#include "mfc/ToolTipCtrl.h"
 #include "mfc/TreeCtrl.h"
 #include "mfc/TypedPtrArray.h"
 #include "mfc/WinApp.h"
