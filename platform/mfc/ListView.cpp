@@ -317,10 +317,16 @@ private:
         return -1;
     }
 
-    std::vector<unsigned> Serials() const {
+    // Calls f(index, serial) for each item of the list as it is now; items a handler deletes
+    // meanwhile are passed over, items it inserts are not visited.
+    template <class F>
+    void ForEachItem(F&& f) {
         std::vector<unsigned> serials;
         for (const Item& item : m_items) serials.push_back(item.serial);
-        return serials;
+        for (size_t k = 0; k < serials.size(); ++k) {
+            const int at = IndexOf(serials[k], static_cast<int>(k));
+            if (at >= 0) f(at, serials[k]);
+        }
     }
 
     HWND Header(qelt::WindowRecord& window) {
@@ -607,12 +613,9 @@ private:
         const bool takesSelection = (wanted & LVIS_SELECTED) && !(old & LVIS_SELECTED) && (window.style & LVS_SINGLESEL);
         if (takesFocus || takesSelection) {
             const UINT others = (takesFocus ? LVIS_FOCUSED : 0) | (takesSelection ? LVIS_SELECTED : 0);
-            for (unsigned other : Serials()) {
-                const int at = IndexOf(other, 0);
-                if (other != serial && at >= 0 && (m_items[static_cast<size_t>(at)].state & others)) {
-                    ChangeState(window, at, 0, others);
-                }
-            }
+            ForEachItem([&](int at, unsigned other) {
+                if (other != serial && (m_items[static_cast<size_t>(at)].state & others)) ChangeState(window, at, 0, others);
+            });
             index = IndexOf(serial, index);
             if (index < 0) return false;
         }
@@ -637,10 +640,7 @@ private:
         if (!source) return FALSE;
         if (index == -1) {
             bool all = true;
-            for (unsigned serial : Serials()) {
-                const int at = IndexOf(serial, 0);
-                if (at >= 0) all = ChangeState(window, at, source->state, source->stateMask) && all;
-            }
+            ForEachItem([&](int at, unsigned) { all = ChangeState(window, at, source->state, source->stateMask) && all; });
             return all ? TRUE : FALSE;
         }
         if (!Valid(index)) return FALSE;
@@ -953,10 +953,9 @@ private:
                 ChangeState(window, hit.item, INDEXTOSTATEIMAGEMASK(image == 2 ? 1 : 2), LVIS_STATEIMAGEMASK);
             } else {
                 const unsigned chosen = hit.item >= 0 ? m_items[static_cast<size_t>(hit.item)].serial : 0;
-                for (unsigned serial : Serials()) {
-                    const int at = IndexOf(serial, 0);
-                    if (serial != chosen && at >= 0) ChangeState(window, at, 0, LVIS_SELECTED);
-                }
+                ForEachItem([&](int at, unsigned serial) {
+                    if (serial != chosen) ChangeState(window, at, 0, LVIS_SELECTED);
+                });
                 const int at = IndexOf(chosen, hit.item);
                 if (chosen && at >= 0) ChangeState(window, at, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
             }
