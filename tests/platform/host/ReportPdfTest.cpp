@@ -5,10 +5,16 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "host/ReportWalk.h"
+#include "host/RtfEdit.h"
+#include "host/WordColor.h"
 #include "host/WordObject.h"
 #include "host/YorWord.h"
+#include "mfc/Afx.h"
 #include "mfc/GdiApi.h"
+#include "render/Render.h"
 
 namespace {
 
@@ -65,43 +71,82 @@ CWordObject SampleReport() {
     return report;
 }
 
+// The report as the report page shows it: text and picture rows written into the control, each
+// table handed over as an RTF document of cells made by TransToRTF.
+class PageWriter : public qelt::report::ReportVisitor {
+public:
+    explicit PageWriter(CRtfEdit& edit) : m_edit(edit) {}
+    void OnText(const CWordTextRecord& record) override {
+        m_edit.WriteText(record.m_strText, record.m_lA, record.m_nB, record.m_nC, record.m_nD,
+                         WordColorToColorRef(record.m_nColor), record.m_dSize, record.m_strFont);
+    }
+    void OnPicture(const CWordRow& row) override { m_edit.WritePhotograph(&row); }
+    void OnTable(int rows, int columns, const std::vector<std::string>& cells) override {
+        CString rtf("{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fprq2\\fcharset134 "
+                    "\\'cb\\'ce\\'cc\\'e5;}}\\trowd\\trgaph108\\trleft500");
+        for (int c = 1; c <= columns; ++c) rtf.AppendFormat("\\cellx%d", 600 + 2400 * c);
+        rtf += "\\pard\\intbl\\f0\\fs21";
+        for (int r = 0; r < rows; ++r) {
+            for (int c = 0; c < columns; ++c)
+                rtf += " " + m_edit.TransToRTF(cells[r * columns + c].c_str(), 10.5, "宋体") + " \\cell";
+            rtf += r + 1 < rows ? "\\row\\intbl" : "\\row";
+        }
+        m_edit.SetRTF(rtf + "}");
+    }
+
+private:
+    CRtfEdit& m_edit;
+};
+
+// What a reader of both documents must find: the Chinese lines, the numbers, the table cells.
+const char* const kExpected[] = {
+    u8"板式楼梯计算书", u8"一、构件编号: LT-7", u8"混凝土强度等级: C30", "14.30", u8"计算面积A",
+    "579.85", u8"挠度计算不满足规范要求!", u8"实配钢筋", "8.36", u8"d10@100(785),另加d6@200",
+    u8"实配面积：785",
+};
+
 }  // namespace
 
-// The Word output opens in LibreOffice: converted to PDF, its text holds the Chinese lines, the
-// numbers and the table cells.
-TEST(ReportPdf, LibreOfficeReadsTheWordOutput) {
+// The Word output and the report page's document open in LibreOffice: converted to PDF, their
+// text holds the report's lines and their picture is there at its size.
+TEST(ReportPdf, LibreOfficeReadsTheWordOutputAndThePagesDocument) {
     if (std::system("command -v soffice >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "soffice is missing (Debian package libreoffice-writer-nogui, see scripts/deps.sh)";
 
     char pattern[] = "/tmp/qelt-reportpdf-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     const std::string dir = pattern;
-    CYorWord::SetOutputPath((dir + "/report.rtf").c_str());
+    const CWordObject report = SampleReport();
+    CYorWord::SetOutputPath((dir + "/word.rtf").c_str());
     CYorWord word(1, 1);
-    ASSERT_TRUE(SampleReport().WriteToWord(&word)) << word.GetErrorMessage();
+    ASSERT_TRUE(report.WriteToWord(&word)) << word.GetErrorMessage();
     CYorWord::SetOutputPath(nullptr);
+
+    CDialog page(9202);
+    ASSERT_TRUE(page.Create(9202));
+    CRtfEdit edit;
+    ASSERT_TRUE(edit.SubclassDlgItem(565, &page));
+    PageWriter writer(edit);
+    qelt::report::WalkReport(report, writer);
+    std::string error;
+    ASSERT_TRUE(qelt::render::WriteFile(dir + "/page.rtf", edit.GetRTF().Str(), &error)) << error;
 
     // A profile of its own, so that the conversion runs beside other soffice processes.
     const std::string convert = "cd " + dir + " && HOME=" + dir + " timeout 180 soffice -env:UserInstallation=file://" +
                                 dir + "/profile --headless --convert-to pdf --outdir " + dir + " " + dir +
-                                "/report.rtf >" + dir + "/soffice.log 2>&1";
+                                "/word.rtf " + dir + "/page.rtf >" + dir + "/soffice.log 2>&1";
     ASSERT_EQ(std::system(convert.c_str()), 0) << ReadFile(dir + "/soffice.log");
-    ASSERT_EQ(std::system(("pdftotext -layout " + dir + "/report.pdf " + dir + "/report.txt").c_str()), 0);
-    // pdftotext puts blanks where the script or the size changes ("计算面积 As"): compare without them.
-    const std::string text = WithoutBlanks(ReadFile(dir + "/report.txt"));
+    for (const char* name : {"word", "page"}) {
+        const std::string pdf = dir + "/" + name + ".pdf";
+        ASSERT_EQ(std::system(("pdftotext -layout " + pdf + " " + pdf + ".txt").c_str()), 0) << name;
+        // pdftotext puts blanks where the script or the size changes ("计算面积 As"): compare without them.
+        const std::string text = WithoutBlanks(ReadFile(pdf + ".txt"));
+        for (const char* line : kExpected)
+            EXPECT_NE(text.find(WithoutBlanks(line)), std::string::npos) << name << ": " << line << "\n" << text;
 
-    const char* const expected[] = {
-        u8"板式楼梯计算书", u8"一、构件编号: LT-7", u8"混凝土强度等级: C30", "14.30", u8"计算面积A",
-        "579.85", u8"挠度计算不满足规范要求!", u8"实配钢筋", "8.36", u8"d10@100(785),另加d6@200",
-        u8"实配面积：785",
-    };
-    for (const char* line : expected)
-        EXPECT_NE(text.find(WithoutBlanks(line)), std::string::npos) << line << "\n" << text;
-
-    // The picture is in the document at its size.
-    ASSERT_EQ(std::system(("pdfimages -list " + dir + "/report.pdf >" + dir + "/images.txt").c_str()), 0);
-    const std::string images = ReadFile(dir + "/images.txt");
-    EXPECT_NE(images.find("image     300   160"), std::string::npos) << images;
-
+        ASSERT_EQ(std::system(("pdfimages -list " + pdf + " >" + pdf + ".images").c_str()), 0) << name;
+        const std::string images = ReadFile(pdf + ".images");
+        EXPECT_NE(images.find("image     300   160"), std::string::npos) << name << "\n" << images;
+    }
     if (!HasFailure()) std::system(("rm -rf " + dir).c_str());
 }
