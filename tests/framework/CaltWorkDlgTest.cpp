@@ -25,6 +25,7 @@ protected:
         qelt::InteractionLog::Instance().Clear();
         g_VuskMainInfo.SetCommandInFrame(FALSE);
         g_VuskMainInfo.m_hMainWnd = NULL;
+        g_VuskMainInfo.SetCurCmdType("");
     }
     void TearDown() override
     {
@@ -230,6 +231,43 @@ TEST_F(WorkDialog, PagesComeUpToDateByKind)
     EXPECT_EQ(1, nCalculationsOnResult);
     EXPECT_EQ(CString("M=90"), strMoment);
     EXPECT_EQ(2, command.param.m_nCalculations);
+}
+
+// The report page rebuilds both reports whenever it is shown; the host's full calculation on it
+// recalculates only in modes 0 and 1.
+TEST_F(WorkDialog, ReportPageAndTheHostsFullCalculation)
+{
+    const struct {
+        int mode;
+        UINT message;
+        int calculationsAfter;
+    } cases[] = {{2, WM_USER + 7, 1}, {1, WM_USER + 8, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode);
+        CTestCommand command(c.mode);
+        int nCalculations = -1, nReports = -1;
+        std::string strShown;
+        LRESULT nResult = -1;
+        command.param.m_onHelp = [&] {
+            nCalculations = command.param.m_nCalculations;
+            nReports = command.param.m_nFullReports;
+            strShown = WindowText(command.reportPage.m_ctrlReport).Str();
+            nResult = command.workDlg.SendMessage(c.message);
+        };
+        UserScript script;
+        script.Tab("计算结果").Tab("计算书").Click(IDC_WORK_HELP).Close();
+        command.Run(script);
+        EXPECT_FALSE(script.Failed()) << script.Error();
+
+        // Input to results calculated; results to report only rebuilt the reports.
+        EXPECT_EQ(1, nCalculations);
+        EXPECT_EQ(1, nReports);
+        EXPECT_NE(std::string::npos, strShown.find("M=45kN*m"));
+        EXPECT_EQ(1, nResult);
+        EXPECT_EQ(c.calculationsAfter, command.param.m_nCalculations);
+        EXPECT_EQ(2, command.param.m_nFullReports);
+        EXPECT_EQ(CString("测试梁计算"), g_VuskMainInfo.GetCurCmdEntry().strType);
+    }
 }
 
 TEST_F(WorkDialog, RestoreDefaultsOnTheThirdTabShowsTheFirst)

@@ -219,6 +219,7 @@ CTestCommand::CTestCommand(int nMode)
     workDlg.AddPage(&sizePage, "基本参数", IDD_TEST_SIZE);
     workDlg.AddPage(&loadPage, "荷载参数", IDD_TEST_LOAD);
     workDlg.AddPage(&resultPage, "计算结果", IDD_TEST_RESULT);
+    workDlg.AddPage(&reportPage, "计算书", IDD_CALT_REPORT);
     workDlg.SetParam(&param);
 }
 

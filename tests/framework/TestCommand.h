@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/CaltPageDlg.h"
+#include "framework/CaltReportDlg.h"
 #include "framework/CaltWorkDlg.h"
 #include "host/VuskParam.h"
 #include "mfc/InteractionLog.h"
@@ -106,6 +107,7 @@ struct CTestCommand {
     CTestSizePage sizePage;
     CTestLoadPage loadPage;
     CTestResultPage resultPage;
+    CCaltReportDlg reportPage;
     CTestBeamParam param;
     CCaltWorkDlg workDlg;
 };
