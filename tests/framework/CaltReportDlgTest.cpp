@@ -7,6 +7,7 @@
 #include "Printers.h"
 #include "TestCommand.h"
 #include "host/WordColor.h"
+#include "mfc/GdiApi.h"
 #include "resources/FrameworkResource.h"
 
 namespace {
@@ -51,15 +52,24 @@ protected:
     CWordObject report;
 };
 
-TEST_F(ReportPage, TextRowsInTheirColours)
+TEST_F(ReportPage, RowsInOrderWithTheirColoursAndPictures)
 {
     report.WriteTitleInfo("测试梁计算\n");
     report.WriteText("\tq=10kN/m$2$\n", 0, 0, 0, 0, 6, 10.5, "宋体");
+    HBITMAP hBitmap = CreateBitmap(40, 30, 1, 32, NULL);
+    report.WritePhotograph(hBitmap, 1, 0);
+    DeleteObject(hBitmap);
+    report.WriteText("末行\n", 0, 0, 0, 0, 0, 10.5, "宋体");
     page.ShowReport();
 
     EXPECT_NE(std::string::npos, Text().find("测试梁计算"));
     EXPECT_NE(std::string::npos, Text().find("q=10kN/m2"));
-    EXPECT_NE(std::string::npos, std::string(page.m_ctrlReport.GetRTF()).find("\\red255\\green0\\blue0"));
+    const std::string strRtf(page.m_ctrlReport.GetRTF());
+    EXPECT_NE(std::string::npos, strRtf.find("\\red255\\green0\\blue0"));
+    const size_t nPicture = strRtf.find("\\pngblip");
+    ASSERT_NE(std::string::npos, nPicture);
+    EXPECT_LT(strRtf.find("q=10kN/m"), nPicture);
+    EXPECT_GT(strRtf.find("\\'c4\\'a9"), nPicture);  // "末" after the picture
     long nStart = -1, nEnd = -1;
     page.m_ctrlReport.GetSel(nStart, nEnd);
     EXPECT_EQ(0, nStart);
