@@ -1,6 +1,5 @@
 #include "host/ReportWalk.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -17,11 +16,19 @@ struct Table {
     std::vector<std::string> cells;
 };
 
+// A table dimension or cell index: digits only, at most CWordObject::MaxTableCells; -1 otherwise.
+int ParseCount(const std::string& text) {
+    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) return -1;
+    const int value = std::atoi(text.c_str());
+    return value <= CWordObject::MaxTableCells ? value : -1;
+}
+
 void ApplyDirective(const std::string& directive, Table& table, ReportVisitor& visitor) {
     if (directive.compare(0, 4, "INS_") == 0) {
-        int rows = 0;
-        int columns = 0;
-        if (std::sscanf(directive.c_str(), "INS_%d,%d", &rows, &columns) == 2 && rows > 0 && columns > 0) {
+        const size_t comma = directive.find(',', 4);
+        const int rows = comma == std::string::npos ? -1 : ParseCount(directive.substr(4, comma - 4));
+        const int columns = comma == std::string::npos ? -1 : ParseCount(directive.substr(comma + 1));
+        if (rows > 0 && columns > 0 && rows <= CWordObject::MaxTableCells / columns) {
             table.rows = rows;
             table.columns = columns;
             table.cells.assign(static_cast<size_t>(rows) * columns, std::string());
@@ -30,10 +37,10 @@ void ApplyDirective(const std::string& directive, Table& table, ReportVisitor& v
         const std::string rest = directive.substr(4);
         const size_t firstComma = rest.find(',');
         const size_t secondComma = firstComma == std::string::npos ? std::string::npos : rest.find(',', firstComma + 1);
-        const int row = std::atoi(rest.substr(0, firstComma).c_str());
+        const int row = ParseCount(rest.substr(0, firstComma));
         const int column = firstComma == std::string::npos
-                               ? 0
-                               : std::atoi(rest.substr(firstComma + 1, secondComma - firstComma - 1).c_str());
+                               ? -1
+                               : ParseCount(rest.substr(firstComma + 1, secondComma - firstComma - 1));
         const std::string text = secondComma == std::string::npos ? std::string() : rest.substr(secondComma + 1);
         if (firstComma != std::string::npos && row >= 0 && row < table.rows && column >= 0 &&
             column < table.columns)

@@ -188,7 +188,7 @@ int CWordObject::AppendPicture(LPCTSTR pszWhere, HBITMAP hBitmap, int nCentre) {
 }
 
 int CWordObject::InsertTable(int nRows, int nCols) {
-    if (nRows <= 0 || nCols <= 0) {
+    if (nRows <= 0 || nCols <= 0 || nRows > MaxTableCells / nCols) {
         qelt::ReportMisuse("CWordObject::InsertTable: %d rows and %d columns; nothing written", nRows, nCols);
         return 0;
     }

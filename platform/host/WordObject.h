@@ -54,7 +54,9 @@ public:
     int WritePhotograph(HINSTANCE hModule, UINT nBitmapID, int nCentre, long lReserved);
 
     // Table directive rows: a table of nRows × nCols empty cells, one cell's text (which may hold
-    // commas and report markup), and the end that writes the table out.
+    // commas and report markup), and the end that writes the table out. A table holds at most
+    // MaxTableCells cells, so that a directive can never ask a reader for unbounded memory.
+    static constexpr int MaxTableCells = 100000;
     int InsertTable(int nRows, int nCols);
     int SetTableCell(int nRow, int nCol, LPCTSTR pszText);
     int EndTable();

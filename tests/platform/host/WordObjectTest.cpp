@@ -100,6 +100,7 @@ TEST(CWordObject, RefusedCallsAppendNothing) {
         report.WriteParagraph(lines, 0, 0, 0, 0, 0, -1, "宋体"),
         report.WriteTitleInfo(nullptr),
         report.InsertTable(0, 3),
+        report.InsertTable(100000, 100000),  // more cells than a table may hold
         report.SetTableCell(2, 0, "x"),   // row 2 of a 2 x 3 table
         report.SetTableCell(0, -1, "x"),
         report.SetTableCell(0, 0, nullptr),
