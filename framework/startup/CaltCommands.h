@@ -1,0 +1,8 @@
+// The command table: the commands that the module registers with the host, and their entry
+// functions. Each entry function takes no argument and returns 5100 on every path.
+#pragma once
+
+int CaltFlexNormal();
+
+// Registers every command of the table with the host's registry, in table order.
+void RegisterCaltFuncs();

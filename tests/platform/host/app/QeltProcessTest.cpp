@@ -1,0 +1,157 @@
+// qelt run as a person runs it: a process with its command line, script file, store and output
+// folder, judged by its exit code, its output and the files it leaves.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+std::string Quote(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+struct Outcome {
+    int code = -1;
+    std::string out;  // stdout
+    std::string err;  // stderr
+};
+
+class QeltProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "qelt-run-XXXXXX").string();
+        ASSERT_TRUE(mkdtemp(pattern.data()));
+        m_dir = pattern;
+        // As in the test programs (tests/support): fontconfig's process-long caches are not our leaks.
+        WriteFile(m_dir / "leaks.supp", "leak:libfontconfig.so\n");
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    // Runs qelt in the test's folder, with HOME and XDG_DATA_HOME inside it and input on stdin.
+    Outcome Qelt(const std::vector<std::string>& args, const std::string& input = "") {
+        WriteFile(m_dir / "stdin", input);
+        std::string command = "cd " + Quote(m_dir.string()) + " && HOME=" + Quote((m_dir / "home").string()) +
+                              " XDG_DATA_HOME=" + Quote((m_dir / "data").string()) +
+                              " LSAN_OPTIONS=" + Quote("suppressions=" + (m_dir / "leaks.supp").string()) + " " +
+                              Quote(QELT_PROGRAM);
+        for (const std::string& arg : args) command += " " + Quote(arg);
+        command += " >" + Quote((m_dir / "stdout").string()) + " 2>" + Quote((m_dir / "stderr").string()) + " <" +
+                   Quote((m_dir / "stdin").string());
+        int status = std::system(command.c_str());
+        Outcome outcome;
+        outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        outcome.out = ReadFile(m_dir / "stdout");
+        outcome.err = ReadFile(m_dir / "stderr");
+        return outcome;
+    }
+
+    std::string Script(const std::string& name, const std::string& text) {
+        WriteFile(m_dir / name, text);
+        return (m_dir / name).string();
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(QeltProcessTest, ListShowsTheCommandsInUtf8) {
+    Outcome outcome = Qelt({"list"});
+    EXPECT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_EQ(outcome.out.find(u8"C:ZHJMJS\t受弯构件正截面承载力计算\tA\n"), 0u) << outcome.out;
+}
+
+TEST_F(QeltProcessTest, RunWithoutScriptCalculatesAndWritesTheReports) {
+    Outcome outcome = Qelt({"run", "c:zhjmjs", "--out", "out"});
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_TRUE(fs::exists(m_dir / "data/qelt/store.db"));
+    for (const char* name : {"zhjmjs-full.rtf", "zhjmjs-short.rtf", "zhjmjs-full.txt", "zhjmjs-short.txt"})
+        EXPECT_GT(fs::file_size(m_dir / "out" / name), 0u) << name;
+    EXPECT_EQ(ReadFile(m_dir / "out/zhjmjs-full.rtf").rfind("{\\rtf1", 0), 0u);
+    const std::string fullText = ReadFile(m_dir / "out/zhjmjs-full.txt");
+    EXPECT_EQ(outcome.out.find(fullText), 0u) << "the full report comes first on stdout";
+    EXPECT_NE(outcome.out.find("list entry"), std::string::npos);
+
+    Outcome quiet = Qelt({"run", "C:ZHJMJS", "--out", "out", "--quiet"});
+    ASSERT_EQ(quiet.code, 0) << quiet.err;
+    EXPECT_EQ(quiet.out.find(fullText), std::string::npos);
+    EXPECT_NE(quiet.out.find("list entry"), std::string::npos);
+}
+
+TEST_F(QeltProcessTest, ScriptTypesIntoThePageAndTheStoreKeepsIt) {
+    // b = 300 (control 581); then 99999 for h (583), out of range: the message box that follows is not
+    // answered, so it takes its default button and h keeps its value.
+    Outcome outcome = Qelt({"run", "C:ZHJMJS", "--script", "-", "--store", "s.db", "--out", "out"},
+                           u8"# the section\nset 581 300\nset 583 99999\nclick 553\n");
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find(u8"截面宽度: b=300mm"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.err.find(u8"请输入一个在"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find("default"), std::string::npos) << outcome.err;
+
+    Outcome again = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "out"});
+    ASSERT_EQ(again.code, 0) << again.err;
+    EXPECT_NE(again.out.find(u8"截面宽度: b=300mm"), std::string::npos) << again.out;
+}
+
+TEST_F(QeltProcessTest, AddToListWritesTheWordOutput) {
+    std::string script = Script("add.txt", "click 110\n");
+    Outcome outcome = Qelt({"run", "C:ZHJMJS", "--script", script, "--store", "s.db", "--word", "word.rtf", "--quiet"});
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_EQ(ReadFile(m_dir / "word.rtf").rfind("{\\rtf1", 0), 0u);
+    EXPECT_NE(outcome.out.find("list entry of C:ZHJMJS:"), std::string::npos) << outcome.out;
+}
+
+TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
+    ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--quiet"}).code, 0);
+    const std::string stored = ReadFile(m_dir / "s.db");
+    ASSERT_FALSE(stored.empty());
+    WriteFile(m_dir / "damaged.db", "not a database, only a line of text that was saved in its place\n");
+    const std::string damaged = ReadFile(m_dir / "damaged.db");
+    fs::create_directory(m_dir / "folder.db");
+
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{}, 2, "no action given"},
+        {{"run", "C:NOSUCH", "--store", "s.db"}, 2, "unknown command \"C:NOSUCH\""},
+        {{"run", "C:ZHJMJS", "--mode", "x"}, 2, "--mode needs a whole number"},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", Script("parse.txt", "click 553\npress 2\n")}, 2,
+         "parse.txt:2: unknown action \"press\""},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", Script("missing.txt", "click 553\nclick 9999\n")}, 2,
+         "line 2: click 9999"},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", "absent.txt"}, 2, "cannot read the script absent.txt"},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--mode", "2", "--script", Script("hidden.txt", "click 118\n")}, 2,
+         "line 1: click 118"},
+        {{"run", "C:ZHJMJS", "--store", "damaged.db"}, 3, "damaged.db"},
+        {{"run", "C:ZHJMJS", "--store", "folder.db"}, 3, "not a regular file"},
+    };
+    for (const Case& c : cases) {
+        Outcome outcome = Qelt(c.args);
+        EXPECT_EQ(outcome.code, c.code) << outcome.err;
+        EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+    }
+    EXPECT_EQ(ReadFile(m_dir / "s.db"), stored);
+    EXPECT_EQ(ReadFile(m_dir / "damaged.db"), damaged);
+    for (const fs::directory_entry& entry : fs::directory_iterator(m_dir))
+        EXPECT_EQ(entry.path().filename().string().find(".run-"), std::string::npos) << entry.path();
+}
+
+}  // namespace
