@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "mfc/Diagnostics.h"
+#include "mfc/WindowClass.h"
 #include "mfc/GbkText.h"
 #include "mfc/Metrics.h"
 #include "mfc/WinUserApi.h"
@@ -38,11 +39,8 @@ int TextWidth(std::string_view text) { return static_cast<int>(text.size()) * me
 
 ActionOutcome ClickAsPerson(WindowRecord& control, POINT point) {
     const HWND self = control.handle;
-    if (::GetFocus() != self) ::SetFocus(self);
-    if (::GetFocus() != self) {
-        return ActionOutcome::Refused("a handler kept the focus elsewhere, so control " +
-                                      std::to_string(static_cast<int>(control.id)) + " was not clicked");
-    }
+    ActionOutcome focus = TakeFocusAsClick(control);
+    if (focus.kind != ActionOutcome::Kind::Applied) return focus;
     const WPARAM leftButton = 0x0001;  // MK_LBUTTON
     const LPARAM at = MAKELPARAM(point.x, point.y);
     ::SendMessage(self, WM_LBUTTONDOWN, leftButton, at);

@@ -75,14 +75,20 @@ int CString::Compare(LPCTSTR text) const {
     return std::strcmp(m_data.c_str(), OrEmpty(text));
 }
 
+// Walks both texts by characters so that a GBK trail byte that looks like an ASCII letter is never
+// folded; a two-byte character compares by its bytes.
 int CString::CompareNoCase(LPCTSTR text) const {
     const unsigned char* a = reinterpret_cast<const unsigned char*>(m_data.c_str());
     const unsigned char* b = reinterpret_cast<const unsigned char*>(OrEmpty(text));
+    bool trailA = false;
+    bool trailB = false;
     for (;; ++a, ++b) {
-        unsigned char ca = static_cast<unsigned char>(AsciiLower(static_cast<char>(*a)));
-        unsigned char cb = static_cast<unsigned char>(AsciiLower(static_cast<char>(*b)));
+        unsigned char ca = trailA ? *a : static_cast<unsigned char>(AsciiLower(static_cast<char>(*a)));
+        unsigned char cb = trailB ? *b : static_cast<unsigned char>(AsciiLower(static_cast<char>(*b)));
         if (ca != cb) return ca < cb ? -1 : 1;
         if (ca == 0) return 0;
+        trailA = !trailA && IsLeadByte(*a);
+        trailB = !trailB && IsLeadByte(*b);
     }
 }
 

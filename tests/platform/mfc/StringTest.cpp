@@ -80,6 +80,8 @@ TEST(CString, CaseMappingTouchesAsciiOnly) {
     EXPECT_LT(CString("A").CompareNoCase("b"), 0);
     EXPECT_EQ(CString("矩形").CompareNoCase("矩形"), 0);
     EXPECT_NE(CString("矩形").CompareNoCase("矩板"), 0);
+    // Two characters that differ only in a trail byte that looks like 'A' and 'a'.
+    EXPECT_NE(CString("\x81\x41").CompareNoCase("\x81\x61"), 0);
 }
 
 TEST(CString, ExtractionClampsLikeTheReleaseBuild) {
