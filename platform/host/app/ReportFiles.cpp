@@ -49,11 +49,14 @@ std::string ReportFileStem(const std::string& command) {
     return stem;
 }
 
-std::string WriteReportFiles(const std::string& folder, const std::string& stem, const CWordObject& fullReport,
-                             const CWordObject& shortReport) {
+std::string MakeOutputFolder(const std::string& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    if (ec) return "cannot make the output folder " + folder + ": " + ec.message();
+    return ec ? "cannot make the output folder " + folder + ": " + ec.message() : "";
+}
+
+std::string WriteReportFiles(const std::string& folder, const std::string& stem, const CWordObject& fullReport,
+                             const CWordObject& shortReport) {
     std::string error = WriteReport(folder, stem + "-full", fullReport);
     return error.empty() ? WriteReport(folder, stem + "-short", shortReport) : error;
 }

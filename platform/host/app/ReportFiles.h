@@ -1,8 +1,7 @@
 // The files of a run's two reports in the output folder, named after the command ("zhjmjs" for
 // "C:ZHJMJS"): <name>-full.rtf and <name>-short.rtf (RTF documents as the Word output writes them),
 // <name>-full.txt and <name>-short.txt (UTF-8 text renderings), and each picture of a report as
-// <name>-full-<n>.png or <name>-short-<n>.png, numbered from 1 in report order. The folder is
-// made when missing.
+// <name>-full-<n>.png or <name>-short-<n>.png, numbered from 1 in report order.
 #pragma once
 
 #include <string>
@@ -14,7 +13,10 @@ namespace qelt::app {
 // "zhjmjs" for "C:ZHJMJS": the name without its "C:" prefix, in lower case.
 std::string ReportFileStem(const std::string& command);
 
-// Writes the files; "" on success, otherwise what could not be written (UTF-8).
+// Makes the output folder when missing; "" on success, otherwise why not (UTF-8).
+std::string MakeOutputFolder(const std::string& folder);
+
+// Writes the files into the folder; "" on success, otherwise what could not be written (UTF-8).
 std::string WriteReportFiles(const std::string& folder, const std::string& stem, const CWordObject& fullReport,
                              const CWordObject& shortReport);
 

@@ -85,6 +85,10 @@ int Run(const Options& options) {
     if (!info) return Fail(kUsage, "unknown command \"" + options.command + "\" (\"qelt list\" shows the commands)");
     const std::string command = qelt::text::GbkToUtf8ForDisplay(info->strCommand.Str());
 
+    // The output folder is made before the run, so that a run is never lost for want of it.
+    error = MakeOutputFolder(options.outDir);
+    if (!error.empty()) return Fail(kFailed, error);
+
     const std::string storePath = options.storePath ? *options.storePath : DefaultStorePath();
     if (storePath.empty()) return Fail(kStore, "no store: HOME is not set; give one with --store FILE");
     StoreSession store;

@@ -136,6 +136,7 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
         {{"run", "C:ZHJMJS", "--store", "s.db", "--script", "absent.txt"}, 2, "cannot read the script absent.txt"},
         {{"run", "C:ZHJMJS", "--store", "s.db", "--mode", "2", "--script", Script("hidden.txt", "click 118\n")}, 2,
          "line 1: click 118"},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--out", "s.db/out"}, 1, "cannot make the output folder s.db/out"},
         {{"run", "C:ZHJMJS", "--store", "damaged.db"}, 3, "damaged.db"},
         {{"run", "C:ZHJMJS", "--store", "folder.db"}, 3, "not a regular file"},
     };

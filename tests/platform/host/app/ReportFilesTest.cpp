@@ -36,6 +36,7 @@ TEST(ReportFilesTest, WritesBothReportsAndTheirPicturesNumberedInOrder) {
     DeleteObject(small);
     DeleteObject(large);
 
+    ASSERT_EQ(MakeOutputFolder((dir / "new/out").string()), "");
     ASSERT_EQ(WriteReportFiles((dir / "new/out").string(), "zhjmjs", full, brief), "");
     const fs::path out = dir / "new/out";
     EXPECT_EQ(ReadFile(out / "zhjmjs-full-1.png"), std::string(full.GetRow(1)->GetPng().begin(), full.GetRow(1)->GetPng().end()));
@@ -48,8 +49,7 @@ TEST(ReportFilesTest, WritesBothReportsAndTheirPicturesNumberedInOrder) {
 
     // A folder that cannot be made: a file stands in its way.
     std::ofstream(dir / "file") << "x";
-    EXPECT_NE(WriteReportFiles((dir / "file/out").string(), "zhjmjs", full, brief).find("cannot make the output folder"),
-              std::string::npos);
+    EXPECT_NE(MakeOutputFolder((dir / "file/out").string()).find("cannot make the output folder"), std::string::npos);
     fs::remove_all(dir);
 }
 
