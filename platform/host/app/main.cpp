@@ -46,6 +46,9 @@ int List() {
     return kDone;
 }
 
+// The script as messages name it: its file, or "script" when it comes from stdin.
+std::string ScriptName(const std::string& path) { return path == "-" ? "script" : path; }
+
 // The script's actions; without a script file, a click on "计算" (a prompt that comes up, such as a
 // warning list, is then closed by the loop as with its close box, which lets the calculation go on).
 bool LoadScript(const Options& options, qelt::UserScript& script, std::string& error) {
@@ -67,8 +70,7 @@ bool LoadScript(const Options& options, qelt::UserScript& script, std::string& e
     }
     ParsedScript parsed = ParseScript(text);
     if (!parsed.ok) {
-        error = (path == "-" ? std::string("script") : path) + ":" + std::to_string(parsed.errorLine) + ": " +
-                parsed.error;
+        error = ScriptName(path) + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error;
         return false;
     }
     for (const qelt::UserAction& action : parsed.actions) script.Add(action);
@@ -104,10 +106,8 @@ int Run(const Options& options) {
     }
     for (const qelt::InteractionEntry& entry : qelt::InteractionLog::Instance().Entries())
         std::cerr << entry.Describe() << "\n";
-    if (script.Failed()) {
-        const std::string where = options.scriptPath && *options.scriptPath != "-" ? *options.scriptPath : "script";
-        return Fail(kUsage, where + ": " + script.Error() + "; nothing was stored");
-    }
+    if (script.Failed())
+        return Fail(kUsage, ScriptName(options.scriptPath.value_or("-")) + ": " + script.Error() + "; nothing was stored");
     error = store.Commit();
     if (!error.empty()) return Fail(kStore, error);
 
