@@ -104,6 +104,17 @@ TEST_F(QeltProcessTest, ScriptTypesIntoThePageAndTheStoreKeepsIt) {
     EXPECT_NE(again.out.find(u8"截面宽度: b=300mm"), std::string::npos) << again.out;
 }
 
+TEST_F(QeltProcessTest, RunWithoutScriptGoesOnPastAWarningList) {
+    // A minimum ratio (control 276) below the code's asks whether to go back; the script says no.
+    ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--script", "-", "--store", "s.db", "--quiet"}, "set 276 0.1\nclick 553\nanswer no\n").code, 0);
+
+    Outcome outcome = Qelt({"run", "C:ZHJMJS", "--store", "s.db"});
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_NE(outcome.err.find(u8"最小配筋率取值不宜小于0.200%"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find(u8"-> 否"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.out.find(u8"ρmin=0.100％"), std::string::npos) << "the calculation went on: " << outcome.out;
+}
+
 TEST_F(QeltProcessTest, AddToListWritesTheWordOutput) {
     std::string script = Script("add.txt", "click 110\n");
     Outcome outcome = Qelt({"run", "C:ZHJMJS", "--script", script, "--store", "s.db", "--word", "word.rtf", "--quiet"});
