@@ -3,6 +3,7 @@
 // b 400, h 800, as = as' = 35, so ho = 765, unless a case says otherwise).
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <string>
 
@@ -134,6 +135,8 @@ const CalcCase kCases[] = {
     {"T capacity, second class", [](CStlcnFlexNormalParam& p) { Capacity(p, "T形", "单筋", 4000, 500); }, 4000, 500,
      838.5},
 };
+
+void PrintTo(const CalcCase& c, std::ostream* os) { *os << c.name; }
 
 class FlexNormalCalc : public testing::TestWithParam<CalcCase> {};
 

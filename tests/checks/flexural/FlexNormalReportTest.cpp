@@ -91,6 +91,8 @@ const ReportCase kCases[] = {
      }},
 };
 
+void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.file; }
+
 class FlexNormalReport : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(FlexNormalReport, MatchesTheExpectedRows) {
