@@ -15,15 +15,15 @@ using namespace qelt::gdi;
 namespace {
 
 struct DcFont {
-    FontSpec spec;
+    FontSpec face;
     long ascent, descent;  // whole device pixels, as metrics report them
     long Height() const { return ascent + descent; }
 };
 
 DcFont FontOf(const DeviceContext& dc) {
     DcFont f;
-    f.spec = ResolveFont(dc.state.fontData->logFont, dc.ScaleX(), dc.ScaleY());
-    const FontMetricsPx m = MeasureFont(f.spec);
+    f.face = ResolveFont(dc.state.fontData->logFont, dc.ScaleX(), dc.ScaleY());
+    const FontMetricsPx m = MeasureFont(f.face);
     f.ascent = std::lround(m.ascent), f.descent = std::lround(m.descent);
     return f;
 }
@@ -63,8 +63,8 @@ double EmitLine(DeviceContext& dc, const DcFont& font, const Line& line, double 
                 double angle, std::shared_ptr<const Region> clip) {
     TextRecord text;
     text.utf8 = LineUtf8(line, &text.underlined);
-    text.font = font.spec;
-    text.width = MeasureWidth(font.spec, text.utf8);
+    text.font = font.face;
+    text.width = MeasureWidth(font.face, text.utf8);
     text.height = font.Height();
     text.ascent = font.ascent;
     text.angle = angle;
@@ -120,7 +120,7 @@ Line WithoutPrefixes(const Line& in) {
     return out;
 }
 
-double Width(const DcFont& font, const Line& line) { return MeasureWidth(font.spec, Utf8(line.text)); }
+double Width(const DcFont& font, const Line& line) { return MeasureWidth(font.face, Utf8(line.text)); }
 
 size_t TrimEnd(const Line& line, size_t from, size_t to) {
     while (to > from && line.text[to - 1] == ' ') --to;
@@ -300,7 +300,7 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size) {
         return FALSE;
     }
     const DcFont font = FontOf(*dc);
-    const double width = length > 0 ? MeasureWidth(font.spec, TextToUtf8(text, length)) : 0;
+    const double width = length > 0 ? MeasureWidth(font.face, TextToUtf8(text, length)) : 0;
     size->cx = std::lround(width / std::fabs(dc->ScaleX()));
     size->cy = std::lround(font.Height() / std::fabs(dc->ScaleY()));
     return TRUE;
@@ -310,23 +310,23 @@ BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics) {
     DeviceContext* dc = CheckDc(hdc, "GetTextMetrics");
     if (!dc || !metrics) return FALSE;
     const DcFont font = FontOf(*dc);
-    const FontMetricsPx m = MeasureFont(font.spec);
+    const FontMetricsPx m = MeasureFont(font.face);
     const LOGFONTA& lf = dc->state.fontData->logFont;
     const double sx = std::fabs(dc->ScaleX()), sy = std::fabs(dc->ScaleY());
     TEXTMETRICA tm{};
     tm.tmAscent = std::lround(font.ascent / sy);
     tm.tmDescent = std::lround(font.descent / sy);
     tm.tmHeight = tm.tmAscent + tm.tmDescent;
-    tm.tmInternalLeading = std::max(0L, tm.tmHeight - std::lround(font.spec.emPixels / sy));
+    tm.tmInternalLeading = std::max(0L, tm.tmHeight - std::lround(font.face.emPixels / sy));
     tm.tmAveCharWidth = std::lround(m.aveCharWidth / sx);
     tm.tmMaxCharWidth = std::lround(m.maxCharWidth / sx);
-    tm.tmWeight = font.spec.weight;
+    tm.tmWeight = font.face.weight;
     tm.tmDigitizedAspectX = tm.tmDigitizedAspectY = GetDeviceCaps(hdc, LOGPIXELSY);
     tm.tmFirstChar = 0x20, tm.tmLastChar = 0xFF, tm.tmDefaultChar = 0x1F, tm.tmBreakChar = 0x20;
     tm.tmItalic = lf.lfItalic ? 1 : 0;
     tm.tmUnderlined = lf.lfUnderline ? 1 : 0;
     tm.tmStruckOut = lf.lfStrikeOut ? 1 : 0;
-    const bool fixed = font.spec.families.find("Mono") != std::string::npos;
+    const bool fixed = font.face.families.find("Mono") != std::string::npos;
     // The pitch bit set means a variable pitch, as on the platform.
     tm.tmPitchAndFamily = static_cast<BYTE>((lf.lfPitchAndFamily & 0xF0) | TMPF_TRUETYPE | TMPF_VECTOR |
                                             (fixed ? 0 : TMPF_FIXED_PITCH));
