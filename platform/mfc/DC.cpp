@@ -1,53 +1,33 @@
 #include "mfc/DC.h"
 
 #include <memory>
-#include <unordered_map>
-#include <vector>
 
 #include "mfc/Diagnostics.h"
+#include "mfc/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 IMPLEMENT_DYNAMIC(CMetaFileDC, CDC)
 
 namespace {
 
-std::unordered_map<HDC, CDC*>& Permanent() {
-    static auto* map = new std::unordered_map<HDC, CDC*>();
+// Leaked on purpose: objects destroyed at exit still find it.
+qelt::HandleMap<HDC, CDC>& Objects() {
+    static auto* map = new qelt::HandleMap<HDC, CDC>([](CDC& dc) { dc.m_hDC = dc.m_hAttribDC = nullptr; });
     return *map;
-}
-
-// Objects made by FromHandle; freed as temporary GDI objects are (GdiObjects.cpp).
-std::unordered_map<HDC, std::unique_ptr<CDC>>& Temporary() {
-    static auto* map = new std::unordered_map<HDC, std::unique_ptr<CDC>>();
-    return *map;
-}
-std::vector<std::unique_ptr<CDC>>& Retired() {
-    static auto* list = new std::vector<std::unique_ptr<CDC>>();
-    return *list;
 }
 
 }  // namespace
 
-void qelt::gdi::ForgetTemporaryDc(HDC handle) {
-    auto it = Temporary().find(handle);
-    if (it == Temporary().end()) return;
-    it->second->m_hDC = it->second->m_hAttribDC = nullptr;
-    Retired().push_back(std::move(it->second));
-    Temporary().erase(it);
-}
+void qelt::gdi::ForgetTemporaryDc(HDC handle) { Objects().Retire(handle); }
 
 CDC::~CDC() { DeleteDC(); }
 
 CDC* CDC::FromHandle(HDC handle) {
-    if (!handle) return nullptr;
-    auto permanent = Permanent().find(handle);
-    if (permanent != Permanent().end()) return permanent->second;
-    auto temporary = Temporary().find(handle);
-    if (temporary != Temporary().end()) return temporary->second.get();
-    Retired().clear();
-    auto dc = std::make_unique<CDC>();
-    dc->m_hDC = dc->m_hAttribDC = handle;
-    return (Temporary()[handle] = std::move(dc)).get();
+    return Objects().FindOrMake(handle, [handle] {
+        auto dc = std::make_unique<CDC>();
+        dc->m_hDC = dc->m_hAttribDC = handle;
+        return dc;
+    });
 }
 
 BOOL CDC::Attach(HDC handle) {
@@ -56,22 +36,18 @@ BOOL CDC::Attach(HDC handle) {
         qelt::ReportMisuse("CDC::Attach: the object already holds a device context");
         return FALSE;
     }
-    if (Permanent().count(handle)) {
+    if (Objects().FindAttached(handle)) {
         qelt::ReportMisuse("CDC::Attach: the device context is attached to another object");
         return FALSE;
     }
-    qelt::gdi::ForgetTemporaryDc(handle);
+    Objects().Attach(handle, this);
     m_hDC = m_hAttribDC = handle;
-    Permanent()[handle] = this;
     return TRUE;
 }
 
 HDC CDC::Detach() {
     HDC handle = m_hDC;
-    if (handle) {
-        auto it = Permanent().find(handle);
-        if (it != Permanent().end() && it->second == this) Permanent().erase(it);
-    }
+    Objects().Detach(handle, this);
     m_hDC = m_hAttribDC = nullptr;
     return handle;
 }

@@ -4,11 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <unordered_map>
-#include <vector>
 
 #include "mfc/DC.h"
 #include "mfc/Diagnostics.h"
+#include "mfc/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 IMPLEMENT_DYNAMIC(CPen, CGdiObject)
@@ -19,29 +18,11 @@ IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
 namespace {
 
-// Objects attached by their owners.
-std::unordered_map<HGDIOBJ, CGdiObject*>& Permanent() {
-    static auto* map = new std::unordered_map<HGDIOBJ, CGdiObject*>();
+// Leaked on purpose: objects destroyed at exit still find it.
+qelt::HandleMap<HGDIOBJ, CGdiObject>& Objects() {
+    static auto* map =
+        new qelt::HandleMap<HGDIOBJ, CGdiObject>([](CGdiObject& object) { object.m_hObject = nullptr; });
     return *map;
-}
-
-// Objects made by FromHandle for handles nobody attached; they let go of their handle when it is
-// deleted and are freed when the next temporary object is made.
-std::unordered_map<HGDIOBJ, std::unique_ptr<CGdiObject>>& Temporary() {
-    static auto* map = new std::unordered_map<HGDIOBJ, std::unique_ptr<CGdiObject>>();
-    return *map;
-}
-std::vector<std::unique_ptr<CGdiObject>>& Retired() {
-    static auto* list = new std::vector<std::unique_ptr<CGdiObject>>();
-    return *list;
-}
-
-void Retire(HGDIOBJ handle) {
-    auto it = Temporary().find(handle);
-    if (it == Temporary().end()) return;
-    it->second->m_hObject = nullptr;
-    Retired().push_back(std::move(it->second));
-    Temporary().erase(it);
 }
 
 std::unique_ptr<CGdiObject> MakeFor(DWORD type) {
@@ -57,20 +38,17 @@ std::unique_ptr<CGdiObject> MakeFor(DWORD type) {
 
 }  // namespace
 
-void qelt::gdi::ForgetTemporaryObject(HGDIOBJ handle) { Retire(handle); }
+void qelt::gdi::ForgetTemporaryObject(HGDIOBJ handle) { Objects().Retire(handle); }
 
 CGdiObject::~CGdiObject() { DeleteObject(); }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ handle) {
-    if (!handle) return nullptr;
-    auto permanent = Permanent().find(handle);
-    if (permanent != Permanent().end()) return permanent->second;
-    auto temporary = Temporary().find(handle);
-    if (temporary != Temporary().end()) return temporary->second.get();
-    Retired().clear();
-    std::unique_ptr<CGdiObject> object = MakeFor(::GetObjectType(handle));
-    object->m_hObject = handle;
-    return (Temporary()[handle] = std::move(object)).get();
+    // A temporary object is of the handle's kind, so that a CPen* from it is a CPen.
+    return Objects().FindOrMake(handle, [handle] {
+        std::unique_ptr<CGdiObject> object = MakeFor(::GetObjectType(handle));
+        object->m_hObject = handle;
+        return object;
+    });
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ handle) {
@@ -79,22 +57,18 @@ BOOL CGdiObject::Attach(HGDIOBJ handle) {
         qelt::ReportMisuse("%s::Attach: the object already holds a handle", GetRuntimeClass()->m_lpszClassName);
         return FALSE;
     }
-    if (Permanent().count(handle)) {
+    if (Objects().FindAttached(handle)) {
         qelt::ReportMisuse("%s::Attach: the handle is attached to another object", GetRuntimeClass()->m_lpszClassName);
         return FALSE;
     }
-    Retire(handle);
+    Objects().Attach(handle, this);
     m_hObject = handle;
-    Permanent()[handle] = this;
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach() {
     HGDIOBJ handle = m_hObject;
-    if (handle) {
-        auto it = Permanent().find(handle);
-        if (it != Permanent().end() && it->second == this) Permanent().erase(it);
-    }
+    Objects().Detach(handle, this);
     m_hObject = nullptr;
     return handle;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "mfc/Diagnostics.h"
+#include "mfc/HandleMap.h"
 
 namespace {
 
@@ -29,14 +30,11 @@ std::map<HIMAGELIST, std::unique_ptr<ImageListData>>& Lists() {
     return lists;
 }
 
-std::map<HIMAGELIST, CImageList*>& Attached() {
-    static std::map<HIMAGELIST, CImageList*> attached;
-    return attached;
-}
-
-std::map<HIMAGELIST, std::unique_ptr<CImageList>>& Temporaries() {
-    static std::map<HIMAGELIST, std::unique_ptr<CImageList>> temporaries;
-    return temporaries;
+// Leaked on purpose: objects destroyed at exit still find it.
+qelt::HandleMap<HIMAGELIST, CImageList>& Objects() {
+    static auto* map =
+        new qelt::HandleMap<HIMAGELIST, CImageList>([](CImageList& list) { list.m_hImageList = nullptr; });
+    return *map;
 }
 
 ImageListData* Find(HIMAGELIST handle, const char* caller) {
@@ -191,16 +189,9 @@ BOOL ImageList_Destroy(HIMAGELIST handle) {
     DeleteObject(list->image);
     if (list->mask) DeleteObject(list->mask);
     Lists().erase(handle);
-    auto temporary = Temporaries().find(handle);
-    if (temporary != Temporaries().end()) {
-        temporary->second->m_hImageList = nullptr;
-        Temporaries().erase(temporary);
-    }
-    auto attached = Attached().find(handle);
-    if (attached != Attached().end()) {
-        attached->second->m_hImageList = nullptr;
-        Attached().erase(attached);
-    }
+    // The objects standing for the list let go of it.
+    Objects().Retire(handle);
+    if (CImageList* owner = Objects().FindAttached(handle)) owner->Detach();
     return TRUE;
 }
 
@@ -323,34 +314,25 @@ IMPLEMENT_DYNCREATE(CImageList, CObject)
 CImageList::~CImageList() { DeleteImageList(); }
 
 CImageList* CImageList::FromHandle(HIMAGELIST handle) {
-    if (!handle) return nullptr;
-    auto attached = Attached().find(handle);
-    if (attached != Attached().end()) return attached->second;
-    auto temporary = Temporaries().find(handle);
-    if (temporary != Temporaries().end()) return temporary->second.get();
-    if (!Find(handle, "CImageList::FromHandle")) return nullptr;
-    auto object = std::make_unique<CImageList>();
-    object->m_hImageList = handle;
-    CImageList* result = object.get();
-    Temporaries().emplace(handle, std::move(object));
-    return result;
+    // Only a live list gets a temporary object.
+    return Objects().FindOrMake(handle, [handle]() -> std::unique_ptr<CImageList> {
+        if (!Find(handle, "CImageList::FromHandle")) return nullptr;
+        auto object = std::make_unique<CImageList>();
+        object->m_hImageList = handle;
+        return object;
+    });
 }
 
 BOOL CImageList::Attach(HIMAGELIST handle) {
-    if (m_hImageList || !handle || Attached().count(handle) || !Find(handle, "CImageList::Attach")) return FALSE;
-    auto temporary = Temporaries().find(handle);
-    if (temporary != Temporaries().end()) {
-        temporary->second->m_hImageList = nullptr;
-        Temporaries().erase(temporary);
-    }
+    if (m_hImageList || !handle || Objects().FindAttached(handle) || !Find(handle, "CImageList::Attach")) return FALSE;
+    Objects().Attach(handle, this);
     m_hImageList = handle;
-    Attached()[handle] = this;
     return TRUE;
 }
 
 HIMAGELIST CImageList::Detach() {
     HIMAGELIST handle = m_hImageList;
-    if (handle) Attached().erase(handle);
+    Objects().Detach(handle, this);
     m_hImageList = nullptr;
     return handle;
 }
