@@ -4,9 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/Problem.h"
+#include "host/GradeTable.h"
 #include "host/QeltSteelBar.h"
-#include "mfc/Encoding.h"
 
 namespace {
 
@@ -25,13 +24,10 @@ const ConcreteGrade kGrades[] = {
     {"C75", 75, 33.8, 2.18, 47.4, 3.05, 3.75e4}, {"C80", 80, 35.9, 2.22, 50.2, 3.11, 3.80e4},
 };
 
-const ConcreteGrade* Find(LPCTSTR lpszGrade) {
-    if (lpszGrade)
-        for (const ConcreteGrade& grade : kGrades)
-            if (std::strcmp(grade.name, lpszGrade) == 0) return &grade;
-    qelt::host::ReportProblem("unknown concrete grade \"%s\"; its values are 0",
-                              lpszGrade ? qelt::text::GbkToUtf8ForDisplay(lpszGrade).c_str() : "(null)");
-    return nullptr;
+// value(grade) of the grade lpszGrade, 0 for an unknown grade.
+template <typename Value>
+double Of(LPCTSTR lpszGrade, Value value) {
+    return qelt::host::GradeValue(kGrades, lpszGrade, "concrete", value);
 }
 
 // A factor that is at50 up to C50 and at80 at C80, linear in fcu,k between.
@@ -54,76 +50,63 @@ CString FactorText(double value) {
 }  // namespace
 
 double CQeltConcrete::GetFcuk(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? grade->fcuk : 0.0;
+    return Of(lpszGrade, [](const ConcreteGrade& g) { return g.fcuk; });
 }
 
 double CQeltConcrete::GetFc(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? grade->fc : 0.0;
+    return Of(lpszGrade, [](const ConcreteGrade& g) { return g.fc; });
 }
 
 double CQeltConcrete::GetFt(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? grade->ft : 0.0;
+    return Of(lpszGrade, [](const ConcreteGrade& g) { return g.ft; });
 }
 
 double CQeltConcrete::GetFck(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? grade->fck : 0.0;
+    return Of(lpszGrade, [](const ConcreteGrade& g) { return g.fck; });
 }
 
 double CQeltConcrete::GetFtk(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? grade->ftk : 0.0;
+    return Of(lpszGrade, [](const ConcreteGrade& g) { return g.ftk; });
 }
 
 double CQeltConcrete::GetEc(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? grade->ec : 0.0;
+    return Of(lpszGrade, [](const ConcreteGrade& g) { return g.ec; });
 }
 
 double CQeltConcrete::GetFm(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? 1.1 * grade->fc : 0.0;
+    return Of(lpszGrade, [](const ConcreteGrade& g) { return 1.1 * g.fc; });
 }
 
 double CQeltConcrete::GetAlpha1(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? Interpolated(*grade, 1.0, 0.94) : 0.0;
+    return Of(lpszGrade, [](const ConcreteGrade& g) { return Interpolated(g, 1.0, 0.94); });
 }
 
 double CQeltConcrete::GetBeta1(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? Interpolated(*grade, 0.8, 0.74) : 0.0;
+    return Of(lpszGrade, [](const ConcreteGrade& g) { return Interpolated(g, 0.8, 0.74); });
 }
 
 double CQeltConcrete::GetBetac(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? Interpolated(*grade, 1.0, 0.8) : 0.0;
+    return Of(lpszGrade, [](const ConcreteGrade& g) { return Interpolated(g, 1.0, 0.8); });
 }
 
-double CQeltConcrete::GetEcu(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? Ecu(*grade) : 0.0;
-}
+double CQeltConcrete::GetEcu(LPCTSTR lpszGrade) { return Of(lpszGrade, Ecu); }
 
 double CQeltConcrete::GetEb(LPCTSTR lpszSteelGrade, LPCTSTR lpszConcreteGrade) {
-    const ConcreteGrade* grade = Find(lpszConcreteGrade);
-    double fy = CQeltSteelBar::GetFy(lpszSteelGrade);
-    double es = CQeltSteelBar::GetEs(lpszSteelGrade);
-    if (!grade || es <= 0.0) return 0.0;
-    return Interpolated(*grade, 0.8, 0.74) / (1.0 + fy / (es * Ecu(*grade)));
+    const double fy = CQeltSteelBar::GetFy(lpszSteelGrade);
+    const double es = CQeltSteelBar::GetEs(lpszSteelGrade);
+    const double ecu = GetEcu(lpszConcreteGrade);
+    if (es <= 0.0 || ecu <= 0.0) return 0.0;
+    return GetBeta1(lpszConcreteGrade) / (1.0 + fy / (es * ecu));
 }
 
 CString CQeltConcrete::GetAlpha1Str(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? FactorText(Interpolated(*grade, 1.0, 0.94)) : CString();
+    const double alpha1 = GetAlpha1(lpszGrade);
+    return alpha1 > 0.0 ? FactorText(alpha1) : CString();
 }
 
 CString CQeltConcrete::GetBetacStr(LPCTSTR lpszGrade) {
-    const ConcreteGrade* grade = Find(lpszGrade);
-    return grade ? FactorText(Interpolated(*grade, 1.0, 0.8)) : CString();
+    const double betac = GetBetac(lpszGrade);
+    return betac > 0.0 ? FactorText(betac) : CString();
 }
 
 void CQeltConcrete::GetConcreteGradeString(CStringArray& arrGrades) {

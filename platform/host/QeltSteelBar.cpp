@@ -1,9 +1,7 @@
 #include "host/QeltSteelBar.h"
 
-#include <cstring>
-
+#include "host/GradeTable.h"
 #include "host/Problem.h"
-#include "mfc/Encoding.h"
 
 namespace {
 
@@ -17,30 +15,24 @@ const SteelGrade kGrades[] = {
     {"RRB400", 360, 360, 2.0e5}, {"冷拉钢筋", 250, 210, 2.1e5},
 };
 
-const SteelGrade* Find(LPCTSTR lpszGrade) {
-    if (lpszGrade)
-        for (const SteelGrade& grade : kGrades)
-            if (std::strcmp(grade.name, lpszGrade) == 0) return &grade;
-    qelt::host::ReportProblem("unknown steel grade \"%s\"; its values are 0",
-                              lpszGrade ? qelt::text::GbkToUtf8ForDisplay(lpszGrade).c_str() : "(null)");
-    return nullptr;
+// value(grade) of the grade lpszGrade, 0 for an unknown grade.
+template <typename Value>
+double Of(LPCTSTR lpszGrade, Value value) {
+    return qelt::host::GradeValue(kGrades, lpszGrade, "steel", value);
 }
 
 }  // namespace
 
 double CQeltSteelBar::GetFy(LPCTSTR lpszGrade) {
-    const SteelGrade* grade = Find(lpszGrade);
-    return grade ? grade->fy : 0.0;
+    return Of(lpszGrade, [](const SteelGrade& g) { return g.fy; });
 }
 
 double CQeltSteelBar::GetFy_(LPCTSTR lpszGrade) {
-    const SteelGrade* grade = Find(lpszGrade);
-    return grade ? grade->fyCompression : 0.0;
+    return Of(lpszGrade, [](const SteelGrade& g) { return g.fyCompression; });
 }
 
 double CQeltSteelBar::GetEs(LPCTSTR lpszGrade) {
-    const SteelGrade* grade = Find(lpszGrade);
-    return grade ? grade->es : 0.0;
+    return Of(lpszGrade, [](const SteelGrade& g) { return g.es; });
 }
 
 double CQeltSteelBar::GetSteelBarArea(double dDiameter, int nCount) {
