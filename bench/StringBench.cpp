@@ -2,8 +2,8 @@
 // searching and replacing in a page of GBK text, and filling a large array of results.
 #include <benchmark/benchmark.h>
 
-#include "mfc/Array.h"
-#include "mfc/String.h"
+#include "mfc/base/Array.h"
+#include "mfc/base/String.h"
 
 namespace {
 

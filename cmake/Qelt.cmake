@@ -1,6 +1,11 @@
 # Build helpers shared by every folder.
+#
+# Every folder is a library with an include root of its own and the libraries it stands on (LIBS):
+# its headers are included by their path from the root, less "platform/" ("mfc/user/Wnd.h",
+# "host/Store.h", "framework/CaltWorkDlg.h"), and only by the folders that link it, directly or
+# through what they link. An include of a folder higher up the stack therefore fails to build.
 
-# Adds each listed folder that has a CMakeLists.txt.
+# Adds each listed folder (a path from the root) that has a CMakeLists.txt.
 function(qelt_add_folders)
   foreach(folder IN LISTS ARGN)
     if(EXISTS ${PROJECT_SOURCE_DIR}/${folder}/CMakeLists.txt)
@@ -9,68 +14,124 @@ function(qelt_add_folders)
   endforeach()
 endfunction()
 
-# The .cpp files of the current folder and its subfolders, less those of a subfolder with a
-# CMakeLists.txt of its own: that subfolder is a folder of its own.
-function(qelt_folder_sources out)
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+# The files matching pattern in the current folder and its subfolders, less those of a subfolder
+# with a CMakeLists.txt of its own: that subfolder is a folder of its own.
+function(qelt_folder_files out pattern)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${pattern})
   file(GLOB_RECURSE nested CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
   foreach(list_file IN LISTS nested)
     get_filename_component(folder ${list_file} DIRECTORY)
-    foreach(source IN LISTS sources)
-      string(FIND "${source}" "${folder}/" position)
+    foreach(file IN LISTS files)
+      string(FIND "${file}" "${folder}/" position)
       if(position EQUAL 0)
-        list(REMOVE_ITEM sources ${source})
+        list(REMOVE_ITEM files ${file})
       endif()
     endforeach()
   endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+function(qelt_folder_sources out)
+  qelt_folder_files(sources "*.cpp")
   set(${out} ${sources} PARENT_SCOPE)
 endfunction()
 
-# A platform layer: one shared library of the folder's sources, so that the host program and the
-# dlopen'ed module share one copy of its state (window tree, registry, resource handle).
-#   qelt_platform_library(NAME [HEADER_ONLY] [LIBS lib…])
-function(qelt_platform_library name)
-  cmake_parse_arguments(ARG "HEADER_ONLY" "" "LIBS" ${ARGN})
-  if(ARG_HEADER_ONLY)
+# Gives the target the include root of the current folder: a directory in the build that holds
+# links to the folder's headers (and its subfolders', as qelt_folder_files finds them) under the
+# folder's path.
+function(qelt_include_root target scope)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "^platform/" "" folder ${folder})
+  set(root ${PROJECT_BINARY_DIR}/include/${target})
+  file(REMOVE_RECURSE ${root})
+  file(MAKE_DIRECTORY ${root}/${folder})
+  qelt_folder_files(headers "*.h")
+  foreach(header IN LISTS headers)
+    file(RELATIVE_PATH name ${CMAKE_CURRENT_SOURCE_DIR} ${header})
+    get_filename_component(directory ${root}/${folder}/${name} DIRECTORY)
+    file(MAKE_DIRECTORY ${directory})
+    file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
+  endforeach()
+  target_include_directories(${target} ${scope} ${root})
+endfunction()
+
+# A part of a library: an object library of the folder's sources over the libraries it names, whose
+# objects join the library that lists it among its PARTS (or the module). A folder with neither
+# sources nor resource scripts (compiled in by qelt_add_resources) gives its include root and
+# dependencies only.
+#   qelt_library_part(NAME [LIBS lib…])
+function(qelt_library_part name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  qelt_folder_sources(sources)
+  qelt_folder_files(scripts "*.rc")
+  if(NOT sources AND NOT scripts)
     add_library(${name} INTERFACE)
+    qelt_include_root(${name} INTERFACE)
     target_link_libraries(${name} INTERFACE ${ARG_LIBS})
     return()
   endif()
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  add_library(${name} SHARED ${sources})
+  add_library(${name} OBJECT ${sources})
+  qelt_include_root(${name} PUBLIC)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# A folder of the module: an object library that joins the one shared module library.
+# The objects of the parts among targets that have any, for a shared library made of them.
+function(qelt_part_objects out)
+  set(objects)
+  foreach(part IN LISTS ARGN)
+    get_target_property(type ${part} TYPE)
+    if(type STREQUAL "OBJECT_LIBRARY")
+      list(APPEND objects $<TARGET_OBJECTS:${part}>)
+    endif()
+  endforeach()
+  set(${out} ${objects} PARENT_SCOPE)
+endfunction()
+
+# A platform layer: one shared library of the folder's sources and of its parts' objects, so that
+# the host program and the dlopen'ed module share one copy of its state (window tree, registry,
+# resource handle).
+#   qelt_platform_library(NAME [HEADER_ONLY] [PARTS part…] [LIBS lib…])
+function(qelt_platform_library name)
+  cmake_parse_arguments(ARG "HEADER_ONLY" "" "PARTS;LIBS" ${ARGN})
+  if(ARG_HEADER_ONLY)
+    add_library(${name} INTERFACE)
+    qelt_include_root(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE ${ARG_LIBS})
+    return()
+  endif()
+  qelt_folder_sources(sources)
+  qelt_part_objects(objects ${ARG_PARTS})
+  add_library(${name} SHARED ${sources} ${objects})
+  qelt_include_root(${name} PUBLIC)
+  target_link_libraries(${name} PUBLIC ${ARG_PARTS} ${ARG_LIBS})
+endfunction()
+
+# A folder of the module: a part of the one shared module library.
 #   qelt_module_folder(NAME [LIBS lib…])
 function(qelt_module_folder name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  qelt_folder_sources(sources)
-  add_library(${name} OBJECT ${sources})
-  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  qelt_library_part(${name} ${ARGN})
   set_property(GLOBAL APPEND PROPERTY QELT_MODULE_FOLDERS ${name})
 endfunction()
 
 # The module: every module folder's objects in one shared library, libqeltrc.so.
 function(qelt_add_module)
   get_property(folders GLOBAL PROPERTY QELT_MODULE_FOLDERS)
-  if(NOT folders)
+  qelt_part_objects(objects ${folders})
+  if(NOT objects)
     return()
   endif()
-  set(objects)
-  foreach(folder IN LISTS folders)
-    list(APPEND objects $<TARGET_OBJECTS:${folder}>)
-  endforeach()
   add_library(qeltrc SHARED ${objects})
   target_link_libraries(qeltrc PUBLIC ${folders})
 endfunction()
 
-# One test executable for a folder of tests: every .cpp below it, with the shared test support.
+# One test executable for a folder of tests: every .cpp below it, with the shared test support. The
+# test folder is an include root of its own, for its local headers and resource ids.
 #   qelt_test(NAME [LIBS lib…])
 function(qelt_test name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   qelt_folder_sources(sources)
   add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE qelt_testsupport ${ARG_LIBS} GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QELT_SOURCE_DIR=${PROJECT_SOURCE_DIR}")

@@ -6,7 +6,7 @@
 #include "host/MuitByteConvert.h"
 #include "host/ReportWalk.h"
 #include "host/WordColor.h"
-#include "mfc/DataExchange.h"
+#include "mfc/user/DataExchange.h"
 #include "resources/FrameworkResource.h"
 
 IMPLEMENT_DYNAMIC(CCaltReportDlg, CCaltPageDlg)

@@ -5,7 +5,7 @@
 
 #include "framework/CaltPageDlg.h"
 #include "host/VuskMainInfo.h"
-#include "mfc/DataExchange.h"
+#include "mfc/user/DataExchange.h"
 #include "resources/FrameworkResource.h"
 
 IMPLEMENT_DYNAMIC(CCaltWorkDlg, CVuskWorkDlg)

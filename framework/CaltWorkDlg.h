@@ -15,8 +15,8 @@
 #include "host/VuskParam.h"
 #include "host/VuskWorkDlg.h"
 #include "mfc/Afx.h"
-#include "mfc/Button.h"
-#include "mfc/TabCtrl.h"
+#include "mfc/stdctrl/Button.h"
+#include "mfc/comctl/TabCtrl.h"
 
 class CCaltPageDlg;
 

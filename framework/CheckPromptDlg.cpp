@@ -1,7 +1,7 @@
 #include "framework/CheckPromptDlg.h"
 
-#include "mfc/DataExchange.h"
-#include "mfc/InteractionLog.h"
+#include "mfc/user/DataExchange.h"
+#include "mfc/person/InteractionLog.h"
 #include "resources/FrameworkResource.h"
 
 IMPLEMENT_DYNAMIC(CCheckPromptDlg, CDialog)

@@ -10,9 +10,9 @@
 #pragma once
 
 #include "mfc/Afx.h"
-#include "mfc/Button.h"
-#include "mfc/Dialog.h"
-#include "mfc/Edit.h"
+#include "mfc/stdctrl/Button.h"
+#include "mfc/user/Dialog.h"
+#include "mfc/stdctrl/Edit.h"
 
 enum {
     CHECK_PROMPT_NOTICE = -1,

@@ -1,8 +1,8 @@
-#include "framework/startup/CaltCommandText.h"
+#include "startup/CaltCommandText.h"
 
 #include <cstring>
 
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 // Every description but those of the continuous beam and the irregular slab closes with what the
 // engineer does; the stairs and the embedded part also draw.

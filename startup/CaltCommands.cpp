@@ -1,4 +1,4 @@
-#include "framework/startup/CaltCommands.h"
+#include "startup/CaltCommands.h"
 
 #include "host/VuskMainInfo.h"
 

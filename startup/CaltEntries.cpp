@@ -2,8 +2,8 @@
 // of its run.
 #include "checks/flexural/FlexNormalDlg.h"
 #include "checks/flexural/FlexNormalParam.h"
-#include "framework/startup/CaltCommands.h"
-#include "framework/startup/CaltEntry.h"
+#include "startup/CaltCommands.h"
+#include "startup/CaltEntry.h"
 #include "resources/FlexuralResource.h"
 
 int CaltFlexNormal()

@@ -19,8 +19,8 @@
 
 #include "framework/CaltReportDlg.h"
 #include "framework/CaltWorkDlg.h"
-#include "framework/startup/CaltCommandText.h"
-#include "framework/startup/Startup.h"
+#include "startup/CaltCommandText.h"
+#include "startup/Startup.h"
 #include "host/CommandReports.h"
 #include "host/CommandRun.h"
 #include "host/VuskInstance.h"

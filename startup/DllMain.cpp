@@ -1,6 +1,6 @@
-#include "framework/startup/Startup.h"
+#include "startup/Startup.h"
 
-#include "framework/startup/CaltCommands.h"
+#include "startup/CaltCommands.h"
 
 AFX_EXTENSION_MODULE g_ExtensionModule = { FALSE, NULL, NULL };
 HINSTANCE g_hModuleInstance = NULL;

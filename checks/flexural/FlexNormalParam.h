@@ -9,7 +9,7 @@
 #pragma once
 
 #include "checks/flexural/MemberCheckParam.h"
-#include "mfc/Object.h"
+#include "mfc/base/Object.h"
 
 class CStlcnFlexNormalParam : public CStlcnMemberParam {
     DECLARE_DYNAMIC(CStlcnFlexNormalParam)

@@ -5,7 +5,7 @@
 #include "host/Numbers.h"
 #include "host/QeltConcrete.h"
 #include "host/QeltPath.h"
-#include "mfc/DataExchange.h"
+#include "mfc/user/DataExchange.h"
 #include "resources/FlexuralResource.h"
 #include "resources/FrameworkResource.h"
 

@@ -11,8 +11,8 @@
 #include <type_traits>
 
 #include "host/VuskParam.h"
-#include "mfc/Array.h"
-#include "mfc/String.h"
+#include "mfc/base/Array.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 class CParamExchange;

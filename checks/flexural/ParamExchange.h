@@ -3,7 +3,7 @@
 // Reading keeps a field as it is when the store does not hold its key.
 #pragma once
 
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 class CParamExchange {

@@ -4,7 +4,7 @@
 // the title and the entry function.
 #pragma once
 
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 typedef int (*CALTFUNC)();

@@ -2,7 +2,7 @@
 
 #include "host/Numbers.h"
 #include "host/VuskMainInfo.h"
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 BOOL CheckEditValue(CWnd* pPage, UINT nID, double dLower, double dUpper, int) {
     if (g_VuskMainInfo.m_bSkipEditCheck) return TRUE;

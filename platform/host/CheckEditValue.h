@@ -7,6 +7,6 @@
 // The flag is not used (callers pass 0). A page or an edit id that does not exist is a misuse: FALSE.
 #pragma once
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 
 BOOL CheckEditValue(CWnd* pPage, UINT nID, double dLower, double dUpper, int nFlag);

@@ -1,6 +1,6 @@
 #include "host/CommandRun.h"
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 namespace {
 bool g_refuseRuns = false;

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "host/Problem.h"
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 #include "win/WinTypes.h"
 
 namespace qelt::host {

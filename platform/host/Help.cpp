@@ -1,6 +1,6 @@
 #include "host/Help.h"
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 namespace {
 std::vector<qelt::host::HelpRequest> g_requests;

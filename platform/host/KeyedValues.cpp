@@ -4,8 +4,8 @@
 #include <string>
 
 #include "host/Problem.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Encoding.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/Encoding.h"
 
 namespace qelt::host {
 namespace {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "host/Store.h"
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 namespace qelt::host {

@@ -1,7 +1,7 @@
 // CLogRect: a rectangle in the logical units of a device context (pixels of a window or a bitmap).
 #pragma once
 
-#include "mfc/Geometry.h"
+#include "mfc/base/Geometry.h"
 
 class CLogRect : public CRect {
 public:

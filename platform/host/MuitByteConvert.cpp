@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 int MuitByteConvert(LPSTR pBuffer, LPCSTR pszText, int nBufferSize) {
     if (pszText == nullptr) {

@@ -5,7 +5,7 @@
 //   n 4 | text n | a 4 | b 4 | c 4 | d 4 | colour 4 | size 10 | m 4 | font m
 #pragma once
 
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 // With pBuffer NULL: the size of buffer that the text needs (its bytes and a terminating zero).

@@ -22,7 +22,7 @@
 //   (x2, y2), also outside the two points; with x1 == x2 it is y1.
 #pragma once
 
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 CString ftos(double dValue);

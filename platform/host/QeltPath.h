@@ -7,6 +7,6 @@
 // Other kinds have no folder: an empty text, with a diagnostic.
 #pragma once
 
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 
 CString gVusk_GetQeltPath(int nKind);

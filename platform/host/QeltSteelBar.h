@@ -14,8 +14,8 @@
 // The class holds nothing: copying it copies nothing.
 #pragma once
 
-#include "mfc/Array.h"
-#include "mfc/String.h"
+#include "mfc/base/Array.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 class CQeltSteelBar {

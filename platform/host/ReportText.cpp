@@ -5,7 +5,7 @@
 
 #include "host/ReportMarkup.h"
 #include "host/ReportWalk.h"
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 namespace qelt::report {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 namespace qelt::report {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "host/RtfImport.h"
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "host/RtfDocument.h"
 #include "host/WordRow.h"
-#include "mfc/RichEditCtrl.h"
-#include "mfc/String.h"
+#include "mfc/richedit/RichEditCtrl.h"
+#include "mfc/base/String.h"
 
 class CRtfEdit : public CRichEditCtrl {
 public:

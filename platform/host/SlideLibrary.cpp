@@ -12,7 +12,7 @@
 #include <map>
 
 #include "host/Problem.h"
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 namespace qelt::host {
 namespace {

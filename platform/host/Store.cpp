@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "host/Problem.h"
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 namespace qelt::host {
 namespace {

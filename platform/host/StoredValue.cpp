@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 namespace qelt::host {
 namespace {

@@ -1,8 +1,8 @@
 #include "host/SubStatic.h"
 
 #include "host/WndSlide.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/WindowDC.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/WindowDC.h"
 
 IMPLEMENT_DYNAMIC(CSubStatic, CStatic)
 

@@ -18,9 +18,9 @@
 
 #include <vector>
 
-#include "mfc/Array.h"
-#include "mfc/Static.h"
-#include "mfc/String.h"
+#include "mfc/base/Array.h"
+#include "mfc/stdctrl/Static.h"
+#include "mfc/base/String.h"
 
 class CSubStatic : public CStatic {
     DECLARE_DYNAMIC(CSubStatic)

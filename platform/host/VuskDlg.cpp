@@ -1,7 +1,7 @@
 #include "host/VuskDlg.h"
 
 #include "host/Numbers.h"
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 IMPLEMENT_DYNAMIC(CVuskDlg, CDialog)
 

@@ -16,8 +16,8 @@
 // m_nHostDlgFlag marks a page of a work dialog (the page base sets 1); the host does not act on it.
 #pragma once
 
-#include "mfc/Dialog.h"
-#include "mfc/String.h"
+#include "mfc/user/Dialog.h"
+#include "mfc/base/String.h"
 
 class CVuskDlg : public CDialog {
     DECLARE_DYNAMIC(CVuskDlg)

@@ -1,6 +1,6 @@
 #include "host/VuskInstance.h"
 
-#include "mfc/Resources.h"
+#include "mfc/user/Resources.h"
 
 HINSTANCE CVuskInsTance::GetResourceHandle() { return AfxGetResourceHandle(); }
 

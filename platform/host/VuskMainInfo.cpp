@@ -3,8 +3,8 @@
 #include "host/Problem.h"
 #include "host/Store.h"
 #include "host/YorFile.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Encoding.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/Encoding.h"
 
 CVuskMainInfo g_VuskMainInfo;
 

@@ -22,7 +22,7 @@
 
 #include "host/CaltInfo.h"
 #include "host/StoredValue.h"
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 // One entry of the host's calculation list: what the command says about its calculation. The texts

@@ -16,8 +16,8 @@
 #pragma once
 
 #include "host/WordObject.h"
-#include "mfc/Object.h"
-#include "mfc/String.h"
+#include "mfc/base/Object.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 class CVuskParam : public CObject {

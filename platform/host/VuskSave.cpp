@@ -1,7 +1,7 @@
 #include "host/VuskSave.h"
 
 #include "host/KeyedValues.h"
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include <vector>
 
-#include "mfc/Array.h"
-#include "mfc/String.h"
+#include "mfc/base/Array.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 class CVuskSave {

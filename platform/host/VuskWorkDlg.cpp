@@ -2,7 +2,7 @@
 
 #include "host/Problem.h"
 #include "host/VuskMainInfo.h"
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 IMPLEMENT_DYNAMIC(CVuskWorkDlg, CVuskDlg)
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "host/LogRect.h"
-#include "mfc/DC.h"
+#include "mfc/gdi/DC.h"
 
 class CWndGraph {
 public:

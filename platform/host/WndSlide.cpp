@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "host/SlideLibrary.h"
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "host/WordColor.h"
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 COLORREF WordColorToColorRef(int nIndex) {
     static const COLORREF colors[WORD_COLOR_COUNT] = {

@@ -9,9 +9,9 @@
 #include "host/ReportMarkup.h"
 #include "host/YorWord.h"
 #include "host/WordColor.h"
-#include "mfc/Array.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
+#include "mfc/base/Array.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
 #include "render/Render.h"
 
 namespace {

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "host/WordRow.h"
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 class CStringArray;

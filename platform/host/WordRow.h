@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 class CWordRow {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 BOOL CWorldLogic::SetWorldExt(const CWorRect& rcWorld) {
     if (!(rcWorld.Width() > 0 && rcWorld.Height() > 0)) {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "host/WorRect.h"
-#include "mfc/Geometry.h"
+#include "mfc/base/Geometry.h"
 
 class CWorldLogic {
 public:

@@ -10,12 +10,12 @@
 #include <fstream>
 #include <map>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiMetafile.h"
-#include "mfc/GdiObjectTable.h"
-#include "mfc/GdiPainter.h"
-#include "mfc/WinUserApi.h"
-#include "mfc/WindowDC.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiMetafile.h"
+#include "mfc/gdi/GdiObjectTable.h"
+#include "mfc/gdi/GdiPainter.h"
+#include "mfc/user/WinUserApi.h"
+#include "mfc/user/WindowDC.h"
 
 namespace qelt::render {
 

@@ -1,6 +1,6 @@
 #include "sibling/AutoDrawLv.h"
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 namespace qelt::sibling {
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "mfc/DC.h"
+#include "mfc/gdi/DC.h"
 #include "sibling/DrawingTypes.h"
 
 namespace qelt::sibling {
@@ -16,8 +16,8 @@ class CAutoDrawLv {
 public:
     CAutoDrawLv();
     virtual ~CAutoDrawLv();
-    CAutoDrawLv(const CAutoDrawLv& other);             // the module's (controls/DrawingValueTypes.cpp)
-    CAutoDrawLv& operator=(const CAutoDrawLv& other);  // the module's
+    CAutoDrawLv(const CAutoDrawLv& other);             // inline, below
+    CAutoDrawLv& operator=(const CAutoDrawLv& other);  // inline, below
 
     CIntPoint getCenter() const;   // the buffer's centre in its own pixels
     CRect GetRect() const;         // where the buffer lies in its window, in the window's pixels
@@ -41,3 +41,21 @@ private:
     CIntPoint m_ptCenter;
     COLORREF m_crBack;
 };
+
+// CAutoDrawLv: copies share the bitmap, which the last of them releases.
+
+inline CAutoDrawLv::CAutoDrawLv(const CAutoDrawLv& other)
+    : m_pBuffer(other.m_pBuffer), m_hWnd(other.m_hWnd), m_rcDevice(other.m_rcDevice), m_ptCenter(other.m_ptCenter),
+      m_crBack(other.m_crBack)
+{
+}
+
+inline CAutoDrawLv& CAutoDrawLv::operator=(const CAutoDrawLv& other)
+{
+    m_pBuffer = other.m_pBuffer;
+    m_hWnd = other.m_hWnd;
+    m_rcDevice = other.m_rcDevice;
+    m_ptCenter = other.m_ptCenter;
+    m_crBack = other.m_crBack;
+    return *this;
+}

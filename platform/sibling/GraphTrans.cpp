@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/WindowDC.h"
-#include "mfc/Wnd.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/WindowDC.h"
+#include "mfc/user/Wnd.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 // rectangle of the buffer's pixel size with border 0 gives one pixel a world unit.
 //
 // Pen styles are the platform's (0 solid, 1 dash, 2 dot, 3 dash-dot); widths are device pixels.
-// The members that do not draw (constructors without a bitmap, the transform, the accessors) are the
-// module's (controls/DrawingValueTypes.cpp).
+// The members that do not draw (constructors without a bitmap, the transform, the accessors) are
+// inline, below the class.
 #pragma once
 
-#include "mfc/DC.h"
+#include "mfc/gdi/DC.h"
 #include "sibling/AutoDrawLv.h"
 #include "sibling/DrawingTypes.h"
 
@@ -98,3 +98,78 @@ private:
     CAutoDrawLv m_Buffer;
     double m_dScale;
 };
+
+// CgraphTrans
+
+inline CgraphTrans::CgraphTrans() : m_nFlag(0), m_ptBase(0, 0), m_nBorder(0), m_dScale(1.0) {}
+
+inline CgraphTrans::CgraphTrans(CWnd* window) : CgraphTrans() { SetGraph(window); }
+
+inline CgraphTrans::CgraphTrans(CWnd* window, COLORREF background) : CgraphTrans() { SetGraph(window, background); }
+
+inline CgraphTrans::CgraphTrans(CWnd* window, const CRect& rect, COLORREF background) : CgraphTrans()
+{
+    SetGraph(window, rect, background);
+}
+
+inline CgraphTrans::~CgraphTrans() { m_nFlag = 0; }
+
+inline CgraphTrans::CgraphTrans(const CgraphTrans& other)
+    : m_nFlag(other.m_nFlag), m_ptBase(other.m_ptBase), m_rcBox(other.m_rcBox), m_nBorder(other.m_nBorder),
+      m_rcWorld(other.m_rcWorld), m_Buffer(other.m_Buffer), m_dScale(other.m_dScale)
+{
+}
+
+inline CgraphTrans& CgraphTrans::operator=(const CgraphTrans& other)
+{
+    m_nFlag = other.m_nFlag;
+    m_ptBase = other.m_ptBase;
+    m_rcBox = other.m_rcBox;
+    m_nBorder = other.m_nBorder;
+    m_rcWorld = other.m_rcWorld;
+    m_Buffer = other.m_Buffer;
+    m_dScale = other.m_dScale;
+    return *this;
+}
+
+inline void CgraphTrans::setBasePt(CIntPoint base) { m_ptBase = base; }
+inline CIntPoint CgraphTrans::getBasePt() const { return m_ptBase; }
+inline void CgraphTrans::setScale(double scale) { m_dScale = scale; }
+inline double CgraphTrans::getScale() const { return m_dScale; }
+
+inline CIntPoint CgraphTrans::FPtoIP(const CFloatPoint& point) const
+{
+    using qelt::sibling::Truncate;
+    return CIntPoint(Truncate(m_dScale * point.x) + m_ptBase.x, Truncate(m_dScale * point.y) + m_ptBase.y);
+}
+
+inline CFloatPoint CgraphTrans::IPtoFP(const CIntPoint& point) const
+{
+    return CFloatPoint((point.x - m_ptBase.x) * (1.0 / m_dScale), (point.y - m_ptBase.y) * (1.0 / m_dScale));
+}
+
+inline CRect CgraphTrans::FRtoIR(const CFloatRect& rect) const
+{
+    using qelt::sibling::Truncate;
+    return CRect(Truncate(m_dScale * rect.left) + m_ptBase.x, Truncate(m_dScale * rect.top) + m_ptBase.y,
+                 Truncate(m_dScale * rect.right) + m_ptBase.x, Truncate(m_dScale * rect.bottom) + m_ptBase.y);
+}
+
+inline CFloatRect CgraphTrans::IRtoFR(const CRect& rect) const
+{
+    return CFloatRect(IPtoFP(CIntPoint(static_cast<int>(rect.left), static_cast<int>(rect.top))),
+                      IPtoFP(CIntPoint(static_cast<int>(rect.right), static_cast<int>(rect.bottom))));
+}
+
+inline CFloatRect CgraphTrans::GetWorldRect() const { return m_rcWorld; }
+inline CFloatPoint CgraphTrans::GetCenter() const { return IPtoFP(m_Buffer.getCenter()); }
+inline BOOL CgraphTrans::isEmpty() const { return m_Buffer.isEmpty(); }
+inline CRect CgraphTrans::GetPicBoxRect() const { return m_Buffer.GetRect(); }
+inline void CgraphTrans::SetBkColor(COLORREF color) { m_Buffer.SetBKColor(color); }
+inline COLORREF CgraphTrans::GetBkColor() const { return m_Buffer.GetBKColor(); }
+
+inline HBITMAP CgraphTrans::ExportPic() const
+{
+    CBitmap* bitmap = m_Buffer.GetBitmap();
+    return bitmap ? static_cast<HBITMAP>(bitmap->GetSafeHandle()) : nullptr;
+}

@@ -7,7 +7,7 @@
 #include "Printers.h"
 #include "TestCommand.h"
 #include "host/WordColor.h"
-#include "mfc/GdiApi.h"
+#include "mfc/gdi/GdiApi.h"
 #include "resources/FrameworkResource.h"
 
 namespace {

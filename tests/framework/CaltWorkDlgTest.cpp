@@ -12,7 +12,7 @@
 #include "host/YorWord.h"
 #include "resources/FrameworkResource.h"
 #include "resources/FrameworkTestResource.h"
-#include "tests/platform/host/TempStore.h"
+#include "TempStore.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "framework/CaltReportDlg.h"
 #include "framework/CaltWorkDlg.h"
 #include "host/VuskParam.h"
-#include "mfc/InteractionLog.h"
-#include "mfc/UserScript.h"
+#include "mfc/person/InteractionLog.h"
+#include "mfc/person/UserScript.h"
 
 class CTestBeamParam : public CVuskParam {
     DECLARE_DYNAMIC(CTestBeamParam)

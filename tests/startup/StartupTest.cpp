@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "Printers.h"
-#include "framework/startup/CaltCommandText.h"
-#include "framework/startup/CaltEntry.h"
-#include "framework/startup/Startup.h"
+#include "startup/CaltCommandText.h"
+#include "startup/CaltEntry.h"
+#include "startup/Startup.h"
 #include "host/CommandReports.h"
 #include "host/CommandRun.h"
 #include "host/Store.h"
 #include "host/VuskMainInfo.h"
 #include "host/app/ModuleLoader.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/UserScript.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/person/UserScript.h"
 
 namespace {
 namespace fs = std::filesystem;

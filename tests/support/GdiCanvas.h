@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "mfc/DC.h"
+#include "mfc/gdi/DC.h"
 
 // Failure messages show rectangles, points and sizes by their values.
 static inline void PrintTo(const CRect& r, std::ostream* os) {

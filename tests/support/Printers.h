@@ -3,6 +3,6 @@
 
 #include <ostream>
 
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 
 void PrintTo(const CString& text, std::ostream* os);

@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-#include "mfc/Resources.h"
+#include "mfc/user/Resources.h"
 
 namespace qelt::app {
 

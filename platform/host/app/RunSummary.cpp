@@ -1,7 +1,7 @@
 #include "host/app/RunSummary.h"
 
 #include "host/VuskMainInfo.h"
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 namespace qelt::app {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 namespace qelt::app {
 namespace {

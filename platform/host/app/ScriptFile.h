@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "mfc/UserAction.h"
+#include "mfc/person/UserAction.h"
 
 namespace qelt::app {
 

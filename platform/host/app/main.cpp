@@ -19,9 +19,9 @@
 #include "host/app/RunSummary.h"
 #include "host/app/ScriptFile.h"
 #include "host/app/StoreSession.h"
-#include "mfc/Encoding.h"
-#include "mfc/InteractionLog.h"
-#include "mfc/UserScript.h"
+#include "mfc/base/Encoding.h"
+#include "mfc/person/InteractionLog.h"
+#include "mfc/person/UserScript.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include <type_traits>
 #include <utility>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/MisuseElement.h"
-#include "mfc/String.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/MisuseElement.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 class CObject;

@@ -1,4 +1,4 @@
-#include "mfc/CmdTarget.h"
+#include "mfc/base/CmdTarget.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 

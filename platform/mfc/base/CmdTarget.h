@@ -1,8 +1,8 @@
 // CCmdTarget: the base of every class that handles messages through a message map.
 #pragma once
 
-#include "mfc/MessageMap.h"
-#include "mfc/Object.h"
+#include "mfc/base/MessageMap.h"
+#include "mfc/base/Object.h"
 
 struct AFX_CMDHANDLERINFO;
 

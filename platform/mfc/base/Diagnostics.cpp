@@ -1,4 +1,4 @@
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 #include <cstdarg>
 #include <cstdio>

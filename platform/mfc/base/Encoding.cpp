@@ -1,4 +1,4 @@
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 #include <iconv.h>
 

@@ -1,4 +1,4 @@
-#include "mfc/GbkText.h"
+#include "mfc/base/GbkText.h"
 
 namespace qelt::gbk {
 namespace {

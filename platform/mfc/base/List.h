@@ -10,10 +10,10 @@
 
 #include <utility>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/MisuseElement.h"
-#include "mfc/Position.h"
-#include "mfc/String.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/MisuseElement.h"
+#include "mfc/base/Position.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 class CObject;

@@ -14,9 +14,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/Position.h"
-#include "mfc/String.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/Position.h"
+#include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
 namespace qelt {

@@ -8,7 +8,7 @@
 
 #include <type_traits>
 
-#include "mfc/Geometry.h"
+#include "mfc/base/Geometry.h"
 #include "win/Windows.h"
 
 class CCmdTarget;

@@ -1,6 +1,6 @@
-#include "mfc/Object.h"
+#include "mfc/base/Object.h"
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF, nullptr,
                                              nullptr};

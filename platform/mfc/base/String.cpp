@@ -1,11 +1,11 @@
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 namespace {
 

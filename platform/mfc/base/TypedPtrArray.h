@@ -4,7 +4,7 @@
 // inheritance from CObject), as on the platform.
 #pragma once
 
-#include "mfc/Array.h"
+#include "mfc/base/Array.h"
 
 template <class BASE_CLASS, class TYPE>
 class CTypedPtrArray : public BASE_CLASS {

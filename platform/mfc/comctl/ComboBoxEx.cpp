@@ -1,12 +1,12 @@
-#include "mfc/ComboBoxEx.h"
+#include "mfc/comctl/ComboBoxEx.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "mfc/CommonControl.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/WindowClass.h"
-#include "mfc/WindowManager.h"
+#include "mfc/comctl/CommonControl.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/WindowClass.h"
+#include "mfc/user/WindowManager.h"
 
 namespace {
 

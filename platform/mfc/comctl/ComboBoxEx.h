@@ -7,9 +7,9 @@
 // The user script's "choose ID TEXT" and "set ID TEXT" act on the child combo box.
 #pragma once
 
-#include "mfc/ComboBox.h"
-#include "mfc/Edit.h"
-#include "mfc/ImageList.h"
+#include "mfc/stdctrl/ComboBox.h"
+#include "mfc/stdctrl/Edit.h"
+#include "mfc/comctl/ImageList.h"
 #include "win/CommCtrl.h"
 
 class CComboBoxEx : public CComboBox {

@@ -1,12 +1,12 @@
-#include "mfc/CommonControl.h"
+#include "mfc/comctl/CommonControl.h"
 
 #include <cstring>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/WindowClass.h"
-#include "mfc/GbkText.h"
-#include "mfc/Metrics.h"
-#include "mfc/WinUserApi.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/WindowClass.h"
+#include "mfc/base/GbkText.h"
+#include "mfc/user/Metrics.h"
+#include "mfc/user/WinUserApi.h"
 #include "win/CommCtrl.h"
 
 namespace qelt {

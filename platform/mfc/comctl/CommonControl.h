@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "mfc/String.h"
-#include "mfc/UserAction.h"
-#include "mfc/WindowRecord.h"
+#include "mfc/base/String.h"
+#include "mfc/person/UserAction.h"
+#include "mfc/user/WindowRecord.h"
 #include "win/Windows.h"
 
 namespace qelt {

@@ -1,12 +1,12 @@
-#include "mfc/HeaderCtrl.h"
+#include "mfc/comctl/HeaderCtrl.h"
 
 #include <algorithm>
 #include <numeric>
 #include <vector>
 
-#include "mfc/CommonControl.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/WindowClass.h"
+#include "mfc/comctl/CommonControl.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

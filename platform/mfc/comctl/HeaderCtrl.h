@@ -4,8 +4,8 @@
 // A person's click on an item sends HDN_ITEMCLICK to the parent.
 #pragma once
 
-#include "mfc/ImageList.h"
-#include "mfc/Wnd.h"
+#include "mfc/comctl/ImageList.h"
+#include "mfc/user/Wnd.h"
 #include "win/CommCtrl.h"
 
 class CHeaderCtrl : public CWnd {

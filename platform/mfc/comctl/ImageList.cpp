@@ -1,4 +1,4 @@
-#include "mfc/ImageList.h"
+#include "mfc/comctl/ImageList.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/HandleMap.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/HandleMap.h"
 
 namespace {
 

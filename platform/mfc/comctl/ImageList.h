@@ -8,9 +8,9 @@
 // Overlay images are not kept.
 #pragma once
 
-#include "mfc/DC.h"
-#include "mfc/GdiObjects.h"
-#include "mfc/Object.h"
+#include "mfc/gdi/DC.h"
+#include "mfc/gdi/GdiObjects.h"
+#include "mfc/base/Object.h"
 #include "win/CommCtrl.h"
 
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int initial, int grow);

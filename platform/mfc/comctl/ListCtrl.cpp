@@ -1,6 +1,6 @@
-#include "mfc/ListCtrl.h"
+#include "mfc/comctl/ListCtrl.h"
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 

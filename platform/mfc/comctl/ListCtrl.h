@@ -2,7 +2,7 @@
 // column (column 0 is the item's own text, the others its sub-items), an image, a state and a
 // value of its own (lParam). Every view is laid out as the report view, the one the module uses.
 //
-// Columns live in the list's header control (mfc/HeaderCtrl.h): width, heading, format and display
+// Columns live in the list's header control (mfc/comctl/HeaderCtrl.h): width, heading, format and display
 // order. Cells are numbered by column index: inserting or deleting a column moves the texts of the
 // columns after it with it. A column inserted without a width is 0 pixels wide.
 //
@@ -41,11 +41,11 @@
 // row's bounds, the item's lParam); CListCtrl hands it to DrawItem. Other lists paint nothing.
 #pragma once
 
-#include "mfc/Edit.h"
-#include "mfc/HeaderCtrl.h"
-#include "mfc/ImageList.h"
-#include "mfc/Position.h"
-#include "mfc/Wnd.h"
+#include "mfc/stdctrl/Edit.h"
+#include "mfc/comctl/HeaderCtrl.h"
+#include "mfc/comctl/ImageList.h"
+#include "mfc/base/Position.h"
+#include "mfc/user/Wnd.h"
 #include "win/CommCtrl.h"
 
 namespace qelt::listview {

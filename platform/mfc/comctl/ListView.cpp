@@ -1,17 +1,17 @@
 // The "SysListView32" window class: the list view's items, columns (through its header), states,
-// geometry, scrolling, clicks, label editing and owner drawing, as mfc/ListCtrl.h describes.
+// geometry, scrolling, clicks, label editing and owner drawing, as mfc/comctl/ListCtrl.h describes.
 #include <algorithm>
 #include <memory>
 #include <vector>
 
-#include "mfc/CommonControl.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/GbkText.h"
-#include "mfc/ListCtrl.h"
-#include "mfc/ScrollBar.h"
-#include "mfc/WindowClass.h"
-#include "mfc/WindowDC.h"
-#include "mfc/WindowManager.h"
+#include "mfc/comctl/CommonControl.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/GbkText.h"
+#include "mfc/comctl/ListCtrl.h"
+#include "mfc/stdctrl/ScrollBar.h"
+#include "mfc/user/WindowClass.h"
+#include "mfc/user/WindowDC.h"
+#include "mfc/user/WindowManager.h"
 
 namespace {
 

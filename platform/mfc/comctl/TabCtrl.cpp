@@ -1,11 +1,11 @@
-#include "mfc/TabCtrl.h"
+#include "mfc/comctl/TabCtrl.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "mfc/CommonControl.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/WindowClass.h"
+#include "mfc/comctl/CommonControl.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

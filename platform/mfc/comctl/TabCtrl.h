@@ -4,7 +4,7 @@
 // Geometry, in the font of the headless screen (宋体 9 pt): the row of tabs lies at the top of the
 // client area. Tab i is kRowHeight (18) pixels high from y = 2 and begins at x = 2 for the first
 // tab, right after the previous tab for the others; it is as wide as its text (6 pixels a byte,
-// mfc/CommonControl.h) plus 12, plus the image's width and 3 when it shows an image. Asked for a
+// mfc/comctl/CommonControl.h) plus 12, plus the image's width and 3 when it shows an image. Asked for a
 // tab that does not exist (as a dialog is before it inserts its tabs), GetItemRect answers FALSE
 // but still gives a rectangle of the row's height, empty, at the end of the row. The display area
 // (AdjustRect) is the control's rectangle less 4 pixels at the left, right and bottom and less
@@ -16,8 +16,8 @@
 // tab selected, TCN_SELCHANGE.
 #pragma once
 
-#include "mfc/ImageList.h"
-#include "mfc/Wnd.h"
+#include "mfc/comctl/ImageList.h"
+#include "mfc/user/Wnd.h"
 #include "win/CommCtrl.h"
 
 namespace qelt::tab {

@@ -1,13 +1,13 @@
-#include "mfc/ToolTipCtrl.h"
+#include "mfc/comctl/ToolTipCtrl.h"
 
 #include <algorithm>
 #include <cstring>
 #include <deque>
 
-#include "mfc/CommonControl.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Resources.h"
-#include "mfc/WindowClass.h"
+#include "mfc/comctl/CommonControl.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/Resources.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 #include "win/CommCtrl.h"
 
 class CToolTipCtrl : public CWnd {

@@ -1,4 +1,4 @@
-#include "mfc/TreeCtrl.h"
+#include "mfc/comctl/TreeCtrl.h"
 
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 

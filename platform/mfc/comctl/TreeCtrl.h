@@ -17,8 +17,8 @@
 // Destroying the tree notifies nobody. Nothing is drawn.
 #pragma once
 
-#include "mfc/ImageList.h"
-#include "mfc/Wnd.h"
+#include "mfc/comctl/ImageList.h"
+#include "mfc/user/Wnd.h"
 #include "win/CommCtrl.h"
 
 class CTreeCtrl : public CWnd {

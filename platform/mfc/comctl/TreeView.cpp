@@ -1,16 +1,16 @@
 // The "SysTreeView32" window class: the tree's items, their navigation, expansion and selection,
-// as mfc/TreeCtrl.h describes.
+// as mfc/comctl/TreeCtrl.h describes.
 #include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
-#include "mfc/CommonControl.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/GbkText.h"
-#include "mfc/TreeCtrl.h"
-#include "mfc/WindowClass.h"
+#include "mfc/comctl/CommonControl.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/GbkText.h"
+#include "mfc/comctl/TreeCtrl.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "mfc/DC.h"
+#include "mfc/gdi/DC.h"
 
 #include <memory>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/HandleMap.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 IMPLEMENT_DYNAMIC(CMetaFileDC, CDC)

@@ -3,11 +3,11 @@
 // selected into it; a metafile DC records a picture that CloseEnhanced hands out as a metafile.
 #pragma once
 
-#include "mfc/GdiApi.h"
-#include "mfc/GdiObjects.h"
-#include "mfc/Geometry.h"
-#include "mfc/Object.h"
-#include "mfc/String.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiObjects.h"
+#include "mfc/base/Geometry.h"
+#include "mfc/base/Object.h"
+#include "mfc/base/String.h"
 
 class CDC : public CObject {
     DECLARE_DYNCREATE(CDC)

@@ -1,9 +1,9 @@
 // Bitmaps: colour (32 bits a pixel) and monochrome, their bits and their nominal dimension.
 #include <cstring>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/GdiDeviceContext.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiDeviceContext.h"
 
 using namespace qelt::gdi;
 

@@ -2,9 +2,9 @@
 // DC with pixels (a memory DC); its pixels are copied when the transfer is made.
 #include <cmath>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/GdiDeviceContext.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiDeviceContext.h"
 
 using namespace qelt::gdi;
 

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <strings.h>
 
-#include "mfc/DC.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/GdiDeviceContext.h"
+#include "mfc/gdi/DC.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiDeviceContext.h"
 
 using namespace qelt::gdi;
 

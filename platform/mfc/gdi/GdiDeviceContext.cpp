@@ -1,11 +1,11 @@
-#include "mfc/GdiDeviceContext.h"
+#include "mfc/gdi/GdiDeviceContext.h"
 
 #include <cmath>
 #include <unordered_map>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/GdiPainter.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiPainter.h"
 
 namespace qelt::gdi {
 

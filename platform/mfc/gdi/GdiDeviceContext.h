@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "mfc/GdiObjectTable.h"
-#include "mfc/GdiRecording.h"
+#include "mfc/gdi/GdiObjectTable.h"
+#include "mfc/gdi/GdiRecording.h"
 
 namespace qelt::gdi {
 

@@ -1,10 +1,10 @@
-#include "mfc/GdiImage.h"
+#include "mfc/gdi/GdiImage.h"
 
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
-#include "mfc/GdiObjectTable.h"
+#include "mfc/gdi/GdiObjectTable.h"
 
 namespace qelt::gdi {
 

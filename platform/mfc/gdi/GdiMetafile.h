@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "mfc/GdiRecording.h"
+#include "mfc/gdi/GdiRecording.h"
 #include "win/WinTypes.h"
 
 namespace qelt::gdi {

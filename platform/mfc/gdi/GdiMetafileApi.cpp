@@ -3,11 +3,11 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/GdiDeviceContext.h"
-#include "mfc/DC.h"
-#include "mfc/GdiMetafile.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiDeviceContext.h"
+#include "mfc/gdi/DC.h"
+#include "mfc/gdi/GdiMetafile.h"
 
 using namespace qelt::gdi;
 

@@ -1,4 +1,4 @@
-#include "mfc/GdiObjectTable.h"
+#include "mfc/gdi/GdiObjectTable.h"
 
 #include <cstdint>
 #include <unordered_map>

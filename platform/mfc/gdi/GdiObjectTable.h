@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "mfc/GdiRecording.h"
-#include "mfc/GdiRegion.h"
+#include "mfc/gdi/GdiRecording.h"
+#include "mfc/gdi/GdiRegion.h"
 #include "win/WinGdi.h"
 
 namespace qelt::gdi {

@@ -1,13 +1,13 @@
-#include "mfc/GdiObjects.h"
+#include "mfc/gdi/GdiObjects.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
-#include "mfc/DC.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/HandleMap.h"
+#include "mfc/gdi/DC.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 IMPLEMENT_DYNAMIC(CPen, CGdiObject)

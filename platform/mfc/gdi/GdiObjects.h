@@ -3,9 +3,9 @@
 // attached to a handle, or a temporary one that lives until the handle is deleted.
 #pragma once
 
-#include "mfc/GdiApi.h"
-#include "mfc/Geometry.h"
-#include "mfc/Object.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/base/Geometry.h"
+#include "mfc/base/Object.h"
 
 class CDC;
 

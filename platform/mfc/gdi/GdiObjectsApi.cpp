@@ -2,10 +2,10 @@
 #include <cstring>
 #include <vector>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/GdiDeviceContext.h"
-#include "mfc/GdiObjects.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiDeviceContext.h"
+#include "mfc/gdi/GdiObjects.h"
 
 using namespace qelt::gdi;
 

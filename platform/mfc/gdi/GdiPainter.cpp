@@ -1,9 +1,9 @@
-#include "mfc/GdiPainter.h"
+#include "mfc/gdi/GdiPainter.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "mfc/GdiText.h"
+#include "mfc/gdi/GdiText.h"
 #include "win/WinGdi.h"
 
 namespace qelt::gdi {

@@ -6,7 +6,7 @@
 
 #include <cairo.h>
 
-#include "mfc/GdiRecording.h"
+#include "mfc/gdi/GdiRecording.h"
 
 namespace qelt::gdi {
 

@@ -1,4 +1,4 @@
-#include "mfc/GdiPath.h"
+#include "mfc/gdi/GdiPath.h"
 
 #include <algorithm>
 #include <cmath>

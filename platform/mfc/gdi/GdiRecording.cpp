@@ -1,4 +1,4 @@
-#include "mfc/GdiRecording.h"
+#include "mfc/gdi/GdiRecording.h"
 
 #include <cmath>
 

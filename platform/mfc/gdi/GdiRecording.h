@@ -11,8 +11,8 @@
 #include <variant>
 #include <vector>
 
-#include "mfc/GdiPath.h"
-#include "mfc/GdiRegion.h"
+#include "mfc/gdi/GdiPath.h"
+#include "mfc/gdi/GdiRegion.h"
 #include "win/WinTypes.h"
 
 namespace qelt::gdi {

@@ -1,4 +1,4 @@
-#include "mfc/GdiRegion.h"
+#include "mfc/gdi/GdiRegion.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 // Regions (device pixels) and the clip region of a DC.
 #include <cmath>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/GdiDeviceContext.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiDeviceContext.h"
 
 using namespace qelt::gdi;
 

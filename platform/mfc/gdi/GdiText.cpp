@@ -1,4 +1,4 @@
-#include "mfc/GdiText.h"
+#include "mfc/gdi/GdiText.h"
 
 #include <pango/pangocairo.h>
 
@@ -9,7 +9,7 @@
 #include <map>
 #include <string_view>
 
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 namespace qelt::gdi {
 

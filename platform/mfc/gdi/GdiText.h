@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "mfc/GdiRecording.h"
+#include "mfc/gdi/GdiRecording.h"
 #include "win/WinGdi.h"
 
 namespace qelt::gdi {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/GdiDeviceContext.h"
-#include "mfc/GdiText.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiDeviceContext.h"
+#include "mfc/gdi/GdiText.h"
 
 using namespace qelt::gdi;
 

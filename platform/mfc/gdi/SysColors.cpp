@@ -1,8 +1,8 @@
 // The system colours (the platform's default scheme) and a shared solid brush for each.
 #include <vector>
 
-#include "mfc/GdiApi.h"
-#include "mfc/GdiObjectTable.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiObjectTable.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "mfc/InteractionLog.h"
+#include "mfc/person/InteractionLog.h"
 
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 namespace qelt {
 

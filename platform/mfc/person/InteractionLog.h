@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 
 namespace qelt {
 

@@ -1,6 +1,6 @@
-#include "mfc/UserAction.h"
+#include "mfc/person/UserAction.h"
 
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 namespace qelt {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 #include "win/Windows.h"
 
 namespace qelt {

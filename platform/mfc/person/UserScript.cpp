@@ -1,4 +1,4 @@
-#include "mfc/UserScript.h"
+#include "mfc/person/UserScript.h"
 
 namespace qelt {
 namespace {

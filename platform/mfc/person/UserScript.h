@@ -1,4 +1,4 @@
-// The person at the screen: a script of actions (mfc/UserAction.h) installed for the process.
+// The person at the screen: a script of actions (mfc/person/UserAction.h) installed for the process.
 //
 // While a modal loop has nothing else to do, it takes the next action. The action is aimed at the
 // top dialog (the innermost modal one); a control is looked for in the pages that dialog holds
@@ -32,7 +32,7 @@
 #include <string>
 #include <vector>
 
-#include "mfc/UserAction.h"
+#include "mfc/person/UserAction.h"
 
 namespace qelt {
 

@@ -1,5 +1,5 @@
 // The resource compiler: resource scripts in, the C++ source of their tables out (see
-// mfc/ResourceTables.h). A malformed script gives "file:line: error: message" and no output.
+// mfc/user/ResourceTables.h). A malformed script gives "file:line: error: message" and no output.
 #pragma once
 
 #include <string>

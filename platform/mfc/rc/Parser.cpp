@@ -1,6 +1,6 @@
 #include "Parser.h"
 
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 #include "win/Windows.h"
 
 namespace qelt::rc {

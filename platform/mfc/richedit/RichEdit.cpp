@@ -1,17 +1,17 @@
 // The "RichEdit20A" window class: a rich text document with a selection, character formats and
-// RTF streams, as mfc/RichEditCtrl.h describes.
+// RTF streams, as mfc/richedit/RichEditCtrl.h describes.
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/GbkText.h"
-#include "mfc/RichEditCtrl.h"
-#include "mfc/RichText.h"
-#include "mfc/RtfReader.h"
-#include "mfc/RtfWriter.h"
-#include "mfc/WindowClass.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/base/GbkText.h"
+#include "mfc/richedit/RichEditCtrl.h"
+#include "mfc/richedit/RichText.h"
+#include "mfc/richedit/RtfReader.h"
+#include "mfc/richedit/RtfWriter.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

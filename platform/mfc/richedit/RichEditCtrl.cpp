@@ -1,4 +1,4 @@
-#include "mfc/RichEditCtrl.h"
+#include "mfc/richedit/RichEditCtrl.h"
 
 IMPLEMENT_DYNAMIC(CRichEditCtrl, CWnd)
 

@@ -1,4 +1,4 @@
-// CRichEditCtrl and the "RichEdit20A" window class: text with character formats (mfc/RichText.h).
+// CRichEditCtrl and the "RichEdit20A" window class: text with character formats (mfc/richedit/RichText.h).
 //
 // Positions count characters (a two-byte GBK character is one; a paragraph end, kept as "\r", is
 // one). The window text (GetWindowText, WM_GETTEXTLENGTH) and the selected text end paragraphs
@@ -8,13 +8,13 @@
 // as 宋体 9 pt (180 twips), GB2312, automatic colour; SetDefaultCharFormat changes it for text put
 // in later (and for the insertion format of an empty control).
 //
-// StreamIn reads the callback's data to its end. SF_RTF reads it as RTF (mfc/RtfReader.h), SF_TEXT
+// StreamIn reads the callback's data to its end. SF_RTF reads it as RTF (mfc/richedit/RtfReader.h), SF_TEXT
 // as text; SFF_SELECTION puts it in place of the selection (the caret then follows it), otherwise
 // it replaces everything (the caret then at the start). Each RTF document streamed in is kept, with
 // the position it was put at (GetStreamedRtf; a new whole document or SetWindowText clears them).
 // A document that is not valid RTF, or a callback that fails, changes nothing: EDITSTREAM's
 // dwError says why (the callback's code, or ERROR_INVALID_DATA with a diagnostic for bad RTF) and
-// StreamIn answers 0. StreamOut writes SF_RTF (mfc/RtfWriter.h) or SF_TEXT of everything or of the
+// StreamIn answers 0. StreamOut writes SF_RTF (mfc/richedit/RtfWriter.h) or SF_TEXT of everything or of the
 // selection (SFF_SELECTION) through the callback and answers the bytes written.
 //
 // Read-only (ES_READONLY) keeps the person from typing, not the code from writing. The text limit
@@ -25,7 +25,7 @@
 #include <string>
 #include <vector>
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 #include "win/RichEdit.h"
 
 namespace qelt::rich {

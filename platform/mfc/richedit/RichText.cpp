@@ -1,4 +1,4 @@
-#include "mfc/RichText.h"
+#include "mfc/richedit/RichText.h"
 
 #include <algorithm>
 

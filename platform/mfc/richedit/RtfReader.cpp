@@ -1,4 +1,4 @@
-#include "mfc/RtfReader.h"
+#include "mfc/richedit/RtfReader.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 #include "win/RichEdit.h"
 
 namespace qelt::rich {

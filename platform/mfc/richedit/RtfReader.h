@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "mfc/RichText.h"
+#include "mfc/richedit/RichText.h"
 
 namespace qelt::rich {
 

@@ -1,4 +1,4 @@
-#include "mfc/RtfWriter.h"
+#include "mfc/richedit/RtfWriter.h"
 
 #include <algorithm>
 #include <cstdio>

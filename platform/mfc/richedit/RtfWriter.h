@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "mfc/RichText.h"
+#include "mfc/richedit/RichText.h"
 
 namespace qelt::rich {
 

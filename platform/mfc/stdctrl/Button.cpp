@@ -1,7 +1,7 @@
-#include "mfc/Button.h"
+#include "mfc/stdctrl/Button.h"
 
-#include "mfc/DialogManager.h"
-#include "mfc/WindowClass.h"
+#include "mfc/user/DialogManager.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

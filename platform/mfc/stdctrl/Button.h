@@ -4,7 +4,7 @@
 // to the parent; BN_SETFOCUS and BN_KILLFOCUS are sent with BS_NOTIFY only.
 #pragma once
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 
 class CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)

@@ -1,9 +1,9 @@
-#include "mfc/ComboBox.h"
+#include "mfc/stdctrl/ComboBox.h"
 
 #include <algorithm>
 
-#include "mfc/ListItems.h"
-#include "mfc/WindowClass.h"
+#include "mfc/stdctrl/ListItems.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

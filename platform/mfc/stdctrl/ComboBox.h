@@ -7,7 +7,7 @@
 // equals the typed text, if any), and the focus sends CBN_SETFOCUS and CBN_KILLFOCUS.
 #pragma once
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 
 class CComboBox : public CWnd {
     DECLARE_DYNAMIC(CComboBox)

@@ -1,10 +1,10 @@
-#include "mfc/Edit.h"
+#include "mfc/stdctrl/Edit.h"
 
 #include <algorithm>
 
-#include "mfc/GbkText.h"
-#include "mfc/Metrics.h"
-#include "mfc/WindowClass.h"
+#include "mfc/base/GbkText.h"
+#include "mfc/user/Metrics.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

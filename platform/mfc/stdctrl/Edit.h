@@ -4,7 +4,7 @@
 // not, as on the platform); the focus sends EN_SETFOCUS and EN_KILLFOCUS.
 #pragma once
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 
 class CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)

@@ -1,9 +1,9 @@
-#include "mfc/ListBox.h"
+#include "mfc/stdctrl/ListBox.h"
 
 #include <algorithm>
 
-#include "mfc/ListItems.h"
-#include "mfc/WindowClass.h"
+#include "mfc/stdctrl/ListItems.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // sends LBN_SETFOCUS and LBN_KILLFOCUS.
 #pragma once
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 
 class CListBox : public CWnd {
     DECLARE_DYNAMIC(CListBox)

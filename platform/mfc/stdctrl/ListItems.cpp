@@ -1,10 +1,10 @@
-#include "mfc/ListItems.h"
+#include "mfc/stdctrl/ListItems.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GbkText.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/GbkText.h"
 
 namespace qelt {
 

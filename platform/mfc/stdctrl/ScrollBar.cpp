@@ -1,11 +1,11 @@
-#include "mfc/ScrollBar.h"
+#include "mfc/stdctrl/ScrollBar.h"
 
 #include <algorithm>
 #include <array>
 #include <map>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/WindowClass.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // control with the empty range 0 .. 0. Nothing is drawn.
 #pragma once
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 #include "win/WinScroll.h"
 
 int SetScrollInfo(HWND hWnd, int nBar, LPCSCROLLINFO lpsi, BOOL bRedraw);  // the new position

@@ -1,8 +1,8 @@
-#include "mfc/Static.h"
+#include "mfc/stdctrl/Static.h"
 
-#include "mfc/GdiApi.h"
-#include "mfc/ResourceTables.h"
-#include "mfc/WindowClass.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/user/ResourceTables.h"
+#include "mfc/user/WindowClass.h"
 
 namespace {
 

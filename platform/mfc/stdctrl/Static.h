@@ -2,7 +2,7 @@
 // (SS_BITMAP) of a dialog template shows the bitmap resource its template names.
 #pragma once
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 
 class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)

@@ -1,11 +1,11 @@
 // Bitmaps from the resources of a module: the image file that the resource compiler embedded.
 #include <string>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/GdiImage.h"
-#include "mfc/GdiObjects.h"
-#include "mfc/Resources.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiImage.h"
+#include "mfc/gdi/GdiObjects.h"
+#include "mfc/user/Resources.h"
 
 HBITMAP LoadBitmapA(HINSTANCE module, LPCSTR name) {
     const qelt::res::BinaryResource* resource = qelt::FindBinaryResource(module, name, RT_BITMAP);

@@ -1,4 +1,4 @@
-#include "mfc/DataExchange.h"
+#include "mfc/user/DataExchange.h"
 
 #include <cerrno>
 #include <cfloat>
@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <limits>
 
-#include "mfc/DialogManager.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/GbkText.h"
-#include "mfc/LibraryTexts.h"
-#include "mfc/MessageBox.h"
+#include "mfc/user/DialogManager.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/GbkText.h"
+#include "mfc/user/LibraryTexts.h"
+#include "mfc/user/MessageBox.h"
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}

@@ -1,10 +1,10 @@
 // Dialog data exchange: CDataExchange and the DDX_/DDV_ functions that move values between a
 // dialog's members and its controls. In the saving direction a text that does not convert, or a
 // value out of its range, is told to the person in a message box (the texts are in
-// mfc/LibraryTexts.h), the control gets the focus and the exchange stops: UpdateData returns FALSE.
+// mfc/user/LibraryTexts.h), the control gets the focus and the exchange stops: UpdateData returns FALSE.
 #pragma once
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 
 namespace qelt {
 // Ends an exchange that failed; UpdateData catches it. Only the class library throws it.

@@ -1,11 +1,11 @@
-#include "mfc/Dialog.h"
+#include "mfc/user/Dialog.h"
 
-#include "mfc/DialogManager.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/GbkText.h"
-#include "mfc/Resources.h"
-#include "mfc/WinApp.h"
-#include "mfc/WindowManager.h"
+#include "mfc/user/DialogManager.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/GbkText.h"
+#include "mfc/user/Resources.h"
+#include "mfc/user/WinApp.h"
+#include "mfc/user/WindowManager.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 

@@ -1,10 +1,10 @@
-// CDialog: a window built from a dialog template of the resources (mfc/Resources.h), with its
-// controls, laid out in dialog units (mfc/Metrics.h).
+// CDialog: a window built from a dialog template of the resources (mfc/user/Resources.h), with its
+// controls, laid out in dialog units (mfc/user/Metrics.h).
 //
 // Create makes a modeless dialog: a child of the parent when the template (or PreSubclassWindow)
 // says WS_CHILD, else a window owned by it. DoModal makes it owned by the parent's top-level
 // window (disabled meanwhile) and runs the modal loop, in which the user script acts
-// (mfc/UserScript.h), until EndDialog; it returns the result given to EndDialog, or -1 when the
+// (mfc/person/UserScript.h), until EndDialog; it returns the result given to EndDialog, or -1 when the
 // dialog could not be created.
 //
 // Creation runs PreSubclassWindow before the dialog is laid out, creates the controls in template
@@ -13,7 +13,7 @@
 // leaves the focus where it is.
 #pragma once
 
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)

@@ -1,5 +1,5 @@
 // The dialog manager: the behaviour of dialog windows, their controls by id, keyboard navigation.
-#include "mfc/DialogManager.h"
+#include "mfc/user/DialogManager.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "mfc/Dialog.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Metrics.h"
-#include "mfc/WindowManager.h"
+#include "mfc/user/Dialog.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/Metrics.h"
+#include "mfc/user/WindowManager.h"
 
 namespace qelt {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "mfc/ResourceTables.h"
+#include "mfc/user/ResourceTables.h"
 #include "win/Windows.h"
 
 class CDialog;

@@ -1,10 +1,10 @@
 // Building a dialog window and its controls from a template.
-#include "mfc/Dialog.h"
-#include "mfc/DialogManager.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Metrics.h"
-#include "mfc/Resources.h"
-#include "mfc/WindowManager.h"
+#include "mfc/user/Dialog.h"
+#include "mfc/user/DialogManager.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/Metrics.h"
+#include "mfc/user/Resources.h"
+#include "mfc/user/WindowManager.h"
 
 namespace qelt {
 namespace {

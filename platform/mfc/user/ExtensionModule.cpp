@@ -1,8 +1,8 @@
-#include "mfc/ExtensionModule.h"
+#include "mfc/user/ExtensionModule.h"
 
 #include <algorithm>
 
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Extension modules: a shared library that holds resources of its own makes them part of the
-// resource search (mfc/Resources.h) from its DllMain:
+// resource search (mfc/user/Resources.h) from its DllMain:
 //
 //     static AFX_EXTENSION_MODULE extension = {};
 //     if (reason == DLL_PROCESS_ATTACH) {
@@ -12,7 +12,7 @@
 
 #include <vector>
 
-#include "mfc/CmdTarget.h"
+#include "mfc/base/CmdTarget.h"
 
 struct AFX_EXTENSION_MODULE {
     BOOL bInitialized;

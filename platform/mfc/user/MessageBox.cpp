@@ -1,16 +1,16 @@
-#include "mfc/MessageBox.h"
+#include "mfc/user/MessageBox.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/Encoding.h"
-#include "mfc/InteractionLog.h"
-#include "mfc/Resources.h"
-#include "mfc/UserScript.h"
-#include "mfc/WinApp.h"
-#include "mfc/WindowManager.h"
-#include "mfc/Wnd.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/Encoding.h"
+#include "mfc/person/InteractionLog.h"
+#include "mfc/user/Resources.h"
+#include "mfc/person/UserScript.h"
+#include "mfc/user/WinApp.h"
+#include "mfc/user/WindowManager.h"
+#include "mfc/user/Wnd.h"
 
 namespace {
 

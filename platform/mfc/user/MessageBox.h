@@ -1,6 +1,6 @@
 // Message boxes. Headless, each is answered by the user script's next action when that is an
-// "answer" (mfc/UserScript.h), else by its default button (MB_DEFBUTTON1…3), and is logged
-// (mfc/InteractionLog.h). The buttons are those of the platform's Chinese edition: 确定, 取消, 是,
+// "answer" (mfc/person/UserScript.h), else by its default button (MB_DEFBUTTON1…3), and is logged
+// (mfc/person/InteractionLog.h). The buttons are those of the platform's Chinese edition: 确定, 取消, 是,
 // 否, 中止, 重试, 忽略. No window appears, so no focus changes.
 #pragma once
 

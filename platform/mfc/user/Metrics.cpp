@@ -1,4 +1,4 @@
-#include "mfc/Metrics.h"
+#include "mfc/user/Metrics.h"
 
 #include <cstdlib>
 

@@ -16,7 +16,7 @@
 // The screen is 1024 × 768 pixels; top-level windows are placed in its coordinates.
 #pragma once
 
-#include "mfc/Geometry.h"
+#include "mfc/base/Geometry.h"
 #include "win/Windows.h"
 
 namespace qelt::metrics {

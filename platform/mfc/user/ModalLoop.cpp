@@ -1,7 +1,7 @@
 // The modal loop: posted messages first, then pending repaints, then the person at the screen
-// (mfc/UserScript.h).
-#include "mfc/WindowManager.h"
-#include "mfc/Wnd.h"
+// (mfc/person/UserScript.h).
+#include "mfc/user/WindowManager.h"
+#include "mfc/user/Wnd.h"
 
 namespace qelt {
 namespace {

@@ -1,4 +1,4 @@
-#include "mfc/Resources.h"
+#include "mfc/user/Resources.h"
 
 #include <dlfcn.h>
 #include <link.h>
@@ -9,9 +9,9 @@
 #include <map>
 #include <vector>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/ExtensionModule.h"
-#include "mfc/GbkText.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/ExtensionModule.h"
+#include "mfc/base/GbkText.h"
 
 namespace qelt {
 namespace {

@@ -6,11 +6,11 @@
 // calls DllMain(hInstance, DLL_PROCESS_ATTACH, 0).
 //
 // A lookup by name and type searches the current resource handle first, then the extension
-// modules (mfc/ExtensionModule.h, most recently added first), then the program's own handle.
+// modules (mfc/user/ExtensionModule.h, most recently added first), then the program's own handle.
 #pragma once
 
-#include "mfc/ResourceTables.h"
-#include "mfc/String.h"
+#include "mfc/user/ResourceTables.h"
+#include "mfc/base/String.h"
 #include "win/Windows.h"
 
 HINSTANCE AfxGetResourceHandle();

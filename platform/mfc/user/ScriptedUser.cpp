@@ -1,10 +1,10 @@
 // The person at the screen, played by the user script: the actions of a modal loop's turn.
-#include "mfc/DialogManager.h"
-#include "mfc/Encoding.h"
-#include "mfc/InteractionLog.h"
-#include "mfc/UserScript.h"
-#include "mfc/WindowManager.h"
-#include "mfc/Wnd.h"
+#include "mfc/user/DialogManager.h"
+#include "mfc/base/Encoding.h"
+#include "mfc/person/InteractionLog.h"
+#include "mfc/person/UserScript.h"
+#include "mfc/user/WindowManager.h"
+#include "mfc/user/Wnd.h"
 
 namespace qelt {
 namespace {

@@ -1,7 +1,7 @@
-#include "mfc/WinApp.h"
+#include "mfc/user/WinApp.h"
 
-#include "mfc/Diagnostics.h"
-#include "mfc/Resources.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/Resources.h"
 
 namespace {
 CWinApp* g_app = nullptr;

@@ -2,8 +2,8 @@
 // AfxMessageBox), its module handle and its main window. At most one exists at a time.
 #pragma once
 
-#include "mfc/CmdTarget.h"
-#include "mfc/String.h"
+#include "mfc/base/CmdTarget.h"
+#include "mfc/base/String.h"
 
 class CWnd;
 

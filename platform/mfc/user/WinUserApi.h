@@ -3,7 +3,7 @@
 // diagnostic and the platform's failure result (0, FALSE or NULL).
 #pragma once
 
-#include "mfc/String.h"
+#include "mfc/base/String.h"
 #include "win/Windows.h"
 
 // Messages. SendMessage runs the window's handlers at once and returns their result; PostMessage
@@ -44,7 +44,7 @@ BOOL IsWindowEnabled(HWND hWnd);
 HWND SetFocus(HWND hWnd);
 HWND GetFocus();
 
-// Placement (mfc/Metrics.h has the frame sizes and the screen).
+// Placement (mfc/user/Metrics.h has the frame sizes and the screen).
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
 BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint);
@@ -73,8 +73,8 @@ HWND GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 // Handles the dialog keys of a message for hDlg or its controls: Tab moves the focus, Enter
 // presses the default button (or IDOK), Esc sends IDCANCEL. Other messages are dispatched.
 BOOL IsDialogMessage(HWND hDlg, LPMSG lpMsg);
-// Dialog units to pixels (mfc/Metrics.h).
+// Dialog units to pixels (mfc/user/Metrics.h).
 BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
 
-// A message box, answered by the user script and logged (mfc/MessageBox.h).
+// A message box, answered by the user script and logged (mfc/user/MessageBox.h).
 int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);

@@ -1,9 +1,9 @@
-#include "mfc/WindowClass.h"
+#include "mfc/user/WindowClass.h"
 
 #include <vector>
 
-#include "mfc/GbkText.h"
-#include "mfc/Wnd.h"
+#include "mfc/base/GbkText.h"
+#include "mfc/user/Wnd.h"
 
 namespace qelt {
 namespace {

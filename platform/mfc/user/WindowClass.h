@@ -9,8 +9,8 @@
 
 #include <memory>
 
-#include "mfc/UserAction.h"
-#include "mfc/WindowRecord.h"
+#include "mfc/person/UserAction.h"
+#include "mfc/user/WindowRecord.h"
 
 namespace qelt {
 

@@ -1,12 +1,12 @@
-#include "mfc/WindowDC.h"
+#include "mfc/user/WindowDC.h"
 
 #include <map>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiDeviceContext.h"
-#include "mfc/WinUserApi.h"
-#include "mfc/WindowManager.h"
-#include "mfc/Wnd.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiDeviceContext.h"
+#include "mfc/user/WinUserApi.h"
+#include "mfc/user/WindowManager.h"
+#include "mfc/user/Wnd.h"
 
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 IMPLEMENT_DYNAMIC(CWindowDC, CDC)

@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "mfc/DC.h"
-#include "mfc/GdiRecording.h"
+#include "mfc/gdi/DC.h"
+#include "mfc/gdi/GdiRecording.h"
 
 class CWnd;
 

@@ -1,6 +1,6 @@
 // The keyboard focus.
-#include "mfc/WindowManager.h"
-#include "mfc/Wnd.h"
+#include "mfc/user/WindowManager.h"
+#include "mfc/user/Wnd.h"
 
 namespace {
 

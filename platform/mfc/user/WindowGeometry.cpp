@@ -1,10 +1,10 @@
 // Window rectangles, client areas and the mapping between screen and client coordinates.
 #include <algorithm>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/Metrics.h"
-#include "mfc/WindowManager.h"
-#include "mfc/Wnd.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/Metrics.h"
+#include "mfc/user/WindowManager.h"
+#include "mfc/user/Wnd.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "mfc/WindowClass.h"
+#include "mfc/user/WindowClass.h"
 
 namespace qelt {
 
@@ -45,7 +45,7 @@ CWnd* TopModalWindow();
 // The windows running modal loops, outermost first.
 const std::vector<CWnd*>& ModalWindows();
 
-// The person's turn in the modal loop of `top` (mfc/UserScript.h): one action of the installed
+// The person's turn in the modal loop of `top` (mfc/person/UserScript.h): one action of the installed
 // script, or the close box when none is left; a failed script ends the loop with IDCANCEL.
 void TakeUserTurn(CWnd& top);
 

@@ -2,11 +2,11 @@
 #include <cstring>
 #include <deque>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/GbkText.h"
-#include "mfc/GdiApi.h"
-#include "mfc/WindowManager.h"
-#include "mfc/Wnd.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/GbkText.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/user/WindowManager.h"
+#include "mfc/user/Wnd.h"
 
 namespace qelt {
 namespace {

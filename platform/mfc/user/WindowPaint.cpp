@@ -1,9 +1,9 @@
 // The invalid area of each window and its painting through WM_PAINT. The invalid area is kept as
 // one rectangle (the bounding box of everything invalidated); validating a part of it that does
 // not cover it leaves it as it is.
-#include "mfc/Diagnostics.h"
-#include "mfc/WindowManager.h"
-#include "mfc/Wnd.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/WindowManager.h"
+#include "mfc/user/Wnd.h"
 
 namespace {
 

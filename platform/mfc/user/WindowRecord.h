@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "mfc/Geometry.h"
-#include "mfc/String.h"
+#include "mfc/base/Geometry.h"
+#include "mfc/base/String.h"
 #include "win/Windows.h"
 
 class CWnd;

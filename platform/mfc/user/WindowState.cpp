@@ -1,6 +1,6 @@
 // Window text, visibility and the enabled state.
-#include "mfc/WindowManager.h"
-#include "mfc/Wnd.h"
+#include "mfc/user/WindowManager.h"
+#include "mfc/user/Wnd.h"
 
 BOOL SetWindowText(HWND hWnd, LPCTSTR lpString) {
     if (!qelt::RequireWindow(hWnd, "SetWindowText")) return FALSE;

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <map>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/Metrics.h"
-#include "mfc/WindowManager.h"
-#include "mfc/Wnd.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/Metrics.h"
+#include "mfc/user/WindowManager.h"
+#include "mfc/user/Wnd.h"
 
 namespace qelt {
 namespace {

@@ -1,14 +1,14 @@
-#include "mfc/Wnd.h"
+#include "mfc/user/Wnd.h"
 
 #include <algorithm>
 
-#include "mfc/DataExchange.h"
-#include "mfc/DC.h"
-#include "mfc/GdiObjects.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Metrics.h"
-#include "mfc/Resources.h"
-#include "mfc/WindowManager.h"
+#include "mfc/user/DataExchange.h"
+#include "mfc/gdi/DC.h"
+#include "mfc/gdi/GdiObjects.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/Metrics.h"
+#include "mfc/user/Resources.h"
+#include "mfc/user/WindowManager.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 

@@ -1,6 +1,6 @@
 // CWnd: the C++ object of a window. It carries the window's handle and its message map; the
 // window itself (text, styles, rectangle, children, control state) is the window manager's
-// (mfc/WinUserApi.h), so several objects never disagree about one window.
+// (mfc/user/WinUserApi.h), so several objects never disagree about one window.
 //
 // Messages sent to a window that has a permanent object go through WindowProc: the message map,
 // most derived class first, then DefWindowProc, which runs the window class's own behaviour and
@@ -9,10 +9,10 @@
 // and then looked up in the parent's map.
 #pragma once
 
-#include "mfc/CmdTarget.h"
-#include "mfc/Geometry.h"
-#include "mfc/String.h"
-#include "mfc/WinUserApi.h"
+#include "mfc/base/CmdTarget.h"
+#include "mfc/base/Geometry.h"
+#include "mfc/base/String.h"
+#include "mfc/user/WinUserApi.h"
 
 class CDataExchange;
 class CScrollBar;
@@ -128,12 +128,12 @@ public:
     void UpdateWindow();
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
-    // Device contexts of the window (mfc/WindowDC.h): a temporary CDC, given back with ReleaseDC.
+    // Device contexts of the window (mfc/user/WindowDC.h): a temporary CDC, given back with ReleaseDC.
     CDC* GetDC();
     CDC* GetWindowDC();
     int ReleaseDC(CDC* pDC);
 
-    // A message box owned by this window, answered by the user script (mfc/MessageBox.h).
+    // A message box owned by this window, answered by the user script (mfc/user/MessageBox.h).
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
     // Data exchange: DoDataExchange in the loading (FALSE) or saving-and-validating (TRUE)

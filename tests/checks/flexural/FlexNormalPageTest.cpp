@@ -12,12 +12,12 @@
 #include "host/SubStatic.h"
 #include "host/VuskMainInfo.h"
 #include "host/VuskSave.h"
-#include "mfc/ComboBox.h"
-#include "mfc/InteractionLog.h"
-#include "mfc/UserScript.h"
+#include "mfc/stdctrl/ComboBox.h"
+#include "mfc/person/InteractionLog.h"
+#include "mfc/person/UserScript.h"
 #include "resources/FlexuralResource.h"
 #include "resources/FrameworkResource.h"
-#include "tests/platform/host/TempStore.h"
+#include "TempStore.h"
 
 namespace {
 

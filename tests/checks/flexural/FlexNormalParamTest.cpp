@@ -7,7 +7,7 @@
 #include "host/Store.h"
 #include "host/VuskMainInfo.h"
 #include "host/VuskSave.h"
-#include "tests/platform/host/TempStore.h"
+#include "TempStore.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "host/MuitByteConvert.h"
-#include "mfc/Encoding.h"
+#include "mfc/base/Encoding.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "host/CheckEditValue.h"
 #include "host/VuskDlg.h"
 #include "host/VuskMainInfo.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/InteractionLog.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/person/InteractionLog.h"
 #include "resources/HostResource.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/MuitByteConvert.h"
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 #include "Printers.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "host/WordObject.h"
 #include "host/YorWord.h"
 #include "mfc/Afx.h"
-#include "mfc/GdiApi.h"
+#include "mfc/gdi/GdiApi.h"
 #include "render/Render.h"
 
 namespace {

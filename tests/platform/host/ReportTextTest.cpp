@@ -4,7 +4,7 @@
 
 #include "host/ReportText.h"
 #include "host/WordObject.h"
-#include "mfc/GdiApi.h"
+#include "mfc/gdi/GdiApi.h"
 
 TEST(ReportText, RendersRowsMarkupAndTables) {
     CWordObject report;

@@ -5,8 +5,8 @@
 #include "host/RtfEdit.h"
 #include "host/WordObject.h"
 #include "mfc/Afx.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Resources.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/Resources.h"
 #include "Printers.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include "Printers.h"
 #include "host/QeltPath.h"
 #include "host/SubStatic.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Dialog.h"
-#include "mfc/MessageMap.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/Dialog.h"
+#include "mfc/base/MessageMap.h"
 #include "render/Render.h"
 #include "resources/HostResource.h"
 

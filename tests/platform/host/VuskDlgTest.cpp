@@ -2,7 +2,7 @@
 
 #include "Printers.h"
 #include "host/VuskDlg.h"
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 #include "resources/HostResource.h"
 
 namespace {

@@ -7,10 +7,10 @@
 
 #include "host/MuitByteConvert.h"
 #include "host/WordObject.h"
-#include "mfc/Array.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/GdiApi.h"
-#include "mfc/Resources.h"
+#include "mfc/base/Array.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/user/Resources.h"
 #include "Printers.h"
 
 namespace {

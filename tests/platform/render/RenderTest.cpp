@@ -5,10 +5,10 @@
 #include <cstring>
 #include <string>
 
-#include "mfc/DC.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/WindowDC.h"
-#include "mfc/Wnd.h"
+#include "mfc/gdi/DC.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/WindowDC.h"
+#include "mfc/user/Wnd.h"
 #include "render/Render.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "mfc/Diagnostics.h"
-#include "../platform/mfc/GdiCanvas.h"
+#include "mfc/base/Diagnostics.h"
+#include "GdiCanvas.h"
 #include "sibling/GraphTrans.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <vector>
 
-#include "../mfc/GdiCanvas.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Wnd.h"
-#include "mfc/WindowDC.h"
+#include "GdiCanvas.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/Wnd.h"
+#include "mfc/user/WindowDC.h"
 #include "sibling/GraphTrans.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "host/VuskMainInfo.h"
-#include "mfc/ExtensionModule.h"
+#include "mfc/user/ExtensionModule.h"
 
 namespace qelt::app {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "host/WordObject.h"
 #include "mfc/Afx.h"
-#include "mfc/GdiApi.h"
+#include "mfc/gdi/GdiApi.h"
 
 namespace qelt::app {
 namespace {

@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "mfc/Array.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Object.h"
-#include "mfc/TypedPtrArray.h"
+#include "mfc/base/Array.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/Object.h"
+#include "mfc/base/TypedPtrArray.h"
 #include "Printers.h"
 
 namespace {

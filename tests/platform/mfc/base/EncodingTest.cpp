@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "mfc/Encoding.h"
-#include "mfc/String.h"
+#include "mfc/base/Encoding.h"
+#include "mfc/base/String.h"
 #include "Printers.h"
 
 using qelt::text::GbkToUtf8;

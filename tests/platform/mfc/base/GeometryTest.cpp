@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mfc/Geometry.h"
+#include "mfc/base/Geometry.h"
 
 TEST(CRect, Operations) {
     CRect r(10, 20, 0, 5);

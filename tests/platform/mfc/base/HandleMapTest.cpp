@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "mfc/HandleMap.h"
+#include "mfc/base/HandleMap.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <functional>
 #include <vector>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/List.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/List.h"
 #include "Printers.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "mfc/Array.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/Map.h"
+#include "mfc/base/Array.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/Map.h"
 #include "Printers.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/Object.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/Object.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "mfc/Diagnostics.h"
-#include "mfc/String.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/base/String.h"
 #include "Printers.h"
 
 TEST(CString, FormatIsPrintfExact) {

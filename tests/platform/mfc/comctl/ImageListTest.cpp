@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "mfc/Afx.h"
-#include "mfc/ImageList.h"
+#include "mfc/comctl/ImageList.h"
 
 namespace {
 

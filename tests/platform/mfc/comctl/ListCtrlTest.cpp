@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "mfc/Afx.h"
-#include "mfc/ListCtrl.h"
-#include "mfc/UserScript.h"
+#include "mfc/comctl/ListCtrl.h"
+#include "mfc/person/UserScript.h"
 #include "resources/ControlResource.h"
 #include "Printers.h"
 

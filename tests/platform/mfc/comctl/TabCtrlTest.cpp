@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "mfc/Afx.h"
-#include "mfc/TabCtrl.h"
-#include "mfc/UserScript.h"
+#include "mfc/comctl/TabCtrl.h"
+#include "mfc/person/UserScript.h"
 #include "resources/ControlResource.h"
 #include "Printers.h"
 

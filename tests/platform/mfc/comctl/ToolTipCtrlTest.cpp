@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "mfc/Afx.h"
-#include "mfc/ToolTipCtrl.h"
+#include "mfc/comctl/ToolTipCtrl.h"
 #include "resources/ControlResource.h"
 #include "resources/TestResource.h"
 #include "Printers.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "mfc/Afx.h"
-#include "mfc/TreeCtrl.h"
+#include "mfc/comctl/TreeCtrl.h"
 #include "resources/ControlResource.h"
 #include "Printers.h"
 

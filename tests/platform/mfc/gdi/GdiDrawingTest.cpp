@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GdiCanvas.h"
-#include "mfc/Diagnostics.h"
+#include "mfc/base/Diagnostics.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "GdiCanvas.h"
-#include "mfc/GdiImage.h"
+#include "mfc/gdi/GdiImage.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The test module's entry, shaped as a calculation module's DllMain.
-#include "mfc/ExtensionModule.h"
+#include "mfc/user/ExtensionModule.h"
 
 namespace {
 AFX_EXTENSION_MODULE g_extension = {};

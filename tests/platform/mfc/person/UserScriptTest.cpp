@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "mfc/Afx.h"
-#include "mfc/InteractionLog.h"
-#include "mfc/UserScript.h"
+#include "mfc/person/InteractionLog.h"
+#include "mfc/person/UserScript.h"
 #include "resources/TestResource.h"
 #include "Printers.h"
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "mfc/Afx.h"
-#include "mfc/Encoding.h"
-#include "mfc/RichEditCtrl.h"
-#include "mfc/RtfReader.h"
-#include "mfc/RtfWriter.h"
+#include "mfc/base/Encoding.h"
+#include "mfc/richedit/RichEditCtrl.h"
+#include "mfc/richedit/RtfReader.h"
+#include "mfc/richedit/RtfWriter.h"
 #include "resources/ControlResource.h"
 #include "Printers.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "mfc/Afx.h"
-#include "mfc/UserScript.h"
+#include "mfc/person/UserScript.h"
 #include "resources/TestResource.h"
 #include "Printers.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "mfc/Afx.h"
-#include "mfc/ScrollBar.h"
+#include "mfc/stdctrl/ScrollBar.h"
 #include "resources/ControlResource.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "mfc/Afx.h"
-#include "mfc/Metrics.h"
+#include "mfc/user/Metrics.h"
 #include "resources/TestResource.h"
 #include "Printers.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "GdiCanvas.h"
-#include "mfc/Diagnostics.h"
-#include "mfc/WindowDC.h"
-#include "mfc/Wnd.h"
+#include "mfc/base/Diagnostics.h"
+#include "mfc/user/WindowDC.h"
+#include "mfc/user/Wnd.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "mfc/Afx.h"
-#include "mfc/InteractionLog.h"
+#include "mfc/person/InteractionLog.h"
 #include "resources/TestResource.h"
 #include "Printers.h"
 
