@@ -20,9 +20,9 @@ BEGIN_MESSAGE_MAP(CCaltWorkDlg, CVuskWorkDlg)
     ON_BN_CLICKED(IDC_WORK_DEFAULT, OnRestoreDefault)
     ON_BN_CLICKED(IDC_WORK_REFRESH, OnRefreshList)
     ON_WM_HELPINFO()
-    ON_MESSAGE(WM_USER + 7, OnCalculateAll)
-    ON_MESSAGE(WM_USER + 8, OnCalculateAll)
-    ON_MESSAGE(WM_USER + 9, OnHostRestoreDefault)
+    ON_MESSAGE(WM_VUSK_CALCULATEALL, OnCalculateAll)
+    ON_MESSAGE(WM_VUSK_ONCALCULATEALL, OnCalculateAll)
+    ON_MESSAGE(WM_VUSK_RESTOREDEFAULT, OnHostRestoreDefault)
 END_MESSAGE_MAP()
 
 // The smallest page area, in pixels.
@@ -30,6 +30,14 @@ static const int MIN_PAGE_WIDTH = 300;
 static const int MIN_PAGE_HEIGHT = 200;
 // Space to the right of each button of the row, in pixels.
 static const int BUTTON_SPACE = 2;
+// Where a resize puts the current page inside the tab control, in pixels: its margins to the tab
+// control's window, the top one below the tab row.
+static const int PAGE_MARGIN_SIDE = 3;
+static const int PAGE_MARGIN_TOP = 7;
+static const int PAGE_MARGIN_BOTTOM = 4;
+// The size a resize tells the page: the tab control's less its frame, and less a tab row in height.
+static const int PAGE_SIZE_FRAME = 4;
+static const int PAGE_SIZE_TAB_ROW = 25;
 
 CCaltWorkDlg::CCaltWorkDlg(CWnd* pParentWnd)
     : CVuskWorkDlg(IDD_CALT_WORK, pParentWnd),
@@ -222,8 +230,10 @@ void CCaltWorkDlg::OnSize(UINT nType, int cx, int cy)
     if (m_pCurPage && m_pCurPage->m_hWnd) {
         CRect rcTab;
         m_ctrlTab.GetWindowRect(&rcTab);
-        m_pCurPage->MoveWindow(3, h + 7, rcTab.Width() - 6, rcTab.Height() - h - 11);
-        m_pCurPage->SendMessage(WM_SIZE, nType, MAKELPARAM(rcTab.Width() - 4, rcTab.Height() - 29));
+        m_pCurPage->MoveWindow(PAGE_MARGIN_SIDE, h + PAGE_MARGIN_TOP, rcTab.Width() - 2 * PAGE_MARGIN_SIDE,
+                               rcTab.Height() - h - PAGE_MARGIN_TOP - PAGE_MARGIN_BOTTOM);
+        m_pCurPage->SendMessage(WM_SIZE, nType, MAKELPARAM(rcTab.Width() - PAGE_SIZE_FRAME,
+                                                           rcTab.Height() - PAGE_SIZE_FRAME - PAGE_SIZE_TAB_ROW));
     }
 
     // The template's order, which puts "刷新列表" to the right of button 110.

@@ -49,9 +49,10 @@ public:
     // Without bShowPrompt a FALSE from CheckData stops silently. Otherwise CheckData's result.
     BOOL CheckInput(BOOL bShowPrompt);
     // Store, test, calculate, rebuild both reports and describe the command for the host's list
-    // (WM_USER+7 and WM_USER+8): 1 when all of that succeeded, else 0.
+    // (WM_VUSK_CALCULATEALL and WM_VUSK_ONCALCULATEALL): 1 when all of that succeeded, else 0.
     int CalculateAll();
-    // Restore the defaults and show them on the first tab (WM_USER+9): 1, or 0 without parameters.
+    // Restore the defaults and show them on the first tab (WM_VUSK_RESTOREDEFAULT): 1, or 0 without
+    // parameters.
     int RestoreDefault();
     void SaveParams();
     void LoadParams();

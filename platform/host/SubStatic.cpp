@@ -141,7 +141,7 @@ void CSubStatic::OnLButtonDown(UINT nFlags, CPoint point) {
         SetCurSel(nItem);
         CString text = nItem < static_cast<int>(m_texts.size()) ? m_texts[static_cast<size_t>(nItem)] : CString();
         if (CWnd* pParent = GetParent())
-            pParent->SendMessage(WM_USER + 100, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text)));
+            pParent->SendMessage(WM_SUBSTATIC_PICK, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text)));
         return;
     }
 }

@@ -8,7 +8,7 @@
 // SetIndex, is the current item: -1 for none (the grid then starts at the first item).
 // SetIndex gives the items' texts, shown under their slides. The current item is framed.
 // A click on an item's cell, while the control is selectable (SetBeSelectable), makes it the
-// current item and sends the parent WM_USER+100 with the item's index (WPARAM) and its text
+// current item and sends the parent WM_SUBSTATIC_PICK with the item's index (WPARAM) and its text
 // (LPARAM, an LPCTSTR, empty without texts). SetCurSel makes an item current without telling the
 // parent.
 // ShowSlide shows one slide of a library in the whole control in place of the items, until the
@@ -21,6 +21,8 @@
 #include "mfc/base/Array.h"
 #include "mfc/stdctrl/Static.h"
 #include "mfc/base/String.h"
+
+#define WM_SUBSTATIC_PICK (WM_USER + 100)
 
 class CSubStatic : public CStatic {
     DECLARE_DYNAMIC(CSubStatic)

@@ -13,6 +13,11 @@
 
 #include "host/VuskDlg.h"
 
+// The messages the host program sends a command's work dialog; wParam and lParam are unused.
+#define WM_VUSK_CALCULATEALL (WM_USER + 7)    // calculate everything: 1 when all of it succeeded, else 0
+#define WM_VUSK_ONCALCULATEALL (WM_USER + 8)  // the same
+#define WM_VUSK_RESTOREDEFAULT (WM_USER + 9)  // restore the defaults: 1, or 0 without parameters
+
 class CVuskWorkDlg : public CVuskDlg {
     DECLARE_DYNAMIC(CVuskWorkDlg)
 

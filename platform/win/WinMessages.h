@@ -76,6 +76,14 @@
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
+// The keys and buttons down, in the wParam of a mouse message.
+#define MK_LBUTTON 0x0001
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+
+// The wheel's turn by one notch, in the high word of WM_MOUSEWHEEL's wParam.
+#define WHEEL_DELTA 120
+
 // Dialog messages.
 #define DM_GETDEFID (WM_USER + 0)
 #define DM_SETDEFID (WM_USER + 1)

@@ -241,7 +241,7 @@ TEST_F(WorkDialog, ReportPageAndTheHostsFullCalculation)
         int mode;
         UINT message;
         int calculationsAfter;
-    } cases[] = {{2, WM_USER + 7, 1}, {1, WM_USER + 8, 2}};
+    } cases[] = {{2, WM_VUSK_CALCULATEALL, 1}, {1, WM_VUSK_ONCALCULATEALL, 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << c.mode);
         CTestCommand command(c.mode);
@@ -421,7 +421,7 @@ TEST_F(WorkDialog, HostMessagesCalculateAndRestore)
         int mode;
         UINT message;
         int calculations;
-    } cases[] = {{1, WM_USER + 7, 1}, {1, WM_USER + 8, 1}, {2, WM_USER + 7, 1}, {2, WM_USER + 8, 1}};
+    } cases[] = {{1, WM_VUSK_CALCULATEALL, 1}, {1, WM_VUSK_ONCALCULATEALL, 1}, {2, WM_VUSK_CALCULATEALL, 1}, {2, WM_VUSK_ONCALCULATEALL, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << c.mode << " message " << c.message);
         CTestCommand command(c.mode);
@@ -439,7 +439,7 @@ TEST_F(WorkDialog, HostMessagesCalculateAndRestore)
 
     CTestCommand command(1);
     LRESULT nResult = -1;
-    command.param.m_onHelp = [&] { nResult = command.workDlg.SendMessage(WM_USER + 9); };
+    command.param.m_onHelp = [&] { nResult = command.workDlg.SendMessage(WM_VUSK_RESTOREDEFAULT); };
     UserScript script;
     script.Tab("荷载参数").Set(IDC_TEST_LOAD, "20").Click(IDC_WORK_HELP).Close();
     command.Run(script);

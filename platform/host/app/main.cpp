@@ -22,15 +22,13 @@
 #include "mfc/base/Encoding.h"
 #include "mfc/person/InteractionLog.h"
 #include "mfc/person/UserScript.h"
+#include "resources/FrameworkResource.h"
 
 namespace {
 
 using namespace qelt::app;
 
 enum ExitCode { kDone = 0, kFailed = 1, kUsage = 2, kStore = 3 };
-
-// The control id of the work dialog's "计算" button, which a run without a script clicks.
-constexpr int kCalculateButton = 553;
 
 int Fail(int code, const std::string& message) {
     std::cerr << "qelt: " << message << "\n";
@@ -53,7 +51,7 @@ std::string ScriptName(const std::string& path) { return path == "-" ? "script" 
 // warning list, is then closed by the loop as with its close box, which lets the calculation go on).
 bool LoadScript(const Options& options, qelt::UserScript& script, std::string& error) {
     if (!options.scriptPath) {
-        script.Click(kCalculateButton);
+        script.Click(IDC_WORK_CALCULATE);
         return true;
     }
     const std::string& path = *options.scriptPath;

@@ -41,9 +41,8 @@ ActionOutcome ClickAsPerson(WindowRecord& control, POINT point) {
     const HWND self = control.handle;
     ActionOutcome focus = TakeFocusAsClick(control);
     if (focus.kind != ActionOutcome::Kind::Applied) return focus;
-    const WPARAM leftButton = 0x0001;  // MK_LBUTTON
     const LPARAM at = MAKELPARAM(point.x, point.y);
-    ::SendMessage(self, WM_LBUTTONDOWN, leftButton, at);
+    ::SendMessage(self, WM_LBUTTONDOWN, MK_LBUTTON, at);
     if (::IsWindow(self)) ::SendMessage(self, WM_LBUTTONUP, 0, at);
     return ActionOutcome::Applied();
 }

@@ -53,7 +53,7 @@ constexpr int kHeaderHeight = 20;
 constexpr int kRowHeight = 18;
 constexpr int kCheckBoxWidth = 16;
 constexpr int kAutoSizePadding = 12;
-constexpr int kWheelRows = 3;          // rows a wheel notch (120) scrolls
+constexpr int kWheelRows = 3;          // rows a wheel notch (WHEEL_DELTA) scrolls
 constexpr int kHorizontalLine = 6;     // pixels SB_LINELEFT / SB_LINERIGHT scroll
 }  // namespace qelt::listview
 

@@ -225,7 +225,7 @@ public:
             OnHScroll(window, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
             return true;
         case WM_MOUSEWHEEL:
-            SetTop(window, m_top - static_cast<short>(HIWORD(wParam)) / 120 * kWheelRows);
+            SetTop(window, m_top - static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA * kWheelRows);
             return true;
         case WM_SIZE:
             Changed(window);
@@ -965,7 +965,7 @@ private:
         notice.iItem = hit.item;
         notice.iSubItem = cell.column >= 0 ? cell.column : 0;
         notice.ptAction = point;
-        notice.uKeyFlags = ((keys & 0x0008) ? LVKF_CONTROL : 0) | ((keys & 0x0004) ? LVKF_SHIFT : 0);  // MK_CONTROL, MK_SHIFT
+        notice.uKeyFlags = ((keys & MK_CONTROL) ? LVKF_CONTROL : 0) | ((keys & MK_SHIFT) ? LVKF_SHIFT : 0);
         qelt::SendNotify(window, notice.hdr, code);
     }
 

@@ -31,7 +31,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CPickDlg, CDialog)
-    ON_MESSAGE(WM_USER + 100, OnPick)
+    ON_MESSAGE(WM_SUBSTATIC_PICK, OnPick)
 END_MESSAGE_MAP()
 
 class Selector : public ::testing::Test {
