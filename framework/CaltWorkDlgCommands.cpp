@@ -3,6 +3,7 @@
 #include "framework/CaltPageDlg.h"
 #include "framework/CaltWorkDlg.h"
 #include "framework/CheckPromptDlg.h"
+#include "host/Store.h"
 #include "host/VuskMainInfo.h"
 #include "host/YorWord.h"
 
@@ -22,6 +23,7 @@ void CCaltWorkDlg::SaveParams()
     if (!m_pParam || !m_pCurPage || !m_pCurPage->m_hWnd)
         return;
     m_pCurPage->GetData(m_pParam);
+    qelt::host::StoreBatch batch;  // the whole walk in one transaction
     m_pParam->WriteParam(GetKeyPrefix());
 }
 

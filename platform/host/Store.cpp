@@ -97,7 +97,7 @@ std::string Prepare(sqlite3* db) {
 
 }  // namespace
 
-std::string OpenStore(const std::string& path) {
+std::string OpenStore(const std::string& path, StoreSync sync) {
     CloseStore();
     struct stat info;
     bool exists = ::stat(path.c_str(), &info) == 0;
@@ -115,7 +115,8 @@ std::string OpenStore(const std::string& path) {
         problem = Prepare(connection.db);
     }
     if (problem.empty() &&
-        (sqlite3_exec(connection.db, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr) != SQLITE_OK ||
+        (sqlite3_exec(connection.db, sync == StoreSync::EachCommit ? "PRAGMA synchronous = FULL" : "PRAGMA synchronous = OFF",
+                      nullptr, nullptr, nullptr) != SQLITE_OK ||
          sqlite3_prepare_v2(connection.db, "INSERT OR REPLACE INTO value(space, key, kind, data) VALUES(?, ?, ?, ?)",
                             -1, &connection.write, nullptr) != SQLITE_OK ||
          sqlite3_prepare_v2(connection.db, "SELECT kind, data FROM value WHERE space = ? AND key = ?", -1,
@@ -152,6 +153,31 @@ bool WriteStoredValue(StoreSpace space, std::string_view key, const StoredValue&
     if (rc != SQLITE_DONE) {
         ReportProblem("store %s: the value of \"%s\" was not stored (%s)", g_store.path.c_str(),
                       text::GbkToUtf8ForDisplay(key).c_str(), sqlite3_errmsg(g_store.db));
+        return false;
+    }
+    return true;
+}
+
+bool BeginStoreBatch() {
+    if (!g_store.db) {
+        ReportProblem("no store is open; a batch of writes cannot begin");
+        return false;
+    }
+    if (sqlite3_exec(g_store.db, "SAVEPOINT batch", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        ReportProblem("store %s: a batch of writes cannot begin (%s)", g_store.path.c_str(), sqlite3_errmsg(g_store.db));
+        return false;
+    }
+    return true;
+}
+
+bool EndStoreBatch() {
+    if (!g_store.db) {
+        ReportProblem("no store is open; the batch of writes was lost with it");
+        return false;
+    }
+    if (sqlite3_exec(g_store.db, "RELEASE batch", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        ReportProblem("store %s: the batch of writes was not stored (%s)", g_store.path.c_str(), sqlite3_errmsg(g_store.db));
+        if (!sqlite3_get_autocommit(g_store.db)) sqlite3_exec(g_store.db, "ROLLBACK", nullptr, nullptr, nullptr);
         return false;
     }
     return true;

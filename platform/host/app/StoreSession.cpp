@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <unistd.h>
 
@@ -10,6 +11,21 @@
 
 namespace qelt::app {
 namespace fs = std::filesystem;
+
+namespace {
+
+// Syncs a file, or a folder's entries, to the disk; false with errno set when it could not.
+bool Sync(const std::string& path, int flags) {
+    const int fd = open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = fsync(fd) == 0;
+    const int error = errno;
+    close(fd);
+    errno = error;
+    return synced;
+}
+
+}  // namespace
 
 StoreSession::~StoreSession() { Discard(); }
 
@@ -35,7 +51,8 @@ std::string StoreSession::Open(const std::string& path) {
         Discard();
         return "cannot copy the store " + path + ": " + ec.message();
     }
-    std::string error = host::OpenStore(work);
+    std::string error = host::OpenStore(work, host::StoreSync::ByOwner);
+    if (error.empty() && !host::BeginStoreBatch()) error = "cannot begin the run's writes on the store " + path;
     if (!error.empty()) {
         Discard();
         return error;
@@ -45,13 +62,25 @@ std::string StoreSession::Open(const std::string& path) {
 }
 
 std::string StoreSession::Commit() {
+    if (!host::EndStoreBatch()) {
+        Discard();
+        return "cannot store the run's values in " + m_path;
+    }
     host::CloseStore();
+    if (!Sync(m_workPath, O_RDONLY)) {
+        std::string error = "cannot write the store " + m_path + " to the disk: " + std::strerror(errno);
+        Discard();
+        return error;
+    }
     if (std::rename(m_workPath.c_str(), m_path.c_str()) != 0) {
         std::string error = "cannot replace the store " + m_path + ": " + std::strerror(errno);
         Discard();
         return error;
     }
     m_workPath.clear();
+    // The new name reaches the disk with the folder; the store itself is complete either way.
+    const fs::path parent = fs::path(m_path).parent_path();
+    Sync(parent.empty() ? "." : parent.string(), O_RDONLY | O_DIRECTORY);
     return "";
 }
 

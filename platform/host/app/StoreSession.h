@@ -1,6 +1,7 @@
 // The store of one run of the host program. The run works on a copy beside the store file, and the
 // copy replaces the store only when the run has succeeded: a run that fails, or is interrupted, leaves
-// the store as it was. A store that cannot be read, is damaged or belongs to another program is
+// the store as it was. The run's writes are one transaction on the copy, which is synced once, before
+// it replaces the store. A store that cannot be read, is damaged or belongs to another program is
 // refused before anything runs, and is left untouched.
 #pragma once
 
@@ -18,8 +19,8 @@ public:
     // Checks the store at path and opens a working copy of it as the host's store: a new store when
     // there is none yet (the store's folder is made). "" on success, otherwise why not (UTF-8).
     std::string Open(const std::string& path);
-    // Closes the working copy and puts it in the store's place (making the store when it was
-    // missing). "" on success, otherwise why not; the store is then as it was.
+    // Commits the run's writes, syncs the working copy and puts it in the store's place (making the
+    // store when it was missing). "" on success, otherwise why not; the store is then as it was.
     std::string Commit();
 
 private:

@@ -246,6 +246,53 @@ TEST(Store, KilledWriterLeavesEveryCommittedValue) {
     }
 }
 
+// The number of values another connection to the file sees: what has been committed.
+int CommittedCount(const std::string& path) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    int count = -1;
+    if (sqlite3_prepare_v2(db, "SELECT count(*) FROM value", -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW)
+        count = sqlite3_column_int(statement, 0);
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return count;
+}
+
+TEST(Store, BatchIsCommittedWhenItsOutermostLevelEnds) {
+    TempStore store;
+    ASSERT_TRUE(CVuskSave::SetValue("before", 1));
+    ASSERT_TRUE(qelt::host::BeginStoreBatch());
+    ASSERT_TRUE(CVuskSave::SetValue("outer", 2));
+    {
+        qelt::host::StoreBatch inner;
+        ASSERT_TRUE(CYorFile::SetValue("inner", 3));
+    }
+    int inner = 0;
+    EXPECT_TRUE(CYorFile::GetValue("inner", inner, 0));  // the batch reads its own writes
+    EXPECT_EQ(inner, 3);
+    EXPECT_EQ(CommittedCount(store.Path()), 1);
+    ASSERT_TRUE(qelt::host::EndStoreBatch());
+    EXPECT_EQ(CommittedCount(store.Path()), 3);
+}
+
+TEST(Store, BatchLeftOpenWhenTheStoreClosesIsLostWhole) {
+    TempStore store;
+    ASSERT_TRUE(CVuskSave::SetValue("kept", 1));
+    ASSERT_TRUE(qelt::host::BeginStoreBatch());
+    ASSERT_TRUE(CVuskSave::SetValue("kept", 2));
+    ASSERT_TRUE(CVuskSave::SetValue("lost", 3));
+    qelt::host::CloseStore();
+
+    ASSERT_EQ(qelt::host::OpenStore(store.Path()), "");
+    int kept = 0, lost = 0;
+    EXPECT_TRUE(CVuskSave::GetValue("kept", kept, 0));
+    EXPECT_EQ(kept, 1);
+    EXPECT_FALSE(CVuskSave::GetValue("lost", lost, -1));
+    EXPECT_EQ(lost, -1);
+}
+
 struct Damage {
     const char* name;
     void (*apply)(const std::string& path);
