@@ -32,6 +32,7 @@ protected:
     }
 
     BOOL Enabled(UINT nID) { return m_page.GetDlgItem(nID)->IsWindowEnabled(); }
+    BOOL Visible(UINT nID) { return m_page.GetDlgItem(nID)->IsWindowVisible(); }
     CString Text(UINT nID) {
         CString strText;
         m_page.GetDlgItem(nID)->GetWindowText(strText);
