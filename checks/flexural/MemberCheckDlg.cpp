@@ -127,10 +127,12 @@ BOOL CStlcnMemberDlg::CheckRanges(const MEMBERRANGE* pRanges, int nCount) {
             bOk &= CheckRatioCombo(range.nID, *range.pValue);
             break;
         case MEMBER_RANGE_KN: {
-            // The box holds kN: the check works on the field in kN and gives the result back in N.
-            double dForce = *range.pValue / N_PER_KN;
+            // The box holds kN: the check works on the field in kN and gives a new value back in N;
+            // a box that was skipped leaves the field exactly as it was.
+            double dShown = *range.pValue / N_PER_KN;
+            double dForce = dShown;
             bOk &= CheckEditDouble(range.nID, dForce, range.dUpper, range.dLower, -1);
-            *range.pValue = dForce * N_PER_KN;
+            if (dForce != dShown) *range.pValue = dForce * N_PER_KN;
             break;
         }
         case MEMBER_RANGE_AS: {
