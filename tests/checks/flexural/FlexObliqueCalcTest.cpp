@@ -40,6 +40,13 @@ const CalcCase kCases[] = {
     {"design raised to the minimum", [](CStlcnFlexObliqueParam&) {}, 80, 0.002, 500000},
     {"design by the formula", [](CStlcnFlexObliqueParam& p) { p.m_dV = 700000; }, 138.840702, 138.840702 / 40000,
      700000},
+    // A ratio below ρmin by less than 1e-6 keeps its own value.
+    {"design within the tolerance of the minimum",
+     [](CStlcnFlexObliqueParam& p) {
+         p.m_dV = 700000;
+         p.m_dPmin = 138.840702 / 40000 + 5e-7;
+     },
+     138.840702, 138.840702 / 40000, 700000},
     // V ≤ Vc: the code's minimum area 0.24·1.43/300·100·400 = 45.76, kept above an entered 0.1 %.
     {"construction stirrups",
      [](CStlcnFlexObliqueParam& p) {
