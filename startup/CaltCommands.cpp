@@ -13,6 +13,9 @@ struct CALTCOMMAND {
 // In registration order; the title is the name the host lists the command under.
 static const CALTCOMMAND s_commands[] = {
     { "C:ZHJMJS", 1, "受弯构件正截面承载力计算", CaltFlexNormal, 'A' },
+    { "C:XJMJS", 1, "受弯构件斜截面承载力计算", CaltFlexOblique, 'X' },
+    { "C:SHZHJM", 1, "深受弯构件正截面承载力计算", CaltDeepFlexNormal, 'H' },
+    { "C:SHXJM", 1, "深受弯构件斜截面承载力计算", CaltDeepFlexOblique, 'M' },
 };
 
 void RegisterCaltFuncs()

@@ -3,6 +3,9 @@
 #pragma once
 
 int CaltFlexNormal();
+int CaltFlexOblique();
+int CaltDeepFlexNormal();
+int CaltDeepFlexOblique();
 
 // Registers every command of the table with the host's registry, in table order.
 void RegisterCaltFuncs();

@@ -28,7 +28,7 @@ double CStlcnFlexNormalParam::CalHo() const { return m_dH - m_dAsPl; }
 
 double CStlcnFlexNormalParam::CalAlphaS() const {
     double ho = CalHo();
-    return m_dGo * m_dM * 1e6 / (Alpha1() * Fc() * m_dB * ho * ho);
+    return m_dGo * m_dM * NMM_PER_KNM / (Alpha1() * Fc() * m_dB * ho * ho);
 }
 
 double CStlcnFlexNormalParam::CalXi() const { return XiOfAlphaS(CalAlphaS()); }
@@ -37,15 +37,9 @@ double CStlcnFlexNormalParam::CalAsSingle() const { return Alpha1() * Fc() * m_d
 
 double CStlcnFlexNormalParam::CalRatioSingle() const { return CalAsSingle() / (m_dB * m_dH); }
 
-double CStlcnFlexNormalParam::GetMinSteelRatio() const {
-    double dRatio = 0.45 * Ft() / Fy();
-    return 0.002 > dRatio ? 0.002 : dRatio;
-}
+double CStlcnFlexNormalParam::GetMinSteelRatio() const { return GetCodeMinRatio(Ft(), Fy()); }
 
-double CStlcnFlexNormalParam::GetMinSteelRatioPs() const {
-    double dRatio = 0.45 * Ft() / FyPs();
-    return 0.002 > dRatio ? 0.002 : dRatio;
-}
+double CStlcnFlexNormalParam::GetMinSteelRatioPs() const { return GetCodeMinRatio(Ft(), FyPs()); }
 
 double CStlcnFlexNormalParam::GetPminPl() const { return m_bIsAutoCalt == 1 ? GetMinSteelRatio() : m_dPminPl; }
 
@@ -59,7 +53,7 @@ double CStlcnFlexNormalParam::CalXiCapacity() const { return Fy() * m_dAreasPl /
 
 double CStlcnFlexNormalParam::CalMPs() const { return FyPs() * m_dAreasPs * (CalHo() - m_dAsPs); }
 
-double CStlcnFlexNormalParam::CalM1() const { return m_dGo * m_dM * 1e6 - CalMPs(); }
+double CStlcnFlexNormalParam::CalM1() const { return m_dGo * m_dM * NMM_PER_KNM - CalMPs(); }
 
 double CStlcnFlexNormalParam::CalAlphaS1() const {
     double ho = CalHo();
@@ -73,7 +67,7 @@ double CStlcnFlexNormalParam::CalX1() const { return CalXi1() * CalHo(); }
 double CStlcnFlexNormalParam::CalAsPsDouble() const {
     double ho = CalHo();
     double xib = GetXib();
-    return (m_dGo * m_dM * 1e6 - Alpha1() * Fc() * m_dB * ho * ho * xib * (1 - 0.5 * xib)) /
+    return (m_dGo * m_dM * NMM_PER_KNM - Alpha1() * Fc() * m_dB * ho * ho * xib * (1 - 0.5 * xib)) /
            (FyPs() * (ho - m_dAsPs));
 }
 
@@ -89,14 +83,14 @@ double CStlcnFlexNormalParam::CalXCapacityDouble() const {
 int CStlcnFlexNormalParam::IsFlangeClassDesign() const {
     double ho = CalHo();
     double dFlange = Alpha1() * Fc() * m_dBf * m_dHf * (ho - m_dHf / 2) / m_dGo;
-    return IsLessEqual(m_dM * 1e6, dFlange) ? 1 : 0;
+    return IsLessEqual(m_dM * NMM_PER_KNM, dFlange) ? 1 : 0;
 }
 
 double CStlcnFlexNormalParam::CalAlphaST() const {
     double ho = CalHo();
     double dConcrete = Alpha1() * Fc();
-    if (IsFlangeClassDesign() == 1) return m_dGo * m_dM * 1e6 / (dConcrete * m_dBf * ho * ho);
-    return (m_dGo * m_dM * 1e6 - dConcrete * (m_dBf - m_dB) * m_dHf * (ho - m_dHf / 2)) / (dConcrete * m_dB * ho * ho);
+    if (IsFlangeClassDesign() == 1) return m_dGo * m_dM * NMM_PER_KNM / (dConcrete * m_dBf * ho * ho);
+    return (m_dGo * m_dM * NMM_PER_KNM - dConcrete * (m_dBf - m_dB) * m_dHf * (ho - m_dHf / 2)) / (dConcrete * m_dB * ho * ho);
 }
 
 double CStlcnFlexNormalParam::CalXiT() const { return XiOfAlphaS(CalAlphaST()); }
@@ -154,7 +148,7 @@ void CStlcnFlexNormalParam::CalCapacitySingle() {
     double xib = GetXib();
     double xi = CalXiCapacity();
     if (!IsLessEqual(xi, xib)) xi = xib;
-    m_dM = Alpha1() * Fc() * m_dB * ho * ho * xi * (1 - 0.5 * xi) / m_dGo * 1e-6;
+    m_dM = Alpha1() * Fc() * m_dB * ho * ho * xi * (1 - 0.5 * xi) / m_dGo / NMM_PER_KNM;
 }
 
 void CStlcnFlexNormalParam::CalDesignDouble() {
@@ -186,7 +180,7 @@ void CStlcnFlexNormalParam::CalCapacityDouble() {
         dMoment = dConcrete * m_dB * x * (ho - x / 2) + dSteelPs;
     else
         dMoment = dConcrete * m_dB * ho * ho * xib * (1 - 0.5 * xib) + dSteelPs;
-    m_dM = dMoment / m_dGo * 1e-6;
+    m_dM = dMoment / m_dGo / NMM_PER_KNM;
 }
 
 void CStlcnFlexNormalParam::CalDesignKnownAs_() {
@@ -199,7 +193,7 @@ void CStlcnFlexNormalParam::CalDesignKnownAs_() {
     } else {
         if (2 * m_dAsPs > x1)
             // The compression steel takes the whole moment about its centroid.
-            m_dAreasPl = m_dGo * m_dM * 1e6 / (Fy() * (ho - m_dAsPs));
+            m_dAreasPl = m_dGo * m_dM * NMM_PER_KNM / (Fy() * (ho - m_dAsPs));
         else if (IsLessEqual(x1, GetXib() * ho))
             m_dAreasPl = (Alpha1() * Fc() * m_dB * x1 + FyPs() * m_dAreasPs) / Fy();
         // Otherwise As holds the area of the design in which the compression steel was sought.
@@ -229,5 +223,5 @@ void CStlcnFlexNormalParam::CalCapacityT() {
     double dMoment = IsFlangeClassCapacity() == 1
                          ? dConcrete * m_dBf * ho * ho * xi * (1 - 0.5 * xi)
                          : dConcrete * (m_dBf - m_dB) * m_dHf * (ho - m_dHf / 2) + dConcrete * m_dB * ho * ho * xi * (1 - 0.5 * xi);
-    m_dM = dMoment / m_dGo * 1e-6;
+    m_dM = dMoment / m_dGo / NMM_PER_KNM;
 }

@@ -76,10 +76,10 @@ void CStlcnFlexNormalParam::AddProcessTextKnownAsPs() {
     AddHoLine(arr);
     AddLine(arr, "\t3. 确定由A's所负担的弯矩设计值");
     AddLine(arr, "\t\tM'=fy'*A's*(ho-as')=%s*%s*(%s-%s)=%skN*m", FormatNum(FyPs(), 0), FormatNum(m_dAreasPs, 0),
-            HoText(), FormatNum(m_dAsPs, 0), FormatNum(dMPs * 1e-6, 3));
+            HoText(), FormatNum(m_dAsPs, 0), FormatNum(dMPs / NMM_PER_KNM, 3));
     AddLine(arr, "\t4. 确定由混凝土和As所负担的弯矩设计值");
-    AddLine(arr, "\t\tM1=γo*M-M'=%s*%s-%s=%skN*m", FormatNum(m_dGo, 1), FormatNum(m_dM, 3), FormatNum(dMPs * 1e-6, 3),
-            FormatNum(dM1 * 1e-6, 3));
+    AddLine(arr, "\t\tM1=γo*M-M'=%s*%s-%s=%skN*m", FormatNum(m_dGo, 1), FormatNum(m_dM, 3), FormatNum(dMPs / NMM_PER_KNM, 3),
+            FormatNum(dM1 / NMM_PER_KNM, 3));
     if (dM1 < 0) {
         AddLine(arr, "\t\t由于M1<0，因此按构造进行配筋。");
         AddLine(arr, "\t5. 计算纵向受拉钢筋面积");
@@ -88,7 +88,7 @@ void CStlcnFlexNormalParam::AddProcessTextKnownAsPs() {
         return;
     }
     AddLine(arr, "\t5. 确定计算系数");
-    AddLine(arr, "\t\tαs=M1/(α1*fc*b*ho*ho)=%s*10$6$/(%s*%s*%s*%s*%s)=%s", FormatNum(dM1 * 1e-6, 3), Alpha1Text(),
+    AddLine(arr, "\t\tαs=M1/(α1*fc*b*ho*ho)=%s*10$6$/(%s*%s*%s*%s*%s)=%s", FormatNum(dM1 / NMM_PER_KNM, 3), Alpha1Text(),
             FormatNum(Fc(), 1), FormatNum(m_dB, 0), HoText(), HoText(), FormatNum(dAlphaS1, 3));
     AddLine(arr, "\t6. 计算相对受压区高度");
     AddLine(arr, "\t\tξ=1-sqrt(1-2αs)=1-sqrt(1-2*%s)=%s", FormatNum(dAlphaS1, 3), FormatNum(dXi1, 3));
@@ -97,7 +97,7 @@ void CStlcnFlexNormalParam::AddProcessTextKnownAsPs() {
     AddLine(arr, "\t8. 计算纵向受拉钢筋面积");
     if (x1 < 2 * m_dAsPs) {
         // The compression steel takes the whole moment about its centroid.
-        double dAs = m_dGo * m_dM * 1e6 / (Fy() * (ho - m_dAsPs));
+        double dAs = m_dGo * m_dM * NMM_PER_KNM / (Fy() * (ho - m_dAsPs));
         AddLine(arr, "\t\t2*as'=2*%s=%s>x=%s", FormatNum(m_dAsPs, 0), FormatNum(2 * m_dAsPs, 0), FormatNum(x1, 0));
         AddLine(arr, "\t\tAs=γo*M/(fy*(ho-as'))=%s*%s*10$6$/(%s*(%s-%s))=%smm$2$", FormatNum(m_dGo, 1),
                 FormatNum(m_dM, 3), FormatNum(Fy(), 0), HoText(), FormatNum(m_dAsPs, 0), FormatNum(dAs, 0));
@@ -220,7 +220,7 @@ void CStlcnFlexNormalParam::GetProcessTextDesignT() {
     double dConcrete = Alpha1() * Fc();
     double dAlphaS = CalAlphaST();
     double dXi = CalXiT();
-    double dMf = dConcrete * m_dBf * m_dHf * (ho - m_dHf / 2) * 1e-6;
+    double dMf = dConcrete * m_dBf * m_dHf * (ho - m_dHf / 2) / NMM_PER_KNM;
     BOOL bFirstClass = IsFlangeClassDesign() == 1;
 
     AddLine(arr, "\t1. 计算截面有效高度");

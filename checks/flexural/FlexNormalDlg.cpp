@@ -202,20 +202,21 @@ void CStlcnFlexNormalDlg::GetData(CVuskParam* pParam) {
 BOOL CStlcnFlexNormalDlg::OnDataChange() {
     CStlcnFlexNormalParam* p = static_cast<CStlcnFlexNormalParam*>(GetParam());
     if (p == NULL) return TRUE;
-    BOOL bOk = TRUE;
-    bOk &= CheckEditDouble(IDC_FN_B, p->m_dB, 10000, 1e-6, -1);
-    bOk &= CheckEditDouble(IDC_FN_H, p->m_dH, 10000, 1e-6, -1);
-    bOk &= CheckEditDouble(IDC_FN_BF, p->m_dBf, 10000, 1e-6, -1);
-    bOk &= CheckEditDouble(IDC_FN_HF, p->m_dHf, 10000, 1e-6, -1);
-    bOk &= CheckEditDouble(IDC_FN_GO, p->m_dGo, 10, 1e-6, -1);
-    bOk &= CheckRatioCombo(IDC_FN_PMIN_PL, p->m_dPminPl);
-    bOk &= CheckRatioCombo(IDC_FN_PMIN_PS, p->m_dPminPs);
-    bOk &= CheckEditDouble(IDC_FN_AS_PL, p->m_dAsPl, 1000, 0, -1);
-    bOk &= CheckEditDouble(IDC_FN_AS_PS, p->m_dAsPs, 1000, 0, -1);
-    bOk &= CheckEditDouble(IDC_FN_M, p->m_dM, 500000, 1e-6, -1);
-    bOk &= CheckEditDouble(IDC_FN_AREAS_PL, p->m_dAreasPl, 20000, 1e-6, -1);
-    bOk &= CheckEditDouble(IDC_FN_AREAS_PS, p->m_dAreasPs, 20000, 1e-6, -1);
-    return bOk;
+    const MEMBERRANGE ranges[] = {
+        {IDC_FN_B, MEMBER_RANGE_NUMBER, &p->m_dB, 10000, 1e-6},
+        {IDC_FN_H, MEMBER_RANGE_NUMBER, &p->m_dH, 10000, 1e-6},
+        {IDC_FN_BF, MEMBER_RANGE_NUMBER, &p->m_dBf, 10000, 1e-6},
+        {IDC_FN_HF, MEMBER_RANGE_NUMBER, &p->m_dHf, 10000, 1e-6},
+        {IDC_FN_GO, MEMBER_RANGE_NUMBER, &p->m_dGo, 10, 1e-6},
+        {IDC_FN_PMIN_PL, MEMBER_RANGE_PERCENT, &p->m_dPminPl, 10, 0},
+        {IDC_FN_PMIN_PS, MEMBER_RANGE_PERCENT, &p->m_dPminPs, 10, 0},
+        {IDC_FN_AS_PL, MEMBER_RANGE_NUMBER, &p->m_dAsPl, 1000, 0},
+        {IDC_FN_AS_PS, MEMBER_RANGE_NUMBER, &p->m_dAsPs, 1000, 0},
+        {IDC_FN_M, MEMBER_RANGE_NUMBER, &p->m_dM, 500000, 1e-6},
+        {IDC_FN_AREAS_PL, MEMBER_RANGE_NUMBER, &p->m_dAreasPl, 20000, 1e-6},
+        {IDC_FN_AREAS_PS, MEMBER_RANGE_NUMBER, &p->m_dAreasPs, 20000, 1e-6},
+    };
+    return CheckRanges(ranges);
 }
 
 void CStlcnFlexNormalDlg::AskSingleReinforcement(int& bIsSingleRein) {
@@ -235,11 +236,9 @@ BOOL CStlcnFlexNormalDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarning
     int nWarnings = arrWarnings.GetSize();
 
     // Every formula divides by the strengths: a grade that the tables do not hold stops here.
-    if (CQeltConcrete::GetFc(p->m_strConcreteGrade) <= 0 || CQeltSteelBar::GetFy(p->m_strSteelBarGradePl) <= 0 ||
-        (bRectangle && !bSingle && CQeltSteelBar::GetFy(p->m_strSteelBarGradePs) <= 0)) {
-        arrErrors.Add("请选择混凝土等级和钢筋种类。");
+    if (!CheckGrades(arrErrors, p->m_strConcreteGrade, p->m_strSteelBarGradePl,
+                     bRectangle && !bSingle ? (LPCTSTR)p->m_strSteelBarGradePs : NULL))
         return FALSE;
-    }
 
     const char kXiError[] = "相对受压区高度不满足要求，请加大截面尺寸或提高混凝土\r\n强度等级。";
     double dXib = p->GetXib();

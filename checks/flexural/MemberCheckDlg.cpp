@@ -2,9 +2,11 @@
 
 #include <cstdlib>
 
+#include "checks/flexural/MemberUnits.h"
 #include "host/Numbers.h"
 #include "host/QeltConcrete.h"
 #include "host/QeltPath.h"
+#include "host/QeltSteelBar.h"
 #include "mfc/user/DataExchange.h"
 #include "resources/FlexuralResource.h"
 #include "resources/FrameworkResource.h"
@@ -12,6 +14,8 @@
 namespace {
 
 const char kAutoRatio[] = "自动计算";
+const char kAsTenth[] = "0.1h";
+const char kAsFifth[] = "0.2h";
 
 }  // namespace
 
@@ -94,7 +98,71 @@ BOOL CStlcnMemberDlg::CheckRatioCombo(UINT nID, double dRatio) {
     return CheckEditDouble(nID, dPercent, 10, 0, -1);
 }
 
-BOOL CStlcnMemberDlg::OnHelpInfo(HELPINFO* pHelpInfo) {
-    if (CVuskParam* pParam = GetParam()) pParam->OnHelpInfo(pHelpInfo);
+double CStlcnMemberDlg::GetAsCombo(UINT nID, UINT nIDHeight) const {
+    CString strText = GetComboBoxText(nID);
+    if (strText == kAsTenth) return 0.1 * GetEditDouble(nIDHeight);
+    if (strText == kAsFifth) return 0.2 * GetEditDouble(nIDHeight);
+    return std::atof(strText);
+}
+
+void CStlcnMemberDlg::SetAsCombo(UINT nID, double dAs, double dH) {
+    if (dAs == 0.1 * dH)
+        SetComboBoxText(nID, kAsTenth);
+    else if (dAs == 0.2 * dH)
+        SetComboBoxText(nID, kAsFifth);
+    else
+        SetComboBoxText(nID, ftos(dAs));
+}
+
+double CStlcnMemberDlg::GetForceEdit(UINT nID) const { return GetEditDouble(nID) * N_PER_KN; }
+
+void CStlcnMemberDlg::SetForceEdit(UINT nID, double dForce) { SetEditText(nID, ftosp(dForce / N_PER_KN, 3, 0, 0)); }
+
+BOOL CStlcnMemberDlg::CheckRanges(const MEMBERRANGE* pRanges, int nCount) {
+    BOOL bOk = TRUE;
+    for (int i = 0; i < nCount; i++) {
+        const MEMBERRANGE& range = pRanges[i];
+        switch (range.nKind) {
+        case MEMBER_RANGE_PERCENT:
+            bOk &= CheckRatioCombo(range.nID, *range.pValue);
+            break;
+        case MEMBER_RANGE_KN: {
+            // The box holds kN: the check works on the field in kN and gives a new value back in N;
+            // a box that was skipped leaves the field exactly as it was.
+            double dShown = *range.pValue / N_PER_KN;
+            double dForce = dShown;
+            bOk &= CheckEditDouble(range.nID, dForce, range.dUpper, range.dLower, -1);
+            if (dForce != dShown) *range.pValue = dForce * N_PER_KN;
+            break;
+        }
+        case MEMBER_RANGE_AS: {
+            CString strText = GetComboBoxText(range.nID);
+            if (strText != kAsTenth && strText != kAsFifth)
+                bOk &= CheckEditDouble(range.nID, *range.pValue, range.dUpper, range.dLower, -1);
+            break;
+        }
+        default:
+            bOk &= CheckEditDouble(range.nID, *range.pValue, range.dUpper, range.dLower, -1);
+            break;
+        }
+    }
+    return bOk;
+}
+
+BOOL CStlcnMemberDlg::CheckGrades(CStringArray& arrErrors, LPCTSTR lpszConcrete, LPCTSTR lpszSteel,
+                                  LPCTSTR lpszSteel2) {
+    if (CQeltConcrete::GetFc(lpszConcrete) > 0 && CQeltSteelBar::GetFy(lpszSteel) > 0 &&
+        (lpszSteel2 == NULL || CQeltSteelBar::GetFy(lpszSteel2) > 0))
+        return TRUE;
+    arrErrors.Add("请选择混凝土等级和钢筋种类。");
+    return FALSE;
+}
+
+void CStlcnMemberDlg::OpenPageHelp() {
+    if (CVuskParam* pParam = GetParam()) pParam->OnHelpInfo(NULL);
+}
+
+BOOL CStlcnMemberDlg::OnHelpInfo(HELPINFO*) {
+    OpenPageHelp();
     return TRUE;
 }

@@ -8,6 +8,24 @@
 #include "host/SubStatic.h"
 #include "mfc/Afx.h"
 
+// The kinds of box that a page's range check tests.
+enum {
+    MEMBER_RANGE_NUMBER,   // an edit box or an editable combo box holding the field
+    MEMBER_RANGE_PERCENT,  // a minimum-ratio combo box: skipped on "自动计算", tested in percent on a copy
+    MEMBER_RANGE_KN,       // a force box in kN over a field in N
+    MEMBER_RANGE_AS        // the as combo box: skipped on "0.1h" and "0.2h"
+};
+
+// One row of a page's range check: the box, its kind, the field it fills and the bounds of the
+// number in the box.
+struct MEMBERRANGE {
+    UINT nID;
+    int nKind;
+    double* pValue;
+    double dUpper;
+    double dLower;
+};
+
 class CStlcnMemberDlg : public CCaltPageDlg {
     DECLARE_DYNAMIC(CStlcnMemberDlg)
 
@@ -39,6 +57,30 @@ protected:
     void SetRatioCombo(UINT nID, int bAuto, double dRatio);
     // The range check of a minimum-ratio combo box: 0 to 10 percent, unless it reads "自动计算".
     BOOL CheckRatioCombo(UINT nID, double dRatio);
+
+    // The as combo box of the deep members: "0.1h" and "0.2h" are those shares of the height in
+    // the box nIDHeight, any other text a distance in mm; it shows them so when as is exactly that.
+    double GetAsCombo(UINT nID, UINT nIDHeight) const;
+    void SetAsCombo(UINT nID, double dAs, double dH);
+
+    // A force box in kN over a field in N (three decimals).
+    double GetForceEdit(UINT nID) const;
+    void SetForceEdit(UINT nID, double dForce);
+
+    // The formulas divide by the strengths: a grade that the host's tables do not hold adds the
+    // error "请选择混凝土等级和钢筋种类。" (FALSE). A NULL second steel grade is not tested.
+    BOOL CheckGrades(CStringArray& arrErrors, LPCTSTR lpszConcrete, LPCTSTR lpszSteel, LPCTSTR lpszSteel2 = NULL);
+
+    // Runs the range check of every row, in order, whatever the earlier rows gave; TRUE when all
+    // passed.
+    BOOL CheckRanges(const MEMBERRANGE* pRanges, int nCount);
+    template <int N>
+    BOOL CheckRanges(const MEMBERRANGE (&ranges)[N]) {
+        return CheckRanges(ranges, N);
+    }
+
+    // F1 on the page: the command's help through the parameter object, unless a page opens its own.
+    virtual void OpenPageHelp();
 
     afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
     DECLARE_MESSAGE_MAP()

@@ -35,6 +35,22 @@ CStringArray& CStlcnMemberParam::GetBasisText() {
 
 CString CStlcnMemberParam::FormatNum(double dValue, int nDecimals) { return ftosp(dValue, nDecimals, 0, 0); }
 
+double CStlcnMemberParam::GetCodeMinRatio(double dFt, double dFy) {
+    double dRatio = 0.45 * dFt / dFy;
+    return 0.002 > dRatio ? 0.002 : dRatio;
+}
+
+CString CStlcnMemberParam::AsInfoLine(double dAs, double dH) {
+    CString strLine;
+    if (dAs == 0.1 * dH)
+        strLine.Format("\t\t纵筋合力点至近边距离: as=0.1h=0.1*%s=%smm ", (LPCTSTR)FormatNum(dH, 0), (LPCTSTR)FormatNum(dAs, 0));
+    else if (dAs == 0.2 * dH)
+        strLine.Format("\t\t纵筋合力点至近边距离: as=0.2h=0.2*%s=%smm ", (LPCTSTR)FormatNum(dH, 0), (LPCTSTR)FormatNum(dAs, 0));
+    else
+        strLine.Format("\t\t纵筋合力点至近边距离: as=%smm ", (LPCTSTR)FormatNum(dAs, 0));
+    return strLine;
+}
+
 void CStlcnMemberParam::WriteShortText(LPCTSTR lpszText) {
     wordS.WriteText(lpszText, 0, 0, 0, 0, 0, kTextSize, kTextFont);
 }

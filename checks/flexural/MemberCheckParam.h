@@ -10,6 +10,7 @@
 
 #include <type_traits>
 
+#include "checks/flexural/MemberUnits.h"
 #include "host/VuskParam.h"
 #include "mfc/base/Array.h"
 #include "mfc/base/String.h"
@@ -30,6 +31,9 @@ public:
 
     // Empties the basis lines and adds the one code the member checks follow.
     CStringArray& GetBasisText();
+
+    // The code's minimum ratio of tension steel, max(0.2 %, 0.45·ft/fy), as a fraction.
+    static double GetCodeMinRatio(double dFt, double dFy);
 
     CStringArray m_arrBasisText;    // "二、设计依据" of the full report
     CStringArray m_arrInfoText;     // "三、计算信息"
@@ -55,6 +59,8 @@ protected:
 
     // A number with that many decimals, as every report line prints it.
     static CString FormatNum(double dValue, int nDecimals);
+    // The information line of as: named as 0.1h or 0.2h when it is exactly that share of h.
+    static CString AsInfoLine(double dAs, double dH);
 
     // Appends one line made from a printf format; CString arguments are passed as their texts.
     template <typename... Args>

@@ -5,67 +5,16 @@
 #include <functional>
 #include <vector>
 
+#include "MemberPageFixture.h"
 #include "Printers.h"
 #include "checks/flexural/FlexNormalDlg.h"
 #include "checks/flexural/FlexNormalParam.h"
-#include "framework/CaltWorkDlg.h"
-#include "host/SubStatic.h"
-#include "host/VuskMainInfo.h"
 #include "host/VuskSave.h"
-#include "mfc/stdctrl/ComboBox.h"
-#include "mfc/person/InteractionLog.h"
-#include "mfc/person/UserScript.h"
-#include "resources/FlexuralResource.h"
-#include "resources/FrameworkResource.h"
-#include "TempStore.h"
 
 namespace {
 
-// The page on a window of its own, outside a work dialog: its handlers run as the controls' notifications
-// arrive, its input test runs on the object given.
-class FlexNormalPage : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_frame.CreateEx(0, nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
-        ASSERT_TRUE(m_page.Create(CStlcnFlexNormalDlg::IDD, &m_frame));
-        m_page.ShowWindow(SW_SHOW);
-        qelt::InteractionLog::Instance().Clear();
-    }
-    void TearDown() override {
-        m_page.DestroyWindow();
-        m_frame.DestroyWindow();
-    }
-
-    BOOL Enabled(UINT nID) { return m_page.GetDlgItem(nID)->IsWindowEnabled(); }
-    BOOL Visible(UINT nID) { return m_page.GetDlgItem(nID)->IsWindowVisible(); }
-    CString Text(UINT nID) {
-        CString strText;
-        m_page.GetDlgItem(nID)->GetWindowText(strText);
-        return strText;
-    }
-    int Slide() { return static_cast<CSubStatic*>(m_page.GetDlgItem(IDC_MEMBER_SLIDE))->GetCurSel(); }
-
-    // A choice in a list as a person makes it: the item selected, then the notification.
-    void Choose(UINT nID, const char* pszText) {
-        CComboBox* pCombo = static_cast<CComboBox*>(m_page.GetDlgItem(nID));
-        pCombo->SetCurSel(pCombo->FindStringExact(-1, pszText));
-        m_page.SendMessage(WM_COMMAND, MAKEWPARAM(nID, CBN_SELCHANGE), reinterpret_cast<LPARAM>(pCombo->GetSafeHwnd()));
-    }
-    void Click(UINT nID) {
-        m_page.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(m_page.GetDlgItem(nID)->GetSafeHwnd()));
-    }
-
-    BOOL Check(CStringArray& arrWarnings, CStringArray& arrErrors) {
-        m_page.SetData(&m_param);
-        m_page.GetData(&m_param);
-        return m_page.CheckData(&m_param, arrWarnings, arrErrors);
-    }
-
-    CWnd m_frame;
-    CStlcnFlexNormalParam m_param;
-    CStlcnFlexNormalDlg m_page;
-};
+using FlexNormalPage = MemberPageTest<CStlcnFlexNormalDlg, CStlcnFlexNormalParam>;
+using FlexNormalSession = MemberSessionTest<CStlcnFlexNormalDlg, CStlcnFlexNormalParam>;
 
 struct StateCase {
     const char* section;
@@ -318,36 +267,6 @@ TEST_F(FlexNormalPage, TellsThatGivenCompressionSteelIsRecomputed) {
 }
 
 // A session in the work dialog: the engineer's edits, the range check, the input test and "计算".
-class FlexNormalSession : public testing::Test {
-protected:
-    void SetUp() override { qelt::InteractionLog::Instance().Clear(); }
-
-    // Runs the work dialog with the page in the given mode under the script; the object keeps
-    // what the session left in it.
-    void Run(qelt::UserScript& script, int nMode = 1) {
-        g_VuskMainInfo.SetCaltDlgType(nMode);
-        CStlcnFlexNormalDlg page;
-        CCaltWorkDlg work;
-        work.m_nDlgType = nMode;
-        work.AddPage(&page, "基本参数", CStlcnFlexNormalDlg::IDD);
-        work.SetParam(&m_param);
-        qelt::ScopedUserScript installed(script);
-        work.Show(IDD_CALT_WORK);
-        g_VuskMainInfo.SetCaltDlgType(1);
-        EXPECT_FALSE(script.Failed()) << script.Error();
-    }
-
-    std::vector<CString> Texts(const char* pszKind) {
-        std::vector<CString> texts;
-        for (const auto& entry : qelt::InteractionLog::Instance().Entries())
-            if (entry.kind == pszKind) texts.push_back(entry.text);
-        return texts;
-    }
-
-    TempStore m_store;
-    CStlcnFlexNormalParam m_param;
-};
-
 TEST_F(FlexNormalSession, DesignsATSectionAndStoresTheInput) {
     qelt::UserScript script;
     script.Choose(IDC_FN_SECTION, "T形").Set(IDC_FN_M, "900").Click(IDC_WORK_CALCULATE).Close();
