@@ -13,6 +13,7 @@ struct CALTCOMMAND {
 // In registration order; the title is the name the host lists the command under.
 static const CALTCOMMAND s_commands[] = {
     { "C:ZHJMJS", 1, "受弯构件正截面承载力计算", CaltFlexNormal, 'A' },
+    { "C:ZHXSHY", 1, "轴心受压构件正截面承载力计算", CaltPillar, 'G' },
 };
 
 void RegisterCaltFuncs()

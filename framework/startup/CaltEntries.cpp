@@ -2,11 +2,19 @@
 // of its run.
 #include "checks/flexural/FlexNormalDlg.h"
 #include "checks/flexural/FlexNormalParam.h"
+#include "checks/members/PillarDlg.h"
+#include "checks/members/PillarParam.h"
 #include "framework/startup/CaltCommands.h"
 #include "framework/startup/CaltEntry.h"
 #include "resources/FlexuralResource.h"
+#include "resources/MembersResource.h"
 
 int CaltFlexNormal()
 {
     return CaltRunCommand<CCaltCheckRun<CStlcnFlexNormalDlg, CStlcnFlexNormalParam, IDD_FLEX_NORMAL> >("C:ZHJMJS");
+}
+
+int CaltPillar()
+{
+    return CaltRunCommand<CCaltCheckRun<CStlcnPillarDlg, CStlcnPillarParam, IDD_PILLAR> >("C:ZHXSHY");
 }
