@@ -33,8 +33,8 @@ int CStlcnCheckParam::BuildWordC() {
 
 int CStlcnCheckParam::BuildWordS() {
     CStringArray arrDims, arrLoads, arrResults;
-    GetShortDimensionText(arrDims);
     GetShortReportText(arrLoads, arrResults);
+    GetShortDimensionText(arrDims);
 
     wordS.WriteTitleInfo(GetReportTitle());
     wordS.WriteSectionTitle("一、构件编号: " + strNumber);

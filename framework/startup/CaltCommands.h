@@ -4,6 +4,7 @@
 
 int CaltFlexNormal();
 int CaltPillar();
+int CaltGeneral();
 
 // Registers every command of the table with the host's registry, in table order.
 void RegisterCaltFuncs();

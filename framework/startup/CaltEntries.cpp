@@ -2,6 +2,8 @@
 // of its run.
 #include "checks/flexural/FlexNormalDlg.h"
 #include "checks/flexural/FlexNormalParam.h"
+#include "checks/members/GeneralDlg.h"
+#include "checks/members/GeneralParam.h"
 #include "checks/members/PillarDlg.h"
 #include "checks/members/PillarParam.h"
 #include "framework/startup/CaltCommands.h"
@@ -17,4 +19,9 @@ int CaltFlexNormal()
 int CaltPillar()
 {
     return CaltRunCommand<CCaltCheckRun<CStlcnPillarDlg, CStlcnPillarParam, IDD_PILLAR> >("C:ZHXSHY");
+}
+
+int CaltGeneral()
+{
+    return CaltRunCommand<CCaltCheckRun<CStlcnGeneralDlg, CStlcnGeneralParam, IDD_GENERAL> >("C:WJNJS");
 }
