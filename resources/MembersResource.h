@@ -51,3 +51,25 @@
 #define IDC_GN_AST1_LABEL 668
 #define IDC_GN_FLANGE_ASTL_LABEL 695
 #define IDC_GN_FLANGE_AST1_LABEL 696
+
+// The punching page.
+#define IDD_DIECUTTING 38
+#define IDC_DC_SECTION 316
+#define IDC_DC_TYPE 296
+#define IDC_DC_STYLE 195
+#define IDC_DC_BOARD_FORCE 295
+#define IDC_DC_PILLAR_FORCE 315
+#define IDC_DC_FL 511
+#define IDC_DC_N 635
+#define IDC_DC_Q 627
+#define IDC_DC_STEEL 196
+#define IDC_DC_ASVU 398
+#define IDC_DC_ALPHA 521
+#define IDC_DC_ASBU 397
+#define IDC_DC_ASVU_LABEL 658
+#define IDC_DC_A 810
+#define IDC_DC_B 812
+#define IDC_DC_D 605
+#define IDC_DC_H 788
+#define IDC_DC_HO 790
+#define IDC_DC_RESULT 529

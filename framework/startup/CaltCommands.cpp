@@ -15,6 +15,7 @@ static const CALTCOMMAND s_commands[] = {
     { "C:ZHJMJS", 1, "受弯构件正截面承载力计算", CaltFlexNormal, 'A' },
     { "C:ZHXSHY", 1, "轴心受压构件正截面承载力计算", CaltPillar, 'G' },
     { "C:WJNJS", 1, "受扭构件承载力计算", CaltGeneral, 'N' },
+    { "C:CHQJS", 1, "板的冲切承载力验算", CaltDiecutting, 'Z' },
 };
 
 void RegisterCaltFuncs()

@@ -5,6 +5,7 @@
 int CaltFlexNormal();
 int CaltPillar();
 int CaltGeneral();
+int CaltDiecutting();
 
 // Registers every command of the table with the host's registry, in table order.
 void RegisterCaltFuncs();

@@ -2,6 +2,8 @@
 // of its run.
 #include "checks/flexural/FlexNormalDlg.h"
 #include "checks/flexural/FlexNormalParam.h"
+#include "checks/members/DiecuttingDlg.h"
+#include "checks/members/DiecuttingParam.h"
 #include "checks/members/GeneralDlg.h"
 #include "checks/members/GeneralParam.h"
 #include "checks/members/PillarDlg.h"
@@ -24,4 +26,9 @@ int CaltPillar()
 int CaltGeneral()
 {
     return CaltRunCommand<CCaltCheckRun<CStlcnGeneralDlg, CStlcnGeneralParam, IDD_GENERAL> >("C:WJNJS");
+}
+
+int CaltDiecutting()
+{
+    return CaltRunCommand<CCaltCheckRun<CStlcnDiecuttingDlg, CStlcnDiecuttingParam, IDD_DIECUTTING> >("C:CHQJS");
 }
