@@ -73,3 +73,26 @@
 #define IDC_DC_H 788
 #define IDC_DC_HO 790
 #define IDC_DC_RESULT 529
+
+// The local compression page.
+#define IDD_LOCALPRESS 42
+#define IDC_LP_STEEL_TYPE 195
+#define IDC_LP_AREA_TYPE 294
+#define IDC_LP_STEEL 196
+#define IDC_LP_INTERVAL 344
+#define IDC_LP_L1 816
+#define IDC_LP_DCOR 534
+#define IDC_LP_L1_LABEL 670
+#define IDC_LP_N1 526
+#define IDC_LP_SPIRAL_D 533
+#define IDC_LP_N1_LABEL 674
+#define IDC_LP_D1 524
+#define IDC_LP_L2 818
+#define IDC_LP_N2 527
+#define IDC_LP_D2 525
+#define IDC_LP_A 810
+#define IDC_LP_B 557
+#define IDC_LP_D 605
+#define IDC_LP_ALN 338
+#define IDC_LP_FL 514
+#define IDC_LP_RESULT 529

@@ -16,6 +16,7 @@ static const CALTCOMMAND s_commands[] = {
     { "C:ZHXSHY", 1, "轴心受压构件正截面承载力计算", CaltPillar, 'G' },
     { "C:WJNJS", 1, "受扭构件承载力计算", CaltGeneral, 'N' },
     { "C:CHQJS", 1, "板的冲切承载力验算", CaltDiecutting, 'Z' },
+    { "C:JBSHY", 1, "局部受压承载力验算", CaltLocalPress, 'C' },
 };
 
 void RegisterCaltFuncs()

@@ -6,6 +6,7 @@ int CaltFlexNormal();
 int CaltPillar();
 int CaltGeneral();
 int CaltDiecutting();
+int CaltLocalPress();
 
 // Registers every command of the table with the host's registry, in table order.
 void RegisterCaltFuncs();

@@ -6,6 +6,8 @@
 #include "checks/members/DiecuttingParam.h"
 #include "checks/members/GeneralDlg.h"
 #include "checks/members/GeneralParam.h"
+#include "checks/members/LocalPressDlg.h"
+#include "checks/members/LocalPressParam.h"
 #include "checks/members/PillarDlg.h"
 #include "checks/members/PillarParam.h"
 #include "framework/startup/CaltCommands.h"
@@ -31,4 +33,9 @@ int CaltGeneral()
 int CaltDiecutting()
 {
     return CaltRunCommand<CCaltCheckRun<CStlcnDiecuttingDlg, CStlcnDiecuttingParam, IDD_DIECUTTING> >("C:CHQJS");
+}
+
+int CaltLocalPress()
+{
+    return CaltRunCommand<CCaltCheckRun<CStlcnLocalPressDlg, CStlcnLocalPressParam, IDD_LOCALPRESS> >("C:JBSHY");
 }
