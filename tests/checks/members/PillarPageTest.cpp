@@ -8,6 +8,7 @@
 #include "checks/members/PillarDlg.h"
 #include "checks/members/PillarParam.h"
 #include "framework/CaltWorkDlg.h"
+#include "host/Help.h"
 #include "host/SubStatic.h"
 #include "host/VuskMainInfo.h"
 #include "host/VuskSave.h"
@@ -110,6 +111,16 @@ TEST_F(PillarPage, LeavingASideOffersTheFactor) {
     EXPECT_EQ(taken.m_bIsMultCoef, 0);
     Type(IDC_PL_H, "260");
     EXPECT_TRUE(FactorChecked());
+}
+
+// Outside the host's frame the page's own "计  算" is hidden; F1 on the page opens nothing and is
+// answered as handled.
+TEST_F(PillarPage, HidesItsButtonAndAnswersHelp) {
+    EXPECT_FALSE(Visible(IDC_PAGE_CALCULATE));
+    qelt::host::ClearHelpRequests();
+    HELPINFO info = {};
+    EXPECT_TRUE(m_page.SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info)));
+    EXPECT_TRUE(qelt::host::HelpRequests().empty());
 }
 
 class PillarSession : public CheckSessionFixture<CStlcnPillarDlg, CStlcnPillarParam> {};
