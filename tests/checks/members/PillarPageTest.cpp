@@ -123,6 +123,48 @@ TEST_F(PillarPage, HidesItsButtonAndAnswersHelp) {
     EXPECT_TRUE(qelt::host::HelpRequests().empty());
 }
 
+struct CheckCase {
+    const char* name;
+    const char* mode;
+    double b, h, n, as;
+    const char* grade;
+    const char* error;  // empty: accepted
+};
+
+// 100 × 100 with N = 9000: A's1 = (9e6/(0.9·0.19) − 14.3·1e4)/300 > 3 % of A, and A − A's1 < 0;
+// given steel of 10000 mm² fills the section.
+const CheckCase kChecks[] = {
+    {"defaults", "已知压力求配筋", 400, 400, 2000, 500, "C30", ""},
+    {"design, steel filling the section", "已知压力求配筋", 100, 100, 9000, 500, "C30",
+     "轴向力过大,所需纵筋面积超过截面面积,请加大截面尺寸或提高混凝土强度等级!"},
+    {"capacity, steel filling the section", "已知配筋求压力", 100, 100, 2000, 10000, "C30",
+     "受压纵筋面积不应大于截面面积,请返回修改!"},
+    {"capacity, steel within 3 %", "已知配筋求压力", 400, 400, 2000, 4800, "C30", ""},
+    {"unknown grade", "已知压力求配筋", 400, 400, 2000, 500, "", "请选择混凝土等级和钢筋种类。"},
+};
+
+TEST_F(PillarPage, TestsTheInput) {
+    for (const CheckCase& c : kChecks) {
+        SCOPED_TRACE(c.name);
+        CStlcnPillarParam p;
+        p.m_strCaltType = c.mode;
+        p.m_dSectionWidth = c.b;
+        p.m_dSectionHeight = c.h;
+        p.m_dAxialForce = c.n;
+        p.m_dPressedSteelArea = c.as;
+        p.m_strGrade = c.grade;
+        CStringArray arrWarnings, arrErrors;
+        EXPECT_EQ(m_page.CheckData(&p, arrWarnings, arrErrors), *c.error == '\0');
+        ASSERT_EQ(arrErrors.GetSize(), *c.error == '\0' ? 0 : 1);
+        if (*c.error != '\0') {
+            EXPECT_EQ(arrErrors[0], CString(c.error));
+        }
+        // The test gives N and A's back as they were.
+        EXPECT_EQ(p.m_dAxialForce, c.n);
+        EXPECT_EQ(p.m_dPressedSteelArea, c.as);
+    }
+}
+
 class PillarSession : public CheckSessionFixture<CStlcnPillarDlg, CStlcnPillarParam> {};
 
 // The capacity of the defaults with the given steel raised to the minimum, as the page shows it.
