@@ -33,6 +33,13 @@ const ReportCase kCases[] = {
          p.m_dGrossPly = 20;
          p.m_dTwistMoment = 8;
      }},
+    {"torsion_design_hw6",
+     [](CStlcnGeneralParam& p) {
+         p.m_dSectionWidth = 100;
+         p.m_dSectionHeight = 640;
+         p.m_dGrossPly = 20;
+         p.m_dTwistMoment = 3;
+     }},
     {"torsion_capacity",
      [](CStlcnGeneralParam& p) {
          p.m_strCaltType = kCapacity;
