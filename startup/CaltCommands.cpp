@@ -14,8 +14,12 @@ struct CALTCOMMAND {
 static const CALTCOMMAND s_commands[] = {
     { "C:ZHJMJS", 1, "受弯构件正截面承载力计算", CaltFlexNormal, 'A' },
     { "C:XJMJS", 1, "受弯构件斜截面承载力计算", CaltFlexOblique, 'X' },
+    { "C:ZHXSHY", 1, "轴心受压构件正截面承载力计算", CaltPillar, 'G' },
+    { "C:WJNJS", 1, "受扭构件承载力计算", CaltGeneral, 'N' },
     { "C:SHZHJM", 1, "深受弯构件正截面承载力计算", CaltDeepFlexNormal, 'H' },
     { "C:SHXJM", 1, "深受弯构件斜截面承载力计算", CaltDeepFlexOblique, 'M' },
+    { "C:CHQJS", 1, "板的冲切承载力验算", CaltDiecutting, 'Z' },
+    { "C:JBSHY", 1, "局部受压承载力验算", CaltLocalPress, 'C' },
 };
 
 void RegisterCaltFuncs()

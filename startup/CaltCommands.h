@@ -6,6 +6,10 @@ int CaltFlexNormal();
 int CaltFlexOblique();
 int CaltDeepFlexNormal();
 int CaltDeepFlexOblique();
+int CaltPillar();
+int CaltGeneral();
+int CaltDiecutting();
+int CaltLocalPress();
 
 // Registers every command of the table with the host's registry, in table order.
 void RegisterCaltFuncs();

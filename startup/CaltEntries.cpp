@@ -8,9 +8,18 @@
 #include "checks/flexural/FlexNormalParam.h"
 #include "checks/flexural/FlexObliqueDlg.h"
 #include "checks/flexural/FlexObliqueParam.h"
+#include "checks/members/DiecuttingDlg.h"
+#include "checks/members/DiecuttingParam.h"
+#include "checks/members/GeneralDlg.h"
+#include "checks/members/GeneralParam.h"
+#include "checks/members/LocalPressDlg.h"
+#include "checks/members/LocalPressParam.h"
+#include "checks/members/PillarDlg.h"
+#include "checks/members/PillarParam.h"
 #include "startup/CaltCommands.h"
 #include "startup/CaltEntry.h"
 #include "resources/FlexuralResource.h"
+#include "resources/MembersResource.h"
 
 int CaltFlexNormal()
 {
@@ -32,4 +41,24 @@ int CaltDeepFlexOblique()
 {
     return CaltRunCommand<CCaltCheckRun<CStlcnDeepFlexObliqueDlg, CStlcnDeepFlexObliqueParam, IDD_DEEP_OBLIQUE> >(
         "C:SHXJM");
+}
+
+int CaltPillar()
+{
+    return CaltRunCommand<CCaltCheckRun<CStlcnPillarDlg, CStlcnPillarParam, IDD_PILLAR> >("C:ZHXSHY");
+}
+
+int CaltGeneral()
+{
+    return CaltRunCommand<CCaltCheckRun<CStlcnGeneralDlg, CStlcnGeneralParam, IDD_GENERAL> >("C:WJNJS");
+}
+
+int CaltDiecutting()
+{
+    return CaltRunCommand<CCaltCheckRun<CStlcnDiecuttingDlg, CStlcnDiecuttingParam, IDD_DIECUTTING> >("C:CHQJS");
+}
+
+int CaltLocalPress()
+{
+    return CaltRunCommand<CCaltCheckRun<CStlcnLocalPressDlg, CStlcnLocalPressParam, IDD_LOCALPRESS> >("C:JBSHY");
 }

@@ -12,3 +12,5 @@ std::string ReportRows(const CWordObject& report);
 // The expected rows of a case, from tests/checks/flexural/reports/<name>.txt (lines beginning with
 // "#" are comments), or a message naming the file when it cannot be read.
 std::string ExpectedReportRows(const std::string& name, const std::string& section);
+// The same from tests/<folder>/reports/<name>.txt, for the report tests of another folder.
+std::string ExpectedReportRowsIn(const std::string& folder, const std::string& name, const std::string& section);

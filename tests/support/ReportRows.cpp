@@ -47,8 +47,12 @@ std::string ReportRows(const CWordObject& report) {
 }
 
 std::string ExpectedReportRows(const std::string& name, const std::string& section) {
+    return ExpectedReportRowsIn("checks/flexural", name, section);
+}
+
+std::string ExpectedReportRowsIn(const std::string& folder, const std::string& name, const std::string& section) {
     const char* root = std::getenv("QELT_SOURCE_DIR");
-    std::string path = std::string(root ? root : ".") + "/tests/checks/flexural/reports/" + name + ".txt";
+    std::string path = std::string(root ? root : ".") + "/tests/" + folder + "/reports/" + name + ".txt";
     std::ifstream file(path);
     if (!file) return "cannot read " + path;
     std::string rows;

@@ -1,0 +1,284 @@
+// The punching check: its calculation against values worked by hand from GB 50010-2002 7.7
+// (βs = max(a/b, 2), η = min(0.4 + 1.2/βs, 0.5 + αs·ho/(4Um)), βh between 1.0 at h = 800 and 0.9 at
+// 2000, Fl = N − q(a + 2ho)(b + 2ho), 0.7βh·ft·η·Um·ho, 1.05ft·η·Um·ho, 0.35ft·η·Um·ho + 0.8fyv·Asvu
+// or + 0.8fy·Asbu·sinα), its stored keys, list entry and whole reports.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "Printers.h"
+#include "ReportRows.h"
+#include "checks/members/DiecuttingParam.h"
+#include "host/Help.h"
+#include "host/VuskMainInfo.h"
+#include "host/VuskSave.h"
+#include "TempStore.h"
+
+namespace {
+
+struct FactorCase {
+    double a, b, h;
+    double betaS, betaH;
+};
+
+const FactorCase kFactorCases[] = {
+    {400, 400, 200, 2, 1.0},      {1000, 400, 800, 2.5, 1.0}, {400, 1000, 1400, 2, 0.95},
+    {600, 300, 2000, 2, 0.9},     {600, 300, 2500, 2, 0.9},   {400, 400, 1000, 2, 1 - 200.0 / 12000},
+};
+
+TEST(DiecuttingCalc, BetaSAndBetaH) {
+    for (const FactorCase& c : kFactorCases) {
+        CStlcnDiecuttingParam p;
+        p.m_dSectionHeight = c.a;
+        p.m_dSectionWidth = c.b;
+        p.m_dBoardHeight = c.h;
+        p.Calculate();
+        EXPECT_DOUBLE_EQ(p.m_dBs, c.betaS) << c.a << "/" << c.b;
+        EXPECT_NEAR(p.m_dBh, c.betaH, 1e-15) << c.h;
+    }
+}
+
+struct CheckCase {
+    const char* name;
+    std::function<void(CStlcnDiecuttingParam&)> setup;
+    double um, eta, fl;
+    const char* result;
+};
+
+// C30: ft = 1.43; HPB235: 210; HRB335: 300.
+const CheckCase kCheckCases[] = {
+    // 400 × 400, ho 180: Um = 2320, η = min(1.0, 1.276) = 1.0; 0.7·1.43·2320·180 = 418.018 ≥ 200.
+    {"defaults", [](CStlcnDiecuttingParam&) {}, 2320, 1.0, 200, "未配筋的板冲切承载力满足规范要求。"},
+    // γo·Fl = 418.0176 exactly at the capacity passes.
+    {"load at the capacity", [](CStlcnDiecuttingParam& p) { p.m_dFl = 418.0176; }, 2320, 1.0, 418.0176,
+     "未配筋的板冲切承载力满足规范要求。"},
+    {"load above the capacity", [](CStlcnDiecuttingParam& p) { p.m_dFl = 418.02; }, 2320, 1.0, 418.02,
+     "未配筋的板冲切承载力不满足规范要求。"},
+    // a/b = 2.5 at a corner: η = min(0.88, 0.5 + 20·180/(4·3520)) = 0.7557; 0.7·1.43·0.7557·3520·180 = 479.28
+    // < 1.1·600.
+    {"corner column fails",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_dSectionHeight = 1000;
+         p.m_strPillarForceType = "角柱";
+         p.m_dImportantCoefV = 1.1;
+         p.m_dFl = 600;
+     },
+     3520, 0.5 + 20.0 * 180 / (4 * 3520), 600, "未配筋的板冲切承载力不满足规范要求。"},
+    // Reaction: Fl = 200 − 10·0.76·0.76 = 194.224.
+    {"reaction on a rectangle", [](CStlcnDiecuttingParam& p) { p.m_strBoardForceType = "集中反力作用"; }, 2320, 1.0,
+     194.224, "未配筋的板冲切承载力满足规范要求。"},
+    // A reaction smaller than the load inside the cone: Fl < 0, and the check passes.
+    {"reaction cancelled",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_strBoardForceType = "集中反力作用";
+         p.m_strSectionType = "圆形";
+         p.m_dForceN = 4;
+     },
+     M_PI * 580, 1.0, 4 - 10 * 0.76 * 0.76 * M_PI / 4, "未配筋的板冲切承载力满足规范要求。"},
+    // Stirrups: 0.35·1.43·2320·180 + 0.8·210·1500 = 461.012 kN; section limit 627.026.
+    {"stirrups", [](CStlcnDiecuttingParam& p) { p.m_strDieCuttingType = "配筋"; }, 2320, 1.0, 200,
+     "受冲切截面符合条件; 配筋的板冲切承载力满足规范要求。"},
+    // Fl = 650 beyond the section limit 627.026 and the capacity 461.012: both verdicts fail.
+    {"stirrups, section too thin",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_strDieCuttingType = "配筋";
+         p.m_dFl = 650;
+     },
+     2320, 1.0, 650, "受冲切截面不符合条件，请加大板厚; 配筋的板冲切承载力不满足规范要求。"},
+    // Bent-up bars at 30°: 0.35·1.43·2320·180 + 0.8·210·1500·0.5 = 335.012 < 340.
+    {"bent-up bars",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_strDieCuttingType = "配筋";
+         p.m_strSteelStyle = "弯起钢筋";
+         p.m_dA = 30;
+         p.m_dFl = 340;
+     },
+     2320, 1.0, 340, "受冲切截面符合条件; 配筋的板冲切承载力不满足规范要求。"},
+};
+
+TEST(DiecuttingCalc, Verdicts) {
+    for (const CheckCase& c : kCheckCases) {
+        SCOPED_TRACE(c.name);
+        CStlcnDiecuttingParam p;
+        c.setup(p);
+        EXPECT_EQ(p.Calculate(), 1);
+        EXPECT_NEAR(p.m_dUm, c.um, 1e-9);
+        EXPECT_NEAR(p.m_dG, c.eta, 1e-12);
+        EXPECT_NEAR(p.m_dFl, c.fl, 1e-9);
+        EXPECT_EQ(p.m_strResult, CString(c.result));
+    }
+}
+
+TEST(DiecuttingCalc, Capacities) {
+    CStlcnDiecuttingParam p;
+    p.m_strDieCuttingType = "配筋";
+    p.Calculate();
+    EXPECT_NEAR(p.CalSectionLimit(), 1.05 * 1.43 * 2320 * 180 / 1000, 1e-9);
+    EXPECT_NEAR(p.CalCapacity(), (0.35 * 1.43 * 2320 * 180 + 0.8 * 210 * 1500) / 1000, 1e-9);
+    p.m_strSteelStyle = "弯起钢筋";
+    p.m_strSteelBarGrade = "HRB335";
+    p.Calculate();
+    EXPECT_NEAR(p.CalCapacity(), (0.35 * 1.43 * 2320 * 180 + 0.8 * 300 * 1500 * std::sqrt(0.5)) / 1000, 1e-9);
+    EXPECT_EQ(p.m_dA, 45);  // α stays in degrees
+}
+
+TEST(DiecuttingParam, DefaultsAndKeys) {
+    TempStore store;
+    CStlcnDiecuttingParam p;
+    EXPECT_STREQ(p.GetRuntimeClass()->m_lpszClassName, "CStlcnDiecuttingParam");
+    p.ReadParam("CStlcnDiecuttingParam/");
+    EXPECT_EQ(p.strNumber, CString("B-1"));
+    EXPECT_EQ(p.m_strDieCuttingType, CString("不配筋"));
+    EXPECT_EQ(p.m_strBoardForceType, CString("局部荷载作用"));
+    EXPECT_EQ(p.m_dBoardValidHeight, 180);
+
+    CStlcnDiecuttingParam w;
+    w.strNumber = "B-7";
+    w.m_strDieCuttingType = "配筋";
+    w.m_strSteelStyle = "弯起钢筋";
+    w.m_strPillarForceType = "边柱";
+    w.m_strBoardForceType = "集中反力作用";
+    w.m_dImportantCoefV = 1.1;
+    w.m_strSectionType = "圆形";
+    w.m_dSectionHeight = 501;
+    w.m_dSectionWidth = 302;
+    w.m_dSectionDiameter = 403;
+    w.m_dBoardHeight = 254;
+    w.m_dBoardValidHeight = 225;
+    w.m_strConcreteGrade = "C40";
+    w.m_strSteelBarGrade = "HRB335";
+    w.m_dAsvu = 1206;
+    w.m_dAsbu = 1307;
+    w.m_dA = 60;
+    w.m_dFl = 208;
+    w.m_dBoardQ = 9;
+    w.m_dForceN = 310;
+    w.Calculate();
+    w.m_strResult = "not stored";
+    EXPECT_TRUE(w.WriteParam("CStlcnDiecuttingParam/"));
+    CStlcnDiecuttingParam r;
+    EXPECT_TRUE(r.ReadParam("CStlcnDiecuttingParam/"));
+    EXPECT_EQ(r.strNumber, w.strNumber);
+    EXPECT_EQ(r.m_strDieCuttingType, w.m_strDieCuttingType);
+    EXPECT_EQ(r.m_strSteelStyle, w.m_strSteelStyle);
+    EXPECT_EQ(r.m_strPillarForceType, w.m_strPillarForceType);
+    EXPECT_EQ(r.m_strBoardForceType, w.m_strBoardForceType);
+    EXPECT_EQ(r.m_dImportantCoefV, w.m_dImportantCoefV);
+    EXPECT_EQ(r.m_strSectionType, w.m_strSectionType);
+    EXPECT_EQ(r.m_dSectionHeight, w.m_dSectionHeight);
+    EXPECT_EQ(r.m_dSectionWidth, w.m_dSectionWidth);
+    EXPECT_EQ(r.m_dSectionDiameter, w.m_dSectionDiameter);
+    EXPECT_EQ(r.m_dBoardHeight, w.m_dBoardHeight);
+    EXPECT_EQ(r.m_dBoardValidHeight, w.m_dBoardValidHeight);
+    EXPECT_EQ(r.m_strConcreteGrade, w.m_strConcreteGrade);
+    EXPECT_EQ(r.m_strSteelBarGrade, w.m_strSteelBarGrade);
+    EXPECT_EQ(r.m_dAsvu, w.m_dAsvu);
+    EXPECT_EQ(r.m_dAsbu, w.m_dAsbu);
+    EXPECT_EQ(r.m_dA, w.m_dA);
+    EXPECT_EQ(r.m_dFl, w.m_dFl);
+    EXPECT_EQ(r.m_dBoardQ, w.m_dBoardQ);
+    EXPECT_EQ(r.m_dForceN, w.m_dForceN);
+    EXPECT_EQ(r.m_dFt, w.m_dFt);
+    EXPECT_EQ(r.m_dFyv, w.m_dFyv);
+    EXPECT_EQ(r.m_dFy, w.m_dFy);
+    EXPECT_EQ(r.m_dBs, w.m_dBs);
+    EXPECT_EQ(r.m_dAs, w.m_dAs);
+    EXPECT_EQ(r.m_dUm, w.m_dUm);
+    EXPECT_EQ(r.m_dG, w.m_dG);
+    EXPECT_EQ(r.m_dBh, w.m_dBh);
+    EXPECT_EQ(r.m_strResult, CString(""));
+    double dAsbu = 0;
+    EXPECT_TRUE(CVuskSave::GetValue("CStlcnDiecuttingParam//dAsbu", dAsbu, 0.0));
+    EXPECT_EQ(dAsbu, 1307);
+}
+
+TEST(DiecuttingParam, RestoringTheDefaultsSetsTheTitle) {
+    CStlcnDiecuttingParam p;
+    p.m_strDieCuttingType = "配筋";
+    p.m_strResult = "x";
+    p.InitDefaultParam();
+    EXPECT_EQ(p.strTitle, CString("板的冲切承载力验算"));
+    EXPECT_EQ(p.m_strDieCuttingType, CString("不配筋"));
+    EXPECT_EQ(p.m_strResult, CString(""));
+    qelt::host::ClearHelpRequests();
+    p.OnHelpInfo(nullptr);
+    ASSERT_EQ(qelt::host::HelpRequests().size(), 1u);
+    EXPECT_EQ(qelt::host::HelpRequests()[0].topic, "CHQJS");
+}
+
+TEST(DiecuttingParam, ListEntry) {
+    CStlcnDiecuttingParam p;
+    p.m_strSectionType = "圆形";
+    p.m_strBoardForceType = "集中反力作用";
+    p.m_dForceN = 250.5;
+    p.Calculate();
+    p.GetListData();
+    const CVuskCmdEntry& entry = g_VuskMainInfo.GetCurCmdEntry();
+    EXPECT_EQ(entry.strType, CString("冲切承载力计算"));
+    EXPECT_EQ(entry.strDimInfo, CString("d=400mm\nh=200mm\nho=180mm\n"));
+    EXPECT_EQ(entry.strLoadInfo, CString("N=250.500kN\nq=10.000kN/m^2"));
+    EXPECT_EQ(entry.strResultInfo, CString("未配筋的板冲切承载力满足规范要求。"));
+    EXPECT_EQ(entry.strNumber, CString("B-1"));
+    EXPECT_EQ(p.strTitle, CString("冲切承载力计算"));
+}
+
+struct ReportCase {
+    const char* file;
+    std::function<void(CStlcnDiecuttingParam&)> setup;
+};
+
+const ReportCase kReportCases[] = {
+    {"punching_plain", [](CStlcnDiecuttingParam&) {}},
+    {"punching_bent_reaction",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_strDieCuttingType = "配筋";
+         p.m_strSteelStyle = "弯起钢筋";
+         p.m_strBoardForceType = "集中反力作用";
+     }},
+    {"punching_stirrups_circle",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_strDieCuttingType = "配筋";
+         p.m_strSectionType = "圆形";
+         p.m_strPillarForceType = "边柱";
+         p.m_dBoardHeight = 1000;
+         p.m_dBoardValidHeight = 960;
+         p.m_dFl = 9000;
+         p.m_strSteelBarGrade = "HRB335";
+     }},
+    {"punching_plain_cancelled",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_strBoardForceType = "集中反力作用";
+         p.m_strSectionType = "圆形";
+         p.m_dForceN = 4;
+     }},
+    {"punching_plain_fails",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_dSectionHeight = 1000;
+         p.m_strPillarForceType = "角柱";
+         p.m_dImportantCoefV = 1.1;
+         p.m_dFl = 600;
+     }},
+};
+
+void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.file; }
+
+class DiecuttingReport : public testing::TestWithParam<ReportCase> {};
+
+TEST_P(DiecuttingReport, MatchesTheExpectedRows) {
+    const ReportCase& c = GetParam();
+    CStlcnDiecuttingParam p;
+    c.setup(p);
+    p.Calculate();
+    p.wordC.InitData();
+    EXPECT_EQ(p.BuildWordC(), 1);
+    p.wordS.InitData();
+    EXPECT_EQ(p.BuildWordS(), 1);
+    EXPECT_EQ(ReportRows(p.wordC), ExpectedReportRowsIn("checks/members", c.file, "full report"));
+    EXPECT_EQ(ReportRows(p.wordS), ExpectedReportRowsIn("checks/members", c.file, "short report"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DiecuttingReport, testing::ValuesIn(kReportCases),
+                         [](const auto& info) { return std::string(info.param.file); });
+
+}  // namespace

@@ -1,0 +1,83 @@
+// Whole reports of the torsion check, calculated as the work dialog does (Calculate, then the full
+// and the short report), against the rows in reports/<case>.txt.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "Printers.h"
+#include "ReportRows.h"
+#include "checks/members/GeneralParam.h"
+
+namespace {
+
+struct ReportCase {
+    const char* file;
+    std::function<void(CStlcnGeneralParam&)> setup;
+};
+
+const char kCapacity[] = "已知配筋求扭矩";
+
+const ReportCase kCases[] = {
+    {"torsion_design", [](CStlcnGeneralParam&) {}},
+    {"torsion_design_construct", [](CStlcnGeneralParam& p) { p.m_dTwistMoment = 11; }},
+    {"torsion_design_t", [](CStlcnGeneralParam& p) { p.m_strSectionType = "T形"; }},
+    {"torsion_design_t_construct",
+     [](CStlcnGeneralParam& p) {
+         p.m_strSectionType = "T形";
+         p.m_dTwistMoment = 5;
+     }},
+    {"torsion_design_hw5",
+     [](CStlcnGeneralParam& p) {
+         p.m_dSectionWidth = 100;
+         p.m_dSectionHeight = 540;
+         p.m_dGrossPly = 20;
+         p.m_dTwistMoment = 8;
+     }},
+    {"torsion_design_hw6",
+     [](CStlcnGeneralParam& p) {
+         p.m_dSectionWidth = 100;
+         p.m_dSectionHeight = 640;
+         p.m_dGrossPly = 20;
+         p.m_dTwistMoment = 3;
+     }},
+    {"torsion_capacity",
+     [](CStlcnGeneralParam& p) {
+         p.m_strCaltType = kCapacity;
+         p.m_bIsAutoCaltPsv = 1;
+         p.m_bIsAutoCaltPtl = 1;
+         p.m_dImportantCoef = 1.1;
+     }},
+    {"torsion_capacity_clip",
+     [](CStlcnGeneralParam& p) {
+         p.m_strCaltType = kCapacity;
+         p.m_dSqrtSimpleHoopAst1 = 20;
+     }},
+    {"torsion_capacity_t",
+     [](CStlcnGeneralParam& p) {
+         p.m_strCaltType = kCapacity;
+         p.m_strSectionType = "T形";
+         p.m_dBoardAllVertiAstl = 1500;
+     }},
+};
+
+void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.file; }
+
+class GeneralReport : public testing::TestWithParam<ReportCase> {};
+
+TEST_P(GeneralReport, MatchesTheExpectedRows) {
+    const ReportCase& c = GetParam();
+    CStlcnGeneralParam p;
+    c.setup(p);
+    p.Calculate();
+    p.wordC.InitData();
+    EXPECT_EQ(p.BuildWordC(), 1);
+    p.wordS.InitData();
+    EXPECT_EQ(p.BuildWordS(), 1);
+    EXPECT_EQ(ReportRows(p.wordC), ExpectedReportRowsIn("checks/members", c.file, "full report"));
+    EXPECT_EQ(ReportRows(p.wordS), ExpectedReportRowsIn("checks/members", c.file, "short report"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GeneralReport, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.file); });
+
+}  // namespace

@@ -1,0 +1,57 @@
+// Whole reports of the axial compression check, calculated as the work dialog does (Calculate, then
+// the full and the short report), against the rows in reports/<case>.txt.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "Printers.h"
+#include "ReportRows.h"
+#include "checks/members/PillarParam.h"
+
+namespace {
+
+struct ReportCase {
+    const char* file;
+    std::function<void(CStlcnPillarParam&)> setup;
+};
+
+const ReportCase kCases[] = {
+    {"pillar_design", [](CStlcnPillarParam&) {}},
+    {"pillar_design_minimum", [](CStlcnPillarParam& p) { p.m_dAxialForce = 800; }},
+    {"pillar_design_over3", [](CStlcnPillarParam& p) { p.m_dAxialForce = 6000; }},
+    {"pillar_circle_small",
+     [](CStlcnPillarParam& p) {
+         p.m_strSectionType = "圆形";
+         p.m_dSectionDiameter = 280;
+         p.m_bIsMultCoef = 1;
+         p.m_dAxialForce = 500;
+     }},
+    {"pillar_capacity_minimum", [](CStlcnPillarParam& p) { p.m_strCaltType = "已知配筋求压力"; }},
+    {"pillar_capacity_over3",
+     [](CStlcnPillarParam& p) {
+         p.m_strCaltType = "已知配筋求压力";
+         p.m_dPressedSteelArea = 6000;
+     }},
+};
+
+void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.file; }
+
+class PillarReport : public testing::TestWithParam<ReportCase> {};
+
+TEST_P(PillarReport, MatchesTheExpectedRows) {
+    const ReportCase& c = GetParam();
+    CStlcnPillarParam p;
+    c.setup(p);
+    p.Calculate();
+    p.wordC.InitData();
+    EXPECT_EQ(p.BuildWordC(), 1);
+    p.wordS.InitData();
+    EXPECT_EQ(p.BuildWordS(), 1);
+    EXPECT_EQ(ReportRows(p.wordC), ExpectedReportRowsIn("checks/members", c.file, "full report"));
+    EXPECT_EQ(ReportRows(p.wordS), ExpectedReportRowsIn("checks/members", c.file, "short report"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PillarReport, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.file); });
+
+}  // namespace
