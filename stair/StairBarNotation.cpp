@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+const int g_nStairDiameters[14] = {6, 8, 10, 12, 14, 16, 18, 20, 22, 25, 28, 32, 36, 40};
+
 CString StairBarNotation(LPCTSTR lpszGrade, int nDia, int nSpace, LPCTSTR lpszOther) {
     static const struct {
         const char* grade;

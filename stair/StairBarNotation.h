@@ -14,3 +14,6 @@ BOOL StairParseBarNotation(LPCTSTR lpszText, int& nDia, int& nSpace);
 // The provided area of bars of diameter d at spacing s, mm² per metre (785.398…·d²/s); 0 for a
 // diameter or a spacing that is not above 0.
 double StairBarArea(int nDia, int nSpace);
+
+// The bar diameters that the stair pages offer, mm.
+extern const int g_nStairDiameters[14];
