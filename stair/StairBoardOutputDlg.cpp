@@ -1,6 +1,7 @@
 #include "stair/StairBoardOutputDlg.h"
 
 #include <cstdlib>
+#include <vector>
 
 #include "mfc/ComboBox.h"
 #include "mfc/DataExchange.h"
