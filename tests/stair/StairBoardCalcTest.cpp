@@ -231,6 +231,16 @@ TEST(StairBoardCalc, DistributionBarFollowsTheTreadWidth) {
     for (const auto& c : kCases) EXPECT_EQ(StairDistributionSpacing(c.L1, 10), c.spacing) << c.L1;
 }
 
+// A value that is not a finite int never becomes one: no tread width without steps, no picture
+// height from an empty world window.
+TEST(StairBoardCalc, NonFiniteValuesAreNotCutToInts) {
+    EXPECT_EQ(StairTruncate(std::nan("")), 0);
+    EXPECT_EQ(StairTruncate(HUGE_VAL), 0);
+    EXPECT_EQ(StairTruncate(-1e12), 0);
+    EXPECT_EQ(StairTruncate(-7.9), -7);
+    EXPECT_EQ(StairDistributionSpacing(2000, 0), 150);
+}
+
 TEST(StairBoardCalc, ALaterCalculationKeepsTheChosenBars) {
     CStairBoardParam p;
     p.Calculate();
