@@ -10,6 +10,7 @@ int CaltPillar();
 int CaltGeneral();
 int CaltDiecutting();
 int CaltLocalPress();
+int CaltStairBoard();
 
 // Registers every command of the table with the host's registry, in table order.
 void RegisterCaltFuncs();

@@ -89,6 +89,12 @@ CRect CSubStatic::GetItemRect(int nItem) const {
     return CRect(nCol * nWidth, nRow * nHeight, (nCol + 1) * nWidth, (nRow + 1) * nHeight);
 }
 
+int CSubStatic::FindItem(LPCTSTR lpszText) const {
+    for (size_t i = 0; i < m_texts.size(); ++i)
+        if (m_texts[i] == lpszText) return static_cast<int>(i);
+    return -1;
+}
+
 void CSubStatic::Redraw() {
     if (m_hWnd) Invalidate();
 }

@@ -14,6 +14,8 @@
 // ShowSlide shows one slide of a library in the whole control in place of the items, until the
 // items change.
 // An index or grid size out of range is a misuse: a diagnostic, nothing changed.
+// Dialog templates name the window class "VuskSubStatic" for a selector that a user script can
+// choose items of (SubStaticClass.cpp).
 #pragma once
 
 #include <vector>
@@ -41,6 +43,8 @@ public:
 
     // The cell of an item in client coordinates; an empty rectangle for an item not shown.
     CRect GetItemRect(int nItem) const;
+    // The first item whose text is lpszText, byte for byte; -1 when none is.
+    int FindItem(LPCTSTR lpszText) const;
 
 protected:
     afx_msg void OnPaint();

@@ -49,6 +49,9 @@ const std::vector<CWnd*>& ModalWindows();
 // script, or the close box when none is left; a failed script ends the loop with IDCANCEL.
 void TakeUserTurn(CWnd& top);
 
+// Holds a key down (GetKeyState) or lets it go: the user script's modifier keys.
+void HoldKey(int virtualKey, bool down);
+
 // The messages being handled, innermost last (CWnd::Default and GetCurrentMessage read it).
 const MSG* CurrentMessage();
 

@@ -1,0 +1,167 @@
+// Fields, defaults, stored keys and help of the plate stair.
+#include "stair/StairBoardParam.h"
+
+#include "checks/flexural/ParamExchange.h"
+#include "host/Help.h"
+#include "host/QeltPath.h"
+#include "stair/StairBarNotation.h"
+
+const char* const g_szStairKindNames[5] = {"A型楼梯(\\)", "B型楼梯(\\.)", "C型楼梯(\\＿)", "D型楼梯(￣\\)",
+                                           "E型楼梯(￣\\＿)"};
+
+CString StairBoardSlideName(int nKind, LPCTSTR lpszSuffix, BOOL bMirror) {
+    if (nKind < STAIR_KIND_A || nKind > STAIR_KIND_E) nKind = STAIR_KIND_A;
+    CString strName;
+    strName.Format("BOARDSTAIR%s%c_%s", bMirror ? "R" : "", 'A' + nKind - 1, lpszSuffix);
+    return strName;
+}
+
+CString StairSlideLibrary() { return gVusk_GetQeltPath(2) + "Vusk10Dll.slb"; }
+
+CStairBoardParam::CStairBoardParam() {
+    m_bOverReinforced = 0;
+    m_dMmax = m_dAs1 = m_dAs23 = 0;
+    m_dFc = m_dAlpha1Fc = m_dFt = m_dFy = 0;
+    m_dFtk = m_dEc = m_dGk = m_dL0 = m_dEs5 = 0;
+    InitDefaultParam();
+    for (int i = 0; i < 6; i++) m_nBarDia[i] = m_nBarSpace[i] = 0;
+    m_bSchemeChanged = 0;
+}
+
+CStairBoardParam::~CStairBoardParam() = default;
+
+void CStairBoardParam::InitDefaultParam() {
+    CVuskParam::InitDefaultParam();
+    strNumber = "LT-1";
+    M_STAIR_KIND = STAIR_KIND_A;
+    M_N = 10;
+    M_P = 2.5;
+    M_PM = 1.7;
+    M_PF = 0.2;
+    M_LN = 2000;
+    M_LL = 300;
+    M_LR = 300;
+    M_B = 1000;
+    M_H = 1500;
+    M_T = 100;
+    M_AS = 25;
+    M_BUILDING = 0;
+    M_FB1 = 200;
+    M_FB2 = 200;
+    M_DSACLE = 0.25;
+    M_STRCONCRETE = "C20";
+    M_STRSTEEL = "HPB235";
+    m_dRg = 1.2;
+    m_dRq = 1.4;
+    m_dWq = 0.5;
+    m_dC = 20;
+    m_dCrackWidth = 0.3;
+    m_dFlexibilityLim1 = 200;
+    m_dFlexibilityLim2 = 250;
+    m_dFlexibilityLim3 = 300;
+    m_strSteelStypeVor = "光面钢筋";
+    m_bIsCalRAL = 1;
+}
+
+// "/M_H" and "/M_T" are exchanged twice, which stores the same value again.
+void CStairBoardParam::ExchangeParams(CParamExchange& px) {
+    px.Exchange("/M_N", M_N);
+    px.Exchange("/M_H", M_H);
+    px.Exchange("/M_T", M_T);
+    px.Exchange("/M_LN", M_LN);
+    px.Exchange("/M_LL", M_LL);
+    px.Exchange("/M_LR", M_LR);
+    px.Exchange("/M_B", M_B);
+    px.Exchange("/M_H", M_H);
+    px.Exchange("/M_P", M_P);
+    px.Exchange("/M_PM", M_PM);
+    px.Exchange("/M_PF", M_PF);
+    px.Exchange("/M_T", M_T);
+    px.Exchange("/M_AS", M_AS);
+    px.Exchange("/M_FB1", M_FB1);
+    px.Exchange("/M_FB2", M_FB2);
+    px.Exchange("/M_STRCONCRETE", M_STRCONCRETE);
+    px.Exchange("/M_STRSTEEL", M_STRSTEEL);
+    px.Exchange("/M_BUILDING", M_BUILDING);
+    px.Exchange("/M_DSACLE", M_DSACLE);
+    px.Exchange("/M_STAIR_KIND", M_STAIR_KIND);
+    px.Exchange("/strNumber", strNumber);
+    px.Exchange("/m_dRg", m_dRg);
+    px.Exchange("/m_dRq", m_dRq);
+    px.Exchange("/m_dWq", m_dWq);
+    px.Exchange("/m_dC", m_dC);
+    px.Exchange("/m_dCrackWidth", m_dCrackWidth);
+    px.Exchange("/m_dFlexibilityLim1", m_dFlexibilityLim1);
+    px.Exchange("/m_dFlexibilityLim2", m_dFlexibilityLim2);
+    px.Exchange("/m_dFlexibilityLim3", m_dFlexibilityLim3);
+    px.Exchange("/m_strSteelStypeVor", m_strSteelStypeVor);
+    px.Exchange("/m_bIsCalRAL", m_bIsCalRAL);
+}
+
+BOOL CStairBoardParam::ReadParam(const CString& strPrefix) {
+    CVuskParam::ReadParam(strPrefix);
+    CParamExchange px(strPrefix, FALSE);
+    ExchangeParams(px);
+    return TRUE;
+}
+
+BOOL CStairBoardParam::WriteParam(const CString& strPrefix) {
+    CVuskParam::WriteParam(strPrefix);
+    CParamExchange px(strPrefix, TRUE);
+    ExchangeParams(px);
+    return TRUE;
+}
+
+BOOL CStairBoardParam::OnHelpInfo(HELPINFO*) {
+    AdsHelp("Qelt", "BSHLTJS", 0);
+    return TRUE;
+}
+
+void CStairBoardParam::ClearMissingLandings() {
+    if (M_STAIR_KIND == STAIR_KIND_A || M_STAIR_KIND == STAIR_KIND_B) {
+        M_LR = 0;
+        M_LL = 0;
+    } else if (M_STAIR_KIND == STAIR_KIND_C) {
+        M_LL = 0;
+    } else if (M_STAIR_KIND == STAIR_KIND_D) {
+        M_LR = 0;
+    }
+}
+
+double CStairBoardParam::BarArea(int nBar) const {
+    return StairBarArea(m_nBarDia[nBar - 1], m_nBarSpace[nBar - 1]);
+}
+
+CString CStairBoardParam::BarText(int nBar, BOOL bShortSupport) const {
+    const int i = nBar - 1;
+    if (m_nBarDia[i] <= 0 || m_nBarSpace[i] <= 0) return "未选定";
+    if (nBar == 4) return StairBarNotation("HPB235", m_nBarDia[i], m_nBarSpace[i], NULL);
+    return StairBarNotation(M_STRSTEEL, m_nBarDia[i], m_nBarSpace[i], bShortSupport ? "R" : NULL);
+}
+
+StairSlabCase CStairBoardParam::GetSlabCase() const {
+    StairSlabCase slab;
+    slab.dGk = m_dGk;
+    slab.dQk = M_P;
+    slab.dL0 = m_dL0;
+    slab.dPsiQ = m_dWq;
+    slab.dB = M_B;
+    slab.dH = M_T;
+    slab.dAs = M_AS;
+    slab.nDia = m_nBarDia[0];
+    slab.nSpace = m_nBarSpace[0];
+    slab.dFtk = m_dFtk;
+    slab.dEc = m_dEc;
+    slab.dEs5 = m_dEs5;
+    slab.dCover = m_dC;
+    slab.strSurface = m_strSteelStypeVor;
+    slab.dCrackLimit = m_dCrackWidth;
+    slab.dLim1 = m_dFlexibilityLim1;
+    slab.dLim2 = m_dFlexibilityLim2;
+    slab.dLim3 = m_dFlexibilityLim3;
+    return slab;
+}
+
+int CStairBoardParam::CalCrackWidth(CWordObject* pReport) { return StairCrackWidthCheck(GetSlabCase(), pReport); }
+
+int CStairBoardParam::CalFlexibility(CWordObject* pReport) { return StairDeflectionCheck(GetSlabCase(), pReport); }

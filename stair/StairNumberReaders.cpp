@@ -1,0 +1,23 @@
+#include "stair/StairNumberReaders.h"
+
+#include <cstdlib>
+
+int ParseDouble(LPCTSTR lpszText, double& dValue) {
+    if (!lpszText) return 0;
+    for (const char* p = lpszText; *p; ++p)
+        if (!((*p >= '0' && *p <= '9') || *p == '.' || *p == '-')) return 0;
+    const char* pStart = lpszText;
+    while (*pStart == ' ' || *pStart == '\t') ++pStart;
+    char* pEnd = NULL;
+    const double dRead = std::strtod(pStart, &pEnd);
+    if (pEnd == pStart) return 0;
+    dValue = dRead;
+    for (const char* p = pEnd; *p; ++p)
+        if (*p != ' ' && *p != '\t') return 0;
+    return dRead != 0 || lpszText[0] == '0' ? 1 : 0;
+}
+
+double GetPositiveDouble(LPCTSTR lpszText, double dDefault) {
+    const double dValue = lpszText ? std::atof(lpszText) : 0;
+    return dValue > 0 ? dValue : dDefault;
+}

@@ -1,0 +1,69 @@
+// "C:BSHLTJS" run by the host program: on its default input, and under a script that sets the type,
+// the geometry, a load and the grades; both reports and the schematic are written.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+namespace fs = std::filesystem;
+
+class StairBoardCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "qelt-stair-XXXXXX").string();
+        ASSERT_TRUE(mkdtemp(pattern.data()));
+        m_dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    // qelt run C:BSHLTJS in the test's folder with its own store; the exit code.
+    int Run(const std::string& script) {
+        std::string command = "cd '" + m_dir.string() + "' && '" QELT_PROGRAM "' run C:BSHLTJS --store store.db --out out --quiet";
+        if (!script.empty()) {
+            std::ofstream(m_dir / "script.txt") << script;
+            command += " --script script.txt";
+        }
+        command += " >stdout 2>stderr";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Read(const std::string& name) {
+        std::ifstream file(m_dir / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(StairBoardCommand, DefaultInputWritesBothReportsWithTheSchematic) {
+    ASSERT_EQ(Run(""), 0) << Read("stderr");
+    for (const char* name : {"out/bshltjs-full.rtf", "out/bshltjs-short.rtf", "out/bshltjs-short.txt", "out/bshltjs-full-1.png"})
+        EXPECT_GT(fs::file_size(m_dir / name), 0u) << name;
+    const std::string full = Read("out/bshltjs-full.txt");
+    EXPECT_NE(full.find(u8"计算跨度：L0 = L1＋(b1＋b2)/2 = 2.00＋(0.20＋0.20)/2 = 2.20 m"), std::string::npos);
+    EXPECT_NE(full.find(u8"采用方案：d10@100"), std::string::npos);
+    EXPECT_NE(full.find(u8"满足规范要求!"), std::string::npos);
+}
+
+// Type C, L1 2800 with a lower landing of 600, q 3.5, C30 and HRB335: L0 = 2.8 + 0.6 + 0.2 = 3.6 m.
+TEST_F(StairBoardCommand, ScriptGivesThatStairsReports) {
+    ASSERT_EQ(Run("row 663 2\nset 460 2800\nset 470 600\nset 462 3.5\nchoose 457 C30\nchoose 466 HRB335\nclick 553\n"), 0)
+        << Read("stderr");
+    const std::string full = Read("out/bshltjs-full.txt");
+    EXPECT_NE(full.find(u8"计算跨度：L0 = L1＋L2＋(b1＋b2)/2 = 2.80＋0.60＋(0.20＋0.20)/2 = 3.60 m"), std::string::npos);
+    EXPECT_NE(full.find(u8"可变荷载：q = 3.50kN/m"), std::string::npos);
+    EXPECT_NE(full.find(u8"混凝土强度等级: C30"), std::string::npos);
+    EXPECT_NE(full.find(u8"下平台宽: L2 = 600 mm"), std::string::npos);
+    EXPECT_NE(full.find(u8"4.5号钢筋计算结果"), std::string::npos);
+    EXPECT_NE(full.find(u8"采用方案：D"), std::string::npos);
+    EXPECT_NE(Read("out/bshltjs-short.txt").find(u8"L2 = 600.00 mm"), std::string::npos);
+    EXPECT_GT(fs::file_size(m_dir / "out/bshltjs-full-1.png"), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,302 @@
+// The plate stair's input page: its number readers, the type rule, the prefix search, the input test
+// on a page of its own, and sessions in the work dialog under a user script (the selector, a refused
+// entry, the silent restore of the limit fields).
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "Printers.h"
+#include "StairBoardSession.h"
+#include "mfc/stdctrl/ComboBox.h"
+#include "stair/StairNumberReaders.h"
+
+namespace {
+
+TEST(StairNumberReaders, ParseDouble) {
+    const struct {
+        const char* text;
+        int result;
+        double value;
+    } kCases[] = {{"12.5", 1, 12.5}, {"0", 1, 0}, {"0.0", 1, 0}, {"-3", 1, -3}, {"", 0, 0},
+                  {"-0", 0, 0},      {"1-2", 0, 0}, {"1e1", 0, 0}, {" 5", 0, 0}, {"abc", 0, 0}};
+    for (const auto& c : kCases) {
+        double dValue = 0;
+        EXPECT_EQ(ParseDouble(c.text, dValue), c.result) << c.text;
+        if (c.result) {
+            EXPECT_EQ(dValue, c.value) << c.text;
+        }
+    }
+    EXPECT_EQ(GetPositiveDouble("2.5", 7), 2.5);
+    EXPECT_EQ(GetPositiveDouble("0", 7), 7);
+    EXPECT_EQ(GetPositiveDouble("-1", 7), 7);
+    EXPECT_EQ(GetPositiveDouble("x", 7), 7);
+}
+
+// The page on a window of its own, outside a work dialog.
+class StairBoardInputPage : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_frame.CreateEx(0, nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
+        ASSERT_TRUE(m_page.Create(CStairBoardInputDlg::IDD, &m_frame));
+        m_page.ShowWindow(SW_SHOW);
+    }
+    void TearDown() override {
+        m_page.DestroyWindow();
+        m_frame.DestroyWindow();
+    }
+
+    BOOL Enabled(UINT nID) { return m_page.GetDlgItem(nID)->IsWindowEnabled(); }
+    CString Text(UINT nID) {
+        CString strText;
+        m_page.GetDlgItem(nID)->GetWindowText(strText);
+        return strText;
+    }
+    void Click(UINT nID) {
+        m_page.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(m_page.GetDlgItem(nID)->GetSafeHwnd()));
+    }
+
+    CWnd m_frame;
+    CStairBoardParam m_param;
+    CStairBoardInputDlg m_page;
+};
+
+struct KindCase {
+    int kind;
+    double L2, L3;
+    BOOL b2, l2, l3;
+    const char* l2Text;
+    const char* l3Text;
+};
+
+const KindCase kKinds[] = {
+    {1, 0, 0, TRUE, FALSE, FALSE, "0", "0"},
+    {2, 0, 0, FALSE, FALSE, FALSE, "0", "0"},
+    {3, 0, 0, TRUE, TRUE, FALSE, "1000", "0"},
+    {3, 300, 0, TRUE, TRUE, FALSE, "300", "0"},
+    {4, 0, 0, TRUE, FALSE, TRUE, "0", "1000"},
+    {5, 0, 0, TRUE, TRUE, TRUE, "500", "500"},
+    {5, 0, 700, TRUE, TRUE, TRUE, "500", "700"},
+};
+
+TEST_F(StairBoardInputPage, TypeRuleEnablesTheLandingsAndOffersDefaults) {
+    for (const KindCase& c : kKinds) {
+        SCOPED_TRACE(std::to_string(c.kind) + " " + std::to_string(c.L2) + " " + std::to_string(c.L3));
+        m_param.M_STAIR_KIND = c.kind;
+        m_param.M_LR = c.L2;
+        m_param.M_LL = c.L3;
+        m_page.SetData(&m_param);
+        EXPECT_EQ(Enabled(IDC_SB_B2), c.b2);
+        EXPECT_EQ(Enabled(IDC_SB_L2), c.l2);
+        EXPECT_EQ(Enabled(IDC_SB_L3), c.l3);
+        EXPECT_EQ(Text(IDC_SB_L2), CString(c.l2Text));
+        EXPECT_EQ(Text(IDC_SB_L3), CString(c.l3Text));
+    }
+}
+
+// A choice on the selector switches the type and applies the rule at once.
+TEST_F(StairBoardInputPage, SelectorNotificationSetsTheType) {
+    m_param.M_LR = 0;
+    m_param.M_LL = 0;
+    m_page.SetData(&m_param);
+    m_page.SendMessage(WM_USER + 100, 2, 0);
+    EXPECT_EQ(m_page.m_nKind, 3);
+    EXPECT_EQ(Text(IDC_SB_L2), CString("1000"));
+    CStairBoardParam taken;
+    m_page.GetData(&taken);
+    EXPECT_EQ(taken.M_STAIR_KIND, 3);
+    EXPECT_EQ(taken.M_LR, 1000);
+    EXPECT_EQ(taken.M_LL, 0);
+}
+
+TEST_F(StairBoardInputPage, PrefixSearchShowsTheStoredChoices) {
+    const struct {
+        double ratio;
+        const char* shown;
+    } kRatios[] = {{0.25, "0.25"}, {0.45, "0.45"}, {0, "0.3"}, {0.28, "0.25"}};
+    for (const auto& c : kRatios) {
+        m_param.M_DSACLE = c.ratio;
+        m_param.M_STRCONCRETE = "C30";
+        m_param.M_STRSTEEL = "hrb400";
+        m_param.m_strSteelStypeVor = "带肋钢筋";
+        m_page.SetData(&m_param);
+        EXPECT_EQ(Text(IDC_SB_RATIO), CString(c.shown)) << c.ratio;
+        EXPECT_EQ(Text(IDC_SB_CONCRETE), CString("C30"));
+        EXPECT_EQ(Text(IDC_SB_STEEL), CString("HRB400"));
+        EXPECT_EQ(Text(IDC_SB_SURFACE), CString("带肋钢筋"));
+    }
+}
+
+TEST_F(StairBoardInputPage, FixityDisablesTheSupportRatio) {
+    m_page.SetData(&m_param);
+    EXPECT_TRUE(Enabled(IDC_SB_RATIO));
+    m_page.CheckDlgButton(IDC_SB_FIXITY, BST_CHECKED);
+    Click(IDC_SB_FIXITY);
+    EXPECT_FALSE(Enabled(IDC_SB_RATIO));
+    m_page.CheckDlgButton(IDC_SB_FIXITY, BST_UNCHECKED);
+    Click(IDC_SB_FIXITY);
+    EXPECT_TRUE(Enabled(IDC_SB_RATIO));
+}
+
+// GetData hands over the page, clears the landings the type lacks, fixes the strip width and drops
+// the result page's saved choice.
+TEST_F(StairBoardInputPage, GetDataHandsOverThePage) {
+    m_param.strNumber = "LT-3";
+    m_param.M_LR = 300;
+    m_param.M_LL = 300;
+    m_param.M_DSACLE = 0.4;
+    m_param.m_dWq = 0.6;
+    m_page.SetData(&m_param);
+    CStairBoardParam taken;
+    taken.M_B = 1200;
+    taken.m_strScheme1 = "d10@100";
+    taken.m_strScheme23 = "d6@140";
+    taken.m_bSchemeChanged = 1;
+    m_page.GetData(&taken);
+    EXPECT_EQ(taken.strNumber, CString("LT-3"));
+    EXPECT_EQ(taken.M_LR, 0);
+    EXPECT_EQ(taken.M_LL, 0);
+    EXPECT_EQ(taken.M_B, 1000);
+    EXPECT_EQ(taken.M_DSACLE, 0.4);
+    EXPECT_EQ(taken.m_dWq, 0.6);
+    EXPECT_EQ(taken.M_STRCONCRETE, CString("C20"));
+    EXPECT_TRUE(taken.m_strScheme1.IsEmpty());
+    EXPECT_TRUE(taken.m_strScheme23.IsEmpty());
+    EXPECT_EQ(taken.m_bSchemeChanged, 0);
+}
+
+struct CheckCase {
+    const char* name;
+    std::function<void(CStairBoardParam&)> setup;
+    std::vector<const char*> errors;
+};
+
+const CheckCase kChecks[] = {
+    {"defaults", [](CStairBoardParam&) {}, {}},
+    // A flight needs a length; the page's own message names the bound.
+    {"L1 = 0", [](CStairBoardParam& p) { p.M_LN = 0; }, {"参数0<L1<=10000"}},
+    {"L1 = -1", [](CStairBoardParam& p) { p.M_LN = -1; }, {"参数0<L1<=10000"}},
+    {"L1 = 10000", [](CStairBoardParam& p) { p.M_LN = 10000; }, {}},
+    {"type D with L3 = 0.5",
+     [](CStairBoardParam& p) {
+         p.M_STAIR_KIND = 4;
+         p.M_LL = 0.5;
+     },
+     {"参数0<L3<=10000"}},
+    // Type A does not test its landings, type B not its b2.
+    {"type A without landings",
+     [](CStairBoardParam& p) {
+         p.M_LR = 0;
+         p.M_LL = 0;
+     },
+     {}},
+    {"type B with b2 = -5",
+     [](CStairBoardParam& p) {
+         p.M_STAIR_KIND = 2;
+         p.M_FB2 = -5;
+     },
+     {}},
+    {"type A with b2 = -5", [](CStairBoardParam& p) { p.M_FB2 = -5; }, {"参数0<b2<=10000"}},
+    {"type C with L2 = 0.5",
+     [](CStairBoardParam& p) {
+         p.M_STAIR_KIND = 3;
+         p.M_LR = 0.5;
+     },
+     {"参数0<L2<=10000"}},
+    {"negative loads",
+     [](CStairBoardParam& p) {
+         p.M_P = -1;
+         p.M_PF = -1;
+         p.M_PM = 10001;
+     },
+     {"参数0<可变荷载<=10000", "参数0<栏杆线荷<=10000", "参数0<面层荷载<=10000"}},
+    {"ratio 1.2", [](CStairBoardParam& p) { p.M_DSACLE = 1.2; }, {"参数0<支座筋取跨中<=10000"}},
+    {"ratio 0", [](CStairBoardParam& p) { p.M_DSACLE = 0; }, {}},
+    {"n = 1", [](CStairBoardParam& p) { p.M_N = 1; }, {"参数1<n<=10000"}},
+    {"n = 2", [](CStairBoardParam& p) { p.M_N = 2; }, {}},
+    // The section needs h0 = t - as above 0.
+    {"t = as", [](CStairBoardParam& p) { p.M_T = 25; }, {"梯板厚度t必须大于as"}},
+    {"t below as", [](CStairBoardParam& p) { p.M_T = 20; }, {"梯板厚度t必须大于as"}},
+    {"t and n wrong", [](CStairBoardParam& p) {
+         p.M_T = -1;
+         p.M_N = 0;
+     },
+     {"参数0<t<=10000", "参数1<n<=10000", "梯板厚度t必须大于as"}},
+};
+
+TEST_F(StairBoardInputPage, TestsTheInput) {
+    for (const CheckCase& c : kChecks) {
+        SCOPED_TRACE(c.name);
+        CStairBoardParam p;
+        c.setup(p);
+        m_page.SetData(&p);
+        m_page.m_dRatio = p.M_DSACLE;
+        CStringArray arrWarnings, arrErrors;
+        EXPECT_EQ(m_page.CheckData(&p, arrWarnings, arrErrors), c.errors.empty());
+        EXPECT_EQ(arrWarnings.GetSize(), 0);
+        ASSERT_EQ(arrErrors.GetSize(), static_cast<int>(c.errors.size()));
+        for (int i = 0; i < arrErrors.GetSize(); i++) EXPECT_EQ(arrErrors[i], CString(c.errors[i]));
+    }
+}
+
+using StairBoardInputSession = StairBoardSession;
+
+// The engineer picks type E on the selector, gives the lower landing and calculates.
+TEST_F(StairBoardInputSession, SelectorChoosesTheTypeThatIsCalculated) {
+    qelt::UserScript script;
+    script.Row(IDC_SB_SELECTOR, 4).Set(IDC_SB_L2, "600").Click(IDC_WORK_CALCULATE).Close();
+    Run(script);
+    EXPECT_EQ(m_param.M_STAIR_KIND, 5);
+    EXPECT_EQ(m_param.M_LR, 600);
+    EXPECT_EQ(m_param.M_LL, 300);
+    EXPECT_NEAR(m_param.m_dL0, 2.0 + 0.6 + 0.3 + 0.2, 1e-9);
+    EXPECT_TRUE(Texts("prompt").empty());
+}
+
+TEST_F(StairBoardInputSession, ChoosingATypeByItsName) {
+    qelt::UserScript script;
+    script.Choose(IDC_SB_SELECTOR, "B型楼梯(\\.)").Close();
+    Run(script);
+    EXPECT_EQ(m_param.M_STAIR_KIND, 2);
+}
+
+// L1 = 0 and t below as are refused with the page's messages; nothing is calculated.
+TEST_F(StairBoardInputSession, RefusesAFlightWithoutLengthOrLeverArm) {
+    qelt::UserScript script;
+    script.Set(IDC_SB_L1, "0").Set(IDC_SB_T, "20").Click(IDC_WORK_CALCULATE).Answer(IDOK).Close();
+    Run(script);
+    std::vector<CString> prompts = Texts("prompt");
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_GE(prompts[0].Find("1.  参数0<L1<=10000"), 0);
+    EXPECT_GE(prompts[0].Find("2.  梯板厚度t必须大于as"), 0);
+    EXPECT_GE(prompts[0].Find("请返回修改!"), 0);
+    EXPECT_EQ(m_param.m_dL0, 0);
+    EXPECT_EQ(m_param.m_Options1.nCount, 0);
+}
+
+// A limit field out of range or unreadable gets the stored value back without a word; a value within
+// the range is stored at once.
+TEST_F(StairBoardInputSession, LimitFieldsRestoreSilently) {
+    qelt::UserScript script;
+    script.Set(IDC_SB_RG, "0")
+        .Set(IDC_SB_RQ, "1e1")
+        .Set(IDC_SB_WQ, "0.01")
+        .Set(IDC_SB_CRACK, "100.5")
+        .Set(IDC_SB_COVER, "0")
+        .Set(IDC_SB_LIM1, "1000")
+        .Set(IDC_SB_LIM2, "1001")
+        .Close();
+    Run(script);
+    EXPECT_EQ(m_param.m_dRg, 1.2);
+    EXPECT_EQ(m_param.m_dRq, 1.4);
+    EXPECT_EQ(m_param.m_dWq, 0.01);
+    EXPECT_EQ(m_param.m_dCrackWidth, 0.3);
+    EXPECT_EQ(m_param.m_dC, 0);
+    EXPECT_EQ(m_param.m_dFlexibilityLim1, 1000);
+    EXPECT_EQ(m_param.m_dFlexibilityLim2, 250);
+    EXPECT_TRUE(qelt::InteractionLog::Instance().Entries().size() <= 1u);  // the closing only
+    EXPECT_TRUE(Texts("prompt").empty());
+    EXPECT_TRUE(Texts("message box").empty());
+}
+
+}  // namespace
