@@ -23,6 +23,9 @@ HWND NewWindow(const CREATESTRUCT& cs, CWnd* object);
 // The oldest posted message, removed from the queue; messages for windows that no longer exist
 // are dropped.
 std::optional<MSG> TakePostedMessage();
+// Offers a posted message to the PreTranslateMessage of its window's object and of each parent's
+// up to `stop`; true when one of them took it (the modal loop then dispatches nothing).
+bool PreTranslate(MSG& message, HWND stop);
 // Hands a message to its window (SendMessage with the message's parameters).
 LRESULT DispatchMessage(const MSG& message);
 

@@ -16,7 +16,9 @@ END_MESSAGE_MAP()
 CControlsTestDlg::CControlsTestDlg() : CDialog(IDD_CONTROLS_TEST) {}
 
 void CControlsTestDlg::PumpPosted() {
-    while (std::optional<MSG> message = qelt::TakePostedMessage()) qelt::DispatchMessage(*message);
+    while (std::optional<MSG> message = qelt::TakePostedMessage()) {
+        if (!qelt::PreTranslate(*message, nullptr)) qelt::DispatchMessage(*message);
+    }
 }
 
 BOOL CControlsTestDlg::OnInitDialog() {
@@ -36,7 +38,7 @@ BOOL CControlsTestDlg::OnInitDialog() {
     m_grid.InsertColumn(0, "编号", LVCFMT_LEFT, 60);
     m_grid.InsertColumn(1, "跨度(m)", LVCFMT_LEFT, 80);
     m_grid.InsertColumn(2, "荷载", LVCFMT_LEFT, 80);
-    for (int row = 0; row < 3; ++row) {
+    for (int row = 0; row < m_gridRows; ++row) {
         CString label;
         label.Format("%d", row + 1);
         m_grid.InsertItem(row, label);

@@ -17,8 +17,9 @@ public:
     CEditCmbList m_grid;
     std::vector<std::string> m_events;  // "report clicked 1", "grid commit" …
     int m_reportRows = 6;
+    int m_gridRows = 3;
 
-    // Dispatches the messages posted meanwhile, as the modal loop would.
+    // Dispatches the messages posted meanwhile, as the modal loop would (with their pre-translation).
     static void PumpPosted();
 
 protected:
