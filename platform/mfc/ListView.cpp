@@ -7,6 +7,7 @@
 #include "mfc/CommonControl.h"
 #include "mfc/Diagnostics.h"
 #include "mfc/GbkText.h"
+#include "mfc/GdiApi.h"
 #include "mfc/ListCtrl.h"
 #include "mfc/ScrollBar.h"
 #include "mfc/WindowClass.h"
@@ -1045,9 +1046,71 @@ private:
 
     // ---- Painting ---------------------------------------------------------------------------
 
+    // A list that does not draw its rows itself shows each visible row's texts in their columns,
+    // aligned as the columns ask and ended with an ellipsis where they do not fit, the selection
+    // highlighted while the list has the focus or LVS_SHOWSELALWAYS, and LVS_EX_GRIDLINES between
+    // the cells. Images are not drawn.
+    void PaintRows(qelt::WindowRecord& window, HDC dc) {
+        const bool focused = ::GetFocus() == window.handle;
+        const bool fullRow = (m_exStyle & LVS_EX_FULLROWSELECT) != 0;
+        const CRect client = Client(window);
+        HGDIOBJ oldFont = window.font ? ::SelectObject(dc, window.font) : nullptr;
+        ::SetBkMode(dc, TRANSPARENT);
+        const RECT field{0, HeaderHeight(window), client.right, client.bottom};
+        HBRUSH background = ::CreateSolidBrush(m_background);
+        ::FillRect(dc, &field, background);
+        ::DeleteObject(background);
+        HPEN grid = ::CreatePen(PS_SOLID, 1, RGB(192, 192, 192));
+        HGDIOBJ oldPen = ::SelectObject(dc, grid);
+        const int columns = Columns(window);
+        const int last = std::min(Count() - 1, m_top + PerPage(window));
+        for (int i = m_top; i <= last; ++i) {
+            const Item& item = m_items[static_cast<size_t>(i)];
+            const bool highlighted = (item.state & LVIS_SELECTED) && (focused || (window.style & LVS_SHOWSELALWAYS));
+            RECT fill;
+            CellRect(window, i, 0, fullRow ? LVIR_BOUNDS : LVIR_LABEL, &fill);
+            HBRUSH brush = ::CreateSolidBrush(highlighted ? GetSysColor(COLOR_HIGHLIGHT) : m_textBackground);
+            ::FillRect(dc, &fill, brush);
+            ::DeleteObject(brush);
+            for (int c = 0; c < std::max(columns, 1); ++c) {
+                RECT label;
+                if (!CellRect(window, i, c, LVIR_LABEL, &label)) continue;
+                LVCOLUMN column{};
+                column.mask = LVCF_FMT;
+                GetColumn(window, c, &column);
+                const UINT align = (column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT    ? DT_RIGHT
+                                   : (column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER ? DT_CENTER
+                                                                                        : DT_LEFT;
+                const bool inHighlight = highlighted && (fullRow || c == 0);
+                ::SetTextColor(dc, inHighlight ? GetSysColor(COLOR_HIGHLIGHTTEXT) : m_textColour);
+                label.left += 2;
+                label.right -= 2;
+                const CString text = item.Text(c);
+                ::DrawTextA(dc, text, text.GetLength(), &label,
+                            align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+            }
+            if (m_exStyle & LVS_EX_GRIDLINES) {
+                RECT bounds;
+                CellRect(window, i, 0, LVIR_BOUNDS, &bounds);
+                ::MoveToEx(dc, bounds.left, bounds.bottom - 1, nullptr);
+                ::LineTo(dc, bounds.right, bounds.bottom - 1);
+                for (int c = 0; c < columns; ++c) {
+                    int left = 0, right = 0;
+                    if (!ColumnSpan(window, c, &left, &right)) continue;
+                    ::MoveToEx(dc, right - 1, bounds.top, nullptr);
+                    ::LineTo(dc, right - 1, bounds.bottom);
+                }
+            }
+        }
+        ::SelectObject(dc, oldPen);
+        ::DeleteObject(grid);
+        if (oldFont) ::SelectObject(dc, oldFont);
+    }
+
     void Paint(qelt::WindowRecord& window) {
         PAINTSTRUCT paint{};
         HDC dc = ::BeginPaint(window.handle, &paint);
+        if (!(window.style & LVS_OWNERDRAWFIXED)) PaintRows(window, dc);
         if ((window.style & LVS_OWNERDRAWFIXED) && window.parent) {
             const bool focused = ::GetFocus() == window.handle;
             const int last = std::min(Count() - 1, m_top + PerPage(window));
