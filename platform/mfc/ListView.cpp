@@ -283,6 +283,7 @@ public:
     }
 
     qelt::ActionOutcome ApplyUserAction(qelt::WindowRecord& window, const qelt::UserAction& action) override {
+        if (action.kind == qelt::UserAction::Kind::Cell) return EditCell(window, action);
         if (action.kind != qelt::UserAction::Kind::Row) return qelt::ActionOutcome::NotApplicable();
         if (!Valid(action.number)) {
             return qelt::ActionOutcome::Refused("list " + std::to_string(static_cast<int>(window.id)) + " has no row " +
@@ -304,6 +305,58 @@ public:
     }
 
 private:
+    // The script's "cell": the cell is scrolled into view and clicked, as a person opens the list's
+    // own editor over it; the text goes into that editor (typed into an edit box or a drop-down's
+    // field, chosen in a drop-down list) and the editor is left for the list, which commits it. A
+    // cell that opens no editor takes the click alone, with no text.
+    qelt::ActionOutcome EditCell(qelt::WindowRecord& window, const qelt::UserAction& action) {
+        const std::string name = "list " + std::to_string(static_cast<int>(window.id));
+        const int row = action.y, column = action.x;
+        if (!Valid(row) || column >= std::max(Columns(window), 1)) {
+            return qelt::ActionOutcome::Refused(name + " has no cell " + std::to_string(column) + "," +
+                                                std::to_string(row) + " (it has " + std::to_string(Columns(window)) +
+                                                " columns and " + std::to_string(Count()) + " rows)");
+        }
+        const HWND self = window.handle;
+        EnsureVisible(window, row, false);
+        RECT cell{LVIR_LABEL, column, 0, 0};
+        CellRect(window, row, column, LVIR_LABEL, &cell);
+        const CRect client = Client(window);
+        if (cell.right > client.right) SetScrollX(window, m_scrollX + std::min<int>(cell.right - client.right, cell.left));
+        else if (cell.left < 0) SetScrollX(window, m_scrollX + cell.left);
+        CellRect(window, row, column, LVIR_LABEL, &cell);
+        CRect target;
+        if (!target.IntersectRect(&cell, &client)) {
+            return qelt::ActionOutcome::Refused("cell " + std::to_string(column) + "," + std::to_string(row) + " of " +
+                                                name + " cannot be clicked: it is out of sight");
+        }
+        qelt::ActionOutcome click = qelt::ClickAsPerson(window, target.CenterPoint());
+        if (click.kind != qelt::ActionOutcome::Kind::Applied || !::IsWindow(self)) return click;
+        HWND editor = ::GetFocus();
+        if (!editor || ::GetParent(editor) != self || !::IsWindowVisible(editor)) {
+            if (action.text.IsEmpty()) return qelt::ActionOutcome::Applied();
+            return qelt::ActionOutcome::Refused("cell " + std::to_string(column) + "," + std::to_string(row) + " of " +
+                                                name + " opens no editor to take a text");
+        }
+        std::shared_ptr<qelt::WindowRecord> held = qelt::HoldWindow(editor);
+        const bool combo = qelt::gbk::CompareNoCase(held->className, "ComboBox") == 0;
+        if (combo && (((held->style & 3) == CBS_DROPDOWNLIST) ||
+                      ::SendMessage(editor, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(action.text))) >= 0)) {
+            qelt::UserAction choose = action;
+            choose.kind = qelt::UserAction::Kind::Choose;
+            qelt::ActionOutcome chosen = held->procedure->ApplyUserAction(*held, choose);
+            if (chosen.kind != qelt::ActionOutcome::Kind::Applied) return chosen;
+        } else {
+            if (combo) ::SendMessage(editor, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+            else ::SendMessage(editor, EM_SETSEL, 0, -1);
+            qelt::TypeText(action.text);
+        }
+        // Leaving the editor for the list commits it, as a click elsewhere in the list would.
+        if (::IsWindow(self) && ::IsWindow(editor) && ::GetFocus() == editor) ::SetFocus(self);
+        return qelt::ActionOutcome::Applied();
+    }
+
     // ---- Items and columns ------------------------------------------------------------------
 
     int Count() const { return static_cast<int>(m_items.size()); }
