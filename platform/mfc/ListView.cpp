@@ -307,8 +307,8 @@ public:
 private:
     // The script's "cell": the cell is scrolled into view and clicked, as a person opens the list's
     // own editor over it; the text goes into that editor (typed into an edit box or a drop-down's
-    // field, chosen in a drop-down list) and the editor is left for the list, which commits it. A
-    // cell that opens no editor takes the click alone, with no text.
+    // field, chosen in a drop-down list) and the editor is left for the list, which commits it.
+    // Without a text the cell is only clicked; a cell that opens no editor takes no text.
     qelt::ActionOutcome EditCell(qelt::WindowRecord& window, const qelt::UserAction& action) {
         const std::string name = "list " + std::to_string(static_cast<int>(window.id));
         const int row = action.y, column = action.x;
@@ -332,9 +332,10 @@ private:
         }
         qelt::ActionOutcome click = qelt::ClickAsPerson(window, target.CenterPoint());
         if (click.kind != qelt::ActionOutcome::Kind::Applied || !::IsWindow(self)) return click;
+        // Without a text the cell is only clicked: a check toggles, an editor stays open for keys.
+        if (action.text.IsEmpty()) return qelt::ActionOutcome::Applied();
         HWND editor = ::GetFocus();
         if (!editor || ::GetParent(editor) != self || !::IsWindowVisible(editor)) {
-            if (action.text.IsEmpty()) return qelt::ActionOutcome::Applied();
             return qelt::ActionOutcome::Refused("cell " + std::to_string(column) + "," + std::to_string(row) + " of " +
                                                 name + " opens no editor to take a text");
         }

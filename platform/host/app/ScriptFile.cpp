@@ -104,7 +104,7 @@ std::string ParseLine(std::string_view text, UserAction& action) {
         std::string_view x = TakeWord(text), y = TakeWord(text);
         if (action.number < 0 || !ParseNumber(x, -32768, 32767, action.x) || !ParseNumber(y, -32768, 32767, action.y))
             return std::string("expected \"") + usage + "\"";
-        action.delta = -120;  // a wheel turns one notch toward the person unless told otherwise
+        if (action.number == UserAction::kWheel) action.delta = -120;  // a notch toward the person unless told
         if (action.number == UserAction::kWheel && !text.empty()) {
             std::string_view delta = TakeWord(text);
             if (!ParseNumber(delta, -32768, 32767, action.delta))
