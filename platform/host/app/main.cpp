@@ -58,7 +58,7 @@ int NothingCalculated() {
         }
     }
     if (!prompt.empty()) std::cout << prompt << "\n";
-    return Fail(kNothingCalculated, prompt.empty() ? "nothing was calculated: the script ended before \"计算\""
+    return Fail(kNothingCalculated, prompt.empty() ? u8"nothing was calculated: the script ended before \"计算\""
                                                    : "nothing was calculated: the input check refused it");
 }
 
