@@ -1,5 +1,7 @@
 #include "ControlsTestDlg.h"
 
+#include <cstdlib>
+
 #include "mfc/Menu.h"
 #include "mfc/TreeCtrl.h"
 #include "mfc/WindowManager.h"
@@ -87,8 +89,17 @@ std::string CControlsTestDlg::GridEvent(const char* what, LPARAM lParam) const {
            std::to_string(m_grid.GetCurRow());
 }
 
+// A span (column 1) that is not a positive number is refused: the cell gets its text back.
 LRESULT CControlsTestDlg::OnGridCommit(WPARAM wParam, LPARAM lParam) {
     m_events.push_back(GridEvent("commit", lParam) + (reinterpret_cast<HWND>(wParam) == m_grid.m_hWnd && lParam == 0 ? "" : " (bad parameters)"));
+    if (m_grid.GetCurCol() != 1 || m_grid.GetCurRow() < 0) return 0;
+    const CString text = m_grid.GetItemText(m_grid.GetCurRow(), 1);
+    char* end = nullptr;
+    const double span = std::strtod(text, &end);
+    if (text.IsEmpty() || *end != '\0' || span <= 0) {
+        m_grid.SetItemText(m_grid.GetCurRow(), 1, m_gridBefore);
+        m_events.push_back(GridEvent("refused", lParam));
+    }
     return 0;
 }
 

@@ -19,7 +19,8 @@ public:
     int m_reportRows = 6;
     int m_gridRows = 3;
     bool m_handFocusToTree = false;
-    int m_reportSelection = -1;      // the report list's selected row at its last click  // the report list gives the focus to the tree when it gets it
+    int m_reportSelection = -1;      // the report list's selected row at its last click
+    CString m_gridBefore = "6.0";    // a span that is not a positive number is refused for this  // the report list gives the focus to the tree when it gets it
 
     // Dispatches the messages posted meanwhile, as the modal loop would (with their pre-translation).
     static void PumpPosted();

@@ -110,7 +110,8 @@ TEST_F(EditCmbListTest, AnEditBoxCommitsWhatWasTypedUnlessEscaped) {
         {"typed and Esc", "7.5", VK_ESCAPE, "6.0", {"grid current 1,1"}},
         {"typed and left", "8", 0, "8", {"grid current 1,1", "grid commit 1,1"}},
         {"left untouched", "", 0, "6.0", {"grid current 1,1"}},
-        {"typed, erased and Enter", "9\b", VK_RETURN, "", {"grid current 1,1", "grid commit 1,1"}},
+        {"typed, erased and Enter: the owner refuses the empty span", "9\b", VK_RETURN, "6.0",
+         {"grid current 1,1", "grid commit 1,1", "grid refused 1,1"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -121,4 +121,16 @@ TEST_F(ScriptedControlsTest, ThePointerTogglesAChecksAndTheWheelClosesTheEditor)
     EXPECT_TRUE(Saw("grid commit 1,0"));
 }
 
+TEST_F(ScriptedControlsTest, AnOwnerRefusesACommitAndTheCellKeepsItsText) {
+    const std::string error = Run(
+        "cell 7103 1 0 -2\n"
+        "cell 7103 1 1 8.4\n"
+        "read 7103\n");
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(m_dialog.m_events, (std::vector<std::string>{"grid current 1,0", "grid commit 1,0", "grid refused 1,0",
+                                                           "grid current 1,1", "grid commit 1,1"}));
+    ASSERT_EQ(Reads().size(), 1u);
+    EXPECT_EQ(Reads()[0].rfind(u8"7103 1\t6.0\t均布\n2\t8.4\t均布\n", 0), 0u) << Reads()[0];
+}
+
 }  // namespace
