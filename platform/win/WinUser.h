@@ -246,8 +246,14 @@ struct WNDCLASS {
     LPCSTR lpszClassName;
 };
 
-// The standard cursor's resource name.
+// The system's cursors and icons.
 #define IDC_ARROW MAKEINTRESOURCE(32512)
+#define IDC_IBEAM MAKEINTRESOURCE(32513)
+#define IDC_WAIT MAKEINTRESOURCE(32514)
+#define IDC_CROSS MAKEINTRESOURCE(32515)
+#define IDC_SIZEALL MAKEINTRESOURCE(32646)
+#define IDC_HAND MAKEINTRESOURCE(32649)
+#define IDI_APPLICATION MAKEINTRESOURCE(32512)
 
 // Menus.
 #define MF_STRING 0x0000

@@ -7,6 +7,7 @@
 #include "mfc/ComboBox.h"
 #include "mfc/Dialog.h"
 #include "mfc/Edit.h"
+#include "mfc/WinApp.h"
 #include "mfc/WindowClass.h"
 #include "mfc/WindowManager.h"
 #include "resources/ControlResource.h"
@@ -106,6 +107,25 @@ TEST(KeyboardTest, AProgramsWindowClassIsRegisteredOnceAndCreatesPlainWindows) {
     window.DestroyWindow();
     WNDCLASS nameless{};
     EXPECT_EQ(::RegisterClass(&nameless), 0);
+}
+
+// Cursors and icons are kept as handles: a module's own by their resource, the system's by id.
+TEST(KeyboardTest, CursorsAndIconsAreKeptAsHandles) {
+    CWinApp app("test");
+    const HCURSOR pointer = app.LoadCursor(IDC_CTL_POINTER);
+    EXPECT_NE(pointer, nullptr);
+    EXPECT_EQ(app.LoadCursor(IDC_CTL_POINTER), pointer) << "one handle a resource";
+    EXPECT_EQ(app.LoadCursor(9999), nullptr);
+    EXPECT_NE(app.LoadIcon(IDI_CTL_ICON), nullptr);
+    EXPECT_EQ(app.LoadIcon(IDC_CTL_POINTER), nullptr) << "a cursor is no icon";
+    const HCURSOR arrow = app.LoadStandardCursor(IDC_ARROW);
+    EXPECT_NE(arrow, nullptr);
+    EXPECT_EQ(::LoadCursor(nullptr, IDC_ARROW), arrow);
+    EXPECT_NE(::LoadCursor(nullptr, IDC_WAIT), arrow);
+    EXPECT_EQ(::LoadCursor(nullptr, "arrow"), nullptr) << "the system's are named by number";
+    const HCURSOR before = ::SetCursor(pointer);
+    EXPECT_EQ(::GetCursor(), pointer);
+    EXPECT_EQ(::SetCursor(before), pointer);
 }
 
 }  // namespace

@@ -21,3 +21,5 @@
 #define ID_CTL_SAVE 3102
 #define ID_CTL_ZOOM_IN 3103
 #define ID_CTL_ZOOM_OUT 3104
+#define IDC_CTL_POINTER 320
+#define IDI_CTL_ICON 321
