@@ -164,22 +164,49 @@ void LogRead(HWND control) {
     InteractionLog::Instance().Add(std::move(entry));
 }
 
-// The pointer on a control, in its client pixels: a press gives the control the focus first, as a
-// person's click does; a wheel turn goes to the control with the point on the screen.
+// The visible child window of `window` at a point of its client area (the point becomes the
+// child's), the one on top where they overlap; null when the point lies on none.
+HWND ChildAt(HWND window, POINT& point) {
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(child)) continue;
+        CRect place;
+        ::GetWindowRect(child, &place);
+        POINT corner{place.left, place.top};
+        ::ScreenToClient(window, &corner);
+        place.OffsetRect(corner.x - place.left, corner.y - place.top);
+        if (!place.PtInRect(point)) continue;
+        POINT inside = point;
+        ::ClientToScreen(window, &inside);
+        ::ScreenToClient(child, &inside);
+        point = inside;
+        return child;
+    }
+    return nullptr;
+}
+
+// The pointer on a control, in its client pixels. It acts on the window a person would hit there:
+// the control, or a window inside it (an editor or a button over a list's cell). A press gives
+// that window the focus first, as a person's click does; a wheel turn goes to the control with
+// the point on the screen.
 ActionOutcome MovePointer(WindowRecord& control, const UserAction& action) {
-    const HWND self = control.handle;
     CRect client;
-    ::GetClientRect(self, &client);
+    ::GetClientRect(control.handle, &client);
     if (!client.PtInRect(CPoint(action.x, action.y))) {
         return ActionOutcome::Refused("the point (" + std::to_string(action.x) + ", " + std::to_string(action.y) +
                                       ") lies outside " + ControlName(control) + ", which is " +
                                       std::to_string(client.Width()) + " x " + std::to_string(client.Height()));
     }
+    HWND self = control.handle;
+    POINT point{action.x, action.y};
+    if (action.number != UserAction::kWheel) {
+        while (HWND inner = ChildAt(self, point)) self = inner;
+    }
+    std::shared_ptr<WindowRecord> target = HoldWindow(self);
     const bool press = action.number == UserAction::kDown || action.number == UserAction::kDoubleClick ||
                        action.number == UserAction::kRightDown;
-    if (press && !SetFocusReaches(self)) return FocusKeptElsewhere(control);
+    if (press && !SetFocusReaches(self)) return FocusKeptElsewhere(*target);
     if (!::IsWindow(self)) return ActionOutcome::Applied();
-    LPARAM at = MAKELPARAM(action.x, action.y);
+    LPARAM at = MAKELPARAM(point.x, point.y);
     switch (action.number) {
     case UserAction::kDown: ::SendMessage(self, WM_LBUTTONDOWN, 0x0001, at); break;
     case UserAction::kUp: ::SendMessage(self, WM_LBUTTONUP, 0, at); break;
@@ -188,7 +215,7 @@ ActionOutcome MovePointer(WindowRecord& control, const UserAction& action) {
     case UserAction::kRightDown: ::SendMessage(self, WM_RBUTTONDOWN, 0x0002, at); break;
     case UserAction::kRightUp: ::SendMessage(self, WM_RBUTTONUP, 0, at); break;
     case UserAction::kWheel: {
-        POINT screen{action.x, action.y};
+        POINT screen = point;
         ::ClientToScreen(self, &screen);
         ::SendMessage(self, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(action.delta))),
                       MAKELPARAM(screen.x, screen.y));

@@ -133,4 +133,22 @@ TEST_F(ScriptedControlsTest, AnOwnerRefusesACommitAndTheCellKeepsItsText) {
     EXPECT_EQ(Reads()[0].rfind(u8"7103 1\t6.0\t均布\n2\t8.4\t均布\n", 0), 0u) << Reads()[0];
 }
 
+// The in-cell button, pressed with the pointer where it shows: the right 30 % of column 2 (140 to
+// 220 pixels) in row 1 (38 to 56 pixels under the 20-pixel header).
+TEST_F(ScriptedControlsTest, ThePointerPressesTheInCellButtonAndTheEditorStaysOpen) {
+    m_dialog.m_grid.SetCellModifyType(2, 1, EDITCMB_EDIT_BUTTON, nullptr, "...");
+    const std::string error = Run(
+        "cell 7103 2 1\n"
+        "type x\n"
+        "mouse 7103 down 208 47\n"
+        "mouse 7103 up 208 47\n"
+        "cell 7103 1 0 5\n"
+        "read 7103\n");
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(m_dialog.m_events, (std::vector<std::string>{"grid current 2,1", "grid button 2,1", "grid commit 2,1",
+                                                           "grid current 1,0", "grid commit 1,0"}));
+    ASSERT_EQ(Reads().size(), 1u);
+    EXPECT_EQ(Reads()[0].rfind(u8"7103 1\t5\t均布\n2\t6.0\tx\n", 0), 0u) << Reads()[0];
+}
+
 }  // namespace
