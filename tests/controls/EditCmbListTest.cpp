@@ -330,7 +330,8 @@ TEST_F(EditCmbListTest, ScrollingClosesTheEditorWithItsText) {
 }
 
 // The list as drawn: its own rows, then the cell attributes laid over them with SRCAND, so that
-// dark text stays dark and white leaves the list as it was. Written to grid-attributes.png.
+// dark text stays dark and white leaves the list as it was. Written to grid-attributes.png in the
+// test's temporary folder, to be looked at.
 TEST_F(EditCmbListTest, AttributesArePaintedUnderTheTexts) {
     m_dialog.ShowWindow(SW_SHOW);
     const COLORREF blue = RGB(0x10, 0x80, 0xFF);
@@ -348,7 +349,7 @@ TEST_F(EditCmbListTest, AttributesArePaintedUnderTheTexts) {
 
     const std::string png = qelt::render::RenderWindow(m_grid.m_hWnd, qelt::render::Format::Png);
     ASSERT_FALSE(png.empty());
-    ASSERT_TRUE(qelt::render::WriteFile("grid-attributes.png", png, nullptr));
+    ASSERT_TRUE(qelt::render::WriteFile(::testing::TempDir() + "grid-attributes.png", png, nullptr));
     std::string error;
     HBITMAP shown = qelt::gdi::CreateBitmapFromImage(png.data(), png.size(), &error);
     ASSERT_NE(shown, nullptr) << error;
