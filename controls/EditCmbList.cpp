@@ -406,6 +406,14 @@ void CEditCmbList::OnButtonClicked() {
 void CEditCmbList::OnLButtonDown(UINT nFlags, CPoint point) {
     const HWND hSelf = m_hWnd;
     const int nTop = GetTopIndex();
+    // An open editor is left before the click moves the selection, so that the owner, told of
+    // the commit, still finds the edited row current (GetCurRow), also when the in-cell button had
+    // the focus.
+    if (Shown(m_pEdit) || Shown(m_pCombo)) {
+        SetFocus();
+        CommitEditors();
+        if (!::IsWindow(hSelf)) return;
+    }
     CListCtrl::OnLButtonDown(nFlags, point);
     if (!::IsWindow(hSelf)) return;
     CommitEditors();

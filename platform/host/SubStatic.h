@@ -16,6 +16,8 @@
 // An index or grid size out of range is a misuse: a diagnostic, nothing changed.
 // Dialog templates name the window class "VuskSubStatic" for a selector that a user script can
 // choose items of (SubStaticClass.cpp).
+// The user script's "choose ID TEXT" (an item's text, else its slide's name) and "choose ID #N"
+// (the item at place N) click the item's cell; an item whose cell is not shown cannot be clicked.
 #pragma once
 
 #include <vector>
@@ -23,10 +25,11 @@
 #include "mfc/base/Array.h"
 #include "mfc/stdctrl/Static.h"
 #include "mfc/base/String.h"
+#include "mfc/person/UserAction.h"
 
 #define WM_SUBSTATIC_PICK (WM_USER + 100)
 
-class CSubStatic : public CStatic {
+class CSubStatic : public CStatic, public qelt::ScriptedControl {
     DECLARE_DYNAMIC(CSubStatic)
 
 public:
@@ -45,6 +48,8 @@ public:
     CRect GetItemRect(int nItem) const;
     // The first item whose text is lpszText, byte for byte; -1 when none is.
     int FindItem(LPCTSTR lpszText) const;
+
+    qelt::ActionOutcome ApplyUserAction(const qelt::UserAction& action) override;
 
 protected:
     afx_msg void OnPaint();

@@ -197,6 +197,19 @@ TEST_F(ListCtrlExTest, ColumnsAreAsWideAsTheirHeadingAndTakeTheirSubItem) {
     EXPECT_EQ(column.fmt, LVCFMT_RIGHT);
 }
 
+TEST_F(ListCtrlExTest, FullRowSelectionTurnsOwnerDrawingOnAndOffAndTellsWhetherItChanged) {
+    struct Case {
+        BOOL on;
+        BOOL changed;
+    };
+    for (const Case& c : {Case{FALSE, TRUE}, Case{FALSE, FALSE}, Case{TRUE, TRUE}, Case{TRUE, FALSE}}) {
+        SCOPED_TRACE(c.on ? "on" : "off");
+        EXPECT_EQ(m_list.SetFullRowSel(c.on), c.changed);
+        EXPECT_EQ(m_list.IsFullRowSel(), c.on);
+        EXPECT_EQ((m_list.GetStyle() & LVS_OWNERDRAWFIXED) != 0, c.on != FALSE);
+    }
+}
+
 TEST_F(ListCtrlExTest, AListOfItsOwnWindowIsAnOwnerDrawnReportWithAHiddenTip) {
     CListCtrlEx own;
     ASSERT_TRUE(own.Create(WS_CHILD | WS_VISIBLE | LVS_ICON, CRect(0, 0, 100, 80), &m_dialog, 7199));

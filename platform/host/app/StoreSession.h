@@ -3,6 +3,10 @@
 // the store as it was. The run's writes are one transaction on the copy, which is synced once, before
 // it replaces the store. A store that cannot be read, is damaged or belongs to another program is
 // refused before anything runs, and is left untouched.
+//
+// A run holds a lock on its working copy for as long as it runs, so that the next run can tell the
+// copies (and their journals) that runs killed in the middle left behind from those of runs still
+// going: Open removes the former.
 #pragma once
 
 #include <string>
@@ -25,9 +29,15 @@ public:
 
 private:
     void Discard();
+    // Makes the locked working copy beside the store; "" on success.
+    std::string MakeWorkingCopy();
 
     std::string m_path;
     std::string m_workPath;
+    int m_lock = -1;  // the open working copy, locked
 };
+
+// Removes the working copies of runs on the store at path that no longer run, with their journals.
+void RemoveLeftoverCopies(const std::string& path);
 
 }  // namespace qelt::app

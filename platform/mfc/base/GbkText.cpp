@@ -1,5 +1,7 @@
 #include "mfc/base/GbkText.h"
 
+#include <cstring>
+
 namespace qelt::gbk {
 namespace {
 
@@ -47,6 +49,27 @@ int CompareNoCase(std::string_view a, std::string_view b) { return CompareFolded
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && CompareFolded(text, prefix, true) == 0;
+}
+
+std::string CharInput::Take(unsigned char byte) {
+    if (m_lead >= 0) {
+        std::string character{static_cast<char>(m_lead), static_cast<char>(byte)};
+        m_lead = -1;
+        return character;
+    }
+    if (byte >= 0x81 && byte <= 0xFE) {
+        m_lead = byte;
+        return std::string();
+    }
+    return std::string(1, static_cast<char>(byte));
+}
+
+int CopyOut(std::string_view text, char* buffer, int size) {
+    if (!buffer || size < 1) return 0;
+    const size_t length = PrefixLength(text, static_cast<size_t>(size) - 1);
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return static_cast<int>(length);
 }
 
 }  // namespace qelt::gbk

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace qelt::gbk {
@@ -10,10 +11,24 @@ namespace qelt::gbk {
 // The length of the longest prefix of at most maxBytes bytes that ends on a character boundary.
 size_t PrefixLength(std::string_view text, size_t maxBytes);
 
+// Copies text into a buffer of `size` bytes, cut at a character boundary and ended by a zero
+// byte; returns the bytes copied without the zero (0 for no buffer or no room).
+int CopyOut(std::string_view text, char* buffer, int size);
+
 // Compares case-blind in ASCII letters, other bytes as they are: <0, 0, >0.
 int CompareNoCase(std::string_view a, std::string_view b);
 
 // True when text begins with prefix, compared as CompareNoCase does.
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+
+// The bytes of WM_CHAR as characters: a lead byte waits for its trail byte.
+class CharInput {
+public:
+    // The character this byte completes (one or two bytes); empty while a lead byte waits.
+    std::string Take(unsigned char byte);
+
+private:
+    int m_lead = -1;
+};
 
 }  // namespace qelt::gbk

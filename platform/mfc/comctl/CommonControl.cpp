@@ -7,6 +7,7 @@
 #include "mfc/base/GbkText.h"
 #include "mfc/user/Metrics.h"
 #include "mfc/user/WinUserApi.h"
+#include "mfc/user/WindowManager.h"
 #include "win/CommCtrl.h"
 
 namespace qelt {
@@ -28,19 +29,18 @@ CString TextIn(LPCSTR text, const char* caller) {
 }
 
 int CopyTextOut(std::string_view text, LPSTR buffer, int size) {
-    if (!buffer || size < 1 || buffer == LPSTR_TEXTCALLBACK) return 0;
-    const size_t length = gbk::PrefixLength(text, static_cast<size_t>(size) - 1);
-    std::memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
-    return static_cast<int>(length);
+    if (buffer == LPSTR_TEXTCALLBACK) return 0;
+    return gbk::CopyOut(text, buffer, size);
 }
 
 int TextWidth(std::string_view text) { return static_cast<int>(text.size()) * metrics::kBaseUnitX; }
 
 ActionOutcome ClickAsPerson(WindowRecord& control, POINT point) {
     const HWND self = control.handle;
-    ActionOutcome focus = TakeFocusAsClick(control);
-    if (focus.kind != ActionOutcome::Kind::Applied) return focus;
+    // The button press reaches the control once the focus did, even when one of the control's own
+    // handlers hands the focus on (a list that gives it to a tree beside it).
+    if (!SetFocusReaches(self)) return FocusKeptElsewhere(control);
+    if (!::IsWindow(self)) return ActionOutcome::Applied();
     const LPARAM at = MAKELPARAM(point.x, point.y);
     ::SendMessage(self, WM_LBUTTONDOWN, MK_LBUTTON, at);
     if (::IsWindow(self)) ::SendMessage(self, WM_LBUTTONUP, 0, at);

@@ -210,6 +210,7 @@ void Parser::Run() {
             if (type.IsKeyword("DIALOGEX") || type.IsKeyword("DIALOG")) DialogResource(name, where);
             else if (type.IsKeyword("BITMAP")) FileResource(name, 2, where);
             else if (type.IsKeyword("ICON")) FileResource(name, 3, where);
+            else if (type.IsKeyword("CURSOR")) FileResource(name, 1, where);
             else if (type.IsKeyword("MENU")) MenuResource(name, where);
             else if (type.IsKeyword("DLGINIT")) DialogInitResource(name, where);
             else if (type.kind == Token::Kind::Identifier) {

@@ -45,6 +45,21 @@ public:
                 if (::IsWindow(window.handle)) Activate(window);
             }
             return true;
+        case WM_LBUTTONDOWN:
+            m_pushed = true;
+            return true;
+        case WM_LBUTTONUP: {
+            // Released over the button after a press on it: a click.
+            const bool wasPushed = m_pushed;
+            m_pushed = false;
+            CRect client;
+            ::GetClientRect(window.handle, &client);
+            if (wasPushed && client.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) &&
+                ::IsWindowEnabled(window.handle)) {
+                Activate(window);
+            }
+            return true;
+        }
         case BM_SETIMAGE: {
             HANDLE& slot = wParam == IMAGE_ICON ? m_icon : m_bitmap;
             result = reinterpret_cast<LRESULT>(slot);

@@ -12,7 +12,6 @@
 #include "mfc/base/Diagnostics.h"
 #include "mfc/user/ExtensionModule.h"
 #include "mfc/base/GbkText.h"
-#include "mfc/user/WinUserApi.h"
 
 namespace qelt {
 namespace {
@@ -199,14 +198,4 @@ int LoadString(HINSTANCE hInstance, UINT uID, LPTSTR lpBuffer, int cchBufferMax)
     std::memcpy(lpBuffer, text, length);
     lpBuffer[length] = '\0';
     return static_cast<int>(length);
-}
-
-HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName) {
-    return reinterpret_cast<HCURSOR>(
-        const_cast<qelt::res::BinaryResource*>(qelt::FindBinaryResource(hInstance, lpCursorName, RT_CURSOR)));
-}
-
-HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName) {
-    return reinterpret_cast<HICON>(
-        const_cast<qelt::res::BinaryResource*>(qelt::FindBinaryResource(hInstance, lpIconName, RT_ICON)));
 }

@@ -25,3 +25,16 @@ int CWinApp::ExitInstance() { return 0; }
 CWinApp* AfxGetApp() { return g_app; }
 CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
 LPCTSTR AfxGetAppName() { return g_app ? g_app->m_pszAppName : ""; }
+
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const { return LoadCursor(MAKEINTRESOURCE(nIDResource)); }
+
+HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const {
+    HINSTANCE module = AfxFindResourceHandle(lpszResourceName, RT_CURSOR);
+    return module ? ::LoadCursor(module, lpszResourceName) : nullptr;
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+    LPCTSTR name = MAKEINTRESOURCE(nIDResource);
+    HINSTANCE module = AfxFindResourceHandle(name, RT_ICON);
+    return module ? ::LoadIcon(module, name) : nullptr;
+}

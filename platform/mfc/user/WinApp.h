@@ -4,6 +4,7 @@
 
 #include "mfc/base/CmdTarget.h"
 #include "mfc/base/String.h"
+#include "mfc/user/WinUserApi.h"
 
 class CWnd;
 
@@ -15,6 +16,13 @@ public:
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
+
+    // Cursors and icons of the resource search order, and the system's (mfc/user/WinUserApi.h).
+    HCURSOR LoadCursor(UINT nIDResource) const;
+    HCURSOR LoadCursor(LPCTSTR lpszResourceName) const;
+    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursor(nullptr, lpszCursorName); }
+    HICON LoadIcon(UINT nIDResource) const;
+    HICON LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIcon(nullptr, lpszIconName); }
 
     LPCTSTR m_pszAppName = nullptr;  // points into the object's own copy of the name
     HINSTANCE m_hInstance;

@@ -33,10 +33,14 @@ int GetClassName(HWND hWnd, LPTSTR lpClassName, int nMaxCount);
 WORD RegisterClass(const WNDCLASS* lpWndClass);
 // FALSE when no class of that name was registered by RegisterClass.
 BOOL GetClassInfo(HINSTANCE hInstance, LPCTSTR lpClassName, WNDCLASS* lpWndClass);
-// Cursors and icons of a module's resources are kept, never drawn: the handle names the resource;
-// null when the module holds none of that name.
+// Cursors and icons are kept, never drawn. Of a module's resources (CURSOR, ICON), the handle
+// names the resource, null when the module holds none of that name; without a module, the
+// system's own of that id (IDC_ARROW …, IDI_APPLICATION …), one handle an id.
 HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
 HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
+// The cursor shown over the windows; SetCursor returns the one before.
+HCURSOR SetCursor(HCURSOR hCursor);
+HCURSOR GetCursor();
 
 // Text (through WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH).
 BOOL SetWindowText(HWND hWnd, LPCTSTR lpString);

@@ -23,6 +23,9 @@ HWND NewWindow(const CREATESTRUCT& cs, CWnd* object);
 // The oldest posted message, removed from the queue; messages for windows that no longer exist
 // are dropped.
 std::optional<MSG> TakePostedMessage();
+// Offers a posted message to the PreTranslateMessage of its window's object and of each parent's
+// up to `stop`; true when one of them took it (the modal loop then dispatches nothing).
+bool PreTranslate(MSG& message, HWND stop);
 // Hands a message to its window (SendMessage with the message's parameters).
 LRESULT DispatchMessage(const MSG& message);
 
@@ -36,6 +39,10 @@ void PaintPendingWindows();
 
 // The windows in creation order (for searches over all windows).
 std::vector<HWND> AllWindows();
+
+// Gives the window the focus; true when it received it (WM_SETFOCUS), even if one of its handlers
+// then moved the focus on; false when a kill-focus handler of the window losing it kept it away.
+bool SetFocusReaches(HWND hWnd);
 
 // Clears the focus without messages when it lies in a window being destroyed.
 void ForgetFocusWithin(HWND dying);

@@ -68,6 +68,26 @@ TEST(ComboBoxEx, APersonsChoiceIsTheComboBoxExsNotification) {
     EXPECT_EQ(dialog.m_finalText, "三角形荷载");
 }
 
+// Items that show pictures are chosen by their place.
+TEST(ComboBoxEx, APersonChoosesAnItemByItsPlace) {
+    KindDialog dialog;
+    qelt::UserScript script;
+    qelt::UserAction byPlace;
+    byPlace.kind = qelt::UserAction::Kind::Choose;
+    byPlace.controlId = IDC_CTL_COMBOEX;
+    byPlace.byPlace = true;
+    byPlace.number = 0;
+    script.Add(byPlace);
+    byPlace.number = 3;
+    script.Add(byPlace);
+    qelt::ScopedUserScript scoped(script);
+    dialog.DoModal();
+    EXPECT_EQ(dialog.m_changes, std::vector<int>{0});
+    EXPECT_TRUE(script.Failed());
+    EXPECT_NE(script.Error().find("line 2: choose 3007 #3: control 3007 has no item #3 (it has 3)"), std::string::npos)
+        << script.Error();
+}
+
 TEST(ComboBoxEx, ItemsKeepTheirImagesThroughDeletionAndRenaming) {
     KindDialog dialog;
     ASSERT_TRUE(dialog.Create(IDD_CTL_COMBOEX));
