@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing; quiet when none is.
+# `deps.sh` installs what building and running need; `deps.sh --tests` adds what only the tests and
+# benchmarks use (the test and benchmark libraries, and the office suite and PDF tools that check
+# the reports).
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libcairo2-dev libpango1.0-dev fonts-wqy-zenhei fonts-liberation2
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   libreoffice-writer-nogui poppler-utils
 )
+if [ "${1:-}" = "--tests" ]; then
+  packages+=("${test_packages[@]}")
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -12,6 +12,7 @@
 #include "mfc/base/Array.h"
 #include "mfc/base/Diagnostics.h"
 #include "mfc/gdi/GdiApi.h"
+#include "mfc/user/WinUserApi.h"
 #include "render/Render.h"
 
 namespace {

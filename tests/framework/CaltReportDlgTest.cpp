@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "Printers.h"
 #include "TestCommand.h"
 #include "host/WordColor.h"
@@ -80,8 +81,10 @@ TEST(ReportColours, WordIndexesOutsideTheTableShowBlack)
 {
     EXPECT_EQ(0x0000FFu, WordColorToColorRef(6));
     EXPECT_EQ(0x808080u, WordColorToColorRef(15));
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(0u, WordColorToColorRef(16));
     EXPECT_EQ(0u, WordColorToColorRef(-1));
+    EXPECT_EQ(misuses.Count(), 2);
 }
 
 TEST_F(ReportPage, TableFromItsDirectives)

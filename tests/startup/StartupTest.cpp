@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "Printers.h"
 #include "startup/CaltCommandText.h"
 #include "startup/CaltEntry.h"
@@ -14,7 +15,6 @@
 #include "host/Store.h"
 #include "host/VuskMainInfo.h"
 #include "host/app/ModuleLoader.h"
-#include "mfc/base/Diagnostics.h"
 #include "mfc/person/UserScript.h"
 
 namespace {
@@ -101,15 +101,17 @@ TEST(StartupTest, EveryCommandHasACaptionAndADescription) {
             EXPECT_EQ(description.Right(ending.GetLength()), ending) << row.command;
         }
     }
-    int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_STREQ(CaltGetCommandText("C:NOSUCH").lpszDescription, "");
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 1);
+    EXPECT_EQ(misuses.Count(), 1);
 }
 
 TEST(StartupTest, FailedExtensionModuleStartRegistersNothing) {
     int count = g_VuskMainInfo.GetCaltFuncCount();
     HINSTANCE handle = g_hModuleInstance;
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(DllMain(NULL, DLL_PROCESS_ATTACH, NULL), 0);
+    EXPECT_EQ(misuses.Count(), 1);
     EXPECT_EQ(g_VuskMainInfo.GetCaltFuncCount(), count);
     EXPECT_EQ(g_hModuleInstance, handle);
 }

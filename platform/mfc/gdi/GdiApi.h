@@ -33,10 +33,6 @@ LONG GetBitmapBits(HBITMAP bitmap, LONG size, LPVOID bits);
 LONG SetBitmapBits(HBITMAP bitmap, DWORD size, const void* bits);
 BOOL GetBitmapDimensionEx(HBITMAP bitmap, LPSIZE size);
 BOOL SetBitmapDimensionEx(HBITMAP bitmap, int width, int height, LPSIZE previous);
-// A bitmap resource of a module (a PNG or BMP file of the resource script's BITMAP); null, with a
-// misuse reported, when the module has none of that name or it is not an image.
-HBITMAP LoadBitmapA(HINSTANCE module, LPCSTR name);
-inline HBITMAP LoadBitmap(HINSTANCE module, LPCSTR name) { return LoadBitmapA(module, name); }
 
 // Regions.
 HRGN CreateRectRgn(int left, int top, int right, int bottom);

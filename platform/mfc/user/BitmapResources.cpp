@@ -6,6 +6,7 @@
 #include "mfc/gdi/GdiImage.h"
 #include "mfc/gdi/GdiObjects.h"
 #include "mfc/user/Resources.h"
+#include "mfc/user/WinUserApi.h"
 
 HBITMAP LoadBitmapA(HINSTANCE module, LPCSTR name) {
     const qelt::res::BinaryResource* resource = qelt::FindBinaryResource(module, name, RT_BITMAP);

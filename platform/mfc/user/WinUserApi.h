@@ -96,3 +96,8 @@ BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
 
 // A message box, answered by the user script and logged (mfc/user/MessageBox.h).
 int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);
+
+// A bitmap resource of a module (a PNG or BMP file of the resource script's BITMAP); null, with a
+// misuse reported, when the module has none of that name or it is not an image.
+HBITMAP LoadBitmapA(HINSTANCE module, LPCSTR name);
+inline HBITMAP LoadBitmap(HINSTANCE module, LPCSTR name) { return LoadBitmapA(module, name); }

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedMisuses.h"
 #include "Printers.h"
 #include "host/CheckEditValue.h"
 #include "host/VuskDlg.h"
 #include "host/VuskMainInfo.h"
-#include "mfc/base/Diagnostics.h"
 #include "mfc/person/InteractionLog.h"
 #include "resources/HostResource.h"
 
@@ -56,10 +56,10 @@ TEST(CheckEditValue, SkippedWhileTheHostSaysSo) {
     EXPECT_EQ(page.GetEditText(IDC_HOST_EDIT), "abc");
     EXPECT_TRUE(qelt::InteractionLog::Instance().Entries().empty());
 
-    int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_FALSE(CheckEditValue(&page, 9999, 0, 100, 0));
     EXPECT_FALSE(CheckEditValue(nullptr, IDC_HOST_EDIT, 0, 100, 0));
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 2);
+    EXPECT_EQ(misuses.Count(), 2);
 }
 
 }  // namespace

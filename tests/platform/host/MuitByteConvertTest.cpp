@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "host/MuitByteConvert.h"
-#include "mfc/base/Diagnostics.h"
 #include "Printers.h"
 
 namespace {
@@ -124,12 +124,12 @@ TEST(MuitByteConvert, ReadRejectsMalformedRecords) {
 }
 
 TEST(MuitByteConvert, RefusesABufferTooSmallAndANullText) {
-    const int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     char buffer[4] = {'a', 'b', 'c', 'd'};
     EXPECT_EQ(MuitByteConvert(buffer, "abcd", 4), 0);
     EXPECT_EQ(buffer[0], '\0');
     EXPECT_EQ(MuitByteConvert(nullptr, nullptr, 0), 0);
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 2);
+    EXPECT_EQ(misuses.Count(), 2);
     EXPECT_EQ(MuitByteConvert(buffer, "abc", 4), 4);
     EXPECT_STREQ(buffer, "abc");
 }

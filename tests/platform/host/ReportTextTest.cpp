@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ExpectedMisuses.h"
 #include "host/ReportText.h"
 #include "host/WordObject.h"
 #include "mfc/gdi/GdiApi.h"
@@ -42,12 +43,14 @@ TEST(ReportText, RendersRowsMarkupAndTables) {
 // Directives that name no table or no cell change nothing; every end writes the table again.
 TEST(ReportText, TableDirectivesAsTheReportPageReadsThem) {
     CWordObject report;
+    qelt::test::ExpectedMisuses misuses;
     report.EndTable();          // refused: no table yet
     report.InsertTable(1, 2);
     report.SetTableCell(0, 1, "b");
     report.SetTableCell(1, 0, "x");  // refused: outside the table
     report.EndTable();
     report.EndTable();
+    EXPECT_EQ(misuses.Count(), 2);
     const std::string table = "+--+---+\n|  | b |\n+--+---+\n";
     EXPECT_EQ(qelt::report::ReportText(report), table + table);
 }

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "ExpectedMisuses.h"
 #include "host/RtfEdit.h"
 #include "host/WordObject.h"
 #include "mfc/Afx.h"
-#include "mfc/base/Diagnostics.h"
 #include "mfc/user/Resources.h"
 #include "Printers.h"
 
@@ -113,14 +113,14 @@ TEST_F(CRtfEditTest, RefusedCallsChangeNothing) {
     const std::string rtf = Rtf();
     CWordObject report;
     report.WriteText("y", 0, 0, 0, 0, 0, 10.5, "宋体");
-    const int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_FALSE(m_edit.SetRTF("no document"));
     EXPECT_FALSE(m_edit.SetRTF("{\\rtf1 {unclosed}"));
     EXPECT_FALSE(m_edit.WriteText(nullptr, 0, 0, 0, 0, 0, 10.5, "宋体"));
     EXPECT_FALSE(m_edit.WriteText("x", 0, 0, 0, 0, 0, 0, "宋体"));
     EXPECT_FALSE(m_edit.WritePhotograph(report.GetRow(0)));
     EXPECT_FALSE(m_edit.WritePhotograph(nullptr));
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 6);
+    EXPECT_EQ(misuses.Count(), 6);
     EXPECT_EQ(Text(), CString("x"));
     EXPECT_EQ(Rtf(), rtf);
 

@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "Printers.h"
 #include "host/QeltPath.h"
 #include "host/SubStatic.h"
-#include "mfc/base/Diagnostics.h"
 #include "mfc/user/Dialog.h"
 #include "mfc/base/MessageMap.h"
 #include "render/Render.h"
@@ -95,10 +95,10 @@ TEST_F(Selector, OneCellShowsTheCurrentItem) {
     EXPECT_EQ(m_selector.GetItemRect(1), client);
     EXPECT_TRUE(m_selector.GetItemRect(0).IsRectEmpty());
 
-    int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     m_selector.SetCurSel(2);
     m_selector.SetItem(m_library, m_library, m_slides, m_slides, 0, 0, 1);
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 2);
+    EXPECT_EQ(misuses.Count(), 2);
     EXPECT_EQ(m_selector.GetCurSel(), 1);
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedMisuses.h"
 #include "Printers.h"
 #include "host/VuskDlg.h"
-#include "mfc/base/Diagnostics.h"
 #include "resources/HostResource.h"
 
 namespace {
@@ -69,15 +69,15 @@ TEST_F(ControlsPage, ComboBoxChoices) {
 }
 
 TEST_F(ControlsPage, AControlThatIsNotThereIsAMisuse) {
-    int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(m_dlg.GetEditText(9999), "");
     EXPECT_FALSE(m_dlg.SetComboBoxText(IDC_HOST_EDIT, "C30")) << "not a combo box";
     m_dlg.SetCheckData(9999, 1);
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 3);
+    EXPECT_EQ(misuses.Count(), 3);
 
     CVuskDlg closed(IDD_HOST_CONTROLS);
     EXPECT_EQ(closed.GetComboBoxText(IDC_HOST_GRADE), "");
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 4);
+    EXPECT_EQ(misuses.Count(), 4);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedMisuses.h"
 #include "Printers.h"
 #include "TempStore.h"
 #include "host/CommandRun.h"
@@ -50,7 +51,9 @@ TEST_F(Registry, CommandIsCalledByName) {
     EXPECT_EQ(second->nFirst, 0);
     EXPECT_EQ(second->nMask, 0xFFFFFFFFu);
     EXPECT_EQ(second->chLetter, 'Y');
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(m_info.GetCaltFuncAt(2), nullptr);
+    EXPECT_EQ(misuses.Count(), 1);
 
     int result = 0;
     EXPECT_TRUE(m_info.CallCaltFunc("c:zhjmjs", &result));
@@ -66,8 +69,12 @@ TEST_F(Registry, CommandIsCalledByName) {
 TEST_F(Registry, DuplicateOrIncompleteRecordIsRefused) {
     EXPECT_TRUE(m_info.AddCaltFunc(_tagCaltInfo("C:A", 1, 0, "", "", CaltOther, 0, 'A')));
     EXPECT_FALSE(m_info.AddCaltFunc(_tagCaltInfo("c:a", 1, 0, "", "second", CaltSample, 0, 'B')));
-    EXPECT_FALSE(m_info.AddCaltFunc(_tagCaltInfo("C:B", 1, 0, "", "", nullptr, 0, 'B')));
-    EXPECT_FALSE(m_info.AddCaltFunc(_tagCaltInfo("", 1, 0, "", "", CaltOther, 0, 'B')));
+    {
+        qelt::test::ExpectedMisuses misuses;
+        EXPECT_FALSE(m_info.AddCaltFunc(_tagCaltInfo("C:B", 1, 0, "", "", nullptr, 0, 'B')));
+        EXPECT_FALSE(m_info.AddCaltFunc(_tagCaltInfo("", 1, 0, "", "", CaltOther, 0, 'B')));
+        EXPECT_EQ(misuses.Count(), 2);
+    }
     EXPECT_EQ(m_info.GetCaltFuncCount(), 1);
     m_info.CallCaltFunc("C:A");
     EXPECT_EQ(g_calls, 0) << "the first registration stands";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedMisuses.h"
 #include "Printers.h"
 #include "host/Problem.h"
 #include "host/VuskInstance.h"
@@ -98,8 +99,10 @@ TEST_F(WorkDialog, MissingTemplateGivesMinusOne) {
     for (int mode : {0, 1}) {
         g_VuskMainInfo.SetCaltDlgType(mode);
         CProbeDlg dlg;
+        qelt::test::ExpectedMisuses misuses;
         EXPECT_EQ(dlg.Show(4242), -1);
         EXPECT_EQ(dlg.m_hWnd, nullptr);
+        EXPECT_EQ(misuses.Count(), 1);
     }
 }
 

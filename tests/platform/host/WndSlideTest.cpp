@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedMisuses.h"
 #include "Printers.h"
 #include "host/QeltPath.h"
 #include "host/WndSlide.h"
@@ -88,7 +89,11 @@ TEST(WndSlide, CopyKeepsTheWorldWindow) {
 TEST(WndSlide, NothingIsDrawnWithoutSlideOrDeviceContext) {
     Canvas canvas(50, 50);
     CWndSlide slide;
-    EXPECT_FALSE(slide.ShowSlide(Library(), "STLCNFLEXNORMAL_RECT")) << "no device context";
+    {
+        qelt::test::ExpectedMisuses misuses;
+        EXPECT_FALSE(slide.ShowSlide(Library(), "STLCNFLEXNORMAL_RECT")) << "no device context";
+        EXPECT_EQ(misuses.Count(), 1);
+    }
     slide.SetDC(&canvas.dc);
     slide.SetLogicBorder(CLogRect(0, 0, 50, 50));
     canvas.dc.FillSolidRect(0, 0, 50, 50, RGB(1, 2, 3));

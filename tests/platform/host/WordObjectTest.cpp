@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "host/MuitByteConvert.h"
 #include "host/WordObject.h"
 #include "mfc/base/Array.h"
-#include "mfc/base/Diagnostics.h"
 #include "mfc/gdi/GdiApi.h"
 #include "mfc/user/Resources.h"
 #include "Printers.h"
@@ -86,6 +86,7 @@ TEST(CWordObject, RefusedCallsAppendNothing) {
     const int rows = report.GetRowCount();
     CStringArray lines;
     lines.Add("a");
+    qelt::test::ExpectedMisuses refusals;
     const int results[] = {
         report.WriteText(nullptr, 0, 0, 0, 0, 0, 10.5, "宋体"),
         report.WriteText("x", 0, 0, 0, 0, 0, 10.5, nullptr),
@@ -106,13 +107,14 @@ TEST(CWordObject, RefusedCallsAppendNothing) {
         report.SetTableCell(0, 0, nullptr),
     };
     for (int result : results) EXPECT_EQ(result, 0);
+    EXPECT_EQ(refusals.Count(), static_cast<int>(sizeof results / sizeof results[0]));
     EXPECT_EQ(report.GetRowCount(), rows);
 
     CWordObject empty;
-    const int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(empty.EndTable(), 0);
     EXPECT_EQ(empty.GetRow(0), nullptr);
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 2);
+    EXPECT_EQ(misuses.Count(), 2);
 }
 
 // A text longer than one record holds is split into rows whose texts, joined, give it back: at a
@@ -225,7 +227,9 @@ TEST(CWordObject, PictureOfAModulesBitmapResource) {
     EXPECT_EQ(report.GetRow(0)->GetPictureHeight(), 4);
     EXPECT_EQ(PngSize(report.GetRow(0)->GetPng()), std::make_pair(6, 4));
 
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(report.WritePhotograph(module, 9299, 0, 0), 0);  // no such bitmap
+    EXPECT_EQ(misuses.Count(), 2);
     EXPECT_EQ(report.GetRowCount(), 1);
 }
 
@@ -234,11 +238,11 @@ TEST(CWordObject, PicturesThatAreNoBitmapAreRefused) {
     HBITMAP deleted = MakeBitmap(4, 4);
     DeleteObject(deleted);
     HPEN pen = CreatePen(PS_SOLID, 1, 0);
-    const int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(report.WritePhotograph(nullptr, 0, 0), 0);
     EXPECT_EQ(report.WritePhotograph(deleted, 0, 0), 0);
     EXPECT_EQ(report.WritePhotograph(reinterpret_cast<HBITMAP>(pen), 0, 0), 0);
-    EXPECT_GE(qelt::MisuseCount(), misuses + 3);
+    EXPECT_GE(misuses.Count(), 3);
     EXPECT_EQ(report.GetRowCount(), 0);
     DeleteObject(pen);
 }

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "ExpectedMisuses.h"
 #include "mfc/gdi/DC.h"
-#include "mfc/base/Diagnostics.h"
 #include "mfc/user/WindowDC.h"
 #include "mfc/user/Wnd.h"
 #include "render/Render.h"
@@ -243,7 +243,7 @@ TEST_F(RenderScene, VectorPictures) {
 }
 
 TEST(Render, RefusesWhatIsNotAPicture) {
-    const int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_TRUE(qelt::render::BitmapToPng(reinterpret_cast<HBITMAP>(0x42)).empty());
     EXPECT_TRUE(qelt::render::MetafileToPng(reinterpret_cast<HENHMETAFILE>(0x42), 10, 10).empty());
     CMetaFileDC meta;
@@ -252,7 +252,7 @@ TEST(Render, RefusesWhatIsNotAPicture) {
     EXPECT_TRUE(qelt::render::MetafileToPng(empty, 0, 0).empty());  // nothing drawn, no size given
     EXPECT_FALSE(qelt::render::MetafileToPng(empty, 5, 5).empty());
     DeleteEnhMetaFile(empty);
-    EXPECT_EQ(qelt::MisuseCount() - before, 3);
+    EXPECT_EQ(misuses.Count(), 3);
     std::string error;
     EXPECT_FALSE(qelt::render::WriteFile("/nonexistent/dir/x.png", "x", &error));
     EXPECT_NE(error.find("/nonexistent/dir/x.png"), std::string::npos);
@@ -276,9 +276,9 @@ TEST(Render, WhatWasDrawnInAWindow) {
     EXPECT_EQ(image.Width(), 40);
     EXPECT_EQ(image.At(15, 15), RGB(255, 0, 0));
     EXPECT_EQ(image.At(5, 5), RGB(255, 255, 255));
-    const int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_TRUE(qelt::render::RenderWindow(window.GetSafeHwnd(), qelt::render::Format::Png).empty());
-    EXPECT_EQ(qelt::MisuseCount() - before, 1);
+    EXPECT_EQ(misuses.Count(), 1);
 }
 
 }  // namespace

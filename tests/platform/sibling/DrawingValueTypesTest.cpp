@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "mfc/base/Diagnostics.h"
+#include "ExpectedMisuses.h"
 #include "GdiCanvas.h"
 #include "sibling/GraphTrans.h"
 
@@ -38,11 +38,11 @@ TEST(DrawingValueTypes, IntPoint) {
     EXPECT_EQ(huge.x, INT_MAX);
     EXPECT_EQ(huge.y, INT_MIN);
 
-    const int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     const CIntPoint zero = p / 0;
     EXPECT_EQ(zero.x, 0);
     EXPECT_EQ(zero.y, 0);
-    EXPECT_EQ(qelt::MisuseCount() - before, 1);
+    EXPECT_EQ(misuses.Count(), 1);
 }
 
 TEST(DrawingValueTypes, FloatRect) {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "GdiCanvas.h"
-#include "mfc/base/Diagnostics.h"
 #include "mfc/user/Wnd.h"
 #include "mfc/user/WindowDC.h"
 #include "sibling/GraphTrans.h"
@@ -232,10 +232,10 @@ TEST(GraphTrans, ShownInItsWindow) {
     EXPECT_EQ(second.rop, SRCAND);
     window.DestroyWindow();
 
-    const int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     CgraphTrans orphan(static_cast<CWnd*>(nullptr));
     EXPECT_TRUE(orphan.isEmpty());
-    EXPECT_EQ(qelt::MisuseCount() - before, 1);
+    EXPECT_EQ(misuses.Count(), 1);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "mfc/base/Array.h"
-#include "mfc/base/Diagnostics.h"
 #include "mfc/base/Object.h"
 #include "mfc/base/TypedPtrArray.h"
 #include "Printers.h"
@@ -193,14 +193,16 @@ TEST(CArray, MisuseIsReportedAndChangesNothing) {
         CStringArray array;
         array.Add("矩形");
         array.Add("T形");
-        const int before = qelt::MisuseCount();
+        qelt::test::ExpectedMisuses misuses;
         c.action(array);
-        EXPECT_EQ(qelt::MisuseCount(), before + 1);
+        EXPECT_EQ(misuses.Count(), 1);
         EXPECT_EQ(Contents(array), (std::vector<CString>{"矩形", "T形"}));
     }
     // What was written through a bad index is not seen by the next bad read.
     CStringArray empty;
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_TRUE(empty[0].IsEmpty());
+    EXPECT_EQ(misuses.Count(), 1);
 }
 
 TEST(CTypedPtrArray, ConvertsPointers) {

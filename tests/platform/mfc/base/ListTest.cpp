@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "mfc/base/Diagnostics.h"
+#include "ExpectedMisuses.h"
 #include "mfc/base/List.h"
 #include "Printers.h"
 
@@ -111,9 +111,9 @@ TEST(CList, MisuseIsReportedAndChangesNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CStringList list;
-        const int before = qelt::MisuseCount();
+        qelt::test::ExpectedMisuses misuses;
         c.action(list);
-        EXPECT_EQ(qelt::MisuseCount(), before + 1);
+        EXPECT_EQ(misuses.Count(), 1);
         EXPECT_TRUE(list.IsEmpty());
     }
 }

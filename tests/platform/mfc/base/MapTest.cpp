@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "mfc/base/Array.h"
-#include "mfc/base/Diagnostics.h"
 #include "mfc/base/Map.h"
 #include "Printers.h"
 
@@ -170,9 +170,9 @@ TEST(CMap, NullPositionIsMisuse) {
     POSITION pos = nullptr;
     CString key("kept");
     void* value = &pos;
-    const int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     map.GetNextAssoc(pos, key, value);
-    EXPECT_EQ(qelt::MisuseCount(), before + 1);
+    EXPECT_EQ(misuses.Count(), 1);
     EXPECT_EQ(key, "kept");
     EXPECT_EQ(value, &pos);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mfc/base/Diagnostics.h"
+#include "ExpectedMisuses.h"
 #include "mfc/base/Object.h"
 
 namespace {
@@ -37,7 +37,7 @@ TEST(CObject, DynamicCreation) {
     EXPECT_STREQ(created->GetRuntimeClass()->m_lpszClassName, "CTestParam");
     delete created;
 
-    int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(RUNTIME_CLASS(CTestFlexParam)->CreateObject(), nullptr);
-    EXPECT_EQ(qelt::MisuseCount(), before + 1);
+    EXPECT_EQ(misuses.Count(), 1);
 }

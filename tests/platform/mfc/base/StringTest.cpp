@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "mfc/base/Diagnostics.h"
+#include "ExpectedMisuses.h"
 #include "mfc/base/String.h"
 #include "Printers.h"
 
@@ -142,7 +142,7 @@ TEST(CString, BuffersAndComparisons) {
 
 TEST(CString, MisuseIsADiagnosticWithADefinedResult) {
     CString text("ab");
-    int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(text.GetAt(2), 0);
     EXPECT_EQ(text.GetAt(-1), 0);
     text.SetAt(5, 'x');
@@ -150,5 +150,5 @@ TEST(CString, MisuseIsADiagnosticWithADefinedResult) {
     text.GetBuffer(0);
     text.ReleaseBuffer(10);
     EXPECT_EQ(text, "ab");
-    EXPECT_EQ(qelt::MisuseCount(), before + 4);
+    EXPECT_EQ(misuses.Count(), 4);
 }

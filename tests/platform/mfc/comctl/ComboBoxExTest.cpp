@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "mfc/Afx.h"
 #include "mfc/comctl/ComboBoxEx.h"
 #include "mfc/person/UserScript.h"
@@ -124,9 +125,9 @@ TEST(ComboBoxEx, ItemsKeepTheirImagesThroughDeletionAndRenaming) {
     EXPECT_EQ(item.iImage, 5);
     EXPECT_EQ(kinds.FindStringExact(-1, "三角形荷载"), 1);
 
-    const int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(kinds.AddString("x"), CB_ERR);
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 1);
+    EXPECT_EQ(misuses.Count(), 1);
     item.iItem = 7;
     EXPECT_FALSE(kinds.GetItem(&item));
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "mfc/Afx.h"
 #include "mfc/comctl/ImageList.h"
 
@@ -107,12 +108,12 @@ TEST(ImageList, MisuseFailsWithADiagnostic) {
     ASSERT_TRUE(list.Create(8, 8, ILC_COLOR32, 1, 1));
     CBitmap narrow;
     ASSERT_TRUE(narrow.CreateBitmap(4, 8, 1, 32, nullptr));
-    const int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(list.Add(&narrow, static_cast<CBitmap*>(nullptr)), -1);  // narrower than one image
     EXPECT_FALSE(list.Remove(0));
     IMAGEINFO info;
     EXPECT_FALSE(list.GetImageInfo(3, &info));
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 3);
+    EXPECT_EQ(misuses.Count(), 3);
     EXPECT_EQ(list.GetImageCount(), 0);
 }
 

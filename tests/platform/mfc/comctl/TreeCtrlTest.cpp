@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ExpectedMisuses.h"
 #include "mfc/Afx.h"
 #include "mfc/comctl/TreeCtrl.h"
 #include "resources/ControlResource.h"
@@ -150,11 +151,11 @@ TEST_F(TreeCtrlTest, DeletionNotifiesChildrenFirstAndClearsTheSelection) {
     EXPECT_EQ(m_tree.GetItemData(m_tree.GetRootItem()), DWORD_PTR(11));
 
     // A handle of a deleted item names nothing.
-    const int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(m_tree.GetItemText(steel), "");
     EXPECT_FALSE(m_tree.SelectItem(steel));
     EXPECT_EQ(m_tree.InsertItem("x", steel), nullptr);
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 3);
+    EXPECT_EQ(misuses.Count(), 3);
 
     m_dialog.m_events.clear();
     ASSERT_TRUE(m_tree.DeleteAllItems());

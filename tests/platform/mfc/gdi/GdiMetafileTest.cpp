@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedMisuses.h"
 #include "GdiCanvas.h"
-#include "mfc/base/Diagnostics.h"
 
 namespace {
 
@@ -31,10 +31,10 @@ TEST(GdiMetafile, PlayedIntoARectangle) {
     EXPECT_EQ(again.At(5, 5), kRed);
     EXPECT_TRUE(DeleteEnhMetaFile(copy));
 
-    const int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_FALSE(again.dc.PlayMetaFile(copy, CRect(0, 0, 10, 10)));
     EXPECT_FALSE(DeleteEnhMetaFile(copy));
-    EXPECT_EQ(qelt::MisuseCount() - before, 2);
+    EXPECT_EQ(misuses.Count(), 2);
 }
 
 TEST(GdiMetafile, FrameGivenInHundredthsOfAMillimetre) {

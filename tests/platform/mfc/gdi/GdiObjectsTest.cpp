@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ExpectedMisuses.h"
 #include "GdiCanvas.h"
 
 namespace {
@@ -48,7 +49,9 @@ TEST(GdiObjects, HandlesAndTheirObjects) {
         EXPECT_TRUE(owner.Attach(raw));
         EXPECT_EQ(CBrush::FromHandle(raw), &owner);
         CBrush second;
+        qelt::test::ExpectedMisuses misuses;
         EXPECT_FALSE(second.Attach(raw));
+        EXPECT_EQ(misuses.Count(), 1);
     }
     EXPECT_EQ(GetObjectType(raw), 0u);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "ExpectedMisuses.h"
 #include "mfc/Afx.h"
 #include "mfc/base/Encoding.h"
 #include "mfc/richedit/RichEditCtrl.h"
@@ -274,10 +275,10 @@ TEST_F(RichEditTest, StreamOutGivesBackRtfAndText) {
 
 TEST_F(RichEditTest, BadStreamsChangeNothing) {
     m_edit.SetWindowText("保留");
-    const int misuses = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     EXPECT_EQ(In("{\\rtf1 unfinished", SF_RTF), 0);
     EXPECT_EQ(m_error, DWORD(ERROR_INVALID_DATA));
-    EXPECT_EQ(qelt::MisuseCount(), misuses + 1);
+    EXPECT_EQ(misuses.Count(), 1);
     EXPECT_EQ(Text(), "保留");
 
     Stream failing{"{\\rtf1 x}"};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedMisuses.h"
 #include "mfc/Afx.h"
 #include "mfc/user/Metrics.h"
 #include "resources/TestResource.h"
@@ -137,12 +138,12 @@ TEST(Dialog, TemplateBitmapStatic) {
 }
 
 TEST(Dialog, MissingTemplateFailsCleanly) {
-    const int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     CDialog dialog(4242);
     EXPECT_EQ(dialog.DoModal(), -1);
     EXPECT_FALSE(dialog.Create(4242));
     EXPECT_EQ(dialog.m_hWnd, nullptr);
-    EXPECT_EQ(qelt::MisuseCount(), before + 2);
+    EXPECT_EQ(misuses.Count(), 2);
 }
 
 // Keys reach the dialog through the modal loop: Enter presses the default button, Esc cancels.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedMisuses.h"
 #include "GdiCanvas.h"
-#include "mfc/base/Diagnostics.h"
 
 namespace {
 
@@ -28,12 +28,12 @@ TEST(GdiResource, BitmapsOfTheResourceScript) {
     EXPECT_EQ(PixelOf(png, 0, 0), RGB(255, 0, 255));
     EXPECT_EQ(PixelOf(png, 1, 0), RGB(0, 255, 255));
 
-    const int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     CBitmap broken, missing;
     EXPECT_FALSE(broken.LoadBitmap(9103));
     EXPECT_FALSE(missing.LoadBitmap(9999));
     EXPECT_EQ(broken.m_hObject, nullptr);
-    EXPECT_EQ(qelt::MisuseCount() - before, 2);
+    EXPECT_EQ(misuses.Count(), 2);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedMisuses.h"
 #include "GdiCanvas.h"
-#include "mfc/base/Diagnostics.h"
 #include "mfc/user/WindowDC.h"
 #include "mfc/user/Wnd.h"
 
@@ -80,7 +80,7 @@ TEST(GdiWindow, PaintDcIsClippedToTheInvalidArea) {
 }
 
 TEST(GdiWindow, MisuseOfWindowDcs) {
-    const int before = qelt::MisuseCount();
+    qelt::test::ExpectedMisuses misuses;
     CWnd window;
     ASSERT_TRUE(window.CreateEx(0, nullptr, "m", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
     HDC dc = ::GetDC(window);
@@ -89,7 +89,7 @@ TEST(GdiWindow, MisuseOfWindowDcs) {
     EXPECT_EQ(::ReleaseDC(window, memory), 0);  // not the window's
     EXPECT_EQ(::ReleaseDC(window, dc), 1);
     EXPECT_EQ(::ReleaseDC(window, dc), 0);      // released already
-    EXPECT_EQ(qelt::MisuseCount() - before, 2);
+    EXPECT_EQ(misuses.Count(), 2);
     window.DestroyWindow();
     // The screen's DC draws nowhere and keeps nothing.
     CClientDC screen(nullptr);

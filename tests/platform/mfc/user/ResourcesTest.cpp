@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedMisuses.h"
 #include "mfc/Afx.h"
 #include "mfc/person/InteractionLog.h"
 #include "resources/TestResource.h"
@@ -27,6 +28,7 @@ TEST(Resources, SearchOrderFollowsTheResourceHandle) {
     EXPECT_EQ(AfxGetResourceHandle(), program);
 
     EXPECT_EQ(Caption(IDD_BASIC), "基本对话框");
+    qelt::test::ExpectedMisuses misuses;  // a template that no module holds
     EXPECT_EQ(Caption(kModuleDialog), "(none)");  // not in the search yet
 
     ASSERT_TRUE(TestModuleMain(module, DLL_PROCESS_ATTACH));
@@ -44,6 +46,7 @@ TEST(Resources, SearchOrderFollowsTheResourceHandle) {
 
     TestModuleMain(module, DLL_PROCESS_DETACH);
     EXPECT_EQ(Caption(kModuleDialog), "(none)");
+    EXPECT_EQ(misuses.Count(), 2);
 }
 
 TEST(Resources, StringsAndMessageBoxesById) {

@@ -1,0 +1,23 @@
+# Fails when a source includes a file through "../": such an include would reach past the include
+# roots by which the build keeps every folder to the folders it stands on.
+#   cmake -DROOT=<repository> -P CheckRelativeIncludes.cmake
+file(GLOB folders LIST_DIRECTORIES true ${ROOT}/*)
+list(FILTER folders EXCLUDE REGEX "/(build|\\.git)$")
+set(sources)
+foreach(folder IN LISTS folders)
+  if(IS_DIRECTORY ${folder})
+    file(GLOB_RECURSE found_here ${folder}/*.h ${folder}/*.cpp ${folder}/*.rc)
+    list(APPEND sources ${found_here})
+  endif()
+endforeach()
+set(found "")
+foreach(source IN LISTS sources)
+  file(STRINGS ${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<][^\">]*\\.\\./")
+  foreach(line IN LISTS lines)
+    file(RELATIVE_PATH name ${ROOT} ${source})
+    string(APPEND found "\n  ${name}: ${line}")
+  endforeach()
+endforeach()
+if(found)
+  message(FATAL_ERROR "includes that leave their folder through \"../\":${found}")
+endif()
