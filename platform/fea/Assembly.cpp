@@ -1,5 +1,6 @@
 #include "Assembly.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "DktElement.h"
@@ -44,21 +45,55 @@ Equations NumberEquations(const std::vector<std::array<bool, 3>>& held) {
 
 Eigen::SparseMatrix<double> AssembleStiffness(const Mesh& mesh, const Equations& equations, double rigidity,
                                               double poisson) {
-    std::vector<Eigen::Triplet<double>> entries;
-    entries.reserve(mesh.triangles.size() * 45);
+    // The pattern from the nodes' neighbours: column j holds the equations j and above of the
+    // values of its node and of the nodes that share an element with it.
+    const std::size_t nodeCount = mesh.nodes.size();
+    std::vector<std::vector<int>> neighbours(nodeCount);
+    for (const auto& t : mesh.triangles)
+        for (int a = 0; a < 3; ++a)
+            for (int b = 0; b < 3; ++b) neighbours[t[a]].push_back(t[b]);
+    std::vector<int> starts(equations.count + 1, 0), rows;
+    std::size_t estimate = 0;
+    for (std::size_t n = 0; n < nodeCount; ++n) {
+        std::sort(neighbours[n].begin(), neighbours[n].end());
+        neighbours[n].erase(std::unique(neighbours[n].begin(), neighbours[n].end()), neighbours[n].end());
+        estimate += 9 * neighbours[n].size();
+    }
+    rows.reserve(estimate / 2 + equations.count);
+    for (std::size_t n = 0; n < nodeCount; ++n)
+        for (int d = 0; d < 3; ++d) {
+            const int column = equations.free[3 * n + d];
+            if (column < 0) continue;
+            const std::size_t first = rows.size();
+            for (int m : neighbours[n])
+                for (int e = 0; e < 3; ++e) {
+                    const int row = equations.free[3 * m + e];
+                    if (row >= column) rows.push_back(row);
+                }
+            std::sort(rows.begin() + first, rows.end());
+            starts[column + 1] = static_cast<int>(rows.size() - first);
+        }
+    // Columns were made in node order, which is the equations' order.
+    for (int j = 0; j < equations.count; ++j) starts[j + 1] += starts[j];
+    Eigen::SparseMatrix<double> stiffness(equations.count, equations.count);
+    stiffness.resizeNonZeros(static_cast<Eigen::Index>(rows.size()));
+    std::copy(starts.begin(), starts.end(), stiffness.outerIndexPtr());
+    std::copy(rows.begin(), rows.end(), stiffness.innerIndexPtr());
+    double* entries = stiffness.valuePtr();
+    std::fill(entries, entries + rows.size(), 0.0);
+
     for (const auto& t : mesh.triangles) {
         const ElementMatrix k = ElementOf(mesh, t, rigidity, poisson).Stiffness();
-        int rows[9];
+        int index[9];
         for (int a = 0; a < 3; ++a)
-            for (int d = 0; d < 3; ++d) rows[3 * a + d] = equations.free[3 * t[a] + d];
+            for (int d = 0; d < 3; ++d) index[3 * a + d] = equations.free[3 * t[a] + d];
         for (int j = 0; j < 9; ++j) {
-            if (rows[j] < 0) continue;
+            if (index[j] < 0) continue;
+            const auto begin = rows.begin() + starts[index[j]], end = rows.begin() + starts[index[j] + 1];
             for (int i = 0; i < 9; ++i)
-                if (rows[i] >= rows[j]) entries.emplace_back(rows[i], rows[j], k(i, j));
+                if (index[i] >= index[j]) entries[std::lower_bound(begin, end, index[i]) - rows.begin()] += k(i, j);
         }
     }
-    Eigen::SparseMatrix<double> stiffness(equations.count, equations.count);
-    stiffness.setFromTriplets(entries.begin(), entries.end());
     return stiffness;
 }
 
@@ -73,11 +108,10 @@ Eigen::MatrixXd AssembleLoads(const Slab& slab, const Mesh& mesh) {
 
     for (const auto& t : mesh.triangles) {
         const DktElement element = ElementOf(mesh, t, 1.0, 0.0);
-        for (int c = 0; c < kLoadCaseCount; ++c)
-            if (slab.uniformLoad[c] != 0.0)
-                Scatter(loads, c, t, element.AreaLoad([&](double, double, double) {
-                    return slab.uniformLoad[c] * kAreaLoadUnit;
-                }));
+        if (slab.uniformLoad[0] != 0.0 || slab.uniformLoad[1] != 0.0) {
+            const ElementVector unit = element.AreaLoad([](double, double, double) { return kAreaLoadUnit; });
+            for (int c = 0; c < kLoadCaseCount; ++c) Scatter(loads, c, t, slab.uniformLoad[c] * unit);
+        }
         // An area load's edges are mesh edges, so an element lies inside or outside it whole.
         const Point2 centre = At(mesh, t, 1.0 / 3.0, 1.0 / 3.0, 1.0 / 3.0);
         for (std::size_t i = 0; i < slab.areaLoads.size(); ++i) {

@@ -19,13 +19,17 @@ namespace {
 // The cubic basis of w: L0, L1, L2, then L_i²·L_j + L0·L1·L2/2 for the six ordered pairs (i, j).
 const int kPairs[6][2] = {{0, 1}, {0, 2}, {1, 0}, {1, 2}, {2, 0}, {2, 1}};
 
-Eigen::Matrix<double, 9, 1> CubicBasis(const double l[3]) {
+}  // namespace
+
+Eigen::Matrix<double, 9, 1> DktElement::CubicBasis(const double* l) {
     Eigen::Matrix<double, 9, 1> phi;
     const double bubble = l[0] * l[1] * l[2] / 2.0;
     for (int i = 0; i < 3; ++i) phi(i) = l[i];
     for (int k = 0; k < 6; ++k) phi(3 + k) = l[kPairs[k][0]] * l[kPairs[k][0]] * l[kPairs[k][1]] + bubble;
     return phi;
 }
+
+namespace {
 
 // ∂φ/∂L_m of the basis (rows: functions; columns: m).
 Eigen::Matrix<double, 9, 3> CubicBasisDerivatives(const double l[3]) {
@@ -72,8 +76,10 @@ DktElement::DktElement(const Point2& p0, const Point2& p1, const Point2& p2, dou
         const Eigen::Matrix<double, 1, 9> across = (n * m_slope[i] + n * m_slope[j]) / 2.0;
         m_slope[3 + side] = s.transpose() * along + n.transpose() * across;
     }
+}
 
-    // The cubic's coefficients: its values, w,y and −w,x at the corners are the nine values.
+ElementVector DktElement::ToNodalValues(const Eigen::Matrix<double, 9, 1>& overBasis) const {
+    // The basis's values, w,y and −w,x at the corners: the rows of the nodal values.
     Eigen::Matrix<double, 9, 9> values;
     for (int c = 0; c < 3; ++c) {
         double l[3] = {0.0, 0.0, 0.0};
@@ -83,7 +89,7 @@ DktElement::DktElement(const Point2& p0, const Point2& p1, const Point2& p2, dou
         values.row(3 * c + 1) = (d * m_dl.row(1).transpose()).transpose();
         values.row(3 * c + 2) = -(d * m_dl.row(0).transpose()).transpose();
     }
-    m_cubic = values.inverse();
+    return values.transpose().partialPivLu().solve(overBasis);
 }
 
 CurvatureMatrix DktElement::Curvature(double l0, double l1, double l2) const {
@@ -121,7 +127,7 @@ Eigen::Vector3d DktElement::Moments(const ElementVector& u, double l0, double l1
 
 ElementVector DktElement::LoadShape(double l0, double l1, double l2) const {
     const double l[3] = {l0, l1, l2};
-    return m_cubic.transpose() * CubicBasis(l);
+    return ToNodalValues(CubicBasis(l));
 }
 
 Eigen::Matrix<double, 6, 1> SideLoad(double dx, double dy, double p1, double p2) {

@@ -41,21 +41,25 @@ public:
     // l2) is load(l0, l1, l2); integrated exactly for a load linear over the element.
     template <typename Load>
     ElementVector AreaLoad(Load load) const {
-        ElementVector f = ElementVector::Zero();
-        for (const auto& q : kQuadrature) f += (q[3] * m_area * load(q[0], q[1], q[2])) * LoadShape(q[0], q[1], q[2]);
-        return f;
+        Eigen::Matrix<double, 9, 1> integral = Eigen::Matrix<double, 9, 1>::Zero();
+        for (const auto& q : kQuadrature) integral += (q[3] * m_area * load(q[0], q[1], q[2])) * CubicBasis(q);
+        return ToNodalValues(integral);
     }
 
 private:
     // Area coordinates and weight of a rule exact for quartics.
     static const double kQuadrature[6][4];
+    // The cubic basis of w at the area coordinates l[0 … 2].
+    static Eigen::Matrix<double, 9, 1> CubicBasis(const double* l);
+    // From a vector over the cubic basis to the same over the nine nodal values (the transposed
+    // inverse of the basis's nodal values).
+    ElementVector ToNodalValues(const Eigen::Matrix<double, 9, 1>& overBasis) const;
 
     Point2 m_p[3];
     double m_area;
     Eigen::Matrix3d m_elasticity;             // D·[[1, ν, 0], [ν, 1, 0], [0, 0, (1 − ν)/2]]
     Eigen::Matrix<double, 2, 3> m_dl;         // ∂L_i/∂x (row 0) and ∂L_i/∂y (row 1)
     Eigen::Matrix<double, 2, 9> m_slope[6];   // (w,x, w,y) at corners 0–2 and mid-sides 01, 12, 20
-    Eigen::Matrix<double, 9, 9> m_cubic;      // coefficients of the cubic basis for the nine values
 };
 
 // Nodal loads of a load along a side of length l, linear from p1 at its first node to p2 at its

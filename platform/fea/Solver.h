@@ -1,4 +1,5 @@
-// The sparse Cholesky solve of the plate's equations.
+// The sparse Cholesky solve of the plate's equations (symmetric positive definite once the
+// supports hold the slab).
 #pragma once
 
 #include <Eigen/Core>
