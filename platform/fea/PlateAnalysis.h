@@ -23,9 +23,13 @@ namespace qelt::fea {
 
 enum class AnalysisStatus {
     Solved,
-    BadInput,   // the slab cannot be meshed or its loads do not fit it
+    BadInput,   // the slab cannot be meshed or its loads do not lie on it
     Mechanism,  // the supports do not hold the slab
+    TooLarge,   // the mesh would pass kMaximumNodes
 };
+
+// About 2 GB of memory and a minute or two of one core (bench/plate_fe_bench).
+constexpr double kMaximumNodes = 5e5;
 
 struct PlateAnalysis {
     AnalysisStatus status = AnalysisStatus::BadInput;

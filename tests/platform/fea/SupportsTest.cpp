@@ -2,6 +2,7 @@
 // one are accepted. Input that cannot be analysed is refused with a reason.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -25,6 +26,7 @@ struct SupportRow {
     const char* name;
     std::function<void(Slab&)> support;
     AnalysisStatus expected;
+    double size = 400.0;  // element size, mm
 };
 
 const SupportRow kSupports[] = {
@@ -50,6 +52,22 @@ const SupportRow kSupports[] = {
      AnalysisStatus::BadInput},
     {"AreaLoadWithoutValues", [](Slab& s) { s.outline[3].support = EdgeSupport::Fixed; s.areaLoads.push_back({{{100, 100, 0}, {500, 100, 0}, {100, 500, 0}}, {}, LoadCase::Dead}); },
      AnalysisStatus::BadInput},
+    {"LineLoadLeavingTheSlab", [](Slab& s) { s.outline[3].support = EdgeSupport::Fixed; s.lineLoads.push_back({{1000, 1000}, {2500, 1000}, 2.0, 2.0, LoadCase::Live}); },
+     AnalysisStatus::BadInput},
+    {"LineLoadOverAHole", [](Slab& s) {
+         s.outline[3].support = EdgeSupport::Fixed;
+         s.holes.push_back({{800, 800, 0}, {1200, 800, 0}, {1200, 1200, 0}, {800, 1200, 0}});
+         s.lineLoads.push_back({{500, 1000}, {1500, 1000}, 2.0, 2.0, LoadCase::Live});
+     }, AnalysisStatus::BadInput},
+    {"AreaLoadOverAHole", [](Slab& s) {
+         s.outline[3].support = EdgeSupport::Fixed;
+         s.holes.push_back({{800, 800, 0}, {1200, 800, 0}, {1200, 1200, 0}, {800, 1200, 0}});
+         s.areaLoads.push_back({{{500, 500, 0}, {1500, 500, 0}, {1500, 1500, 0}, {500, 1500, 0}}, {1, 1, 1, 1}, LoadCase::Dead});
+     }, AnalysisStatus::BadInput},
+    {"CoordinateNotANumber", [](Slab& s) { s.outline[3].support = EdgeSupport::Fixed; s.outline[1].y = std::nan(""); },
+     AnalysisStatus::BadInput},
+    // 1 mm elements on 4 m²: about 10⁷ nodes.
+    {"ElementsTooSmall", [](Slab& s) { s.outline[3].support = EdgeSupport::Fixed; }, AnalysisStatus::TooLarge, 1.0},
     {"ZeroThickness", [](Slab& s) { s.outline[3].support = EdgeSupport::Fixed; s.thickness = 0.0; }, AnalysisStatus::BadInput},
 };
 
@@ -61,7 +79,7 @@ TEST_P(Supports, AreJudged) {
     Slab slab = Free();
     GetParam().support(slab);
     MeshOptions options;
-    options.elementSize = 400.0;
+    options.elementSize = GetParam().size;
     const PlateAnalysis analysis = AnalysePlate(slab, options);
     EXPECT_EQ(analysis.status, GetParam().expected) << analysis.message;
     EXPECT_EQ(analysis.message.empty(), GetParam().expected == AnalysisStatus::Solved) << analysis.message;
