@@ -7,6 +7,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libcairo2-dev libpango1.0-dev fonts-wqy-zenhei fonts-liberation2
   libreoffice-writer-nogui poppler-utils
+  # the plate engine: Eigen, CGAL's mesher, CHOLMOD over a one-thread optimised BLAS
+  libeigen3-dev libcgal-dev libsuitesparse-dev libopenblas0-serial
 )
 
 missing=()

@@ -125,11 +125,6 @@ Eigen::Vector3d DktElement::Moments(const ElementVector& u, double l0, double l1
     return -(m_elasticity * (Curvature(l0, l1, l2) * u));
 }
 
-ElementVector DktElement::LoadShape(double l0, double l1, double l2) const {
-    const double l[3] = {l0, l1, l2};
-    return ToNodalValues(CubicBasis(l));
-}
-
 Eigen::Matrix<double, 6, 1> SideLoad(double dx, double dy, double p1, double p2) {
     const double length = std::hypot(dx, dy);
     const double sx = dx / length, sy = dy / length;

@@ -35,8 +35,6 @@ public:
     // (Mx, My, Mxy) at that point for the element's nine values.
     Eigen::Vector3d Moments(const ElementVector& u, double l0, double l1, double l2) const;
 
-    // The nine shape functions of w at that point.
-    ElementVector LoadShape(double l0, double l1, double l2) const;
     // The nodal loads of an area load whose value (N/mm²) at a point of area coordinates (l0, l1,
     // l2) is load(l0, l1, l2); integrated exactly for a load linear over the element.
     template <typename Load>

@@ -86,7 +86,9 @@ TEST_P(MeshRules, CoverTheSlabWithGoodTriangles) {
     EXPECT_NEAR(loaded, std::hypot(1000.0, 200.0), 1e-6);
     EXPECT_NEAR(outline, 10000.0, 1e-6);
     EXPECT_NEAR(hole, 3000.0, 1e-6);
-    if (GetParam().rule != 1) EXPECT_TRUE(HasNodeAt(mesh, GetParam().gridPoint));
+    if (GetParam().rule != 1) {
+        EXPECT_TRUE(HasNodeAt(mesh, GetParam().gridPoint));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, MeshRules, testing::ValuesIn(kRules),
