@@ -1,9 +1,12 @@
 // The plate-bending analysis of a 12 m × 8 m slab with a 2 m × 1.5 m hole, simply supported all
 // round with a fixed edge and a column, meshed at 100 mm and 50 mm (about 10⁵ nodes): mesh,
 // assembly, factorisation (Eigen's SimplicialLDLT against CHOLMOD's supernodal LLT), solve and
-// recovery timed apart, then the whole analysis. Run with one thread (the BLAS here is the
-// reference one). Counters: nodes, equations, non-zeros of the stiffness (lower triangle) and of
-// the factor.
+// recovery timed apart, then the whole analysis. Counters: nodes, equations, non-zeros of the
+// stiffness (lower triangle) and of the factor.
+//
+// For one core: OMP_THREAD_LIMIT=1 bench/plate_fe_bench. CHOLMOD runs parts of its supernodal
+// factorisation on four OpenMP threads, which spin on a busy machine; the BLAS under it
+// (libopenblas0-serial) has one thread.
 #include <benchmark/benchmark.h>
 
 #include <Eigen/CholmodSupport>

@@ -53,7 +53,9 @@ NodalResults RecoverResults(const Mesh& mesh, const Eigen::VectorXd& values, dou
 std::vector<double> Reactions(const Mesh& mesh, const Equations& equations, const Eigen::VectorXd& values,
                               const Eigen::VectorXd& loads, double rigidity, double poisson) {
     Eigen::VectorXd residual = loads;
+    auto heldW = [&](int node) { return equations.free[3 * node] < 0; };
     for (const auto& t : mesh.triangles) {
+        if (!heldW(t[0]) && !heldW(t[1]) && !heldW(t[2])) continue;  // touches no reaction
         const DktElement element(mesh.nodes[t[0]], mesh.nodes[t[1]], mesh.nodes[t[2]], rigidity, poisson);
         const ElementVector f = element.Stiffness() * ElementValues(values, t);
         for (int a = 0; a < 3; ++a)
@@ -61,7 +63,7 @@ std::vector<double> Reactions(const Mesh& mesh, const Equations& equations, cons
     }
     std::vector<double> reactions(mesh.nodes.size(), 0.0);
     for (std::size_t n = 0; n < mesh.nodes.size(); ++n)
-        if (equations.free[3 * n] < 0) reactions[n] = residual(3 * n) * kForceUnit;
+        if (heldW(static_cast<int>(n))) reactions[n] = residual(3 * n) * kForceUnit;
     return reactions;
 }
 
