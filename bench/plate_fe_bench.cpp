@@ -1,7 +1,7 @@
 // The plate-bending analysis of a 12 m × 8 m slab with a 2 m × 1.5 m hole, simply supported all
 // round with a fixed edge and a column, meshed at 100 mm and 50 mm (about 10⁵ nodes): mesh,
-// assembly, factorisation (Eigen's SimplicialLDLT against CHOLMOD's supernodal LLT), solve and
-// recovery timed apart, then the whole analysis. Counters: nodes, equations, non-zeros of the
+// assembly, factorisation (Eigen's SimplicialLDLT against the engine's Solver, CHOLMOD's
+// supernodal LLT), solve and recovery timed apart, then the whole analysis. Counters: nodes, equations, non-zeros of the
 // stiffness (lower triangle) and of the factor.
 //
 // For one core: OMP_THREAD_LIMIT=1 bench/plate_fe_bench. CHOLMOD runs parts of its supernodal
@@ -9,7 +9,6 @@
 // (libopenblas0-serial) has one thread.
 #include <benchmark/benchmark.h>
 
-#include <Eigen/CholmodSupport>
 #include <Eigen/SparseCholesky>
 #include <map>
 #include <memory>
@@ -17,6 +16,7 @@
 #include "fea/Assembly.h"
 #include "fea/PlateAnalysis.h"
 #include "fea/Recovery.h"
+#include "fea/Solver.h"
 #include "fea/Supports.h"
 
 namespace {
@@ -110,10 +110,11 @@ void FactoriseSimplicialLdlt(benchmark::State& state) {
 
 void FactoriseCholmodSupernodal(benchmark::State& state) {
     const Prepared& p = Prepare(static_cast<double>(state.range(0)));
-    Eigen::CholmodSupernodalLLT<SparseMatrix, Eigen::Lower> llt;
-    for (auto _ : state) llt.compute(p.stiffness);
+    Solver solver;
+    std::string message;
+    for (auto _ : state) solver.Factorise(p.stiffness, message);
     Count(state, p);
-    state.counters["nnzL"] = llt.cholmod().lnz;
+    state.counters["nnzL"] = solver.FactorNonZeros();
 }
 
 void SolveSimplicialLdlt(benchmark::State& state) {
@@ -125,8 +126,10 @@ void SolveSimplicialLdlt(benchmark::State& state) {
 
 void SolveCholmodSupernodal(benchmark::State& state) {
     const Prepared& p = Prepare(static_cast<double>(state.range(0)));
-    Eigen::CholmodSupernodalLLT<SparseMatrix, Eigen::Lower> llt(p.stiffness);
-    for (auto _ : state) benchmark::DoNotOptimize(Eigen::MatrixXd(llt.solve(p.freeLoads)));
+    Solver solver;
+    std::string message;
+    solver.Factorise(p.stiffness, message);
+    for (auto _ : state) benchmark::DoNotOptimize(solver.Solve(p.freeLoads));
     Count(state, p);
 }
 

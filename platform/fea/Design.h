@@ -18,7 +18,8 @@ struct DesignMoments {
 };
 DesignMoments WoodArmer(const BarMoments& m);
 
-// A slab section one metre wide; lengths in mm, stresses in N/mm².
+// A slab section one metre wide; lengths in mm, stresses in N/mm². The caller takes the material
+// values from its grade tables (GB 50010-2002).
 struct SlabSection {
     double thickness = 100.0;      // h
     double barCentroid = 20.0;     // as: from the tension face to the bars' centroid, h0 = h − as

@@ -1,15 +1,20 @@
 // The plate-bending analysis of a slab: mesh, DKT elements, sparse solve, and the nodal results of
-// the dead and the live load case.
+// the dead and the live load case. The library knows nothing of dialogs, records or stores: its
+// callers turn their own data into a Slab (PlateModel.h) and read plain results back.
 //
 //   Slab slab;                    // outline, holes, loads, thickness, Ec, ν (PlateModel.h)
-//   MeshOptions options;          // element size, meshing rule
+//   MeshOptions options;          // element size, meshing rule, bar angle
 //   PlateAnalysis analysis = AnalysePlate(slab, options);
 //   if (analysis.status != AnalysisStatus::Solved) … analysis.message …
-//   analysis.cases[int(LoadCase::Dead)].w[node] …
+//   analysis.cases[int(LoadCase::Dead)].w[node] …   // mm; moments in kN·m/m
 //
-// What follows from the two cases (combinations, design, crack width, deflection, contours) lives
-// in Combinations.h, Design.h, Serviceability.h, SlabDesign.h and Contours.h. The steps are public
-// too (Mesher.h, Supports.h, Assembly.h, Solver.h, Recovery.h), for callers that time or reuse them.
+// The irregular slab's analysis server goes on with DesignSlab (SlabDesign.h: combinations, rows
+// of moments, bars, crack widths, deflections), RowCrackWidth for other bars, and for its
+// pictures UniqueEdges and ContourLines (Contours.h). A table generator for rectangular slabs
+// solves a rectangle with its edges' supports under a unit load and reads coefficients off the
+// nodes: w·D/(q·a⁴) with D = FlexuralRigidity(slab) (Assembly.h), M/(q·a²). Zero point loads put
+// nodes where a caller wants values. The steps are public too (Mesher.h, Supports.h,
+// Assembly.h, Solver.h, Recovery.h), for callers that time or reuse them.
 #pragma once
 
 #include <string>

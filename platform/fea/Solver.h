@@ -21,6 +21,8 @@ public:
     bool Factorise(const Eigen::SparseMatrix<double>& lower, std::string& message);
     // The solution for each column of the loads; after a successful Factorise only.
     Eigen::MatrixXd Solve(const Eigen::MatrixXd& loads) const;
+    // The non-zeros of the factor, which hold most of the solve's memory.
+    double FactorNonZeros() const;
 
 private:
     struct Factor;
