@@ -97,8 +97,12 @@ bool MeshSlab(const Slab& slab, const MeshOptions& options, Mesh& mesh, std::str
         message = "the outline has fewer than three vertices";
         return false;
     }
-    if (!(options.elementSize > 0.0)) {
-        message = "the element size is not positive";
+    if (!(options.elementSize > 0.0) || !std::isfinite(options.elementSize)) {
+        message = "the element size is not a positive number";
+        return false;
+    }
+    if (options.rule < 1 || options.rule > 3 || !std::isfinite(options.barAngle)) {
+        message = "the meshing rule is not 1, 2 or 3, or the bar angle is not a number";
         return false;
     }
     const double size = options.elementSize;

@@ -33,7 +33,8 @@ struct Mesh {
 };
 
 // Meshes the slab. False with a message when the geometry cannot be meshed (fewer than three
-// outline vertices, a non-positive element size, a point load off the slab, nothing left to mesh).
+// outline vertices, an element size that is not a positive number, a rule other than 1 to 3, a
+// point load off the slab, nothing left to mesh).
 bool MeshSlab(const Slab& slab, const MeshOptions& options, Mesh& mesh, std::string& message);
 
 }  // namespace qelt::fea

@@ -27,6 +27,7 @@ struct SupportRow {
     std::function<void(Slab&)> support;
     AnalysisStatus expected;
     double size = 400.0;  // element size, mm
+    int rule = 1;
 };
 
 const SupportRow kSupports[] = {
@@ -68,6 +69,8 @@ const SupportRow kSupports[] = {
      AnalysisStatus::BadInput},
     // 1 mm elements on 4 m²: about 10⁷ nodes.
     {"ElementsTooSmall", [](Slab& s) { s.outline[3].support = EdgeSupport::Fixed; }, AnalysisStatus::TooLarge, 1.0},
+    {"NoSuchMeshingRule", [](Slab& s) { s.outline[3].support = EdgeSupport::Fixed; }, AnalysisStatus::BadInput, 400.0, 4},
+    {"ElementSizeNotANumber", [](Slab& s) { s.outline[3].support = EdgeSupport::Fixed; }, AnalysisStatus::BadInput, std::nan("")},
     {"ZeroThickness", [](Slab& s) { s.outline[3].support = EdgeSupport::Fixed; s.thickness = 0.0; }, AnalysisStatus::BadInput},
 };
 
@@ -80,6 +83,7 @@ TEST_P(Supports, AreJudged) {
     GetParam().support(slab);
     MeshOptions options;
     options.elementSize = GetParam().size;
+    options.rule = GetParam().rule;
     const PlateAnalysis analysis = AnalysePlate(slab, options);
     EXPECT_EQ(analysis.status, GetParam().expected) << analysis.message;
     EXPECT_EQ(analysis.message.empty(), GetParam().expected == AnalysisStatus::Solved) << analysis.message;
