@@ -12,6 +12,8 @@ packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libreoffice-writer-nogui poppler-utils
+  # the plate engine: Eigen, CGAL's mesher, CHOLMOD over a one-thread optimised BLAS
+  libeigen3-dev libcgal-dev libsuitesparse-dev libopenblas0-serial
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=("${test_packages[@]}")
