@@ -17,6 +17,7 @@
 // neither adds a case to a set nor leaves a sign where statics gives none.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "sibling/SpanShapes.h"
@@ -95,6 +96,12 @@ public:
         return true;
     }
 
+    // How many forces and couples the beam carries: no span has more points with a load on them.
+    size_t PointLoadCount() const {
+        return static_cast<size_t>(std::count_if(m_shapes.begin(), m_shapes.end(),
+                                                 [](const SpanShape& shape) { return shape.kind != SpanShape::Piece; }));
+    }
+
     const SpanShape* begin(int span, int loadCase) const { return m_shapes.data() + m_begin[Index(span, loadCase)]; }
     const SpanShape* end(int span, int loadCase) const { return m_shapes.data() + m_begin[Index(span, loadCase) + 1]; }
 
@@ -129,18 +136,24 @@ void PointLoadPlace(double a, double length, int* first, int* onPoint) {
 
 double PointX(int i, double length) { return i == kLast ? length : i * (length / kLast); }
 
+// The positions of the 601 points of a span.
+void PointPositions(double length, double* xs) {
+    for (int i = 0; i <= kLast; ++i) xs[i] = PointX(i, length);
+}
+
 // Fills the moments and shears of one span and case at the 601 points and records the case's jumps.
-void FillCase(const Range& shapes, double length, EndForces end, double* moment, double* shear,
-              std::vector<Jump>& jumps) {
+void FillCase(const Range& shapes, const double* xs, EndForces end, double* __restrict moment,
+              double* __restrict shear, std::vector<Jump>& jumps) {
+    const double length = xs[kLast];
     for (int i = 0; i <= kLast; ++i) {
-        moment[i] = end.moment + end.shear * PointX(i, length);
+        moment[i] = end.moment + end.shear * xs[i];
         shear[i] = end.shear;
     }
     for (const SpanShape& shape : shapes) {
         int first = 0;
         if (shape.kind == SpanShape::Piece) {
             first = std::max(0, static_cast<int>(std::floor(shape.x1 / (length / kLast))) - 1);
-            while (first <= kLast && PointX(first, length) <= shape.x1) ++first;
+            while (first <= kLast && xs[first] <= shape.x1) ++first;
         } else {
             int onPoint = -1;
             PointLoadPlace(shape.x1, length, &first, &onPoint);
@@ -150,29 +163,34 @@ void FillCase(const Range& shapes, double length, EndForces end, double* moment,
             }
         }
         for (int i = first; i <= kLast; ++i) {
-            const qelt::sibling::SectionEffect effect = qelt::sibling::EffectLeftOf(shape, PointX(i, length));
+            const qelt::sibling::SectionEffect effect = qelt::sibling::EffectLeftOf(shape, xs[i]);
             moment[i] -= effect.moment;
             shear[i] -= effect.shear;
         }
     }
 }
 
+// A set of load cases while combining: as wide as a double, so that the loops over values and sets
+// run in the same vector lanes.
+typedef std::uint64_t CaseSet;
+
 // The combined effects of one span: columns 0..600 are the points, the others the left sides of
 // points with a concentrated load.
 struct Combination {
     void Resize(size_t columns) {
         for (std::vector<double>* values : {&posMoment, &negMoment, &posShear, &negShear}) values->assign(columns, 0.0);
-        for (std::vector<DWORD>* masks : {&posMomentCases, &negMomentCases, &posShearCases, &negShearCases})
+        for (std::vector<CaseSet>* masks : {&posMomentCases, &negMomentCases, &posShearCases, &negShearCases})
             masks->assign(columns, 0);
     }
 
     std::vector<double> posMoment, negMoment, posShear, negShear;
-    std::vector<DWORD> posMomentCases, negMomentCases, posShearCases, negShearCases;
+    std::vector<CaseSet> posMomentCases, negMomentCases, posShearCases, negShearCases;
 };
 
 // Adds γ·values of one case: always (a dead case), or where it makes the effect worse (a live one).
-void AddCase(const double* values, size_t columns, double factor, bool dead, DWORD bit, double tolerance,
-             double* positive, DWORD* positiveCases, double* negative, DWORD* negativeCases) {
+void AddCase(const double* __restrict values, size_t columns, double factor, bool dead, CaseSet bit, double tolerance,
+             double* __restrict positive, CaseSet* __restrict positiveCases, double* __restrict negative,
+             CaseSet* __restrict negativeCases) {
     if (dead) {
         for (size_t i = 0; i < columns; ++i) {
             positive[i] += factor * values[i];
@@ -180,64 +198,65 @@ void AddCase(const double* values, size_t columns, double factor, bool dead, DWO
         }
         return;
     }
+    // Values and case sets in separate loops, each of which runs in vector lanes.
     for (size_t i = 0; i < columns; ++i) {
         const double effect = factor * values[i];
-        const bool raises = effect > tolerance, lowers = effect < -tolerance;
-        positive[i] += raises ? effect : 0.0;
-        positiveCases[i] |= raises ? bit : 0;
-        negative[i] += lowers ? effect : 0.0;
-        negativeCases[i] |= lowers ? bit : 0;
+        positive[i] += effect > tolerance ? effect : 0.0;
+        negative[i] += effect < -tolerance ? effect : 0.0;
+    }
+    for (size_t i = 0; i < columns; ++i) {
+        const double effect = factor * values[i];
+        positiveCases[i] |= effect > tolerance ? bit : 0;
+        negativeCases[i] |= effect < -tolerance ? bit : 0;
     }
 }
 
 // Takes the left side of a point into the point when it is worse.
-void TakeWorse(std::vector<double>& values, std::vector<DWORD>& cases, int point, size_t column, int sign) {
+void TakeWorse(std::vector<double>& values, std::vector<CaseSet>& cases, int point, size_t column, int sign) {
     if (sign * values[column] > sign * values[point]) {
         values[point] = values[column];
         cases[point] = cases[column];
     }
 }
 
-void WriteEnvelope(CalValue* envelope, const std::vector<double>& values, const std::vector<DWORD>& cases, int sign,
+void WriteEnvelope(CalValue* envelope, const std::vector<double>& values, const std::vector<CaseSet>& cases, int sign,
                    double tolerance) {
     for (int i = 0; i <= kLast; ++i) {
         const bool kept = sign * values[i] > tolerance;
-        envelope[i] = CalValue{kept ? values[i] : 0.0, kept ? cases[i] : 0};
+        envelope[i] = CalValue{kept ? values[i] : 0.0, kept ? static_cast<DWORD>(cases[i]) : 0};
     }
 }
 
-}  // namespace
-
-int CSteelBeam::CalBeamStruct() {
-    ClearResults();
-    const int spans = getSpanNum(), cases = GetComNum(), nodes = spans + 1;
-    if (!CheckStruct() || cases > BEAM_MAX_CASES || !std::isfinite(m_dConLoadScale) || !std::isfinite(m_dVarLoadScale))
-        return 0;
+// The analysis; false, before any result is written, for a beam that cannot be analysed.
+bool Analyse(CSteelBeam& beam) {
+    const int spans = beam.getSpanNum(), cases = beam.GetComNum(), nodes = spans + 1;
+    if (!beam.CheckStruct() || cases > BEAM_MAX_CASES || !std::isfinite(beam.m_dConLoadScale) || !std::isfinite(beam.m_dVarLoadScale))
+        return false;
     for (int k = 0; k < cases; ++k) {
-        if (m_ComStyleArr[k] != BEAM_CASE_DEAD && m_ComStyleArr[k] != BEAM_CASE_LIVE) return 0;
+        if (beam.m_ComStyleArr[k] != BEAM_CASE_DEAD && beam.m_ComStyleArr[k] != BEAM_CASE_LIVE) return false;
     }
     std::vector<double> stiffness(static_cast<size_t>(spans));  // EI (kN·m²)
     std::vector<SpanType> types(static_cast<size_t>(spans), Supported);
     for (int s = 0; s < spans; ++s) {
-        const CSteelSpan* span = m_SpanArr[s];
-        stiffness[s] = m_dElastModulus * 1000.0 * span->m_dSectIx0;
+        const CSteelSpan* span = beam.m_SpanArr[s];
+        stiffness[s] = beam.m_dElastModulus * 1000.0 * span->m_dSectIx0;
         if (!(span->m_dSpanLen > 0.0) || !std::isfinite(span->m_dSpanLen) || !(stiffness[s] > 0.0) ||
             !std::isfinite(stiffness[s]))
-            return 0;
+            return false;
     }
-    if (m_nLeftSupport == BEAM_END_FREE) types[0] = LeftCantilever;
-    if (m_nRightSupport == BEAM_END_FREE) types[spans - 1] = RightCantilever;
+    if (beam.m_nLeftSupport == BEAM_END_FREE) types[0] = LeftCantilever;
+    if (beam.m_nRightSupport == BEAM_END_FREE) types[spans - 1] = RightCantilever;
     BeamShapes shapes;
-    if (!shapes.Build(*this)) return 0;
+    if (!shapes.Build(beam)) return false;
 
     // The rotational stiffness of the supported nodes; held nodes keep the row θ = 0.
     std::vector<bool> held(static_cast<size_t>(nodes), false);
-    held[0] = m_nLeftSupport != BEAM_END_SIMPLE;
-    held[spans] = m_nRightSupport != BEAM_END_SIMPLE;
+    held[0] = beam.m_nLeftSupport != BEAM_END_SIMPLE;
+    held[spans] = beam.m_nRightSupport != BEAM_END_SIMPLE;
     std::vector<double> below(nodes, 0.0), diagonal(nodes, 0.0), above(nodes, 0.0);
     for (int s = 0; s < spans; ++s) {
         if (types[s] != Supported) continue;
-        const double k = stiffness[s] / m_SpanArr[s]->m_dSpanLen;
+        const double k = stiffness[s] / beam.m_SpanArr[s]->m_dSpanLen;
         diagonal[s] += 4.0 * k;
         diagonal[s + 1] += 4.0 * k;
         if (!held[s] && !held[s + 1]) {
@@ -249,18 +268,18 @@ int CSteelBeam::CalBeamStruct() {
         if (held[j]) diagonal[j] = 1.0;
     }
     Tridiagonal system;
-    if (!system.Factorise(below, diagonal, above)) return 0;
+    if (!system.Factorise(below, diagonal, above)) return false;
 
     // Every case's nodal moments, rotations and span end forces; the last row is all cases together.
     std::vector<double> rotations(static_cast<size_t>((cases + 1) * nodes), 0.0);
     std::vector<double> nodalLoads(static_cast<size_t>(spans * cases * 4), 0.0);  // per span and case
     std::vector<double> scale(2, 0.0);  // moment and shear scale of the factored loads
     for (int k = 0; k < cases; ++k) {
-        const double factor = std::fabs(m_ComStyleArr[k] == BEAM_CASE_DEAD ? m_dConLoadScale : m_dVarLoadScale);
+        const double factor = std::fabs(beam.m_ComStyleArr[k] == BEAM_CASE_DEAD ? beam.m_dConLoadScale : beam.m_dVarLoadScale);
         double* rhs = &rotations[static_cast<size_t>(k * nodes)];
         double* all = &rotations[static_cast<size_t>(cases * nodes)];
         for (int s = 0; s < spans; ++s) {
-            const double length = m_SpanArr[s]->m_dSpanLen;
+            const double length = beam.m_SpanArr[s]->m_dSpanLen;
             double* loads = &nodalLoads[static_cast<size_t>((s * cases + k) * 4)];
             for (const SpanShape& shape : Range{shapes.begin(s, k), shapes.end(s, k)}) {
                 const qelt::sibling::ShapeStatics statics = qelt::sibling::StaticsOf(shape);
@@ -282,22 +301,27 @@ int CSteelBeam::CalBeamStruct() {
             all[j] += rhs[j];
         }
     }
-    m_BeamFunction.SetDimension(nodes);
+    beam.m_BeamFunction.SetDimension(nodes);
     for (int j = 0; j < nodes; ++j)
-        m_BeamFunction.SetRow(j, below[j], diagonal[j], above[j], rotations[static_cast<size_t>(cases * nodes + j)]);
+        beam.m_BeamFunction.SetRow(j, below[j], diagonal[j], above[j], rotations[static_cast<size_t>(cases * nodes + j)]);
     for (int k = 0; k <= cases; ++k) system.Solve(&rotations[static_cast<size_t>(k * nodes)]);
     const double momentTolerance = kZeroTolerance * scale[0], shearTolerance = kZeroTolerance * scale[1];
 
-    DWORD deadCases = 0;
+    CaseSet deadCases = 0;
     for (int k = 0; k < cases; ++k) {
-        if (m_ComStyleArr[k] == BEAM_CASE_DEAD) deadCases |= DWORD(1) << k;
+        if (beam.m_ComStyleArr[k] == BEAM_CASE_DEAD) deadCases |= CaseSet(1) << k;
     }
     std::vector<double> moments, shears;  // every case of a span, one row of columns each
     std::vector<Jump> jumps;
     std::vector<int> sides;  // points of the span with a concentrated load
+    double xs[BEAM_ENVELOPE_POINTS];
     Combination combination;
+    const size_t widest = BEAM_ENVELOPE_POINTS + shapes.PointLoadCount();
+    moments.reserve(widest * static_cast<size_t>(cases));
+    shears.reserve(widest * static_cast<size_t>(cases));
+    combination.Resize(widest);
     for (int s = 0; s < spans; ++s) {
-        CSteelSpan* span = m_SpanArr[s];
+        CSteelSpan* span = beam.m_SpanArr[s];
         const double length = span->m_dSpanLen, k = stiffness[s] / length;
         const auto endForces = [&](int loadCase) -> EndForces {
             const double* theta = &rotations[static_cast<size_t>(loadCase * nodes)];
@@ -335,6 +359,7 @@ int CSteelBeam::CalBeamStruct() {
         span->m_dRotRight = right * 1e6;
 
         // Each case at the points, then the left sides of the points with a concentrated load.
+        PointPositions(length, xs);
         sides.clear();
         for (int c = 0; c < cases; ++c) {
             for (const SpanShape& shape : Range{shapes.begin(s, c), shapes.end(s, c)}) {
@@ -352,7 +377,7 @@ int CSteelBeam::CalBeamStruct() {
             double* moment = &moments[columns * c];
             double* shear = &shears[columns * c];
             jumps.clear();
-            FillCase(Range{shapes.begin(s, c), shapes.end(s, c)}, length, endForces(c), moment, shear, jumps);
+            FillCase(Range{shapes.begin(s, c), shapes.end(s, c)}, xs, endForces(c), moment, shear, jumps);
             span->m_ForceValueArr[c] = SteelCalForceValue{c, moment[0], shear[0], moment[kLast], shear[kLast]};
             for (size_t side = 0; side < sides.size(); ++side) {
                 const size_t column = BEAM_ENVELOPE_POINTS + side;
@@ -364,17 +389,17 @@ int CSteelBeam::CalBeamStruct() {
                     shear[column] += jump.shear;
                 }
             }
-            const bool dead = m_ComStyleArr[c] == BEAM_CASE_DEAD;
-            const double factor = dead ? m_dConLoadScale : m_dVarLoadScale;
-            const DWORD bit = DWORD(1) << c;
+            const bool dead = beam.m_ComStyleArr[c] == BEAM_CASE_DEAD;
+            const double factor = dead ? beam.m_dConLoadScale : beam.m_dVarLoadScale;
+            const CaseSet bit = CaseSet(1) << c;
             AddCase(moment, columns, factor, dead, bit, momentTolerance, combination.posMoment.data(),
                     combination.posMomentCases.data(), combination.negMoment.data(), combination.negMomentCases.data());
             AddCase(shear, columns, factor, dead, bit, shearTolerance, combination.posShear.data(),
                     combination.posShearCases.data(), combination.negShear.data(), combination.negShearCases.data());
         }
-        for (std::vector<DWORD>* masks : {&combination.posMomentCases, &combination.negMomentCases,
+        for (std::vector<CaseSet>* masks : {&combination.posMomentCases, &combination.negMomentCases,
                                           &combination.posShearCases, &combination.negShearCases}) {
-            for (DWORD& mask : *masks) mask |= deadCases;
+            for (CaseSet& mask : *masks) mask |= deadCases;
         }
         for (size_t side = 0; side < sides.size(); ++side) {
             const size_t column = BEAM_ENVELOPE_POINTS + side;
@@ -383,10 +408,21 @@ int CSteelBeam::CalBeamStruct() {
             TakeWorse(combination.posShear, combination.posShearCases, sides[side], column, 1);
             TakeWorse(combination.negShear, combination.negShearCases, sides[side], column, -1);
         }
+        if (span->IsEmptyEnvelop()) span->ReSetEnvelop();
         WriteEnvelope(span->m_PosMomEnv, combination.posMoment, combination.posMomentCases, 1, momentTolerance);
         WriteEnvelope(span->m_NegMomEnv, combination.negMoment, combination.negMomentCases, -1, momentTolerance);
         WriteEnvelope(span->m_PosShearEnv, combination.posShear, combination.posShearCases, 1, shearTolerance);
         WriteEnvelope(span->m_NegShearEnv, combination.negShear, combination.negShearCases, -1, shearTolerance);
+    }
+    return true;
+}
+
+}  // namespace
+
+int CSteelBeam::CalBeamStruct() {
+    if (!Analyse(*this)) {
+        ClearResults();
+        return 0;
     }
     m_bCalculated = 1;
     return 1;

@@ -1,4 +1,5 @@
-// The plain records of the continuous-beam solver and the codes its data carries.
+// The plain records of the continuous-beam solver and the codes its data carries. The records'
+// members are defined here, in the header, as the library's users compile them themselves.
 // Units: lengths and load positions in m from the span's left end, forces in kN, line loads in
 // kN/m, moments in kN·m; positive loads act downwards, a concentrated moment is clockwise positive.
 #pragma once
@@ -33,7 +34,11 @@ struct NormalLoad {
     double m_dPosA;       // a
     NormalLoad() = default;
     NormalLoad(const NormalLoad& other) = default;
-    NormalLoad& operator=(const NormalLoad& other);
+    NormalLoad& operator=(const NormalLoad& other) {
+        m_dLoadValue = other.m_dLoadValue;
+        m_dPosA = other.m_dPosA;
+        return *this;
+    }
 };
 
 struct AnyLoad {
@@ -43,7 +48,13 @@ struct AnyLoad {
     double m_dPosC;        // c, the loaded length
     AnyLoad() = default;
     AnyLoad(const AnyLoad& other) = default;
-    AnyLoad& operator=(const AnyLoad& other);
+    AnyLoad& operator=(const AnyLoad& other) {
+        m_dLoadValue1 = other.m_dLoadValue1;
+        m_dLoadValue2 = other.m_dLoadValue2;
+        m_dPosA = other.m_dPosA;
+        m_dPosC = other.m_dPosC;
+        return *this;
+    }
 };
 
 // A point of an envelope: the value and the load cases whose combination gives it, bit k - 1 for
@@ -53,7 +64,11 @@ struct CalValue {
     DWORD m_dwComMask;
     CalValue() = default;
     CalValue(const CalValue& other) = default;
-    CalValue& operator=(const CalValue& other);
+    CalValue& operator=(const CalValue& other) {
+        m_dValue = other.m_dValue;
+        m_dwComMask = other.m_dwComMask;
+        return *this;
+    }
 };
 
 // The end forces of one span under one load case with factor 1: moments sagging positive, shears
@@ -66,5 +81,12 @@ struct SteelCalForceValue {
     double m_dShearRight;
     SteelCalForceValue() = default;
     SteelCalForceValue(const SteelCalForceValue& other) = default;
-    SteelCalForceValue& operator=(const SteelCalForceValue& other);
+    SteelCalForceValue& operator=(const SteelCalForceValue& other) {
+        m_nComIndex = other.m_nComIndex;
+        m_dMomLeft = other.m_dMomLeft;
+        m_dShearLeft = other.m_dShearLeft;
+        m_dMomRight = other.m_dMomRight;
+        m_dShearRight = other.m_dShearRight;
+        return *this;
+    }
 };

@@ -113,19 +113,6 @@ void AddEquivalentNodalLoads(const SpanShape& shape, double length, double loads
     }
 }
 
-ShapeStatics StaticsOf(const SpanShape& shape) {
-    switch (shape.kind) {
-    case SpanShape::Force: return {shape.v1, shape.v1 * shape.x1, 0.0};
-    case SpanShape::Couple: return {0.0, 0.0, shape.v1};
-    case SpanShape::Piece:
-    default: {
-        const double c = shape.x2 - shape.x1;
-        return {0.5 * (shape.v1 + shape.v2) * c,
-                c / 6.0 * (3.0 * shape.x1 * (shape.v1 + shape.v2) + c * (shape.v1 + 2.0 * shape.v2)), 0.0};
-    }
-    }
-}
-
 double IntegratedShapeMoment(const SpanShape& shape, double length) {
     switch (shape.kind) {
     case SpanShape::Force: return 0.5 * shape.v1 * (length - shape.x1) * (length - shape.x1);
@@ -140,22 +127,6 @@ double IntegratedShapeMoment(const SpanShape& shape, double length) {
             sum += kGaussWeights[g] * c * PieceIntensity(shape, t) * 0.5 * (length - t) * (length - t);
         }
         return sum;
-    }
-    }
-}
-
-SectionEffect EffectLeftOf(const SpanShape& shape, double x) {
-    switch (shape.kind) {
-    case SpanShape::Force: return {shape.v1, shape.v1 * (x - shape.x1)};
-    case SpanShape::Couple: return {0.0, -shape.v1};  // a clockwise couple raises M to its right
-    case SpanShape::Piece:
-    default: {
-        if (x >= shape.x2) {
-            const ShapeStatics statics = StaticsOf(shape);
-            return {statics.force, statics.force * x - statics.firstMoment};
-        }
-        const double u = x - shape.x1, slope = (shape.v2 - shape.v1) / (shape.x2 - shape.x1);
-        return {shape.v1 * u + 0.5 * slope * u * u, 0.5 * shape.v1 * u * u + slope * u * u * u / 6.0};
     }
     }
 }
