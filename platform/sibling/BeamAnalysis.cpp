@@ -311,14 +311,14 @@ bool Analyse(CSteelBeam& beam) {
     for (int k = 0; k < cases; ++k) {
         if (beam.m_ComStyleArr[k] == BEAM_CASE_DEAD) deadCases |= CaseSet(1) << k;
     }
-    std::vector<double> moments, shears;  // every case of a span, one row of columns each
+    std::vector<double> moments, shears;  // one case of a span, combined before the next is filled
     std::vector<Jump> jumps;
     std::vector<int> sides;  // points of the span with a concentrated load
     double xs[BEAM_ENVELOPE_POINTS];
     Combination combination;
     const size_t widest = BEAM_ENVELOPE_POINTS + shapes.PointLoadCount();
-    moments.reserve(widest * static_cast<size_t>(cases));
-    shears.reserve(widest * static_cast<size_t>(cases));
+    moments.resize(widest);
+    shears.resize(widest);
     combination.Resize(widest);
     for (int s = 0; s < spans; ++s) {
         CSteelSpan* span = beam.m_SpanArr[s];
@@ -369,13 +369,11 @@ bool Analyse(CSteelBeam& beam) {
             }
         }
         const size_t columns = BEAM_ENVELOPE_POINTS + sides.size();
-        moments.resize(columns * static_cast<size_t>(cases));
-        shears.resize(columns * static_cast<size_t>(cases));
         combination.Resize(columns);
         span->m_ForceValueArr.SetSize(cases);
         for (int c = 0; c < cases; ++c) {
-            double* moment = &moments[columns * c];
-            double* shear = &shears[columns * c];
+            double* moment = moments.data();
+            double* shear = shears.data();
             jumps.clear();
             FillCase(Range{shapes.begin(s, c), shapes.end(s, c)}, xs, endForces(c), moment, shear, jumps);
             span->m_ForceValueArr[c] = SteelCalForceValue{c, moment[0], shear[0], moment[kLast], shear[kLast]};

@@ -208,7 +208,7 @@ void CSteelSpan::GetMaxPosMoment(double& dMoment, double& dPos) const {
 
 void CSteelSpan::GetMaxNegMoment(double& dMoment, double& dPos) const {
     const int i = FindExtreme(m_NegMomEnv, 0, kLastPoint, -1);
-    dMoment = -ValueAt(m_NegMomEnv, i).m_dValue;
+    dMoment = 0.0 - ValueAt(m_NegMomEnv, i).m_dValue;  // never −0
     dPos = PointPosition(i);
 }
 
@@ -242,7 +242,7 @@ namespace {
 CalValue Governing(const CalValue* positive, const CalValue* negative, int* point) {
     const int p = FindExtreme(positive, 0, kLastPoint, 1), n = FindExtreme(negative, 0, kLastPoint, -1);
     CalValue up = ValueAt(positive, p), down = ValueAt(negative, n);
-    down.m_dValue = -down.m_dValue;
+    down.m_dValue = 0.0 - down.m_dValue;
     const bool downGoverns = down.m_dValue - up.m_dValue > 1e-9 * std::max(up.m_dValue, down.m_dValue);
     *point = downGoverns ? n : p;
     return downGoverns ? down : up;
