@@ -17,14 +17,22 @@ std::array<CalValue**, 6> EnvelopeSlots(CSteelSpan& span) {
             &span.m_ReservedEnv1, &span.m_ReservedEnv2};
 }
 
-// The point of from .. to where sign·value is largest; the leftmost of points within a relative
-// 1e-9 of each other, so that rounding does not move a tie. -1 without an envelope.
+std::array<const CalValue*, 6> Envelopes(const CSteelSpan& span) {
+    return {span.m_PosMomEnv, span.m_NegMomEnv, span.m_PosShearEnv, span.m_NegShearEnv, span.m_ReservedEnv1,
+            span.m_ReservedEnv2};
+}
+
+// Values within a relative 1e-9 of each other are a tie, so that rounding does not decide one.
+bool Exceeds(double candidate, double current) {
+    return candidate - current > 1e-9 * std::max(std::fabs(candidate), std::fabs(current));
+}
+
+// The point of from .. to where sign·value is largest, the leftmost on a tie; -1 without an envelope.
 int FindExtreme(const CalValue* envelope, int from, int to, int sign) {
     if (!envelope) return -1;
     int best = from;
     for (int i = from + 1; i <= to; ++i) {
-        const double candidate = sign * envelope[i].m_dValue, current = sign * envelope[best].m_dValue;
-        if (candidate - current > 1e-9 * std::max(std::fabs(candidate), std::fabs(current))) best = i;
+        if (Exceeds(sign * envelope[i].m_dValue, sign * envelope[best].m_dValue)) best = i;
     }
     return best;
 }
@@ -33,6 +41,38 @@ CalValue ValueAt(const CalValue* envelope, int i) {
     CalValue value{0.0, 0};
     if (envelope && i >= 0) value = envelope[i];
     return value;
+}
+
+// Inserts before nIndex, or appends when nIndex is -1.
+template <class ARRAY, class VALUE>
+BOOL InsertInto(ARRAY& array, int nIndex, VALUE value) {
+    if (nIndex == -1) nIndex = array.GetSize();
+    if (nIndex < 0 || nIndex > array.GetSize()) {
+        qelt::ReportMisuse("CSteelSpan: a load inserted at %d of %d", nIndex, array.GetSize());
+        return FALSE;
+    }
+    array.InsertAt(nIndex, value);
+    return TRUE;
+}
+
+template <class ARRAY>
+BOOL RemoveFrom(ARRAY& array, int nIndex) {
+    if (nIndex < 0 || nIndex >= array.GetSize()) {
+        qelt::ReportMisuse("CSteelSpan::DelSpanLoad(%d) of %d loads", nIndex, array.GetSize());
+        return FALSE;
+    }
+    array.RemoveAt(nIndex);
+    return TRUE;
+}
+
+// The governing one of a positive and a negative envelope, as a magnitude with its case set.
+CalValue Governing(const CalValue* positive, const CalValue* negative, int* point) {
+    const int p = FindExtreme(positive, 0, kLastPoint, 1), n = FindExtreme(negative, 0, kLastPoint, -1);
+    CalValue up = ValueAt(positive, p), down = ValueAt(negative, n);
+    down.m_dValue = 0.0 - down.m_dValue;
+    const bool downGoverns = Exceeds(down.m_dValue, up.m_dValue);
+    *point = downGoverns ? n : p;
+    return downGoverns ? down : up;
 }
 
 }  // namespace
@@ -75,9 +115,9 @@ CSteelSpan& CSteelSpan::operator=(const CSteelSpan& other) {
     if (!other.IsEmptyEnvelop()) {
         ReSetEnvelop();
         const auto targets = EnvelopeSlots(*this);
-        const auto sources = EnvelopeSlots(const_cast<CSteelSpan&>(other));
+        const auto sources = Envelopes(other);
         for (size_t e = 0; e < targets.size(); ++e) {
-            if (*sources[e]) std::copy_n(*sources[e], BEAM_ENVELOPE_POINTS, *targets[e]);
+            if (sources[e]) std::copy_n(sources[e], BEAM_ENVELOPE_POINTS, *targets[e]);
         }
     }
     for (int i = 0; i < other.m_SpanLoadArr.GetSize(); ++i) {
@@ -120,22 +160,6 @@ BOOL CSteelSpan::InsertSpanLoad(int nKind, int nIndex, const AnyLoad& value) {
     return AddLoadAt(nKind, nIndex, nullptr, nullptr, &value);
 }
 
-namespace {
-
-// Inserts before nIndex, or appends when nIndex is -1.
-template <class ARRAY, class VALUE>
-BOOL InsertInto(ARRAY& array, int nIndex, VALUE value) {
-    if (nIndex == -1) nIndex = array.GetSize();
-    if (nIndex < 0 || nIndex > array.GetSize()) {
-        qelt::ReportMisuse("CSteelSpan: a load inserted at %d of %d", nIndex, array.GetSize());
-        return FALSE;
-    }
-    array.InsertAt(nIndex, value);
-    return TRUE;
-}
-
-}  // namespace
-
 BOOL CSteelSpan::AddLoadAt(int nKind, int nIndex, const double* scalar, const NormalLoad* normal, const AnyLoad* any) {
     const bool matches = (nKind == BEAM_LOAD_UNIFORM || nKind == BEAM_LOAD_TRIANGLE) ? scalar != nullptr
                          : (nKind == BEAM_LOAD_FORCE || nKind == BEAM_LOAD_MOMENT || nKind == BEAM_LOAD_TRAPEZOID)
@@ -156,20 +180,6 @@ BOOL CSteelSpan::AddLoadAt(int nKind, int nIndex, const double* scalar, const No
     default: return InsertInto(load->m_AnyLoadArr, nIndex, *any);
     }
 }
-
-namespace {
-
-template <class ARRAY>
-BOOL RemoveFrom(ARRAY& array, int nIndex) {
-    if (nIndex < 0 || nIndex >= array.GetSize()) {
-        qelt::ReportMisuse("CSteelSpan::DelSpanLoad(%d) of %d loads", nIndex, array.GetSize());
-        return FALSE;
-    }
-    array.RemoveAt(nIndex);
-    return TRUE;
-}
-
-}  // namespace
 
 BOOL CSteelSpan::DelSpanLoad(int nKind, int nIndex) {
     CSteelSpanLoad* load = GetCurComLoad();
@@ -235,20 +245,6 @@ void CSteelSpan::GetCenMaxNegMom(double& dMoment, double& dPos) const {
     GetCenMaxNegMom(value, dPos);
     dMoment = value.m_dValue;
 }
-
-namespace {
-
-// The governing one of a positive and a negative envelope, as a magnitude with its case set.
-CalValue Governing(const CalValue* positive, const CalValue* negative, int* point) {
-    const int p = FindExtreme(positive, 0, kLastPoint, 1), n = FindExtreme(negative, 0, kLastPoint, -1);
-    CalValue up = ValueAt(positive, p), down = ValueAt(negative, n);
-    down.m_dValue = 0.0 - down.m_dValue;
-    const bool downGoverns = down.m_dValue - up.m_dValue > 1e-9 * std::max(up.m_dValue, down.m_dValue);
-    *point = downGoverns ? n : p;
-    return downGoverns ? down : up;
-}
-
-}  // namespace
 
 void CSteelSpan::GetMaxShear(CalValue& value, double& dPos) const {
     int point = -1;
