@@ -227,198 +227,234 @@ void WriteEnvelope(CalValue* envelope, const std::vector<double>& values, const 
     }
 }
 
-// The analysis; false, before any result is written, for a beam that cannot be analysed.
-bool Analyse(CSteelBeam& beam) {
-    const int spans = beam.getSpanNum(), cases = beam.GetComNum(), nodes = spans + 1;
-    if (!beam.CheckStruct() || cases > BEAM_MAX_CASES || !std::isfinite(beam.m_dConLoadScale) || !std::isfinite(beam.m_dVarLoadScale))
-        return false;
-    for (int k = 0; k < cases; ++k) {
-        if (beam.m_ComStyleArr[k] != BEAM_CASE_DEAD && beam.m_ComStyleArr[k] != BEAM_CASE_LIVE) return false;
+// The analysis of one beam: Run is false, before any result is written, for a beam that cannot be
+// analysed.
+class BeamAnalysis {
+public:
+    explicit BeamAnalysis(CSteelBeam& beam)
+        : m_beam(beam), m_spans(beam.getSpanNum()), m_cases(beam.GetComNum()), m_nodes(m_spans + 1) {}
+
+    bool Run() {
+        if (!Prepare() || !SolveRotations()) return false;
+        m_moments.resize(BEAM_ENVELOPE_POINTS + m_shapes.PointLoadCount());
+        m_shears.resize(m_moments.size());
+        m_combination.Resize(m_moments.size());
+        for (int s = 0; s < m_spans; ++s) {
+            SetEndRotations(s);
+            BuildEnvelopes(s);
+        }
+        return true;
     }
-    std::vector<double> stiffness(static_cast<size_t>(spans));  // EI (kN·m²)
-    std::vector<SpanType> types(static_cast<size_t>(spans), Supported);
-    for (int s = 0; s < spans; ++s) {
-        const CSteelSpan* span = beam.m_SpanArr[s];
-        stiffness[s] = beam.m_dElastModulus * 1000.0 * span->m_dSectIx0;
-        if (!(span->m_dSpanLen > 0.0) || !std::isfinite(span->m_dSpanLen) || !(stiffness[s] > 0.0) ||
-            !std::isfinite(stiffness[s]))
+
+private:
+    CSteelSpan& Span(int s) const { return *m_beam.m_SpanArr[s]; }
+    Range Shapes(int s, int c) const { return Range{m_shapes.begin(s, c), m_shapes.end(s, c)}; }
+    bool Dead(int c) const { return m_beam.m_ComStyleArr[c] == BEAM_CASE_DEAD; }
+    double Factor(int c) const { return Dead(c) ? m_beam.m_dConLoadScale : m_beam.m_dVarLoadScale; }
+    double* Rotations(int c) { return &m_rotations[static_cast<size_t>(c * m_nodes)]; }  // c = cases: all
+    const double* Rotations(int c) const { return &m_rotations[static_cast<size_t>(c * m_nodes)]; }
+    double* NodalLoads(int s, int c) { return &m_nodalLoads[static_cast<size_t>((s * m_cases + c) * 4)]; }
+    const double* NodalLoads(int s, int c) const { return &m_nodalLoads[static_cast<size_t>((s * m_cases + c) * 4)]; }
+
+    // The model's checks, the spans' stiffness and kind, and the loads as shapes.
+    bool Prepare() {
+        if (!m_beam.CheckStruct() || m_cases > BEAM_MAX_CASES || !std::isfinite(m_beam.m_dConLoadScale) ||
+            !std::isfinite(m_beam.m_dVarLoadScale))
             return false;
-    }
-    if (beam.m_nLeftSupport == BEAM_END_FREE) types[0] = LeftCantilever;
-    if (beam.m_nRightSupport == BEAM_END_FREE) types[spans - 1] = RightCantilever;
-    BeamShapes shapes;
-    if (!shapes.Build(beam)) return false;
-
-    // The rotational stiffness of the supported nodes; held nodes keep the row θ = 0.
-    std::vector<bool> held(static_cast<size_t>(nodes), false);
-    held[0] = beam.m_nLeftSupport != BEAM_END_SIMPLE;
-    held[spans] = beam.m_nRightSupport != BEAM_END_SIMPLE;
-    std::vector<double> below(nodes, 0.0), diagonal(nodes, 0.0), above(nodes, 0.0);
-    for (int s = 0; s < spans; ++s) {
-        if (types[s] != Supported) continue;
-        const double k = stiffness[s] / beam.m_SpanArr[s]->m_dSpanLen;
-        diagonal[s] += 4.0 * k;
-        diagonal[s + 1] += 4.0 * k;
-        if (!held[s] && !held[s + 1]) {
-            above[s] = 2.0 * k;
-            below[s + 1] = 2.0 * k;
+        for (int c = 0; c < m_cases; ++c) {
+            if (m_beam.m_ComStyleArr[c] != BEAM_CASE_DEAD && m_beam.m_ComStyleArr[c] != BEAM_CASE_LIVE) return false;
         }
+        m_stiffness.assign(static_cast<size_t>(m_spans), 0.0);
+        m_types.assign(static_cast<size_t>(m_spans), Supported);
+        for (int s = 0; s < m_spans; ++s) {
+            const double length = Span(s).m_dSpanLen;
+            m_stiffness[s] = m_beam.m_dElastModulus * 1000.0 * Span(s).m_dSectIx0;
+            if (!(length > 0.0) || !std::isfinite(length) || !(m_stiffness[s] > 0.0) || !std::isfinite(m_stiffness[s]))
+                return false;
+        }
+        if (m_beam.m_nLeftSupport == BEAM_END_FREE) m_types[0] = LeftCantilever;
+        if (m_beam.m_nRightSupport == BEAM_END_FREE) m_types[m_spans - 1] = RightCantilever;
+        return m_shapes.Build(m_beam);
     }
-    for (int j = 0; j < nodes; ++j) {
-        if (held[j]) diagonal[j] = 1.0;
-    }
-    Tridiagonal system;
-    if (!system.Factorise(below, diagonal, above)) return false;
 
-    // Every case's nodal moments, rotations and span end forces; the last row is all cases together.
-    std::vector<double> rotations(static_cast<size_t>((cases + 1) * nodes), 0.0);
-    std::vector<double> nodalLoads(static_cast<size_t>(spans * cases * 4), 0.0);  // per span and case
-    std::vector<double> scale(2, 0.0);  // moment and shear scale of the factored loads
-    for (int k = 0; k < cases; ++k) {
-        const double factor = std::fabs(beam.m_ComStyleArr[k] == BEAM_CASE_DEAD ? beam.m_dConLoadScale : beam.m_dVarLoadScale);
-        double* rhs = &rotations[static_cast<size_t>(k * nodes)];
-        double* all = &rotations[static_cast<size_t>(cases * nodes)];
-        for (int s = 0; s < spans; ++s) {
-            const double length = beam.m_SpanArr[s]->m_dSpanLen;
-            double* loads = &nodalLoads[static_cast<size_t>((s * cases + k) * 4)];
-            for (const SpanShape& shape : Range{shapes.begin(s, k), shapes.end(s, k)}) {
-                const qelt::sibling::ShapeStatics statics = qelt::sibling::StaticsOf(shape);
-                scale[0] += factor * (std::fabs(statics.force) * length + std::fabs(statics.couple));
-                scale[1] += factor * (std::fabs(statics.force) + std::fabs(statics.couple) / length);
-                if (types[s] == Supported) {
-                    qelt::sibling::AddEquivalentNodalLoads(shape, length, loads);
-                } else if (types[s] == LeftCantilever) {
-                    loads[3] += statics.force * length - statics.firstMoment - statics.couple;
-                } else {
-                    loads[1] += -statics.firstMoment - statics.couple;
-                }
+    // The rotations of the supported nodes under every case and under all cases together (the last
+    // row). A node whose rotation is no unknown, a fixed end or a free end, keeps the row θ = 0.
+    bool SolveRotations() {
+        std::vector<bool> held(static_cast<size_t>(m_nodes), false);
+        held[0] = m_beam.m_nLeftSupport != BEAM_END_SIMPLE;
+        held[m_spans] = m_beam.m_nRightSupport != BEAM_END_SIMPLE;
+        std::vector<double> below(m_nodes, 0.0), diagonal(m_nodes, 0.0), above(m_nodes, 0.0);
+        for (int s = 0; s < m_spans; ++s) {
+            if (m_types[s] != Supported) continue;
+            const double k = m_stiffness[s] / Span(s).m_dSpanLen;
+            diagonal[s] += 4.0 * k;
+            diagonal[s + 1] += 4.0 * k;
+            if (!held[s] && !held[s + 1]) {
+                above[s] = 2.0 * k;
+                below[s + 1] = 2.0 * k;
             }
-            rhs[s] += loads[1];
-            rhs[s + 1] += loads[3];
         }
-        for (int j = 0; j < nodes; ++j) {
-            if (held[j]) rhs[j] = 0.0;
-            all[j] += rhs[j];
+        for (int j = 0; j < m_nodes; ++j) {
+            if (held[j]) diagonal[j] = 1.0;
         }
-    }
-    beam.m_BeamFunction.SetDimension(nodes);
-    for (int j = 0; j < nodes; ++j)
-        beam.m_BeamFunction.SetRow(j, below[j], diagonal[j], above[j], rotations[static_cast<size_t>(cases * nodes + j)]);
-    for (int k = 0; k <= cases; ++k) system.Solve(&rotations[static_cast<size_t>(k * nodes)]);
-    const double momentTolerance = kZeroTolerance * scale[0], shearTolerance = kZeroTolerance * scale[1];
+        Tridiagonal system;
+        if (!system.Factorise(below, diagonal, above)) return false;
 
-    CaseSet deadCases = 0;
-    for (int k = 0; k < cases; ++k) {
-        if (beam.m_ComStyleArr[k] == BEAM_CASE_DEAD) deadCases |= CaseSet(1) << k;
-    }
-    std::vector<double> moments, shears;  // one case of a span, combined before the next is filled
-    std::vector<Jump> jumps;
-    std::vector<int> sides;  // points of the span with a concentrated load
-    double xs[BEAM_ENVELOPE_POINTS];
-    Combination combination;
-    const size_t widest = BEAM_ENVELOPE_POINTS + shapes.PointLoadCount();
-    moments.resize(widest);
-    shears.resize(widest);
-    combination.Resize(widest);
-    for (int s = 0; s < spans; ++s) {
-        CSteelSpan* span = beam.m_SpanArr[s];
-        const double length = span->m_dSpanLen, k = stiffness[s] / length;
-        const auto endForces = [&](int loadCase) -> EndForces {
-            const double* theta = &rotations[static_cast<size_t>(loadCase * nodes)];
-            const Range range{shapes.begin(s, loadCase), shapes.end(s, loadCase)};
-            if (types[s] == LeftCantilever) return {0.0, 0.0};
-            if (types[s] == RightCantilever) {
-                double force = 0.0, firstMoment = 0.0;
-                for (const SpanShape& shape : range) {
+        m_rotations.assign(static_cast<size_t>((m_cases + 1) * m_nodes), 0.0);
+        m_nodalLoads.assign(static_cast<size_t>(m_spans * m_cases * 4), 0.0);
+        double momentScale = 0.0, shearScale = 0.0;  // of the factored loads
+        for (int c = 0; c < m_cases; ++c) {
+            double* rhs = Rotations(c);
+            for (int s = 0; s < m_spans; ++s) {
+                const double length = Span(s).m_dSpanLen;
+                double* loads = NodalLoads(s, c);
+                for (const SpanShape& shape : Shapes(s, c)) {
                     const qelt::sibling::ShapeStatics statics = qelt::sibling::StaticsOf(shape);
-                    force += statics.force;
-                    firstMoment += statics.firstMoment + statics.couple;
+                    momentScale += std::fabs(Factor(c)) * (std::fabs(statics.force) * length + std::fabs(statics.couple));
+                    shearScale += std::fabs(Factor(c)) * (std::fabs(statics.force) + std::fabs(statics.couple) / length);
+                    if (m_types[s] == Supported) {
+                        qelt::sibling::AddEquivalentNodalLoads(shape, length, loads);
+                    } else if (m_types[s] == LeftCantilever) {  // its loads' moment about its right end
+                        loads[3] += statics.force * length - statics.firstMoment - statics.couple;
+                    } else {  // about its left end
+                        loads[1] += -statics.firstMoment - statics.couple;
+                    }
                 }
-                return {-firstMoment, force};
+                rhs[s] += loads[1];
+                rhs[s + 1] += loads[3];
             }
-            const double* loads = &nodalLoads[static_cast<size_t>((s * cases + loadCase) * 4)];
-            return {-(4.0 * k * theta[s] + 2.0 * k * theta[s + 1] - loads[1]),
-                    6.0 * k / length * (theta[s] + theta[s + 1]) - loads[0]};
-        };
-
-        // End rotations of all cases with factor 1; a cantilever's free end turns by ∫M/EI more.
-        double left = rotations[static_cast<size_t>(cases * nodes + s)];
-        double right = rotations[static_cast<size_t>(cases * nodes + s + 1)];
-        if (types[s] != Supported) {
-            double area = 0.0;  // ∫M dx of all cases
-            for (int c = 0; c < cases; ++c) {
-                const EndForces end = endForces(c);
-                area += end.moment * length + 0.5 * end.shear * length * length;
-                for (const SpanShape& shape : Range{shapes.begin(s, c), shapes.end(s, c)})
-                    area -= qelt::sibling::IntegratedShapeMoment(shape, length);
+            for (int j = 0; j < m_nodes; ++j) {
+                if (held[j]) rhs[j] = 0.0;
+                Rotations(m_cases)[j] += rhs[j];
             }
-            if (types[s] == LeftCantilever) left = right - area / stiffness[s];
-            else right = left + area / stiffness[s];
         }
-        span->m_dRotLeft = -left * 1e6;
-        span->m_dRotRight = right * 1e6;
+        m_beam.m_BeamFunction.SetDimension(m_nodes);
+        for (int j = 0; j < m_nodes; ++j) m_beam.m_BeamFunction.SetRow(j, below[j], diagonal[j], above[j], Rotations(m_cases)[j]);
+        for (int c = 0; c <= m_cases; ++c) system.Solve(Rotations(c));
+        m_momentTolerance = kZeroTolerance * momentScale;
+        m_shearTolerance = kZeroTolerance * shearScale;
+        return true;
+    }
 
-        // Each case at the points, then the left sides of the points with a concentrated load.
-        PointPositions(length, xs);
-        sides.clear();
-        for (int c = 0; c < cases; ++c) {
-            for (const SpanShape& shape : Range{shapes.begin(s, c), shapes.end(s, c)}) {
+    // The left end of span s under case c, from the rotations of its nodes, or from statics for a
+    // cantilever.
+    EndForces EndForcesOf(int s, int c) const {
+        if (m_types[s] == LeftCantilever) return {0.0, 0.0};
+        if (m_types[s] == RightCantilever) {
+            double force = 0.0, moment = 0.0;
+            for (const SpanShape& shape : Shapes(s, c)) {
+                const qelt::sibling::ShapeStatics statics = qelt::sibling::StaticsOf(shape);
+                force += statics.force;
+                moment += statics.firstMoment + statics.couple;
+            }
+            return {-moment, force};
+        }
+        const double length = Span(s).m_dSpanLen, k = m_stiffness[s] / length;
+        const double* theta = Rotations(c);
+        const double* loads = NodalLoads(s, c);
+        return {-(4.0 * k * theta[s] + 2.0 * k * theta[s + 1] - loads[1]),
+                6.0 * k / length * (theta[s] + theta[s + 1]) - loads[0]};
+    }
+
+    // End rotations of all cases with factor 1; a cantilever's free end turns by ∫M/EI more than
+    // its supported end.
+    void SetEndRotations(int s) {
+        CSteelSpan& span = Span(s);
+        const double length = span.m_dSpanLen;
+        double left = Rotations(m_cases)[s], right = Rotations(m_cases)[s + 1];
+        if (m_types[s] != Supported) {
+            double area = 0.0;
+            for (int c = 0; c < m_cases; ++c) {
+                const EndForces end = EndForcesOf(s, c);
+                area += end.moment * length + 0.5 * end.shear * length * length;
+                for (const SpanShape& shape : Shapes(s, c)) area -= qelt::sibling::IntegratedShapeMoment(shape, length);
+            }
+            if (m_types[s] == LeftCantilever) left = right - area / m_stiffness[s];
+            else right = left + area / m_stiffness[s];
+        }
+        span.m_dRotLeft = -left * 1e6;
+        span.m_dRotRight = right * 1e6;
+    }
+
+    // Every case at the points of span s, then the left sides of the points with a concentrated
+    // load; each case is combined as soon as it is filled.
+    void BuildEnvelopes(int s) {
+        CSteelSpan& span = Span(s);
+        const double length = span.m_dSpanLen;
+        PointPositions(length, m_xs);
+        m_sides.clear();
+        for (int c = 0; c < m_cases; ++c) {
+            for (const SpanShape& shape : Shapes(s, c)) {
                 int first = 0, onPoint = -1;
                 if (shape.kind != SpanShape::Piece) PointLoadPlace(shape.x1, length, &first, &onPoint);
-                if (onPoint >= 0 && std::find(sides.begin(), sides.end(), onPoint) == sides.end()) sides.push_back(onPoint);
+                if (onPoint >= 0 && std::find(m_sides.begin(), m_sides.end(), onPoint) == m_sides.end())
+                    m_sides.push_back(onPoint);
             }
         }
-        const size_t columns = BEAM_ENVELOPE_POINTS + sides.size();
-        combination.Resize(columns);
-        span->m_ForceValueArr.SetSize(cases);
-        for (int c = 0; c < cases; ++c) {
-            double* moment = moments.data();
-            double* shear = shears.data();
-            jumps.clear();
-            FillCase(Range{shapes.begin(s, c), shapes.end(s, c)}, xs, endForces(c), moment, shear, jumps);
-            span->m_ForceValueArr[c] = SteelCalForceValue{c, moment[0], shear[0], moment[kLast], shear[kLast]};
-            for (size_t side = 0; side < sides.size(); ++side) {
+        const size_t columns = BEAM_ENVELOPE_POINTS + m_sides.size();
+        Combination& sum = m_combination;
+        sum.Resize(columns);
+        span.m_ForceValueArr.SetSize(m_cases);
+        double* moment = m_moments.data();
+        double* shear = m_shears.data();
+        for (int c = 0; c < m_cases; ++c) {
+            m_jumps.clear();
+            FillCase(Shapes(s, c), m_xs, EndForcesOf(s, c), moment, shear, m_jumps);
+            span.m_ForceValueArr[c] = SteelCalForceValue{c, moment[0], shear[0], moment[kLast], shear[kLast]};
+            for (size_t side = 0; side < m_sides.size(); ++side) {
                 const size_t column = BEAM_ENVELOPE_POINTS + side;
-                moment[column] = moment[sides[side]];
-                shear[column] = shear[sides[side]];
-                for (const Jump& jump : jumps) {
-                    if (jump.point != sides[side]) continue;
+                moment[column] = moment[m_sides[side]];
+                shear[column] = shear[m_sides[side]];
+                for (const Jump& jump : m_jumps) {
+                    if (jump.point != m_sides[side]) continue;
                     moment[column] += jump.moment;
                     shear[column] += jump.shear;
                 }
             }
-            const bool dead = beam.m_ComStyleArr[c] == BEAM_CASE_DEAD;
-            const double factor = dead ? beam.m_dConLoadScale : beam.m_dVarLoadScale;
             const CaseSet bit = CaseSet(1) << c;
-            AddCase(moment, columns, factor, dead, bit, momentTolerance, combination.posMoment.data(),
-                    combination.posMomentCases.data(), combination.negMoment.data(), combination.negMomentCases.data());
-            AddCase(shear, columns, factor, dead, bit, shearTolerance, combination.posShear.data(),
-                    combination.posShearCases.data(), combination.negShear.data(), combination.negShearCases.data());
+            AddCase(moment, columns, Factor(c), Dead(c), bit, m_momentTolerance, sum.posMoment.data(),
+                    sum.posMomentCases.data(), sum.negMoment.data(), sum.negMomentCases.data());
+            AddCase(shear, columns, Factor(c), Dead(c), bit, m_shearTolerance, sum.posShear.data(),
+                    sum.posShearCases.data(), sum.negShear.data(), sum.negShearCases.data());
         }
-        for (std::vector<CaseSet>* masks : {&combination.posMomentCases, &combination.negMomentCases,
-                                          &combination.posShearCases, &combination.negShearCases}) {
+        CaseSet deadCases = 0;
+        for (int c = 0; c < m_cases; ++c) deadCases |= Dead(c) ? CaseSet(1) << c : 0;
+        for (std::vector<CaseSet>* masks : {&sum.posMomentCases, &sum.negMomentCases, &sum.posShearCases, &sum.negShearCases}) {
             for (CaseSet& mask : *masks) mask |= deadCases;
         }
-        for (size_t side = 0; side < sides.size(); ++side) {
+        for (size_t side = 0; side < m_sides.size(); ++side) {
             const size_t column = BEAM_ENVELOPE_POINTS + side;
-            TakeWorse(combination.posMoment, combination.posMomentCases, sides[side], column, 1);
-            TakeWorse(combination.negMoment, combination.negMomentCases, sides[side], column, -1);
-            TakeWorse(combination.posShear, combination.posShearCases, sides[side], column, 1);
-            TakeWorse(combination.negShear, combination.negShearCases, sides[side], column, -1);
+            TakeWorse(sum.posMoment, sum.posMomentCases, m_sides[side], column, 1);
+            TakeWorse(sum.negMoment, sum.negMomentCases, m_sides[side], column, -1);
+            TakeWorse(sum.posShear, sum.posShearCases, m_sides[side], column, 1);
+            TakeWorse(sum.negShear, sum.negShearCases, m_sides[side], column, -1);
         }
-        if (span->IsEmptyEnvelop()) span->ReSetEnvelop();
-        WriteEnvelope(span->m_PosMomEnv, combination.posMoment, combination.posMomentCases, 1, momentTolerance);
-        WriteEnvelope(span->m_NegMomEnv, combination.negMoment, combination.negMomentCases, -1, momentTolerance);
-        WriteEnvelope(span->m_PosShearEnv, combination.posShear, combination.posShearCases, 1, shearTolerance);
-        WriteEnvelope(span->m_NegShearEnv, combination.negShear, combination.negShearCases, -1, shearTolerance);
+        if (span.IsEmptyEnvelop()) span.ReSetEnvelop();
+        WriteEnvelope(span.m_PosMomEnv, sum.posMoment, sum.posMomentCases, 1, m_momentTolerance);
+        WriteEnvelope(span.m_NegMomEnv, sum.negMoment, sum.negMomentCases, -1, m_momentTolerance);
+        WriteEnvelope(span.m_PosShearEnv, sum.posShear, sum.posShearCases, 1, m_shearTolerance);
+        WriteEnvelope(span.m_NegShearEnv, sum.negShear, sum.negShearCases, -1, m_shearTolerance);
     }
-    return true;
-}
+
+    CSteelBeam& m_beam;
+    const int m_spans, m_cases, m_nodes;
+    std::vector<double> m_stiffness;  // EI (kN·m²) of each span
+    std::vector<SpanType> m_types;
+    BeamShapes m_shapes;
+    std::vector<double> m_rotations;   // per case, then all cases: one per node (rad, counter-clockwise)
+    std::vector<double> m_nodalLoads;  // per span and case: the four equivalent nodal loads
+    double m_momentTolerance = 0.0, m_shearTolerance = 0.0;
+    double m_xs[BEAM_ENVELOPE_POINTS];
+    std::vector<double> m_moments, m_shears;  // one case of the span being built, with its side columns
+    std::vector<Jump> m_jumps;
+    std::vector<int> m_sides;  // points of the span with a concentrated load on them
+    Combination m_combination;
+};
 
 }  // namespace
 
 int CSteelBeam::CalBeamStruct() {
-    if (!Analyse(*this)) {
+    if (!BeamAnalysis(*this).Run()) {
         ClearResults();
         return 0;
     }
