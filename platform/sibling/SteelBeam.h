@@ -25,7 +25,7 @@ public:
     // beam is stable when n >= 1 and (s >= 2 or (s >= 1 and r >= 1)).
     int CheckStruct() const;
 
-    // Analyses every case with factor 1 and builds the envelopes of the combinations (CalBeamAnalysis.cpp).
+    // Analyses every case with factor 1 and builds the envelopes of the combinations (BeamAnalysis.cpp).
     // Returns 0, leaving zero envelopes in every span, for a beam that cannot be analysed: unstable,
     // more than 32 cases, a span without length or stiffness (Ec·I), or a load outside its span.
     int CalBeamStruct();
