@@ -8,12 +8,12 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libsqlite3-dev libcairo2-dev libpango1.0-dev fonts-wqy-zenhei fonts-liberation2
+  # the plate engine: Eigen, CGAL's mesher, CHOLMOD over a one-thread optimised BLAS
+  libeigen3-dev libcgal-dev libsuitesparse-dev libopenblas0-serial
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libreoffice-writer-nogui poppler-utils
-  # the plate engine: Eigen, CGAL's mesher, CHOLMOD over a one-thread optimised BLAS
-  libeigen3-dev libcgal-dev libsuitesparse-dev libopenblas0-serial
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=("${test_packages[@]}")
