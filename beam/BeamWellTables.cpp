@@ -1,5 +1,5 @@
 // The grid-beam coefficient tables, written by tools/gridtables (qelt_gridtables): do not
-// edit, rerun the program. Rows by b/a; each row (moment, shear) of A1 … A6, B1 … B4.
+// edit, rerun the program. Rows by b/a; each row (moment, shear) of A1 to A6, B1 to B4.
 #include "beam/BeamWellTables.h"
 
 static const char s_szSix2x2Simple[] =

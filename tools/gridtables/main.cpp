@@ -1,75 +1,18 @@
 // Writes the grid-beam coefficient tables as a C++ source file:
 //   qelt_gridtables beam/BeamWellTables.cpp
 // The file is committed; rerun the program when the model changes.
-#include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
-#include "GridTableText.h"
-
-using namespace gridtables;
-
-namespace {
-
-const char* const kEdgeNames[] = {"Simple", "Fixed", "HalfFixed"};
-
-std::string Name(bool bSixRow, GridPair pair, EdgeKind edge) {
-    std::ostringstream name;
-    name << "s_sz" << (bSixRow ? "Six" : "Three") << pair.nSmall << "x" << pair.nLarge;
-    if (bSixRow) name << kEdgeNames[static_cast<int>(edge)];
-    return name.str();
-}
-
-void WriteTable(std::ostream& out, bool bSixRow, GridPair pair, EdgeKind edge, TableRows rows) {
-    std::vector<std::string> notes(rows.size());
-    for (const PrintedValue& printed : PrintedValues()) {
-        if (printed.bSixRow != bSixRow || printed.pair.nSmall != pair.nSmall || printed.pair.nLarge != pair.nLarge)
-            continue;
-        if (bSixRow && printed.edge != edge) continue;
-        rows[printed.nRow][printed.nColumn] = printed.pszToken;
-        notes[printed.nRow] = printed.pszNote;
-    }
-    out << "static const char " << Name(bSixRow, pair, edge) << "[] =\n";
-    for (size_t r = 0; r < rows.size(); ++r) {
-        out << "    \"";
-        for (size_t c = 0; c < rows[r].size(); ++c) out << rows[r][c] << (c + 1 < rows[r].size() ? "\\t" : "");
-        out << (r + 1 < rows.size() ? "  \"" : "\";");
-        if (!notes[r].empty()) out << "  // " << notes[r];
-        out << "\n";
-    }
-}
-
-}  // namespace
+#include "GridTablesSource.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "usage: qelt_gridtables OUTPUT.cpp\n";
         return 2;
     }
-    std::ostringstream out;
-    out << "// The grid-beam coefficient tables, written by tools/gridtables (qelt_gridtables): do not\n"
-           "// edit, rerun the program. Rows by b/a; each row (moment, shear) of A1 … A6, B1 … B4.\n"
-           "#include \"beam/BeamWellTables.h\"\n\n";
-    const EdgeKind edges[] = {EdgeKind::Simple, EdgeKind::Fixed, EdgeKind::HalfFixed};
-    for (GridPair pair : SixRowPairs())
-        for (EdgeKind edge : edges) WriteTable(out, true, pair, edge, SixRowTable(pair, edge));
-    for (GridPair pair : ThreeRowPairs()) WriteTable(out, false, pair, EdgeKind::Simple, ThreeRowTable(pair));
-
-    out << "\nconst BEAMWELLSIXROWTABLE g_beamWellSixRowTables[BEAMWELL_SIXROW_COUNT] = {\n";
-    for (GridPair pair : SixRowPairs()) {
-        out << "    {" << pair.nSmall << ", " << pair.nLarge << ", {";
-        for (EdgeKind edge : edges)
-            out << Name(true, pair, edge) << (edge != EdgeKind::HalfFixed ? ", " : "");
-        out << "}},\n";
-    }
-    out << "};\n\nconst BEAMWELLTHREEROWTABLE g_beamWellThreeRowTables[BEAMWELL_THREEROW_COUNT] = {\n";
-    for (GridPair pair : ThreeRowPairs())
-        out << "    {" << pair.nSmall << ", " << pair.nLarge << ", " << Name(false, pair, EdgeKind::Simple) << "},\n";
-    out << "};\n";
-
     std::ofstream file(argv[1], std::ios::binary);
-    file << out.str();
+    file << gridtables::TablesSource();
     if (!file.flush()) {
         std::cerr << "qelt_gridtables: cannot write " << argv[1] << "\n";
         return 1;
