@@ -208,7 +208,8 @@ int CBeamWellParam::Calculate() {
         const double dFactorM = bBeamA ? dFactorA : dFactorB;
         beamForce[i].dPositive = RoundCoefficient(beamCoef[i].dPositive, FALSE) * dFactorM * 0.0001;
         beamForce[i].dShear = RoundCoefficient(beamCoef[i].dShear, FALSE) * dFactorV * 0.0001;
-        beamForce[i].dNegative = i <= BW_B2 ? RoundCoefficient(beamCoef[i].dNegative, TRUE) * dFactorM * 0.0001 : 0;
+        // A zero negative moment rounds to −0; + 0.0 makes it 0, so that it prints "0.000".
+        beamForce[i].dNegative = i <= BW_B2 ? RoundCoefficient(beamCoef[i].dNegative, TRUE) * dFactorM * 0.0001 + 0.0 : 0;
     }
     return TRUE;
 }
