@@ -1,6 +1,9 @@
 #include "beam/BeamWellPicture.h"
 
 #include "mfc/DC.h"
+#include "mfc/Dialog.h"
+#include "mfc/Static.h"
+#include "resources/BeamWellResource.h"
 #include "mfc/String.h"
 
 namespace {
@@ -127,4 +130,14 @@ BOOL CreateBeamWellPicture(CBitmap& bitmap, int nPictureId) {
         return TRUE;
     }
     return FALSE;
+}
+
+void ShowBeamWellPicture(CDialog& page, CBitmap& bitmap, int nPictureId) {
+    CStatic* pPicture = static_cast<CStatic*>(page.GetDlgItem(IDC_BW_PICTURE));
+    if (pPicture == NULL) return;
+    CBitmap picture;
+    CreateBeamWellPicture(picture, nPictureId);
+    pPicture->SetBitmap(static_cast<HBITMAP>(picture));
+    bitmap.DeleteObject();
+    bitmap.Attach(picture.Detach());
 }

@@ -12,3 +12,9 @@ int BeamWellPictureId(int nVertical, int nHorizontal);
 
 // Draws the picture nPictureId into bitmap (which must be empty); FALSE for an unknown id.
 BOOL CreateBeamWellPicture(CBitmap& bitmap, int nPictureId);
+
+class CDialog;
+
+// Shows picture nPictureId in the page's picture control (IDC_BW_PICTURE); bitmap holds it from
+// then on, the picture it held before is deleted. An unknown id leaves the control empty.
+void ShowBeamWellPicture(CDialog& page, CBitmap& bitmap, int nPictureId);
