@@ -225,6 +225,13 @@ CString CBeamWellParam::GetBeamLabel(BOOL bFamilyA, int nIndex) const {
     return strLabel;
 }
 
+int CBeamWellParam::GetListedBeams(BEAMWELLROW rows[BW_BEAMS]) const {
+    int nRows = 0;
+    for (int i = 0; i < GetBeamCountA() && i < 6; ++i) rows[nRows++] = {GetBeamSlot(TRUE, i), TRUE, i};
+    for (int i = 0; i < GetBeamCountB() && i < 4; ++i) rows[nRows++] = {GetBeamSlot(FALSE, i), FALSE, i};
+    return nRows;
+}
+
 BeamWellBeam CBeamWellParam::GetBeamSlot(BOOL bFamilyA, int nIndex) {
     static const BeamWellBeam s_slotsA[6] = {BW_A1, BW_A2, BW_A3, BW_A4, BW_A5, BW_A6};
     static const BeamWellBeam s_slotsB[4] = {BW_B1, BW_B2, BW_B3, BW_B4};

@@ -34,6 +34,13 @@ struct BeamForce {
     double dShear;
 };
 
+// One distinct beam as the pages and reports list it.
+struct BEAMWELLROW {
+    BeamWellBeam slot;  // its place in the coefficient and result arrays
+    BOOL bFamilyA;
+    int nIndex;         // from 0: A1 is 0 of family A
+};
+
 #define BEAMWELL_SIMPLE "周边简支"
 #define BEAMWELL_FIXED "周边固定"
 #define BEAMWELL_HALF_FIXED "周边半固定"
@@ -64,6 +71,9 @@ public:
     // The numbers of distinct A and B beams.
     int GetBeamCountA() const { return nNox / 2; }
     int GetBeamCountB() const { return nNoy / 2; }
+    // The distinct beams in listing order, A1 … A(nNox/2), then B1 … B(nNoy/2) (at most six and
+    // four); returns their number.
+    int GetListedBeams(BEAMWELLROW rows[BW_BEAMS]) const;
     // "A1" … "A6", "B1" … "B4", or "A", "B" for a family with one distinct beam; nIndex from 0.
     CString GetBeamLabel(BOOL bFamilyA, int nIndex) const;
     // The array slot of A(nIndex + 1) or B(nIndex + 1).
@@ -88,6 +98,6 @@ private:
     // Report pieces (BeamWellReport.cpp); bFormulas: the full report's lines with the coefficients.
     void WriteSizeText(CWordObject& word, LPCTSTR lpszIndent) const;
     void WriteResultTexts(CWordObject& word, BOOL bFormulas) const;
-    void WriteResult(CWordObject& word, BOOL bFormulas, BOOL bFamilyA, int nIndex, BOOL bMoment,
+    void WriteResult(CWordObject& word, BOOL bFormulas, const BEAMWELLROW& row, BOOL bMoment,
                      BOOL bNegative) const;
 };

@@ -31,10 +31,11 @@ void CBeamWellParam::WriteSizeText(CWordObject& word, LPCTSTR lpszIndent) const 
 }
 
 // One value of one beam: its positive or negative moment, or (bMoment FALSE) its shear.
-void CBeamWellParam::WriteResult(CWordObject& word, BOOL bFormulas, BOOL bFamilyA, int nIndex, BOOL bMoment,
+void CBeamWellParam::WriteResult(CWordObject& word, BOOL bFormulas, const BEAMWELLROW& row, BOOL bMoment,
                                  BOOL bNegative) const {
-    const BeamWellBeam slot = GetBeamSlot(bFamilyA, nIndex);
-    const CString strLabel = GetBeamLabel(bFamilyA, nIndex);
+    const BeamWellBeam slot = row.slot;
+    const BOOL bFamilyA = row.bFamilyA;
+    const CString strLabel = GetBeamLabel(bFamilyA, row.nIndex);
     const LPCTSTR lpszLabel = strLabel;
     const double a = dDistA;
     const double b = dDistB;
@@ -73,14 +74,12 @@ void CBeamWellParam::WriteResult(CWordObject& word, BOOL bFormulas, BOOL bFamily
 // The cited table, then M+, M− (six-row tables only) and V of A1 … A(n), then of B1 … B(m).
 void CBeamWellParam::WriteResultTexts(CWordObject& word, BOOL bFormulas) const {
     WriteLine(word, bSpecialTable ? "\t查《建筑结构静力计算手册》（第二版)表9-1得\n" : "\t查《建筑结构设计手册》表3.8.1得\n");
-    for (int nFamily = 0; nFamily < 2; ++nFamily) {
-        const BOOL bFamilyA = nFamily == 0;
-        const int nCount = bFamilyA ? GetBeamCountA() : GetBeamCountB();
-        for (int i = 0; i < nCount && i < (bFamilyA ? 6 : 4); ++i) {
-            WriteResult(word, bFormulas, bFamilyA, i, TRUE, FALSE);
-            if (bSpecialTable) WriteResult(word, bFormulas, bFamilyA, i, TRUE, TRUE);
-            WriteResult(word, bFormulas, bFamilyA, i, FALSE, FALSE);
-        }
+    BEAMWELLROW rows[BW_BEAMS];
+    const int nRows = GetListedBeams(rows);
+    for (int i = 0; i < nRows; ++i) {
+        WriteResult(word, bFormulas, rows[i], TRUE, FALSE);
+        if (bSpecialTable) WriteResult(word, bFormulas, rows[i], TRUE, TRUE);
+        WriteResult(word, bFormulas, rows[i], FALSE, FALSE);
     }
 }
 
