@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "mfc/GbkText.h"
 #include "mfc/ListItems.h"
 #include "mfc/WindowClass.h"
 
@@ -61,6 +62,9 @@ public:
         case CB_GETDROPPEDSTATE:
             result = m_dropped;
             return true;
+        case WM_CHAR:
+            if (!IsDropDownList(window)) Type(window, m_input.Take(static_cast<unsigned char>(wParam)));
+            return true;
         case WM_GETDLGCODE:
             result = DLGC_WANTCHARS | DLGC_WANTARROWS | (IsDropDownList(window) ? 0 : DLGC_HASSETSEL);
             return true;
@@ -116,6 +120,33 @@ public:
     }
 
 private:
+    // A character typed into the edit field (WM_CHAR), as an edit box takes it; the item whose
+    // text the field then equals becomes the selection.
+    void Type(qelt::WindowRecord& window, const std::string& typed) {
+        if (typed.empty()) return;
+        std::string text = window.text.Str();
+        size_t start = static_cast<size_t>(std::min(m_editStart, m_editEnd));
+        const size_t end = std::min(static_cast<size_t>(std::max(m_editStart, m_editEnd)), text.size());
+        start = std::min(start, end);
+        std::string inserted = typed;
+        if (typed == "\b") {
+            if (start == end && start > 0) start = qelt::gbk::PrefixLength(text, start - 1);
+            inserted.clear();
+        } else if (static_cast<unsigned char>(typed[0]) < 0x20) {
+            return;
+        }
+        if (start == end && inserted.empty()) return;
+        text = text.substr(0, start) + inserted + text.substr(end);
+        if (text.size() > static_cast<size_t>(m_limit)) return;
+        window.text = CString(text);
+        m_editStart = m_editEnd = static_cast<int>(start + inserted.size());
+        m_items.Select(m_items.FindExact(-1, text));
+        ::InvalidateRect(window.handle, nullptr, TRUE);
+        for (UINT code : {CBN_EDITUPDATE, CBN_EDITCHANGE}) {
+            if (::IsWindow(window.handle)) qelt::NotifyParent(window, code);
+        }
+    }
+
     // The edit field (or a drop-down list's text) shows the selected item.
     void ShowSelection(qelt::WindowRecord& window) {
         const std::string* selected = m_items.Text(m_items.Selection());
@@ -131,6 +162,7 @@ private:
     int m_editStart = 0;
     int m_editEnd = 0;
     bool m_dropped = false;
+    qelt::gbk::CharInput m_input;
 };
 
 const qelt::WindowClassRegistration kComboBoxClass("ComboBox", &qelt::MakeProcedure<ComboBoxProcedure>,

@@ -237,6 +237,8 @@ BOOL CheckRadioButton(HWND hDlg, int nIDFirstButton, int nIDLastButton, int nIDC
 
 HWND GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
     if (!qelt::RequireWindow(hDlg, "GetNextDlgTabItem")) return nullptr;
+    // A window inside a control (an editor over a list's cell) counts as that control.
+    while (hCtl && GetParent(hCtl) && GetParent(hCtl) != hDlg && IsChild(hDlg, hCtl)) hCtl = GetParent(hCtl);
     return qelt::NextOf(qelt::Children(hDlg), hCtl, bPrevious != FALSE, [](HWND h) { return qelt::IsTabStop(h); });
 }
 

@@ -74,6 +74,9 @@ public:
         case EM_SCROLLCARET:
             result = TRUE;
             return true;
+        case WM_CHAR:
+            Type(window, m_input.Take(static_cast<unsigned char>(wParam)));
+            return true;
         case WM_GETDLGCODE:
             result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
             if ((window.style & ES_MULTILINE) && (window.style & ES_WANTRETURN)) result |= DLGC_WANTALLKEYS;
@@ -159,6 +162,22 @@ private:
         if (::IsWindow(self)) NotifyChange(window);
     }
 
+    // A character typed (WM_CHAR): it replaces the selection; backspace takes the selection, or the
+    // character before the caret. A read-only box takes nothing, an ES_NUMBER box digits only.
+    void Type(qelt::WindowRecord& window, const std::string& typed) {
+        if (typed.empty() || (window.style & ES_READONLY)) return;
+        if (typed == "\b") {
+            if (m_start == m_end && m_start > 0) {
+                m_start = static_cast<int>(qelt::gbk::PrefixLength(window.text.Str(), static_cast<size_t>(m_start - 1)));
+            }
+            if (m_start != m_end) Replace(window, "", true);
+            return;
+        }
+        if (static_cast<unsigned char>(typed[0]) < 0x20) return;
+        if ((window.style & ES_NUMBER) && (typed.size() != 1 || typed[0] < '0' || typed[0] > '9')) return;
+        Replace(window, typed.c_str(), true);
+    }
+
     static void NotifyChange(qelt::WindowRecord& window) {
         HWND self = window.handle;
         ::InvalidateRect(self, nullptr, TRUE);
@@ -172,6 +191,7 @@ private:
     bool m_modified = false;
     bool m_canUndo = false;
     CString m_undoText;
+    qelt::gbk::CharInput m_input;
 };
 
 const qelt::WindowClassRegistration kEditClass("Edit", &qelt::MakeProcedure<EditProcedure>, &qelt::MakeWrapper<CEdit>);

@@ -49,4 +49,17 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && CompareFolded(text, prefix, true) == 0;
 }
 
+std::string CharInput::Take(unsigned char byte) {
+    if (m_lead >= 0) {
+        std::string character{static_cast<char>(m_lead), static_cast<char>(byte)};
+        m_lead = -1;
+        return character;
+    }
+    if (byte >= 0x81 && byte <= 0xFE) {
+        m_lead = byte;
+        return std::string();
+    }
+    return std::string(1, static_cast<char>(byte));
+}
+
 }  // namespace qelt::gbk

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace qelt::gbk {
@@ -15,5 +16,15 @@ int CompareNoCase(std::string_view a, std::string_view b);
 
 // True when text begins with prefix, compared as CompareNoCase does.
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+
+// The bytes of WM_CHAR as characters: a lead byte waits for its trail byte.
+class CharInput {
+public:
+    // The character this byte completes (one or two bytes); empty while a lead byte waits.
+    std::string Take(unsigned char byte);
+
+private:
+    int m_lead = -1;
+};
 
 }  // namespace qelt::gbk

@@ -19,8 +19,8 @@ public:
     ModalScope& operator=(const ModalScope&) = delete;
 };
 
-// Offers a posted message to the PreTranslateMessage of its window and of each parent up to the
-// modal window; true when one of them took it.
+}  // namespace
+
 bool PreTranslate(MSG& message, HWND stop) {
     for (HWND at = message.hwnd; at; at = ::GetParent(at)) {
         CWnd* object = CWnd::FromHandlePermanent(at);
@@ -29,8 +29,6 @@ bool PreTranslate(MSG& message, HWND stop) {
     }
     return false;
 }
-
-}  // namespace
 
 CWnd* TopModalWindow() { return Stack().empty() ? nullptr : Stack().back(); }
 

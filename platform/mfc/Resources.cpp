@@ -12,6 +12,7 @@
 #include "mfc/Diagnostics.h"
 #include "mfc/ExtensionModule.h"
 #include "mfc/GbkText.h"
+#include "mfc/WinUserApi.h"
 
 namespace qelt {
 namespace {
@@ -198,4 +199,14 @@ int LoadString(HINSTANCE hInstance, UINT uID, LPTSTR lpBuffer, int cchBufferMax)
     std::memcpy(lpBuffer, text, length);
     lpBuffer[length] = '\0';
     return static_cast<int>(length);
+}
+
+HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName) {
+    return reinterpret_cast<HCURSOR>(
+        const_cast<qelt::res::BinaryResource*>(qelt::FindBinaryResource(hInstance, lpCursorName, RT_CURSOR)));
+}
+
+HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName) {
+    return reinterpret_cast<HICON>(
+        const_cast<qelt::res::BinaryResource*>(qelt::FindBinaryResource(hInstance, lpIconName, RT_ICON)));
 }

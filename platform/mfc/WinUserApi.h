@@ -27,6 +27,17 @@ LONG GetWindowLong(HWND hWnd, int nIndex);
 LONG SetWindowLong(HWND hWnd, int nIndex, LONG dwNewLong);
 int GetClassName(HWND hWnd, LPTSTR lpClassName, int nMaxCount);
 
+// Window classes registered by a program: a window of such a class behaves as a plain window
+// (everything goes to the default processing); the record is kept for GetClassInfo. 0 for a
+// record without a class name.
+WORD RegisterClass(const WNDCLASS* lpWndClass);
+// FALSE when no class of that name was registered by RegisterClass.
+BOOL GetClassInfo(HINSTANCE hInstance, LPCTSTR lpClassName, WNDCLASS* lpWndClass);
+// Cursors and icons of a module's resources are kept, never drawn: the handle names the resource;
+// null when the module holds none of that name.
+HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
+HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
+
 // Text (through WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH).
 BOOL SetWindowText(HWND hWnd, LPCTSTR lpString);
 int GetWindowText(HWND hWnd, LPTSTR lpString, int nMaxCount);
@@ -43,6 +54,9 @@ BOOL IsWindowEnabled(HWND hWnd);
 // that moves the focus again wins, and the interrupted change sends nothing more.
 HWND SetFocus(HWND hWnd);
 HWND GetFocus();
+// A key held down has the high bit set (a negative result). Keys are held by the user script's
+// modifiers (qelt::HoldKey).
+short GetKeyState(int nVirtKey);
 
 // Placement (mfc/Metrics.h has the frame sizes and the screen).
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);

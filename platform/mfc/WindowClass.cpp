@@ -1,23 +1,26 @@
 #include "mfc/WindowClass.h"
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "mfc/GbkText.h"
 #include "mfc/Wnd.h"
 
 namespace qelt {
-namespace {
-
-std::vector<WindowClass>& Classes() {
-    static std::vector<WindowClass> classes;
-    return classes;
-}
 
 // A window with no behaviour of its own: everything goes to the default processing.
 class PlainProcedure : public WindowProcedure {
 public:
     bool Handle(WindowRecord&, UINT, WPARAM, LPARAM, LRESULT&) override { return false; }
 };
+
+namespace {
+
+std::vector<WindowClass>& Classes() {
+    static std::vector<WindowClass> classes;
+    return classes;
+}
 
 const WindowClassRegistration kPlainWindow("AfxWnd", &MakeProcedure<PlainProcedure>, &MakeWrapper<CWnd>);
 
@@ -52,3 +55,43 @@ void NotifyParent(WindowRecord& control, UINT code) {
 }
 
 }  // namespace qelt
+
+namespace {
+
+struct RegisteredClass {
+    std::string name;
+    WNDCLASS record;
+};
+
+std::vector<RegisteredClass>& ProgramClasses() {
+    static std::vector<RegisteredClass> classes;
+    return classes;
+}
+
+}  // namespace
+
+WORD RegisterClass(const WNDCLASS* lpWndClass) {
+    if (!lpWndClass || !lpWndClass->lpszClassName || !*lpWndClass->lpszClassName) return 0;
+    const std::string name = lpWndClass->lpszClassName;
+    qelt::RegisterWindowClass(name.c_str(), &qelt::MakeProcedure<qelt::PlainProcedure>, &qelt::MakeWrapper<CWnd>);
+    std::vector<RegisteredClass>& classes = ProgramClasses();
+    auto same = [&](const RegisteredClass& c) { return qelt::gbk::CompareNoCase(c.name, name) == 0; };
+    auto found = std::find_if(classes.begin(), classes.end(), same);
+    if (found == classes.end()) found = classes.insert(classes.end(), RegisteredClass{name, *lpWndClass});
+    found->record = *lpWndClass;
+    found->record.lpszClassName = nullptr;  // the texts are not kept: the caller's may not outlive the call
+    found->record.lpszMenuName = nullptr;
+    return static_cast<WORD>(0xC000 + (found - classes.begin()));
+}
+
+BOOL GetClassInfo(HINSTANCE, LPCTSTR lpClassName, WNDCLASS* lpWndClass) {
+    if (!lpClassName || !lpWndClass) return FALSE;
+    for (const RegisteredClass& c : ProgramClasses()) {
+        if (qelt::gbk::CompareNoCase(c.name, lpClassName) == 0) {
+            *lpWndClass = c.record;
+            lpWndClass->lpszClassName = c.name.c_str();
+            return TRUE;
+        }
+    }
+    return FALSE;
+}

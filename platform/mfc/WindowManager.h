@@ -23,6 +23,9 @@ HWND NewWindow(const CREATESTRUCT& cs, CWnd* object);
 // The oldest posted message, removed from the queue; messages for windows that no longer exist
 // are dropped.
 std::optional<MSG> TakePostedMessage();
+// Offers a posted message to the PreTranslateMessage of its window's object and of each parent's
+// up to `stop`; true when one of them took it (the modal loop then dispatches nothing).
+bool PreTranslate(MSG& message, HWND stop);
 // Hands a message to its window (SendMessage with the message's parameters).
 LRESULT DispatchMessage(const MSG& message);
 
@@ -48,6 +51,9 @@ const std::vector<CWnd*>& ModalWindows();
 // The person's turn in the modal loop of `top` (mfc/UserScript.h): one action of the installed
 // script, or the close box when none is left; a failed script ends the loop with IDCANCEL.
 void TakeUserTurn(CWnd& top);
+
+// Holds a key down (GetKeyState) or lets it go: the user script's modifier keys.
+void HoldKey(int virtualKey, bool down);
 
 // The messages being handled, innermost last (CWnd::Default and GetCurrentMessage read it).
 const MSG* CurrentMessage();

@@ -630,3 +630,10 @@ void CWnd::OnNcDestroy() {
     m_hWnd = nullptr;
     PostNcDestroy();
 }
+
+BOOL AfxRegisterClass(WNDCLASS* lpWndClass) {
+    if (!lpWndClass) return FALSE;
+    WNDCLASS existing{};
+    if (::GetClassInfo(lpWndClass->hInstance, lpWndClass->lpszClassName, &existing)) return TRUE;
+    return ::RegisterClass(lpWndClass) != 0;
+}

@@ -20,6 +20,9 @@ class CScrollBar;
 class CDC;
 class CFont;
 
+// Registers a window class unless one of that name is registered already; TRUE when it is there.
+BOOL AfxRegisterClass(WNDCLASS* lpWndClass);
+
 class CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)
 public:

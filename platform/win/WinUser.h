@@ -224,3 +224,27 @@ typedef MEASUREITEMSTRUCT* LPMEASUREITEMSTRUCT;
 #define CTLCOLOR_DLG 4
 #define CTLCOLOR_SCROLLBAR 5
 #define CTLCOLOR_STATIC 6
+
+// Window classes registered by name (RegisterClass).
+#define CS_VREDRAW 0x0001
+#define CS_HREDRAW 0x0002
+#define CS_DBLCLKS 0x0008
+#define CS_SAVEBITS 0x0800
+
+typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+
+struct WNDCLASS {
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+};
+
+// The standard cursor's resource name.
+#define IDC_ARROW MAKEINTRESOURCE(32512)
