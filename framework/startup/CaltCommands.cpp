@@ -13,6 +13,7 @@ struct CALTCOMMAND {
 // In registration order; the title is the name the host lists the command under.
 static const CALTCOMMAND s_commands[] = {
     { "C:ZHJMJS", 1, "受弯构件正截面承载力计算", CaltFlexNormal, 'A' },
+    { "C:JZLJS", 1, "井字梁计算", CaltBeamWell, 'J' },
 };
 
 void RegisterCaltFuncs()

@@ -3,6 +3,7 @@
 #pragma once
 
 int CaltFlexNormal();
+int CaltBeamWell();
 
 // Registers every command of the table with the host's registry, in table order.
 void RegisterCaltFuncs();
