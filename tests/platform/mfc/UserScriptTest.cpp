@@ -331,3 +331,62 @@ TEST_F(UserScriptTest, ActionsReachTheCurrentPageFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// An edit box that records its keys, and one held by another control (as a grid list holds its
+// in-place editor).
+class CKeyEdit : public CEdit {
+public:
+    std::vector<std::string>* events = nullptr;
+
+protected:
+    afx_msg void OnKeyDown(UINT nChar, UINT, UINT) { events->push_back("down " + std::to_string(nChar)); }
+    afx_msg void OnKeyUp(UINT nChar, UINT, UINT) { events->push_back("up " + std::to_string(nChar)); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CKeyEdit, CEdit)
+    ON_WM_KEYDOWN()
+    ON_WM_KEYUP()
+END_MESSAGE_MAP()
+
+constexpr int kHeldEdit = 4242;
+
+class CHeldEditDlg : public CBasicDlg {
+public:
+    CKeyEdit name;
+    CStatic holder;
+    CEdit held;
+    CString heldAtClose;
+
+protected:
+    BOOL OnInitDialog() override {
+        CBasicDlg::OnInitDialog();
+        name.events = &events;
+        name.SubclassDlgItem(IDC_NAME, this);
+        holder.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 30), this);
+        held.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, CRect(0, 0, 80, 20), &holder, kHeldEdit);
+        return TRUE;
+    }
+    void OnCancel() override {
+        held.GetWindowText(heldAtClose);
+        CBasicDlg::OnCancel();
+    }
+};
+
+TEST_F(UserScriptTest, TypingPressesAKeyAndReachesAControlThatAnotherHolds) {
+    UserScript script;
+    script.Set(IDC_NAME, "梁-2").Set(kHeldEdit, "7.5");
+    qelt::ScopedUserScript installed(script);
+    CHeldEditDlg dlg;
+    dlg.DoModal();
+    EXPECT_FALSE(script.Failed()) << script.Error();
+    // The name box is left for the width box, which the held box then takes the focus from.
+    const std::vector<std::string> expected{"down 229", "name change", "up 229", "name kill", "width kill"};
+    EXPECT_EQ(dlg.events, expected);
+    EXPECT_EQ(dlg.nameAtClose, "梁-2");
+    EXPECT_EQ(dlg.heldAtClose, "7.5");
+}
+
+}  // namespace
