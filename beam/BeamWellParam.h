@@ -96,7 +96,7 @@ private:
     void LoadCoefTable(LPCTSTR lpszTable);
     void ExchangeParams(CParamExchange& px);
     // Report pieces (BeamWellReport.cpp); bFormulas: the full report's lines with the coefficients.
-    void WriteSizeText(CWordObject& word, LPCTSTR lpszIndent) const;
+    void WriteSizeText(CWordObject& word, BOOL bFull) const;
     void WriteResultTexts(CWordObject& word, BOOL bFormulas) const;
     void WriteResult(CWordObject& word, BOOL bFormulas, const BEAMWELLROW& row, BOOL bMoment,
                      BOOL bNegative) const;

@@ -19,10 +19,10 @@ void WriteFormat(CWordObject& word, LPCTSTR lpszFormat, Args... args) {
 
 }  // namespace
 
-// Support, counts and panel sizes; the full report sets its lines in by one more blank (lpszIndent " ").
-void CBeamWellParam::WriteSizeText(CWordObject& word, LPCTSTR lpszIndent) const {
-    CString strIndent(lpszIndent);
-    WriteLine(word, (strIndent == " " ? CString("\t ") : CString("\t\t")) + "支撑条件: ");
+// Support, counts and panel sizes; the full report sets its lines in by one more blank.
+void CBeamWellParam::WriteSizeText(CWordObject& word, BOOL bFull) const {
+    const CString strIndent(bFull ? " " : "");
+    WriteLine(word, bFull ? "\t 支撑条件: " : "\t\t支撑条件: ");
     WriteLine(word, strAbutType);
     WriteFormat(word, "\n\t\t" + strIndent + "横向跨数: nx = %d ", nNox);
     WriteFormat(word, "\t跨度: a = %.2f mm\n", dDistA);
@@ -89,7 +89,7 @@ int CBeamWellParam::BuildWordS() {
     strSection.Format("一、构件编号: %s", (LPCTSTR)strNumber);
     wordS.WriteSectionTitle(strSection);
     wordS.WriteSectionTitle("二、尺寸参数");
-    WriteSizeText(wordS, "");
+    WriteSizeText(wordS, FALSE);
     WriteLine(wordS, "三、荷载参数：");
     WriteFormat(wordS, "\n\t\t荷载设计值：p = %.3lf kN/m$2$\n", dLoad);
     wordS.WriteSectionTitle("四、计算结果：");
@@ -114,7 +114,7 @@ int CBeamWellParam::BuildWordC() {
     WriteLine(wordC, "1．依据规范：");
     WriteLine(wordC, "\t《建筑结构荷载规范》（GB 50009--2001)\n");
     WriteLine(wordC, "2．几何参数：");
-    WriteSizeText(wordC, " ");
+    WriteSizeText(wordC, TRUE);
     WriteLine(wordC, "3．荷载设计值：");
     WriteFormat(wordC, " 荷载设计值：p = %.3lf kN/m$2$\n", dLoad);
     wordC.WriteSectionTitle("四、计算结果：");
