@@ -201,6 +201,26 @@ TEST_F(BeamWellSession, CalculatesTheGridThatThePersonGivesAndStoresIt) {
     EXPECT_GT(m_param.wordC.GetRowCount(), 0);
 }
 
+// The counts chosen by the person: a fixed 3 × 3 grid of 5 m × 4 m panels under 5 kN/m² shares
+// each crossing as P/(1 + r³); its A beams carry X·b/3 at the crossings and 2X·b/3 at the edges.
+TEST_F(BeamWellSession, CalculatesTheCountsThatThePersonChooses) {
+    qelt::UserScript script;
+    script.Choose(IDC_BW_SUPPORT, "周边固定")
+        .Choose(IDC_BW_NOX, "3")
+        .Choose(IDC_BW_NOY, "3")
+        .Set(IDC_BW_DISTA, "5000")
+        .Set(IDC_BW_DISTB, "4000")
+        .Set(IDC_BW_LOAD, "5")
+        .Click(IDC_WORK_CALCULATE)
+        .Close();
+    Run(script);
+    EXPECT_EQ(3, m_param.nNox);
+    EXPECT_EQ(3, m_param.nNoy);
+    EXPECT_NEAR(88.2, m_param.beamForce[BW_A1].dPositive, 1e-9);
+    EXPECT_NEAR(-176.36, m_param.beamForce[BW_A1].dNegative, 1e-9);
+    EXPECT_NEAR(56.45, m_param.beamForce[BW_B1].dPositive, 1e-9);
+}
+
 // A stored grid comes back with its results.
 TEST_F(BeamWellSession, ReadsTheStoredGrid) {
     CBeamWellParam stored;
