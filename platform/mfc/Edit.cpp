@@ -117,16 +117,10 @@ public:
         }
         qelt::ActionOutcome focus = qelt::TakeFocusAsClick(window);
         if (focus.kind != qelt::ActionOutcome::Kind::Applied) return focus;
-        // The person types: a key goes down (as an input method's key does), the text is replaced,
-        // the key comes up; a control that watches its keys sees that it was typed into.
-        const HWND handle = window.handle;
-        ::SendMessage(handle, WM_KEYDOWN, VK_PROCESSKEY, 0);
-        if (!::IsWindow(handle)) return qelt::ActionOutcome::Applied();
         m_start = 0;
         m_end = window.text.GetLength();
         Replace(window, typed.c_str(), true);
-        if (::IsWindow(handle)) ::SendMessage(handle, WM_KEYUP, VK_PROCESSKEY, 0);
-        if (::IsWindow(handle)) qelt::MoveFocusOn(window);
+        if (::IsWindow(window.handle)) qelt::MoveFocusOn(window);
         return qelt::ActionOutcome::Applied();
     }
 

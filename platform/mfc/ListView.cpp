@@ -288,13 +288,9 @@ public:
                                                 std::to_string(action.number) + " (it has " +
                                                 std::to_string(Count()) + ")");
         }
-        if (action.column < 0 || (action.column > 0 && action.column >= Columns(window))) {
-            return qelt::ActionOutcome::Refused("list " + std::to_string(static_cast<int>(window.id)) + " has no column " +
-                                                std::to_string(action.column));
-        }
         EnsureVisible(window, action.number, false);
-        RECT label{LVIR_LABEL, action.column, 0, 0};
-        SubItemRect(window, action.number, &label);
+        RECT label{LVIR_LABEL, 0, 0, 0};
+        ItemRect(window, action.number, LVIR_LABEL, &label);
         CRect client;
         ::GetClientRect(window.handle, &client);
         CRect target;

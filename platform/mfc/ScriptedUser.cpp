@@ -30,20 +30,17 @@ void Descendants(HWND parent, std::vector<HWND>& out) {
 }
 
 // The control of that id in the dialog or the pages it holds: visible ones before hidden ones, the
-// innermost page before the dialog itself. A control that another control holds (the in-place
-// editor of a grid list) is found when no dialog or page holds a control of that id.
+// innermost page before the dialog itself.
 HWND FindControl(HWND dialog, int id) {
     std::vector<HWND> all;
     Descendants(dialog, all);
     HWND best = nullptr;
-    HWND held = nullptr;
     auto rank = [&](HWND h) { return (::IsWindowVisible(h) ? 1000 : 0) + Depth(h, dialog); };
     for (HWND candidate : all) {
-        if (::GetDlgCtrlID(candidate) != id) continue;
-        HWND& slot = IsDialogWindow(::GetParent(candidate)) ? best : held;
-        if (!slot || rank(candidate) > rank(slot)) slot = candidate;
+        if (::GetDlgCtrlID(candidate) != id || !IsDialogWindow(::GetParent(candidate))) continue;
+        if (!best || rank(candidate) > rank(best)) best = candidate;
     }
-    return best ? best : held;
+    return best;
 }
 
 // Why a person could not act on the control: hidden, or disabled itself or within a disabled

@@ -13,7 +13,7 @@ std::string UserAction::Describe() const {
     case Kind::Check: return "check " + id + (number ? " on" : " off");
     case Kind::Click: return "click " + id;
     case Kind::Tab: return "tab " + shown;
-    case Kind::Row: return "row " + id + " " + std::to_string(number) + (column ? " " + std::to_string(column) : "");
+    case Kind::Row: return "row " + id + " " + std::to_string(number);
     case Kind::Answer:
         return std::string("answer ") + (number == IDYES ? "yes" : number == IDNO ? "no" : number == IDOK ? "ok" : "cancel");
     case Kind::Close: return "close";

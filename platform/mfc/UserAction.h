@@ -15,7 +15,7 @@ struct UserAction {
         Check,   // check (`number` 1) or uncheck (0) a check box, or check a radio button
         Click,   // click a button
         Tab,     // choose the tab titled `text`
-        Row,     // click row `number` (from 0) of list view `controlId`, in column `column`
+        Row,     // select row `number` (from 0) of list view `controlId`
         Answer,  // answer the current message box or modal dialog with `number` (IDOK, IDCANCEL, IDYES, IDNO)
         Close,   // close the top dialog as with its close box
     };
@@ -24,7 +24,6 @@ struct UserAction {
     int controlId = 0;
     CString text;    // GBK
     int number = 0;
-    int column = 0;  // Row: the column whose cell is clicked (0: the row's label)
     int line = 0;    // the script line it came from, for error messages
 
     // The action as a script line ("set 581 12.5"), in UTF-8.

@@ -27,11 +27,7 @@ UserScript& UserScript::Choose(int id, const CString& text) { return Add(Make(Us
 UserScript& UserScript::Check(int id, bool on) { return Add(Make(UserAction::Kind::Check, id, "", on ? 1 : 0)); }
 UserScript& UserScript::Click(int id) { return Add(Make(UserAction::Kind::Click, id, "", 0)); }
 UserScript& UserScript::Tab(const CString& title) { return Add(Make(UserAction::Kind::Tab, 0, title, 0)); }
-UserScript& UserScript::Row(int id, int row, int column) {
-    UserAction action = Make(UserAction::Kind::Row, id, "", row);
-    action.column = column;
-    return Add(action);
-}
+UserScript& UserScript::Row(int id, int row) { return Add(Make(UserAction::Kind::Row, id, "", row)); }
 UserScript& UserScript::Answer(int answer) { return Add(Make(UserAction::Kind::Answer, 0, "", answer)); }
 UserScript& UserScript::Close() { return Add(Make(UserAction::Kind::Close, 0, "", 0)); }
 

@@ -12,7 +12,7 @@
 //   click ID        focus to the button, then BN_CLICKED
 //   tab TITLE       the tab control's choice (TCN_SELCHANGING, honouring a veto, TCN_SELCHANGE);
 //                   only the top dialog's tab controls are searched
-//   row ID N [C]    a list view's row chosen as a click does: on its label, or on its cell in column C
+//   row ID N        a list view's row chosen as a click does
 //   answer …        the current message box, or the top dialog's button IDYES/IDOK (yes),
 //                   IDNO/IDCANCEL (no), IDOK (ok), IDCANCEL (cancel)
 //   close           the top dialog's close box (WM_CLOSE, then OnCancel)
@@ -45,7 +45,7 @@ public:
     UserScript& Check(int controlId, bool on);
     UserScript& Click(int controlId);
     UserScript& Tab(const CString& title);
-    UserScript& Row(int controlId, int row, int column = 0);
+    UserScript& Row(int controlId, int row);
     UserScript& Answer(int answer);  // IDOK, IDCANCEL, IDYES or IDNO
     UserScript& Close();
 

@@ -367,7 +367,6 @@
 #define VK_F1 0x70
 #define VK_F2 0x71
 #define VK_F10 0x79
-#define VK_PROCESSKEY 0xE5
 
 // WM_GETDLGCODE answers.
 #define DLGC_WANTARROWS 0x0001

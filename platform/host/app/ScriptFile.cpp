@@ -82,16 +82,13 @@ std::string ParseLine(std::string_view text, UserAction& action) {
     }
     if (verb == "row") {
         action.kind = UserAction::Kind::Row;
-        std::string error = needsId("row ID N [COLUMN]");
+        std::string error = needsId("row ID N");
         if (!error.empty()) return error;
         std::string_view row = TakeWord(text);
-        if (row.empty()) return "expected \"row ID N [COLUMN]\"";
+        if (row.empty()) return "expected \"row ID N\"";
         if (!ParseNumber(row, 0, 1 << 30, action.number))
             return "\"" + std::string(row) + "\" is not a row number (0 for the first row)";
-        std::string_view column = TakeWord(text);
-        if (!column.empty() && !ParseNumber(column, 0, 1 << 30, action.column))
-            return "\"" + std::string(column) + "\" is not a column number (0 for the first column)";
-        return noMore("row ID N [COLUMN]");
+        return noMore("row ID N");
     }
     if (verb == "answer") {
         action.kind = UserAction::Kind::Answer;

@@ -328,19 +328,6 @@ TEST(ListCtrlScript, ARowIsChosenAsAClickWouldChooseIt) {
     EXPECT_NE(script.Error().find("has no row 8"), std::string::npos) << script.Error();
 }
 
-// A row's cell in another column is clicked where a person would click it; a column that the list
-// lacks refuses the action.
-TEST(ListCtrlScript, ACellIsClickedInItsColumn) {
-    ListDialog dialog;
-    qelt::UserScript script;
-    script.Row(IDC_CTL_LIST, 2, 1).Row(IDC_CTL_LIST, 2, 3);
-    qelt::ScopedUserScript scoped(script);
-    dialog.DoModal();
-    EXPECT_EQ(dialog.m_events, (Events{"list click -1 column 1"}));
-    ASSERT_TRUE(script.Failed());
-    EXPECT_NE(script.Error().find("has no column 3"), std::string::npos) << script.Error();
-}
-
 TEST_F(ListCtrlTest, OwnerDrawnRowsArePaintedOneByOne) {
     DrawnList& drawn = m_dialog.m_drawn;
     drawn.SetItemState(1, kChosen, kChosen);

@@ -17,11 +17,10 @@ TEST(ScriptFileTest, ParsesEveryActionWithItsLineNumber) {
         u8"  click 553\n"
         u8"tab 计算书\n"
         u8"row 1005 3\n"
-        u8"row 1005 2 1\n"
         u8"answer no\n"
         u8"close");
     ASSERT_TRUE(script.ok) << script.error;
-    ASSERT_EQ(script.actions.size(), 10u);
+    ASSERT_EQ(script.actions.size(), 9u);
     const std::vector<UserAction>& l = script.actions;
     using Kind = UserAction::Kind;
     EXPECT_EQ(l[0].line, 3);
@@ -41,14 +40,10 @@ TEST(ScriptFileTest, ParsesEveryActionWithItsLineNumber) {
     EXPECT_EQ(l[6].kind, Kind::Row);
     EXPECT_EQ(l[6].controlId, 1005);
     EXPECT_EQ(l[6].number, 3);
-    EXPECT_EQ(l[6].column, 0);
-    EXPECT_EQ(l[7].kind, Kind::Row);
-    EXPECT_EQ(l[7].number, 2);
-    EXPECT_EQ(l[7].column, 1);
-    EXPECT_EQ(l[8].kind, Kind::Answer);
-    EXPECT_EQ(l[8].number, IDNO);
-    EXPECT_EQ(l[9].kind, Kind::Close);
-    EXPECT_EQ(l[9].line, 12);
+    EXPECT_EQ(l[7].kind, Kind::Answer);
+    EXPECT_EQ(l[7].number, IDNO);
+    EXPECT_EQ(l[8].kind, Kind::Close);
+    EXPECT_EQ(l[8].line, 11);
 }
 
 TEST(ScriptFileTest, BadLinesAreRefusedWithLineAndReason) {
@@ -66,10 +61,8 @@ TEST(ScriptFileTest, BadLinesAreRefusedWithLineAndReason) {
         {"choose 1003\n", 1, "expected \"choose ID TEXT\""},
         {"check 1004 yes\n", 1, "expected \"check ID on|off\""},
         {"tab\n", 1, "expected \"tab TITLE\""},
-        {"row 1005\n", 1, "expected \"row ID N [COLUMN]\""},
+        {"row 1005\n", 1, "expected \"row ID N\""},
         {"row 1005 -1\n", 1, "is not a row number"},
-        {"row 1005 1 first\n", 1, "is not a column number"},
-        {"row 1005 1 2 3\n", 1, "unexpected \"3\""},
         {"answer maybe\n", 1, "expected \"answer yes|no|ok|cancel\""},
         {"close now\n", 1, "unexpected \"now\""},
         {"\n\nset 1001 \xff\xfe\n", 3, "GBK"},
