@@ -1,6 +1,7 @@
 #include "host/SubStatic.h"
 
 #include "host/WndSlide.h"
+#include "mfc/CommonControl.h"
 #include "mfc/Diagnostics.h"
 #include "mfc/WindowDC.h"
 
@@ -144,4 +145,20 @@ void CSubStatic::OnLButtonDown(UINT nFlags, CPoint point) {
             pParent->SendMessage(WM_USER + 100, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text)));
         return;
     }
+}
+
+qelt::ActionOutcome CSubStatic::ApplyUserAction(const qelt::UserAction& action) {
+    if (action.kind != qelt::UserAction::Kind::Choose) return qelt::ActionOutcome::NotApplicable();
+    const std::string name = "slide picker " + std::to_string(GetDlgCtrlID());
+    int nItem = action.byPlace ? action.number : -1;
+    for (int i = 0; !action.byPlace && i < GetItemCount(); ++i) {
+        const CString& text = i < static_cast<int>(m_texts.size()) ? m_texts[static_cast<size_t>(i)] : m_slides[static_cast<size_t>(i)];
+        if (text == action.text) nItem = i;
+    }
+    if (nItem < 0 || nItem >= GetItemCount()) return qelt::ActionOutcome::Refused(name + " has no such item");
+    if (!m_bSelectable) return qelt::ActionOutcome::Refused(name + " takes no choice now");
+    const CRect cell = GetItemRect(nItem);
+    if (cell.IsRectEmpty()) return qelt::ActionOutcome::Refused(name + " does not show item #" + std::to_string(nItem));
+    qelt::WindowRecord* record = qelt::LookupWindow(m_hWnd);
+    return record ? qelt::ClickAsPerson(*record, cell.CenterPoint()) : qelt::ActionOutcome::NotApplicable();
 }

@@ -14,6 +14,8 @@
 // ShowSlide shows one slide of a library in the whole control in place of the items, until the
 // items change.
 // An index or grid size out of range is a misuse: a diagnostic, nothing changed.
+// The user script's "choose ID TEXT" (an item's text, else its slide's name) and "choose ID #N"
+// (the item at place N) click the item's cell; an item whose cell is not shown cannot be clicked.
 #pragma once
 
 #include <vector>
@@ -21,8 +23,9 @@
 #include "mfc/Array.h"
 #include "mfc/Static.h"
 #include "mfc/String.h"
+#include "mfc/UserAction.h"
 
-class CSubStatic : public CStatic {
+class CSubStatic : public CStatic, public qelt::ScriptedControl {
     DECLARE_DYNAMIC(CSubStatic)
 
 public:
@@ -39,6 +42,8 @@ public:
 
     // The cell of an item in client coordinates; an empty rectangle for an item not shown.
     CRect GetItemRect(int nItem) const;
+
+    qelt::ActionOutcome ApplyUserAction(const qelt::UserAction& action) override;
 
 protected:
     afx_msg void OnPaint();

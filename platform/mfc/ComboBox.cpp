@@ -86,7 +86,11 @@ public:
     qelt::ActionOutcome ApplyUserAction(qelt::WindowRecord& window, const qelt::UserAction& action) override {
         const std::string name = qelt::ControlName(window);
         if (action.kind == qelt::UserAction::Kind::Choose) {
-            const int index = m_items.FindBytes(action.text.Str());
+            const int index = action.byPlace ? action.number : m_items.FindBytes(action.text.Str());
+            if (action.byPlace && index >= m_items.Count()) {
+                return qelt::ActionOutcome::Refused(name + " has no item #" + std::to_string(index) + " (it has " +
+                                                    std::to_string(m_items.Count()) + ")");
+            }
             if (index < 0) return qelt::ActionOutcome::Refused(name + " has no item with that text");
             qelt::ActionOutcome focus = qelt::TakeFocusAsClick(window);
             if (focus.kind != qelt::ActionOutcome::Kind::Applied) return focus;

@@ -7,6 +7,7 @@
 #include "mfc/GbkText.h"
 #include "mfc/Metrics.h"
 #include "mfc/WinUserApi.h"
+#include "mfc/WindowManager.h"
 #include "win/CommCtrl.h"
 
 namespace qelt {
@@ -39,8 +40,10 @@ int TextWidth(std::string_view text) { return static_cast<int>(text.size()) * me
 
 ActionOutcome ClickAsPerson(WindowRecord& control, POINT point) {
     const HWND self = control.handle;
-    ActionOutcome focus = TakeFocusAsClick(control);
-    if (focus.kind != ActionOutcome::Kind::Applied) return focus;
+    // The button press reaches the control once the focus did, even when one of the control's own
+    // handlers hands the focus on (a list that gives it to a tree beside it).
+    if (!SetFocusReaches(self)) return FocusKeptElsewhere(control);
+    if (!::IsWindow(self)) return ActionOutcome::Applied();
     const WPARAM leftButton = 0x0001;  // MK_LBUTTON
     const LPARAM at = MAKELPARAM(point.x, point.y);
     ::SendMessage(self, WM_LBUTTONDOWN, leftButton, at);

@@ -77,6 +77,8 @@ public:
         case WM_CHAR:
             Type(window, m_input.Take(static_cast<unsigned char>(wParam)));
             return true;
+        case WM_KEYDOWN:
+            return MoveCaret(window, static_cast<int>(wParam));
         case WM_GETDLGCODE:
             result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
             if ((window.style & ES_MULTILINE) && (window.style & ES_WANTRETURN)) result |= DLGC_WANTALLKEYS;
@@ -176,6 +178,38 @@ private:
         if (static_cast<unsigned char>(typed[0]) < 0x20) return;
         if ((window.style & ES_NUMBER) && (typed.size() != 1 || typed[0] < '0' || typed[0] > '9')) return;
         Replace(window, typed.c_str(), true);
+    }
+
+    // The caret keys of a single line: Home, End, the arrows (a selection collapses to its side)
+    // and Delete (the selection, or the character after the caret). False for other keys.
+    bool MoveCaret(qelt::WindowRecord& window, int key) {
+        const std::string& text = window.text.Str();
+        const int length = window.text.GetLength();
+        switch (key) {
+        case VK_HOME: m_start = m_end = 0; return true;
+        case VK_END: m_start = m_end = length; return true;
+        case VK_LEFT:
+            if (m_start == m_end && m_start > 0) m_start = static_cast<int>(qelt::gbk::PrefixLength(text, static_cast<size_t>(m_start - 1)));
+            m_end = m_start;
+            return true;
+        case VK_RIGHT:
+            if (m_start == m_end && m_end < length) {
+                const size_t next = qelt::gbk::PrefixLength(text, static_cast<size_t>(m_end) + 1);
+                m_end = static_cast<int>(next > static_cast<size_t>(m_end) ? next : std::min<size_t>(m_end + 2, length));
+            }
+            m_start = m_end;
+            return true;
+        case VK_DELETE:
+            if (window.style & ES_READONLY) return true;
+            if (m_start == m_end && m_end < length) {
+                const size_t next = qelt::gbk::PrefixLength(text, static_cast<size_t>(m_end) + 1);
+                m_end = static_cast<int>(next > static_cast<size_t>(m_end) ? next : std::min<size_t>(m_end + 2, length));
+            }
+            if (m_start != m_end) Replace(window, "", true);
+            return true;
+        default:
+            return false;
+        }
     }
 
     static void NotifyChange(qelt::WindowRecord& window) {

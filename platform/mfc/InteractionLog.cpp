@@ -6,6 +6,7 @@ namespace qelt {
 
 std::string InteractionEntry::Describe() const {
     auto shown = [](const CString& text) { return text::GbkToUtf8ForDisplay(text.Str()); };
+    if (kind == "read") return std::to_string(result) + " " + shown(text);
     std::string line = kind + " \"" + shown(caption) + "\": " + shown(text) + " [";
     for (size_t i = 0; i < buttons.size(); ++i) line += (i ? "/" : "") + shown(buttons[i]);
     line += "] -> " + shown(answer) + (byScript ? " (by script)" : " (default");

@@ -20,7 +20,8 @@ struct InteractionEntry {
     bool byScript = false;         // false: nobody answered, the default was taken
     std::string note;              // why the default was taken, when it was (UTF-8)
 
-    // One line for people, in UTF-8: kind "caption": text [buttons] -> answer (by script|default…).
+    // One line for people, in UTF-8: kind "caption": text [buttons] -> answer (by script|default…);
+    // for what the script read of a control (kind "read"), its id (result) and its text.
     std::string Describe() const;
 };
 

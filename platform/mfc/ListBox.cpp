@@ -47,8 +47,9 @@ public:
 
     qelt::ActionOutcome ApplyUserAction(qelt::WindowRecord& window, const qelt::UserAction& action) override {
         if (action.kind != qelt::UserAction::Kind::Choose) return qelt::ActionOutcome::NotApplicable();
-        const int index = m_items.FindBytes(action.text.Str());
-        if (index < 0) return qelt::ActionOutcome::Refused(qelt::ControlName(window) + " has no item with that text");
+        const int index = action.byPlace ? (action.number < m_items.Count() ? action.number : -1)
+                                         : m_items.FindBytes(action.text.Str());
+        if (index < 0) return qelt::ActionOutcome::Refused(qelt::ControlName(window) + " has no such item");
         qelt::ActionOutcome focus = qelt::TakeFocusAsClick(window);
         if (focus.kind != qelt::ActionOutcome::Kind::Applied) return focus;
         m_items.Select(index);

@@ -38,7 +38,8 @@
 //
 // Painting: an LVS_OWNERDRAWFIXED list sends its parent WM_DRAWITEM for each row in the area being
 // painted (ODT_LISTVIEW, ODA_DRAWENTIRE, ODS_SELECTED, ODS_FOCUS while the list has the focus, the
-// row's bounds, the item's lParam); CListCtrl hands it to DrawItem. Other lists paint nothing.
+// row's bounds, the item's lParam); CListCtrl hands it to DrawItem. Other lists paint their rows'
+// texts in their columns, the selection where it shows and LVS_EX_GRIDLINES (no images).
 #pragma once
 
 #include "mfc/Edit.h"

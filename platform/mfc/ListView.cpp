@@ -7,6 +7,7 @@
 #include "mfc/CommonControl.h"
 #include "mfc/Diagnostics.h"
 #include "mfc/GbkText.h"
+#include "mfc/GdiApi.h"
 #include "mfc/ListCtrl.h"
 #include "mfc/ScrollBar.h"
 #include "mfc/WindowClass.h"
@@ -282,6 +283,7 @@ public:
     }
 
     qelt::ActionOutcome ApplyUserAction(qelt::WindowRecord& window, const qelt::UserAction& action) override {
+        if (action.kind == qelt::UserAction::Kind::Cell) return EditCell(window, action);
         if (action.kind != qelt::UserAction::Kind::Row) return qelt::ActionOutcome::NotApplicable();
         if (!Valid(action.number)) {
             return qelt::ActionOutcome::Refused("list " + std::to_string(static_cast<int>(window.id)) + " has no row " +
@@ -303,6 +305,59 @@ public:
     }
 
 private:
+    // The script's "cell": the cell is scrolled into view and clicked, as a person opens the list's
+    // own editor over it; the text goes into that editor (typed into an edit box or a drop-down's
+    // field, chosen in a drop-down list) and the editor is left for the list, which commits it.
+    // Without a text the cell is only clicked; a cell that opens no editor takes no text.
+    qelt::ActionOutcome EditCell(qelt::WindowRecord& window, const qelt::UserAction& action) {
+        const std::string name = "list " + std::to_string(static_cast<int>(window.id));
+        const int row = action.y, column = action.x;
+        if (!Valid(row) || column >= std::max(Columns(window), 1)) {
+            return qelt::ActionOutcome::Refused(name + " has no cell " + std::to_string(column) + "," +
+                                                std::to_string(row) + " (it has " + std::to_string(Columns(window)) +
+                                                " columns and " + std::to_string(Count()) + " rows)");
+        }
+        const HWND self = window.handle;
+        EnsureVisible(window, row, false);
+        RECT cell{LVIR_LABEL, column, 0, 0};
+        CellRect(window, row, column, LVIR_LABEL, &cell);
+        const CRect client = Client(window);
+        if (cell.right > client.right) SetScrollX(window, m_scrollX + std::min<int>(cell.right - client.right, cell.left));
+        else if (cell.left < 0) SetScrollX(window, m_scrollX + cell.left);
+        CellRect(window, row, column, LVIR_LABEL, &cell);
+        CRect target;
+        if (!target.IntersectRect(&cell, &client)) {
+            return qelt::ActionOutcome::Refused("cell " + std::to_string(column) + "," + std::to_string(row) + " of " +
+                                                name + " cannot be clicked: it is out of sight");
+        }
+        qelt::ActionOutcome click = qelt::ClickAsPerson(window, target.CenterPoint());
+        if (click.kind != qelt::ActionOutcome::Kind::Applied || !::IsWindow(self)) return click;
+        // Without a text the cell is only clicked: a check toggles, an editor stays open for keys.
+        if (action.text.IsEmpty()) return qelt::ActionOutcome::Applied();
+        HWND editor = ::GetFocus();
+        if (!editor || ::GetParent(editor) != self || !::IsWindowVisible(editor)) {
+            return qelt::ActionOutcome::Refused("cell " + std::to_string(column) + "," + std::to_string(row) + " of " +
+                                                name + " opens no editor to take a text");
+        }
+        std::shared_ptr<qelt::WindowRecord> held = qelt::HoldWindow(editor);
+        const bool combo = qelt::gbk::CompareNoCase(held->className, "ComboBox") == 0;
+        if (combo && (((held->style & 3) == CBS_DROPDOWNLIST) ||
+                      ::SendMessage(editor, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(action.text))) >= 0)) {
+            qelt::UserAction choose = action;
+            choose.kind = qelt::UserAction::Kind::Choose;
+            qelt::ActionOutcome chosen = held->procedure->ApplyUserAction(*held, choose);
+            if (chosen.kind != qelt::ActionOutcome::Kind::Applied) return chosen;
+        } else {
+            if (combo) ::SendMessage(editor, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+            else ::SendMessage(editor, EM_SETSEL, 0, -1);
+            qelt::TypeText(action.text);
+        }
+        // Leaving the editor for the list commits it, as a click elsewhere in the list would.
+        if (::IsWindow(self) && ::IsWindow(editor) && ::GetFocus() == editor) ::SetFocus(self);
+        return qelt::ActionOutcome::Applied();
+    }
+
     // ---- Items and columns ------------------------------------------------------------------
 
     int Count() const { return static_cast<int>(m_items.size()); }
@@ -1045,9 +1100,71 @@ private:
 
     // ---- Painting ---------------------------------------------------------------------------
 
+    // A list that does not draw its rows itself shows each visible row's texts in their columns,
+    // aligned as the columns ask and ended with an ellipsis where they do not fit, the selection
+    // highlighted while the list has the focus or LVS_SHOWSELALWAYS, and LVS_EX_GRIDLINES between
+    // the cells. Images are not drawn.
+    void PaintRows(qelt::WindowRecord& window, HDC dc) {
+        const bool focused = ::GetFocus() == window.handle;
+        const bool fullRow = (m_exStyle & LVS_EX_FULLROWSELECT) != 0;
+        const CRect client = Client(window);
+        HGDIOBJ oldFont = window.font ? ::SelectObject(dc, window.font) : nullptr;
+        ::SetBkMode(dc, TRANSPARENT);
+        const RECT field{0, HeaderHeight(window), client.right, client.bottom};
+        HBRUSH background = ::CreateSolidBrush(m_background);
+        ::FillRect(dc, &field, background);
+        ::DeleteObject(background);
+        HPEN grid = ::CreatePen(PS_SOLID, 1, RGB(192, 192, 192));
+        HGDIOBJ oldPen = ::SelectObject(dc, grid);
+        const int columns = Columns(window);
+        const int last = std::min(Count() - 1, m_top + PerPage(window));
+        for (int i = m_top; i <= last; ++i) {
+            const Item& item = m_items[static_cast<size_t>(i)];
+            const bool highlighted = (item.state & LVIS_SELECTED) && (focused || (window.style & LVS_SHOWSELALWAYS));
+            RECT fill;
+            CellRect(window, i, 0, fullRow ? LVIR_BOUNDS : LVIR_LABEL, &fill);
+            HBRUSH brush = ::CreateSolidBrush(highlighted ? GetSysColor(COLOR_HIGHLIGHT) : m_textBackground);
+            ::FillRect(dc, &fill, brush);
+            ::DeleteObject(brush);
+            for (int c = 0; c < std::max(columns, 1); ++c) {
+                RECT label;
+                if (!CellRect(window, i, c, LVIR_LABEL, &label)) continue;
+                LVCOLUMN column{};
+                column.mask = LVCF_FMT;
+                GetColumn(window, c, &column);
+                const UINT align = (column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT    ? DT_RIGHT
+                                   : (column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER ? DT_CENTER
+                                                                                        : DT_LEFT;
+                const bool inHighlight = highlighted && (fullRow || c == 0);
+                ::SetTextColor(dc, inHighlight ? GetSysColor(COLOR_HIGHLIGHTTEXT) : m_textColour);
+                label.left += 2;
+                label.right -= 2;
+                const CString text = item.Text(c);
+                ::DrawTextA(dc, text, text.GetLength(), &label,
+                            align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+            }
+            if (m_exStyle & LVS_EX_GRIDLINES) {
+                RECT bounds;
+                CellRect(window, i, 0, LVIR_BOUNDS, &bounds);
+                ::MoveToEx(dc, bounds.left, bounds.bottom - 1, nullptr);
+                ::LineTo(dc, bounds.right, bounds.bottom - 1);
+                for (int c = 0; c < columns; ++c) {
+                    int left = 0, right = 0;
+                    if (!ColumnSpan(window, c, &left, &right)) continue;
+                    ::MoveToEx(dc, right - 1, bounds.top, nullptr);
+                    ::LineTo(dc, right - 1, bounds.bottom);
+                }
+            }
+        }
+        ::SelectObject(dc, oldPen);
+        ::DeleteObject(grid);
+        if (oldFont) ::SelectObject(dc, oldFont);
+    }
+
     void Paint(qelt::WindowRecord& window) {
         PAINTSTRUCT paint{};
         HDC dc = ::BeginPaint(window.handle, &paint);
+        if (!(window.style & LVS_OWNERDRAWFIXED)) PaintRows(window, dc);
         if ((window.style & LVS_OWNERDRAWFIXED) && window.parent) {
             const bool focused = ::GetFocus() == window.handle;
             const int last = std::min(Count() - 1, m_top + PerPage(window));

@@ -1,9 +1,14 @@
 // The person at the screen, played by the user script: the actions of a modal loop's turn.
+#include <algorithm>
+
 #include "mfc/DialogManager.h"
 #include "mfc/Encoding.h"
 #include "mfc/InteractionLog.h"
 #include "mfc/UserScript.h"
+#include "mfc/GbkText.h"
+#include "mfc/WindowClass.h"
 #include "mfc/WindowManager.h"
+#include "win/CommCtrl.h"
 #include "mfc/Wnd.h"
 
 namespace qelt {
@@ -123,6 +128,77 @@ void Refuse(UserScript& script, const UserAction& action, const std::string& rea
     top.EndModalLoop(IDCANCEL);
 }
 
+// What a control shows: its text; a list view's rows, one a line, cells parted by tabs.
+CString ShownText(HWND control) {
+    const WindowRecord* record = LookupWindow(control);
+    if (record && gbk::CompareNoCase(record->className, "SysListView32") == 0) {
+        const int rows = static_cast<int>(::SendMessage(control, LVM_GETITEMCOUNT, 0, 0));
+        HWND header = reinterpret_cast<HWND>(::SendMessage(control, LVM_GETHEADER, 0, 0));
+        const int columns = std::max(1, static_cast<int>(::SendMessage(header, HDM_GETITEMCOUNT, 0, 0)));
+        std::string shown;
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                char cell[1024] = "";
+                LVITEM item{};
+                item.iSubItem = column;
+                item.pszText = cell;
+                item.cchTextMax = sizeof cell;
+                ::SendMessage(control, LVM_GETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+                shown += (column ? "\t" : "") + std::string(cell);
+            }
+            shown += row + 1 < rows ? "\n" : "";
+        }
+        return CString(shown);
+    }
+    CString text;
+    CWnd::FromHandle(control)->GetWindowText(text);
+    return text;
+}
+
+void LogRead(HWND control) {
+    InteractionEntry entry;
+    entry.kind = "read";
+    entry.result = ::GetDlgCtrlID(control);
+    entry.text = ShownText(control);
+    entry.byScript = true;
+    InteractionLog::Instance().Add(std::move(entry));
+}
+
+// The pointer on a control, in its client pixels: a press gives the control the focus first, as a
+// person's click does; a wheel turn goes to the control with the point on the screen.
+ActionOutcome MovePointer(WindowRecord& control, const UserAction& action) {
+    const HWND self = control.handle;
+    CRect client;
+    ::GetClientRect(self, &client);
+    if (!client.PtInRect(CPoint(action.x, action.y))) {
+        return ActionOutcome::Refused("the point (" + std::to_string(action.x) + ", " + std::to_string(action.y) +
+                                      ") lies outside " + ControlName(control) + ", which is " +
+                                      std::to_string(client.Width()) + " x " + std::to_string(client.Height()));
+    }
+    const bool press = action.number == UserAction::kDown || action.number == UserAction::kDoubleClick ||
+                       action.number == UserAction::kRightDown;
+    if (press && !SetFocusReaches(self)) return FocusKeptElsewhere(control);
+    if (!::IsWindow(self)) return ActionOutcome::Applied();
+    LPARAM at = MAKELPARAM(action.x, action.y);
+    switch (action.number) {
+    case UserAction::kDown: ::SendMessage(self, WM_LBUTTONDOWN, 0x0001, at); break;
+    case UserAction::kUp: ::SendMessage(self, WM_LBUTTONUP, 0, at); break;
+    case UserAction::kMove: ::SendMessage(self, WM_MOUSEMOVE, 0, at); break;
+    case UserAction::kDoubleClick: ::SendMessage(self, WM_LBUTTONDBLCLK, 0x0001, at); break;
+    case UserAction::kRightDown: ::SendMessage(self, WM_RBUTTONDOWN, 0x0002, at); break;
+    case UserAction::kRightUp: ::SendMessage(self, WM_RBUTTONUP, 0, at); break;
+    case UserAction::kWheel: {
+        POINT screen{action.x, action.y};
+        ::ClientToScreen(self, &screen);
+        ::SendMessage(self, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(action.delta))),
+                      MAKELPARAM(screen.x, screen.y));
+        break;
+    }
+    default: break;
+    }
+    return ActionOutcome::Applied();
+}
+
 }  // namespace
 
 std::string ControlName(const WindowRecord& control) { return "control " + std::to_string(static_cast<int>(control.id)); }
@@ -130,8 +206,12 @@ std::string ControlName(const WindowRecord& control) { return "control " + std::
 ActionOutcome TakeFocusAsClick(WindowRecord& control) {
     HWND self = control.handle;
     ::SetFocus(self);
+    if (::GetFocus() == self) return ActionOutcome::Applied();
+    return FocusKeptElsewhere(control);
+}
+
+ActionOutcome FocusKeptElsewhere(WindowRecord& control) {
     HWND focus = ::GetFocus();
-    if (focus == self) return ActionOutcome::Applied();
     std::string where = focus && LookupWindow(focus) ? " (on " + ControlName(*LookupWindow(focus)) + ")" : "";
     return ActionOutcome::Refused("a handler kept the focus elsewhere" + where + ", so " + ControlName(control) +
                                   " was not reached");
@@ -175,6 +255,22 @@ void TakeUserTurn(CWnd& top) {
         ::SendMessage(button, BM_CLICK, 0, 0);
         return;
     }
+    case UserAction::Kind::Key:
+    case UserAction::Kind::Type: {
+        script->Consume();
+        HWND focus = ::GetFocus();
+        if (!focus || (focus != top.m_hWnd && !::IsChild(top.m_hWnd, focus))) {
+            Refuse(*script, action, "no control of dialog " + Caption(top.m_hWnd) + " has the focus", top);
+            return;
+        }
+        if (action.kind == UserAction::Kind::Key) PressKey(action.number);
+        else TypeText(action.text);
+        return;
+    }
+    case UserAction::Kind::Menu:
+        script->Consume();
+        Refuse(*script, action, "no popup menu is shown", top);
+        return;
     case UserAction::Kind::Tab: {
         script->Consume();
         ActionOutcome outcome = OfferToAll(top.m_hWnd, action);
@@ -201,12 +297,24 @@ void TakeUserTurn(CWnd& top) {
         return;
     }
     script->Consume();
+    // A disabled control still shows what it holds.
+    if (action.kind == UserAction::Kind::Read && ::IsWindowVisible(control)) {
+        LogRead(control);
+        return;
+    }
     if (std::string why = Unavailable(control, top.m_hWnd); !why.empty()) {
         Refuse(*script, action, why, top);
         return;
     }
     std::shared_ptr<WindowRecord> record = HoldWindow(control);
-    ActionOutcome outcome = record->procedure->ApplyUserAction(*record, action);
+    ActionOutcome outcome = ActionOutcome::NotApplicable();
+    if (auto* scripted = dynamic_cast<ScriptedControl*>(CWnd::FromHandlePermanent(control))) {
+        outcome = scripted->ApplyUserAction(action);
+    }
+    if (outcome.kind == ActionOutcome::Kind::NotApplicable && ::IsWindow(control)) {
+        outcome = action.kind == UserAction::Kind::Mouse ? MovePointer(*record, action)
+                                                         : record->procedure->ApplyUserAction(*record, action);
+    }
     if (outcome.kind == ActionOutcome::Kind::Applied) return;
     Refuse(*script, action,
            outcome.kind == ActionOutcome::Kind::Refused

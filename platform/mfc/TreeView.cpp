@@ -8,6 +8,7 @@
 
 #include "mfc/CommonControl.h"
 #include "mfc/Diagnostics.h"
+#include "mfc/Encoding.h"
 #include "mfc/GbkText.h"
 #include "mfc/TreeCtrl.h"
 #include "mfc/WindowClass.h"
@@ -85,6 +86,45 @@ public:
         default:
             return false;
         }
+    }
+
+    // The script's "pick": the item at a path of texts ("楼梯/板式楼梯"), reached as a person reaches
+    // it: the tree takes the focus, the item is selected as a click selects it (its ancestors
+    // expand), then NM_CLICK.
+    qelt::ActionOutcome ApplyUserAction(qelt::WindowRecord& window, const qelt::UserAction& action) override {
+        if (action.kind != qelt::UserAction::Kind::Pick) return qelt::ActionOutcome::NotApplicable();
+        const std::string name = "tree " + std::to_string(static_cast<int>(window.id));
+        const std::string& path = action.text.Str();
+        const Node* node = &m_root;
+        size_t start = 0;
+        while (start <= path.size()) {
+            const size_t end = std::min(path.find('/', start), path.size());
+            const std::string part = path.substr(start, end - start);
+            const Node* next = nullptr;
+            for (const Node* child : node->children) {
+                if (child->text.Str() == part) {
+                    next = child;
+                    break;
+                }
+            }
+            if (!next) {
+                return qelt::ActionOutcome::Refused(name + " has no item \"" +
+                                                    qelt::text::GbkToUtf8ForDisplay(path.substr(0, end)) + "\"");
+            }
+            node = next;
+            start = end + 1;
+        }
+        const HWND self = window.handle;
+        qelt::ActionOutcome focus = qelt::TakeFocusAsClick(window);
+        if (focus.kind != qelt::ActionOutcome::Kind::Applied) return focus;
+        const HTREEITEM item = node->handle;
+        if (!m_nodes.count(item)) return qelt::ActionOutcome::Applied();  // a focus handler deleted it
+        Select(window, item, TVC_BYMOUSE);
+        if (::IsWindow(self)) {
+            NMHDR header{};
+            qelt::SendNotify(window, header, NM_CLICK);
+        }
+        return qelt::ActionOutcome::Applied();
     }
 
 private:

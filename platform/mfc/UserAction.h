@@ -18,17 +18,35 @@ struct UserAction {
         Row,     // select row `number` (from 0) of list view `controlId`
         Answer,  // answer the current message box or modal dialog with `number` (IDOK, IDCANCEL, IDYES, IDNO)
         Close,   // close the top dialog as with its close box
+        Cell,    // edit cell (`x` column, `y` row) of list `controlId` in place with `text`
+        Key,     // press key `number` (a virtual-key code) on the focused control
+        Type,    // type `text` on the focused control, character by character
+        Mouse,   // the pointer's `number` (a MouseAction) at (`x`, `y`) of control `controlId`, wheel `delta`
+        Menu,    // choose the item `text` of the popup menu shown
+        Pick,    // select the item of tree `controlId` at the path `text` ("楼梯/板式楼梯")
+        Read,    // print control `controlId`'s id and text
     };
+
+    // What the pointer does (Kind::Mouse).
+    enum MouseAction { kDown, kUp, kMove, kDoubleClick, kWheel, kRightDown, kRightUp };
 
     Kind kind = Kind::Close;
     int controlId = 0;
     CString text;    // GBK
     int number = 0;
+    int x = 0, y = 0;
+    int delta = 0;
+    bool byPlace = false;  // Choose: the item at place `number` (from 0), not by its text
     int line = 0;    // the script line it came from, for error messages
 
     // The action as a script line ("set 581 12.5"), in UTF-8.
     std::string Describe() const;
 };
+
+// The virtual-key code of a key name (VK_RETURN, VK_F8, VK_A …); 0 for a name that is none.
+int KeyCode(const std::string& name);
+// The name of a virtual-key code, its number when it has none.
+std::string KeyName(int code);
 
 // What a window class did with an action aimed at one of its windows.
 struct ActionOutcome {
@@ -44,6 +62,14 @@ struct ActionOutcome {
     static ActionOutcome NotApplicable() { return {}; }
     static ActionOutcome Applied() { return {Kind::Applied, {}}; }
     static ActionOutcome Refused(std::string why) { return {Kind::Refused, std::move(why)}; }
+};
+
+// A control class of the class library that takes script actions itself, before its window
+// class does (a C++ control over a plain window class, such as a slide picker over a static).
+class ScriptedControl {
+public:
+    virtual ~ScriptedControl() = default;
+    virtual ActionOutcome ApplyUserAction(const UserAction& action) = 0;
 };
 
 }  // namespace qelt

@@ -62,9 +62,18 @@ std::unique_ptr<CWnd> MakeWrapper() {
 // For ApplyUserAction: gives the control the focus as a click does; Refused when a kill-focus
 // handler kept the focus elsewhere (the click then does not happen).
 ActionOutcome TakeFocusAsClick(WindowRecord& control);
+// The refusal of an action whose control a kill-focus handler kept the focus away from.
+ActionOutcome FocusKeptElsewhere(WindowRecord& control);
 // For ApplyUserAction: moves the focus on to the next tab stop of the control's dialog, as the Tab
 // key does after typing (to the dialog itself when there is no other tab stop).
 void MoveFocusOn(WindowRecord& control);
+// The person's keyboard, on the focused window: a key pressed and released (WM_KEYDOWN, WM_KEYUP,
+// and WM_CHAR for backspace), or a text typed character by character (WM_KEYDOWN, WM_CHAR with
+// the character's bytes, WM_KEYUP). Each message is offered to the pre-translation of the focused
+// window and its parents first, as the message loop does; a key that moves the focus sends what
+// follows to the window that has it then.
+void PressKey(int virtualKey);
+void TypeText(const CString& text);
 // "control 581" for reasons given to people.
 std::string ControlName(const WindowRecord& control);
 

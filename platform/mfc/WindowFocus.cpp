@@ -10,6 +10,9 @@ HWND g_focus = nullptr;
 bool g_focusArrived = false;
 // Counts focus changes, so that a change interrupted by a handler's own change stops.
 unsigned g_focusChanges = 0;
+// The window whose WM_SETFOCUS SetFocusReaches waits for, and whether it came.
+HWND g_watched = nullptr;
+bool g_watchedReached = false;
 
 }  // namespace
 
@@ -27,12 +30,25 @@ HWND SetFocus(HWND hWnd) {
     if (change != g_focusChanges) return previous;
     if (hWnd && IsWindow(hWnd)) {
         g_focusArrived = true;
+        if (hWnd == g_watched) g_watchedReached = true;
         SendMessage(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     }
     return previous;
 }
 
 namespace qelt {
+
+bool SetFocusReaches(HWND hWnd) {
+    const HWND outerWatched = g_watched;
+    const bool outerReached = g_watchedReached;
+    g_watched = hWnd;
+    g_watchedReached = ::GetFocus() == hWnd;
+    ::SetFocus(hWnd);
+    const bool reached = g_watchedReached;
+    g_watched = outerWatched;
+    g_watchedReached = outerReached || (reached && outerWatched == hWnd);
+    return reached;
+}
 
 void ForgetFocusWithin(HWND dying) {
     if (g_focus && (g_focus == dying || ::IsChild(dying, g_focus))) {

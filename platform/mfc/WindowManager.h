@@ -40,6 +40,10 @@ void PaintPendingWindows();
 // The windows in creation order (for searches over all windows).
 std::vector<HWND> AllWindows();
 
+// Gives the window the focus; true when it received it (WM_SETFOCUS), even if one of its handlers
+// then moved the focus on; false when a kill-focus handler of the window losing it kept it away.
+bool SetFocusReaches(HWND hWnd);
+
 // Clears the focus without messages when it lies in a window being destroyed.
 void ForgetFocusWithin(HWND dying);
 

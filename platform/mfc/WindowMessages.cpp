@@ -137,6 +137,12 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
         ::SetBkColor(dc, ::GetSysColor(windowColours ? COLOR_WINDOW : COLOR_3DFACE));
         return reinterpret_cast<LRESULT>(::GetSysColorBrush(windowColours ? COLOR_WINDOW : COLOR_3DFACE));
     }
+    case WM_RBUTTONUP: {
+        // Releasing the right button asks for the window's context menu, at the point on the screen.
+        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ::ClientToScreen(hWnd, &point);
+        return ::SendMessage(hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hWnd), MAKELPARAM(point.x, point.y));
+    }
     case WM_HELP:
     case WM_CONTEXTMENU:
     case WM_MOUSEWHEEL:

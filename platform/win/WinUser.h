@@ -248,3 +248,21 @@ struct WNDCLASS {
 
 // The standard cursor's resource name.
 #define IDC_ARROW MAKEINTRESOURCE(32512)
+
+// Menus.
+#define MF_STRING 0x0000
+#define MF_ENABLED 0x0000
+#define MF_UNCHECKED 0x0000
+#define MF_BYCOMMAND 0x0000
+#define MF_GRAYED 0x0001
+#define MF_DISABLED 0x0002
+#define MF_CHECKED 0x0008
+#define MF_POPUP 0x0010
+#define MF_BYPOSITION 0x0400
+#define MF_SEPARATOR 0x0800
+
+#define TPM_LEFTALIGN 0x0000
+#define TPM_LEFTBUTTON 0x0000
+#define TPM_RIGHTBUTTON 0x0002
+#define TPM_NONOTIFY 0x0080
+#define TPM_RETURNCMD 0x0100

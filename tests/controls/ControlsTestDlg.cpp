@@ -1,5 +1,7 @@
 #include "ControlsTestDlg.h"
 
+#include "mfc/Menu.h"
+#include "mfc/TreeCtrl.h"
 #include "mfc/WindowManager.h"
 #include "resources/ControlsTestResource.h"
 
@@ -11,6 +13,11 @@ BEGIN_MESSAGE_MAP(CControlsTestDlg, CDialog)
     ON_MESSAGE(WM_EDITCMB_CURRENT, OnGridCurrent)
     ON_MESSAGE(WM_EDITCMB_DBLCLK, OnGridDoubleClick)
     ON_MESSAGE(WM_EDITCMB_BUTTON, OnGridButton)
+    ON_NOTIFY(NM_SETFOCUS, IDC_TEST_REPORT, OnReportFocus)
+    ON_WM_CONTEXTMENU()
+    ON_COMMAND_RANGE(ID_TEST_INSERT, ID_TEST_CLEAR, OnMenuCommand)
+    ON_NOTIFY(TVN_SELCHANGED, IDC_TEST_TREE, OnTreeSelected)
+    ON_CBN_SELCHANGE(IDC_TEST_KIND, OnKindChosen)
 END_MESSAGE_MAP()
 
 CControlsTestDlg::CControlsTestDlg() : CDialog(IDD_CONTROLS_TEST) {}
@@ -45,12 +52,20 @@ BOOL CControlsTestDlg::OnInitDialog() {
         m_grid.SetItemText(row, 1, "6.0");
         m_grid.SetItemText(row, 2, "均布");
     }
+    auto* tree = static_cast<CTreeCtrl*>(GetDlgItem(IDC_TEST_TREE));
+    HTREEITEM stairs = tree->InsertItem("楼梯");
+    tree->InsertItem("板式楼梯", stairs);
+    tree->InsertItem("梁式楼梯", stairs);
+    tree->InsertItem("连续梁");
+    auto* kind = static_cast<CComboBox*>(GetDlgItem(IDC_TEST_KIND));
+    for (const char* load : {"均布", "集中", "三角形"}) kind->AddString(load);
     m_events.clear();
     GetDlgItem(IDC_TEST_VALUE)->SetFocus();
     return FALSE;
 }
 
 LRESULT CControlsTestDlg::OnReportClicked(WPARAM wParam, LPARAM lParam) {
+    m_reportSelection = m_report.GetSelectedItem();
     m_events.push_back("report clicked " + std::to_string(wParam) +
                        (reinterpret_cast<HWND>(lParam) == m_report.m_hWnd ? "" : " (not the list)"));
     return 0;
@@ -90,4 +105,27 @@ LRESULT CControlsTestDlg::OnGridDoubleClick(WPARAM wParam, LPARAM lParam) {
 LRESULT CControlsTestDlg::OnGridButton(WPARAM wParam, LPARAM lParam) {
     m_events.push_back(GridEvent("button", lParam) + (reinterpret_cast<HWND>(wParam) == m_grid.m_hWnd && lParam == 0 ? "" : " (bad parameters)"));
     return 0;
+}
+
+void CControlsTestDlg::OnReportFocus(NMHDR*, LRESULT*) {
+    if (m_handFocusToTree) GetDlgItem(IDC_TEST_TREE)->SetFocus();
+}
+
+void CControlsTestDlg::OnContextMenu(CWnd* pWnd, CPoint pos) {
+    if (pWnd != &m_report) return;
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_TEST_MENU)) return;
+    m_events.push_back("menu shown");
+    menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pos.x, pos.y, this);
+}
+
+void CControlsTestDlg::OnMenuCommand(UINT nID) { m_events.push_back("menu command " + std::to_string(nID)); }
+
+void CControlsTestDlg::OnTreeSelected(NMHDR*, LRESULT*) {
+    auto* tree = static_cast<CTreeCtrl*>(GetDlgItem(IDC_TEST_TREE));
+    m_events.push_back("tree " + std::string(tree->GetItemText(tree->GetSelectedItem()).Str()));
+}
+
+void CControlsTestDlg::OnKindChosen() {
+    m_events.push_back("kind " + std::to_string(static_cast<CComboBox*>(GetDlgItem(IDC_TEST_KIND))->GetCurSel()));
 }

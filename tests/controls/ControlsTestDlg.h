@@ -18,6 +18,8 @@ public:
     std::vector<std::string> m_events;  // "report clicked 1", "grid commit" …
     int m_reportRows = 6;
     int m_gridRows = 3;
+    bool m_handFocusToTree = false;
+    int m_reportSelection = -1;      // the report list's selected row at its last click  // the report list gives the focus to the tree when it gets it
 
     // Dispatches the messages posted meanwhile, as the modal loop would (with their pre-translation).
     static void PumpPosted();
@@ -32,6 +34,11 @@ protected:
     afx_msg LRESULT OnGridCurrent(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGridDoubleClick(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGridButton(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnReportFocus(NMHDR* header, LRESULT* result);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
+    afx_msg void OnMenuCommand(UINT nID);
+    afx_msg void OnTreeSelected(NMHDR* header, LRESULT* result);
+    afx_msg void OnKindChosen();
 
     DECLARE_MESSAGE_MAP()
 

@@ -5,7 +5,9 @@
 
 #include "ControlsTestDlg.h"
 #include "mfc/Afx.h"
+#include "mfc/GdiImage.h"
 #include "mfc/WindowManager.h"
+#include "render/Render.h"
 #include "resources/ControlsTestResource.h"
 #include "Printers.h"
 
@@ -324,6 +326,65 @@ TEST_F(EditCmbListTest, ScrollingClosesTheEditorWithItsText) {
     m_grid.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
     EXPECT_FALSE(Shown(IDC_EDITCMB_EDIT));
     EXPECT_EQ(m_grid.GetItemText(0, 1), CString("5"));
+}
+
+// The list as drawn: its own rows, then the cell attributes laid over them with SRCAND, so that
+// dark text stays dark and white leaves the list as it was. Written to grid-attributes.png.
+TEST_F(EditCmbListTest, AttributesArePaintedUnderTheTexts) {
+    m_dialog.ShowWindow(SW_SHOW);
+    const COLORREF blue = RGB(0x10, 0x80, 0xFF);
+    m_grid.SetColBKColor(1, blue);
+    m_grid.SetCellBKColor(1, 2, RGB(255, 255, 255));
+    m_grid.SetCellCheck(2, 1, 1);
+    m_grid.SetCellCheck(2, 2, 0);
+    CRect bitmapCell;
+    m_grid.GetSubItemRect(2, 0, LVIR_LABEL, bitmapCell);
+    std::vector<DWORD> red(static_cast<size_t>(bitmapCell.Width() * bitmapCell.Height()), 0x00FF0000);
+    HBITMAP picture = ::CreateBitmap(bitmapCell.Width(), bitmapCell.Height(), 1, 32, red.data());
+    m_grid.SetCellBitmap(0, 2, picture);
+    ::DeleteObject(picture);
+    m_grid.ReDraw();
+
+    const std::string png = qelt::render::RenderWindow(m_grid.m_hWnd, qelt::render::Format::Png);
+    ASSERT_FALSE(png.empty());
+    ASSERT_TRUE(qelt::render::WriteFile("grid-attributes.png", png, nullptr));
+    std::string error;
+    HBITMAP shown = qelt::gdi::CreateBitmapFromImage(png.data(), png.size(), &error);
+    ASSERT_NE(shown, nullptr) << error;
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc.m_hDC, shown);
+    auto cell = [&](int col, int row) {
+        CRect rect;
+        m_grid.GetSubItemRect(row, col, LVIR_LABEL, rect);
+        return rect;
+    };
+
+    const CRect coloured = cell(1, 0);
+    EXPECT_EQ(dc.GetPixel(coloured.right - 4, coloured.CenterPoint().y), blue);
+    EXPECT_EQ(dc.GetPixel(coloured.left, coloured.CenterPoint().y), RGB(0x00, 0x6C, 0xEB))
+        << "the outline is 0x14 darker in each channel, none below 0";
+    bool darkText = false;
+    for (int x = coloured.left + 2; x < coloured.left + 24; ++x) {
+        for (int y = coloured.top; y < coloured.bottom; ++y) {
+            const COLORREF at = dc.GetPixel(x, y);
+            darkText = darkText || (GetRValue(at) < 0x40 && GetGValue(at) < 0x40 && GetBValue(at) < 0x40);
+        }
+    }
+    EXPECT_TRUE(darkText) << "the cell's text stays on top of its colour";
+    EXPECT_EQ(dc.GetPixel(cell(1, 2).right - 4, cell(1, 2).CenterPoint().y), RGB(255, 255, 255))
+        << "white is no colour";
+    EXPECT_EQ(dc.GetPixel(cell(0, 2).right - 4, cell(0, 2).CenterPoint().y), RGB(255, 0, 0));
+
+    for (int row : {1, 2}) {
+        SCOPED_TRACE("check " + std::to_string(row == 1));
+        const CRect box = cell(2, row);
+        const int s = box.Height() - 2, x0 = (box.left + box.right - s) / 2, h = (s - 2) / 2;
+        EXPECT_EQ(dc.GetPixel(x0, box.top + 1 + s / 2), RGB(0, 0, 0)) << "the box's left side";
+        EXPECT_EQ(dc.GetPixel(x0 + h + 1, box.top + s - 2) == RGB(0, 0, 0), row == 1) << "the tick's corner";
+    }
+    ::SelectObject(dc.m_hDC, old);
+    ::DeleteObject(shown);
 }
 
 }  // namespace

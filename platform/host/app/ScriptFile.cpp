@@ -59,7 +59,75 @@ std::string ParseLine(std::string_view text, UserAction& action) {
         std::string error = needsId(verb == "set" ? "set ID TEXT" : "choose ID TEXT");
         if (!error.empty()) return error;
         if (action.kind == UserAction::Kind::Choose && text.empty()) return "expected \"choose ID TEXT\"";
+        // "#N": the item at place N (from 0), for items that show pictures and no text.
+        if (action.kind == UserAction::Kind::Choose && text.size() > 1 && text[0] == '#' &&
+            text.find_first_not_of("0123456789", 1) == std::string_view::npos) {
+            if (!ParseNumber(text.substr(1), 0, 1 << 30, action.number))
+                return "\"" + std::string(text) + "\" is not an item's place (#0 for the first item)";
+            action.byPlace = true;
+            return "";
+        }
         return takeText();
+    }
+    if (verb == "cell") {
+        action.kind = UserAction::Kind::Cell;
+        std::string error = needsId("cell ID COL ROW TEXT");
+        if (!error.empty()) return error;
+        std::string_view col = TakeWord(text), row = TakeWord(text);
+        if (!ParseNumber(col, 0, 99999, action.x) || !ParseNumber(row, 0, 99999, action.y))
+            return "expected \"cell ID COL ROW TEXT\" with a column and a row from 0";
+        return takeText();
+    }
+    if (verb == "key") {
+        action.kind = UserAction::Kind::Key;
+        std::string_view name = TakeWord(text);
+        action.number = qelt::KeyCode(std::string(name));
+        if (action.number == 0) return "expected \"key VK\" with a key such as VK_RETURN, VK_TAB, VK_ESCAPE or VK_F8";
+        return noMore("key VK");
+    }
+    if (verb == "type") {
+        action.kind = UserAction::Kind::Type;
+        if (text.empty()) return "expected \"type TEXT\"";
+        return takeText();
+    }
+    if (verb == "mouse") {
+        action.kind = UserAction::Kind::Mouse;
+        const char* usage = "mouse ID down|up|move|dblclk|wheel|rdown|rup X Y [DELTA]";
+        std::string error = needsId(usage);
+        if (!error.empty()) return error;
+        static const char* const kActions[] = {"down", "up", "move", "dblclk", "wheel", "rdown", "rup"};
+        std::string_view what = TakeWord(text);
+        action.number = -1;
+        for (int i = 0; i < 7; ++i) {
+            if (what == kActions[i]) action.number = i;
+        }
+        std::string_view x = TakeWord(text), y = TakeWord(text);
+        if (action.number < 0 || !ParseNumber(x, -32768, 32767, action.x) || !ParseNumber(y, -32768, 32767, action.y))
+            return std::string("expected \"") + usage + "\"";
+        if (action.number == UserAction::kWheel) action.delta = -120;  // a notch toward the person unless told
+        if (action.number == UserAction::kWheel && !text.empty()) {
+            std::string_view delta = TakeWord(text);
+            if (!ParseNumber(delta, -32768, 32767, action.delta))
+                return "\"" + std::string(delta) + "\" is not a wheel turn (120 a notch away from the person)";
+        }
+        return noMore(usage);
+    }
+    if (verb == "menu") {
+        action.kind = UserAction::Kind::Menu;
+        if (text.empty()) return "expected \"menu TEXT\"";
+        return takeText();
+    }
+    if (verb == "pick") {
+        action.kind = UserAction::Kind::Pick;
+        std::string error = needsId("pick ID PATH/TO/ITEM");
+        if (!error.empty()) return error;
+        if (text.empty()) return "expected \"pick ID PATH/TO/ITEM\"";
+        return takeText();
+    }
+    if (verb == "read") {
+        action.kind = UserAction::Kind::Read;
+        std::string error = needsId("read ID");
+        return error.empty() ? noMore("read ID") : error;
     }
     if (verb == "check") {
         action.kind = UserAction::Kind::Check;

@@ -2,6 +2,10 @@
 // copy replaces the store only when the run has succeeded: a run that fails, or is interrupted, leaves
 // the store as it was. A store that cannot be read, is damaged or belongs to another program is
 // refused before anything runs, and is left untouched.
+//
+// A run holds a lock on its working copy for as long as it runs, so that the next run can tell the
+// copies (and their journals) that runs killed in the middle left behind from those of runs still
+// going: Open removes the former.
 #pragma once
 
 #include <string>
@@ -24,9 +28,15 @@ public:
 
 private:
     void Discard();
+    // Makes the locked working copy beside the store; "" on success.
+    std::string MakeWorkingCopy();
 
     std::string m_path;
     std::string m_workPath;
+    int m_lock = -1;  // the open working copy, locked
 };
+
+// Removes the working copies of runs on the store at path that no longer run, with their journals.
+void RemoveLeftoverCopies(const std::string& path);
 
 }  // namespace qelt::app

@@ -1,7 +1,7 @@
 // qelt: the host program. It loads the module, lists its commands, and runs one command under a
 // user script (or, without one, calculates on the stored or default input), then writes the
 // reports out. Exit codes: 0 done, 1 the module or the output failed, 2 a bad command line,
-// command name or script, 3 a store that cannot be used.
+// command name or script, 3 a store that cannot be used, 4 nothing was calculated.
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -27,7 +27,7 @@ namespace {
 
 using namespace qelt::app;
 
-enum ExitCode { kDone = 0, kFailed = 1, kUsage = 2, kStore = 3 };
+enum ExitCode { kDone = 0, kFailed = 1, kUsage = 2, kStore = 3, kNothingCalculated = 4 };
 
 // The control id of the work dialog's "计算" button, which a run without a script clicks.
 constexpr int kCalculateButton = 553;
@@ -44,6 +44,22 @@ int List() {
                   << qelt::text::GbkToUtf8ForDisplay(info->strTitle.Str()) << "\t" << info->chLetter << "\n";
     }
     return kDone;
+}
+
+// A run in which nothing was calculated writes no reports: it tells why, with the text of the last
+// prompt shown (the input check's list that ends in "请返回修改!"), when there was one.
+int NothingCalculated() {
+    std::string prompt;
+    for (const qelt::InteractionEntry& entry : qelt::InteractionLog::Instance().Entries()) {
+        if (entry.kind != "prompt") continue;
+        prompt.clear();
+        for (char c : qelt::text::GbkToUtf8ForDisplay(entry.text.Str())) {
+            if (c != '\r') prompt += c;
+        }
+    }
+    if (!prompt.empty()) std::cout << prompt << "\n";
+    return Fail(kNothingCalculated, prompt.empty() ? u8"nothing was calculated: the script ended before \"计算\""
+                                                   : "nothing was calculated: the input check refused it");
 }
 
 // The script as messages name it: its file, or "script" when it comes from stdin.
@@ -104,8 +120,9 @@ int Run(const Options& options) {
         qelt::ScopedUserScript installed(script);
         g_VuskMainInfo.CallCaltFunc(info->strCommand);
     }
+    // What the script read goes to stdout; what the person saw and answered to stderr.
     for (const qelt::InteractionEntry& entry : qelt::InteractionLog::Instance().Entries())
-        std::cerr << entry.Describe() << "\n";
+        (entry.kind == "read" ? std::cout : std::cerr) << entry.Describe() << "\n";
     if (script.Failed())
         return Fail(kUsage, ScriptName(options.scriptPath.value_or("-")) + ": " + script.Error() + "; nothing was stored");
     error = store.Commit();
@@ -114,6 +131,7 @@ int Run(const Options& options) {
     const CWordObject* fullReport = qelt::host::KeptFullReport();
     const CWordObject* shortReport = qelt::host::KeptShortReport();
     if (!fullReport || !shortReport) return Fail(kFailed, "the command " + command + " handed over no reports");
+    if (fullReport->GetRowCount() == 0) return NothingCalculated();
     error = WriteReportFiles(options.outDir, ReportFileStem(command), *fullReport, *shortReport);
     if (!error.empty()) return Fail(kFailed, error);
     if (!options.quiet) std::cout << qelt::report::ReportText(*fullReport);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "Printers.h"
 #include "host/QeltPath.h"
 #include "host/SubStatic.h"
@@ -109,6 +111,50 @@ TEST_F(Selector, PaintsTheSlidesOfItsItems) {
     ASSERT_FALSE(png.empty());
     std::string error;
     EXPECT_TRUE(qelt::render::WriteFile(::testing::TempDir() + "selector.png", png, &error)) << error;
+}
+
+// The script's "choose" picks an item as a click on its cell does: by its text or by its place.
+TEST_F(Selector, TheScriptChoosesAnItemByTextOrPlace) {
+    m_selector.SetItem(m_library, m_library, m_slides, m_slides, 0, 1, 1);
+    m_selector.SetIndex(m_texts, 0);
+    m_page.ShowWindow(SW_SHOW);
+    struct Case {
+        const char* what;
+        bool byPlace;
+        int number;
+        const char* text;
+        qelt::ActionOutcome::Kind outcome;
+        int picked;
+    };
+    using Kind = qelt::ActionOutcome::Kind;
+    const std::vector<Case> cases = {
+        {"the shown item by its text", false, 0, "矩形", Kind::Applied, 0},
+        {"an item not shown (1 x 1 shows the current one)", false, 0, "T形", Kind::Refused, 0},
+        {"no such place", true, 2, "", Kind::Refused, 0},
+        {"no such text", false, 0, "圆形", Kind::Refused, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        qelt::UserAction action;
+        action.kind = qelt::UserAction::Kind::Choose;
+        action.byPlace = c.byPlace;
+        action.number = c.number;
+        action.text = c.text;
+        EXPECT_EQ(m_selector.ApplyUserAction(action).kind, c.outcome);
+        EXPECT_EQ(m_selector.GetCurSel(), c.picked);
+    }
+    m_selector.SetItem(m_library, m_library, m_slides, m_slides, 0, 2, 1);
+    qelt::UserAction second;
+    second.kind = qelt::UserAction::Kind::Choose;
+    second.byPlace = true;
+    second.number = 1;
+    const int before = m_page.m_nPicks;
+    EXPECT_EQ(m_selector.ApplyUserAction(second).kind, Kind::Applied);
+    EXPECT_EQ(m_page.m_nPicks, before + 1);
+    EXPECT_EQ(m_page.m_strPicked, "T形");
+    qelt::UserAction click;
+    click.kind = qelt::UserAction::Kind::Click;
+    EXPECT_EQ(m_selector.ApplyUserAction(click).kind, Kind::NotApplicable);
 }
 
 }  // namespace

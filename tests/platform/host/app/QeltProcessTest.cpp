@@ -2,7 +2,10 @@
 // folder, judged by its exit code, its output and the files it leaves.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -160,6 +163,65 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
     EXPECT_EQ(ReadFile(m_dir / "damaged.db"), damaged);
     for (const fs::directory_entry& entry : fs::directory_iterator(m_dir))
         EXPECT_EQ(entry.path().filename().string().find(".run-"), std::string::npos) << entry.path();
+}
+
+TEST_F(QeltProcessTest, ThePointerKeysAndTypingReachThePageAndReadShowsIt) {
+    // A click into b (581), the old value erased with End and backspaces, 300 typed, Tab on.
+    Outcome outcome = Qelt({"run", "C:ZHJMJS", "--script", "-", "--store", "s.db", "--out", "out"},
+                           "mouse 581 down 3 3\nkey VK_END\nkey VK_BACK\nkey VK_BACK\nkey VK_BACK\nkey VK_BACK\n"
+                           "type 300\nkey VK_TAB\nread 581\nclick 553\n");
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find("581 300\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find(u8"截面宽度: b=300mm"), std::string::npos) << outcome.out;
+}
+
+TEST_F(QeltProcessTest, ARunThatCalculatedNothingWritesNoReportsAndSaysWhy) {
+    struct Case {
+        const char* script;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {
+        // M = 5000 kN·m is more than the default section takes: the input check refuses it.
+        {"set 714 5000\nclick 553\n", u8"请返回修改!", "nothing was calculated: the input check refused it"},
+        {"set 581 300\n", "", u8"nothing was calculated: the script ended before \"计算\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        fs::remove_all(m_dir / "out");
+        Outcome outcome = Qelt({"run", "C:ZHJMJS", "--script", "-", "--store", "s.db", "--out", "out"}, c.script);
+        EXPECT_EQ(outcome.code, 4) << outcome.err;
+        EXPECT_NE(outcome.out.find(c.out), std::string::npos) << outcome.out;
+        EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
+        EXPECT_TRUE(fs::is_empty(m_dir / "out")) << "no report files";
+    }
+}
+
+// Runs killed in the middle leave their working copies and journals; the next run removes those
+// whose run no longer holds their lock, and leaves a running one's alone.
+TEST_F(QeltProcessTest, LeftoversOfKilledRunsAreRemovedAndARunningOnesKept) {
+    ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--quiet"}).code, 0);
+    for (const char* name : {"s.db.run-AAAAAA", "s.db.run-AAAAAA-journal", "s.db.run-BBBBBB", "s.db.run-BBBBBB-journal",
+                             "s.db.run-CCCCCC-journal", "s.db.run-notmine", "t.db.run-DDDDDD"}) {
+        WriteFile(m_dir / name, "left over");
+    }
+    const int running = open((m_dir / "s.db.run-BBBBBB").c_str(), O_RDWR);
+    ASSERT_GE(running, 0);
+    ASSERT_EQ(flock(running, LOCK_EX | LOCK_NB), 0);
+
+    Outcome outcome = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--quiet"});
+    close(running);
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    struct Case {
+        const char* name;
+        bool kept;
+    };
+    for (const Case& c : {Case{"s.db.run-AAAAAA", false}, Case{"s.db.run-AAAAAA-journal", false},
+                          Case{"s.db.run-BBBBBB", true}, Case{"s.db.run-BBBBBB-journal", true},
+                          Case{"s.db.run-CCCCCC-journal", false}, Case{"s.db.run-notmine", true},
+                          Case{"t.db.run-DDDDDD", true}}) {
+        EXPECT_EQ(fs::exists(m_dir / c.name), c.kept) << c.name;
+    }
 }
 
 }  // namespace

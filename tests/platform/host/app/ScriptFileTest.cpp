@@ -46,6 +46,50 @@ TEST(ScriptFileTest, ParsesEveryActionWithItsLineNumber) {
     EXPECT_EQ(l[8].line, 11);
 }
 
+// The verbs for grid lists, keys, the pointer, menus and trees, with what each line carries.
+TEST(ScriptFileTest, ParsesTheVerbsOfThePointerKeysMenusAndTrees) {
+    using Kind = UserAction::Kind;
+    struct Case {
+        const char* line;
+        Kind kind;
+        int controlId, number, x, y, delta;
+        const char* text;
+        bool byPlace;
+    };
+    const Case cases[] = {
+        {u8"cell 7103 2 1 集中", Kind::Cell, 7103, 0, 2, 1, 0, "集中", false},
+        {u8"cell 7103 0 4", Kind::Cell, 7103, 0, 0, 4, 0, "", false},
+        {"key VK_RETURN", Kind::Key, 0, VK_RETURN, 0, 0, 0, "", false},
+        {"key VK_F8", Kind::Key, 0, 0x77, 0, 0, 0, "", false},
+        {"key VK_A", Kind::Key, 0, 'A', 0, 0, 0, "", false},
+        {u8"type 7.5 米", Kind::Type, 0, 0, 0, 0, 0, "7.5 米", false},
+        {"mouse 7102 down 10 20", Kind::Mouse, 7102, UserAction::kDown, 10, 20, 0, "", false},
+        {"mouse 7102 rup 3 4", Kind::Mouse, 7102, UserAction::kRightUp, 3, 4, 0, "", false},
+        {"mouse 7102 wheel 5 6 240", Kind::Mouse, 7102, UserAction::kWheel, 5, 6, 240, "", false},
+        {"mouse 7102 wheel 5 6", Kind::Mouse, 7102, UserAction::kWheel, 5, 6, -120, "", false},
+        {u8"menu 删除跨", Kind::Menu, 0, 0, 0, 0, 0, "删除跨", false},
+        {u8"pick 7105 楼梯/板式楼梯", Kind::Pick, 7105, 0, 0, 0, 0, "楼梯/板式楼梯", false},
+        {"read 7103", Kind::Read, 7103, 0, 0, 0, 0, "", false},
+        {"choose 1003 #2", Kind::Choose, 1003, 2, 0, 0, 0, "", true},
+        {"choose 1003 #2a", Kind::Choose, 1003, 0, 0, 0, 0, "#2a", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        ParsedScript script = ParseScript(c.line);
+        ASSERT_TRUE(script.ok) << script.error;
+        ASSERT_EQ(script.actions.size(), 1u);
+        const UserAction& a = script.actions[0];
+        EXPECT_EQ(a.kind, c.kind);
+        EXPECT_EQ(a.controlId, c.controlId);
+        EXPECT_EQ(a.x, c.x);
+        EXPECT_EQ(a.y, c.y);
+        EXPECT_EQ(a.delta, c.delta);
+        EXPECT_EQ(a.text, c.text);
+        EXPECT_EQ(a.byPlace, c.byPlace);
+        EXPECT_EQ(a.number, c.number);
+    }
+}
+
 TEST(ScriptFileTest, BadLinesAreRefusedWithLineAndReason) {
     struct Case {
         const char* script;
@@ -67,6 +111,19 @@ TEST(ScriptFileTest, BadLinesAreRefusedWithLineAndReason) {
         {"close now\n", 1, "unexpected \"now\""},
         {"\n\nset 1001 \xff\xfe\n", 3, "GBK"},
         {u8"set 1001 ♫\n", 1, "GBK"},
+        {"cell 7103 1\n", 1, "expected \"cell ID COL ROW TEXT\""},
+        {"cell 7103 -1 0 x\n", 1, "expected \"cell ID COL ROW TEXT\""},
+        {"key RETURN\n", 1, "expected \"key VK\""},
+        {"key VK_RETURN VK_TAB\n", 1, "unexpected \"VK_TAB\""},
+        {"type\n", 1, "expected \"type TEXT\""},
+        {"mouse 7102 press 1 1\n", 1, "expected \"mouse ID down|up"},
+        {"mouse 7102 down 1\n", 1, "expected \"mouse ID down|up"},
+        {"mouse 7102 wheel 1 1 lots\n", 1, "is not a wheel turn"},
+        {"mouse 7102 down 1 1 120\n", 1, "unexpected \"120\""},
+        {"menu\n", 1, "expected \"menu TEXT\""},
+        {"pick 7105\n", 1, "expected \"pick ID PATH/TO/ITEM\""},
+        {"read\n", 1, "expected \"read ID\""},
+        {"choose 1003 #99999999999\n", 1, "is not an item's place"},
     };
     for (const Case& c : cases) {
         ParsedScript script = ParseScript(c.script);
