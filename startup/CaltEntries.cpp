@@ -1,5 +1,6 @@
 // The entry functions of the commands: each runs its command in the entry frame with the objects
 // of its run.
+#include "beam/BeamWellRun.h"
 #include "checks/flexural/DeepFlexNormalDlg.h"
 #include "checks/flexural/DeepFlexNormalParam.h"
 #include "checks/flexural/DeepFlexObliqueDlg.h"
@@ -90,4 +91,9 @@ public:
 int CaltStairBoard()
 {
     return CaltRunCommand<CStairBoardRun>("C:BSHLTJS");
+}
+
+int CaltBeamWell()
+{
+    return CaltRunCommand<CBeamWellRun>("C:JZLJS");
 }

@@ -1,0 +1,83 @@
+#include "beam/BeamWellResultDlg.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "beam/BeamWellParam.h"
+#include "beam/BeamWellPicture.h"
+#include "mfc/user/DataExchange.h"
+
+IMPLEMENT_DYNAMIC(CBeamWellResultDlg, CCaltPageDlg)
+
+BEGIN_MESSAGE_MAP(CBeamWellResultDlg, CCaltPageDlg)
+    ON_WM_HELPINFO()
+END_MESSAGE_MAP()
+
+namespace {
+
+// The list's value columns.
+enum { COL_LABEL, COL_POSITIVE, COL_NEGATIVE, COL_SHEAR };
+
+}  // namespace
+
+CBeamWellResultDlg::CBeamWellResultDlg(CWnd* pParent) : CCaltPageDlg(IDD, pParent) {}
+
+CBeamWellResultDlg::~CBeamWellResultDlg() {
+    m_bitmap.DeleteObject();
+    if (m_listResult.GetSafeHwnd() != NULL) m_listResult.DestroyWindow();
+}
+
+void CBeamWellResultDlg::DoDataExchange(CDataExchange* pDX) {
+    CCaltPageDlg::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_BW_RESULTS, m_listResult);
+}
+
+BOOL CBeamWellResultDlg::OnInitDialog() {
+    CCaltPageDlg::OnInitDialog();
+    m_listResult.InsertColumn(COL_LABEL, "梁号", LVCFMT_LEFT, 40);
+    m_listResult.InsertColumn(COL_POSITIVE, "正弯距(kN*m)", LVCFMT_LEFT, 90);
+    m_listResult.InsertColumn(COL_NEGATIVE, "负弯距(kN*m)", LVCFMT_LEFT, 90);
+    m_listResult.InsertColumn(COL_SHEAR, "剪力(kN)", LVCFMT_LEFT, 60);
+    m_listResult.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    for (int nCol = COL_POSITIVE; nCol <= COL_SHEAR; ++nCol) m_listResult.setColModifyType(nCol, EDITCMB_EDIT, NULL, "");
+    return TRUE;
+}
+
+BOOL CBeamWellResultDlg::OnHelpInfo(HELPINFO*) { return TRUE; }
+
+void CBeamWellResultDlg::AddResultRow(int nRow, LPCTSTR lpszLabel, double dPositive, double dNegative, double dShear) {
+    m_listResult.InsertItem(nRow, lpszLabel);
+    const double dValues[3] = {dPositive, dNegative, dShear};
+    for (int i = 0; i < 3; ++i) {
+        CString strValue;
+        strValue.Format("%.3lf", dValues[i]);
+        m_listResult.SetItemText(nRow, COL_POSITIVE + i, strValue);
+        if (std::fabs(dValues[i]) < 0.000001)
+            m_listResult.SetCellModifyType(COL_POSITIVE + i, nRow, static_cast<UINT>(EDITCMB_READONLY), NULL, "");
+    }
+}
+
+void CBeamWellResultDlg::SetData(CVuskParam* pParam) {
+    CBeamWellParam* pWell = static_cast<CBeamWellParam*>(pParam);
+    m_listResult.DeleteAllItems();
+    BEAMWELLROW rows[BW_BEAMS];
+    const int nRows = pWell->GetListedBeams(rows);
+    for (int i = 0; i < nRows; ++i) {
+        const BeamForce& force = pWell->beamForce[rows[i].slot];
+        AddResultRow(i, pWell->GetBeamLabel(rows[i].bFamilyA, rows[i].nIndex), force.dPositive, force.dNegative,
+                     force.dShear);
+    }
+    ShowBeamWellPicture(*this, m_bitmap, pWell->nPictureId);
+}
+
+void CBeamWellResultDlg::GetData(CVuskParam* pParam) {
+    CBeamWellParam* pWell = static_cast<CBeamWellParam*>(pParam);
+    BEAMWELLROW rows[BW_BEAMS];
+    const int nRows = pWell->GetListedBeams(rows);
+    for (int i = 0; i < nRows && i < m_listResult.GetItemCount(); ++i) {
+        BeamForce& force = pWell->beamForce[rows[i].slot];
+        force.dPositive = std::atof(m_listResult.GetItemText(i, COL_POSITIVE));
+        force.dNegative = std::atof(m_listResult.GetItemText(i, COL_NEGATIVE));
+        force.dShear = std::atof(m_listResult.GetItemText(i, COL_SHEAR));
+    }
+}
