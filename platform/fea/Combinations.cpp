@@ -1,0 +1,40 @@
+#include "Combinations.h"
+
+#include <cmath>
+
+namespace qelt::fea {
+
+namespace {
+
+std::vector<double> Linear(const std::vector<double>& a, const std::vector<double>& b, double g, double q) {
+    std::vector<double> result(a.size());
+    for (std::size_t i = 0; i < a.size(); ++i) result[i] = g * a[i] + q * b[i];
+    return result;
+}
+
+std::vector<double> LargerMagnitude(const std::vector<double>& a, const std::vector<double>& b) {
+    std::vector<double> result(a.size());
+    for (std::size_t i = 0; i < a.size(); ++i) result[i] = std::fabs(a[i]) >= std::fabs(b[i]) ? a[i] : b[i];
+    return result;
+}
+
+}  // namespace
+
+NodalResults Combine(const NodalResults& dead, const NodalResults& live, double g, double q) {
+    return {Linear(dead.w, live.w, g, q), Linear(dead.mx, live.mx, g, q), Linear(dead.my, live.my, g, q),
+            Linear(dead.mxy, live.mxy, g, q)};
+}
+
+Combinations CombineCases(const NodalResults& dead, const NodalResults& live, const LoadFactors& factors) {
+    Combinations c;
+    c.liveGoverned = Combine(dead, live, factors.importance * factors.dead, factors.importance * factors.live);
+    c.deadGoverned = Combine(dead, live, factors.importance * 1.35, factors.importance * 1.4 * factors.combination);
+    c.design = {LargerMagnitude(c.liveGoverned.w, c.deadGoverned.w), LargerMagnitude(c.liveGoverned.mx, c.deadGoverned.mx),
+                LargerMagnitude(c.liveGoverned.my, c.deadGoverned.my),
+                LargerMagnitude(c.liveGoverned.mxy, c.deadGoverned.mxy)};
+    c.characteristic = Combine(dead, live, 1.0, 1.0);
+    c.quasiPermanent = Combine(dead, live, 1.0, factors.quasiPermanent);
+    return c;
+}
+
+}  // namespace qelt::fea
