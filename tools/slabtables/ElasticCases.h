@@ -1,5 +1,5 @@
-// The rows of the elastic two-way slab tables that Lévy's series gives: cases whose two opposite
-// edges are simply supported. Spans are measured in the case's reference span l, so moments come
+// The rows of the elastic two-way slab tables from plate theory: Lévy's series where two opposite
+// edges are simply supported (cases 1–3, 7, 8), the Ritz method for the rest. Spans are measured in the case's reference span l, so moments come
 // in q·l² and deflections in q·l⁴/D.
 #pragma once
 

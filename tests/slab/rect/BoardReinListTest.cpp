@@ -22,6 +22,8 @@ const PickCase kPicks[] = {
     {"NoAreaNeeded", 8, 0, -1, 8, 200, 251},
 };
 
+void PrintTo(const PickCase& c, std::ostream* os) { *os << c.name; }
+
 class SchemePick : public testing::TestWithParam<PickCase> {};
 
 TEST_P(SchemePick, PicksTheLeastExcess) {

@@ -171,6 +171,8 @@ const CaseOf kCases[] = {
     {"PostOnASupportedCorner", WithPosts(Edges(1, 1, 1, 1), 1, 0, 0, 0), -1},
 };
 
+void PrintTo(const CaseOf& c, std::ostream* os) { *os << c.name; }
+
 class ElasticCase : public testing::TestWithParam<CaseOf> {};
 
 TEST_P(ElasticCase, FromEdgesAndPosts) { EXPECT_EQ(FindElasticCase(GetParam().slab.edges), GetParam().expected); }

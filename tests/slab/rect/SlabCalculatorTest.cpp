@@ -63,6 +63,8 @@ const StepCase kSteps[] = {
     {"FreeEndAcrossTheStrip", Slab(1, 2, 1, 1, 12000, 4000), 2, 0, 0, nullptr, 0},
 };
 
+void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
+
 class DecisionSequence : public testing::TestWithParam<StepCase> {};
 
 TEST_P(DecisionSequence, FindsTheMoments) {
