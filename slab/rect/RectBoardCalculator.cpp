@@ -33,6 +33,13 @@ void CRectBoardCalculator::BuildMomentCal() {
                                    in.nAs2, in.dB);
 }
 
+int CRectBoardCalculator::WriteReportPicture(CWordObject* pReport, HBITMAP& hBitmap) {
+    if (!pReport) throw 0;
+    const int nResult = pReport->WritePhotograph(hBitmap, 0, 0);
+    if (nResult == 0) throw 0;
+    return nResult;
+}
+
 void CRectBoardCalculator::GetAreas(int* pAreas) const {
     for (int i = 0; i < 6; ++i) pAreas[i] = m_nAreas[i];
 }

@@ -3,6 +3,7 @@
 // calculator and owns the crack and moment calculators.
 #pragma once
 
+#include "host/WordObject.h"
 #include "slab/rect/BoardReinList.h"
 #include "slab/rect/RectBoardCrackCal.h"
 #include "slab/rect/RectBoardDeflectCal.h"
@@ -46,6 +47,10 @@ public:
     int CalDeflection();
     // 1 done, 5 a width above the limit, 0 no successful strength run, −1 another failure.
     int CalCrack();
+
+    // Writes the picture as one row of the report and gives the host's result; throws the int 0
+    // when there is no report or the row is refused (the report writers catch it).
+    int WriteReportPicture(CWordObject* pReport, HBITMAP& hBitmap);
 
     void GetAreas(int* pAreas) const;
     void GetMomentList(SlabMomentList& list) const { m_moment.GetMomentList(list); }

@@ -8,6 +8,7 @@
 #include "host/QeltSteelBar.h"
 #include "slab/rect/BoardServiceability.h"
 #include "slab/rect/RectBoardCalculator.h"
+#include "mfc/gdi/GdiApi.h"
 #include "slab/rect/SlabSteps.h"
 
 namespace {
@@ -164,5 +165,66 @@ TEST(SlabServiceability, CrackWidthOfOneBarResult) {
     EXPECT_DOUBLE_EQ(widths[4], 0.0);
     EXPECT_EQ(CalBoardCrackWidth(100, 0, 1.54, 2.1e5, 20, cover, m, schemes, widths, expected * 0.99), 0);
 }
+
+}  // namespace
+
+namespace {
+
+TEST(SlabReport, PictureRowOrThrow) {
+    CRectBoardCalculator calculator(Slab(1, 1, 1, 1, 6000, 4200));
+    HBITMAP bitmap = CreateBitmap(40, 30, 1, 32, nullptr);
+    CWordObject report;
+    EXPECT_NE(calculator.WriteReportPicture(&report, bitmap), 0);
+    EXPECT_EQ(report.GetRowCount(), 1);
+    EXPECT_THROW(calculator.WriteReportPicture(nullptr, bitmap), int);
+    EXPECT_EQ(report.GetRowCount(), 1);
+    DeleteObject(bitmap);
+}
+
+struct ServiceCase {
+    const char* name;
+    RectBoardInputs slab;
+    int deflectCase;
+    double SlabMoments::*crackMoment;
+    double crack;  // N·mm per metre under Qgk + Qqk = 11
+};
+
+void PrintTo(const ServiceCase& c, std::ostream* os) { *os << c.name; }
+
+RectBoardInputs Plastic(RectBoardInputs in) {
+    in.nBoardKind = 1;
+    return in;
+}
+
+const ServiceCase kService[] = {
+    // Fixed at both ends across the short span by the span ratio: k/24 and case 0.
+    {"FixedStripByRatio", Thick(Slab(1, 1, 0, 0, 4000, 9000)), DEFLECT_FIXED_FIXED, &SlabMoments::dMx,
+     11.0 * 16e6 / 24},
+    // A propped strip between free edges: the crack moment takes 9/128.
+    {"ProppedStripBetweenFreeEdges", Thick(Slab(2, 2, 0, 1, 4000, 6000)), DEFLECT_FIXED_SIMPLE, &SlabMoments::dMx,
+     11.0 * 16e6 * 9 / 128},
+    // A plastic two-way slab deflects as its short strip between Left and Right.
+    {"PlasticShortStrip", Plastic(Slab(0, 0, 1, 1, 4000, 6000)), DEFLECT_SIMPLE, nullptr, 0},
+};
+
+class ServiceSteps : public testing::TestWithParam<ServiceCase> {};
+
+TEST_P(ServiceSteps, CrackMomentsAndDeflectionCase) {
+    const ServiceCase& c = GetParam();
+    CRectBoardCalculator calculator(c.slab);
+    ASSERT_EQ(calculator.CalStrength(), 1);
+    PickSchemes(calculator);
+    ASSERT_EQ(calculator.CalDeflection(), 1);
+    EXPECT_EQ(calculator.GetCase(), c.deflectCase);
+    calculator.CalCrack();
+    if (c.crackMoment) {
+        SlabMoments moments;
+        calculator.m_crack.GetMoments(moments);
+        EXPECT_NEAR(moments.*c.crackMoment, c.crack, 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Slabs, ServiceSteps, testing::ValuesIn(kService),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
