@@ -1,0 +1,74 @@
+// The slab calculator the parameter object holds: the design moments and bars, the bar schemes
+// chosen for them, and the crack and deflection checks of those bars. It is itself the deflection
+// calculator and owns the crack and moment calculators.
+#pragma once
+
+#include "host/WordObject.h"
+#include "slab/rect/BoardReinList.h"
+#include "slab/rect/RectBoardCrackCal.h"
+#include "slab/rect/RectBoardDeflectCal.h"
+#include "slab/rect/RectBoardMomentCal.h"
+
+// Bar results, in the order of m_schemes.
+enum { SCHEME_YSPAN, SCHEME_XSPAN, SCHEME_TOP, SCHEME_BOTTOM, SCHEME_LEFT, SCHEME_RIGHT };
+
+// The 40 inputs of a slab calculation.
+struct RectBoardInputs {
+    int nTop, nBottom, nLeft, nRight;
+    int nTopLeft, nTopRight, nBottomLeft, nBottomRight;
+    int nLength, nWidth, nThick, nAs;
+    int nBoardKind;  // 0 elastic, 1 plastic
+    char szConcrete[10], szSteelBar[10];
+    double dP, dImpro, dQgk, dQqk, dBS, dWq, dB;
+    int nC, nKindSteel;
+    int nMagnify1, nMagnify2;
+    double dFleLim1, dFleLim2, dFleLim3;
+    double dMagnifyValue1, dMagnifyValue2;
+    double dRg, dRq;
+    int nHalfArea, bThickLim, nThickLim;
+    double dUserValue;
+    int nAs1, nAs2;
+    double dCrackWidth;
+};
+
+class CRectBoardCalculator : public CRectBoardDeflectCal {
+public:
+    CRectBoardCalculator();
+    explicit CRectBoardCalculator(const RectBoardInputs& inputs);
+    // Takes the inputs only: the schemes, flags and results stay.
+    CRectBoardCalculator& operator=(const CRectBoardCalculator& other);
+
+    // The moment calculator's status; on success the areas and moments are kept and both checks are
+    // prepared.
+    int CalStrength();
+    // Every scheme to nothing, with the steel grade.
+    void ClearResults();
+    // 1 done, 0 no successful strength run, −1 the deflection failed.
+    int CalDeflection();
+    // 1 done, 5 a width above the limit, 0 no successful strength run, −1 another failure.
+    int CalCrack();
+
+    // Writes the picture as one row of the report and gives the host's result; throws the int 0
+    // when there is no report or the row is refused (the report writers catch it).
+    int WriteReportPicture(CWordObject* pReport, HBITMAP& hBitmap);
+
+    void GetAreas(int* pAreas) const;
+    void GetMomentList(SlabMomentList& list) const { m_moment.GetMomentList(list); }
+    BoardReinScheme* GetSchemes() { return m_schemes; }
+    const RectBoardInputs& GetInputs() const { return m_inputs; }
+
+    CRectBoardCrackCal m_crack;
+    CRectBoardMomentCal m_moment;
+    BoardReinScheme m_schemes[6];
+    int m_bStrengthDone, m_bDeflectDone, m_bCrackDone;
+    CString m_strSteelBar;
+    SlabMoments m_moments, m_deflectMoments, m_crackMoments;
+    double m_crackWidths[6];
+    int m_nAreas[6];  // top, left, right, bottom support, x span, y span
+    double m_dDeflection;
+
+private:
+    void BuildMomentCal();
+
+    RectBoardInputs m_inputs;
+};

@@ -1,0 +1,6 @@
+#include "slab/rect/SlabRecords.h"
+
+SlabTableNotes& GetSlabTableNotes() {
+    static SlabTableNotes notes = {};
+    return notes;
+}
