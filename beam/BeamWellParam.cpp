@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "beam/BeamWellTables.h"
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 #include "host/Help.h"
 #include "host/Numbers.h"
 #include "mfc/user/MessageBox.h"

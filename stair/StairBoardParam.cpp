@@ -1,7 +1,7 @@
 // Fields, defaults, stored keys and help of the plate stair.
 #include "stair/StairBoardParam.h"
 
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 #include "host/Help.h"
 #include "host/QeltPath.h"
 #include "stair/StairBarNotation.h"

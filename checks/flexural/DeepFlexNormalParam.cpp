@@ -1,7 +1,7 @@
 // Fields, defaults, stored keys, short report and list entry of the deep flexural normal section.
 #include "checks/flexural/DeepFlexNormalParam.h"
 
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 #include "host/Numbers.h"
 
 IMPLEMENT_DYNAMIC(CStlcnDeepFlexNormalParam, CVuskParam)

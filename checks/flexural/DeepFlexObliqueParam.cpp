@@ -1,7 +1,7 @@
 // Fields, defaults, stored keys, short report and list entry of the deep flexural oblique section.
 #include "checks/flexural/DeepFlexObliqueParam.h"
 
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 #include "host/Numbers.h"
 
 IMPLEMENT_DYNAMIC(CStlcnDeepFlexObliqueParam, CVuskParam)

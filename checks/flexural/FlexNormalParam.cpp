@@ -1,7 +1,7 @@
 // Fields, defaults, stored keys, reports and list entry of the flexural normal section.
 #include "checks/flexural/FlexNormalParam.h"
 
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 #include "host/Numbers.h"
 
 IMPLEMENT_DYNAMIC(CStlcnFlexNormalParam, CVuskParam)

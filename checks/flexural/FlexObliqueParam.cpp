@@ -1,7 +1,7 @@
 // Fields, defaults, stored keys, short report and list entry of the flexural oblique section.
 #include "checks/flexural/FlexObliqueParam.h"
 
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 #include "host/Numbers.h"
 
 IMPLEMENT_DYNAMIC(CStlcnFlexObliqueParam, CVuskParam)

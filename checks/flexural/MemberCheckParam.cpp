@@ -1,6 +1,6 @@
 #include "checks/flexural/MemberCheckParam.h"
 
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 #include "host/Help.h"
 #include "host/Numbers.h"
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 #include "host/QeltConcrete.h"
 #include "host/QeltSteelBar.h"
 

@@ -1,7 +1,7 @@
 // Fields, defaults and stored keys of the torsion check.
 #include "checks/members/GeneralParam.h"
 
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 
 IMPLEMENT_DYNAMIC(CStlcnGeneralParam, CVuskParam)
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 #include "host/Numbers.h"
 #include "host/QeltConcrete.h"
 #include "host/QeltSteelBar.h"

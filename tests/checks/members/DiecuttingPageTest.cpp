@@ -8,11 +8,11 @@
 #include "Printers.h"
 #include "checks/members/DiecuttingDlg.h"
 #include "checks/members/DiecuttingParam.h"
-#include "PageFixture.h"
+#include "MemberPageFixture.h"
 
 namespace {
 
-class DiecuttingPage : public CheckPageFixture<CStlcnDiecuttingDlg> {
+class DiecuttingPage : public MemberPageTest<CStlcnDiecuttingDlg, CStlcnDiecuttingParam> {
 protected:
     CStlcnDiecuttingParam m_param;
 };
@@ -112,7 +112,7 @@ TEST_F(DiecuttingPage, TestsTheInput) {
     }
 }
 
-class DiecuttingSession : public CheckSessionFixture<CStlcnDiecuttingDlg, CStlcnDiecuttingParam> {};
+class DiecuttingSession : public MemberSessionTest<CStlcnDiecuttingDlg, CStlcnDiecuttingParam> {};
 
 // An angle of 361 is refused and 45 comes back; an angle of 0 is taken; the check runs.
 TEST_F(DiecuttingSession, RefusesAnAngleBeyondAFullTurn) {

@@ -9,11 +9,11 @@
 #include "checks/members/GeneralDlg.h"
 #include "checks/members/GeneralParam.h"
 #include "host/VuskSave.h"
-#include "PageFixture.h"
+#include "MemberPageFixture.h"
 
 namespace {
 
-class GeneralPage : public CheckPageFixture<CStlcnGeneralDlg> {
+class GeneralPage : public MemberPageTest<CStlcnGeneralDlg, CStlcnGeneralParam> {
 protected:
     CStlcnGeneralParam m_param;
 };
@@ -155,7 +155,7 @@ TEST_F(GeneralPage, TestsTheInput) {
     }
 }
 
-class GeneralSession : public CheckSessionFixture<CStlcnGeneralDlg, CStlcnGeneralParam> {};
+class GeneralSession : public MemberSessionTest<CStlcnGeneralDlg, CStlcnGeneralParam> {};
 
 // The capacity of the worked example; the page shows T = 19.657 and takes it back.
 TEST_F(GeneralSession, CalculatesTheCapacity) {

@@ -7,11 +7,11 @@
 #include "Printers.h"
 #include "checks/members/LocalPressDlg.h"
 #include "checks/members/LocalPressParam.h"
-#include "PageFixture.h"
+#include "MemberPageFixture.h"
 
 namespace {
 
-class LocalPressPage : public CheckPageFixture<CStlcnLocalPressDlg> {
+class LocalPressPage : public MemberPageTest<CStlcnLocalPressDlg, CStlcnLocalPressParam> {
 protected:
     CStlcnLocalPressParam m_param;
 };
@@ -83,7 +83,7 @@ TEST_F(LocalPressPage, TestsTheMeshCore) {
     }
 }
 
-class LocalPressSession : public CheckSessionFixture<CStlcnLocalPressDlg, CStlcnLocalPressParam> {};
+class LocalPressSession : public MemberSessionTest<CStlcnLocalPressDlg, CStlcnLocalPressParam> {};
 
 // Aln beyond its bounds is refused; "Al" is taken without a test; Fl is tested only with the others.
 TEST_F(LocalPressSession, RangeChecks) {

@@ -16,12 +16,12 @@
 #include "mfc/person/UserScript.h"
 #include "resources/FlexuralResource.h"
 #include "resources/FrameworkResource.h"
-#include "PageFixture.h"
+#include "MemberPageFixture.h"
 #include "TempStore.h"
 
 namespace {
 
-class PillarPage : public CheckPageFixture<CStlcnPillarDlg> {
+class PillarPage : public MemberPageTest<CStlcnPillarDlg, CStlcnPillarParam> {
 protected:
     void Show() { m_page.SetData(&m_param); }
     BOOL FactorOffered() { return Enabled(IDC_PL_MULTCOEF); }
@@ -165,7 +165,7 @@ TEST_F(PillarPage, TestsTheInput) {
     }
 }
 
-class PillarSession : public CheckSessionFixture<CStlcnPillarDlg, CStlcnPillarParam> {};
+class PillarSession : public MemberSessionTest<CStlcnPillarDlg, CStlcnPillarParam> {};
 
 // The capacity of the defaults with the given steel raised to the minimum, as the page shows it.
 TEST_F(PillarSession, CalculatesTheCapacityAndStoresTheInput) {

@@ -1,4 +1,4 @@
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 
 #include "host/VuskSave.h"
 

@@ -1,6 +1,6 @@
-// Fixtures of the member-check page tests: a page on a window of its own, outside a work dialog,
-// whose handlers run as the controls' notifications arrive; and a session of the page in the work
-// dialog under a user script.
+// Fixtures of the member-check pages' tests (flexural and other members): a page on a window of its
+// own, whose handlers run as the controls' notifications arrive, and a person's session with a page
+// in the work dialog, driven by a user script.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,8 +17,8 @@
 #include "resources/FrameworkResource.h"
 #include "TempStore.h"
 
-template <class TPage>
-class CheckPageFixture : public testing::Test {
+template <class TPage, class TParam>
+class MemberPageTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_frame.CreateEx(0, nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
@@ -39,7 +39,6 @@ protected:
         return strText;
     }
     int Slide() { return static_cast<CSubStatic*>(m_page.GetDlgItem(IDC_MEMBER_SLIDE))->GetCurSel(); }
-
     // A choice in a list as a person makes it: the item selected, then the notification.
     void Choose(UINT nID, const char* pszText) {
         CComboBox* pCombo = static_cast<CComboBox*>(m_page.GetDlgItem(nID));
@@ -56,18 +55,25 @@ protected:
         pEdit->SetWindowText(pszText);
         m_page.SendMessage(WM_COMMAND, MAKEWPARAM(nID, EN_KILLFOCUS), reinterpret_cast<LPARAM>(pEdit->GetSafeHwnd()));
     }
+    // The page's input test of the object as the page shows it.
+    BOOL Check(TParam& param, CStringArray& arrWarnings, CStringArray& arrErrors) {
+        m_page.SetData(&param);
+        m_page.GetData(&param);
+        return m_page.CheckData(&param, arrWarnings, arrErrors);
+    }
 
     CWnd m_frame;
+    TParam m_param;
     TPage m_page;
 };
 
 template <class TPage, class TParam>
-class CheckSessionFixture : public testing::Test {
+class MemberSessionTest : public testing::Test {
 protected:
     void SetUp() override { qelt::InteractionLog::Instance().Clear(); }
 
-    // Runs the work dialog with the page in the given mode under the script; the object keeps what
-    // the session left in it.
+    // Runs the work dialog with the page in the given mode under the script; the object keeps
+    // what the session left in it.
     void Run(qelt::UserScript& script, int nMode = 1) {
         g_VuskMainInfo.SetCaltDlgType(nMode);
         TPage page;
@@ -91,3 +97,18 @@ protected:
     TempStore m_store;
     TParam m_param;
 };
+
+// The findings of an input test, as the test's tables give them.
+struct CheckFindings {
+    std::vector<const char*> errors;
+    std::vector<const char*> warnings;
+};
+
+inline void ExpectFindings(BOOL bResult, const CStringArray& arrWarnings, const CStringArray& arrErrors,
+                           const CheckFindings& expected) {
+    EXPECT_EQ(bResult, expected.errors.empty() && expected.warnings.empty());
+    ASSERT_EQ(arrErrors.GetSize(), static_cast<int>(expected.errors.size()));
+    for (int i = 0; i < arrErrors.GetSize(); i++) EXPECT_EQ(arrErrors[i], CString(expected.errors[i]));
+    ASSERT_EQ(arrWarnings.GetSize(), static_cast<int>(expected.warnings.size()));
+    for (int i = 0; i < arrWarnings.GetSize(); i++) EXPECT_EQ(arrWarnings[i], CString(expected.warnings[i]));
+}
