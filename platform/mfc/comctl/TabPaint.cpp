@@ -8,23 +8,14 @@ namespace qelt {
 
 namespace {
 
-void Line(HDC dc, int x0, int y0, int x1, int y1, int colour) {
-    HPEN pen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(colour));
-    HGDIOBJ old = ::SelectObject(dc, pen);
-    ::MoveToEx(dc, x0, y0, nullptr);
-    ::LineTo(dc, x1, y1);
-    ::SelectObject(dc, old);
-    ::DeleteObject(pen);
-}
-
 // A tab's outline: light on the left and top, dark on the right; open at the bottom.
 void PaintTab(HDC dc, HWND tabs, const CRect& r, const CString& text) {
     FillSysColor(dc, r, COLOR_3DFACE);
-    Line(dc, r.left, r.bottom, r.left, r.top + 2, COLOR_3DHIGHLIGHT);
-    Line(dc, r.left, r.top + 2, r.left + 2, r.top, COLOR_3DHIGHLIGHT);
-    Line(dc, r.left + 2, r.top, r.right - 2, r.top, COLOR_3DHIGHLIGHT);
-    Line(dc, r.right - 2, r.top + 1, r.right - 2, r.bottom, COLOR_3DSHADOW);
-    Line(dc, r.right - 1, r.top + 2, r.right - 1, r.bottom, COLOR_3DDKSHADOW);
+    DrawLine(dc, r.left, r.bottom, r.left, r.top + 2, COLOR_3DHIGHLIGHT);
+    DrawLine(dc, r.left, r.top + 2, r.left + 2, r.top, COLOR_3DHIGHLIGHT);
+    DrawLine(dc, r.left + 2, r.top, r.right - 2, r.top, COLOR_3DHIGHLIGHT);
+    DrawLine(dc, r.right - 2, r.top + 1, r.right - 2, r.bottom, COLOR_3DSHADOW);
+    DrawLine(dc, r.right - 1, r.top + 2, r.right - 1, r.bottom, COLOR_3DDKSHADOW);
     DrawWindowText(dc, tabs, text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 

@@ -17,9 +17,7 @@ HBRUSH ControlColors(HWND control, HDC dc, UINT message) {
     return brush;
 }
 
-namespace {
-
-void Line(HDC dc, int x0, int y0, int x1, int y1, int colour) {
+void DrawLine(HDC dc, int x0, int y0, int x1, int y1, int colour) {
     HPEN pen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(colour));
     HGDIOBJ old = ::SelectObject(dc, pen);
     ::MoveToEx(dc, x0, y0, nullptr);
@@ -28,12 +26,14 @@ void Line(HDC dc, int x0, int y0, int x1, int y1, int colour) {
     ::DeleteObject(pen);
 }
 
+namespace {
+
 // One ring of an edge: light colour on the top and left, dark on the bottom and right.
 void Ring(HDC dc, const RECT& r, int light, int dark) {
-    Line(dc, r.left, r.bottom - 1, r.left, r.top, light);
-    Line(dc, r.left, r.top, r.right - 1, r.top, light);
-    Line(dc, r.right - 1, r.top, r.right - 1, r.bottom - 1, dark);
-    Line(dc, r.right - 1, r.bottom - 1, r.left - 1, r.bottom - 1, dark);
+    DrawLine(dc, r.left, r.bottom - 1, r.left, r.top, light);
+    DrawLine(dc, r.left, r.top, r.right - 1, r.top, light);
+    DrawLine(dc, r.right - 1, r.top, r.right - 1, r.bottom - 1, dark);
+    DrawLine(dc, r.right - 1, r.bottom - 1, r.left - 1, r.bottom - 1, dark);
 }
 
 }  // namespace

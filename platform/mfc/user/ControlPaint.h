@@ -28,6 +28,9 @@ void DrawWindowText(HDC dc, HWND window, const CString& text, RECT rect, UINT fo
 // 0 down, 1 up, 2 left, 3 right; a disabled arrow is grey.
 void DrawArrowBox(HDC dc, const RECT& rect, int direction, bool enabled);
 
+// A one-pixel line of a system colour from (x0, y0) up to, not including, (x1, y1).
+void DrawLine(HDC dc, int x0, int y0, int x1, int y1, int colour);
+
 // A filled rectangle of a system colour (COLOR_…).
 void FillSysColor(HDC dc, const RECT& rect, int colour);
 
