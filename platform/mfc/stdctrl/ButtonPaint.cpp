@@ -1,5 +1,7 @@
 #include "mfc/stdctrl/ButtonPaint.h"
 
+#include <algorithm>
+
 #include "mfc/gdi/GdiApi.h"
 #include "mfc/user/ControlPaint.h"
 #include "mfc/user/WinUserApi.h"
@@ -18,6 +20,16 @@ UINT TextAlignment(DWORD style, UINT fallback) {
     case BS_CENTER: return DT_CENTER;
     default: return fallback;
     }
+}
+
+// The size of text in the button's font.
+SIZE TextSize(HDC dc, HWND button, const CString& text) {
+    HFONT font = reinterpret_cast<HFONT>(::SendMessage(button, WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = ::SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size{0, 0};
+    ::GetTextExtentPoint32A(dc, text, text.GetLength(), &size);
+    ::SelectObject(dc, oldFont);
+    return size;
 }
 
 void FocusRect(HDC dc, const RECT& rect) {
@@ -108,19 +120,16 @@ void PaintMarked(HDC dc, HWND button, const CRect& client, UINT state, bool radi
     DrawWindowText(dc, button, WindowTextOf(button), text,
                    TextAlignment(style, DT_LEFT) | DT_VCENTER | DT_SINGLELINE);
     if (state & BST_FOCUS) {
-        CRect around(text.left - 1, text.top + 1, text.right, text.bottom - 1);
-        FocusRect(dc, around);
+        const SIZE size = TextSize(dc, button, WindowTextOf(button));
+        const int top = (text.top + text.bottom - size.cy) / 2;
+        FocusRect(dc, CRect(text.left - 1, top - 1, std::min<int>(text.left + size.cx + 1, text.right), top + size.cy + 1));
     }
 }
 
 // An etched frame with the caption over its top line, on the parent's face.
 void PaintGroup(HDC dc, HWND button, const CRect& client) {
     const CString caption = WindowTextOf(button);
-    HFONT font = reinterpret_cast<HFONT>(::SendMessage(button, WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = ::SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
-    SIZE size{0, 0};
-    ::GetTextExtentPoint32A(dc, caption, caption.GetLength(), &size);
-    ::SelectObject(dc, oldFont);
+    const SIZE size = TextSize(dc, button, caption);
     const int lineY = client.top + size.cy / 2;
     CRect frame(client.left, lineY, client.right, client.bottom);
     CRect shadow(frame.left, frame.top, frame.right - 1, frame.bottom - 1);
