@@ -9,11 +9,16 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include "mfc/base/Diagnostics.h"
+#include "mfc/base/Geometry.h"
+#include "mfc/gdi/GdiApi.h"
 #include "mfc/gdi/GdiMetafile.h"
 #include "mfc/gdi/GdiObjectTable.h"
 #include "mfc/gdi/GdiPainter.h"
+#include "mfc/user/ControlPaint.h"
 #include "mfc/user/WinUserApi.h"
 #include "mfc/user/WindowDC.h"
 
@@ -112,6 +117,74 @@ std::string Paint(const gdi::Recording& recording, const gdi::Affine& affine, in
     return bytes;
 }
 
+// ---- Snapshots of windows ----
+
+constexpr int kBorder = 3;    // the dialog frame's width
+constexpr int kCaption = 18;  // the caption bar's height
+
+// Where the window's client area lies in the picture, and the part of it its ancestors show.
+struct Placement {
+    HWND window;
+    POINT origin;
+    CRect visible;
+};
+
+void Place(HWND window, const POINT& topOrigin, const CRect& parentVisible, std::vector<Placement>& out) {
+    if (!::IsWindowVisible(window)) return;
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    origin.x -= topOrigin.x, origin.y -= topOrigin.y;
+    RECT client{0, 0, 0, 0};
+    ::GetClientRect(window, &client);
+    CRect own(origin.x, origin.y, origin.x + client.right, origin.y + client.bottom);
+    CRect visible;
+    if (!visible.IntersectRect(&own, &parentVisible)) return;
+    out.push_back({window, origin, visible});
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        Place(child, topOrigin, visible, out);
+}
+
+void PaintRecords(cairo_surface_t* surface, const gdi::Recording& recording, const POINT& origin,
+                  const CRect& visible) {
+    const gdi::Affine shift{1, 1, static_cast<double>(origin.x), static_cast<double>(origin.y)};
+    const gdi::Region area = gdi::Region::FromRect(visible.left, visible.top, visible.right, visible.bottom);
+    for (const gdi::Record& record : recording.records) {
+        gdi::Record mapped = gdi::TransformRecord(record, shift);
+        mapped.clip = std::make_shared<const gdi::Region>(
+            mapped.clip ? gdi::Region::Combine(*mapped.clip, area, RGN_AND) : area);
+        gdi::PaintOnPixels(surface, mapped);
+    }
+}
+
+// The frame and caption bar of a window of width x height pixels (client area and frame), drawn
+// through the drawing layer so that the caption's text is set like every other text.
+std::shared_ptr<const gdi::Metafile> Frame(HWND window, int width, int height) {
+    HDC dc = ::CreateEnhMetaFile(nullptr, nullptr, nullptr, nullptr);
+    CRect edge(0, 0, width, height);
+    FillSysColor(dc, edge, COLOR_3DFACE);
+    DrawEdge3D(dc, &edge, false);
+    const CRect bar(kBorder, kBorder, width - kBorder, kBorder + kCaption);
+    FillSysColor(dc, bar, COLOR_ACTIVECAPTION);
+    LOGFONTA face{};
+    HFONT font = reinterpret_cast<HFONT>(::SendMessage(window, WM_GETFONT, 0, 0));
+    ::GetObject(font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+    face.lfWeight = FW_BOLD;
+    HFONT bold = ::CreateFontIndirect(&face);
+    HGDIOBJ oldFont = ::SelectObject(dc, bold);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(COLOR_CAPTIONTEXT));
+    const CString caption = WindowTextOf(window);
+    CRect text = bar;
+    text.DeflateRect(4, 0);
+    ::DrawTextA(dc, caption, caption.GetLength(), &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    ::SelectObject(dc, oldFont);
+    ::DeleteObject(bold);
+    HENHMETAFILE metafile = ::CloseEnhMetaFile(dc);
+    std::shared_ptr<const gdi::Metafile> data = gdi::FindMetafile(metafile);
+    ::DeleteEnhMetaFile(metafile);
+    return data;
+}
+
 }  // namespace
 
 std::string RenderBitmap(HBITMAP bitmap, Format format) {
@@ -149,6 +222,39 @@ std::string RenderWindow(HWND window, Format format) {
     }
     return Paint(*recording, gdi::Affine{}, static_cast<int>(client.right), static_cast<int>(client.bottom), format);
 }
+
+std::string SnapWindow(HWND window) {
+    RECT client{0, 0, 0, 0};
+    if (!::IsWindow(window) || !::GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) {
+        ReportMisuse("SnapWindow: %p is not a window with an area", static_cast<void*>(window));
+        return std::string();
+    }
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const bool framed = (::GetWindowLong(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    const int left = framed ? kBorder : 0, top = framed ? kBorder + kCaption : 0;
+    const int width = static_cast<int>(client.right) + 2 * left;
+    const int height = static_cast<int>(client.bottom) + top + left;
+
+    POINT topOrigin{0, 0};
+    ::ClientToScreen(window, &topOrigin);
+    topOrigin.x -= left, topOrigin.y -= top;
+    std::vector<Placement> placements;
+    Place(window, topOrigin, CRect(0, 0, width, height), placements);
+
+    cairo_surface_t* surface = White(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
+    if (framed) {
+        if (std::shared_ptr<const gdi::Metafile> frame = Frame(window, width, height))
+            PaintRecords(surface, *frame->recording, POINT{0, 0}, CRect(0, 0, width, height));
+    }
+    for (const Placement& placement : placements) {
+        if (std::shared_ptr<const gdi::Recording> recording = gdi::WindowRecording(placement.window))
+            PaintRecords(surface, *recording, placement.origin, placement.visible);
+    }
+    std::string bytes = Png(surface);
+    cairo_surface_destroy(surface);
+    return bytes;
+}
+
 
 bool WriteFile(const std::string& path, const std::string& bytes, std::string* error) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -20,6 +20,13 @@ std::string RenderMetafile(HENHMETAFILE metafile, int width, int height, Format 
 // window that nothing was drawn in.
 std::string RenderWindow(HWND window, Format format);
 
+// A window as a person would see it, as PNG: the window and all its visible descendants painted
+// afresh (WM_ERASEBKGND, WM_CTLCOLOR…, WM_PAINT as the window manager sends them) and laid into one
+// picture, parents beneath children, later siblings above earlier ones, each clipped to its
+// ancestors; a window with a caption gets its frame and caption bar around the client area. Empty,
+// with a misuse reported, for a window that is not live or has no area.
+std::string SnapWindow(HWND window);
+
 inline std::string BitmapToPng(HBITMAP bitmap) { return RenderBitmap(bitmap, Format::Png); }
 inline std::string MetafileToPng(HENHMETAFILE metafile, int width, int height) {
     return RenderMetafile(metafile, width, height, Format::Png);

@@ -24,7 +24,7 @@ bool ParseInt(const std::string& text, int& value) {
 const char* UsageText() {
     return "usage: qelt list\n"
            "       qelt run COMMAND [--script FILE|-] [--mode N] [--store FILE] [--out DIR]\n"
-           "                        [--word FILE] [--quiet]\n";
+           "                        [--word FILE] [--snap DIR] [--quiet]\n";
 }
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
@@ -50,7 +50,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& option = args[i];
         bool known = option == "--quiet" || option == "--script" || option == "--mode" ||
-                     option == "--store" || option == "--out" || option == "--word";
+                     option == "--store" || option == "--out" || option == "--word" || option == "--snap";
         if (!known) return Error("unknown option \"" + option + "\"");
         if (!seen.insert(option).second) return Error(option + " is given twice");
         if (option == "--quiet") {
@@ -69,6 +69,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             options.storePath = value;
         else if (option == "--out")
             options.outDir = value;
+        else if (option == "--snap")
+            options.snapDir = value;
         else
             options.wordPath = value;
     }

@@ -1,6 +1,7 @@
 // The command line of the host program:
 //   qelt list
-//   qelt run COMMAND [--script FILE|-] [--mode N] [--store FILE] [--out DIR] [--word FILE] [--quiet]
+//   qelt run COMMAND [--script FILE|-] [--mode N] [--store FILE] [--out DIR] [--word FILE] [--snap DIR]
+//                    [--quiet]
 // Each option may be given once. Texts stay as typed (UTF-8); the program converts them where it
 // hands them to the module.
 #pragma once
@@ -21,6 +22,7 @@ struct Options {
     std::optional<std::string> storePath;   // unset: the default store (DefaultStorePath)
     std::string outDir = ".";
     std::optional<std::string> wordPath;    // the Word output that "加入列表" writes
+    std::optional<std::string> snapDir;     // pictures of the dialog: at the script's end and its "snap" lines
     bool quiet = false;                     // the full report is not printed on stdout
 };
 

@@ -124,6 +124,16 @@ std::string ParseLine(std::string_view text, UserAction& action) {
         if (text.empty()) return "expected \"pick ID PATH/TO/ITEM\"";
         return takeText();
     }
+    if (verb == "snap") {
+        action.kind = UserAction::Kind::Snap;
+        std::string_view name = TakeWord(text);
+        if (name.empty() || name[0] == '.' ||
+            name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_.") !=
+                std::string_view::npos)
+            return "expected \"snap NAME\" with a NAME of letters, digits, \"-\", \"_\" and \".\"";
+        action.text = std::string(name).c_str();
+        return noMore("snap NAME");
+    }
     if (verb == "read") {
         action.kind = UserAction::Kind::Read;
         std::string error = needsId("read ID");

@@ -8,6 +8,8 @@
 //   row ID N             select row N (counted from 0) of a list view
 //   answer yes|no|ok|cancel   the answer to the next message box or prompt
 //   close                close the top dialog as with its close box
+//   snap NAME            write a picture of the dialog on top as NAME.png in the --snap folder
+//                        (NAME: letters, digits, "-", "_" and ".", not starting with ".")
 // ID is a control id in decimal. TEXT and TITLE are the rest of the line after the blanks that
 // follow the word before them, with trailing blanks removed; they become GBK, the system's own
 // encoding, so a text that GBK cannot hold is an error of its line.

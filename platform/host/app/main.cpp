@@ -22,6 +22,7 @@
 #include "mfc/base/Encoding.h"
 #include "mfc/person/InteractionLog.h"
 #include "mfc/person/UserScript.h"
+#include "render/Render.h"
 #include "resources/FrameworkResource.h"
 
 namespace {
@@ -87,7 +88,13 @@ bool LoadScript(const Options& options, qelt::UserScript& script, std::string& e
         error = ScriptName(path) + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error;
         return false;
     }
-    for (const qelt::UserAction& action : parsed.actions) script.Add(action);
+    for (const qelt::UserAction& action : parsed.actions) {
+        if (action.kind == qelt::UserAction::Kind::Snap && !options.snapDir) {
+            error = ScriptName(path) + ":" + std::to_string(action.line) + ": \"snap\" needs --snap DIR";
+            return false;
+        }
+        script.Add(action);
+    }
     return true;
 }
 
@@ -104,6 +111,24 @@ int Run(const Options& options) {
     // The output folder is made before the run, so that a run is never lost for want of it.
     error = MakeOutputFolder(options.outDir);
     if (!error.empty()) return Fail(kFailed, error);
+
+    // Pictures of the dialog go to the --snap folder; one that cannot be written is told at the end
+    // and fails the run, after the input is stored and the reports are written.
+    std::vector<std::string> snapErrors;
+    if (options.snapDir) {
+        error = MakeOutputFolder(*options.snapDir);
+        if (!error.empty()) return Fail(kFailed, error);
+        script.SetSnapHandler(
+            [&](HWND dialog, const std::string& snapName) {
+                std::string why;
+                const std::string png = qelt::render::SnapWindow(dialog);
+                if (png.empty()) why = "no picture of the dialog for " + snapName;
+                else qelt::render::WriteFile(*options.snapDir + "/" + snapName + ".png", png, &why);
+                if (!why.empty()) snapErrors.push_back(why);
+                return std::string();
+            },
+            ReportFileStem(command));
+    }
 
     const std::string storePath = options.storePath ? *options.storePath : DefaultStorePath();
     if (storePath.empty()) return Fail(kStore, "no store: HOME is not set; give one with --store FILE");
@@ -134,7 +159,8 @@ int Run(const Options& options) {
     if (!error.empty()) return Fail(kFailed, error);
     if (!options.quiet) std::cout << qelt::report::ReportText(*fullReport);
     std::cout << RunSummary();
-    return kDone;
+    for (const std::string& why : snapErrors) std::cerr << "qelt: " << why << "\n";
+    return snapErrors.empty() ? kDone : kFailed;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "mfc/comctl/CommonControl.h"
+#include "mfc/comctl/TabPaint.h"
 #include "mfc/base/Diagnostics.h"
 #include "mfc/user/WindowClass.h"
 
@@ -73,6 +74,9 @@ public:
         }
         case TCM_GETIMAGELIST:
             result = reinterpret_cast<LRESULT>(m_images);
+            return true;
+        case WM_PAINT:
+            qelt::PaintTabControl(window.handle);
             return true;
         case WM_LBUTTONDOWN: {
             TCHITTESTINFO hit{{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, 0};

@@ -67,6 +67,7 @@ std::string UserAction::Describe() const {
     case Kind::Menu: return "menu " + shown;
     case Kind::Pick: return "pick " + id + " " + shown;
     case Kind::Read: return "read " + id;
+    case Kind::Snap: return "snap " + shown;
     }
     return "";
 }

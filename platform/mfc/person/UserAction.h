@@ -25,6 +25,7 @@ struct UserAction {
         Menu,    // choose the item `text` of the popup menu shown
         Pick,    // select the item of tree `controlId` at the path `text` ("楼梯/板式楼梯")
         Read,    // print control `controlId`'s id and text
+        Snap,    // write a picture of the top dialog, named `text`
     };
 
     // What the pointer does (Kind::Mouse).

@@ -29,6 +29,7 @@
 // program turns a failed script into its exit code.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,17 @@ public:
     void Consume();
     size_t Remaining() const { return m_actions.size() - m_next; }
 
+    // What "snap NAME" does with the top dialog: writes its picture and returns "" or why it could
+    // not. With finalName, the top dialog is also pictured under that name each time the script has
+    // no action left for it (the work dialog last, after the dialogs it opened).
+    using SnapHandler = std::function<std::string(HWND dialog, const std::string& name)>;
+    void SetSnapHandler(SnapHandler handler, std::string finalName) {
+        m_snap = std::move(handler);
+        m_finalSnap = std::move(finalName);
+    }
+    const SnapHandler& Snapper() const { return m_snap; }
+    const std::string& FinalSnapName() const { return m_finalSnap; }
+
     bool Failed() const { return !m_error.empty(); }
     // "line N: ACTION: REASON", in UTF-8; empty while the script has not failed.
     const std::string& Error() const { return m_error; }
@@ -63,6 +75,8 @@ private:
     std::vector<UserAction> m_actions;
     size_t m_next = 0;
     std::string m_error;
+    SnapHandler m_snap;
+    std::string m_finalSnap;
 };
 
 // The script that modal loops and message boxes take their actions from; null for none (dialogs

@@ -1,5 +1,7 @@
 #include "mfc/stdctrl/Button.h"
 
+#include "mfc/stdctrl/ButtonPaint.h"
+
 #include "mfc/user/DialogManager.h"
 #include "mfc/user/WindowClass.h"
 
@@ -34,6 +36,7 @@ public:
             return true;
         case BM_SETSTATE:
             m_pushed = wParam != 0;
+            ::InvalidateRect(window.handle, nullptr, TRUE);
             return true;
         case BM_SETSTYLE:
             window.style = (window.style & 0xFFFF0000u) | LOWORD(wParam);
@@ -76,8 +79,12 @@ public:
                      : type == BS_GROUPBOX     ? DLGC_STATIC
                                                : DLGC_BUTTON;
             return true;
+        case WM_PAINT:
+            qelt::PaintButton(window.handle);
+            return true;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
+            ::InvalidateRect(window.handle, nullptr, TRUE);
             if (window.style & BS_NOTIFY) qelt::NotifyParent(window, message == WM_SETFOCUS ? BN_SETFOCUS : BN_KILLFOCUS);
             return true;
         default:

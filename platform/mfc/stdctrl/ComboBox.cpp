@@ -4,6 +4,7 @@
 
 #include "mfc/base/GbkText.h"
 #include "mfc/stdctrl/ListItems.h"
+#include "mfc/stdctrl/ListPaint.h"
 #include "mfc/user/WindowClass.h"
 
 namespace {
@@ -67,6 +68,9 @@ public:
             return true;
         case WM_GETDLGCODE:
             result = DLGC_WANTCHARS | DLGC_WANTARROWS | (IsDropDownList(window) ? 0 : DLGC_HASSETSEL);
+            return true;
+        case WM_PAINT:
+            qelt::PaintComboBox(window.handle);
             return true;
         case WM_SETFOCUS:
             qelt::NotifyParent(window, CBN_SETFOCUS);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "mfc/base/GbkText.h"
+#include "mfc/stdctrl/EditPaint.h"
 #include "mfc/user/Metrics.h"
 #include "mfc/user/WindowClass.h"
 
@@ -82,6 +83,9 @@ public:
         case WM_GETDLGCODE:
             result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
             if ((window.style & ES_MULTILINE) && (window.style & ES_WANTRETURN)) result |= DLGC_WANTALLKEYS;
+            return true;
+        case WM_PAINT:
+            qelt::PaintEdit(window.handle);
             return true;
         case WM_SETFOCUS:
             qelt::NotifyParent(window, EN_SETFOCUS);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "mfc/stdctrl/ListItems.h"
+#include "mfc/stdctrl/ListPaint.h"
 #include "mfc/user/WindowClass.h"
 
 namespace {
@@ -33,6 +34,9 @@ public:
             return true;
         case WM_GETDLGCODE:
             result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+            return true;
+        case WM_PAINT:
+            qelt::PaintListBox(window.handle, m_items, m_top);
             return true;
         case WM_SETFOCUS:
             qelt::NotifyParent(window, LBN_SETFOCUS);

@@ -1,6 +1,7 @@
 #include "mfc/stdctrl/Static.h"
 
 #include "mfc/gdi/GdiApi.h"
+#include "mfc/stdctrl/StaticPaint.h"
 #include "mfc/user/ResourceTables.h"
 #include "mfc/user/WindowClass.h"
 
@@ -19,6 +20,7 @@ public:
             return false;
         case STM_SETIMAGE:
             result = Swap(ImageSlot(wParam), reinterpret_cast<HANDLE>(lParam));
+            ::InvalidateRect(window.handle, nullptr, TRUE);
             // The image given back is the caller's to delete, the template's bitmap included.
             if (result && reinterpret_cast<HANDLE>(result) == m_ownedBitmap) m_ownedBitmap = nullptr;
             return true;
@@ -33,6 +35,9 @@ public:
             return true;
         case WM_GETDLGCODE:
             result = DLGC_STATIC;
+            return true;
+        case WM_PAINT:
+            qelt::PaintStatic(window.handle, static_cast<HBITMAP>(m_bitmap));
             return true;
         default:
             return false;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "mfc/user/Dialog.h"
+#include "mfc/gdi/GdiApi.h"
 #include "mfc/base/Diagnostics.h"
 #include "mfc/user/Metrics.h"
 #include "mfc/user/WindowManager.h"
@@ -50,6 +51,17 @@ public:
         case WM_INITDIALOG:
             result = TRUE;
             return true;
+        case WM_ERASEBKGND: {
+            // The dialog's face, in the colour its own WM_CTLCOLORDLG gives.
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            RECT client;
+            ::GetClientRect(window.handle, &client);
+            HBRUSH brush = reinterpret_cast<HBRUSH>(
+                ::SendMessage(window.handle, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(window.handle)));
+            ::FillRect(dc, &client, brush ? brush : ::GetSysColorBrush(COLOR_3DFACE));
+            result = TRUE;
+            return true;
+        }
         default:
             return false;
         }

@@ -261,6 +261,16 @@ void TakeUserTurn(CWnd& top) {
     }
     const UserAction* next = script ? script->Next() : nullptr;
     if (!next) {
+        if (script && script->Snapper() && !script->FinalSnapName().empty()) {
+            const std::string why = script->Snapper()(top.m_hWnd, script->FinalSnapName());
+            if (!why.empty()) {
+                UserAction end;
+                end.kind = UserAction::Kind::Snap;
+                end.text = script->FinalSnapName().c_str();
+                Refuse(*script, end, why, top);
+                return;
+            }
+        }
         LogDialog(top.m_hWnd, "关闭", IDCANCEL, script ? "the script has no action left" : "no user script");
         Close(top, true);
         return;
@@ -298,6 +308,13 @@ void TakeUserTurn(CWnd& top) {
         script->Consume();
         Refuse(*script, action, "no popup menu is shown", top);
         return;
+    case UserAction::Kind::Snap: {
+        script->Consume();
+        const std::string why = script->Snapper() ? script->Snapper()(top.m_hWnd, action.text.Str())
+                                                  : std::string("no folder for pictures was given");
+        if (!why.empty()) Refuse(*script, action, why, top);
+        return;
+    }
     case UserAction::Kind::Tab: {
         script->Consume();
         ActionOutcome outcome = OfferToAll(top.m_hWnd, action);

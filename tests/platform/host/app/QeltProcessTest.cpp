@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "ReferencePicture.h"
+
 namespace {
 namespace fs = std::filesystem;
 
@@ -151,6 +153,9 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
         {{"run", "C:ZHJMJS", "--store", "s.db", "--mode", "2", "--script", Script("hidden.txt", "click 118\n")}, 2,
          "line 1: click 118"},
         {{"run", "C:ZHJMJS", "--store", "s.db", "--out", "s.db/out"}, 1, "cannot make the output folder s.db/out"},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", Script("snap.txt", "click 553\nsnap a\n")}, 2,
+         "snap.txt:2: \"snap\" needs --snap DIR"},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--snap", "s.db/pics"}, 1, "cannot make the output folder s.db/pics"},
         {{"run", "C:ZHJMJS", "--store", "damaged.db"}, 3, "damaged.db"},
         {{"run", "C:ZHJMJS", "--store", "folder.db"}, 3, "not a regular file"},
     };
@@ -221,6 +226,21 @@ TEST_F(QeltProcessTest, LeftoversOfKilledRunsAreRemovedAndARunningOnesKept) {
                           Case{"s.db.run-CCCCCC-journal", false}, Case{"s.db.run-notmine", true},
                           Case{"t.db.run-DDDDDD", true}}) {
         EXPECT_EQ(fs::exists(m_dir / c.name), c.kept) << c.name;
+    }
+}
+
+// The work dialog as a person sees it, in design mode at the end of the run and in capacity mode
+// at the script's "snap", compared with pictures made once and looked at.
+TEST_F(QeltProcessTest, SnapPicturesTheWorkDialog) {
+    const std::string script = Script("snap.txt", "click 553\nsnap design\ncheck 650 on\nsnap capacity\ncheck 649 on\n");
+    Outcome outcome = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "out", "--snap", "pics", "--quiet",
+                            "--script", script});
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    for (const char* name : {"design", "capacity", "zhjmjs"}) {
+        SCOPED_TRACE(name);
+        const std::string picture = std::string(name) + ".png";
+        EXPECT_TRUE(qelt::test::MatchesReferencePicture(ReadFile(m_dir / "pics" / picture),
+                                                        std::string(QELT_PICTURES) + "/" + picture));
     }
 }
 

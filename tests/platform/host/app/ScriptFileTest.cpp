@@ -72,6 +72,7 @@ TEST(ScriptFileTest, ParsesTheVerbsOfThePointerKeysMenusAndTrees) {
         {"read 7103", Kind::Read, 7103, 0, 0, 0, 0, "", false},
         {"choose 1003 #2", Kind::Choose, 1003, 2, 0, 0, 0, "", true},
         {"choose 1003 #2a", Kind::Choose, 1003, 0, 0, 0, 0, "#2a", false},
+        {"snap capacity-2.a", Kind::Snap, 0, 0, 0, 0, 0, "capacity-2.a", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -124,6 +125,11 @@ TEST(ScriptFileTest, BadLinesAreRefusedWithLineAndReason) {
         {"pick 7105\n", 1, "expected \"pick ID PATH/TO/ITEM\""},
         {"read\n", 1, "expected \"read ID\""},
         {"choose 1003 #99999999999\n", 1, "is not an item's place"},
+        {"snap\n", 1, "expected \"snap NAME\""},
+        {"snap ../up\n", 1, "expected \"snap NAME\""},
+        {"snap .hidden\n", 1, "expected \"snap NAME\""},
+        {u8"snap 截面\n", 1, "expected \"snap NAME\""},
+        {"snap a b\n", 1, "unexpected \"b\""},
     };
     for (const Case& c : cases) {
         ParsedScript script = ParseScript(c.script);

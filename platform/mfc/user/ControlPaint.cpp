@@ -1,0 +1,112 @@
+#include "mfc/user/ControlPaint.h"
+
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/user/WinUserApi.h"
+#include "mfc/user/WindowDC.h"
+
+namespace qelt {
+
+HBRUSH ControlColors(HWND control, HDC dc, UINT message) {
+    HWND parent = ::GetParent(control);
+    HBRUSH brush = nullptr;
+    if (parent) {
+        brush = reinterpret_cast<HBRUSH>(
+            ::SendMessage(parent, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    }
+    if (!brush) brush = reinterpret_cast<HBRUSH>(::DefWindowProc(control, message, reinterpret_cast<WPARAM>(dc), 0));
+    return brush;
+}
+
+void DrawLine(HDC dc, int x0, int y0, int x1, int y1, int colour) {
+    HPEN pen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(colour));
+    HGDIOBJ old = ::SelectObject(dc, pen);
+    ::MoveToEx(dc, x0, y0, nullptr);
+    ::LineTo(dc, x1, y1);
+    ::SelectObject(dc, old);
+    ::DeleteObject(pen);
+}
+
+namespace {
+
+// One ring of an edge: light colour on the top and left, dark on the bottom and right.
+void Ring(HDC dc, const RECT& r, int light, int dark) {
+    DrawLine(dc, r.left, r.bottom - 1, r.left, r.top, light);
+    DrawLine(dc, r.left, r.top, r.right - 1, r.top, light);
+    DrawLine(dc, r.right - 1, r.top, r.right - 1, r.bottom - 1, dark);
+    DrawLine(dc, r.right - 1, r.bottom - 1, r.left - 1, r.bottom - 1, dark);
+}
+
+}  // namespace
+
+void DrawEdge3D(HDC dc, RECT* rect, bool sunken) {
+    CRect r(rect);
+    if (sunken) Ring(dc, r, COLOR_3DSHADOW, COLOR_3DHIGHLIGHT);
+    else Ring(dc, r, COLOR_3DHIGHLIGHT, COLOR_3DDKSHADOW);
+    r.DeflateRect(1, 1);
+    if (sunken) Ring(dc, r, COLOR_3DDKSHADOW, COLOR_3DLIGHT);
+    else Ring(dc, r, COLOR_3DLIGHT, COLOR_3DSHADOW);
+    r.DeflateRect(1, 1);
+    *rect = r;
+}
+
+CString WindowTextOf(HWND window) {
+    CString text;
+    const int length = ::GetWindowTextLength(window);
+    ::GetWindowText(window, text.GetBuffer(length + 1), length + 1);
+    text.ReleaseBuffer();
+    return text;
+}
+
+void DrawWindowText(HDC dc, HWND window, const CString& text, RECT rect, UINT format) {
+    HFONT font = reinterpret_cast<HFONT>(::SendMessage(window, WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = ::SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
+    const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+    if (::IsWindowEnabled(window)) {
+        ::DrawTextA(dc, text, text.GetLength(), &rect, format);
+    } else {
+        const COLORREF oldColour = ::SetTextColor(dc, ::GetSysColor(COLOR_3DHIGHLIGHT));
+        CRect shadow(&rect);
+        shadow.OffsetRect(1, 1);
+        ::DrawTextA(dc, text, text.GetLength(), &shadow, format);
+        ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
+        ::DrawTextA(dc, text, text.GetLength(), &rect, format);
+        ::SetTextColor(dc, oldColour);
+    }
+    ::SetBkMode(dc, oldMode);
+    ::SelectObject(dc, oldFont);
+}
+
+void FillSysColor(HDC dc, const RECT& rect, int colour) { ::FillRect(dc, &rect, ::GetSysColorBrush(colour)); }
+
+void DrawArrowBox(HDC dc, const RECT& rect, int direction, bool enabled) {
+    CRect face(&rect);
+    FillSysColor(dc, face, COLOR_3DFACE);
+    DrawEdge3D(dc, &face, false);
+    const int cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
+    POINT points[3];
+    switch (direction) {
+    case 1: points[0] = {cx - 3, cy + 1}; points[1] = {cx + 3, cy + 1}; points[2] = {cx, cy - 2}; break;
+    case 2: points[0] = {cx + 1, cy - 3}; points[1] = {cx + 1, cy + 3}; points[2] = {cx - 2, cy}; break;
+    case 3: points[0] = {cx - 1, cy - 3}; points[1] = {cx - 1, cy + 3}; points[2] = {cx + 2, cy}; break;
+    default: points[0] = {cx - 3, cy - 1}; points[1] = {cx + 3, cy - 1}; points[2] = {cx, cy + 2}; break;
+    }
+    const int colour = enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT;
+    HPEN pen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(colour));
+    HGDIOBJ oldPen = ::SelectObject(dc, pen);
+    HGDIOBJ oldBrush = ::SelectObject(dc, ::GetSysColorBrush(colour));
+    ::Polygon(dc, points, 3);
+    ::SelectObject(dc, oldBrush);
+    ::SelectObject(dc, oldPen);
+    ::DeleteObject(pen);
+}
+
+ControlPaintScope::ControlPaintScope(HWND hWnd) : window(hWnd) {
+    dc = ::BeginPaint(window, &paint);
+    ::GetClientRect(window, &client);
+}
+
+ControlPaintScope::~ControlPaintScope() {
+    if (dc && ::IsWindow(window)) ::EndPaint(window, &paint);
+}
+
+}  // namespace qelt
