@@ -31,11 +31,11 @@
 // for clicks; LVN_COLUMNCLICK for a click on a heading; NM_SETFOCUS and NM_KILLFOCUS;
 // LVN_BEGINLABELEDIT (nonzero: no editing) and LVN_ENDLABELEDIT (nonzero: the new text is taken).
 // A click (and the user script's "row ID N", which first scrolls the row into view and clicks its
-// label) gives the list the focus and makes the item hit the only selected one and the focused one; a click on no item clears the selection; a click on the state image of
-// a list with LVS_EX_CHECKBOXES toggles the check (state images 1 and 2) instead. Deleting the
-// focused item passes the focus to the next item (or the new last one). SetItemState(-1) sets the
-// state of every item; it fails, changing nothing, when it would select all of an LVS_SINGLESEL
-// list.
+// label) gives the list the focus and makes the item hit the only selected one and the focused
+// one; a click on no item clears the selection; a click on the state image of a list with
+// LVS_EX_CHECKBOXES toggles the check (state images 1 and 2) instead. Deleting the focused item
+// passes the focus to the next item (or the new last one). SetItemState(-1) sets the state of
+// every item; it fails, changing nothing, when it would select all of an LVS_SINGLESEL list.
 //
 // Destroying the list notifies nobody: its parent may be going too.
 //
