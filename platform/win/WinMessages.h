@@ -333,6 +333,7 @@
 #define TVM_GETCOUNT (TV_FIRST + 5)
 #define TVM_GETNEXTITEM (TV_FIRST + 10)
 #define TVM_SELECTITEM (TV_FIRST + 11)
+#define TVM_SORTCHILDREN (TV_FIRST + 19)
 
 // Rich edit.
 #define EM_EXGETSEL (WM_USER + 52)

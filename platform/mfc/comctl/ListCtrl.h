@@ -25,14 +25,17 @@
 //
 // Notifications to the parent (WM_NOTIFY): LVN_ITEMCHANGING (a nonzero answer vetoes the change)
 // and LVN_ITEMCHANGED for each change of an item's state, text, image or lParam (sub-items notify
-// nobody); LVN_INSERTITEM after an insertion; LVN_DELETEITEM before a deletion; LVN_DELETEALLITEMS
-// before DeleteAllItems (a nonzero answer spares the LVN_DELETEITEM of each item); NM_CLICK and
-// NM_DBLCLK (NMITEMACTIVATE) for clicks; LVN_COLUMNCLICK for a click on a heading; NM_SETFOCUS and
-// NM_KILLFOCUS; LVN_BEGINLABELEDIT (nonzero: no editing) and LVN_ENDLABELEDIT (nonzero: the new
-// text is taken). A click (and the user script's "row ID N", which first scrolls the row into
-// view and clicks its label) gives the list the focus and makes the item hit the only selected
-// one and the focused one; a click on no item clears the selection; a click on the state image of
-// a list with LVS_EX_CHECKBOXES toggles the check (state images 1 and 2) instead.
+// nobody; a state set to what it is sends LVN_ITEMCHANGING alone); LVN_INSERTITEM after an
+// insertion; LVN_DELETEITEM before a deletion; LVN_DELETEALLITEMS before DeleteAllItems (a
+// nonzero answer spares the LVN_DELETEITEM of each item); NM_CLICK and NM_DBLCLK (NMITEMACTIVATE)
+// for clicks; LVN_COLUMNCLICK for a click on a heading; NM_SETFOCUS and NM_KILLFOCUS;
+// LVN_BEGINLABELEDIT (nonzero: no editing) and LVN_ENDLABELEDIT (nonzero: the new text is taken).
+// A click (and the user script's "row ID N", which first scrolls the row into view and clicks its
+// label) gives the list the focus and makes the item hit the only selected one and the focused
+// one; a click on no item clears the selection; a click on the state image of a list with
+// LVS_EX_CHECKBOXES toggles the check (state images 1 and 2) instead. Deleting the focused item
+// passes the focus to the next item (or the new last one). SetItemState(-1) sets the state of
+// every item; it fails, changing nothing, when it would select all of an LVS_SINGLESEL list.
 //
 // Destroying the list notifies nobody: its parent may be going too.
 //

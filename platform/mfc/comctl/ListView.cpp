@@ -543,7 +543,13 @@ private:
         notice.lParam = m_items[static_cast<size_t>(index)].param;
         qelt::SendNotify(window, notice.hdr, LVN_DELETEITEM);
         index = IndexOf(serial, index);
-        if (index >= 0) m_items.erase(m_items.begin() + index);
+        if (index < 0) return TRUE;
+        const bool hadFocus = (m_items[static_cast<size_t>(index)].state & LVIS_FOCUSED) != 0;
+        m_items.erase(m_items.begin() + index);
+        // The focus passes to the item that took the deleted one's place, or to the new last one.
+        if (hadFocus && !m_items.empty()) {
+            ChangeState(window, std::min(index, Count() - 1), LVIS_FOCUSED, LVIS_FOCUSED);
+        }
         Changed(window);
         return TRUE;
     }
@@ -663,7 +669,11 @@ private:
         const unsigned serial = m_items[static_cast<size_t>(index)].serial;
         const UINT old = m_items[static_cast<size_t>(index)].state;
         const UINT wanted = (old & ~mask) | (state & mask);
-        if (wanted == old) return true;
+        if (wanted == old) {
+            // Asked for the state it has: the parent hears of the attempt, not of a change.
+            if (mask) NotifyUnchanged(window, index);
+            return true;
+        }
         const bool takesFocus = (wanted & LVIS_FOCUSED) && !(old & LVIS_FOCUSED);
         const bool takesSelection = (wanted & LVIS_SELECTED) && !(old & LVIS_SELECTED) && (window.style & LVS_SINGLESEL);
         if (takesFocus || takesSelection) {
@@ -691,9 +701,20 @@ private:
         return true;
     }
 
+    void NotifyUnchanged(qelt::WindowRecord& window, int index) {
+        NMLISTVIEW notice{};
+        notice.iItem = index;
+        notice.uChanged = LVIF_STATE;
+        notice.uOldState = notice.uNewState = m_items[static_cast<size_t>(index)].state;
+        notice.lParam = m_items[static_cast<size_t>(index)].param;
+        qelt::SendNotify(window, notice.hdr, LVN_ITEMCHANGING);
+    }
+
     BOOL SetItemState(qelt::WindowRecord& window, int index, const LVITEM* source) {
         if (!source) return FALSE;
         if (index == -1) {
+            // A single-selection list cannot select every item.
+            if ((window.style & LVS_SINGLESEL) && (source->state & source->stateMask & LVIS_SELECTED)) return FALSE;
             bool all = true;
             ForEachItem([&](int at, unsigned) { all = ChangeState(window, at, source->state, source->stateMask) && all; });
             return all ? TRUE : FALSE;

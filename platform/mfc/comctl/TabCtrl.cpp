@@ -51,14 +51,22 @@ public:
             result = m_selected;
             return true;
         case TCM_SETCURSEL: {
+            // A negative index leaves no tab selected.
             const int index = static_cast<int>(wParam);
-            if (index < 0 || index >= Count()) {
+            if (index >= Count()) {
                 result = -1;
                 return true;
             }
             result = m_selected;
-            m_selected = index;
+            m_selected = std::max(index, -1);
             ::InvalidateRect(window.handle, nullptr, TRUE);
+            return true;
+        }
+        case TCM_SETCURFOCUS: {
+            // The focused tab is the selected one: chosen as a click chooses it, with its notifications.
+            const int index = static_cast<int>(wParam);
+            if (index >= 0 && index < Count() && index != m_selected) ChooseByPerson(window, index);
+            result = 0;
             return true;
         }
         case TCM_HITTEST:

@@ -10,7 +10,9 @@
 // (AdjustRect) is the control's rectangle less 4 pixels at the left, right and bottom and less
 // 2 + kRowHeight + 2 at the top.
 //
-// The first tab inserted becomes the selected one. SetCurSel notifies nobody. A person's click on
+// The first tab inserted becomes the selected one. SetCurSel notifies nobody; a negative index
+// leaves no tab selected (it returns the previous selection). TCM_SETCURFOCUS chooses a tab as
+// a click does, with the notifications below. A person's click on
 // a tab other than the selected one (and the user script's "tab TITLE") gives the control the
 // focus, sends TCN_SELCHANGING — a nonzero answer keeps the selected tab — and then, with the new
 // tab selected, TCN_SELCHANGE.

@@ -51,6 +51,10 @@ BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode) {
     return static_cast<BOOL>(SendMessage(TVM_EXPAND, nCode, Handle(hItem)));
 }
 
+BOOL CTreeCtrl::SortChildren(HTREEITEM hItem) {
+    return static_cast<BOOL>(SendMessage(TVM_SORTCHILDREN, 0, Handle(hItem)));
+}
+
 HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM hItem, UINT nCode) const {
     return reinterpret_cast<HTREEITEM>(SendMessage(TVM_GETNEXTITEM, nCode, Handle(hItem)));
 }

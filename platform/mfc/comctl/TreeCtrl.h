@@ -10,8 +10,11 @@
 // The selected item (the caret): SelectItem sends TVN_SELCHANGING — a nonzero answer keeps the
 // old selection — and then TVN_SELCHANGED, both with NMTREEVIEW (the items' handles, states and
 // lParam values, action TVC_UNKNOWN); selecting an item expands its ancestors; selecting the
-// selected item again notifies nobody. Expand changes TVIS_EXPANDED (and sets TVIS_EXPANDEDONCE)
-// without notifications; an item without children does not expand. DeleteItem sends
+// selected item again notifies nobody. Expand changes TVIS_EXPANDED and sets TVIS_EXPANDEDONCE;
+// the first expansion of an item sends TVN_ITEMEXPANDING (a nonzero answer keeps it collapsed),
+// then TVN_ITEMEXPANDED, later ones and collapsing notify nobody. An item without children does
+// not expand, a collapsed one does not collapse (FALSE). SortChildren orders an item's children
+// by text, case-blind, equal texts keeping their order. DeleteItem sends
 // TVN_DELETEITEM for each item going, children before their parent; deleting the selected item
 // leaves no item selected, without notification. The focus sends NM_SETFOCUS and NM_KILLFOCUS.
 // Destroying the tree notifies nobody. Nothing is drawn.
@@ -36,6 +39,7 @@ public:
     BOOL DeleteItem(HTREEITEM hItem);
     BOOL DeleteAllItems();
     BOOL Expand(HTREEITEM hItem, UINT nCode);
+    BOOL SortChildren(HTREEITEM hItem);
 
     // Navigation (null when there is no such item).
     HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const;

@@ -47,6 +47,9 @@ public:
         case TVM_EXPAND:
             result = Expand(window, item, static_cast<UINT>(wParam));
             return true;
+        case TVM_SORTCHILDREN:
+            result = SortChildren(window, item, wParam != 0);
+            return true;
         case TVM_GETCOUNT:
             result = static_cast<LRESULT>(m_nodes.size());
             return true;
@@ -234,6 +237,20 @@ private:
         default: return FALSE;
         }
         if (expand && !HasChildren(node)) return FALSE;
+        if (!expand && !expanded) return FALSE;
+        // The first expansion is announced: the parent may fill the item's children in, or veto.
+        if (expand && !(node->state & TVIS_EXPANDEDONCE)) {
+            NMTREEVIEW notice{};
+            notice.action = TVE_EXPAND;
+            Describe(handle, notice.itemNew);
+            if (qelt::SendNotify(window, notice.hdr, TVN_ITEMEXPANDING) != 0) return FALSE;
+            if (!m_nodes.count(handle)) return FALSE;  // deleted by the handler
+            node->state |= TVIS_EXPANDED | TVIS_EXPANDEDONCE;
+            Describe(handle, notice.itemNew);
+            ::InvalidateRect(window.handle, nullptr, TRUE);
+            qelt::SendNotify(window, notice.hdr, TVN_ITEMEXPANDED);
+            return TRUE;
+        }
         if (expand) node->state |= TVIS_EXPANDED | TVIS_EXPANDEDONCE;
         else node->state &= ~TVIS_EXPANDED;
         if (!expand && (code & TVE_COLLAPSERESET)) {
@@ -242,6 +259,25 @@ private:
         }
         ::InvalidateRect(window.handle, nullptr, TRUE);
         return TRUE;
+    }
+
+    // Orders an item's children (the top level for TVI_ROOT or null) by text, case-blind, keeping
+    // equal texts in their order; their children too when `recurse`.
+    BOOL SortChildren(qelt::WindowRecord& window, HTREEITEM handle, bool recurse) {
+        Node* node = Parent(handle, "TVM_SORTCHILDREN");
+        if (!node) return FALSE;
+        SortBelow(node, recurse);
+        ::InvalidateRect(window.handle, nullptr, TRUE);
+        return TRUE;
+    }
+
+    static void SortBelow(Node* node, bool recurse) {
+        std::stable_sort(node->children.begin(), node->children.end(), [](const Node* a, const Node* b) {
+            return qelt::gbk::CompareNoCase(a->text.Str(), b->text.Str()) < 0;
+        });
+        if (recurse) {
+            for (Node* child : node->children) SortBelow(child, true);
+        }
     }
 
     // Whether a node is shown: every ancestor expanded.

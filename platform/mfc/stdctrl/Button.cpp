@@ -28,6 +28,11 @@ public:
             if (IsCheckBox(type) || IsRadio(type)) {
                 const bool threeState = type == BS_3STATE || type == BS_AUTO3STATE;
                 m_check = wParam == BST_INDETERMINATE && !threeState ? BST_CHECKED : static_cast<UINT>(wParam) & 3;
+                // The checked radio button of a group is the one Tab stops at.
+                if (IsRadio(type)) {
+                    if (m_check) window.style |= WS_TABSTOP;
+                    else window.style &= ~static_cast<DWORD>(WS_TABSTOP);
+                }
                 ::InvalidateRect(window.handle, nullptr, TRUE);
             }
             return true;
@@ -49,7 +54,9 @@ public:
             }
             return true;
         case WM_LBUTTONDOWN:
+            // Pressed: the button takes the focus and shows itself pushed until the release.
             m_pushed = true;
+            ::SetFocus(window.handle);
             return true;
         case WM_LBUTTONUP: {
             // Released over the button after a press on it: a click.

@@ -1,7 +1,9 @@
 // CButton and the "Button" window class: push and default push buttons, check boxes (two- and
 // three-state, automatic or not), radio buttons (an automatic one checks itself and unchecks the
 // other radio buttons of its group, WS_GROUP to WS_GROUP), group boxes. A click sends BN_CLICKED
-// to the parent; BN_SETFOCUS and BN_KILLFOCUS are sent with BS_NOTIFY only.
+// to the parent, as does a press of the mouse button on the button (which takes the focus) and
+// its release inside it; BN_SETFOCUS and BN_KILLFOCUS are sent with BS_NOTIFY only. Checking a
+// radio button makes it a tab stop, unchecking it takes WS_TABSTOP away.
 #pragma once
 
 #include "mfc/user/Wnd.h"

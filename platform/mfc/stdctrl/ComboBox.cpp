@@ -66,6 +66,11 @@ public:
         case WM_CHAR:
             if (!IsDropDownList(window)) Type(window, m_input.Take(static_cast<unsigned char>(wParam)));
             return true;
+        case WM_KEYDOWN:
+            if (wParam != VK_DOWN && wParam != VK_UP) return false;
+            Step(window, wParam == VK_DOWN ? 1 : -1);
+            result = 0;
+            return true;
         case WM_GETDLGCODE:
             result = DLGC_WANTCHARS | DLGC_WANTARROWS | (IsDropDownList(window) ? 0 : DLGC_HASSETSEL);
             return true;
@@ -151,6 +156,20 @@ private:
         m_items.Select(m_items.FindExact(-1, text));
         ::InvalidateRect(window.handle, nullptr, TRUE);
         for (UINT code : {CBN_EDITUPDATE, CBN_EDITCHANGE}) {
+            if (::IsWindow(window.handle)) qelt::NotifyParent(window, code);
+        }
+    }
+
+    // An arrow key: the next (or previous) item becomes the selection, confirmed at once, as the
+    // list is closed. Nothing moves past either end.
+    void Step(qelt::WindowRecord& window, int direction) {
+        if (m_items.Count() == 0) return;
+        const int from = m_items.Selection();
+        const int to = from < 0 ? 0 : std::clamp(from + direction, 0, m_items.Count() - 1);
+        if (to == from) return;
+        m_items.Select(to);
+        ShowSelection(window);
+        for (UINT code : {CBN_SELENDOK, CBN_SELCHANGE}) {
             if (::IsWindow(window.handle)) qelt::NotifyParent(window, code);
         }
     }

@@ -4,7 +4,9 @@
 // window text (there is no separate edit window). SetCurSel, SelectString and SetWindowText
 // notify nobody; the person's choices send CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK and
 // CBN_CLOSEUP, typing sends CBN_EDITUPDATE and CBN_EDITCHANGE (and selects the item whose text
-// equals the typed text, if any), and the focus sends CBN_SETFOCUS and CBN_KILLFOCUS.
+// equals the typed text, if any), and the focus sends CBN_SETFOCUS and CBN_KILLFOCUS. The Down
+// and Up keys select the next or previous item (the first when none is selected), sending
+// CBN_SELENDOK and CBN_SELCHANGE; at either end they do nothing.
 #pragma once
 
 #include "mfc/user/Wnd.h"

@@ -4,13 +4,16 @@
 
 #include "mfc/base/GbkText.h"
 #include "mfc/stdctrl/EditPaint.h"
+#include "mfc/user/DialogManager.h"
 #include "mfc/user/Metrics.h"
 #include "mfc/user/WindowClass.h"
 
 namespace {
 
-constexpr int kInitialLimit = 32767;
-constexpr int kLargestLimit = 0x7FFFFFFE;
+constexpr DWORD kInitialLimit = 30000;
+// What EM_LIMITTEXT(0) lifts the limit to: the largest a line can take, or all of memory.
+constexpr DWORD kLargestSingleLineLimit = 0x7FFFFFFE;
+constexpr DWORD kLargestMultiLineLimit = 0xFFFFFFFF;
 
 class EditProcedure : public qelt::WindowProcedure {
 public:
@@ -40,9 +43,11 @@ public:
         case WM_CLEAR:
             Replace(window, "", true);
             return true;
-        case EM_LIMITTEXT:
-            m_limit = wParam ? static_cast<int>(std::min<WPARAM>(wParam, kLargestLimit)) : kLargestLimit;
+        case EM_LIMITTEXT: {
+            const DWORD largest = (window.style & ES_MULTILINE) ? kLargestMultiLineLimit : kLargestSingleLineLimit;
+            m_limit = wParam ? static_cast<DWORD>(std::min<WPARAM>(wParam, largest)) : largest;
             return true;
+        }
         case EM_GETLIMITTEXT:
             result = m_limit;
             return true;
@@ -79,10 +84,10 @@ public:
             Type(window, m_input.Take(static_cast<unsigned char>(wParam)));
             return true;
         case WM_KEYDOWN:
-            return MoveCaret(window, static_cast<int>(wParam));
+            return MoveCaret(window, static_cast<int>(wParam)) || DialogKey(window, static_cast<int>(wParam));
         case WM_GETDLGCODE:
             result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-            if ((window.style & ES_MULTILINE) && (window.style & ES_WANTRETURN)) result |= DLGC_WANTALLKEYS;
+            if (window.style & ES_MULTILINE) result |= DLGC_WANTALLKEYS;
             return true;
         case WM_PAINT:
             qelt::PaintEdit(window.handle);
@@ -216,6 +221,28 @@ private:
         }
     }
 
+    // A multi-line box in a dialog wants every key, and does the dialog's part for the keys it has
+    // no use of: Tab moves on (back with Shift), Return without ES_WANTRETURN presses the default
+    // button, Escape closes the dialog. False for other keys and other boxes.
+    static bool DialogKey(const qelt::WindowRecord& window, int key) {
+        const HWND dialog = ::GetParent(window.handle);
+        if (!(window.style & ES_MULTILINE) || !dialog || !qelt::IsDialogWindow(dialog)) return false;
+        switch (key) {
+        case VK_TAB:
+            ::SendMessage(dialog, WM_NEXTDLGCTL, (::GetKeyState(VK_SHIFT) & 0x8000) != 0, 0);
+            return true;
+        case VK_RETURN:
+            if (window.style & ES_WANTRETURN) return false;
+            qelt::PressDefaultButton(dialog);
+            return true;
+        case VK_ESCAPE:
+            ::SendMessage(dialog, WM_CLOSE, 0, 0);
+            return true;
+        default:
+            return false;
+        }
+    }
+
     static void NotifyChange(qelt::WindowRecord& window) {
         HWND self = window.handle;
         ::InvalidateRect(self, nullptr, TRUE);
@@ -225,7 +252,7 @@ private:
 
     int m_start = 0;
     int m_end = 0;
-    int m_limit = kInitialLimit;
+    DWORD m_limit = kInitialLimit;
     bool m_modified = false;
     bool m_canUndo = false;
     CString m_undoText;

@@ -1,5 +1,8 @@
 // CEdit and the "Edit" window class: single- and multi-line text with a selection, a length limit
-// (32767 bytes until LimitText), read-only state, the modified flag and one level of undo.
+// (30000 bytes until LimitText; LimitText(0) lifts it to 0x7FFFFFFE bytes, a multi-line box's to
+// 0xFFFFFFFF), read-only state, the modified flag and one level of undo. A multi-line box wants
+// every key in a dialog and does the dialog's part itself: Tab moves on, Return without
+// ES_WANTRETURN presses the default button, Escape closes the dialog.
 // A text change sends EN_UPDATE and EN_CHANGE to the parent (WM_SETTEXT of a multi-line box does
 // not, as on the platform); the focus sends EN_SETFOCUS and EN_KILLFOCUS.
 #pragma once

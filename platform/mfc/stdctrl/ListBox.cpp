@@ -21,6 +21,10 @@ public:
         case LB_GETSEL:
             result = static_cast<int>(wParam) == m_items.Selection() && m_items.Selection() >= 0;
             return true;
+        case LB_GETSELCOUNT:
+            // Only a list that takes several selections counts them.
+            result = (window.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) ? (m_items.Selection() >= 0 ? 1 : 0) : LB_ERR;
+            return true;
         case LB_GETTOPINDEX:
             result = m_top;
             return true;

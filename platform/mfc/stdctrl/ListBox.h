@@ -1,6 +1,7 @@
 // CListBox and the "ListBox" window class: a single-selection list, sorted with LBS_SORT.
 // SetCurSel notifies nobody; the person's choice sends LBN_SELCHANGE (with LBS_NOTIFY); the focus
-// sends LBN_SETFOCUS and LBN_KILLFOCUS.
+// sends LBN_SETFOCUS and LBN_KILLFOCUS. Counting the selected items (LB_GETSELCOUNT) is LB_ERR
+// unless the style takes several selections (LBS_MULTIPLESEL, LBS_EXTENDEDSEL).
 #pragma once
 
 #include "mfc/user/Wnd.h"

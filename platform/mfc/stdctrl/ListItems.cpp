@@ -146,7 +146,7 @@ bool HandleListMessage(ListItems& items, const ListMessages& m, bool sorted, UIN
         if (found >= 0) items.Select(found);
         result = found;
     } else if (message == m.setItemData) {
-        result = items.SetData(index, static_cast<DWORD_PTR>(lParam)) ? 0 : -1;
+        result = items.SetData(index, static_cast<DWORD_PTR>(lParam)) ? TRUE : -1;
     } else if (message == m.getItemData) {
         DWORD_PTR data = 0;
         result = items.Data(index, data) ? static_cast<LRESULT>(data) : -1;

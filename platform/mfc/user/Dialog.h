@@ -10,7 +10,8 @@
 // Creation runs PreSubclassWindow before the dialog is laid out, creates the controls in template
 // order (their tab order), and sends WM_INITDIALOG, whose handler calls OnInitDialog; a popup
 // dialog then gives the focus to its first tab stop when OnInitDialog returns TRUE, a child dialog
-// leaves the focus where it is.
+// leaves the focus where it is. A dialog given the focus hands it to its first tab stop (an
+// edit box's text selected).
 #pragma once
 
 #include "mfc/user/Wnd.h"

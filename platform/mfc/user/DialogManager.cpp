@@ -62,6 +62,11 @@ public:
             result = TRUE;
             return true;
         }
+        case WM_SETFOCUS:
+            // The dialog hands the focus on to its first tab stop.
+            if (HWND first = ::GetNextDlgTabItem(window.handle, nullptr, FALSE)) FocusDialogControl(first);
+            result = 0;
+            return true;
         default:
             return false;
         }
@@ -164,6 +169,16 @@ void FocusDialogControl(HWND control) {
     if (::IsWindow(control) && ::GetFocus() == control &&
         (::SendMessage(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) {
         ::SendMessage(control, EM_SETSEL, 0, -1);
+    }
+}
+
+void PressDefaultButton(HWND dialog) {
+    int id = IDOK;
+    const LRESULT defId = ::SendMessage(dialog, DM_GETDEFID, 0, 0);
+    if (HIWORD(defId) == DC_HASDEFID) id = LOWORD(defId);
+    HWND button = ::GetDlgItem(dialog, id);
+    if (!button || ::IsWindowEnabled(button)) {
+        ::SendMessage(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
     }
 }
 
@@ -271,27 +286,17 @@ BOOL IsDialogMessage(HWND hDlg, LPMSG lpMsg) {
         switch (lpMsg->wParam) {
         case VK_TAB:
             if (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) break;
-            if (HWND next = GetNextDlgTabItem(hDlg, focusInside ? focus : nullptr, FALSE)) {
-                SendMessage(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
-            }
+            // Any window given here tabs among its children, a dialog or not.
+            if (HWND next = GetNextDlgTabItem(hDlg, focusInside ? focus : nullptr, FALSE)) qelt::FocusDialogControl(next);
             return TRUE;
-        case VK_RETURN: {
+        case VK_RETURN:
             if (code & DLGC_WANTALLKEYS) break;
-            int id = IDOK;
-            HWND button = nullptr;
             if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) {
-                button = focus;
-                id = GetDlgCtrlID(focus);
+                SendMessage(hDlg, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
             } else {
-                LRESULT defId = SendMessage(hDlg, DM_GETDEFID, 0, 0);
-                if (HIWORD(defId) == DC_HASDEFID) id = LOWORD(defId);
-                button = GetDlgItem(hDlg, id);
-            }
-            if (!button || IsWindowEnabled(button)) {
-                SendMessage(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+                qelt::PressDefaultButton(hDlg);
             }
             return TRUE;
-        }
         case VK_ESCAPE: {
             HWND cancel = GetDlgItem(hDlg, IDCANCEL);
             if (!cancel || IsWindowEnabled(cancel)) {

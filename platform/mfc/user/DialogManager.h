@@ -34,4 +34,7 @@ std::vector<HWND> GroupOf(HWND control);
 // Moves the focus to a control as the dialog manager does (an edit box gets its text selected).
 void FocusDialogControl(HWND control);
 
+// Return in a dialog: the default button (IDOK when there is none) is clicked, unless disabled.
+void PressDefaultButton(HWND dialog);
+
 }  // namespace qelt

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "NotificationLog.h"
 #include "mfc/Afx.h"
 #include "mfc/comctl/ListCtrl.h"
 #include "mfc/person/UserScript.h"
@@ -186,7 +187,7 @@ TEST_F(ListCtrlTest, ColumnsItemsAndSubItems) {
 TEST_F(ListCtrlTest, StatesAndSelection) {
     EXPECT_TRUE(m_list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED));
     EXPECT_TRUE(m_list.SetItemState(4, kChosen, kChosen));
-    EXPECT_TRUE(m_list.SetItemState(4, LVIS_SELECTED, LVIS_SELECTED));  // no change, no notification
+    EXPECT_TRUE(m_list.SetItemState(4, LVIS_SELECTED, LVIS_SELECTED));  // no change: LVN_ITEMCHANGING alone
     EXPECT_EQ(m_list.GetSelectedCount(), 2u);
     std::vector<int> selected;
     for (POSITION pos = m_list.GetFirstSelectedItemPosition(); pos;) selected.push_back(m_list.GetNextSelectedItem(pos));
@@ -393,6 +394,83 @@ TEST_F(ListCtrlTest, LabelEditing) {
                           "begin edit 1支座", "end edit with text", "list changed 1 0>0 text",
                           "begin edit 1跨中", "end edit with text"};
     EXPECT_EQ(m_dialog.m_events, expected);
+}
+
+// A list of three items in a dialog that logs the notifications: the multiple-selection list or
+// the single-selection one.
+class ListStateTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dialog.Create(IDD_CTL_LISTS)); }
+    CListCtrl& Fill(int id) {
+        CListCtrl& list = *static_cast<CListCtrl*>(m_dialog.GetDlgItem(id));
+        for (const char* text : {"甲", "乙", "丙"}) list.InsertItem(list.GetItemCount(), text);
+        return list;
+    }
+    std::vector<int> Having(CListCtrl& list, UINT state) {
+        std::vector<int> items;
+        for (int i = 0; i < list.GetItemCount(); ++i) {
+            if (list.GetItemState(i, state)) items.push_back(i);
+        }
+        return items;
+    }
+    qelt::test::CNotificationLogDlg m_dialog{IDD_CTL_LISTS};
+};
+
+TEST_F(ListStateTest, SettingTheStateOfEveryItem) {
+    constexpr int kChanging = LVN_ITEMCHANGING, kChanged = LVN_ITEMCHANGED;
+    struct Case {
+        int id;
+        std::vector<int> selectedBefore;
+        UINT state;
+        BOOL result;
+        std::vector<int> selectedAfter;
+        std::vector<int> codes;
+    } cases[] = {
+        {IDC_CTL_DRAWN_LIST, {}, LVIS_SELECTED, FALSE, {}, {}},  // one selection only: not all
+        {IDC_CTL_DRAWN_LIST, {1}, LVIS_SELECTED, FALSE, {1}, {}},
+        {IDC_CTL_DRAWN_LIST, {1}, 0, TRUE, {}, {kChanging, kChanging, kChanged, kChanging}},
+        {IDC_CTL_LIST, {}, LVIS_SELECTED, TRUE, {0, 1, 2}, {kChanging, kChanged, kChanging, kChanged, kChanging, kChanged}},
+        // The selected ones hear of the attempt only.
+        {IDC_CTL_LIST, {0, 2}, LVIS_SELECTED, TRUE, {0, 1, 2}, {kChanging, kChanging, kChanged, kChanging}},
+    };
+    for (const Case& c : cases) {
+        CListCtrl& list = Fill(c.id);
+        for (int item : c.selectedBefore) list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+        m_dialog.m_log.clear();
+        EXPECT_EQ(list.SetItemState(-1, c.state, LVIS_SELECTED), c.result) << c.id << " " << c.state;
+        EXPECT_EQ(Having(list, LVIS_SELECTED), c.selectedAfter) << c.id << " " << c.state;
+        std::vector<int> codes;
+        for (const auto& entry : m_dialog.m_log) {
+            if (entry.first == c.id) codes.push_back(entry.second);
+        }
+        EXPECT_EQ(codes, c.codes) << c.id << " " << c.state;
+        list.DeleteAllItems();
+    }
+}
+
+TEST_F(ListStateTest, DeletingTheFocusedItemPassesTheFocusOn) {
+    struct Case {
+        int focused, deleted;
+        std::vector<int> focusedAfter;
+    } cases[] = {
+        {1, 1, {1}},  // the next item, now at the deleted one's place
+        {2, 2, {1}},  // the new last one
+        {0, 1, {0}},  // another item keeps it
+        {-1, 0, {}},
+    };
+    for (const Case& c : cases) {
+        CListCtrl& list = Fill(IDC_CTL_LIST);
+        if (c.focused >= 0) list.SetItemState(c.focused, LVIS_FOCUSED, LVIS_FOCUSED);
+        ASSERT_TRUE(list.DeleteItem(c.deleted));
+        EXPECT_EQ(Having(list, LVIS_FOCUSED), c.focusedAfter) << c.focused << " " << c.deleted;
+        list.DeleteAllItems();
+    }
+    CListCtrl& list = Fill(IDC_CTL_LIST);
+    list.DeleteItem(2);
+    list.DeleteItem(1);
+    list.SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED);
+    EXPECT_TRUE(list.DeleteItem(0));  // the last item goes, and the focus with it
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), -1);
 }
 
 }  // namespace

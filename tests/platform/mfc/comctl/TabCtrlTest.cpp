@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "NotificationLog.h"
 #include "mfc/Afx.h"
 #include "mfc/comctl/TabCtrl.h"
 #include "mfc/person/UserScript.h"
@@ -138,6 +139,40 @@ TEST(TabCtrl, ItemsGeometryAndSelectionByCode) {
     EXPECT_EQ(display, CRect(4, 22, 196, 96));
     tabs.AdjustRect(TRUE, &display);
     EXPECT_EQ(display, CRect(0, 0, 200, 100));
+}
+
+TEST(TabCtrl, SelectionAndFocusByMessage) {
+    constexpr int kChanging = TCN_SELCHANGING, kChange = TCN_SELCHANGE;
+    struct Case {
+        UINT message;
+        int index, selectedBefore;
+        bool veto;
+        LRESULT result;
+        int selectedAfter;
+        std::vector<int> codes;
+    } cases[] = {
+        {TCM_SETCURSEL, -1, 1, false, 1, -1, {}},  // no tab selected
+        {TCM_SETCURSEL, 5, 1, false, -1, 1, {}},
+        {TCM_SETCURSEL, 2, 1, false, 1, 2, {}},
+        {TCM_SETCURFOCUS, 2, 0, false, 0, 2, {kChanging, kChange}},
+        {TCM_SETCURFOCUS, 2, 0, true, 0, 0, {kChanging}},
+        {TCM_SETCURFOCUS, 0, 0, false, 0, 0, {}},
+        {TCM_SETCURFOCUS, 7, 0, false, 0, 0, {}},
+    };
+    for (const Case& c : cases) {
+        qelt::test::CNotificationLogDlg dialog(IDD_CTL_TABS);
+        ASSERT_TRUE(dialog.Create(IDD_CTL_TABS));
+        CTabCtrl& tabs = *static_cast<CTabCtrl*>(dialog.GetDlgItem(IDC_CTL_TABS));
+        for (const char* title : {"基本参数", "荷载", "计算书"}) tabs.InsertItem(tabs.GetItemCount(), title);
+        tabs.SetCurSel(c.selectedBefore);
+        dialog.m_answer = c.veto;
+        dialog.m_log.clear();
+        EXPECT_EQ(tabs.SendMessage(c.message, static_cast<WPARAM>(c.index)), c.result) << c.message << " " << c.index;
+        EXPECT_EQ(tabs.GetCurSel(), c.selectedAfter) << c.message << " " << c.index;
+        std::vector<int> codes;
+        for (const auto& entry : dialog.m_log) codes.push_back(entry.second);
+        EXPECT_EQ(codes, c.codes) << c.message << " " << c.index;
+    }
 }
 
 }  // namespace

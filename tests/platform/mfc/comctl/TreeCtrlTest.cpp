@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ExpectedMisuses.h"
+#include "NotificationLog.h"
 #include "mfc/Afx.h"
 #include "mfc/comctl/TreeCtrl.h"
 #include "resources/ControlResource.h"
@@ -162,6 +163,75 @@ TEST_F(TreeCtrlTest, DeletionNotifiesChildrenFirstAndClearsTheSelection) {
     EXPECT_EQ(m_dialog.m_events.size(), 6u);
     EXPECT_EQ(m_tree.GetCount(), 0u);
     EXPECT_EQ(m_tree.GetRootItem(), nullptr);
+}
+
+// A tree in a dialog that logs the notifications.
+class TreeMessageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dialog.Create(IDD_CTL_TREE));
+        m_tree = static_cast<CTreeCtrl*>(m_dialog.GetDlgItem(IDC_CTL_TREE));
+    }
+    std::vector<std::string> ChildTexts(HTREEITEM parent) const {
+        std::vector<std::string> texts;
+        for (HTREEITEM at = m_tree->GetChildItem(parent); at; at = m_tree->GetNextSiblingItem(at)) {
+            texts.push_back(m_tree->GetItemText(at).Str());
+        }
+        return texts;
+    }
+    qelt::test::CNotificationLogDlg m_dialog{IDD_CTL_TREE};
+    CTreeCtrl* m_tree = nullptr;
+};
+
+TEST_F(TreeMessageTest, ExpandingAndCollapsing) {
+    constexpr int kExpanding = TVN_ITEMEXPANDING, kExpanded = TVN_ITEMEXPANDED;
+    struct Case {
+        const char* what;
+        bool leaf, expandedOnce, expandedBefore, veto;
+        UINT code;
+        BOOL result;
+        bool expandedAfter;
+        std::vector<int> codes;
+    } cases[] = {
+        {"first expansion", false, false, false, false, TVE_EXPAND, TRUE, true, {kExpanding, kExpanded}},
+        {"first expansion, vetoed", false, false, false, true, TVE_EXPAND, FALSE, false, {kExpanding}},
+        {"first expansion by toggle", false, false, false, false, TVE_TOGGLE, TRUE, true, {kExpanding, kExpanded}},
+        {"expansion after the first", false, true, false, false, TVE_EXPAND, TRUE, true, {}},
+        {"collapsing an expanded item", false, true, true, false, TVE_COLLAPSE, TRUE, false, {}},
+        {"collapsing a collapsed item", false, false, false, false, TVE_COLLAPSE, FALSE, false, {}},
+        {"expanding a leaf", true, false, false, false, TVE_EXPAND, FALSE, false, {}},
+    };
+    for (const Case& c : cases) {
+        m_tree->DeleteAllItems();
+        HTREEITEM item = m_tree->InsertItem("构造预埋件");
+        if (!c.leaf) m_tree->InsertItem("构造-钢板锚板", item);
+        if (c.expandedOnce) {
+            m_tree->Expand(item, TVE_EXPAND);
+            if (!c.expandedBefore) m_tree->Expand(item, TVE_COLLAPSE);
+        }
+        m_dialog.m_answer = c.veto;
+        m_dialog.m_log.clear();
+        EXPECT_EQ(m_tree->Expand(item, c.code), c.result) << c.what;
+        EXPECT_EQ((m_tree->GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0, c.expandedAfter) << c.what;
+        std::vector<int> codes;
+        for (const auto& entry : m_dialog.m_log) codes.push_back(entry.second);
+        EXPECT_EQ(codes, c.codes) << c.what;
+        m_dialog.m_answer = 0;
+    }
+}
+
+TEST_F(TreeMessageTest, SortingChildren) {
+    HTREEITEM group = m_tree->InsertItem("b");
+    for (const char* text : {"c", "B", "a"}) m_tree->InsertItem(text);
+    for (const char* text : {"y", "X"}) m_tree->InsertItem(text, group);
+    using Texts = std::vector<std::string>;
+    EXPECT_TRUE(m_tree->SortChildren(TVI_ROOT));
+    EXPECT_EQ(ChildTexts(TVI_ROOT), (Texts{"a", "b", "B", "c"}));  // case-blind, equal texts in their order
+    EXPECT_EQ(ChildTexts(group), (Texts{"y", "X"}));                // one level only
+    EXPECT_TRUE(m_tree->SendMessage(TVM_SORTCHILDREN, TRUE, reinterpret_cast<LPARAM>(TVI_ROOT)));
+    EXPECT_EQ(ChildTexts(group), (Texts{"X", "y"}));
+    EXPECT_TRUE(m_tree->SortChildren(group));
+    EXPECT_EQ(m_dialog.m_log, qelt::test::Notifications{});
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "NotificationLog.h"
 #include "mfc/Afx.h"
 #include "mfc/person/UserScript.h"
 #include "resources/TestResource.h"
 #include "Printers.h"
 
 namespace {
+
+using qelt::test::CNotificationLogDlg;
+using qelt::test::Notifications;
 
 // Counts the selection notifications that the person's choices cause.
 class CListsDlg : public CDialog {
@@ -100,7 +104,7 @@ TEST(ComboBox, ProgramChangesNotifyNobody) {
     EXPECT_EQ(grade.SetCurSel(7), CB_ERR);
     EXPECT_EQ(dlg.gradeChanges, 0);
 
-    EXPECT_EQ(grade.SetItemData(0, 77), 0);
+    EXPECT_EQ(grade.SetItemData(0, 77), TRUE);
     EXPECT_EQ(grade.GetItemData(0), 77u);
     EXPECT_EQ(grade.GetItemData(9), static_cast<DWORD_PTR>(CB_ERR));
     EXPECT_EQ(grade.GetLBTextLen(9), CB_ERR);
@@ -136,6 +140,66 @@ TEST(ListBox, ChoicesNotifyProgramChangesDoNot) {
     EXPECT_EQ(list.GetCurSel(), 0);
     EXPECT_EQ(list.SetCurSel(5), LB_ERR);
     EXPECT_EQ(direct.itemChanges, 0);
+}
+
+TEST(ComboBox, ArrowKeysStepThroughTheItems) {
+    struct Case {
+        int selectedBefore;
+        UINT key;
+        int selectedAfter;
+        Notifications expected;
+    } cases[] = {
+        {0, VK_DOWN, 1, {{IDC_GRADE, CBN_SELENDOK}, {IDC_GRADE, CBN_SELCHANGE}}},
+        {1, VK_UP, 0, {{IDC_GRADE, CBN_SELENDOK}, {IDC_GRADE, CBN_SELCHANGE}}},
+        {-1, VK_DOWN, 0, {{IDC_GRADE, CBN_SELENDOK}, {IDC_GRADE, CBN_SELCHANGE}}},
+        {2, VK_DOWN, 2, {}},  // the last item stays
+        {0, VK_UP, 0, {}},
+        {1, VK_RIGHT, 1, {}},
+    };
+    for (const Case& c : cases) {
+        CNotificationLogDlg dlg(IDD_BASIC);
+        ASSERT_TRUE(dlg.Create(IDD_BASIC));
+        CComboBox& grade = *static_cast<CComboBox*>(dlg.GetDlgItem(IDC_GRADE));  // C20, C25, C30
+        grade.SetFocus();
+        grade.SetCurSel(c.selectedBefore);
+        dlg.m_log.clear();
+        grade.SendMessage(WM_KEYDOWN, c.key);
+        EXPECT_EQ(grade.GetCurSel(), c.selectedAfter) << c.selectedBefore << " " << c.key;
+        EXPECT_EQ(dlg.m_log, c.expected) << c.selectedBefore << " " << c.key;
+        if (c.selectedAfter >= 0) {
+            CString text, item;
+            grade.GetWindowText(text);
+            grade.GetLBText(c.selectedAfter, item);
+            EXPECT_EQ(text, item);
+        }
+    }
+}
+
+TEST(ListBox, SelectionCountAndItemData) {
+    CNotificationLogDlg dlg(IDD_BASIC);
+    ASSERT_TRUE(dlg.Create(IDD_BASIC));
+    CListBox multiple;
+    ASSERT_TRUE(multiple.Create(WS_CHILD | LBS_MULTIPLESEL, CRect(0, 0, 60, 40), &dlg, 900));
+    CListBox& single = *static_cast<CListBox*>(dlg.GetDlgItem(IDC_ITEMS));
+    multiple.AddString("甲");
+    single.AddString("丁");  // the template's list holds none yet
+    struct Case {
+        CListBox* list;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        LRESULT expected;
+    } cases[] = {
+        {&single, LB_GETSELCOUNT, 0, 0, LB_ERR},
+        {&multiple, LB_GETSELCOUNT, 0, 0, 0},
+        {&single, LB_SETITEMDATA, 0, 42, TRUE},
+        {&single, LB_GETITEMDATA, 0, 0, 42},
+        {&single, LB_SETITEMDATA, 5, 42, LB_ERR},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.list->SendMessage(c.message, c.wParam, c.lParam), c.expected) << std::hex << c.message;
+    }
+    EXPECT_EQ(dlg.m_log, Notifications{});
 }
 
 }  // namespace

@@ -215,4 +215,61 @@ TEST(Dialog, PaintingThroughWmPaint) {
     EXPECT_EQ(dlg.painted, part);
 }
 
+// The selection of an edit box, as (start, end).
+std::pair<int, int> SelectionOf(CWnd& edit) {
+    DWORD start = 0, end = 0;
+    edit.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+TEST(Dialog, TabMovesTheFocusInAnyWindowGivenIt) {
+    CDialog dlg(IDD_BASIC);
+    ASSERT_TRUE(dlg.Create(IDD_BASIC));
+    dlg.ShowWindow(SW_SHOW);  // hidden controls are no tab stops
+    // A plain window holding two edit boxes, the second one with a text.
+    CWnd host;
+    ASSERT_TRUE(host.Create("Static", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 150, 60), &dlg, 900));
+    CEdit first, second;
+    ASSERT_TRUE(first.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 100, 20), &host, 901));
+    ASSERT_TRUE(second.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, CRect(0, 30, 100, 50), &host, 902));
+    second.SetWindowText("0.25");
+    struct Case {
+        CWnd* from;
+        CWnd* to;
+        std::pair<int, int> selection;
+    } cases[] = {
+        {&first, &second, {0, 4}},  // the edit box reached has its text selected
+        {&second, &first, {0, 0}},  // wraps around
+    };
+    for (const Case& c : cases) {
+        c.from->SetFocus();
+        MSG tab{c.from->m_hWnd, WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
+        EXPECT_TRUE(::IsDialogMessage(host.m_hWnd, &tab));
+        EXPECT_EQ(::GetFocus(), c.to->m_hWnd) << c.from->GetDlgCtrlID();
+        EXPECT_EQ(SelectionOf(*c.to), c.selection) << c.from->GetDlgCtrlID();
+    }
+}
+
+TEST(Dialog, FocusGivenToADialogGoesToItsFirstTabStop) {
+    CDialog dlg(IDD_BASIC);
+    ASSERT_TRUE(dlg.Create(IDD_BASIC));
+    dlg.ShowWindow(SW_SHOW);
+    CWnd* name = dlg.GetDlgItem(IDC_NAME);
+    name->SetWindowText("梁1");
+    dlg.GetDlgItem(IDC_APPLY)->SetFocus();
+    name->SendMessage(EM_SETSEL, 1, 1);
+    dlg.SetFocus();
+    EXPECT_EQ(::GetFocus(), name->m_hWnd);
+    EXPECT_EQ(SelectionOf(*name), std::make_pair(0, 3));
+
+    // A dialog without a tab stop keeps the focus itself.
+    CDialog page(IDD_PAGE);
+    ASSERT_TRUE(page.Create(IDD_PAGE, &dlg));
+    for (CWnd* child = page.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
+        child->ModifyStyle(WS_TABSTOP, 0);
+    }
+    page.SetFocus();
+    EXPECT_EQ(::GetFocus(), page.m_hWnd);
+}
+
 }  // namespace
