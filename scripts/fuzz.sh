@@ -9,7 +9,7 @@ root=$(pwd)
 seconds=${1:-20}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(resource_script user_script rtf report_rows stored_value numbers)
+[ ${#targets[@]} -eq 0 ] && targets=(resource_script user_script rtf report_rows stored_value numbers data_exchange)
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQELT_FUZZ=ON \
   -DQELT_TESTS=OFF -DQELT_BENCH=OFF >/dev/null
