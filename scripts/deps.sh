@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing; quiet when none is.
 # `deps.sh` installs what building and running need; `deps.sh --tests` adds what only the tests and
-# benchmarks use (the test and benchmark libraries, and the office suite and PDF tools that check
-# the reports).
+# benchmarks use (the test and benchmark libraries, the office suite and PDF tools that check
+# the reports, and clang with libFuzzer for the fuzz targets).
 set -euo pipefail
 
 packages=(
@@ -13,7 +13,7 @@ packages=(
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  libreoffice-writer-nogui poppler-utils
+  libreoffice-writer-nogui poppler-utils clang
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=("${test_packages[@]}")

@@ -161,9 +161,12 @@ private:
             long param = 0;
             bool negative = false;
             if (m_pos < m_rtf.size() && m_rtf[m_pos] == '-') negative = true, ++m_pos;
+            // A longer number stops at kMaxParameter, small enough for the twips (×10) of \fs,
+            // \up and \dn to stay within an int.
+            constexpr long kMaxParameter = 99999999;
             while (m_pos < m_rtf.size() && std::isdigit(static_cast<unsigned char>(m_rtf[m_pos]))) {
                 hasParam = true;
-                if (param < 100000000) param = param * 10 + (m_rtf[m_pos] - '0');
+                param = std::min(param * 10 + (m_rtf[m_pos] - '0'), kMaxParameter);
                 ++m_pos;
             }
             if (negative && !hasParam) {

@@ -80,7 +80,8 @@ bool ParseWhole(CString text, long long low, unsigned long long high, long long&
         value = static_cast<long long>(parsed);
     } else {
         long long parsed = std::strtoll(begin, &end, 10);
-        if (*end || errno == ERANGE || parsed < low || static_cast<unsigned long long>(parsed) > high) return false;
+        if (*end || errno == ERANGE || parsed < low || (parsed > 0 && static_cast<unsigned long long>(parsed) > high))
+            return false;
         value = parsed;
     }
     return true;

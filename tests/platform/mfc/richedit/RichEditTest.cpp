@@ -91,6 +91,25 @@ TEST(RtfReader, CharacterFormats) {
     EXPECT_EQ(result.text.FormatAt(4), a);  // \plain: the unformatted text's format
 }
 
+TEST(RtfReader, NumbersTooLongForTheirWordStopAtTheLargestParameter) {
+    const struct {
+        const char* rtf;
+        LONG height;
+        LONG offset;
+    } cases[] = {
+        {"{\\rtf1\\fs666666666666 a}", 999999990, 0},
+        {"{\\rtf1\\up999999999 a}", 180, 999999990},
+        {"{\\rtf1\\dn-999999999 a}", 180, 999999990},
+        {"{\\rtf1\\fs99999999 a}", 999999990, 0},
+    };
+    for (const auto& c : cases) {
+        auto result = ReadRtf(c.rtf, CharFormat{});
+        ASSERT_TRUE(result.ok) << c.rtf << ": " << result.error;
+        EXPECT_EQ(result.text.FormatAt(0).height, c.height) << c.rtf;
+        EXPECT_EQ(result.text.FormatAt(0).offset, c.offset) << c.rtf;
+    }
+}
+
 TEST(RtfWriter, WhatItWritesReadsBackTheSame) {
     auto original = ReadRtf(
         R"({\rtf1\ansicpg936{\fonttbl{\f0\fnil\fcharset134 \'cb\'ce\'cc\'e5;}}{\colortbl ;\red0\green0\blue255;})"
