@@ -35,6 +35,33 @@ int StairDistributionSpacing(double dL1, int nSteps) {
     return w / 50 * 50;
 }
 
+StairBoardSpan StairBoardSpanOf(int nKind, double L1, double L2, double L3, double b1, double b2, int nSteps) {
+    StairBoardSpan span;
+    const double b = nSteps > 1 ? L1 / (nSteps - 1) : 0;
+    switch (nKind) {
+    case STAIR_KIND_B:
+        span.Lf = L1 + b1 / 2 - b;
+        break;
+    case STAIR_KIND_C:
+        span.a2 = L2 + b2 / 2;
+        span.Lf = L1 + b1 / 2;
+        break;
+    case STAIR_KIND_D:
+        span.a3 = L3 + b1 / 2;
+        span.Lf = L1 + b2 / 2;
+        break;
+    case STAIR_KIND_E:
+        span.a3 = L3 + b1 / 2;
+        span.a2 = L2 + b2 / 2;
+        span.Lf = L1;
+        break;
+    default:
+        span.Lf = L1 + (b1 + b2) / 2;
+        break;
+    }
+    return span;
+}
+
 void CStairBoardParam::WriteRow(CWordObject* pReport, LPCTSTR lpszText, int nColor) {
     StairWriteRow(pReport, lpszText, nColor);
 }
@@ -73,29 +100,9 @@ int CStairBoardParam::CalStairBoard(CWordObject* pReport) {
     const double b = L1 / (M_N - 1);
     const double dCos = b / std::sqrt(b * b + h * h);
 
-    double a3 = 0, a2 = 0, Lf = 0;
-    switch (nKind) {
-    case STAIR_KIND_B:
-        Lf = L1 + b1 / 2 - b;
-        break;
-    case STAIR_KIND_C:
-        a2 = L2 + b2 / 2;
-        Lf = L1 + b1 / 2;
-        break;
-    case STAIR_KIND_D:
-        a3 = L3 + b1 / 2;
-        Lf = L1 + b2 / 2;
-        break;
-    case STAIR_KIND_E:
-        a3 = L3 + b1 / 2;
-        a2 = L2 + b2 / 2;
-        Lf = L1;
-        break;
-    default:
-        Lf = L1 + (b1 + b2) / 2;
-        break;
-    }
-    const double L0 = a3 + Lf + a2;
+    const StairBoardSpan span = StairBoardSpanOf(nKind, L1, L2, L3, b1, b2, M_N);
+    const double a3 = span.a3, Lf = span.Lf, a2 = span.a2;
+    const double L0 = span.L0();
     m_dL0 = L0;
 
     const double gkm = (1 + h / b) * qm;

@@ -260,6 +260,11 @@ BOOL CStairBoardInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& ar
     if (outside(m_dAs, 0)) arrErrors.Add("参数0<as<=10000");
     if (m_dRatio < 0 || m_dRatio > 1) arrErrors.Add("参数0<支座筋取跨中<=10000");
     if (m_nSteps <= 1 || m_nSteps > 10000) arrErrors.Add("参数1<n<=10000");
+    // Type B with two steps and no landing beam width has no span left to carry the load.
+    if (m_dL1 > 0 && m_nSteps > 1 &&
+        StairBoardSpanOf(m_nKind, 0.001 * m_dL1, 0.001 * m_dL2, 0.001 * m_dL3, 0.001 * m_dB1, 0.001 * m_dB2, m_nSteps)
+                .L0() <= 0)
+        arrErrors.Add("计算跨度L0必须大于0，请加大b1或踏步数n");
     // The section needs a lever arm: h0 = t - as above 0.
     if (m_dT <= m_dAs) arrErrors.Add("梯板厚度t必须大于as");
     return arrErrors.GetSize() == nErrors;

@@ -46,6 +46,16 @@ int StairTruncate(double dValue);
 // 150 below 200, the multiple of 50 at or below w up to 400, w itself above 400.
 int StairDistributionSpacing(double dL1, int nSteps);
 
+// The calculated span of a type in its parts (m): the upper landing a3, the flight Lf and the lower
+// landing a2.
+struct StairBoardSpan {
+    double a3 = 0, Lf = 0, a2 = 0;
+    double L0() const { return a3 + Lf + a2; }
+};
+// The span of type nKind from its lengths (m) and number of steps; type B's flight ends one tread short
+// of L1 on its landing beam.
+StairBoardSpan StairBoardSpanOf(int nKind, double L1, double L2, double L3, double b1, double b2, int nSteps);
+
 class CStairBoardParam : public CVuskParam {
 public:
     CStairBoardParam();

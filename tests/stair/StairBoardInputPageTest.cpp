@@ -214,6 +214,35 @@ const CheckCase kChecks[] = {
     {"ratio 0", [](CStairBoardParam& p) { p.M_DSACLE = 0; }, {}},
     {"n = 1", [](CStairBoardParam& p) { p.M_N = 1; }, {"参数1<n<=10000"}},
     {"n = 2", [](CStairBoardParam& p) { p.M_N = 2; }, {}},
+    // Type B ends its flight one tread short: with two steps and b1 = 0 the span is 0.
+    {"type B with n = 2 and b1 = 0",
+     [](CStairBoardParam& p) {
+         p.M_STAIR_KIND = 2;
+         p.M_N = 2;
+         p.M_FB1 = 0;
+     },
+     {"计算跨度L0必须大于0，请加大b1或踏步数n"}},
+    {"type B with n = 2 and b1 = 1",
+     [](CStairBoardParam& p) {
+         p.M_STAIR_KIND = 2;
+         p.M_N = 2;
+         p.M_FB1 = 1;
+     },
+     {}},
+    {"type B with n = 3 and b1 = 0",
+     [](CStairBoardParam& p) {
+         p.M_STAIR_KIND = 2;
+         p.M_N = 3;
+         p.M_FB1 = 0;
+     },
+     {}},
+    {"type A with n = 2 and b1 = b2 = 0",
+     [](CStairBoardParam& p) {
+         p.M_N = 2;
+         p.M_FB1 = 0;
+         p.M_FB2 = 0;
+     },
+     {}},
     // The section needs h0 = t - as above 0.
     {"t = as", [](CStairBoardParam& p) { p.M_T = 25; }, {"梯板厚度t必须大于as"}},
     {"t below as", [](CStairBoardParam& p) { p.M_T = 20; }, {"梯板厚度t必须大于as"}},
