@@ -1,0 +1,23 @@
+// How an embedded-part page corrects an edit's text against the value it has stored for that edit.
+#pragma once
+
+#include <vector>
+
+#include "mfc/base/String.h"
+
+// One limit of an integer edit: a lower bound (value below it is raised) or an upper bound.
+struct EmbedIntLimit {
+    BOOL bLower;
+    int nBound;
+};
+
+// The value an integer edit stands for. A text that does not read falls back to the stored value; then
+// each limit in turn replaces a value beyond it by the stored value or the bound, whichever lies
+// inside, and the result becomes the stored value for the next limit. bRewrite says the edit must show
+// the result again ("%d") because it differs from what was typed.
+int CorrectIntInput(const CString& strText, int nStored, const std::vector<EmbedIntLimit>& limits,
+                    BOOL& bRewrite);
+
+// The value a decimal edit stands for: the text when it reads inside dMin..dMax, else the stored value
+// clamped into that range, to be shown again ("%.3f") as bRewrite says.
+double CorrectDoubleInput(const CString& strText, double dStored, double dMin, double dMax, BOOL& bRewrite);

@@ -1,0 +1,63 @@
+// How an edit's text is corrected against its stored value and its limits.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "embed/EmbedInputCorrection.h"
+
+namespace {
+
+TEST(EmbedInputCorrection, IntegerEditAgainstStoredValueAndLimits) {
+    const std::vector<EmbedIntLimit> lowerThenUpper = {{TRUE, 6}, {FALSE, 40}};
+    struct Row {
+        const char* pszText;
+        int nStored;
+        int nExpected;
+        BOOL bRewrite;
+    } rows[] = {
+        {"20", 10, 20, FALSE},  // inside: taken as typed
+        {"2O", 10, 10, TRUE},   // does not read: the stored value
+        {"3", 10, 10, TRUE},    // below 6: the stored value, which lies above 6
+        {"3", 4, 6, TRUE},      // below 6 with a stored value below it too: the bound
+        {"50", 30, 30, TRUE},   // above 40: the stored value
+        {"50", 45, 40, TRUE},   // above 40 with a stored value above it too: the bound
+        {"bad", 2, 6, TRUE},    // the stored value itself breaks the lower limit
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.pszText << " stored " << row.nStored);
+        BOOL bRewrite = -1;
+        EXPECT_EQ(CorrectIntInput(row.pszText, row.nStored, lowerThenUpper, bRewrite), row.nExpected);
+        EXPECT_EQ(bRewrite, row.bRewrite);
+    }
+}
+
+TEST(EmbedInputCorrection, LaterLimitComparesWithTheCorrectedValue) {
+    // Lower 250, then upper 200 (a bound that follows from another input): 100 is raised to 250 and
+    // stored, then 250 is above 200 and falls to the smaller of the new stored 250 and 200.
+    BOOL bRewrite = FALSE;
+    EXPECT_EQ(CorrectIntInput("100", 300, {{TRUE, 250}, {FALSE, 200}}, bRewrite), 200);
+    EXPECT_TRUE(bRewrite);
+}
+
+TEST(EmbedInputCorrection, DecimalEdit) {
+    struct Row {
+        const char* pszText;
+        double dStored;
+        double dExpected;
+        BOOL bRewrite;
+    } rows[] = {
+        {"12.5", 1, 12.5, FALSE},
+        {"12.5kN", 1, 1, TRUE},
+        {"-3", 1, 1, TRUE},        // outside 0.001..1000
+        {"x", 5000, 1000, TRUE},   // stored value outside the range: clamped
+        {"x", NAN, 0.001, TRUE},   // a stored value that is not a number is never passed on
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pszText);
+        BOOL bRewrite = -1;
+        EXPECT_DOUBLE_EQ(CorrectDoubleInput(row.pszText, row.dStored, 0.001, 1000, bRewrite), row.dExpected);
+        EXPECT_EQ(bRewrite, row.bRewrite);
+    }
+}
+
+}  // namespace
