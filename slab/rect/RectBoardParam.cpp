@@ -154,6 +154,21 @@ int CRectBoardParam::Calculate() {
     return 1;
 }
 
+BOOL CRectBoardParam::CheckServiceability() {
+    m_calc.CalDeflection();
+    if (m_calc.CalCrack() != SLAB_CRACK_TOO_WIDE) return TRUE;
+    CCheckPromptDlg prompt;
+    prompt.m_nMode = CHECK_PROMPT_ERRORS;
+    prompt.m_strMessage = "计算裂缝宽度超过最大裂缝宽度";
+    prompt.DoModal();
+    return FALSE;
+}
+
+int CRectBoardParam::BuildWordS() {
+    if (m_bCalculated == 1 && CheckServiceability()) m_calc.WriteBriefReport(&wordS, strNumber);
+    return 1;
+}
+
 BOOL CRectBoardParam::OnHelpInfo(HELPINFO*) {
     AdsHelp("Qelt", "JXBJS", 0);
     return TRUE;

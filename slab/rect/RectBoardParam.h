@@ -19,6 +19,7 @@ public:
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
     int Calculate() override;
+    int BuildWordS() override;
     void GetListData() override;
     void InitDefaultParam() override;
     BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
@@ -64,6 +65,8 @@ public:
     CRectBoardCalculator m_calc;
 
 private:
+    // The deflection and crack checks before a report; FALSE, after the prompt, when a crack is too wide.
+    BOOL CheckServiceability();
     void ExchangeParams(CParamExchange& px);
     // Picks the scheme of one bar result for its required area, with the grade switch.
     void PickScheme(CBoardReinList& list, BoardReinScheme& scheme, int nArea) const;

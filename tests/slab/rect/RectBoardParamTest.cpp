@@ -240,6 +240,41 @@ TEST(RectBoardParam, StoppingStatusesShowTheirMessageAndLeaveNoResult) {
     }
 }
 
+// The brief report: eight rows after a calculation; none before one, after a stopped one, or when a
+// crack is wider than the limit (then the prompt says so).
+TEST(RectBoardParam, BriefReportFollowsTheCalculation) {
+    const struct {
+        const char* name;
+        void (*set)(CRectBoardParam&);
+        int rows;
+        const char* prompt;
+    } cases[] = {
+        {"default slab", [](CRectBoardParam& p) { p.CalBoard(); }, 8, NULL},
+        {"no calculation", [](CRectBoardParam&) {}, 0, NULL},
+        {"stopped", [](CRectBoardParam& p) { p.CalBoard(); p.m_dBS = 0.5; p.CalBoard(); }, 0, NULL},
+        {"crack too wide", [](CRectBoardParam& p) { p.m_dCrackWidth = 0.01; p.CalBoard(); }, 0,
+         "计算裂缝宽度超过最大裂缝宽度\r\n请返回修改!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CRectBoardParam p;
+        qelt::UserScript script;
+        if (c.prompt) script.Answer(IDOK);
+        qelt::ScopedUserScript scope(script);
+        c.set(p);
+        qelt::InteractionLog::Instance().Clear();
+        EXPECT_EQ(p.BuildWordS(), 1);
+        EXPECT_EQ(p.wordS.GetRowCount(), c.rows);
+        const std::vector<CString> shown = TextsShown();
+        if (c.prompt) {
+            ASSERT_EQ(shown.size(), 1u);
+            EXPECT_EQ(shown[0], CString(c.prompt));
+        } else {
+            EXPECT_TRUE(shown.empty());
+        }
+    }
+}
+
 TEST(RectBoardParam, ListEntry) {
     CRectBoardParam p;
     p.strNumber = "LB-3";
