@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Printers.h"
+#include "ReportRows.h"
 #include "TempStore.h"
 #include "host/QeltConcrete.h"
 #include "host/QeltSteelBar.h"
@@ -302,6 +303,29 @@ TEST(RectBoardParam, ListEntry) {
     if (list.My != 0) strExpected.AppendFormat("My=%.3lfkN*m\n", list.My * 1e-6);
     EXPECT_NE(list.Mx, 0);
     EXPECT_EQ(e.strResultInfo.Left(strExpected.GetLength()), strExpected);
+}
+
+}  // namespace
+
+namespace {
+
+// A strip simply supported on its top and bottom edges, free at the sides: Ly = 3000, q = 14 kN/m²,
+// M = q·Ly²/8 = 15.75 kN·m per metre; h0 = 80, αs = M / (fc·b·h0²) = 0.25635, ξ = 1 − √(1 − 2αs) =
+// 0.30194, As = fc·b·h0·ξ / fy = 772.9 mm².
+TEST(RectBoardParam, SimplySupportedStripBriefReport) {
+    CRectBoardParam p;
+    p.m_nTop = p.m_nBottom = SLAB_SIMPLE;
+    p.m_nLeft = p.m_nRight = SLAB_FREE;
+    p.m_nWidth = 3000;
+    p.CalBoard();
+    ASSERT_EQ(p.m_bCalculated, 1);
+    ASSERT_EQ(p.BuildWordS(), 1);
+    const std::string rows = ReportRows(p.wordS);
+    EXPECT_NE(rows.find(u8"   简支/简支/自由/自由\\n"), std::string::npos) << rows;
+    EXPECT_NE(rows.find(u8"      弯矩            0.000          15.750\\n"), std::string::npos) << rows;
+    int nAreas[6];
+    p.GetCalc()->GetAreas(nAreas);
+    EXPECT_NEAR(nAreas[5], 772.9, 1.0);
 }
 
 }  // namespace
