@@ -52,6 +52,15 @@ public:
     // when there is no report or the row is refused (the report writers catch it).
     int WriteReportPicture(CWordObject* pReport, HBITMAP& hBitmap);
 
+    // One title row, one text row (plain 10.5-point "宋体"); throw the int 0 when there is no report
+    // or the row is refused.
+    void WriteReportTitle(CWordObject* pReport, const CString& strTitle);
+    void WriteReportText(CWordObject* pReport, const CString& strText);
+    // The brief report; 1 written, 0 when a row was refused (the rows before it stay).
+    int WriteBriefReport(CWordObject* pReport, const CString& strNumber);
+    // The allowed deflection (mm) for the span of the deflection calculation.
+    double GetAllowedDeflection() const;
+
     void GetAreas(int* pAreas) const;
     void GetMomentList(SlabMomentList& list) const { m_moment.GetMomentList(list); }
     BoardReinScheme* GetSchemes() { return m_schemes; }
