@@ -15,6 +15,17 @@ public:
         m_points.push_back(p);
         return *this;
     }
+    // Inserts p before index i (i = length() appends); removes the point at index i.
+    PointArray& insertAt(int i, const AcGePoint3d& p)
+    {
+        m_points.insert(m_points.begin() + i, p);
+        return *this;
+    }
+    PointArray& removeAt(int i)
+    {
+        m_points.erase(m_points.begin() + i);
+        return *this;
+    }
     void removeAll() { m_points.clear(); }
     const AcGePoint3d& at(int i) const { return m_points.at(static_cast<std::size_t>(i)); }
     AcGePoint3d& operator[](int i) { return m_points.at(static_cast<std::size_t>(i)); }
