@@ -17,6 +17,17 @@ public:
     // Empties the model: the working polyline and the outline are reset, every array emptied.
     int Reset();
 
+    // Geometry checks before the analysis (1 = true). The shape checks run over the outline, the
+    // holes and the local loads; the load checks over every kind of load.
+    int HasCoincidentPoints() const;
+    int HasSelfIntersection() const;
+    int HolesInsideOutline() const;
+    int CheckInnerAngles() const;
+    int LoadsInsideOutline() const;
+    int LoadsInHoles() const;
+    // 1 when no hole comes closer to the outline than the mesh control length.
+    int CheckHoleDistance(double dBoxLength) const;
+
     CBoardPolyline m_WorkPoly;
     CArray<CBoardPolyline, const CBoardPolyline&> m_HoleArray;
     CBoardPolyline m_BoardPoly;
