@@ -6,6 +6,7 @@
 #include "mfc/base/Array.h"
 #include "slab/irregular/BoardPolyline.h"
 #include "slab/irregular/BoardResultElements.h"
+#include "slab/irregular/BoardSetting.h"
 #include "slab/irregular/MassLoad.h"
 
 class CBoardData {
@@ -25,8 +26,8 @@ public:
     int CheckInnerAngles() const;
     int LoadsInsideOutline() const;
     int LoadsInHoles() const;
-    // 1 when no hole comes closer to the outline than the mesh control length.
-    int CheckHoleDistance(double dBoxLength) const;
+    // 1 when no hole comes closer to the outline than the settings' mesh control length.
+    int CheckHoleDistance(const CBoardSetting& setting) const;
 
     CBoardPolyline m_WorkPoly;
     CArray<CBoardPolyline, const CBoardPolyline&> m_HoleArray;

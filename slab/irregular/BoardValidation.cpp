@@ -128,16 +128,16 @@ int CBoardData::LoadsInHoles() const
     return 0;
 }
 
-int CBoardData::CheckHoleDistance(double dBoxLength) const
+int CBoardData::CheckHoleDistance(const CBoardSetting& setting) const
 {
     for (int i = 0; i < m_HoleArray.GetSize(); ++i) {
-        if (GetPolylineDistance(m_BoardPoly, m_HoleArray[i]) < dBoxLength)
+        if (GetPolylineDistance(m_BoardPoly, m_HoleArray[i]) < setting.m_dBoxLength)
             return 0;
     }
     return 1;
 }
 
-BOOL CheckBoardInput(const CBoardData& data, BOOL bBoundaryPage, double dBoxLength, CStringArray& warnings,
+BOOL CheckBoardInput(const CBoardData& data, BOOL bBoundaryPage, const CBoardSetting& setting, CStringArray& warnings,
                      CStringArray& errors)
 {
     struct Step {
@@ -156,7 +156,7 @@ BOOL CheckBoardInput(const CBoardData& data, BOOL bBoundaryPage, double dBoxLeng
         {true, [&] { return data.CheckInnerAngles() == 0; }, "多边形内角应在26.4~(360-26.4)度之间", &errors},
         {true, [&] { return data.LoadsInsideOutline() == 0; }, "荷载应在板边的范围内", &warnings},
         {true, [&] { return data.LoadsInHoles() != 0; }, "荷载应在洞口的范围外", &errors},
-        {bBoundaryPage != FALSE, [&] { return data.CheckHoleDistance(dBoxLength) == 0; },
+        {bBoundaryPage != FALSE, [&] { return data.CheckHoleDistance(setting) == 0; },
          "提示:洞口与板边的最小距离小于网格长度\n计算误差变大", &warnings},
     };
     for (const Step& step : steps) {

@@ -14,5 +14,5 @@ int MassLoadInPolyline(const CArray<CMassLoad, const CMassLoad&>& loads, const C
 // Runs the checks in order and stops at the first failure, whose message goes to warnings or errors;
 // the outline, hole-placement and hole-distance checks run only on the boundary page. Returns FALSE
 // on a failure, TRUE otherwise.
-BOOL CheckBoardInput(const CBoardData& data, BOOL bBoundaryPage, double dBoxLength, CStringArray& warnings,
-                     CStringArray& errors);
+BOOL CheckBoardInput(const CBoardData& data, BOOL bBoundaryPage, const CBoardSetting& setting,
+                     CStringArray& warnings, CStringArray& errors);

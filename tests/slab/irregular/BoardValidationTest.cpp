@@ -120,11 +120,18 @@ TEST(BoardChecks, LoadPlaces) {
 
 TEST(BoardChecks, HoleDistance) {
     CBoardData data = Slab();
-    EXPECT_EQ(data.CheckHoleDistance(500), 1);
+    const CBoardSetting setting;  // mesh control length 500
+    EXPECT_EQ(data.CheckHoleDistance(setting), 1);
     data.m_HoleArray.Add(Rect(500, 1000, 1000, 2000, BOARD_HOLE));  // exactly 500 from the left edge
-    EXPECT_EQ(data.CheckHoleDistance(500), 1);
+    EXPECT_EQ(data.CheckHoleDistance(setting), 1);
     data.m_HoleArray.Add(Rect(3000, 3001 - 500, 3500, 3501, BOARD_HOLE));  // 499 from the top
-    EXPECT_EQ(data.CheckHoleDistance(500), 0);
+    EXPECT_EQ(data.CheckHoleDistance(setting), 0);
+    // The bottom edge bulges down to y = -300 (radius 15150 about (3000, 14850)): a hole 250 above the
+    // chord is 550 from the arc.
+    data.m_BoardPoly = Poly({{0, 0, 300.0 / 3000}, {6000, 0, 0}, {6000, 4000, 0}, {0, 4000, 0}});
+    data.m_HoleArray.RemoveAll();
+    data.m_HoleArray.Add(Rect(2800, 250, 3200, 650, BOARD_HOLE));
+    EXPECT_EQ(data.CheckHoleDistance(setting), 1);
 }
 
 struct InputRow {
@@ -173,7 +180,7 @@ TEST_P(InputTest, FirstFailureAndItsList) {
     CBoardData data = Slab();
     row.spoil(data);
     CStringArray warnings, errors;
-    const BOOL ok = CheckBoardInput(data, row.boundaryPage, 500.0, warnings, errors);
+    const BOOL ok = CheckBoardInput(data, row.boundaryPage, CBoardSetting(), warnings, errors);
     EXPECT_EQ(ok, row.error == nullptr && row.warning == nullptr ? TRUE : FALSE);
     ASSERT_EQ(errors.GetSize(), row.error ? 1 : 0);
     ASSERT_EQ(warnings.GetSize(), row.warning ? 1 : 0);
