@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "checks/flexural/ParamExchange.h"
+#include "framework/ParamExchange.h"
 #include "framework/CheckPromptDlg.h"
 #include "host/Help.h"
 #include "host/QeltConcrete.h"

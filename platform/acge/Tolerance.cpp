@@ -1,0 +1,3 @@
+#include "acge/Tolerance.h"
+
+AcGeTol AcGeContext::gTol;
