@@ -1,0 +1,254 @@
+// Defaults, stored keys, calculation and list entry of the continuous beam.
+#include "beam/ContinuousBeam.h"
+
+#include "checks/flexural/ParamExchange.h"
+#include "host/Help.h"
+#include "host/QeltConcrete.h"
+#include "sibling/BeamRecords.h"
+#include "sibling/SteelSpanLoad.h"
+
+IMPLEMENT_DYNAMIC(CContinuousBeam, CVuskParam)
+
+namespace {
+
+CString IndexedKey(LPCTSTR lpszBase, int nIndex, LPCTSTR lpszTail = "") {
+    CString strKey;
+    strKey.Format("%s%d%s", lpszBase, nIndex, lpszTail);
+    return strKey;
+}
+
+// The element count of an array under strKey + "_Num": written from the array, read into it
+// (a read count makes that many elements, each starting at elementDefault).
+template <class TYPE, class ARG_TYPE>
+void ExchangeCount(CParamExchange& px, const CString& strKey, CArray<TYPE, ARG_TYPE>& arr, TYPE elementDefault) {
+    int nCount = arr.GetSize();
+    px.Exchange(strKey + "_Num", nCount);
+    if (px.m_bSave) return;
+    arr.RemoveAll();
+    for (int k = 0; k < nCount; ++k) arr.Add(elementDefault);
+}
+
+void ExchangeNormalLoads(CParamExchange& px, const CString& strKey, CArray<NormalLoad, NormalLoad&>& arr) {
+    ExchangeCount(px, strKey, arr, NormalLoad{10, 0});
+    for (int k = 0; k < arr.GetSize(); ++k) {
+        px.Exchange(IndexedKey(strKey + "_", k, "_m_dLoadValue"), arr[k].m_dLoadValue);
+        px.Exchange(IndexedKey(strKey + "_", k, "_m_dPosA"), arr[k].m_dPosA);
+    }
+}
+
+void ExchangeLineLoads(CParamExchange& px, const CString& strKey, CArray<double, double>& arr) {
+    ExchangeCount(px, strKey, arr, 10.0);
+    for (int k = 0; k < arr.GetSize(); ++k) px.Exchange(IndexedKey(strKey + "_", k), arr[k]);
+}
+
+void ExchangeAnyLoads(CParamExchange& px, const CString& strKey, CArray<AnyLoad, AnyLoad&>& arr) {
+    ExchangeCount(px, strKey, arr, AnyLoad{10, 0, 0, 0});
+    for (int k = 0; k < arr.GetSize(); ++k) {
+        const CString strElement = IndexedKey(strKey + "_", k);
+        px.Exchange(strElement + "_m_dLoadValue1", arr[k].m_dLoadValue1);
+        px.Exchange(strElement + "_m_dLoadValue2", arr[k].m_dLoadValue2);
+        px.Exchange(strElement + "_m_dPosA", arr[k].m_dPosA);
+        px.Exchange(strElement + "_m_dPosC", arr[k].m_dPosC);
+    }
+}
+
+void ExchangeScheme(CParamExchange& px, const CString& strKey, CBarScheme& scheme) {
+    px.Exchange(strKey + "MBarKOne", scheme.m_nDiaOne);
+    px.Exchange(strKey + "MBarNOne", scheme.m_nNumOne);
+    px.Exchange(strKey + "MBarKTwo", scheme.m_nDiaTwo);
+    px.Exchange(strKey + "MBarNTwo", scheme.m_nNumTwo);
+}
+
+LPCTSTR SupportName(int nSupport) {
+    return nSupport == BEAM_END_SIMPLE ? "简支" : nSupport == BEAM_END_FIXED ? "固支" : "悬挑";
+}
+
+}  // namespace
+
+CContinuousBeam::CContinuousBeam()
+    : m_ProtectAs(35),
+      m_MidModulus(1),
+      m_TipModulus(1),
+      m_CrackCheck(0),
+      m_dCrackLimit(50),
+      m_DeformCheck(0),
+      m_IntensionCheck(0),
+      m_StlIntension(210),
+      m_CalBeamWeightCheck(0),
+      m_nSelSpan(0) {
+    InitDefaultParam();
+}
+
+CContinuousBeam::~CContinuousBeam() = default;
+
+void CContinuousBeam::InitDefaultParam() {
+    CVuskParam::InitDefaultParam();
+    strTitle = "连续梁计算";
+    strNumber = "LL-1";
+    Reset();
+    AddComStyle(BEAM_CASE_DEAD);
+    SetCurrentCom(0);
+    m_nLeftSupport = BEAM_END_SIMPLE;
+    m_nRightSupport = BEAM_END_SIMPLE;
+    m_dConLoadScale = 1.2;
+    m_dVarLoadScale = 1.4;
+    m_strConLevel = "C30";
+    m_strMainReinLv = "HPB235";
+    m_strHoopReinLv = "HPB235";
+    m_ProtectAs = 35;
+    m_MidModulus = 1;
+    m_TipModulus = 1;
+    m_CrackCheck = 0;
+    m_dCrackLimit = 50;
+    m_DeformCheck = 0;
+    m_IntensionCheck = 0;
+    m_StlIntension = 210;
+    m_CalBeamWeightCheck = 0;
+}
+
+void CContinuousBeam::ExchangeSettings(CParamExchange& px) {
+    px.Exchange("m_nLeftSupport", m_nLeftSupport);
+    px.Exchange("m_nRightSupport", m_nRightSupport);
+    px.Exchange("m_strConLevel", m_strConLevel);
+    px.Exchange("m_strMainReinLv", m_strMainReinLv);
+    px.Exchange("m_strHoopReinLv", m_strHoopReinLv);
+    px.Exchange("m_TipModulus", m_TipModulus);
+    px.Exchange("m_MidModulus", m_MidModulus);
+    px.Exchange("m_ProtectAs", m_ProtectAs);
+    px.Exchange("m_CalBeamWeightCheck", m_CalBeamWeightCheck);
+    px.Exchange("m_CrackCheck", m_CrackCheck);
+    px.Exchange("m_IntensionCheck", m_IntensionCheck);
+    px.Exchange("m_StlIntension", m_StlIntension);
+    px.Exchange("m_dVarLoadScale", m_dVarLoadScale);
+    px.Exchange("m_dConLoadScale", m_dConLoadScale);
+}
+
+void CContinuousBeam::ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span) {
+    px.Exchange(IndexedKey(strPrefix + "m_dSpanLen_", i), span.m_dSpanLen);
+    px.Exchange(IndexedKey(strPrefix + "m_dSectIx0_", i), span.m_dSectIx0);
+    px.Exchange(IndexedKey("m_dSecWidth", i), span.m_dSecWidth);
+    px.Exchange(IndexedKey("m_dSecHeight", i), span.m_dSecHeight);
+    const CString strSpan = IndexedKey("_Span", i, "_m_SpanLoadArr");
+    int nRecords = span.m_SpanLoadArr.GetSize();
+    px.Exchange(strSpan + "_Num", nRecords);
+    for (int j = 0; j < nRecords; ++j) {
+        if (!px.m_bSave) span.m_SpanLoadArr.Add(new CSteelSpanLoad);
+        CSteelSpanLoad& load = *span.m_SpanLoadArr[j];
+        const CString strRecord = IndexedKey(strSpan + "_", j);
+        px.Exchange(strRecord + "_m_nComIndex", load.m_nComIndex);
+        ExchangeNormalLoads(px, strRecord + "_m_CenLoadArr", load.m_CenLoadArr);
+        ExchangeNormalLoads(px, strRecord + "_m_CenMomArr", load.m_CenMomArr);
+        ExchangeLineLoads(px, strRecord + "_m_DisLoadArr", load.m_DisLoadArr);
+        ExchangeLineLoads(px, strRecord + "_m_TriLoadArr", load.m_TriLoadArr);
+        ExchangeNormalLoads(px, strRecord + "_m_TraLoadArr", load.m_TraLoadArr);
+        ExchangeAnyLoads(px, strRecord + "_m_AnyLoadArr", load.m_AnyLoadArr);
+    }
+}
+
+void CContinuousBeam::ExchangeResult(CParamExchange& px, int r, SectionResult& result) {
+    const CString strResult = IndexedKey("_Result_", r);
+    px.Exchange(strResult + "m_bInitBotBar", result.m_bInitBotBar);
+    ExchangeScheme(px, strResult + "Bot", result.BotBar);
+    px.Exchange(strResult + "BotMainArea", result.BotMainArea);
+    px.Exchange(strResult + "m_bInitTopBar", result.m_bInitTopBar);
+    ExchangeScheme(px, strResult + "Top", result.TopBar);
+    px.Exchange(strResult + "TopMainArea", result.TopMainArea);
+    px.Exchange(strResult + "m_bInitStiBar", result.m_bInitStiBar);
+    px.Exchange(strResult + "StiDia", result.StiDia);
+    px.Exchange(strResult + "StiInt", result.StiInt);
+    px.Exchange(strResult + "StiArea", result.StiArea);
+    px.Exchange(strResult + "Deform", result.Deform);
+    px.Exchange(strResult + "Crack", result.Crack);
+}
+
+void CContinuousBeam::ExchangeParams(CParamExchange& px, const CString& strPrefix) {
+    if (px.m_bSave) px.Exchange("/strNumber", strNumber);
+    ExchangeSettings(px);
+
+    int nSpans = px.m_bSave ? getSpanNum() : 0;
+    px.Exchange("m_nSpanNum", nSpans);
+    for (int i = 0; i < nSpans; ++i) {
+        if (!px.m_bSave) {
+            CSteelSpan* pSpan = new CSteelSpan;
+            pSpan->m_dSpanLen = 6;
+            pSpan->m_dSectIx0 = 1000;
+            pSpan->m_dSecWidth = 300;
+            pSpan->m_dSecHeight = 500;
+            m_SpanArr.Add(pSpan);
+        }
+        ExchangeSpan(px, strPrefix, i, *m_SpanArr[i]);
+    }
+
+    int nCases = px.m_bSave ? GetComNum() : 0;
+    px.Exchange("ComNum", nCases);
+    for (int c = 0; c < nCases; ++c) {
+        int nKind = px.m_bSave ? m_ComStyleArr[c] : BEAM_CASE_DEAD;
+        px.Exchange(IndexedKey("_COM_", c), nKind);
+        if (!px.m_bSave) AddComStyle(nKind);
+    }
+
+    int nResults = px.m_bSave ? m_ResultArr.GetSize() : 0;
+    px.Exchange("ResultNum", nResults);
+    if (!px.m_bSave) {
+        m_ResultArr.RemoveAll();
+        SectionResult fresh;
+        // A record read without its stirrup keys: 6 mm stirrups at 1000 mm.
+        fresh.StiDia = 2;
+        fresh.StiInt = 1000;
+        for (int r = 0; r < nResults; ++r) m_ResultArr.Add(fresh);
+    }
+    for (int r = 0; r < nResults; ++r) ExchangeResult(px, r, m_ResultArr[r]);
+}
+
+BOOL CContinuousBeam::ReadParam(const CString& strPrefix) {
+    const BOOL bResult = CVuskParam::ReadParam(strPrefix);
+    CParamExchange px(strPrefix, FALSE);
+    px.Exchange("/strNumber", strNumber);
+    Reset();
+    ExchangeParams(px, strPrefix);
+    return bResult;
+}
+
+BOOL CContinuousBeam::WriteParam(const CString& strPrefix) {
+    const BOOL bResult = CVuskParam::WriteParam(strPrefix);
+    CParamExchange px(strPrefix, TRUE);
+    ExchangeParams(px, strPrefix);
+    return bResult && px.IsWriteOk();
+}
+
+int CContinuousBeam::Calculate() {
+    if (!CheckStruct()) return 0;
+    const int nSpans = getSpanNum();
+    m_dElastModulus = CQeltConcrete::GetEc(m_strConLevel);
+    for (int i = 0; i < nSpans; ++i) {
+        CSteelSpan& span = *m_SpanArr[i];
+        span.m_dSectIx0 = (span.m_dSecHeight / 1000) * (span.m_dSecHeight / 1000) * (span.m_dSecHeight / 1000) *
+                          span.m_dSecWidth / 12000;
+    }
+    const int nWeightCase = GetComNum();
+    if (m_CalBeamWeightCheck) {
+        AddComStyle(BEAM_CASE_DEAD);
+        SetCurrentCom(nWeightCase);
+        for (int i = 0; i < nSpans; ++i) {
+            CSteelSpan& span = *m_SpanArr[i];
+            span.AddSpanLoad(BEAM_LOAD_UNIFORM, 25e-6 * span.m_dSecWidth * span.m_dSecHeight);
+        }
+    }
+    CalBeamStruct();
+    if (m_CalBeamWeightCheck) RemoveComStyle(nWeightCase);
+    return 1;
+}
+
+void CContinuousBeam::GetListData() {
+    strCmdType = strTitle;
+    strDimInfo.Format("跨数：%d\n总长：%.3fm\n左端支座约束：%s\n右端支座约束：%s", getSpanNum(), getBeamlength(),
+                      SupportName(m_nLeftSupport), SupportName(m_nRightSupport));
+    strLoadInfo.Format("工况数：%d\n恒载系数：%.2f\n活载系数：%.2f", GetComNum(), m_dConLoadScale, m_dVarLoadScale);
+    strResultInfo.Empty();
+    CVuskParam::GetListData();
+}
+
+BOOL CContinuousBeam::OnHelpInfo(HELPINFO*) {
+    AdsHelp("Qelt", "LXLJS", 0);
+    return TRUE;
+}

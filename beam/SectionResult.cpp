@@ -1,0 +1,18 @@
+// A fresh section record: nothing set yet.
+#include "beam/SectionResult.h"
+
+const int g_StirrupDiameters[5] = {4, 5, 6, 8, 10};
+
+SectionResult::SectionResult()
+    : m_bInitTopBar(0),
+      TopBar{0, 0, 0, 0},
+      TopMainArea(0),
+      m_bInitBotBar(0),
+      BotBar{0, 0, 0, 0},
+      BotMainArea(0),
+      m_bInitStiBar(0),
+      StiInt(-1),
+      StiDia(0),
+      StiArea(0),
+      Deform(0),
+      Crack(0) {}
