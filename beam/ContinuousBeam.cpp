@@ -1,6 +1,7 @@
 // Defaults, stored keys, calculation and list entry of the continuous beam.
 #include "beam/ContinuousBeam.h"
 
+#include "beam/SectionBar.h"
 #include "checks/flexural/ParamExchange.h"
 #include "host/Help.h"
 #include "host/QeltConcrete.h"
@@ -235,6 +236,7 @@ int CContinuousBeam::Calculate() {
         }
     }
     CalBeamStruct();
+    DesignSections();
     if (m_CalBeamWeightCheck) RemoveComStyle(nWeightCase);
     return 1;
 }
@@ -251,4 +253,59 @@ void CContinuousBeam::GetListData() {
 BOOL CContinuousBeam::OnHelpInfo(HELPINFO*) {
     AdsHelp("Qelt", "LXLJS", 0);
     return TRUE;
+}
+
+void CContinuousBeam::DesignSections() {
+    const int nSpans = getSpanNum();
+    m_TipDesignArr.SetSize(nSpans > 0 ? nSpans + 1 : 0);
+    m_MidDesignArr.SetSize(nSpans);
+    DesignSpans();
+    for (int r = 0; r < m_ResultArr.GetSize(); ++r) m_ResultArr[r].StiGrade = m_strHoopReinLv;
+}
+
+void CContinuousBeam::DesignSection(const CSteelSpan& span, double M1, double M2, SectionDesign*& pSlot) {
+    CSectionBar bar(static_cast<int>(span.m_dSecHeight), static_cast<int>(span.m_dSecWidth), m_strConLevel,
+                    m_strMainReinLv, m_ProtectAs, m_IntensionCheck, m_StlIntension);
+    if (pSlot) {
+        ReportAssert("ContinuousBeam", 155);
+        delete pSlot;
+    }
+    pSlot = new SectionDesign;
+    bar.DesignBothSigns(*pSlot, M1, M2);
+}
+
+void CContinuousBeam::AddResult(const SectionDesign& design) {
+    SectionResult result;
+    if (const CBarScheme* pTop = SectionDesign::FirstScheme(design.m_TopList)) {
+        result.m_bInitTopBar = 1;
+        result.TopBar = *pTop;
+        result.TopMainArea = design.m_dTopArea;
+    }
+    if (const CBarScheme* pBottom = SectionDesign::FirstScheme(design.m_BotList)) {
+        result.m_bInitBotBar = 1;
+        result.BotBar = *pBottom;
+        result.BotMainArea = design.m_dBotArea;
+    }
+    m_ResultArr.Add(result);
+}
+
+void CContinuousBeam::DesignSpans() {
+    m_ResultArr.RemoveAll();
+    const int nSpans = getSpanNum();
+    for (int i = 0; i < nSpans; ++i) {
+        const CSteelSpan& span = *m_SpanArr[i];
+        DesignSection(span, span.getPosMoment(0) * m_TipModulus, span.getNegMoment(0) * m_TipModulus,
+                      m_TipDesignArr[i]);
+        AddResult(*m_TipDesignArr[i]);
+        double dSagging, dHogging, dPos;
+        span.GetCenMaxPosMom(dSagging, dPos);
+        span.GetCenMaxNegMom(dHogging, dPos);
+        DesignSection(span, dSagging * m_MidModulus, dHogging * m_MidModulus, m_MidDesignArr[i]);
+        AddResult(*m_MidDesignArr[i]);
+    }
+    if (nSpans == 0) return;
+    const CSteelSpan& last = *m_SpanArr[nSpans - 1];
+    DesignSection(last, last.getPosMoment(600) * m_TipModulus, last.getNegMoment(600) * m_TipModulus,
+                  m_TipDesignArr[nSpans]);
+    AddResult(*m_TipDesignArr[nSpans]);
 }

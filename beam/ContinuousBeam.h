@@ -4,6 +4,7 @@
 // The results hold 2n + 1 records for n spans: support 0, mid-span 0, support 1, …, support n.
 #pragma once
 
+#include "beam/SectionDesign.h"
 #include "beam/SectionResult.h"
 #include "host/VuskParam.h"
 #include "mfc/base/Array.h"
@@ -23,10 +24,18 @@ public:
 
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
-    // 0, changing nothing, for an unstable beam; otherwise the analysis, with the self-weight as an
-    // extra dead case while it runs when m_CalBeamWeightCheck is set, and 1.
+    // 0, changing nothing, for an unstable beam; otherwise the analysis and the main-bar design of
+    // every section, with the self-weight as an extra dead case while they run when
+    // m_CalBeamWeightCheck is set, and 1.
     int Calculate() override;
     void GetListData() override;
+    // Sizes the design arrays anew and designs every section; the results take the stirrup grade.
+    void DesignSections();
+    // The results of supports and mid-spans from the envelopes of the last analysis, the support
+    // moments × m_TipModulus and the mid-span ones × m_MidModulus.
+    void DesignSpans();
+    // Designs a section of the span for the sagging M1 and hogging M2 (kN·m) into the slot.
+    void DesignSection(const CSteelSpan& span, double M1, double M2, SectionDesign*& pSlot);
     void InitDefaultParam() override;
     BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
 
@@ -42,6 +51,8 @@ public:
     int m_IntensionCheck;      // 1: the main bars' strength is m_StlIntension, not the grade's
     double m_StlIntension;     // N/mm²
     int m_CalBeamWeightCheck;  // 1: the self-weight (25 kN/m³) is an extra dead case in the calculation
+    PtrVector<SectionDesign*> m_MidDesignArr;  // per span; made by a calculation of this run
+    PtrVector<SectionDesign*> m_TipDesignArr;  // per support
     CArray<SectionResult, SectionResult&> m_ResultArr;
     int m_nSelSpan;            // span highlighted by the pictures; set by the input page
 
@@ -51,4 +62,5 @@ private:
     void ExchangeParams(CParamExchange& px, const CString& strPrefix);
     void ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span);
     void ExchangeResult(CParamExchange& px, int r, SectionResult& result);
+    void AddResult(const SectionDesign& design);
 };
