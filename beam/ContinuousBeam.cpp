@@ -2,6 +2,7 @@
 #include "beam/ContinuousBeam.h"
 
 #include "beam/SectionBar.h"
+#include "beam/StirrupCfg.h"
 #include "checks/flexural/ParamExchange.h"
 #include "host/Help.h"
 #include "host/QeltConcrete.h"
@@ -259,6 +260,7 @@ void CContinuousBeam::DesignSections() {
     const int nSpans = getSpanNum();
     m_TipDesignArr.SetSize(nSpans > 0 ? nSpans + 1 : 0);
     m_MidDesignArr.SetSize(nSpans);
+    m_StirrupSetArr.SetSize(nSpans);
     DesignSpans();
     for (int r = 0; r < m_ResultArr.GetSize(); ++r) m_ResultArr[r].StiGrade = m_strHoopReinLv;
 }
@@ -274,7 +276,15 @@ void CContinuousBeam::DesignSection(const CSteelSpan& span, double M1, double M2
     bar.DesignBothSigns(*pSlot, M1, M2);
 }
 
-void CContinuousBeam::AddResult(const SectionDesign& design) {
+void CContinuousBeam::DesignStirrups(const CSteelSpan& span, double V, StirrupOptionSet*& pSlot) {
+    // The stirrups' strength is 210 N/mm² whatever the stirrup grade.
+    CStirrupCfg cfg(m_strConLevel, &span, 210, 2, V);
+    delete pSlot;
+    pSlot = new StirrupOptionSet;
+    cfg.Calc(*pSlot);
+}
+
+SectionResult& CContinuousBeam::AddResult(const SectionDesign& design) {
     SectionResult result;
     if (const CBarScheme* pTop = SectionDesign::FirstScheme(design.m_TopList)) {
         result.m_bInitTopBar = 1;
@@ -286,7 +296,7 @@ void CContinuousBeam::AddResult(const SectionDesign& design) {
         result.BotBar = *pBottom;
         result.BotMainArea = design.m_dBotArea;
     }
-    m_ResultArr.Add(result);
+    return m_ResultArr[m_ResultArr.Add(result)];
 }
 
 void CContinuousBeam::DesignSpans() {
@@ -301,7 +311,17 @@ void CContinuousBeam::DesignSpans() {
         span.GetCenMaxPosMom(dSagging, dPos);
         span.GetCenMaxNegMom(dHogging, dPos);
         DesignSection(span, dSagging * m_MidModulus, dHogging * m_MidModulus, m_MidDesignArr[i]);
-        AddResult(*m_MidDesignArr[i]);
+        double dShear;
+        span.GetMaxShear(dShear, dPos);
+        DesignStirrups(span, dShear, m_StirrupSetArr[i]);
+        SectionResult& mid = AddResult(*m_MidDesignArr[i]);
+        const StirrupOptionSet& stirrups = *m_StirrupSetArr[i];
+        if (const auto* pNode = stirrups.m_Options.m_Head.m_pNext) {
+            mid.m_bInitStiBar = 1;
+            mid.StiInt = pNode->m_Value->m_nSpacing;
+            mid.StiDia = pNode->m_Value->m_nDiaIndex;
+            mid.StiArea = stirrups.m_dAreaPerMetre;
+        }
     }
     if (nSpans == 0) return;
     const CSteelSpan& last = *m_SpanArr[nSpans - 1];

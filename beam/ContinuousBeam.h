@@ -6,6 +6,7 @@
 
 #include "beam/SectionDesign.h"
 #include "beam/SectionResult.h"
+#include "beam/StirrupOption.h"
 #include "host/VuskParam.h"
 #include "mfc/base/Array.h"
 #include "mfc/base/Object.h"
@@ -24,8 +25,8 @@ public:
 
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
-    // 0, changing nothing, for an unstable beam; otherwise the analysis and the main-bar design of
-    // every section, with the self-weight as an extra dead case while they run when
+    // 0, changing nothing, for an unstable beam; otherwise the analysis and the design of every
+    // section (bars and stirrups), with the self-weight as an extra dead case while they run when
     // m_CalBeamWeightCheck is set, and 1.
     int Calculate() override;
     void GetListData() override;
@@ -36,6 +37,8 @@ public:
     void DesignSpans();
     // Designs a section of the span for the sagging M1 and hogging M2 (kN·m) into the slot.
     void DesignSection(const CSteelSpan& span, double M1, double M2, SectionDesign*& pSlot);
+    // Designs the stirrups of the span for its governing shear V (kN) into the slot.
+    void DesignStirrups(const CSteelSpan& span, double V, StirrupOptionSet*& pSlot);
     void InitDefaultParam() override;
     BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
 
@@ -53,6 +56,7 @@ public:
     int m_CalBeamWeightCheck;  // 1: the self-weight (25 kN/m³) is an extra dead case in the calculation
     PtrVector<SectionDesign*> m_MidDesignArr;  // per span; made by a calculation of this run
     PtrVector<SectionDesign*> m_TipDesignArr;  // per support
+    PtrVector<StirrupOptionSet*> m_StirrupSetArr;  // per span
     CArray<SectionResult, SectionResult&> m_ResultArr;
     int m_nSelSpan;            // span highlighted by the pictures; set by the input page
 
@@ -62,5 +66,5 @@ private:
     void ExchangeParams(CParamExchange& px, const CString& strPrefix);
     void ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span);
     void ExchangeResult(CParamExchange& px, int r, SectionResult& result);
-    void AddResult(const SectionDesign& design);
+    SectionResult& AddResult(const SectionDesign& design);
 };

@@ -1,8 +1,6 @@
 // A fresh section record: nothing set yet.
 #include "beam/SectionResult.h"
 
-const int g_StirrupDiameters[5] = {4, 5, 6, 8, 10};
-
 SectionResult::SectionResult()
     : m_bInitTopBar(0),
       TopBar{0, 0, 0, 0},

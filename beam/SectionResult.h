@@ -2,10 +2,8 @@
 #pragma once
 
 #include "beam/BarScheme.h"
+#include "beam/StirrupOption.h"
 #include "mfc/base/String.h"
-
-// The stirrup diameters (mm) by index; StiDia is always such an index.
-extern const int g_StirrupDiameters[5];
 
 struct SectionResult {
     SectionResult();
@@ -18,7 +16,7 @@ struct SectionResult {
     double BotMainArea;    // required bottom area (mm²)
     int m_bInitStiBar;     // 1 when the stirrups are set (mid-spans only)
     int StiInt;            // stirrup spacing (mm)
-    int StiDia;            // index into g_StirrupDiameters
+    int StiDia;            // index into g_StirrupDiameters, never a diameter in mm
     CString StiGrade;      // stirrup grade text at the time of the design
     double StiArea;        // required Asv/s × 1000 (mm²/m)
     double Deform;         // deflection of the span (m, downwards positive)
