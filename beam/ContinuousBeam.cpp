@@ -3,6 +3,7 @@
 
 #include "beam/SectionBar.h"
 #include "beam/StirrupCfg.h"
+#include "beam/TransformCal.h"
 #include "checks/flexural/ParamExchange.h"
 #include "host/Help.h"
 #include "host/QeltConcrete.h"
@@ -238,6 +239,7 @@ int CContinuousBeam::Calculate() {
     }
     CalBeamStruct();
     DesignSections();
+    for (int i = 0; i < nSpans; ++i) CalcSpanDeformCrack(i);
     if (m_CalBeamWeightCheck) RemoveComStyle(nWeightCase);
     return 1;
 }
@@ -328,4 +330,42 @@ void CContinuousBeam::DesignSpans() {
     DesignSection(last, last.getPosMoment(600) * m_TipModulus, last.getNegMoment(600) * m_TipModulus,
                   m_TipDesignArr[nSpans]);
     AddResult(*m_TipDesignArr[nSpans]);
+}
+
+namespace {
+
+// The equivalent diameter (whole mm) of a bar scheme.
+int EquivalentDiameter(const CBarScheme& bars) {
+    if (bars.m_nNumTwo == 0) return bars.m_nDiaOne < 0 ? 12 : g_BarDiameters[bars.m_nDiaOne];
+    const int d1 = g_BarDiameters[bars.m_nDiaOne];
+    if (bars.m_nDiaOne == bars.m_nDiaTwo) return d1;
+    const int d2 = g_BarDiameters[bars.m_nDiaTwo];
+    return (bars.m_nNumOne * d1 * d1 + bars.m_nNumTwo * d2 * d2) / (bars.m_nNumOne * d1 + bars.m_nNumTwo * d2);
+}
+
+}  // namespace
+
+double CContinuousBeam::CalcSpanDeformCrack(int i) {
+    CSteelSpan* pSpan = getSpan(i);
+    if (!pSpan || 2 * i + 1 >= m_ResultArr.GetSize()) return 0;
+    SectionResult& result = m_ResultArr[2 * i + 1];
+    double Mp, xp, Mn, xn;
+    pSpan->GetMaxPosMoment(Mp, xp);
+    pSpan->GetMaxNegMoment(Mn, xn);
+    const double L = pSpan->m_dSpanLen;
+    const BOOL bHogging = Mp < Mn && ((L / 3 <= xn && xn <= 2 * L / 3) || Mp == 0);
+    const double M = bHogging ? Mn : Mp;
+    const BOOL bSet = bHogging ? result.m_bInitTopBar : result.m_bInitBotBar;
+    const CBarScheme& bars = bHogging ? result.TopBar : result.BotBar;
+    result.Deform = 0;
+    result.Crack = 0;
+    // No bars, no cracked section to check.
+    if (!bSet || bars.GetArea() <= 0) return 0;
+    CTransformCal cal(pSpan, M, bars.GetArea(), this);
+    const int nMode = m_nLeftSupport == BEAM_END_FREE && i == 0                  ? DEFLECT_FREE_LEFT
+                      : m_nRightSupport == BEAM_END_FREE && i == getSpanNum() - 1 ? DEFLECT_FREE_RIGHT
+                                                                                  : DEFLECT_MID_SPAN;
+    result.Deform = cal.CalcDeflection(nMode);
+    result.Crack = cal.CalcCrackWidth(EquivalentDiameter(bars));
+    return result.Deform;
 }

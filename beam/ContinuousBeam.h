@@ -39,6 +39,9 @@ public:
     void DesignSection(const CSteelSpan& span, double M1, double M2, SectionDesign*& pSlot);
     // Designs the stirrups of the span for its governing shear V (kN) into the slot.
     void DesignStirrups(const CSteelSpan& span, double V, StirrupOptionSet*& pSlot);
+    // Crack width and deflection of span i into its mid-span record, from the governing moment and
+    // its bars; returns the deflection (m). A span whose governing bars are unset gets neither.
+    double CalcSpanDeformCrack(int i);
     void InitDefaultParam() override;
     BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
 
