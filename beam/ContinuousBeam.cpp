@@ -1,0 +1,371 @@
+// Defaults, stored keys, calculation and list entry of the continuous beam.
+#include "beam/ContinuousBeam.h"
+
+#include "beam/SectionBar.h"
+#include "beam/StirrupCfg.h"
+#include "beam/TransformCal.h"
+#include "framework/ParamExchange.h"
+#include "host/Help.h"
+#include "host/QeltConcrete.h"
+#include "sibling/BeamRecords.h"
+#include "sibling/SteelSpanLoad.h"
+
+IMPLEMENT_DYNAMIC(CContinuousBeam, CVuskParam)
+
+namespace {
+
+CString IndexedKey(LPCTSTR lpszBase, int nIndex, LPCTSTR lpszTail = "") {
+    CString strKey;
+    strKey.Format("%s%d%s", lpszBase, nIndex, lpszTail);
+    return strKey;
+}
+
+// The element count of an array under strKey + "_Num": written from the array, read into it
+// (a read count makes that many elements, each starting at elementDefault).
+template <class TYPE, class ARG_TYPE>
+void ExchangeCount(CParamExchange& px, const CString& strKey, CArray<TYPE, ARG_TYPE>& arr, TYPE elementDefault) {
+    int nCount = arr.GetSize();
+    px.Exchange(strKey + "_Num", nCount);
+    if (px.m_bSave) return;
+    arr.RemoveAll();
+    for (int k = 0; k < nCount; ++k) arr.Add(elementDefault);
+}
+
+void ExchangeNormalLoads(CParamExchange& px, const CString& strKey, CArray<NormalLoad, NormalLoad&>& arr) {
+    ExchangeCount(px, strKey, arr, NormalLoad{10, 0});
+    for (int k = 0; k < arr.GetSize(); ++k) {
+        px.Exchange(IndexedKey(strKey + "_", k, "_m_dLoadValue"), arr[k].m_dLoadValue);
+        px.Exchange(IndexedKey(strKey + "_", k, "_m_dPosA"), arr[k].m_dPosA);
+    }
+}
+
+void ExchangeLineLoads(CParamExchange& px, const CString& strKey, CArray<double, double>& arr) {
+    ExchangeCount(px, strKey, arr, 10.0);
+    for (int k = 0; k < arr.GetSize(); ++k) px.Exchange(IndexedKey(strKey + "_", k), arr[k]);
+}
+
+void ExchangeAnyLoads(CParamExchange& px, const CString& strKey, CArray<AnyLoad, AnyLoad&>& arr) {
+    ExchangeCount(px, strKey, arr, AnyLoad{10, 0, 0, 0});
+    for (int k = 0; k < arr.GetSize(); ++k) {
+        const CString strElement = IndexedKey(strKey + "_", k);
+        px.Exchange(strElement + "_m_dLoadValue1", arr[k].m_dLoadValue1);
+        px.Exchange(strElement + "_m_dLoadValue2", arr[k].m_dLoadValue2);
+        px.Exchange(strElement + "_m_dPosA", arr[k].m_dPosA);
+        px.Exchange(strElement + "_m_dPosC", arr[k].m_dPosC);
+    }
+}
+
+void ExchangeScheme(CParamExchange& px, const CString& strKey, CBarScheme& scheme) {
+    px.Exchange(strKey + "MBarKOne", scheme.m_nDiaOne);
+    px.Exchange(strKey + "MBarNOne", scheme.m_nNumOne);
+    px.Exchange(strKey + "MBarKTwo", scheme.m_nDiaTwo);
+    px.Exchange(strKey + "MBarNTwo", scheme.m_nNumTwo);
+}
+
+LPCTSTR SupportName(int nSupport) {
+    return nSupport == BEAM_END_SIMPLE ? "简支" : nSupport == BEAM_END_FIXED ? "固支" : "悬挑";
+}
+
+}  // namespace
+
+CContinuousBeam::CContinuousBeam()
+    : m_ProtectAs(35),
+      m_MidModulus(1),
+      m_TipModulus(1),
+      m_CrackCheck(0),
+      m_dCrackLimit(50),
+      m_DeformCheck(0),
+      m_IntensionCheck(0),
+      m_StlIntension(210),
+      m_CalBeamWeightCheck(0),
+      m_nSelSpan(0) {
+    InitDefaultParam();
+}
+
+CContinuousBeam::~CContinuousBeam() = default;
+
+void CContinuousBeam::InitDefaultParam() {
+    CVuskParam::InitDefaultParam();
+    strTitle = "连续梁计算";
+    strNumber = "LL-1";
+    Reset();
+    AddComStyle(BEAM_CASE_DEAD);
+    SetCurrentCom(0);
+    m_nLeftSupport = BEAM_END_SIMPLE;
+    m_nRightSupport = BEAM_END_SIMPLE;
+    m_dConLoadScale = 1.2;
+    m_dVarLoadScale = 1.4;
+    m_strConLevel = "C30";
+    m_strMainReinLv = "HPB235";
+    m_strHoopReinLv = "HPB235";
+    m_ProtectAs = 35;
+    m_MidModulus = 1;
+    m_TipModulus = 1;
+    m_CrackCheck = 0;
+    m_dCrackLimit = 50;
+    m_DeformCheck = 0;
+    m_IntensionCheck = 0;
+    m_StlIntension = 210;
+    m_CalBeamWeightCheck = 0;
+}
+
+void CContinuousBeam::ExchangeSettings(CParamExchange& px) {
+    px.Exchange("m_nLeftSupport", m_nLeftSupport);
+    px.Exchange("m_nRightSupport", m_nRightSupport);
+    px.Exchange("m_strConLevel", m_strConLevel);
+    px.Exchange("m_strMainReinLv", m_strMainReinLv);
+    px.Exchange("m_strHoopReinLv", m_strHoopReinLv);
+    px.Exchange("m_TipModulus", m_TipModulus);
+    px.Exchange("m_MidModulus", m_MidModulus);
+    px.Exchange("m_ProtectAs", m_ProtectAs);
+    px.Exchange("m_CalBeamWeightCheck", m_CalBeamWeightCheck);
+    px.Exchange("m_CrackCheck", m_CrackCheck);
+    px.Exchange("m_IntensionCheck", m_IntensionCheck);
+    px.Exchange("m_StlIntension", m_StlIntension);
+    px.Exchange("m_dVarLoadScale", m_dVarLoadScale);
+    px.Exchange("m_dConLoadScale", m_dConLoadScale);
+}
+
+void CContinuousBeam::ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span) {
+    px.Exchange(IndexedKey(strPrefix + "m_dSpanLen_", i), span.m_dSpanLen);
+    px.Exchange(IndexedKey(strPrefix + "m_dSectIx0_", i), span.m_dSectIx0);
+    px.Exchange(IndexedKey("m_dSecWidth", i), span.m_dSecWidth);
+    px.Exchange(IndexedKey("m_dSecHeight", i), span.m_dSecHeight);
+    const CString strSpan = IndexedKey("_Span", i, "_m_SpanLoadArr");
+    int nRecords = span.m_SpanLoadArr.GetSize();
+    px.Exchange(strSpan + "_Num", nRecords);
+    for (int j = 0; j < nRecords; ++j) {
+        if (!px.m_bSave) span.m_SpanLoadArr.Add(new CSteelSpanLoad);
+        CSteelSpanLoad& load = *span.m_SpanLoadArr[j];
+        const CString strRecord = IndexedKey(strSpan + "_", j);
+        px.Exchange(strRecord + "_m_nComIndex", load.m_nComIndex);
+        ExchangeNormalLoads(px, strRecord + "_m_CenLoadArr", load.m_CenLoadArr);
+        ExchangeNormalLoads(px, strRecord + "_m_CenMomArr", load.m_CenMomArr);
+        ExchangeLineLoads(px, strRecord + "_m_DisLoadArr", load.m_DisLoadArr);
+        ExchangeLineLoads(px, strRecord + "_m_TriLoadArr", load.m_TriLoadArr);
+        ExchangeNormalLoads(px, strRecord + "_m_TraLoadArr", load.m_TraLoadArr);
+        ExchangeAnyLoads(px, strRecord + "_m_AnyLoadArr", load.m_AnyLoadArr);
+    }
+}
+
+void CContinuousBeam::ExchangeResult(CParamExchange& px, int r, SectionResult& result) {
+    const CString strResult = IndexedKey("_Result_", r);
+    px.Exchange(strResult + "m_bInitBotBar", result.m_bInitBotBar);
+    ExchangeScheme(px, strResult + "Bot", result.BotBar);
+    px.Exchange(strResult + "BotMainArea", result.BotMainArea);
+    px.Exchange(strResult + "m_bInitTopBar", result.m_bInitTopBar);
+    ExchangeScheme(px, strResult + "Top", result.TopBar);
+    px.Exchange(strResult + "TopMainArea", result.TopMainArea);
+    px.Exchange(strResult + "m_bInitStiBar", result.m_bInitStiBar);
+    px.Exchange(strResult + "StiDia", result.StiDia);
+    px.Exchange(strResult + "StiInt", result.StiInt);
+    px.Exchange(strResult + "StiArea", result.StiArea);
+    px.Exchange(strResult + "Deform", result.Deform);
+    px.Exchange(strResult + "Crack", result.Crack);
+}
+
+void CContinuousBeam::ExchangeParams(CParamExchange& px, const CString& strPrefix) {
+    if (px.m_bSave) px.Exchange("/strNumber", strNumber);
+    ExchangeSettings(px);
+
+    int nSpans = px.m_bSave ? getSpanNum() : 0;
+    px.Exchange("m_nSpanNum", nSpans);
+    for (int i = 0; i < nSpans; ++i) {
+        if (!px.m_bSave) {
+            CSteelSpan* pSpan = new CSteelSpan;
+            pSpan->m_dSpanLen = 6;
+            pSpan->m_dSectIx0 = 1000;
+            pSpan->m_dSecWidth = 300;
+            pSpan->m_dSecHeight = 500;
+            m_SpanArr.Add(pSpan);
+        }
+        ExchangeSpan(px, strPrefix, i, *m_SpanArr[i]);
+    }
+
+    int nCases = px.m_bSave ? GetComNum() : 0;
+    px.Exchange("ComNum", nCases);
+    for (int c = 0; c < nCases; ++c) {
+        int nKind = px.m_bSave ? m_ComStyleArr[c] : BEAM_CASE_DEAD;
+        px.Exchange(IndexedKey("_COM_", c), nKind);
+        if (!px.m_bSave) AddComStyle(nKind);
+    }
+
+    int nResults = px.m_bSave ? m_ResultArr.GetSize() : 0;
+    px.Exchange("ResultNum", nResults);
+    if (!px.m_bSave) {
+        m_ResultArr.RemoveAll();
+        SectionResult fresh;
+        // A record read without its stirrup keys: 6 mm stirrups at 1000 mm.
+        fresh.StiDia = 2;
+        fresh.StiInt = 1000;
+        for (int r = 0; r < nResults; ++r) m_ResultArr.Add(fresh);
+    }
+    for (int r = 0; r < nResults; ++r) ExchangeResult(px, r, m_ResultArr[r]);
+}
+
+BOOL CContinuousBeam::ReadParam(const CString& strPrefix) {
+    const BOOL bResult = CVuskParam::ReadParam(strPrefix);
+    CParamExchange px(strPrefix, FALSE);
+    px.Exchange("/strNumber", strNumber);
+    Reset();
+    ExchangeParams(px, strPrefix);
+    return bResult;
+}
+
+BOOL CContinuousBeam::WriteParam(const CString& strPrefix) {
+    const BOOL bResult = CVuskParam::WriteParam(strPrefix);
+    CParamExchange px(strPrefix, TRUE);
+    ExchangeParams(px, strPrefix);
+    return bResult && px.IsWriteOk();
+}
+
+int CContinuousBeam::Calculate() {
+    if (!CheckStruct()) return 0;
+    const int nSpans = getSpanNum();
+    m_dElastModulus = CQeltConcrete::GetEc(m_strConLevel);
+    for (int i = 0; i < nSpans; ++i) {
+        CSteelSpan& span = *m_SpanArr[i];
+        span.m_dSectIx0 = (span.m_dSecHeight / 1000) * (span.m_dSecHeight / 1000) * (span.m_dSecHeight / 1000) *
+                          span.m_dSecWidth / 12000;
+    }
+    const int nWeightCase = GetComNum();
+    if (m_CalBeamWeightCheck) {
+        AddComStyle(BEAM_CASE_DEAD);
+        SetCurrentCom(nWeightCase);
+        for (int i = 0; i < nSpans; ++i) {
+            CSteelSpan& span = *m_SpanArr[i];
+            span.AddSpanLoad(BEAM_LOAD_UNIFORM, 25e-6 * span.m_dSecWidth * span.m_dSecHeight);
+        }
+    }
+    CalBeamStruct();
+    DesignSections();
+    for (int i = 0; i < nSpans; ++i) CalcSpanDeformCrack(i);
+    if (m_CalBeamWeightCheck) RemoveComStyle(nWeightCase);
+    return 1;
+}
+
+void CContinuousBeam::GetListData() {
+    strCmdType = strTitle;
+    strDimInfo.Format("跨数：%d\n总长：%.3fm\n左端支座约束：%s\n右端支座约束：%s", getSpanNum(), getBeamlength(),
+                      SupportName(m_nLeftSupport), SupportName(m_nRightSupport));
+    strLoadInfo.Format("工况数：%d\n恒载系数：%.2f\n活载系数：%.2f", GetComNum(), m_dConLoadScale, m_dVarLoadScale);
+    strResultInfo.Empty();
+    CVuskParam::GetListData();
+}
+
+BOOL CContinuousBeam::OnHelpInfo(HELPINFO*) {
+    AdsHelp("Qelt", "LXLJS", 0);
+    return TRUE;
+}
+
+void CContinuousBeam::DesignSections() {
+    const int nSpans = getSpanNum();
+    m_TipDesignArr.SetSize(nSpans > 0 ? nSpans + 1 : 0);
+    m_MidDesignArr.SetSize(nSpans);
+    m_StirrupSetArr.SetSize(nSpans);
+    DesignSpans();
+    for (int r = 0; r < m_ResultArr.GetSize(); ++r) m_ResultArr[r].StiGrade = m_strHoopReinLv;
+}
+
+void CContinuousBeam::DesignSection(const CSteelSpan& span, double M1, double M2, SectionDesign*& pSlot) {
+    CSectionBar bar(static_cast<int>(span.m_dSecHeight), static_cast<int>(span.m_dSecWidth), m_strConLevel,
+                    m_strMainReinLv, m_ProtectAs, m_IntensionCheck, m_StlIntension);
+    if (pSlot) {
+        ReportAssert("ContinuousBeam", 155);
+        delete pSlot;
+    }
+    pSlot = new SectionDesign;
+    bar.DesignBothSigns(*pSlot, M1, M2);
+}
+
+void CContinuousBeam::DesignStirrups(const CSteelSpan& span, double V, StirrupOptionSet*& pSlot) {
+    // The stirrups' strength is 210 N/mm² whatever the stirrup grade.
+    CStirrupCfg cfg(m_strConLevel, &span, 210, 2, V);
+    delete pSlot;
+    pSlot = new StirrupOptionSet;
+    cfg.Calc(*pSlot);
+}
+
+SectionResult& CContinuousBeam::AddResult(const SectionDesign& design) {
+    SectionResult result;
+    if (const CBarScheme* pTop = SectionDesign::FirstScheme(design.m_TopList)) {
+        result.m_bInitTopBar = 1;
+        result.TopBar = *pTop;
+        result.TopMainArea = design.m_dTopArea;
+    }
+    if (const CBarScheme* pBottom = SectionDesign::FirstScheme(design.m_BotList)) {
+        result.m_bInitBotBar = 1;
+        result.BotBar = *pBottom;
+        result.BotMainArea = design.m_dBotArea;
+    }
+    return m_ResultArr[m_ResultArr.Add(result)];
+}
+
+void CContinuousBeam::DesignSpans() {
+    m_ResultArr.RemoveAll();
+    const int nSpans = getSpanNum();
+    for (int i = 0; i < nSpans; ++i) {
+        const CSteelSpan& span = *m_SpanArr[i];
+        DesignSection(span, span.getPosMoment(0) * m_TipModulus, span.getNegMoment(0) * m_TipModulus,
+                      m_TipDesignArr[i]);
+        AddResult(*m_TipDesignArr[i]);
+        double dSagging, dHogging, dPos;
+        span.GetCenMaxPosMom(dSagging, dPos);
+        span.GetCenMaxNegMom(dHogging, dPos);
+        DesignSection(span, dSagging * m_MidModulus, dHogging * m_MidModulus, m_MidDesignArr[i]);
+        double dShear;
+        span.GetMaxShear(dShear, dPos);
+        DesignStirrups(span, dShear, m_StirrupSetArr[i]);
+        SectionResult& mid = AddResult(*m_MidDesignArr[i]);
+        const StirrupOptionSet& stirrups = *m_StirrupSetArr[i];
+        if (const auto* pNode = stirrups.m_Options.m_Head.m_pNext) {
+            mid.m_bInitStiBar = 1;
+            mid.StiInt = pNode->m_Value->m_nSpacing;
+            mid.StiDia = pNode->m_Value->m_nDiaIndex;
+            mid.StiArea = stirrups.m_dAreaPerMetre;
+        }
+    }
+    if (nSpans == 0) return;
+    const CSteelSpan& last = *m_SpanArr[nSpans - 1];
+    DesignSection(last, last.getPosMoment(600) * m_TipModulus, last.getNegMoment(600) * m_TipModulus,
+                  m_TipDesignArr[nSpans]);
+    AddResult(*m_TipDesignArr[nSpans]);
+}
+
+namespace {
+
+// The equivalent diameter (whole mm) of a bar scheme.
+int EquivalentDiameter(const CBarScheme& bars) {
+    if (bars.m_nNumTwo == 0) return bars.m_nDiaOne < 0 ? 12 : g_BarDiameters[bars.m_nDiaOne];
+    const int d1 = g_BarDiameters[bars.m_nDiaOne];
+    if (bars.m_nDiaOne == bars.m_nDiaTwo) return d1;
+    const int d2 = g_BarDiameters[bars.m_nDiaTwo];
+    return (bars.m_nNumOne * d1 * d1 + bars.m_nNumTwo * d2 * d2) / (bars.m_nNumOne * d1 + bars.m_nNumTwo * d2);
+}
+
+}  // namespace
+
+double CContinuousBeam::CalcSpanDeformCrack(int i) {
+    CSteelSpan* pSpan = getSpan(i);
+    if (!pSpan || 2 * i + 1 >= m_ResultArr.GetSize()) return 0;
+    SectionResult& result = m_ResultArr[2 * i + 1];
+    double Mp, xp, Mn, xn;
+    pSpan->GetMaxPosMoment(Mp, xp);
+    pSpan->GetMaxNegMoment(Mn, xn);
+    const double L = pSpan->m_dSpanLen;
+    const BOOL bHogging = Mp < Mn && ((L / 3 <= xn && xn <= 2 * L / 3) || Mp == 0);
+    const double M = bHogging ? Mn : Mp;
+    const BOOL bSet = bHogging ? result.m_bInitTopBar : result.m_bInitBotBar;
+    const CBarScheme& bars = bHogging ? result.TopBar : result.BotBar;
+    result.Deform = 0;
+    result.Crack = 0;
+    // No bars, no cracked section to check.
+    if (!bSet || bars.GetArea() <= 0) return 0;
+    CTransformCal cal(pSpan, M, bars.GetArea(), this);
+    const int nMode = m_nLeftSupport == BEAM_END_FREE && i == 0                  ? DEFLECT_FREE_LEFT
+                      : m_nRightSupport == BEAM_END_FREE && i == getSpanNum() - 1 ? DEFLECT_FREE_RIGHT
+                                                                                  : DEFLECT_MID_SPAN;
+    result.Deform = cal.CalcDeflection(nMode);
+    result.Crack = cal.CalcCrackWidth(EquivalentDiameter(bars));
+    return result.Deform;
+}

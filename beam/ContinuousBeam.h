@@ -1,0 +1,73 @@
+// CContinuousBeam: the continuous beam ("C:LXLJS"): the solver's beam model (spans, end supports,
+// load cases and loads) with the design settings, the section results and their stored keys.
+//
+// The results hold 2n + 1 records for n spans: support 0, mid-span 0, support 1, …, support n.
+#pragma once
+
+#include "beam/SectionDesign.h"
+#include "beam/SectionResult.h"
+#include "beam/StirrupOption.h"
+#include "host/VuskParam.h"
+#include "mfc/base/Array.h"
+#include "mfc/base/Object.h"
+#include "mfc/base/String.h"
+#include "sibling/SteelBeam.h"
+#include "win/WinTypes.h"
+
+class CParamExchange;
+
+class CContinuousBeam : public CSteelBeam, public CVuskParam {
+    DECLARE_DYNAMIC(CContinuousBeam)
+
+public:
+    CContinuousBeam();
+    ~CContinuousBeam() override;
+
+    BOOL ReadParam(const CString& strPrefix) override;
+    BOOL WriteParam(const CString& strPrefix) override;
+    // 0, changing nothing, for an unstable beam; otherwise the analysis and the design of every
+    // section (bars and stirrups), with the self-weight as an extra dead case while they run when
+    // m_CalBeamWeightCheck is set, and 1.
+    int Calculate() override;
+    void GetListData() override;
+    // Sizes the design arrays anew and designs every section; the results take the stirrup grade.
+    void DesignSections();
+    // The results of supports and mid-spans from the envelopes of the last analysis, the support
+    // moments × m_TipModulus and the mid-span ones × m_MidModulus.
+    void DesignSpans();
+    // Designs a section of the span for the sagging M1 and hogging M2 (kN·m) into the slot.
+    void DesignSection(const CSteelSpan& span, double M1, double M2, SectionDesign*& pSlot);
+    // Designs the stirrups of the span for its governing shear V (kN) into the slot.
+    void DesignStirrups(const CSteelSpan& span, double V, StirrupOptionSet*& pSlot);
+    // Crack width and deflection of span i into its mid-span record, from the governing moment and
+    // its bars; returns the deflection (m). A span whose governing bars are unset gets neither.
+    double CalcSpanDeformCrack(int i);
+    void InitDefaultParam() override;
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
+
+    CString m_strConLevel;     // concrete grade
+    CString m_strMainReinLv;   // main-bar grade
+    CString m_strHoopReinLv;   // stirrup grade
+    double m_ProtectAs;        // as: bar centroid to the near face (mm)
+    double m_MidModulus;       // factor on the mid-span design moments
+    double m_TipModulus;       // factor on the support design moments
+    int m_CrackCheck;
+    double m_dCrackLimit;      // not stored
+    int m_DeformCheck;         // not stored
+    int m_IntensionCheck;      // 1: the main bars' strength is m_StlIntension, not the grade's
+    double m_StlIntension;     // N/mm²
+    int m_CalBeamWeightCheck;  // 1: the self-weight (25 kN/m³) is an extra dead case in the calculation
+    PtrVector<SectionDesign*> m_MidDesignArr;  // per span; made by a calculation of this run
+    PtrVector<SectionDesign*> m_TipDesignArr;  // per support
+    PtrVector<StirrupOptionSet*> m_StirrupSetArr;  // per span
+    CArray<SectionResult, SectionResult&> m_ResultArr;
+    int m_nSelSpan;            // span highlighted by the pictures; set by the input page
+
+private:
+    void ExchangeSettings(CParamExchange& px);
+    // Every stored key in its order; reading builds the spans, loads, cases and results anew.
+    void ExchangeParams(CParamExchange& px, const CString& strPrefix);
+    void ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span);
+    void ExchangeResult(CParamExchange& px, int r, SectionResult& result);
+    SectionResult& AddResult(const SectionDesign& design);
+};

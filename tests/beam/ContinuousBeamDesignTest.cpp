@@ -1,0 +1,157 @@
+// Main-bar design of the continuous beam's sections, against areas and schemes worked by hand.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Printers.h"
+#include "beam/ContinuousBeam.h"
+#include "beam/SectionBar.h"
+#include "sibling/BeamRecords.h"
+
+namespace {
+
+// 300 × 500, as 35, C30 (fm = 1.1 · 14.3), HRB335 (fy 300): h0 = 465, ρmin = 0.45 · 1.43/300.
+CSectionBar MakeBar(int b = 300) { return CSectionBar(500, b, "C30", "HRB335", 35, 0, 0); }
+
+const double kAsMin = 0.45 * 1.43 / 300 * 300 * 500;  // 321.75
+
+TEST(SectionBar, RequiredAreas) {
+    struct Case {
+        const char* pszName;
+        double M;  // N·mm
+        double dAs, dAsPrime;
+    } cases[] = {
+        // αs = 0.14701, γs = 0.92012: single reinforcement; the other side 0.3 As.
+        {"single", 150e6, 1168.624, 0.3 * 1168.624},
+        // No moment: the minimum at both sides.
+        {"zero", 0, kAsMin, kAsMin},
+        // αs = 0.20581, γs = 0.88339.
+        {"larger", 210e6, 1703.819, 0.3 * 1703.819},
+    };
+    CSectionBar bar = MakeBar();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        double dAs = 0, dAsPrime = 0;
+        bar.CalcAs(c.M, TRUE, TRUE, dAs, dAsPrime);
+        EXPECT_NEAR(c.dAs, dAs, 0.01 * c.dAs / 100 + 0.01);
+        EXPECT_NEAR(c.dAsPrime, dAsPrime, 0.01 * c.dAsPrime / 100 + 0.01);
+    }
+}
+
+// M = 450 kN·m: αs = 0.44102 beyond αs,max = 0.396, so As′ = (M − 0.396 fm b h0²)/(fy (h0 − 35))
+// and As = ξb fm b h0/fy + As′.
+TEST(SectionBar, DoubleReinforcement) {
+    const double fm = 1.1 * 14.3, h0 = 465, M = 450e6;
+    const double dAsPrime = (M - 0.396 * fm * 300 * h0 * h0) / (300 * (h0 - 35));
+    const double dAs = 0.544 * fm * 300 * h0 / 300 + dAsPrime;
+    double dGotAs = 0, dGotPrime = 0;
+    MakeBar().CalcAs(M, TRUE, TRUE, dGotAs, dGotPrime);
+    EXPECT_NEAR(dAs, dGotAs, 1e-6);
+    // As′ = 356.1 falls below 0.3 As and is raised to it.
+    EXPECT_NEAR(0.3 * dAs, dGotPrime, 1e-6);
+    EXPECT_LT(dAsPrime, 0.3 * dAs);
+}
+
+TEST(SectionBar, BarsPerRow) {
+    struct Case {
+        int b, d, s, n;
+    } cases[] = {
+        {300, 20, 25, 6},  // ⌊230/45⌋ + 1
+        {250, 20, 25, 5},  // narrower than 300: at most 5
+        {300, 16, 25, 4},  // 16 mm and less: at most 4
+        {300, 25, 30, 5},  // ⌊230/55⌋ + 1
+        {300, 40, 25, 3},  // ⌊230/80⌋ + 1
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.b << " " << c.d << " " << c.s);
+        EXPECT_EQ(c.n, MakeBar(c.b).BarsPerRow(c.d, c.s));
+    }
+}
+
+CString Texts(const PtrVectorList<CBarScheme*>& list) {
+    CString strTexts;
+    for (auto* node = list.m_Head.m_pNext; node; node = node->m_pNext) strTexts += node->m_Value->GetText("HRB335") + " ";
+    return strTexts;
+}
+
+// M = 150 kN·m: bottom As = 1168.6 in one row at 25 mm clear; a count must lie in (As, 1.25 As] =
+// (1168.6, 1460.8]: 5 of 18 mm (1272), 4 of 20 (1257), none of 22 or 25, 2 of 28 (1232), 2 of 30
+// (1414), none of 32 and up. Top 0.3 As = 350.6 at 30 mm: 2 of 16 (402) comes first.
+TEST(SectionBar, OneMomentDesignListsSmallestFirst) {
+    SectionDesign design;
+    MakeBar().DesignBothSigns(design, 150, 0);
+    EXPECT_EQ(SECTION_ONE_ROW, design.m_nBotCode);
+    EXPECT_EQ(SECTION_ONE_ROW, design.m_nTopCode);
+    EXPECT_NEAR(1168.624, design.m_dBotArea, 0.01);
+    EXPECT_NEAR(350.587, design.m_dTopArea, 0.01);
+    EXPECT_EQ(CString("5D18 4D20 2D28 2D30 "), Texts(design.m_BotList));
+    EXPECT_EQ(CString("2D16 "), Texts(design.m_TopList).Left(5));
+}
+
+// More than a full row can give (4 of 36 mm: 4072; 3 of 40: 3770) and more than two full rows
+// (2 × 4 of 36 mm: 8143): no scheme.
+TEST(SectionBar, AnAreaBeyondEveryRowIsTooSmall) {
+    PtrVectorList<CBarScheme*> oneRow, twoRows;
+    CSectionBar bar = MakeBar();
+    EXPECT_EQ(SECTION_TOO_SMALL, bar.ListSingleRow(25, 4100, oneRow));
+    EXPECT_EQ(SECTION_TOO_SMALL, bar.ListTwoRows(25, 8200, twoRows));
+    EXPECT_EQ(0, oneRow.GetCount() + twoRows.GetCount());
+    SectionDesign design;
+    bar.DesignBothSigns(design, 1000, 0);
+    EXPECT_EQ(SECTION_TOO_SMALL, design.m_nBotCode);
+    EXPECT_EQ(0, design.m_BotList.GetCount());
+}
+
+// Two equal spans of 6 m, simply supported ends, 40 kN/m dead load: support moment
+// −1.2 · 40 · 6²/8 = −216 kN·m; with the support factor 0.8 the design takes −172.8 kN·m:
+// αs = 0.16935, top As = 1366.3 (5 of 20 mm at 30 mm clear), bottom 0.3 As = 409.9.
+TEST(ContinuousBeamDesign, SupportMomentScaledByTheFactor) {
+    CContinuousBeam beam;
+    for (int i = 0; i < 2; ++i) {
+        CSteelSpan* pSpan = new CSteelSpan;
+        pSpan->m_dSpanLen = 6;
+        pSpan->m_dSecWidth = 300;
+        pSpan->m_dSecHeight = 500;
+        beam.AddSpan(pSpan);
+    }
+    beam.SetCurrentCom(0);
+    for (int i = 0; i < 2; ++i) beam.getSpan(i)->AddSpanLoad(BEAM_LOAD_UNIFORM, 40.0);
+    beam.m_strMainReinLv = "HRB335";
+    beam.m_strHoopReinLv = "HRB400";
+    beam.m_TipModulus = 0.8;
+    ASSERT_EQ(1, beam.Calculate());
+    EXPECT_NEAR(-216, beam.getSpan(0)->getNegMoment(600), 1e-6);
+    ASSERT_EQ(5, beam.m_ResultArr.GetSize());
+    ASSERT_EQ(3, beam.m_TipDesignArr.GetSize());
+    ASSERT_EQ(2, beam.m_MidDesignArr.GetSize());
+    const SectionResult& support = beam.m_ResultArr[2];
+    EXPECT_EQ(1, support.m_bInitTopBar);
+    EXPECT_NEAR(1366.32, support.TopMainArea, 0.01);
+    EXPECT_EQ(CString("5D20"), support.TopBar.GetText("HRB335"));
+    EXPECT_EQ(1, support.m_bInitBotBar);
+    EXPECT_NEAR(0.3 * 1366.32, support.BotMainArea, 0.01);
+    // The simply supported ends have no moment: the minimum area at both sides.
+    for (int r : {0, 4}) {
+        SCOPED_TRACE(r);
+        EXPECT_NEAR(kAsMin, beam.m_ResultArr[r].TopMainArea, 1e-9);
+        EXPECT_NEAR(kAsMin, beam.m_ResultArr[r].BotMainArea, 1e-9);
+    }
+    for (int r = 0; r < 5; ++r) EXPECT_EQ(CString("HRB400"), beam.m_ResultArr[r].StiGrade);
+}
+
+TEST(ContinuousBeamDesign, OneSpanGivesThreeRecords) {
+    CContinuousBeam beam;
+    CSteelSpan* pSpan = new CSteelSpan;
+    pSpan->m_dSpanLen = 4;
+    pSpan->m_dSecWidth = 250;
+    pSpan->m_dSecHeight = 400;
+    beam.AddSpan(pSpan);
+    ASSERT_EQ(1, beam.Calculate());
+    EXPECT_EQ(3, beam.m_ResultArr.GetSize());
+    EXPECT_EQ(2, beam.m_TipDesignArr.GetSize());
+    EXPECT_EQ(1, beam.m_MidDesignArr.GetSize());
+    ASSERT_EQ(1, beam.Calculate());
+    EXPECT_EQ(3, beam.m_ResultArr.GetSize());
+}
+
+}  // namespace
