@@ -19,7 +19,7 @@ namespace {
 enum : int { kPush = 100, kDefault, kCheck, kThreeState, kRadioOn, kRadioOff, kGroup, kLeft, kRight, kWrap, kEdit,
              kReadOnly, kCombo, kList, kEtched };
 
-struct ControlSpec {
+struct ControlKind {
     int id;
     const char* className;
     const char* text;
@@ -27,7 +27,7 @@ struct ControlSpec {
     CRect rect;
 };
 
-const ControlSpec kControls[] = {
+const ControlKind kControls[] = {
     {kGroup, "Button", "截面", BS_GROUPBOX, CRect(8, 4, 200, 120)},
     {kPush, "Button", "计算", BS_PUSHBUTTON | WS_TABSTOP, CRect(16, 24, 90, 48)},
     {kDefault, "Button", "确定", BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(100, 24, 174, 48)},
@@ -56,11 +56,11 @@ public:
         m_font = ::CreateFontIndirect(&lf);
         m_dialog.CreateEx(0, "#32770", "控件", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 0, 440, 180), nullptr, 0);
         ::SendMessage(m_dialog.m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
-        for (const ControlSpec& spec : kControls) {
+        for (const ControlKind& kind : kControls) {
             m_controls.push_back(std::make_unique<CWnd>());
-            m_controls.back()->Create(spec.className, spec.text, spec.style | WS_CHILD | WS_VISIBLE, spec.rect,
-                                      &m_dialog, static_cast<UINT>(spec.id));
-            ::SendMessage(Item(spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+            m_controls.back()->Create(kind.className, kind.text, kind.style | WS_CHILD | WS_VISIBLE, kind.rect,
+                                      &m_dialog, static_cast<UINT>(kind.id));
+            ::SendMessage(Item(kind.id), WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
         }
         ::SendMessage(Item(kCheck), BM_SETCHECK, BST_CHECKED, 0);
         ::SendMessage(Item(kThreeState), BM_SETCHECK, BST_INDETERMINATE, 0);
@@ -101,7 +101,7 @@ TEST_P(Snapshot, LooksAsItsReference) {
     if (c.focus) ::SetFocus(dialog.Item(c.focus));
     if (c.pushed) ::SendMessage(dialog.Item(kPush), BM_SETSTATE, TRUE, 0);
     if (c.disabled)
-        for (const ControlSpec& spec : kControls) ::EnableWindow(dialog.Item(spec.id), FALSE);
+        for (const ControlKind& kind : kControls) ::EnableWindow(dialog.Item(kind.id), FALSE);
     const std::string png = qelt::render::SnapWindow(dialog.Handle());
     EXPECT_TRUE(qelt::test::MatchesReferencePicture(png, std::string(QELT_PICTURES) + "/" + c.picture + ".png"));
 }
