@@ -6,6 +6,9 @@
 
 #include "mfc/comctl/CommonControl.h"
 #include "mfc/base/Diagnostics.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/user/ControlPaint.h"
+#include "mfc/user/WinUserApi.h"
 #include "mfc/user/WindowClass.h"
 
 namespace {
@@ -63,6 +66,9 @@ public:
             return true;
         case HDM_GETIMAGELIST:
             result = reinterpret_cast<LRESULT>(m_images);
+            return true;
+        case WM_PAINT:
+            Paint(window);
             return true;
         case WM_LBUTTONDOWN: {
             HDHITTESTINFO hit{{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, 0, -1};
@@ -190,6 +196,34 @@ private:
             }
         }
         return info->iItem;
+    }
+
+    // Each item a raised button face with its text, aligned as its format asks, in display order;
+    // the rest of the header is bare face. The text takes the header's font, else its list's.
+    void Paint(qelt::WindowRecord& window) {
+        qelt::ControlPaintScope scope(window.handle);
+        if (!scope.dc) return;
+        HDC dc = scope.dc;
+        qelt::FillSysColor(dc, scope.client, COLOR_3DFACE);
+        HFONT font = reinterpret_cast<HFONT>(::SendMessage(window.handle, WM_GETFONT, 0, 0));
+        if (!font && window.parent) font = reinterpret_cast<HFONT>(::SendMessage(window.parent->handle, WM_GETFONT, 0, 0));
+        HGDIOBJ oldFont = ::SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+        for (int index : m_order) {
+            RECT rect;
+            ItemRect(window, index, &rect);
+            CRect face(rect);
+            if (face.IsRectEmpty()) continue;
+            qelt::DrawEdge3D(dc, &face, false);
+            const HeaderItem& item = m_items[static_cast<size_t>(index)];
+            const int align = item.format & HDF_JUSTIFYMASK;
+            face.DeflateRect(4, 0);
+            ::DrawTextA(dc, item.text, item.text.GetLength(), &face,
+                        (align == HDF_RIGHT ? DT_RIGHT : align == HDF_CENTER ? DT_CENTER : DT_LEFT) | DT_VCENTER |
+                            DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        }
+        ::SelectObject(dc, oldFont);
     }
 
     std::vector<HeaderItem> m_items;

@@ -12,6 +12,7 @@
 #include "mfc/stdctrl/ScrollBar.h"
 #include "mfc/user/WindowClass.h"
 #include "mfc/user/WindowDC.h"
+#include "mfc/user/ControlPaint.h"
 #include "mfc/user/WindowManager.h"
 
 namespace {
@@ -1124,7 +1125,7 @@ private:
     // A list that does not draw its rows itself shows each visible row's texts in their columns,
     // aligned as the columns ask and ended with an ellipsis where they do not fit, the selection
     // highlighted while the list has the focus or LVS_SHOWSELALWAYS, and LVS_EX_GRIDLINES between
-    // the cells. Images are not drawn.
+    // the cells. Check boxes are drawn; images are not.
     void PaintRows(qelt::WindowRecord& window, HDC dc) {
         const bool focused = ::GetFocus() == window.handle;
         const bool fullRow = (m_exStyle & LVS_EX_FULLROWSELECT) != 0;
@@ -1147,6 +1148,7 @@ private:
             HBRUSH brush = ::CreateSolidBrush(highlighted ? GetSysColor(COLOR_HIGHLIGHT) : m_textBackground);
             ::FillRect(dc, &fill, brush);
             ::DeleteObject(brush);
+            if ((m_exStyle & LVS_EX_CHECKBOXES) && !m_images[LVSIL_STATE]) PaintCheckBox(window, i, dc);
             for (int c = 0; c < std::max(columns, 1); ++c) {
                 RECT label;
                 if (!CellRect(window, i, c, LVIR_LABEL, &label)) continue;
@@ -1180,6 +1182,21 @@ private:
         ::SelectObject(dc, oldPen);
         ::DeleteObject(grid);
         if (oldFont) ::SelectObject(dc, oldFont);
+        if ((window.style & WS_BORDER) || (::GetWindowLong(window.handle, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
+            RECT edge = client;
+            qelt::DrawEdge3D(dc, &edge, true);
+        }
+    }
+
+    // The check box of a row in its state-image place: checked for state image 2.
+    void PaintCheckBox(qelt::WindowRecord& window, int index, HDC dc) {
+        RECT icon;
+        CellRect(window, index, 0, LVIR_ICON, &icon);
+        const int size = 13, left = icon.left - StateWidth() + (StateWidth() - size) / 2;
+        const int top = (icon.top + icon.bottom - size) / 2;
+        const UINT image = (m_items[static_cast<size_t>(index)].state & LVIS_STATEIMAGEMASK) >> 12;
+        qelt::DrawCheckBox(dc, RECT{left, top, left + size, top + size}, image == 2 ? BST_CHECKED : BST_UNCHECKED,
+                           ::IsWindowEnabled(window.handle) != FALSE, false);
     }
 
     void Paint(qelt::WindowRecord& window) {

@@ -11,6 +11,7 @@
 #include "mfc/base/Encoding.h"
 #include "mfc/base/GbkText.h"
 #include "mfc/comctl/TreeCtrl.h"
+#include "mfc/comctl/TreePaint.h"
 #include "mfc/user/WindowClass.h"
 
 namespace {
@@ -81,6 +82,9 @@ public:
         case WM_GETDLGCODE:
             result = DLGC_WANTARROWS | DLGC_WANTCHARS;
             return true;
+        case WM_PAINT:
+            qelt::PaintTreeView(window.handle, ShownRows());
+            return true;
         case WM_DESTROY:
             m_nodes.clear();
             m_root.children.clear();
@@ -131,6 +135,31 @@ public:
     }
 
 private:
+    // The items as the tree shows them: the children of an expanded item follow it.
+    std::vector<qelt::TreeRow> ShownRows() const {
+        std::vector<qelt::TreeRow> rows;
+        std::vector<bool> continues;
+        AddShownRows(m_root, continues, rows);
+        return rows;
+    }
+
+    void AddShownRows(const Node& parent, std::vector<bool>& continues, std::vector<qelt::TreeRow>& rows) const {
+        for (size_t k = 0; k < parent.children.size(); ++k) {
+            const Node& node = *parent.children[k];
+            continues.push_back(k + 1 < parent.children.size());
+            qelt::TreeRow row;
+            row.text = node.text;
+            row.depth = static_cast<int>(continues.size()) - 1;
+            row.hasChildren = !node.children.empty() || node.childrenFlag != 0;
+            row.expanded = (node.state & TVIS_EXPANDED) != 0;
+            row.selected = node.handle == m_selected;
+            row.continues = continues;
+            rows.push_back(row);
+            if (row.expanded) AddShownRows(node, continues, rows);
+            continues.pop_back();
+        }
+    }
+
     // The node of a handle; null, with a misuse naming the caller, for a handle of no item.
     Node* Find(HTREEITEM handle, const char* caller) const {
         auto found = m_nodes.find(handle);

@@ -100,20 +100,7 @@ void PaintMarked(HDC dc, HWND button, const CRect& client, UINT state, bool radi
         ::DeleteObject(fill);
         ::DeleteObject(outline);
     } else {
-        CRect inner = box;
-        DrawEdge3D(dc, &inner, true);
-        HBRUSH fill = ::CreateSolidBrush(check == BST_INDETERMINATE ? ::GetSysColor(COLOR_3DFACE) : inside);
-        ::FillRect(dc, &inner, fill);
-        ::DeleteObject(fill);
-        if (check != BST_UNCHECKED) {
-            HPEN tick = ::CreatePen(PS_SOLID, 2, check == BST_INDETERMINATE ? ::GetSysColor(COLOR_3DSHADOW) : mark);
-            HGDIOBJ oldPen = ::SelectObject(dc, tick);
-            const POINT points[3] = {{inner.left + 2, inner.top + 4}, {inner.left + 4, inner.top + 6},
-                                     {inner.left + 7, inner.top + 1}};
-            ::Polyline(dc, points, 3);
-            ::SelectObject(dc, oldPen);
-            ::DeleteObject(tick);
-        }
+        DrawCheckBox(dc, box, check, enabled, pushed);
     }
     const DWORD style = static_cast<DWORD>(::GetWindowLong(button, GWL_STYLE));
     CRect text(box.right + 4, client.top, client.right, client.bottom);

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "mfc/base/Diagnostics.h"
+#include "mfc/user/ControlPaint.h"
 #include "mfc/user/WindowClass.h"
 
 namespace {
@@ -58,9 +59,12 @@ ScrollState* WindowBar(HWND hWnd, int nBar, const char* caller) {
 
 class ScrollBarProcedure : public qelt::WindowProcedure {
 public:
-    bool Handle(qelt::WindowRecord&, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+    bool Handle(qelt::WindowRecord& window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         SCROLLINFO info{sizeof(SCROLLINFO), 0, 0, 0, 0, 0, 0};
         switch (message) {
+        case WM_PAINT:
+            Paint(window);
+            return true;
         case SBM_SETPOS:
             result = m_state.pos;
             info.fMask = SIF_POS, info.nPos = static_cast<int>(wParam);
@@ -92,6 +96,41 @@ public:
     }
 
 private:
+    // An arrow box at each end, the track between them and the thumb on it: as long as the page is
+    // to the range (a square without a page), placed as the position is between its limits.
+    void Paint(qelt::WindowRecord& window) {
+        qelt::ControlPaintScope scope(window.handle);
+        if (!scope.dc) return;
+        const bool vertical = (window.style & SBS_VERT) != 0;
+        const bool enabled = ::IsWindowEnabled(window.handle) != FALSE;
+        const CRect client(scope.client);
+        const int thickness = vertical ? client.Width() : client.Height();
+        const int length = vertical ? client.Height() : client.Width();
+        const int arrow = std::min(thickness, length / 2);
+        // A stretch [from, to) along the bar, across its whole thickness.
+        auto along = [&](int from, int to) {
+            return vertical ? CRect(client.left, client.top + from, client.right, client.top + to)
+                            : CRect(client.left + from, client.top, client.left + to, client.bottom);
+        };
+        qelt::DrawArrowBox(scope.dc, along(0, arrow), vertical ? 1 : 2, enabled);
+        qelt::DrawArrowBox(scope.dc, along(length - arrow, length), vertical ? 0 : 3, enabled);
+        const int track = length - 2 * arrow;
+        if (track <= 0) return;
+        qelt::FillSysColor(scope.dc, along(arrow, length - arrow), COLOR_SCROLLBAR);
+        const int range = m_state.max - m_state.min + 1;
+        if (!enabled || range <= 1) return;
+        const int thumb = m_state.page > 0
+                              ? std::clamp(static_cast<int>(static_cast<long long>(track) * m_state.page / range), 8, track)
+                              : std::min(thickness, track);
+        const int travel = m_state.Limit() - m_state.min;
+        const int offset = travel > 0
+                               ? static_cast<int>(static_cast<long long>(track - thumb) * (m_state.pos - m_state.min) / travel)
+                               : 0;
+        CRect face = along(arrow + offset, arrow + offset + thumb);
+        qelt::FillSysColor(scope.dc, face, COLOR_3DFACE);
+        qelt::DrawEdge3D(scope.dc, &face, false);
+    }
+
     ScrollState m_state;
 };
 

@@ -100,6 +100,25 @@ void DrawArrowBox(HDC dc, const RECT& rect, int direction, bool enabled) {
     ::DeleteObject(pen);
 }
 
+void DrawCheckBox(HDC dc, const RECT& box, UINT check, bool enabled, bool pushed) {
+    CRect inner(&box);
+    DrawEdge3D(dc, &inner, true);
+    const COLORREF inside = ::GetSysColor(enabled && !pushed && check != BST_INDETERMINATE ? COLOR_WINDOW : COLOR_3DFACE);
+    HBRUSH fill = ::CreateSolidBrush(inside);
+    ::FillRect(dc, &inner, fill);
+    ::DeleteObject(fill);
+    if (check == BST_UNCHECKED) return;
+    const COLORREF mark = check == BST_INDETERMINATE ? ::GetSysColor(COLOR_3DSHADOW)
+                                                     : ::GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
+    HPEN tick = ::CreatePen(PS_SOLID, 2, mark);
+    HGDIOBJ oldPen = ::SelectObject(dc, tick);
+    const POINT points[3] = {{inner.left + 2, inner.top + 4}, {inner.left + 4, inner.top + 6},
+                             {inner.left + 7, inner.top + 1}};
+    ::Polyline(dc, points, 3);
+    ::SelectObject(dc, oldPen);
+    ::DeleteObject(tick);
+}
+
 ControlPaintScope::ControlPaintScope(HWND hWnd) : window(hWnd) {
     dc = ::BeginPaint(window, &paint);
     ::GetClientRect(window, &client);

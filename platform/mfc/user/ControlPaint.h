@@ -28,6 +28,10 @@ void DrawWindowText(HDC dc, HWND window, const CString& text, RECT rect, UINT fo
 // 0 down, 1 up, 2 left, 3 right; a disabled arrow is grey.
 void DrawArrowBox(HDC dc, const RECT& rect, int direction, bool enabled);
 
+// A check box's sunken square (13 × 13 in box) with its mark: check is BST_UNCHECKED, BST_CHECKED or
+// BST_INDETERMINATE (a grey mark on the face colour); pushed or disabled boxes show the face colour.
+void DrawCheckBox(HDC dc, const RECT& box, UINT check, bool enabled, bool pushed);
+
 // A one-pixel line of a system colour from (x0, y0) up to, not including, (x1, y1).
 void DrawLine(HDC dc, int x0, int y0, int x1, int y1, int colour);
 

@@ -1,6 +1,8 @@
 #include "mfc/user/WindowDC.h"
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "mfc/base/Diagnostics.h"
 #include "mfc/gdi/GdiDeviceContext.h"
@@ -28,6 +30,30 @@ std::shared_ptr<Recording> RecordingOf(HWND window) {
     std::shared_ptr<Recording>& recording = Recordings()[window];
     if (!recording) recording = std::make_shared<Recording>();
     return recording;
+}
+
+// Whether what a record drew lies wholly inside area (its clip taken into account).
+bool LiesWithin(const Record& record, const RECT& area) {
+    Bounds extent = RecordExtent(record);
+    if (record.clip) {
+        const RECT clip = record.clip->Box();
+        extent.left = std::max(extent.left, static_cast<double>(clip.left));
+        extent.top = std::max(extent.top, static_cast<double>(clip.top));
+        extent.right = std::min(extent.right, static_cast<double>(clip.right));
+        extent.bottom = std::min(extent.bottom, static_cast<double>(clip.bottom));
+    }
+    return extent.empty || extent.right <= extent.left || extent.bottom <= extent.top ||
+           (extent.left >= area.left && extent.top >= area.top && extent.right <= area.right &&
+            extent.bottom <= area.bottom);
+}
+
+// An erased area is painted anew: what was drawn wholly inside it can no longer be seen, so it is
+// dropped and a window repainted again and again keeps a recording of one painting's size.
+void ForgetDrawingIn(HWND window, const RECT& area) {
+    std::vector<Record>& records = RecordingOf(window)->records;
+    records.erase(std::remove_if(records.begin(), records.end(),
+                                 [&area](const Record& record) { return LiesWithin(record, area); }),
+                  records.end());
 }
 
 HWND HandleOf(CWnd* window) { return window ? window->GetSafeHwnd() : nullptr; }
@@ -77,6 +103,7 @@ HDC BeginPaint(HWND window, LPPAINTSTRUCT paint) {
     RECT area{0, 0, 0, 0};
     BOOL erase = FALSE;
     if (!qelt::TakeInvalidArea(window, &area, &erase)) return nullptr;
+    if (erase) ForgetDrawingIn(window, area);
     HDC hdc = GetDC(window);
     if (!hdc) return nullptr;
     FindDc(hdc)->state.clip = std::make_shared<const Region>(Region::FromRect(area.left, area.top, area.right, area.bottom));

@@ -9,7 +9,13 @@
 
 #include "ExpectedMisuses.h"
 #include "ReferencePicture.h"
+#include "mfc/comctl/ComboBoxEx.h"
+#include "mfc/comctl/ListCtrl.h"
+#include "mfc/comctl/TabCtrl.h"
+#include "mfc/comctl/TreeCtrl.h"
 #include "mfc/gdi/GdiApi.h"
+#include "mfc/stdctrl/ScrollBar.h"
+#include "mfc/user/WindowDC.h"
 #include "mfc/user/WinUserApi.h"
 #include "mfc/user/Wnd.h"
 #include "render/Render.h"
@@ -112,6 +118,103 @@ INSTANTIATE_TEST_SUITE_P(Controls, Snapshot,
                                            SnapCase{"controls-pressed", kPush, false, true},
                                            SnapCase{"controls-disabled", 0, true, false}),
                          [](const auto& info) { return std::string(info.param.picture).substr(9); });
+
+// The common controls, each in the state that shows most of its look: the second tab raised, a
+// report list with its header, check boxes and a selected row, a tree with lines and buttons (one
+// branch open, one closed), scroll bars across and down, and a ComboBoxEx.
+class CommonControlDialog {
+public:
+    CommonControlDialog() {
+        LOGFONTA lf{};
+        lf.lfHeight = -12;
+        lf.lfCharSet = GB2312_CHARSET;
+        std::strcpy(lf.lfFaceName, "宋体");
+        m_font = ::CreateFontIndirect(&lf);
+        m_dialog.CreateEx(0, "#32770", "通用控件", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 0, 440, 250), nullptr, 0);
+        ::SendMessage(m_dialog.m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+
+        m_tabs.Create(WS_CHILD | WS_VISIBLE, CRect(8, 8, 210, 60), &m_dialog, 200);
+        for (const char* title : {"基本参数", "计算书", "结果"}) m_tabs.InsertItem(m_tabs.GetItemCount(), title);
+        m_tabs.SetCurSel(1);
+
+        m_list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, CRect(8, 70, 210, 160),
+                      &m_dialog, 201);
+        m_list.SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+        m_list.InsertColumn(0, "构件", LVCFMT_LEFT, 110);
+        m_list.InsertColumn(1, "弯矩", LVCFMT_RIGHT, 80);
+        const char* rows[][2] = {{"L-1", "120.5"}, {"L-2", "86.0"}, {"LB-1", "12.3"}};
+        for (int i = 0; i < 3; ++i) {
+            m_list.InsertItem(i, rows[i][0]);
+            m_list.SetItemText(i, 1, rows[i][1]);
+        }
+        m_list.SetCheck(0, TRUE);
+        m_list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+
+        m_tree.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
+                          TVS_SHOWSELALWAYS,
+                      CRect(220, 8, 430, 130), &m_dialog, 202);
+        HTREEITEM bars = m_tree.InsertItem("锚筋");
+        m_tree.InsertItem("直锚筋", bars);
+        HTREEITEM bent = m_tree.InsertItem("弯折锚筋", bars);
+        m_tree.InsertItem("锚筋与角钢", bars);
+        m_tree.InsertItem("I 级钢筋", bent);
+        HTREEITEM plates = m_tree.InsertItem("钢板");
+        m_tree.InsertItem("抗剪钢板", plates);
+        m_tree.InsertItem("吊环");
+        m_tree.Expand(bars, TVE_EXPAND);
+        m_tree.SelectItem(bent);
+
+        m_across.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, CRect(8, 170, 210, 186), &m_dialog, 203);
+        m_across.SetScrollRange(0, 100);
+        m_across.SetScrollPos(30);
+        m_down.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, CRect(410, 140, 426, 240), &m_dialog, 204);
+        SCROLLINFO page{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 25, 75, 0};
+        m_down.SetScrollInfo(&page);
+
+        m_comboEx.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(220, 140, 400, 240), &m_dialog, 205);
+        for (const char* grade : {"HPB235", "HRB335", "HRB400"}) {
+            COMBOBOXEXITEM item{};
+            item.mask = CBEIF_TEXT;
+            item.iItem = -1;
+            item.pszText = const_cast<char*>(grade);
+            m_comboEx.InsertItem(&item);
+        }
+        m_comboEx.SetCurSel(1);
+        for (CWnd* control : std::initializer_list<CWnd*>{&m_tabs, &m_list, &m_tree, &m_across, &m_down, &m_comboEx})
+            control->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    }
+    ~CommonControlDialog() {
+        m_dialog.DestroyWindow();
+        ::DeleteObject(m_font);
+    }
+
+    HWND Handle() const { return m_dialog.m_hWnd; }
+
+private:
+    HFONT m_font = nullptr;
+    CWnd m_dialog;
+    CTabCtrl m_tabs;
+    CListCtrl m_list;
+    CTreeCtrl m_tree;
+    CScrollBar m_across, m_down;
+    CComboBoxEx m_comboEx;
+};
+
+TEST(Snapshot, CommonControlsLookAsTheirReference) {
+    CommonControlDialog dialog;
+    const std::string png = qelt::render::SnapWindow(dialog.Handle());
+    EXPECT_TRUE(qelt::test::MatchesReferencePicture(png, std::string(QELT_PICTURES) + "/common-controls.png"));
+}
+
+// A window painted again and again keeps one painting's drawing, not every painting's.
+TEST(Snapshot, RepaintingKeepsOneDrawing) {
+    CommonControlDialog dialog;
+    qelt::render::SnapWindow(dialog.Handle());
+    const HWND list = ::GetDlgItem(dialog.Handle(), 201);
+    const size_t once = qelt::gdi::WindowRecording(list)->records.size();
+    for (int i = 0; i < 20; ++i) qelt::render::SnapWindow(dialog.Handle());
+    EXPECT_EQ(qelt::gdi::WindowRecording(list)->records.size(), once);
+}
 
 TEST(Snapshot, RefusesAWindowThatIsGone) {
     HWND gone = nullptr;
