@@ -1124,10 +1124,12 @@ private:
 
     // A list that does not draw its rows itself shows each visible row's texts in their columns,
     // aligned as the columns ask and ended with an ellipsis where they do not fit, the selection
-    // highlighted while the list has the focus or LVS_SHOWSELALWAYS, and LVS_EX_GRIDLINES between
-    // the cells. Check boxes are drawn; images are not.
+    // highlighted while the list has the focus (face-coloured without it, for LVS_SHOWSELALWAYS),
+    // and LVS_EX_GRIDLINES between the cells; a disabled list greys its texts and shows no
+    // selection. Check boxes are drawn; images are not.
     void PaintRows(qelt::WindowRecord& window, HDC dc) {
         const bool focused = ::GetFocus() == window.handle;
+        const bool enabled = ::IsWindowEnabled(window.handle) != FALSE;
         const bool fullRow = (m_exStyle & LVS_EX_FULLROWSELECT) != 0;
         const CRect client = Client(window);
         HGDIOBJ oldFont = window.font ? ::SelectObject(dc, window.font) : nullptr;
@@ -1142,10 +1144,12 @@ private:
         const int last = std::min(Count() - 1, m_top + PerPage(window));
         for (int i = m_top; i <= last; ++i) {
             const Item& item = m_items[static_cast<size_t>(i)];
-            const bool highlighted = (item.state & LVIS_SELECTED) && (focused || (window.style & LVS_SHOWSELALWAYS));
+            const bool highlighted =
+                enabled && (item.state & LVIS_SELECTED) && (focused || (window.style & LVS_SHOWSELALWAYS));
             RECT fill;
             CellRect(window, i, 0, fullRow ? LVIR_BOUNDS : LVIR_LABEL, &fill);
-            HBRUSH brush = ::CreateSolidBrush(highlighted ? GetSysColor(COLOR_HIGHLIGHT) : m_textBackground);
+            HBRUSH brush = ::CreateSolidBrush(!highlighted ? m_textBackground
+                                                           : GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_3DFACE));
             ::FillRect(dc, &fill, brush);
             ::DeleteObject(brush);
             if ((m_exStyle & LVS_EX_CHECKBOXES) && !m_images[LVSIL_STATE]) PaintCheckBox(window, i, dc);
@@ -1158,8 +1162,10 @@ private:
                 const UINT align = (column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT    ? DT_RIGHT
                                    : (column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER ? DT_CENTER
                                                                                         : DT_LEFT;
-                const bool inHighlight = highlighted && (fullRow || c == 0);
-                ::SetTextColor(dc, inHighlight ? GetSysColor(COLOR_HIGHLIGHTTEXT) : m_textColour);
+                const bool inHighlight = highlighted && focused && (fullRow || c == 0);
+                ::SetTextColor(dc, !enabled      ? GetSysColor(COLOR_GRAYTEXT)
+                                   : inHighlight ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                                 : m_textColour);
                 label.left += 2;
                 label.right -= 2;
                 const CString text = item.Text(c);

@@ -38,7 +38,7 @@ void PaintTreeView(HWND tree, const std::vector<TreeRow>& rows) {
     const bool atRoot = (style & TVS_LINESATROOT) != 0 && (lines || buttons);
     const bool enabled = ::IsWindowEnabled(tree) != FALSE;
     const bool focused = ::GetFocus() == tree;
-    FillSysColor(dc, scope.client, enabled ? COLOR_WINDOW : COLOR_3DFACE);
+    FillSysColor(dc, scope.client, COLOR_WINDOW);
     const DWORD exStyle = static_cast<DWORD>(::GetWindowLong(tree, GWL_EXSTYLE));
     const bool bordered = (style & WS_BORDER) || (exStyle & WS_EX_CLIENTEDGE);
     if (bordered) {

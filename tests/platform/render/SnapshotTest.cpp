@@ -200,11 +200,32 @@ private:
     CComboBoxEx m_comboEx;
 };
 
-TEST(Snapshot, CommonControlsLookAsTheirReference) {
+struct CommonSnapCase {
+    const char* picture;
+    int focus;      // the control with the focus, 0 for none
+    bool disabled;  // every control disabled
+};
+
+class CommonSnapshot : public ::testing::TestWithParam<CommonSnapCase> {};
+
+TEST_P(CommonSnapshot, LooksAsItsReference) {
+    const CommonSnapCase& c = GetParam();
     CommonControlDialog dialog;
+    if (c.focus) ::SetFocus(::GetDlgItem(dialog.Handle(), c.focus));
+    if (c.disabled) {
+        for (HWND child = ::GetWindow(dialog.Handle(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+            ::EnableWindow(child, FALSE);
+    }
     const std::string png = qelt::render::SnapWindow(dialog.Handle());
-    EXPECT_TRUE(qelt::test::MatchesReferencePicture(png, std::string(QELT_PICTURES) + "/common-controls.png"));
+    EXPECT_TRUE(qelt::test::MatchesReferencePicture(png, std::string(QELT_PICTURES) + "/" + c.picture + ".png"));
 }
+
+INSTANTIATE_TEST_SUITE_P(CommonControls, CommonSnapshot,
+                         ::testing::Values(CommonSnapCase{"common-controls-normal", 0, false},
+                                           CommonSnapCase{"common-controls-list_focused", 201, false},
+                                           CommonSnapCase{"common-controls-tree_focused", 202, false},
+                                           CommonSnapCase{"common-controls-disabled", 0, true}),
+                         [](const auto& info) { return std::string(info.param.picture).substr(16); });
 
 // A window painted again and again keeps one painting's drawing, not every painting's.
 TEST(Snapshot, RepaintingKeepsOneDrawing) {
