@@ -5,15 +5,12 @@
 #include <functional>
 
 #include "Printers.h"
-#include "ReportRows.h"
+#include "MemberReports.h"
 #include "checks/flexural/FlexNormalParam.h"
 
 namespace {
 
-struct ReportCase {
-    const char* file;
-    std::function<void(CStlcnFlexNormalParam&)> setup;
-};
+using ReportCase = MemberReportCase<CStlcnFlexNormalParam>;
 
 void Set(CStlcnFlexNormalParam& p, const char* mode, const char* section, const char* rein) {
     p.m_strCaltType = mode;
@@ -91,21 +88,10 @@ const ReportCase kCases[] = {
      }},
 };
 
-void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.file; }
-
 class FlexNormalReport : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(FlexNormalReport, MatchesTheExpectedRows) {
-    const ReportCase& c = GetParam();
-    CStlcnFlexNormalParam p;
-    c.setup(p);
-    p.Calculate();
-    p.wordC.InitData();
-    EXPECT_EQ(p.BuildWordC(), 1);
-    p.wordS.InitData();
-    EXPECT_EQ(p.BuildWordS(), 1);
-    EXPECT_EQ(ReportRows(p.wordC), ExpectedReportRows(c.file, "full report"));
-    EXPECT_EQ(ReportRows(p.wordS), ExpectedReportRows(c.file, "short report"));
+    ExpectReportsAsIn("checks/flexural", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FlexNormalReport, testing::ValuesIn(kCases),

@@ -5,35 +5,23 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 
+#include "MemberReports.h"
 #include "Printers.h"
-#include "ReportRows.h"
 #include "checks/flexural/DeepFlexNormalParam.h"
 #include "checks/flexural/DeepFlexObliqueParam.h"
 #include "checks/flexural/FlexObliqueParam.h"
 
 namespace {
 
-using Reports = std::pair<std::string, std::string>;
-
 template <class TParam>
-std::function<Reports()> Case(std::function<void(TParam&)> setup) {
-    return [setup]() {
-        TParam p;
-        setup(p);
-        p.Calculate();
-        p.wordC.InitData();
-        p.BuildWordC();
-        p.wordS.InitData();
-        p.BuildWordS();
-        return Reports(ReportRows(p.wordC), ReportRows(p.wordS));
-    };
+std::function<BuiltReports()> Case(std::function<void(TParam&)> setup) {
+    return [setup]() { return MemberReports(setup); };
 }
 
 struct ReportCase {
     const char* file;
-    std::function<Reports()> run;
+    std::function<BuiltReports()> run;
 };
 
 using Oblique = CStlcnFlexObliqueParam;
@@ -138,11 +126,11 @@ class MemberReport : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(MemberReport, MatchesTheExpectedRows) {
     const ReportCase& c = GetParam();
-    Reports reports = c.run();
-    EXPECT_EQ(reports.first, ExpectedReportRows(c.file, "full report"));
-    EXPECT_EQ(reports.second, ExpectedReportRows(c.file, "short report"));
-    EXPECT_EQ(reports.first.find("nan"), std::string::npos);
-    EXPECT_EQ(reports.first.find("inf"), std::string::npos);
+    const BuiltReports reports = c.run();
+    EXPECT_EQ(reports.full, ExpectedReportRows(c.file, "full report"));
+    EXPECT_EQ(reports.brief, ExpectedReportRows(c.file, "short report"));
+    EXPECT_EQ(reports.full.find("nan"), std::string::npos);
+    EXPECT_EQ(reports.full.find("inf"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MemberReport, testing::ValuesIn(kCases),

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <functional>
 
+#include "MemberReports.h"
 #include "Printers.h"
-#include "ReportRows.h"
 #include "checks/members/DiecuttingParam.h"
 #include "host/Help.h"
 #include "host/VuskMainInfo.h"
@@ -223,10 +223,7 @@ TEST(DiecuttingParam, ListEntry) {
     EXPECT_EQ(p.strTitle, CString("冲切承载力计算"));
 }
 
-struct ReportCase {
-    const char* file;
-    std::function<void(CStlcnDiecuttingParam&)> setup;
-};
+using ReportCase = MemberReportCase<CStlcnDiecuttingParam>;
 
 const ReportCase kReportCases[] = {
     {"punching_plain", [](CStlcnDiecuttingParam&) {}},
@@ -261,21 +258,10 @@ const ReportCase kReportCases[] = {
      }},
 };
 
-void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.file; }
-
 class DiecuttingReport : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(DiecuttingReport, MatchesTheExpectedRows) {
-    const ReportCase& c = GetParam();
-    CStlcnDiecuttingParam p;
-    c.setup(p);
-    p.Calculate();
-    p.wordC.InitData();
-    EXPECT_EQ(p.BuildWordC(), 1);
-    p.wordS.InitData();
-    EXPECT_EQ(p.BuildWordS(), 1);
-    EXPECT_EQ(ReportRows(p.wordC), ExpectedReportRowsIn("checks/members", c.file, "full report"));
-    EXPECT_EQ(ReportRows(p.wordS), ExpectedReportRowsIn("checks/members", c.file, "short report"));
+    ExpectReportsAsIn("checks/members", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DiecuttingReport, testing::ValuesIn(kReportCases),

@@ -5,15 +5,12 @@
 #include <functional>
 
 #include "Printers.h"
-#include "ReportRows.h"
+#include "MemberReports.h"
 #include "checks/members/GeneralParam.h"
 
 namespace {
 
-struct ReportCase {
-    const char* file;
-    std::function<void(CStlcnGeneralParam&)> setup;
-};
+using ReportCase = MemberReportCase<CStlcnGeneralParam>;
 
 const char kCapacity[] = "已知配筋求扭矩";
 
@@ -60,21 +57,10 @@ const ReportCase kCases[] = {
      }},
 };
 
-void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.file; }
-
 class GeneralReport : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(GeneralReport, MatchesTheExpectedRows) {
-    const ReportCase& c = GetParam();
-    CStlcnGeneralParam p;
-    c.setup(p);
-    p.Calculate();
-    p.wordC.InitData();
-    EXPECT_EQ(p.BuildWordC(), 1);
-    p.wordS.InitData();
-    EXPECT_EQ(p.BuildWordS(), 1);
-    EXPECT_EQ(ReportRows(p.wordC), ExpectedReportRowsIn("checks/members", c.file, "full report"));
-    EXPECT_EQ(ReportRows(p.wordS), ExpectedReportRowsIn("checks/members", c.file, "short report"));
+    ExpectReportsAsIn("checks/members", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GeneralReport, testing::ValuesIn(kCases),

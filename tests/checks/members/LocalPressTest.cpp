@@ -7,8 +7,8 @@
 #include <cmath>
 #include <functional>
 
+#include "MemberReports.h"
 #include "Printers.h"
-#include "ReportRows.h"
 #include "checks/members/LocalPressParam.h"
 #include "host/Help.h"
 #include "host/VuskMainInfo.h"
@@ -228,10 +228,7 @@ TEST(LocalPressParam, ListEntryByShapeAndForm) {
     }
 }
 
-struct ReportCase {
-    const char* file;
-    std::function<void(CStlcnLocalPressParam&)> setup;
-};
+using ReportCase = MemberReportCase<CStlcnLocalPressParam>;
 
 const ReportCase kReportCases[] = {
     {"local_mesh", [](CStlcnLocalPressParam&) {}},
@@ -266,21 +263,10 @@ const ReportCase kReportCases[] = {
      }},
 };
 
-void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.file; }
-
 class LocalPressReport : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(LocalPressReport, MatchesTheExpectedRows) {
-    const ReportCase& c = GetParam();
-    CStlcnLocalPressParam p;
-    c.setup(p);
-    p.Calculate();
-    p.wordC.InitData();
-    EXPECT_EQ(p.BuildWordC(), 1);
-    p.wordS.InitData();
-    EXPECT_EQ(p.BuildWordS(), 1);
-    EXPECT_EQ(ReportRows(p.wordC), ExpectedReportRowsIn("checks/members", c.file, "full report"));
-    EXPECT_EQ(ReportRows(p.wordS), ExpectedReportRowsIn("checks/members", c.file, "short report"));
+    ExpectReportsAsIn("checks/members", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LocalPressReport, testing::ValuesIn(kReportCases),

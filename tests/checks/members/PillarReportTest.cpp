@@ -5,15 +5,12 @@
 #include <functional>
 
 #include "Printers.h"
-#include "ReportRows.h"
+#include "MemberReports.h"
 #include "checks/members/PillarParam.h"
 
 namespace {
 
-struct ReportCase {
-    const char* file;
-    std::function<void(CStlcnPillarParam&)> setup;
-};
+using ReportCase = MemberReportCase<CStlcnPillarParam>;
 
 const ReportCase kCases[] = {
     {"pillar_design", [](CStlcnPillarParam&) {}},
@@ -34,21 +31,10 @@ const ReportCase kCases[] = {
      }},
 };
 
-void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.file; }
-
 class PillarReport : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(PillarReport, MatchesTheExpectedRows) {
-    const ReportCase& c = GetParam();
-    CStlcnPillarParam p;
-    c.setup(p);
-    p.Calculate();
-    p.wordC.InitData();
-    EXPECT_EQ(p.BuildWordC(), 1);
-    p.wordS.InitData();
-    EXPECT_EQ(p.BuildWordS(), 1);
-    EXPECT_EQ(ReportRows(p.wordC), ExpectedReportRowsIn("checks/members", c.file, "full report"));
-    EXPECT_EQ(ReportRows(p.wordS), ExpectedReportRowsIn("checks/members", c.file, "short report"));
+    ExpectReportsAsIn("checks/members", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PillarReport, testing::ValuesIn(kCases),
