@@ -178,33 +178,17 @@ int SetMapMode(HDC hdc, int mode) {
 }
 
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
-    DeviceContext* dc = CheckDc(hdc, "SetWindowOrgEx");
-    if (!dc) return FALSE;
-    if (previous) *previous = dc->state.windowOrg;
-    dc->state.windowOrg = POINT{x, y};
-    return TRUE;
+    return ReplaceState(hdc, "SetWindowOrgEx", &DcState::windowOrg, POINT{x, y}, previous);
 }
 
-BOOL GetWindowOrgEx(HDC hdc, LPPOINT origin) {
-    DeviceContext* dc = CheckDc(hdc, "GetWindowOrgEx");
-    if (!dc || !origin) return FALSE;
-    *origin = dc->state.windowOrg;
-    return TRUE;
-}
+BOOL GetWindowOrgEx(HDC hdc, LPPOINT origin) { return ReadState(hdc, "GetWindowOrgEx", &DcState::windowOrg, origin); }
 
 BOOL SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
-    DeviceContext* dc = CheckDc(hdc, "SetViewportOrgEx");
-    if (!dc) return FALSE;
-    if (previous) *previous = dc->state.viewportOrg;
-    dc->state.viewportOrg = POINT{x, y};
-    return TRUE;
+    return ReplaceState(hdc, "SetViewportOrgEx", &DcState::viewportOrg, POINT{x, y}, previous);
 }
 
 BOOL GetViewportOrgEx(HDC hdc, LPPOINT origin) {
-    DeviceContext* dc = CheckDc(hdc, "GetViewportOrgEx");
-    if (!dc || !origin) return FALSE;
-    *origin = dc->state.viewportOrg;
-    return TRUE;
+    return ReadState(hdc, "GetViewportOrgEx", &DcState::viewportOrg, origin);
 }
 
 BOOL OffsetViewportOrgEx(HDC hdc, int dx, int dy, LPPOINT previous) {
@@ -232,12 +216,7 @@ BOOL SetWindowExtEx(HDC hdc, int x, int y, LPSIZE previous) {
     return TRUE;
 }
 
-BOOL GetWindowExtEx(HDC hdc, LPSIZE extent) {
-    DeviceContext* dc = CheckDc(hdc, "GetWindowExtEx");
-    if (!dc || !extent) return FALSE;
-    *extent = dc->state.windowExt;
-    return TRUE;
-}
+BOOL GetWindowExtEx(HDC hdc, LPSIZE extent) { return ReadState(hdc, "GetWindowExtEx", &DcState::windowExt, extent); }
 
 BOOL SetViewportExtEx(HDC hdc, int x, int y, LPSIZE previous) {
     DeviceContext* dc = CheckDc(hdc, "SetViewportExtEx");
@@ -251,10 +230,7 @@ BOOL SetViewportExtEx(HDC hdc, int x, int y, LPSIZE previous) {
 }
 
 BOOL GetViewportExtEx(HDC hdc, LPSIZE extent) {
-    DeviceContext* dc = CheckDc(hdc, "GetViewportExtEx");
-    if (!dc || !extent) return FALSE;
-    *extent = dc->state.viewportExt;
-    return TRUE;
+    return ReadState(hdc, "GetViewportExtEx", &DcState::viewportExt, extent);
 }
 
 BOOL LPtoDP(HDC hdc, LPPOINT points, int count) {

@@ -68,6 +68,25 @@ std::unique_ptr<DeviceContext> RemoveDc(HDC handle);
 // Like FindDc, reporting a misuse naming the operation when the handle is not a live DC.
 DeviceContext* CheckDc(HDC handle, const char* operation);
 
+// A value of a DC's state read (the Get…Ex calls) or replaced (Set…Ex), the previous value given
+// back where asked; FALSE for a handle that is not a live DC or nowhere to read into.
+template <class T>
+BOOL ReadState(HDC handle, const char* operation, T DcState::*field, T* value) {
+    DeviceContext* dc = CheckDc(handle, operation);
+    if (!dc || !value) return FALSE;
+    *value = dc->state.*field;
+    return TRUE;
+}
+
+template <class T>
+BOOL ReplaceState(HDC handle, const char* operation, T DcState::*field, T value, T* previous) {
+    DeviceContext* dc = CheckDc(handle, operation);
+    if (!dc) return FALSE;
+    if (previous) *previous = dc->state.*field;
+    dc->state.*field = value;
+    return TRUE;
+}
+
 // Records a drawing operation with the DC's clip and paints it where the DC draws.
 void Emit(DeviceContext& dc, Record record);
 

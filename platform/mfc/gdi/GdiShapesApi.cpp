@@ -84,18 +84,11 @@ std::shared_ptr<BrushData> BrushFor(HBRUSH brush, const char* operation) {
 }  // namespace
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous) {
-    DeviceContext* dc = CheckDc(hdc, "MoveToEx");
-    if (!dc) return FALSE;
-    if (previous) *previous = dc->state.current;
-    dc->state.current = POINT{x, y};
-    return TRUE;
+    return ReplaceState(hdc, "MoveToEx", &DcState::current, POINT{x, y}, previous);
 }
 
 BOOL GetCurrentPositionEx(HDC hdc, LPPOINT position) {
-    DeviceContext* dc = CheckDc(hdc, "GetCurrentPositionEx");
-    if (!dc || !position) return FALSE;
-    *position = dc->state.current;
-    return TRUE;
+    return ReadState(hdc, "GetCurrentPositionEx", &DcState::current, position);
 }
 
 BOOL LineTo(HDC hdc, int x, int y) {
