@@ -1,5 +1,6 @@
 #include "com/Variant.h"
 
+#include "com/ComError.h"
 #include "com/SafeArray.h"
 
 void VariantInit(VARIANT* v)
@@ -71,4 +72,10 @@ HRESULT VariantCopy(VARIANT* dest, const VARIANT* source)
     }
     *dest = copy;
     return S_OK;
+}
+
+void _variant_t::Clear()
+{
+    const HRESULT hr = VariantClear(&m_v);
+    if (FAILED(hr)) _com_issue_error(hr);
 }

@@ -38,3 +38,19 @@ void VariantInit(VARIANT* v);
 HRESULT VariantClear(VARIANT* v);
 // A deep copy of the source into the destination, which is cleared first.
 HRESULT VariantCopy(VARIANT* dest, const VARIANT* source);
+
+// A VARIANT that clears itself when it goes; Clear raises _com_error when clearing fails.
+class _variant_t {
+public:
+    _variant_t() { VariantInit(&m_v); }
+    ~_variant_t() { VariantClear(&m_v); }
+    _variant_t(const _variant_t&) = delete;
+    _variant_t& operator=(const _variant_t&) = delete;
+
+    VARIANT& GetVARIANT() { return m_v; }
+    const VARIANT& GetVARIANT() const { return m_v; }
+    void Clear();
+
+private:
+    VARIANT m_v;
+};
