@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "BoardFixtures.h"
+#include "TempStore.h"
 #include "com/ClassRegistry.h"
 #include "com/SafeArrayData.h"
 #include "fea/PlateAnalysis.h"
@@ -56,11 +57,16 @@ void ClampedSquare(CBoardData& data, double a)
 // Four fixed edges, lx/ly = 1 (the handbook of static calculations, ν = 0): centre moments
 // 0.0176·q·l² each way, made 0.0176·(1 + ν) with ν = 0.2; edge moments −0.0513·q·l². The design
 // load of a dead load alone is 1.35·gk.
-TEST_F(AtypicalBoardCalculate, AClampedSquareGivesTheHandbookMoments) {
+TEST_F(AtypicalBoardCalculate, AStoredClampedSquareGivesTheHandbookMoments) {
+    TempStore store;
+    CAtypicalBoardParam stored;
+    Prepare(stored, 10.0);
+    stored.m_param.m_dBoxLength = 200.0;
+    ClampedSquare(stored.m_BoardData, 4000.0);
+    ASSERT_TRUE(stored.WriteParam("CAtypicalBoardParam/"));
     CAtypicalBoardParam param;
-    Prepare(param, 10.0);
-    param.m_param.m_dBoxLength = 200.0;
-    ClampedSquare(param.m_BoardData, 4000.0);
+    param.SetDefaultData();
+    ASSERT_TRUE(param.ReadParam("CAtypicalBoardParam/"));
     ASSERT_EQ(param.Calculate(), 1);
     EXPECT_EQ(param.m_bModified, 0);
     const double ql2 = 1.35 * 10.0 * 4.0 * 4.0;

@@ -45,6 +45,8 @@ TEST(AtypicalBoardStore, ASlabWithArcsHolesAndEveryLoadComesBackWhole) {
     EXPECT_EQ(b.m_HoleArray[0].m_nHoleSupport, 0);
     EXPECT_EQ(b.m_HoleArray[1].m_nHoleSupport, 0);
 
+    // Results are not stored, so the slab read back waits for a calculation.
+    EXPECT_EQ(read.m_bModified, 1);
     EXPECT_EQ(read.m_strBoardCode, "YX-7");
     EXPECT_EQ(read.m_nLoadType, LOAD_LIVE);
     EXPECT_EQ(read.m_dTrapLoadP2, 6.5);
