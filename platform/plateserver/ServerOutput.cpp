@@ -158,24 +158,26 @@ HRESULT BuildResultRows(const fea::SlabDesign& design, VARIANT& rows)
     return S_OK;
 }
 
-HRESULT BuildResultPictures(const ServerInput& input, const fea::PlateAnalysis& analysis, const fea::SlabDesign& design,
+HRESULT BuildResultPictures(const ServerInput& input, const fea::PlateAnalysis& analysis, const fea::SlabDesign* design,
                             VARIANT& points, VARIANT& lines, VARIANT& texts)
 {
     const fea::Mesh& mesh = analysis.mesh;
     std::vector<Line> lineList;
     for (const auto& [a, b] : fea::UniqueEdges(mesh)) lineList.push_back({mesh.nodes[a], mesh.nodes[b], kMeshColor, kMesh});
-    const int count = std::max(input.contourCount, 0);
-    for (const fea::ContourSegment& s : fea::ContourLines(mesh, design.combinations.characteristic.w, count))
-        lineList.push_back({s.a, s.b, LevelColor(s.level, count), kContours});
-
     std::vector<Text> textList;
-    for (std::size_t i = 0; i < design.rows.size(); ++i) AddRowTexts(design.rows[i], int(i), textList);
-    if (design.deflectionNode >= 0)
-        textList.push_back({Format("f=%.2f", design.longTermDeflection), mesh.nodes[design.deflectionNode], kDeflection});
-
+    const fea::SlabDesign none;
+    if (design) {
+        const int count = std::max(input.contourCount, 0);
+        for (const fea::ContourSegment& s : fea::ContourLines(mesh, design->combinations.characteristic.w, count))
+            lineList.push_back({s.a, s.b, LevelColor(s.level, count), kContours});
+        for (std::size_t i = 0; i < design->rows.size(); ++i) AddRowTexts(design->rows[i], int(i), textList);
+        if (design->deflectionNode >= 0)
+            textList.push_back(
+                {Format("f=%.2f", design->longTermDeflection), mesh.nodes[design->deflectionNode], kDeflection});
+    }
     HRESULT hr;
     if (FAILED(hr = WriteLines(lineList, lines)) || FAILED(hr = WriteTexts(textList, TextHeight(mesh), texts)) ||
-        FAILED(hr = WritePoints(design, points)))
+        FAILED(hr = WritePoints(design ? *design : none, points)))
         return hr;
     return S_OK;
 }

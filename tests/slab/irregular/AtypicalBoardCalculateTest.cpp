@@ -330,6 +330,26 @@ TEST_F(AtypicalBoardCalculate, TheServerRefusesSlabsItCannotAnalyse) {
     }
 }
 
+// A slab refused for its section was meshed all the same: the mesh comes back for a preview, with
+// no rows and no other picture.
+TEST_F(AtypicalBoardCalculate, ARefusedSlabStillHandsBackItsMesh) {
+    CAtypicalBoardParam param;
+    Prepare(param, 30.0);
+    param.m_param.m_nBoardWidth = 60.0;
+    ClampedSquare(param.m_BoardData, 4000.0);
+    CPlateSolverClient client;
+    ASSERT_EQ(client.Solve(param.m_BoardData, param.m_param), 0);
+    CBoardData preview;
+    client.GetModel(preview);
+    ExpectSameModel(param.m_BoardData, preview);
+    EXPECT_GT(preview.m_ResultLines.GetSize(), 100);
+    for (int i = 0; i < preview.m_ResultLines.GetSize(); ++i) EXPECT_EQ(preview.m_ResultLines[i].m_nKind, 0);
+    EXPECT_EQ(preview.m_ResultTexts.GetSize(), 0);
+    CArray<BoardReinResult, const BoardReinResult&> rows;
+    client.GetResults(rows);
+    EXPECT_EQ(rows.GetSize(), 0);
+}
+
 // The crack width of a row with other bars, asked of a fresh client after the calculation, by the
 // code's formula worked here: with a dead load alone the characteristic moment is the design
 // moment / 1.35; C25 (ftk 1.78), HRB335 (Es 2.0e5), h0 = 100 − 30, the cover 15 taken as 20.
