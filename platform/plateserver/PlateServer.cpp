@@ -33,11 +33,14 @@ std::unique_ptr<Solution>& LastSolution()
     return last;
 }
 
-// The solve runs on the caller's thread alone: the host calls from its one user-interface thread,
-// and a machine's other cores belong to other work.
+// The server works on the caller's thread alone: the host calls from its one user-interface thread,
+// and a machine's other cores belong to other work. CHOLMOD asks for its own number of OpenMP
+// threads in each parallel region, which no thread count overrides; with no active parallel level
+// every region runs on the thread that meets it. The BLAS under it is told the same when it has
+// threads of its own.
 void UseOneThread()
 {
-    omp_set_num_threads(1);
+    omp_set_max_active_levels(0);
     using SetThreads = void (*)(int);
     if (auto openblas = reinterpret_cast<SetThreads>(dlsym(RTLD_DEFAULT, "openblas_set_num_threads"))) openblas(1);
 }
@@ -101,7 +104,6 @@ public:
         HRESULT hr = ReadServerInput(model, settings, solution->input, status);
         if (FAILED(hr)) return hr;
         if (status == InputStatus::Ready) {
-            UseOneThread();
             solution->analysis = fea::AnalysePlate(solution->input.slab, solution->input.mesh);
             if (solution->analysis.status == fea::AnalysisStatus::Solved) {
                 solution->design = fea::DesignSlab(solution->input.slab, solution->analysis, solution->input.design);
@@ -157,6 +159,7 @@ private:
 
 HRESULT CreatePlateSolver(REFIID riid, void** ppv)
 {
+    UseOneThread();
     CPlateSolver* solver = new CPlateSolver;
     solver->AddRef();
     const HRESULT hr = solver->QueryInterface(riid, ppv);

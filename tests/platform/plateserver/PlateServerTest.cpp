@@ -2,6 +2,7 @@
 // shape and to missing out pointers. (Solutions are tested with the slab's own records, in the
 // irregular slab's tests.)
 #include <gtest/gtest.h>
+#include <omp.h>
 
 #include "com/ClassRegistry.h"
 #include "com/SafeArrayData.h"
@@ -62,6 +63,17 @@ TEST_F(PlateServer, RecordsOfTheWrongShapeFailAndLeaveNoSolution) {
     double width = -1.0;
     EXPECT_EQ(m_solver->CalCrackWidth(0, 10.0, 2, 150.0, settings.GetVARIANT(), 523.0, &width), E_INVALIDARG);
     EXPECT_EQ(width, 0.0);
+}
+
+// Once a server exists, a parallel region that asks for four threads (as CHOLMOD's do) runs on one.
+TEST_F(PlateServer, ParallelRegionsRunOnOneThread) {
+    int threads = 0;
+#pragma omp parallel num_threads(4)
+    {
+#pragma omp single
+        threads = omp_get_num_threads();
+    }
+    EXPECT_EQ(threads, 1);
 }
 
 }  // namespace
