@@ -172,6 +172,14 @@ TEST_F(AtypicalBoardCalculate, AnLShapedSlabComesBackWithItsPicturesAndARowPerEd
     EXPECT_GT(lines[0], 100);  // the mesh
     EXPECT_GT(lines[1], 10);   // the deflection contours
     for (int picture = 2; picture < 7; ++picture) EXPECT_GT(texts[picture], 0) << picture;
+    // One moment text per row, none on top of another (the two edges at the re-entrant corner
+    // govern there both).
+    std::vector<AcGePoint3d> places;
+    for (int i = 0; i < param.m_BoardData.m_ResultTexts.GetSize(); ++i)
+        if (param.m_BoardData.m_ResultTexts[i].m_nPicture == 2) places.push_back(param.m_BoardData.m_ResultTexts[i].m_FirstPt);
+    ASSERT_EQ(places.size(), 8u);
+    for (std::size_t i = 0; i < places.size(); ++i)
+        for (std::size_t j = i + 1; j < places.size(); ++j) EXPECT_GT(places[i].distanceTo(places[j]), 100.0) << i << " " << j;
     EXPECT_TRUE(Messages().empty());
 }
 
