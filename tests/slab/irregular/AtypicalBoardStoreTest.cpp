@@ -1,0 +1,171 @@
+// The irregular slab's stored keys: a slab with arcs, holes and every kind of load goes into the
+// store and comes back whole; the keys are the flat ones the host's other readers expect.
+#include <gtest/gtest.h>
+
+#include "BoardFixtures.h"
+#include "TempStore.h"
+#include "host/VuskMainInfo.h"
+#include "host/VuskSave.h"
+#include "slab/irregular/AtypicalBoardParam.h"
+
+namespace {
+
+using namespace board_fixtures;
+
+const CString kPrefix = "CAtypicalBoardParam/";
+
+TEST(AtypicalBoardStore, ASlabWithArcsHolesAndEveryLoadComesBackWhole) {
+    TempStore store;
+    CAtypicalBoardParam written;
+    written.SetDefaultData();
+    FillSlab(written.m_BoardData);
+    written.m_strBoardCode = "YX-7";
+    written.m_nLoadType = LOAD_LIVE;
+    written.m_dTrapLoadP2 = 6.5;
+    written.m_bIsAutoCalSelfH = 0;
+    written.m_param.m_strBoardGrade = "C30";
+    written.m_param.m_strColuReinType = "光面钢筋";
+    written.m_param.m_nCloudNum = 14;
+    written.m_param.m_nBoardWidth = 120.0;
+    written.m_param.m_EverLoadVal = 5.5;
+    written.m_param.m_dEverLoadCoef = 1.35;
+    written.m_param.m_dImportCoef = 1.1;
+    ASSERT_TRUE(written.WriteParam(kPrefix));
+
+    // The reader already holds a slab: the stored one replaces it.
+    CAtypicalBoardParam read;
+    read.SetDefaultData();
+    FillSlab(read.m_BoardData);
+    ASSERT_TRUE(read.ReadParam(kPrefix));
+
+    ExpectSameModel(written.m_BoardData, read.m_BoardData);
+    const CBoardData& b = read.m_BoardData;
+    EXPECT_EQ(b.m_HasBoard, 1);
+    EXPECT_EQ(b.m_MassLoadArray.GetSize(), 2);
+    // A hole's support code is not stored; read back it is that of a drawn hole.
+    EXPECT_EQ(b.m_HoleArray[0].m_nHoleSupport, 0);
+    EXPECT_EQ(b.m_HoleArray[1].m_nHoleSupport, 0);
+
+    // Results are not stored, so the slab read back waits for a calculation.
+    EXPECT_EQ(read.m_bModified, 1);
+    EXPECT_EQ(read.m_strBoardCode, "YX-7");
+    EXPECT_EQ(read.m_nLoadType, LOAD_LIVE);
+    EXPECT_EQ(read.m_dTrapLoadP2, 6.5);
+    EXPECT_EQ(read.m_bIsAutoCalSelfH, 0);
+    EXPECT_EQ(read.m_param.m_strBoardGrade, "C30");
+    EXPECT_EQ(read.m_param.m_strColuReinType, "光面钢筋");
+    EXPECT_EQ(read.m_param.m_nCloudNum, 14);
+    EXPECT_EQ(read.m_param.m_nBoardWidth, 120.0);
+    EXPECT_EQ(read.m_param.m_EverLoadVal, 5.5);
+    EXPECT_EQ(read.m_param.m_dEverLoadCoef, 1.35);
+    EXPECT_EQ(read.m_param.m_dImportCoef, 1.1);
+}
+
+TEST(AtypicalBoardStore, KeysAreTheClassPrefixAndTheMemberNamesRunTogether) {
+    TempStore store;
+    CAtypicalBoardParam param;
+    param.SetDefaultData();
+    FillSlab(param.m_BoardData);
+    ASSERT_TRUE(param.WriteParam(kPrefix));
+
+    struct DoubleKey {
+        const char* key;
+        double value;
+    };
+    const DoubleKey doubles[] = {
+        {"CAtypicalBoardParam/m_BoardPolym_StretchPtArray0/x", 0.0},
+        {"CAtypicalBoardParam/m_BoardPolym_StretchPtArray1/x", 6000.0},
+        {"CAtypicalBoardParam/m_HoleArray1m_StretchPtArray2/y", 1500.0},
+        {"CAtypicalBoardParam/m_TrapLoadArray0m_ptRight/x", 6000.0},
+        {"CAtypicalBoardParam/m_TrapLoadArray0/m_dBottomDis", 1000.0},
+        {"CAtypicalBoardParam/m_MassLoadArray1m_LoadVal", 7.25},
+        {"CAtypicalBoardParam/m_MassLoadArray1m_MassPt/y", 2500.0},
+        {"CAtypicalBoardParam//m_param.m_dEverLoadCoef", 1.2},
+        {"CAtypicalBoardParam//m_param.m_dImportCoef", 1.0},
+        {"CAtypicalBoardParam//m_param.m_dNaoDu", 1.0},
+    };
+    for (const DoubleKey& k : doubles) {
+        double value = -99.0;
+        EXPECT_TRUE(CVuskSave::GetValue(k.key, value, -99.0)) << k.key;
+        EXPECT_EQ(value, k.value) << k.key;
+    }
+    struct IntKey {
+        const char* key;
+        int value;
+    };
+    const IntKey ints[] = {
+        {"CAtypicalBoardParam/m_HoleArraySize", 2},
+        {"CAtypicalBoardParam/m_PartLoadArraySize", 1},
+        {"CAtypicalBoardParam/m_LineLoadArraySize", 1},
+        {"CAtypicalBoardParam/m_TrapLoadArraySize", 1},
+        {"CAtypicalBoardParam/m_MassLoadArraySize", 2},
+        {"CAtypicalBoardParam/m_HasBoard", 1},
+        {"CAtypicalBoardParam/m_BoardPolym_StretchPtArraySize", 4},
+        {"CAtypicalBoardParam/m_MassLoadArray0m_LaodType", LOAD_DEAD},
+        {"CAtypicalBoardParam//m_nLoadType", LOAD_DEAD},
+        {"CAtypicalBoardParam//m_param.m_nCloudNum", 10},
+    };
+    for (const IntKey& k : ints) {
+        int value = -99;
+        EXPECT_TRUE(CVuskSave::GetValue(k.key, value, -99)) << k.key;
+        EXPECT_EQ(value, k.value) << k.key;
+    }
+    CString strDirection;
+    EXPECT_TRUE(CVuskSave::GetValue("CAtypicalBoardParam/m_TrapLoadArray0/m_strXorY", strDirection, ""));
+    EXPECT_EQ(strDirection, "X向");
+    CArray<int, int> types;
+    EXPECT_TRUE(CVuskSave::GetValue("CAtypicalBoardParam/m_BoardPoly/m_LineTypeArray", types));
+    ASSERT_EQ(types.GetSize(), 4);
+    EXPECT_EQ(types[3], 2);
+}
+
+TEST(AtypicalBoardStore, AnEmptyStoreLeavesNoSlabAndKeepsTheValuesHeld) {
+    TempStore store;
+    CAtypicalBoardParam param;
+    param.SetDefaultData();
+    FillSlab(param.m_BoardData);
+    param.m_param.m_dEverLoadCoef = 1.35;
+    param.m_param.m_dBoxLength = 400.0;
+    param.m_strBoardCode = "YX-3";
+    ASSERT_TRUE(param.ReadParam(kPrefix));
+    const CBoardData& data = param.m_BoardData;
+    EXPECT_EQ(data.m_HasBoard, 0);
+    EXPECT_EQ(data.m_BoardPoly.GetCount(), 0);
+    EXPECT_EQ(data.m_HoleArray.GetSize(), 0);
+    EXPECT_EQ(data.m_MassLoadArray.GetSize(), 0);
+    EXPECT_EQ(data.m_PartLoadArray.GetSize(), 0);
+    EXPECT_EQ(data.m_LineLoadArray.GetSize(), 0);
+    EXPECT_EQ(data.m_TrapLoadArray.GetSize(), 0);
+    EXPECT_EQ(param.m_param.m_dEverLoadCoef, 1.35);
+    EXPECT_EQ(param.m_param.m_dBoxLength, 400.0);
+    EXPECT_EQ(param.m_strBoardCode, "YX-3");
+}
+
+TEST(AtypicalBoardParam, DefaultsOfTheCommandOverTheSettingsOwn) {
+    CAtypicalBoardParam param;
+    param.m_ReinResults.Add(BoardReinResult());
+    param.m_BoardData.m_HasBoard = 1;
+    param.m_bModified = 1;
+    param.InitDefaultParam();
+    EXPECT_EQ(param.m_param.m_dNaoDu, 1.0);
+    EXPECT_EQ(param.m_nLoadType, LOAD_DEAD);
+    EXPECT_EQ(param.m_strBoardCode, "YX-1");
+    EXPECT_EQ(param.m_dDefaultLoad, 10.0);
+    EXPECT_EQ(param.m_dTrapLoadP1, 10.0);
+    EXPECT_EQ(param.m_bIsAutoCalSelfH, 1);
+    EXPECT_EQ(param.m_bModified, 0);
+    EXPECT_EQ(param.m_BoardData.m_HasBoard, 0);
+    EXPECT_EQ(param.m_ReinResults.GetSize(), 1);
+}
+
+TEST(AtypicalBoardParam, NamesItsKeysAndItsListEntry) {
+    CAtypicalBoardParam param;
+    param.SetDefaultData();
+    EXPECT_STREQ(param.GetRuntimeClass()->m_lpszClassName, "CAtypicalBoardParam");
+    param.m_strBoardCode = "YX-9";
+    param.GetListData();
+    EXPECT_EQ(g_VuskMainInfo.GetCurCmdEntry().strType, "异形板计算");
+    EXPECT_EQ(g_VuskMainInfo.GetCurCmdEntry().strNumber, "YX-9");
+}
+
+}  // namespace
