@@ -84,7 +84,8 @@ void CPreComSub8Dlg::DrawPictures() {
     // face and 50 px out below it, closed below by an arc.
     pic.Line(-50, 0, 50, 0);
     pic.Ring(-10, 10, -50, 50);
-    pic.Dimension(-10, -56, 10, -56, "db");
-    pic.Dimension(16, -50, 16, 0, "ln");
-    pic.Dimension(16, 0, 16, 50, "lw");
+    pic.Dimension(-10, -53, 10, -53, "");
+    pic.Text(14, -56, "db");
+    pic.Dimension(-18, -50, -18, 0, "ln");
+    pic.Dimension(-18, 0, -18, 50, "lw");
 }
