@@ -32,11 +32,9 @@ void CalcAngleAnchors(const CPreComSub4& in, BOOL bSpacingB, int nSlabScale, dou
         out.m_dNu = 0;
         return;
     }
-    const double Nc = 0.0018849555921538759 * ft * h * h * (1 + static_cast<double>(be) / h);
-    const double A0 = M_PI * h * h * std::pow(1 + be / (2.0 * h), 2);
-    const double N2 = Nc / A0 * Ap * kc * dK * psi;
+    const double N2 = GetConeTensionPerArea(ft, h, be) * Ap * kc * dK * psi;
     const double N3 = 0.003 * (static_cast<double>(be) * be - Aa) * n * fc * dK * psi;
-    if (kc == 0 || Nc == 0 || A0 == 0 || N1 == 0 || N2 == 0 || N3 == 0) return;
+    if (N1 == 0 || N2 == 0 || N3 == 0) return;
     const double Nu = EmbedCapacity(std::min({N1, N2, N3}));
     out.m_dNu = Nu;
 
@@ -48,7 +46,7 @@ void CalcAngleAnchors(const CPreComSub4& in, BOOL bSpacingB, int nSlabScale, dou
 
     const double N = in.m_dForceN, V = in.m_dForceV, M = in.m_dForceM;
     if (!(N > 0) || !(Nu > 0)) {
-        out.m_dRu = out.m_dRuN = out.m_dRuV = out.m_dRuM = 0;
+        SetCombinedResults(out, 0, 0, 0);
         return;
     }
     const double theta = std::atan2(N, V);
@@ -61,8 +59,12 @@ void CalcAngleAnchors(const CPreComSub4& in, BOOL bSpacingB, int nSlabScale, dou
         Ru = std::min(dLinear, Nu / ((1 + 2 * e1 / (alphaR * z)) * std::sin(theta)));
     else
         Ru = 1 / (std::sin(theta) / Nu + e1 * std::sin(theta) / (1.625 * alphaR * z * Nu) + std::cos(theta) / Vu);
-    out.m_dRu = EmbedCapacity(Ru);
-    out.m_dRuN = EmbedCapacity(out.m_dRu * std::sin(theta));
-    out.m_dRuV = EmbedCapacity(out.m_dRu * std::cos(theta));
-    out.m_dRuM = EmbedCapacity(out.m_dRu * std::sin(theta) * e);
+    SetCombinedResults(out, Ru, theta, e);
+}
+
+void SetCombinedResults(CEmbedAngleResults& out, double dRu, double dTheta, double dE) {
+    out.m_dRu = EmbedCapacity(dRu);
+    out.m_dRuN = EmbedCapacity(out.m_dRu * std::sin(dTheta));
+    out.m_dRuV = EmbedCapacity(out.m_dRu * std::cos(dTheta));
+    out.m_dRuM = EmbedCapacity(out.m_dRu * std::sin(dTheta) * dE);
 }

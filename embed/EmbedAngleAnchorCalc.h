@@ -16,3 +16,7 @@ struct CEmbedAngleResults {
 // the reduction factor. Inputs that give nothing to compute leave the results as they were; a result
 // that comes out not finite or negative is 0.
 void CalcAngleAnchors(const CPreComSub4& in, BOOL bSpacingB, int nSlabScale, double dK, CEmbedAngleResults& out);
+
+// Keeps the combined capacity Ru along the load direction θ (radians) with the eccentricity e = M/N
+// (m), with its tension, shear and moment parts; 0 for all when Ru is no capacity.
+void SetCombinedResults(CEmbedAngleResults& out, double dRu, double dTheta, double dE);

@@ -13,7 +13,7 @@ BOOL CalcBentAnchorShear(const CPreComSub5& in, double dK, double& dVu) {
     const int n = in.m_nSteelN0 * in.m_nSteelN1, nb = in.m_nWanSteelN;
     const double As1 = GetAnchorSteelArea(d), Asb1 = GetAnchorSteelArea(db);
     const double fy = GetAnchorSteelFy(d), fyb = GetAnchorSteelFy(db);
-    const double gamma = la > 15 * d ? 1.0 : std::min(1 - 0.027 * (15 - static_cast<double>(la) / d), 1.0);
+    const double gamma = GetEmbedmentFactorExact(la, d);
     const int nRequiredB = GetAnchorLength(db, in.m_nConLevel);
     const double psiB = in.m_nWanAnchorLa > nRequiredB ? 1.0 : static_cast<double>(in.m_nWanAnchorLa) / nRequiredB;
     double fc = 0, fcm = 0, ft = 0, kc = 0;

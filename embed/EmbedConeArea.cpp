@@ -72,3 +72,10 @@ double GetConeProjectedArea(int nRows, int nColumns, int nSpacingB1, int nSpacin
     return ((nRows - 1) * b1 + 2 * dRadius * std::sin(std::acos(b / (2 * dRadius)))) *
            ((nColumns - 1) * b + 2 * dRadius * std::sin(std::acos(b1 / (2 * dRadius))));
 }
+
+double GetConeTensionPerArea(double dFt, int nDepthH, int nSlabBe) {
+    const double h = nDepthH, be = nSlabBe;
+    const double Nc = 0.0018849555921538759 * dFt * h * h * (1 + be / h);
+    const double A0 = M_PI * h * h * std::pow(1 + be / (2 * h), 2);
+    return A0 == 0 ? 0 : Nc / A0;
+}

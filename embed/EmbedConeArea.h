@@ -13,3 +13,7 @@ double GetConeProjectedArea(int nRows, int nColumns, int nSpacingB1, int nSpacin
 // The area of the union of rows × columns circles of radius R on a grid b1 (between rows) by b
 // (between columns).
 double GetConeUnionArea(int nRows, int nColumns, double dSpacingB1, double dSpacingB, double dRadius);
+
+// The tension of one anchor's cone per unit of projected area, Nc/A0 (kN/mm²), for concrete of tensile
+// strength ft, depth h and end plate be: Nc = 0.6·π·ft·h·(h + be)/1000 over A0 = π·(h + be/2)².
+double GetConeTensionPerArea(double dFt, int nDepthH, int nSlabBe);

@@ -30,15 +30,13 @@ void CalcEndPlateAnchors(const CPreComSub7& in, int nSlabScale, double dK, CEmbe
         out.m_dNu = 0;
         return;
     }
-    const double Nc = 0.0018849555921538759 * ft * h * h * (1 + static_cast<double>(be) / h);
-    const double A0 = M_PI * h * h * std::pow(1 + be / (2.0 * h), 2);
-    const double N2 = Nc / A0 * Ap * kc * dK * psi;
+    const double N2 = GetConeTensionPerArea(ft, h, be) * Ap * kc * dK * psi;
     const double N3 = 0.003 * static_cast<double>(be) * be * n * dK * psi * fc;
     if (N1 == 0 || N2 == 0 || N3 == 0) return;
     const double Nu = EmbedCapacity(std::min({N1, N2, N3}));
     out.m_dNu = Nu;
 
-    const double gamma = nEffective > 15 * d ? 1.0 : std::min(1 - 0.027 * (15 - static_cast<double>(nEffective) / d), 1.0);
+    const double gamma = GetEmbedmentFactorExact(nEffective, d);
     const double alphaR = GetRowFactor(rows);
     const double alphaV = GetShearFactor(d, fc, fy);
     if (alphaR == 0 || dK == 0 || alphaV == 0 || n == 0) return;
@@ -47,7 +45,7 @@ void CalcEndPlateAnchors(const CPreComSub7& in, int nSlabScale, double dK, CEmbe
 
     const double N = in.m_dForceN, V = in.m_dForceV, M = in.m_dForceM;
     if (!(N > 0) || !(Nu > 0) || !(Vu > 0)) {
-        out.m_dRu = out.m_dRuN = out.m_dRuV = out.m_dRuM = 0;
+        SetCombinedResults(out, 0, 0, 0);
         return;
     }
     const double theta = std::atan2(N, V);
@@ -59,8 +57,5 @@ void CalcEndPlateAnchors(const CPreComSub7& in, int nSlabScale, double dK, CEmbe
     double Ru = R1;
     if (e != 0 && !(0.7 * (1 - N / Nu) < V / Vu))
         Ru = std::min(R1, Nu / ((1 + 2 * e1 / (alphaR * z)) * std::sin(theta)));
-    out.m_dRu = EmbedCapacity(Ru);
-    out.m_dRuN = EmbedCapacity(out.m_dRu * std::sin(theta));
-    out.m_dRuV = EmbedCapacity(out.m_dRu * std::cos(theta));
-    out.m_dRuM = EmbedCapacity(out.m_dRu * std::sin(theta) * e);
+    SetCombinedResults(out, Ru, theta, e);
 }

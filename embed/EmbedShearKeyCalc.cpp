@@ -13,7 +13,7 @@ BOOL CalcShearKeyShear(const CPreComSub6& in, double dK, double& dVu, BOOL& bSha
     const int n = in.m_nSteelN0 * in.m_nSteelN1;
     const double As1 = GetAnchorSteelArea(d);
     const double Av = static_cast<double>(in.m_nShearBv) * in.m_nShearHv;
-    const double gamma = la > 15 * d ? 1.0 : std::min(1 - 0.027 * (15 - static_cast<double>(la) / d), 1.0);
+    const double gamma = GetEmbedmentFactorExact(la, d);
     const double fy = GetAnchorSteelFy(d);
     double fc = 0, fcm = 0, ft = 0, kc = 0;
     GetConcreteStrength(in.m_nConLevel, fc, fcm, ft, kc);

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "embed/EmbedAnchorRules.h"
 #include "embed/EmbedCtrlReaders.h"
+#include "embed/EmbedMaterials.h"
 #include "embed/PreComDlg.h"
 #include "resources/EmbedResource.h"
 
@@ -80,6 +82,51 @@ void CPreComPage::ShowStoredLoads(UINT nIDN, UINT nIDM, UINT nIDV, const CPreCom
         CString strValue;
         strValue.Format("%.3f", load.second);
         SetDlgItemText(load.first, strValue);
+    }
+}
+
+void CPreComPage::ReadBarsAndPlate(CPreComAnchorGroup& g, UINT nIDB, UINT nIDLa, UINT nIDT, UINT nIDB1,
+                                   int nShearB1Min) {
+    const int d = g.m_nSteelD;
+    if (IsShearCase()) {
+        ReadInt(nIDB, g.m_nSteelB, {EmbedLower(45), EmbedUpper(300), EmbedLower(6 * d)});
+        ReadInt(nIDLa, g.m_nAnchorLa, {EmbedLower(250)});
+        ReadInt(nIDT, g.m_nSlabT, {EmbedLower(6), EmbedLower(GetMinPlateThickness(d))});
+        ReadInt(nIDB1, g.m_nSteelB1, {EmbedLower(nShearB1Min), EmbedUpper(300), EmbedLower(6 * d)});
+        return;
+    }
+    ReadInt(nIDB, g.m_nSteelB, {EmbedLower(45), EmbedLower(3 * d)});
+    ReadInt(nIDLa, g.m_nAnchorLa, {EmbedLower(250), EmbedLower(GetAnchorLength(d, g.m_nConLevel)), EmbedLower(15 * d)});
+    ReadInt(nIDT, g.m_nSlabT, {EmbedLower(6), EmbedLower(GetMinPlateThickness(d)), EmbedLower(g.m_nSteelB / 16)});
+    ReadInt(nIDB1, g.m_nSteelB1, {EmbedLower(45), EmbedLower(3 * d), EmbedUpper(16 * g.m_nSlabT)});
+}
+
+void CPreComPage::ReadEdge(UINT nID, int& nStored, int t, int d) {
+    ReadInt(nID, nStored, {EmbedLower(20), EmbedUpper(12 * t), EmbedLower(2 * d)});
+}
+
+void CPreComPage::DrawSectionLoads(CEmbedPicture& pic, int xFace) const {
+    const int xLoad = xFace - 3;
+    switch (GetLoadCase()) {
+    case PRECOM_TENSION:
+        pic.Arrow(xLoad, 0, xLoad - 22, 0, "N");
+        break;
+    case PRECOM_SHEAR:
+        pic.Arrow(xLoad - 6, -20, xLoad - 6, 20, "V");
+        break;
+    case PRECOM_BEND_SHEAR:
+        pic.Arrow(xLoad - 20, -20, xLoad - 20, 20, "V");
+        pic.Dimension(xLoad - 20, 24, xFace, 24, "e");
+        break;
+    case PRECOM_TENSION_BEND_SHEAR:
+    case PRECOM_PRESS_BEND_SHEAR:
+        if (GetLoadCase() == PRECOM_TENSION_BEND_SHEAR)
+            pic.Arrow(xLoad, 0, xLoad - 22, 0, "N");
+        else
+            pic.Arrow(xLoad - 22, 0, xLoad, 0, "N");
+        pic.Arrow(xLoad - 6, -20, xLoad - 6, 20, "V");
+        pic.MomentArc(-pic.m_cx, -20, -40, 20, -56, "M");
+        break;
     }
 }
 

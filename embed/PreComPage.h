@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "embed/EmbedInputCorrection.h"
+#include "embed/EmbedPicture.h"
 #include "embed/PreComParam.h"
 #include "mfc/Afx.h"
 
@@ -57,6 +58,18 @@ protected:
     void ShowStored(std::initializer_list<std::pair<UINT, int>> values);
     void ShowStoredLoads(UINT nIDN, UINT nIDM, UINT nIDV, const CPreComForces& forces);
     void ShowInt(UINT nID, int nValue);
+
+    // The spacing b, anchorage la, plate t and row spacing b1 of the bar pages 5 to 7, in that order,
+    // by the shear limits when the main page is in shear (rows at least nShearB1Min apart), else by
+    // the tension ones.
+    void ReadBarsAndPlate(CPreComAnchorGroup& g, UINT nIDB, UINT nIDLa, UINT nIDT, UINT nIDB1, int nShearB1Min);
+    // An edge distance: at least 20, at most 12·t, at least 2·d.
+    void ReadEdge(UINT nID, int& nStored, int t, int d);
+
+    // The loads of the main page's case, yellow, left of a plate section whose face is at xFace: N
+    // away from the plate (toward it in 压弯剪), V downward, the lever arm "e" in 弯剪, the moment arc
+    // "M" in the combined cases.
+    void DrawSectionLoads(CEmbedPicture& pic, int xFace) const;
 
     // Drop-down lists: filled with the texts; the item with the exact text selected, else item 0.
     void FillCombo(UINT nID, std::initializer_list<LPCTSTR> texts);

@@ -75,8 +75,8 @@ void CPreComSub3Dlg::ReadInputs() {
         ReadInt(IDC_P3_B1, g.m_nSteelB1, {EmbedLower(70), EmbedUpper(300), EmbedLower(6 * d)});
     else
         ReadInt(IDC_P3_B1, g.m_nSteelB1, {EmbedLower(45), EmbedLower(3 * d), EmbedUpper(16 * t)});
-    ReadInt(IDC_P3_CA, g.m_nSteelCa, {EmbedLower(20), EmbedUpper(12 * t), EmbedLower(2 * d)});
-    ReadInt(IDC_P3_CB, g.m_nSteelCb, {EmbedLower(20), EmbedUpper(12 * t), EmbedLower(2 * d)});
+    ReadEdge(IDC_P3_CA, g.m_nSteelCa, t, d);
+    ReadEdge(IDC_P3_CB, g.m_nSteelCb, t, d);
     // A negative lever arm falls back to the stored one, at least 1; 0 is taken.
     ReadInt(IDC_P3_E, g.m_nShearE, {EmbedLowerBelow(std::max(g.m_nShearE, 1), 0)});
 
@@ -207,27 +207,5 @@ void CPreComSub3Dlg::DrawSection() {
     const int yDim = yLowest + (nLayers == 4 ? 8 : 12);
     pic.Dimension(xPlate + 2, yDim, xPlate + 82, yDim, "la");
 
-    const int xLoad = xPlate - 3;
-    switch (GetLoadCase()) {
-    case PRECOM_TENSION:
-        pic.Arrow(xLoad, 0, xLoad - 22, 0, "N");
-        break;
-    case PRECOM_SHEAR:
-        pic.Arrow(xLoad - 6, -20, xLoad - 6, 20, "V");
-        break;
-    case PRECOM_BEND_SHEAR:
-        pic.Arrow(xLoad - 20, -20, xLoad - 20, 20, "V");
-        pic.Dimension(xLoad - 20, 24, xPlate, 24, "e");
-        break;
-    case PRECOM_TENSION_BEND_SHEAR:
-    case PRECOM_PRESS_BEND_SHEAR: {
-        if (GetLoadCase() == PRECOM_TENSION_BEND_SHEAR)
-            pic.Arrow(xLoad, 0, xLoad - 22, 0, "N");
-        else
-            pic.Arrow(xLoad - 22, 0, xLoad, 0, "N");
-        pic.Arrow(xLoad - 6, -20, xLoad - 6, 20, "V");
-        pic.MomentArc(-pic.m_cx, -20, -40, 20, -56, "M");
-        break;
-    }
-    }
+    DrawSectionLoads(pic, xPlate);
 }

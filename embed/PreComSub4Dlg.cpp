@@ -162,18 +162,5 @@ void CPreComSub4Dlg::DrawSection() {
     pic.Dimension(xPlate + 3, yLowest + 12, xPlate + 73, yLowest + 12, "la");
     pic.Leader(xPlate + 75, yLowest + 8, xPlate + 82, yLowest + 16, "te");
 
-    const int xLoad = xPlate - 3;
-    switch (GetLoadCase()) {
-    case PRECOM_TENSION:
-        pic.Arrow(xLoad, 0, xLoad - 22, 0, "N");
-        break;
-    case PRECOM_SHEAR:
-        pic.Arrow(xLoad - 6, -20, xLoad - 6, 20, "V");
-        break;
-    case PRECOM_TENSION_BEND_SHEAR:
-        pic.Arrow(xLoad, 0, xLoad - 22, 0, "N");
-        pic.Arrow(xLoad - 6, -20, xLoad - 6, 20, "V");
-        pic.MomentArc(-pic.m_cx, -20, -40, 20, -56, "M");
-        break;
-    }
+    DrawSectionLoads(pic, xPlate);
 }

@@ -67,7 +67,6 @@ void CPreComSub5Dlg::FillBentCounts(int nRows) {
 
 void CPreComSub5Dlg::ReadInputs() {
     CPreComSub5& g = Group();
-    const BOOL bShear = IsShearCase();
     ReadConcrete(IDC_P5_CONCRETE, g.m_nConLevel);
     ReadBar(IDC_P5_D, g.m_nSteelD);
     const int d = g.m_nSteelD;
@@ -77,25 +76,9 @@ void CPreComSub5Dlg::ReadInputs() {
         g.m_nSteelN0 = nRows;
         FillBentCounts(nRows);
     }
-    if (bShear)
-        ReadInt(IDC_P5_B, g.m_nSteelB, {EmbedLower(45), EmbedUpper(300), EmbedLower(6 * d)});
-    else
-        ReadInt(IDC_P5_B, g.m_nSteelB, {EmbedLower(45), EmbedLower(3 * d)});
-    if (bShear)
-        ReadInt(IDC_P5_LA, g.m_nAnchorLa, {EmbedLower(250)});
-    else
-        ReadInt(IDC_P5_LA, g.m_nAnchorLa,
-                {EmbedLower(250), EmbedLower(GetAnchorLength(d, g.m_nConLevel)), EmbedLower(15 * d)});
-    if (bShear)
-        ReadInt(IDC_P5_T, g.m_nSlabT, {EmbedLower(6), EmbedLower(GetMinPlateThickness(d))});
-    else
-        ReadInt(IDC_P5_T, g.m_nSlabT, {EmbedLower(6), EmbedLower(GetMinPlateThickness(d)), EmbedLower(g.m_nSteelB / 16)});
+    ReadBarsAndPlate(g, IDC_P5_B, IDC_P5_LA, IDC_P5_T, IDC_P5_B1, 70);
     const int t = g.m_nSlabT;
-    if (bShear)
-        ReadInt(IDC_P5_B1, g.m_nSteelB1, {EmbedLower(70), EmbedUpper(300), EmbedLower(6 * d)});
-    else
-        ReadInt(IDC_P5_B1, g.m_nSteelB1, {EmbedLower(45), EmbedLower(3 * d), EmbedUpper(16 * t)});
-    ReadInt(IDC_P5_CB, g.m_nSteelCb, {EmbedLower(20), EmbedUpper(12 * t), EmbedLower(2 * d)});
+    ReadEdge(IDC_P5_CB, g.m_nSteelCb, t, d);
 
     // A refilled count list has no selection: the stored count when offered, else the first.
     if (SelectedIndex(IDC_P5_BENT_N) < 0) {
@@ -107,7 +90,7 @@ void CPreComSub5Dlg::ReadInputs() {
     ReadBar(IDC_P5_BENT_D, g.m_nWanSteelD1);
 
     const int nHalf = g.m_nSteelB1 / 2 + d;
-    ReadInt(IDC_P5_CA, g.m_nSteelCa, {EmbedLower(20), EmbedUpper(12 * t), EmbedLower(2 * d)});
+    ReadEdge(IDC_P5_CA, g.m_nSteelCa, t, d);
     if (g.m_nSteelCa < nHalf && g.m_nWanSteelN > g.m_nSteelN0) ReadInt(IDC_P5_CA, g.m_nSteelCa, {EmbedLower(nHalf)});
     ReadInt(IDC_P5_LW, g.m_nLW, {EmbedLower(1), EmbedUpper(g.m_nSteelN1 * g.m_nSteelB + 2 * g.m_nSteelCb)});
 

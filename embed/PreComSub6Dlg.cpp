@@ -47,31 +47,13 @@ BOOL CPreComSub6Dlg::OnInitDialog() {
 
 void CPreComSub6Dlg::ReadInputs() {
     CPreComSub6& g = Group();
-    const BOOL bShear = IsShearCase();
     ReadConcrete(IDC_P6_CONCRETE, g.m_nConLevel);
     ReadBar(IDC_P6_D, g.m_nSteelD);
     ReadLayout(IDC_P6_LAYOUT, g.m_nSteelN0, g.m_nSteelN1);
     const int d = g.m_nSteelD;
-    if (bShear)
-        ReadInt(IDC_P6_B, g.m_nSteelB, {EmbedLower(45), EmbedUpper(300), EmbedLower(6 * d)});
-    else
-        ReadInt(IDC_P6_B, g.m_nSteelB, {EmbedLower(45), EmbedLower(3 * d)});
-    if (bShear)
-        ReadInt(IDC_P6_LA, g.m_nAnchorLa, {EmbedLower(250)});
-    else
-        ReadInt(IDC_P6_LA, g.m_nAnchorLa,
-                {EmbedLower(250), EmbedLower(GetAnchorLength(d, g.m_nConLevel)), EmbedLower(15 * d)});
-    if (bShear)
-        ReadInt(IDC_P6_T, g.m_nSlabT, {EmbedLower(6), EmbedLower(GetMinPlateThickness(d))});
-    else
-        ReadInt(IDC_P6_T, g.m_nSlabT, {EmbedLower(6), EmbedLower(GetMinPlateThickness(d)), EmbedLower(g.m_nSteelB / 16)});
-    const int t = g.m_nSlabT;
-    if (bShear)
-        ReadInt(IDC_P6_B1, g.m_nSteelB1, {EmbedLower(70), EmbedUpper(300), EmbedLower(6 * d)});
-    else
-        ReadInt(IDC_P6_B1, g.m_nSteelB1, {EmbedLower(45), EmbedLower(3 * d), EmbedUpper(16 * t)});
-    ReadInt(IDC_P6_CA, g.m_nSteelCa, {EmbedLower(20), EmbedUpper(12 * t), EmbedLower(2 * d)});
-    ReadInt(IDC_P6_CB, g.m_nSteelCb, {EmbedLower(20), EmbedUpper(12 * t), EmbedLower(2 * d)});
+    ReadBarsAndPlate(g, IDC_P6_B, IDC_P6_LA, IDC_P6_T, IDC_P6_B1, 70);
+    ReadEdge(IDC_P6_CA, g.m_nSteelCa, g.m_nSlabT, d);
+    ReadEdge(IDC_P6_CB, g.m_nSteelCb, g.m_nSlabT, d);
     ReadInt(IDC_P6_BV, g.m_nShearBv, {EmbedLower(1), EmbedUpper(g.m_nSteelN0 * g.m_nSteelB + 2 * g.m_nSteelCb)});
     ReadInt(IDC_P6_TV, g.m_nShearTv, {EmbedLower(6)});
     ReadInt(IDC_P6_HV, g.m_nShearHv, {EmbedLower(1), EmbedUpper(std::min(4 * g.m_nShearTv, 50))});

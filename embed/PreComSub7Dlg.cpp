@@ -50,31 +50,13 @@ BOOL CPreComSub7Dlg::OnInitDialog() {
 
 void CPreComSub7Dlg::ReadInputs() {
     CPreComSub7& g = Group();
-    const BOOL bShear = IsShearCase();
     ReadConcrete(IDC_P7_CONCRETE, g.m_nConLevel);
     ReadBar(IDC_P7_D, g.m_nSteelD);
     ReadLayout(IDC_P7_LAYOUT, g.m_nSteelN0, g.m_nSteelN1);
     const int d = g.m_nSteelD;
-    if (bShear)
-        ReadInt(IDC_P7_B, g.m_nSteelB, {EmbedLower(45), EmbedUpper(300), EmbedLower(6 * d)});
-    else
-        ReadInt(IDC_P7_B, g.m_nSteelB, {EmbedLower(45), EmbedLower(3 * d)});
-    if (bShear)
-        ReadInt(IDC_P7_LA, g.m_nAnchorLa, {EmbedLower(250)});
-    else
-        ReadInt(IDC_P7_LA, g.m_nAnchorLa,
-                {EmbedLower(250), EmbedLower(GetAnchorLength(d, g.m_nConLevel)), EmbedLower(15 * d)});
-    if (bShear)
-        ReadInt(IDC_P7_T, g.m_nSlabT, {EmbedLower(6), EmbedLower(GetMinPlateThickness(d))});
-    else
-        ReadInt(IDC_P7_T, g.m_nSlabT, {EmbedLower(6), EmbedLower(GetMinPlateThickness(d)), EmbedLower(g.m_nSteelB / 16)});
-    const int t = g.m_nSlabT;
-    if (bShear)
-        ReadInt(IDC_P7_B1, g.m_nSteelB1, {EmbedLower(45), EmbedUpper(300), EmbedLower(6 * d)});
-    else
-        ReadInt(IDC_P7_B1, g.m_nSteelB1, {EmbedLower(45), EmbedLower(3 * d), EmbedUpper(16 * t)});
-    ReadInt(IDC_P7_CA, g.m_nSteelCa, {EmbedLower(20), EmbedUpper(12 * t), EmbedLower(2 * d)});
-    ReadInt(IDC_P7_CB, g.m_nSteelCb, {EmbedLower(20), EmbedUpper(12 * t), EmbedLower(2 * d)});
+    ReadBarsAndPlate(g, IDC_P7_B, IDC_P7_LA, IDC_P7_T, IDC_P7_B1, 45);
+    ReadEdge(IDC_P7_CA, g.m_nSteelCa, g.m_nSlabT, d);
+    ReadEdge(IDC_P7_CB, g.m_nSteelCb, g.m_nSlabT, d);
     ReadInt(IDC_P7_BE, g.m_nSlabBe, {EmbedLower(d), EmbedUpper(std::min(g.m_nSteelB, g.m_nSteelB1))});
     ReadInt(IDC_P7_TE, g.m_nSlabTe, {EmbedLower(std::max(6, static_cast<int>(0.7 * d + 1)))});
     ReadDouble(IDC_P7_N, g.m_dForceN, 0.001, 1000000);
@@ -149,10 +131,5 @@ void CPreComSub7Dlg::DrawSection() {
     pic.Dimension(xPlate + 2, yLowest + 12, xPlate + 76, yLowest + 12, "la");
     pic.Leader(xPlate + 78, yLowest + 8, xPlate + 84, yLowest + 16, "te");
 
-    const int xLoad = xPlate - 3;
-    pic.Arrow(xLoad, 0, xLoad - 22, 0, "N");
-    if (GetLoadCase() == PRECOM_TENSION_BEND_SHEAR) {
-        pic.Arrow(xLoad - 6, -20, xLoad - 6, 20, "V");
-        pic.MomentArc(-pic.m_cx, -20, -40, 20, -56, "M");
-    }
+    DrawSectionLoads(pic, xPlate);
 }

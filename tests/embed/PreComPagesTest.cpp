@@ -100,7 +100,9 @@ TEST_F(PreComPages, InputsAreCorrectedInPlace) {
                 Choose(pSub, step.nID, step.pszChoose);
             else
                 Type(pSub, step.nID, step.pszTyped);
-            if (step.pszShown) EXPECT_EQ(Text(pSub, step.nShownID), CString(step.pszShown));
+            if (step.pszShown) {
+                EXPECT_EQ(Text(pSub, step.nShownID), CString(step.pszShown));
+            }
         }
     }
 }
