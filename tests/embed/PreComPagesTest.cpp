@@ -63,6 +63,12 @@ const PageCase kCases[] = {
     {"straight: compression within the plate", "直锚筋", 3, IDC_PRECOM_PRESS_BEND_SHEAR,
      {{IDC_P3_N, nullptr, "500", IDC_P3_N, "1.000"}, {IDC_P3_N, nullptr, "70", IDC_P3_N, "70"},
       {IDC_P3_N, nullptr, "100", IDC_P3_N, "70.000"}}},
+    // A negative lever arm falls back to the stored one (at least 1); 0 is taken.
+    {"straight: lever arm", "直锚筋", 3, IDC_PRECOM_BEND_SHEAR,
+     {{IDC_P3_E, nullptr, "-5", IDC_P3_E, "8"}, {IDC_P3_E, nullptr, "0", IDC_P3_E, "0"}}},
+    // In shear la is at least max(6·30, 250); in tension 4·30 = 120 only.
+    {"angle anchors: la in shear", "角钢锚筋", 4, IDC_PRECOM_SHEAR, {{IDC_P4_LA, nullptr, "100", IDC_P4_LA, "250"}}},
+    {"angle anchors: la in tension", "角钢锚筋", 4, 0, {{IDC_P4_LA, nullptr, "130", IDC_P4_LA, "130"}}},
     // L30x3 in tension: t at least 8.
     {"angle anchors: thickness", "角钢锚筋", 4, 0,
      {{IDC_P4_T, nullptr, "5", IDC_P4_T, "8"}, {IDC_P4_LA, nullptr, "abc", IDC_P4_LA, "250"}}},
@@ -79,6 +85,10 @@ const PageCase kCases[] = {
     // te at least max(6, trunc(0.7·20 + 1)) = 15 for d 20.
     {"end plate: thickness", "直锚筋+端板", 7, 0,
      {{IDC_P7_D, "II-20", nullptr, 0, nullptr}, {IDC_P7_TE, nullptr, "3", IDC_P7_TE, "15"}}},
+    // be at least d, at most min(b, b1) = 45, else the stored 24 when smaller.
+    {"end plate: width", "直锚筋+端板", 7, 0,
+     {{IDC_P7_BE, nullptr, "60", IDC_P7_BE, "24"}, {IDC_P7_BE, nullptr, "5", IDC_P7_BE, "24"},
+      {IDC_P7_BE, nullptr, "40", IDC_P7_BE, "40"}}},
     // db at least 3·8, at most 2·lw.
     {"ring: spacing", "吊环", 8, 0,
      {{IDC_P8_DB, nullptr, "10", IDC_P8_DB, "60"}, {IDC_P8_DB, nullptr, "130", IDC_P8_DB, "60"},
@@ -105,6 +115,14 @@ TEST_F(PreComPages, InputsAreCorrectedInPlace) {
             }
         }
     }
+}
+
+TEST_F(PreComPages, LeverArmOfZeroGivesThePlainShear) {
+    // e = 0: Ve = 0.001·αr·fy·n·As1·ψ·K·αv, the shear capacity without γ (1 here): 29.56.
+    Pick("直锚筋");
+    Click(IDC_PRECOM_BEND_SHEAR);
+    Type(Sub(3), IDC_P3_E, "0");
+    EXPECT_EQ(Shown(IDC_PRECOM_V), CString("29.56"));
 }
 
 TEST_F(PreComPages, RingLoadFollowsTheDiameterOnly) {
