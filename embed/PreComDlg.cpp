@@ -94,8 +94,8 @@ void CPreComDlg::SetDrawOptions() {
 
 void CPreComDlg::OnShowWindow(BOOL bShow, UINT nStatus) {
     CCaltPageDlg::OnShowWindow(bShow, nStatus);
-    if (!bShow || m_bPagesCreated) return;
-    m_bPagesCreated = TRUE;
+    // The type pages and the tree are built at the first showing of the window, never again.
+    if (!bShow || m_dlgSub1.GetSafeHwnd()) return;
     // The type pages right of the tree, all hidden until the tree picks one.
     CRect rcPage(125, 0, 125, 0);
     MapDialogRect(&rcPage);

@@ -71,5 +71,4 @@ private:
     // At least one of 平面 and 侧面 stays checked: the box just cleared is checked again.
     void KeepOneView(int& bClicked);
     void SetDrawOptions();
-    BOOL m_bPagesCreated = FALSE;
 };
