@@ -79,8 +79,9 @@ void CEmbedPicture::Dimension(int x1, int y1, int x2, int y2, LPCTSTR lpszLabel)
     }
     m_pDC->MoveTo(m_cx + x1, m_cy + y1);
     m_pDC->LineTo(m_cx + x2, m_cy + y2);
+    // A horizontal label goes above its line, or below it when the picture's top edge is too near.
     if (bHorizontal)
-        Text((x1 + x2) / 2 - 4, y1 - 14, lpszLabel);
+        Text((x1 + x2) / 2 - 4, y1 - 14 >= -m_cy ? y1 - 14 : y1 + 1, lpszLabel);
     else
         Text(x1 - 16, (y1 + y2) / 2 - 6, lpszLabel);
 }
@@ -89,7 +90,7 @@ void CEmbedPicture::Leader(int x1, int y1, int x2, int y2, LPCTSTR lpszLabel) {
     m_pDC->SelectObject(&m_penDimension);
     m_pDC->MoveTo(m_cx + x1, m_cy + y1);
     m_pDC->LineTo(m_cx + x2, m_cy + y2);
-    Text(x2 + (x2 >= x1 ? 1 : -10), y2 - 12, lpszLabel);
+    Text(x2 + (x2 >= x1 ? 1 : -10), std::max(y2 - 12, -m_cy), lpszLabel);
 }
 
 void CEmbedPicture::Arrow(int xTail, int yTail, int xHead, int yHead, LPCTSTR lpszLabel) {
