@@ -226,6 +226,14 @@ TEST(EmbedEndPlate, CapacitiesOfTheLoadCases) {
     }
 }
 
+TEST(EmbedEndPlate, NothingToComputeShowsZero) {
+    // A group without a bar leaves the results as they start: 0, never an unset value.
+    CPreComSub7 in;
+    CEmbedAngleResults r;
+    CalcEndPlateAnchors(in, 0, 1.0, r);
+    for (double d : {r.m_dNu, r.m_dVu, r.m_dRu, r.m_dRuN, r.m_dRuV, r.m_dRuM}) EXPECT_EQ(d, 0);
+}
+
 TEST(EmbedBentAnchors, ShearWithTheBentBarsOwnDiameter) {
     struct Row {
         const char* name;
