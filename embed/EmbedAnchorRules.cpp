@@ -37,3 +37,8 @@ double GetEmbedmentFactor(int nAnchorLa, int nSteelD) {
     const int nQuotient = nAnchorLa / nSteelD;
     return std::min(1 - 0.027 * (15 - nQuotient), 1.0);
 }
+
+double GetEmbedmentFactorExact(int nAnchorLa, int nSteelD) {
+    if (nAnchorLa > 15 * nSteelD) return 1.0;
+    return std::min(1 - 0.027 * (15 - static_cast<double>(nAnchorLa) / nSteelD), 1.0);
+}

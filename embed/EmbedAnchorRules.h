@@ -19,3 +19,5 @@ double GetAnchorageFactor(int nAnchorLa, int nRequiredLa);
 
 // Short-embedment factor γ: 1.0 beyond 15·d, else 1 − 0.027·(15 − la÷d) with the quotient truncated.
 double GetEmbedmentFactor(int nAnchorLa, int nSteelD);
+// The same with the real quotient la/d, as the pages with end plates, bent bars and shear keys take it.
+double GetEmbedmentFactorExact(int nAnchorLa, int nSteelD);

@@ -11,7 +11,8 @@ int CorrectIntInput(const CString& strText, int nStored, const std::vector<Embed
     bRewrite = !GetCtrlInt(strText, nValue, 32767, -32768);
     if (bRewrite) nValue = nStored;
     for (const EmbedIntLimit& limit : limits) {
-        if (limit.bLower && nValue < limit.nBound) {
+        const BOOL bBelow = limit.bTrigger ? nValue < limit.dTrigger : nValue < limit.nBound;
+        if (limit.bLower && bBelow) {
             nValue = std::max(nStored, limit.nBound);
         } else if (!limit.bLower && nValue > limit.nBound) {
             nValue = std::min(nStored, limit.nBound);

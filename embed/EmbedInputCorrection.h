@@ -5,11 +5,19 @@
 
 #include "mfc/base/String.h"
 
-// One limit of an integer edit: a lower bound (value below it is raised) or an upper bound.
+// One limit of an integer edit: a lower bound (value below it is raised) or an upper bound. A lower
+// limit with bTrigger applies only to a value below dTrigger (a bound rounded up from a real one).
 struct EmbedIntLimit {
     BOOL bLower;
     int nBound;
+    BOOL bTrigger = FALSE;
+    double dTrigger = 0;
 };
+
+inline EmbedIntLimit EmbedLower(int nBound) { return {TRUE, nBound}; }
+inline EmbedIntLimit EmbedUpper(int nBound) { return {FALSE, nBound}; }
+// A lower limit nBound that applies only when the value is below dTrigger.
+inline EmbedIntLimit EmbedLowerBelow(int nBound, double dTrigger) { return {TRUE, nBound, TRUE, dTrigger}; }
 
 // The value an integer edit stands for. A text that does not read falls back to the stored value; then
 // each limit in turn replaces a value beyond it by the stored value or the bound, whichever lies

@@ -1,5 +1,6 @@
 #include "embed/PreComParam.h"
 
+#include "host/Help.h"
 #include "host/YorFile.h"
 
 namespace {
@@ -156,4 +157,9 @@ void CPreComParam::SaveDrawParam() {
         if (key.pDouble) CYorFile::SetValue(key.strKey, *key.pDouble);
         if (key.pString) CYorFile::SetValue(key.strKey, static_cast<LPCTSTR>(*key.pString));
     }
+}
+
+BOOL CPreComParam::OnHelpInfo(HELPINFO*) {
+    AdsHelp("Qelt", "YMJJS", 0);
+    return 1;
 }

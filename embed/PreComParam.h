@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "host/VuskParam.h"
 #include "mfc/base/String.h"
 
 // Page 1 "构造-钢板锚板".
@@ -102,9 +103,15 @@ struct CPreComKey {
     LPCTSTR lpszDefault = "";
 };
 
-class CPreComParam {
+// Over the host's parameter base only for the work dialog and help: the values never go through the
+// host's parameter store, and there is nothing to calculate or report for the work dialog.
+class CPreComParam : public CVuskParam {
 public:
     CPreComParam();
+    ~CPreComParam() override = default;
+
+    // The help topic of the command.
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
 
     CPreComSub1 m_Sub1;
     CPreComSub2 m_Sub2;

@@ -10,6 +10,8 @@ packages=(
   libsqlite3-dev libcairo2-dev libpango1.0-dev fonts-wqy-zenhei fonts-liberation2
   # the plate engine: Eigen, CGAL's mesher, CHOLMOD over a one-thread optimised BLAS
   libeigen3-dev libcgal-dev libsuitesparse-dev libopenblas0-serial
+  # the union of the embedded anchors' concrete cones: Boost.Geometry
+  libboost-dev
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev

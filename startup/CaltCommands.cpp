@@ -22,6 +22,7 @@ static const CALTCOMMAND s_commands[] = {
     { "C:JBSHY", 1, "局部受压承载力验算", CaltLocalPress, 'C' },
     { "C:JZLJS", 1, "井字梁计算", CaltBeamWell, 'J' },
     { "C:BSHLTJS", 1, "板式楼梯计算", CaltStairBoard, 'B' },
+    { "C:YMJJS", 0, "埋件计算", CaltPreCom, 'Y' },
 };
 
 void RegisterCaltFuncs()

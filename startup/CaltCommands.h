@@ -12,6 +12,7 @@ int CaltDiecutting();
 int CaltLocalPress();
 int CaltStairBoard();
 int CaltBeamWell();
+int CaltPreCom();
 
 // Registers every command of the table with the host's registry, in table order.
 void RegisterCaltFuncs();

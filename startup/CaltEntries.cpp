@@ -17,6 +17,8 @@
 #include "checks/members/LocalPressParam.h"
 #include "checks/members/PillarDlg.h"
 #include "checks/members/PillarParam.h"
+#include "embed/PreComDlg.h"
+#include "embed/PreComParam.h"
 #include "startup/CaltCommands.h"
 #include "startup/CaltEntry.h"
 #include "resources/FlexuralResource.h"
@@ -96,4 +98,20 @@ int CaltStairBoard()
 int CaltBeamWell()
 {
     return CaltRunCommand<CBeamWellRun>("C:JZLJS");
+}
+
+// The embedded part's run: its one page with the anchor-type tree and no report page, the work
+// dialog, and a parameter object that only answers help (the page keeps every value itself).
+class CPreComRun {
+public:
+    CPreComDlg m_dlgPage;
+    CCaltWorkDlg m_dlgWork;
+    CPreComParam m_param;
+
+    void AddPages() { m_dlgWork.AddPage(&m_dlgPage, CString(CALT_INPUT_TITLE), IDD_PRECOM); }
+};
+
+int CaltPreCom()
+{
+    return CaltRunCommand<CPreComRun>("C:YMJJS");
 }

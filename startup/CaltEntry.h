@@ -10,7 +10,8 @@
 //   6. the mode that the host reports,
 //   7. the pages,
 //   8. and the parameter object;
-//   9. runs the work dialog until it ends, then hands the reports to the host program;
+//   9. runs the work dialog until it ends, then hands the reports to the host program when it has a
+//      report page;
 //  10. puts the host's resources back;
 //  11. closes the run with the host;
 //  12. destroys the run's objects in the reverse order of building, then the description;
@@ -34,6 +35,15 @@
 #define CALT_INPUT_TITLE "基本参数"
 #define CALT_REPORT_TITLE "计算书"
 
+// Whether the work dialog shows a report page; a command without one hands no reports to the host.
+inline BOOL CaltHasReportPage(const CCaltWorkDlg& work)
+{
+    for (int i = 0; i < work.m_arrPages.GetSize(); i++)
+        if (CaltPageKindOfTitle(work.m_arrPages[i].strTitle) == CALT_PAGE_REPORT)
+            return TRUE;
+    return FALSE;
+}
+
 template <class TRun>
 int CaltRunCommand(LPCTSTR lpszCommand)
 {
@@ -51,9 +61,11 @@ int CaltRunCommand(LPCTSTR lpszCommand)
         run.m_dlgWork.m_strCaption = text.lpszCaption;
         run.m_dlgWork.m_nDlgType = g_VuskMainInfo.GetCaltDlgType();
         run.AddPages();
+        const BOOL bReports = CaltHasReportPage(run.m_dlgWork);
         run.m_dlgWork.SetParam(&run.m_param);
         run.m_dlgWork.Show(IDD_CALT_WORK);
-        qelt::host::KeepCommandReports(run.m_param.wordC, run.m_param.wordS);
+        if (bReports)
+            qelt::host::KeepCommandReports(run.m_param.wordC, run.m_param.wordS);
 
         CVuskInsTance::SetResourceHandle(hHostResource);
         gVusk_End();

@@ -82,6 +82,28 @@ TEST(EmbedAngleSteel, EveryRowAgreesWithTheLegGeometry) {
     }
 }
 
+TEST(EmbedAngleSteel, AreaWithTheRootAndToeFillets) {
+    // The rolled section: two legs, plus the root fillet of radius r and less the two toe roundings
+    // of radius t/3: A = t·(2b − t) + (1 − π/4)·(r² − 2·(t/3)²), r by the leg width as rolled.
+    struct Root {
+        int nB;
+        double dR;
+    } roots[] = {{30, 4.5}, {36, 4.5}, {40, 5}, {45, 5},   {50, 5.5}, {56, 6},   {63, 7},   {70, 8},  {75, 9},
+                 {80, 9},   {90, 10},  {100, 12}, {110, 12}, {125, 14}, {140, 14}, {160, 16}, {180, 16}, {200, 18}};
+    CStringArray arr;
+    FillAngleSteelList(arr);
+    for (INT_PTR i = 0; i < arr.GetSize(); ++i) {
+        SCOPED_TRACE(arr[i].Str());
+        const double b = GetAngleSteelWidth(arr[i]), t = GetAngleSteelThickness(arr[i]);
+        double r = 0;
+        for (const Root& root : roots)
+            if (root.nB == b) r = root.dR;
+        ASSERT_GT(r, 0);
+        const double dArea = t * (2 * b - t) + (1 - M_PI / 4) * (r * r - 2 * (t / 3) * (t / 3));
+        EXPECT_NEAR(GetAngleSteelArea(arr[i]), dArea, 1.5);
+    }
+}
+
 TEST(EmbedAngleSteel, UnknownDesignationLeavesTheOutputs) {
     const char* texts[] = {"l90x10", "L90X10", "L90x10 ", "", "L91x10"};
     for (const char* pszText : texts) {

@@ -39,6 +39,24 @@ TEST(EmbedInputCorrection, LaterLimitComparesWithTheCorrectedValue) {
     EXPECT_TRUE(bRewrite);
 }
 
+TEST(EmbedInputCorrection, LowerLimitBelowARealBound) {
+    // t at least trunc(1.5·ta + 1) when t < 1.5·ta: with ta 4 (1.5·ta = 6, bound 7) a 6 passes,
+    // a 5 becomes the larger of the stored value and 7; with ta 3 (4.5, bound 5) a 4 becomes 5.
+    struct Row {
+        const char* pszText;
+        int nStored;
+        double dTrigger;
+        int nBound;
+        int nExpected;
+    } rows[] = {{"6", 8, 6, 7, 6}, {"5", 8, 6, 7, 8}, {"5", 3, 6, 7, 7}, {"4", 3, 4.5, 5, 5}, {"5", 3, 4.5, 5, 5}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.pszText << " below " << row.dTrigger);
+        BOOL bRewrite = FALSE;
+        EXPECT_EQ(CorrectIntInput(row.pszText, row.nStored, {EmbedLowerBelow(row.nBound, row.dTrigger)}, bRewrite),
+                  row.nExpected);
+    }
+}
+
 TEST(EmbedInputCorrection, DecimalEdit) {
     struct Row {
         const char* pszText;

@@ -154,7 +154,13 @@ int Run(const Options& options) {
 
     const CWordObject* fullReport = qelt::host::KeptFullReport();
     const CWordObject* shortReport = qelt::host::KeptShortReport();
-    if (!fullReport || !shortReport) return Fail(kFailed, "the command " + command + " handed over no reports");
+    // A command without a report page hands over none: what it calculated is on its page, for the
+    // script to read, and what it sent to draw is in the summary.
+    if (!fullReport || !shortReport) {
+        std::cout << RunSummary();
+        for (const std::string& why : snapErrors) std::cerr << "qelt: " << why << "\n";
+        return snapErrors.empty() ? kDone : kFailed;
+    }
     if (fullReport->GetRowCount() == 0) return NothingCalculated();
     error = WriteReportFiles(options.outDir, ReportFileStem(command), *fullReport, *shortReport);
     if (!error.empty()) return Fail(kFailed, error);

@@ -245,3 +245,36 @@ TEST_F(QeltProcessTest, SnapPicturesTheWorkDialog) {
 }
 
 }  // namespace
+
+// The embedded part calculates on its page and writes no report: the script reads its capacities
+// (worked by hand from the formulas) and "绘图" sends the drawing command with the stored record.
+TEST_F(QeltProcessTest, EmbeddedPartShowsItsCapacitiesAndDraws) {
+    Outcome plain = Qelt({"run", "C:YMJJS"});
+    EXPECT_EQ(plain.code, 0) << plain.err;
+
+    const std::string script = Script("embed.txt", u8"read 614\n"
+                                                   u8"pick 677 角钢锚筋\n"
+                                                   u8"read 614\n"
+                                                   u8"click 544\n"
+                                                   u8"read 661\n"
+                                                   u8"pick 677 直锚筋+弯折锚筋\n"
+                                                   u8"read 661\n"
+                                                   u8"pick 677 直锚筋+抗剪钢板\n"
+                                                   u8"read 661\n"
+                                                   u8"pick 677 吊环\n"
+                                                   u8"read 614\n"
+                                                   u8"pick 677 直锚筋+端板\n"
+                                                   u8"click 547\n"
+                                                   u8"set 376 2.5\n"
+                                                   u8"read 614\n"
+                                                   u8"click 1\n");
+    Outcome outcome = Qelt({"run", "C:YMJJS", "--script", script});
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    // Straight bars in tension 33.03; angle anchors: 0.168·4·175 = 117.60 and shear
+    // 0.003·√(30·0.68·9.6·210000)·4 = 76.96; bent bars 34.20; shear key 30.90; the ring 5.03.
+    EXPECT_NE(outcome.out.find("614 33.03\n614 117.60\n661 76.96\n661 34.20\n661 30.90\n614 5.03\n"), std::string::npos)
+        << outcome.out;
+    EXPECT_NE(outcome.out.find("CAD command: VuskYMJ\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("CPreComPreCom/m_nSubSelect = int 7\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("CPreComD_mSub7/m_dForceM = double 2.5\n"), std::string::npos) << outcome.out;
+}

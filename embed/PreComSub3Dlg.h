@@ -1,0 +1,40 @@
+// CPreComSub3Dlg: page 3 "直锚筋", an anchor plate with straight anchor bars in a rectangular layout,
+// designed for all five load cases.
+#pragma once
+
+#include "embed/EmbedStraightAnchorCalc.h"
+#include "embed/PreComPage.h"
+#include "resources/EmbedResource.h"
+
+class CPreComSub3Dlg : public CPreComPage {
+    DECLARE_DYNAMIC(CPreComSub3Dlg)
+
+public:
+    enum { IDD = IDD_PRECOM_SUB3 };
+    CPreComSub3Dlg();
+
+    void ReadInputs() override;
+    void ShowResults() override;
+    void DrawPictures() override;
+
+    // The nine capacities from the record and the two unstored lists (width and K).
+    void Calculate();
+    // la raised to the required anchorage length of the bar (outside the shear case).
+    void RaiseAnchorLength();
+    // la raised to 250 for a bar above 15 mm (in the shear case).
+    void RaiseShearAnchorLength();
+    void DrawPlan();
+    void DrawSection();
+
+    CEmbedStraightResults m_results;
+
+protected:
+    BOOL OnInitDialog() override;
+    afx_msg void OnBarChange();
+    afx_msg void OnLayoutChange();
+    afx_msg void OnInputChange();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CPreComSub3& Group() { return m_pParam->m_Sub3; }
+};
