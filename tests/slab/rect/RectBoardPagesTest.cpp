@@ -256,4 +256,39 @@ TEST_F(RectBoardPages, ResultPageSchemeFromTheList) {
     EXPECT_EQ(x.nArea, 392);
 }
 
+// The support groups: not needed for an elastic slab without a fixed edge across them (their boxes
+// disabled), shown for a plastic slab whatever its edges. (Each run stores its input, which the next
+// run reads back: one run per test.)
+class RectBoardSupportGroups : public RectBoardSession, public testing::WithParamInterface<int> {};
+
+TEST_P(RectBoardSupportGroups, ByEdgesAndMethod) {
+    m_param.m_nTop = m_param.m_nBottom = m_param.m_nLeft = m_param.m_nRight = SLAB_SIMPLE;
+    m_param.m_nBoardKind = GetParam();
+    qelt::UserScript script;
+    script.Click(IDC_WORK_CALCULATE).Tab("计算结果").Set(IDC_RBR_SPACING_XSUPPORT, "150").Close();
+    Run(script, GetParam() == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(ElasticAndPlastic, RectBoardSupportGroups, testing::Values(0, 1));
+
+// With the left edge simply supported and the right edge fixed, the X-support group shows the right
+// support's area and scheme.
+TEST_F(RectBoardPages, XSupportGroupTakesTheFixedRightEdge) {
+    m_param.m_nLeft = SLAB_SIMPLE;
+    qelt::UserScript script;
+    script.Click(IDC_WORK_CALCULATE)
+        .Tab("计算结果")
+        .Add({qelt::UserAction::Kind::Read, IDC_RBR_REQUIRED_XSUPPORT})
+        .Add({qelt::UserAction::Kind::Read, IDC_RBR_PROVIDED_XSUPPORT})
+        .Close();
+    Run(script);
+    int nAreas[6];  // top, left, right, bottom support, x span, y span
+    m_param.GetCalc()->GetAreas(nAreas);
+    ASSERT_NE(nAreas[1], nAreas[2]);
+    const std::vector<CString> reads = Texts("read");
+    ASSERT_EQ(reads.size(), 2u);
+    EXPECT_EQ(atoi(reads[0]), nAreas[2]);
+    EXPECT_EQ(atoi(reads[1]), m_param.GetCalc()->m_schemes[SCHEME_RIGHT].nArea);
+}
+
 }  // namespace

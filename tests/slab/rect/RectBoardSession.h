@@ -21,7 +21,8 @@ class RectBoardSession : public testing::Test {
 protected:
     void SetUp() override { qelt::InteractionLog::Instance().Clear(); }
 
-    void Run(qelt::UserScript& script) {
+    // Runs the script; bRefused: an action of it is expected to be refused (a disabled control).
+    void Run(qelt::UserScript& script, bool bRefused = false) {
         CCaltWorkDlg work;
         work.AddPage(&m_basic, "基本参数", IDD_RECT_BOARD);
         work.AddPage(&m_calParam, "计算参数", IDD_RECT_BOARD_CALPARAM);
@@ -30,7 +31,7 @@ protected:
         work.SetParam(&m_param);
         qelt::ScopedUserScript installed(script);
         work.Show(IDD_CALT_WORK);
-        EXPECT_FALSE(script.Failed()) << script.Error();
+        EXPECT_EQ(script.Failed(), bRefused) << script.Error();
     }
 
     // The texts of the log's entries of a kind ("prompt", "message box").
