@@ -1,5 +1,6 @@
 // The slab's full calculation report, whole, for a few slabs: four sides simply supported, one
-// fixed edge between table rows, a one-way strip, a cantilever, a plastic slab.
+// fixed edge between table rows, a one-way strip, a cantilever, a plastic slab, a strip between two
+// free edges.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SlabCase{"topfixed", 0, 1, 1, 1, 3700, 4000, 100, 0},
                       SlabCase{"strip", 0, 0, 0, 0, 6000, 2400, 100, 0},
                       SlabCase{"cantilever", 0, 2, 2, 2, 3000, 1500, 120, 0},
-                      SlabCase{"plastic", 0, 0, 1, 0, 4800, 6000, 120, 1}),
+                      SlabCase{"plastic", 0, 0, 1, 0, 4800, 6000, 120, 1},
+                      SlabCase{"freestrip", 1, 0, 2, 2, 3000, 3300, 100, 0}),
     [](const ::testing::TestParamInfo<SlabCase>& info) { return std::string(info.param.name); });
 
 // The cantilever's deflection in section 七 is the one the calculation gives (and the brief report
