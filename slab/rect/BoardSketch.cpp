@@ -100,16 +100,16 @@ CBoardSketch::~CBoardSketch() {
     }
 }
 
-void CBoardSketch::InitFonts() {
-    std::memset(&m_lfSmall, 0, sizeof(m_lfSmall));
-    m_lfSmall.lfHeight = 8;
-    m_lfSmall.lfWidth = 6;
-    std::strcpy(m_lfSmall.lfFaceName, "宋体");
-    std::memset(&m_lfLarge, 0, sizeof(m_lfLarge));
-    m_lfLarge.lfHeight = 15;
-    m_lfLarge.lfWidth = 12;
-    m_lfLarge.lfItalic = TRUE;
-    std::strcpy(m_lfLarge.lfFaceName, "宋体");
+void CBoardSketch::MakeFonts(LOGFONT& lfSmall, LOGFONT& lfLarge) {
+    std::memset(&lfSmall, 0, sizeof(lfSmall));
+    lfSmall.lfHeight = 8;
+    lfSmall.lfWidth = 6;
+    std::strcpy(lfSmall.lfFaceName, "宋体");
+    std::memset(&lfLarge, 0, sizeof(lfLarge));
+    lfLarge.lfHeight = 15;
+    lfLarge.lfWidth = 12;
+    lfLarge.lfItalic = TRUE;
+    std::strcpy(lfLarge.lfFaceName, "宋体");
 }
 
 void CBoardSketch::Paint(CDC* pDC, const RECT* pRect, const int* pTop, const int* pBottom, const int* pLeft,
@@ -154,10 +154,11 @@ CBitmap* CreateBoardSketchBitmap(const RECT* pRect, const int* pTop, const int* 
     CBrush brush(colors.crBackground);
     const CRect rcAll(0, 0, nWidth, nHeight);
     dcMemory.FillRect(&rcAll, &brush);
-    const CBoardSketch fonts;
+    LOGFONT lfSmall, lfLarge;
+    CBoardSketch::MakeFonts(lfSmall, lfLarge);
     DrawSketch(dcMemory, nWidth, nHeight, 60,
                EdgesOf(pTop, pBottom, pLeft, pRight, pTopLeft, pTopRight, pBottomLeft, pBottomRight), colors,
-               fonts.m_lfSmall, fonts.m_lfLarge);
+               lfSmall, lfLarge);
     dcMemory.SelectObject(pOld);
     return pBitmap;
 }
@@ -240,14 +241,14 @@ void DrawSketchMoments(CDC& dc, int x1, int y1, int x2, int y2, const BoardSketc
                        const BoardSketchColors& colors, const LOGFONT& lfSmall, const LOGFONT& lfLarge) {
     const int xm = x1 + (x2 - x1) / 2, ym = y1 + (y2 - y1) / 2;
     CPenScope pen(dc, 3, colors.crMoment);
-    // One symbol: its stroke, "M" and up to two small texts.
+    // One symbol: its stroke, its "M" in the large font and up to two small texts.
     struct Label {
         int x, y;
         LPCTSTR lpszText;
     };
     auto symbol = [&](int xa, int ya, int xb, int yb, Label m, Label a, Label b) {
         Line(dc, xa, ya, xb, yb);
-        Text(dc, m.x, m.y, "M", lfLarge, colors, colors.crMoment);
+        Text(dc, m.x, m.y, m.lpszText, lfLarge, colors, colors.crMoment);
         if (a.lpszText) Text(dc, a.x, a.y, a.lpszText, lfSmall, colors, colors.crMoment);
         if (b.lpszText) Text(dc, b.x, b.y, b.lpszText, lfSmall, colors, colors.crMoment);
     };

@@ -30,12 +30,15 @@ public:
                const int* pTopLeft, const int* pTopRight, const int* pBottomLeft, const int* pBottomRight,
                const int* pBackground, const int* pBand, const int* pMoment, const int* pText, const int* pPost);
 
+    // The two fonts of the schematic: 8 × 6 "宋体" for the small letters, 15 × 12 italic for q, L and M.
+    static void MakeFonts(LOGFONT& lfSmall, LOGFONT& lfLarge);
+
     LOGFONT m_lfSmall;  // subscripts and superscripts
     LOGFONT m_lfLarge;  // the letters q, L and M
     CBitmap* m_pBitmap;
 
 private:
-    void InitFonts();
+    void InitFonts() { MakeFonts(m_lfSmall, m_lfLarge); }
 };
 
 // A new bitmap of rect's size holding the schematic; the caller owns it. Null when the size is not
