@@ -103,6 +103,30 @@ TEST(SlabFullReportPicture, StoppedCalculationWritesNothing) {
     EXPECT_EQ(FullReport(p), "");
 }
 
+// A cantilever fixed at its bottom edge: the bottom support's block, and construction bottom bars
+// (ρmin·b·h = 0.2 %·1000·120 = 240) only when the slab is at least as thick as the limit.
+TEST(SlabFullReportCantilever, BottomEdgeAndConstructionBars) {
+    const struct {
+        int nThickLim;
+        bool bConstruction;
+    } cases[] = {{100, true}, {120, true}, {121, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nThickLim);
+        TempStore store;
+        CRectBoardParam p;
+        Apply(p, SlabCase{"cantilever", 2, 0, 2, 2, 3000, 1500, 120, 0});
+        p.m_bThickLim = 1;
+        p.m_nThickLim = c.nThickLim;
+        const std::string rows = FullReport(p);
+        EXPECT_NE(rows.find(u8"   1.Y向支座钢筋\\n     1) 确定下端端支座弯距\\n"), std::string::npos);
+        EXPECT_NE(rows.find(u8"   1.下端支座跨中裂缝"), std::string::npos);
+        const std::string construction = u8"     6) 构造Y向底板钢筋\\n       当悬臂板时，底板相应方向布置构造钢筋，120板厚限值" +
+                                         std::to_string(c.nThickLim) +
+                                         u8"\\n       所以构造底板钢筋面积As = ρmin*b*h = 0.200%*1000*120 = 240.00\\n";
+        EXPECT_EQ(rows.find(construction) != std::string::npos, c.bConstruction) << rows;
+    }
+}
+
 // The construction bars of a one-way support without moment: ρmin·b·h, at least a third of the span
 // bars across it under the one-third option, amplified with the support factor.
 TEST(SlabDesignText, OneWayConstructionRows) {
