@@ -158,6 +158,27 @@ TEST_F(RectBoardPages, RefusedLengthComesBack) {
     EXPECT_DOUBLE_EQ(m_param.m_dImpro, 1.0);
 }
 
+// Switching to the plastic slab shows the stored β and keeps the typed μ, which comes back on the way
+// back; the value box's label follows.
+TEST_F(RectBoardPages, SlabTypeKeepsBothValues) {
+    const qelt::UserAction readValue{qelt::UserAction::Kind::Read, IDC_RB_BOARDVALUE};
+    const qelt::UserAction readLabel{qelt::UserAction::Kind::Read, IDC_RB_BOARDVALUE_LABEL};
+    qelt::UserScript script;
+    script.Set(IDC_RB_BOARDVALUE, "0.25")
+        .Choose(IDC_RB_BOARDKIND, "塑性板")
+        .Add(readValue)
+        .Add(readLabel)
+        .Choose(IDC_RB_BOARDKIND, "弹性板")
+        .Add(readValue)
+        .Add(readLabel)
+        .Close();
+    Run(script);
+    EXPECT_EQ(Texts("read"), (std::vector<CString>{"1.8", "塑性板β", "0.25", "泊松比μ"}));
+    EXPECT_EQ(m_param.m_dBS, 0.25);
+    EXPECT_EQ(m_param.m_dB, 1.8);
+    EXPECT_EQ(m_param.m_nBoardKind, 0);
+}
+
 // A minimum ratio below the code's asks; "是" goes back without a result, "否" calculates with it.
 TEST_F(RectBoardPages, MinimumRatioQuestion) {
     const struct {
