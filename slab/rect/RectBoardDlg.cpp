@@ -19,30 +19,32 @@ const UINT WM_SLAB_REFRESH_PREVIEW = WM_USER + 2000;
 const int kAutoRatioItem = 1;
 const char* const kAutoRatio = "自动计算";
 
-// The boxes tested when they lose the focus: the member whose value comes back, its format and the
-// index the refusal is posted with.
+// The boxes tested when they lose the focus: the member whose value comes back, its format, the
+// index the refusal is posted with, and whether the value must be above 0 (a slab without span or
+// thickness has no moments, and its reports would print infinities as results).
 struct CheckedBox {
     UINT nID;
     int nIndex;
     int CRectBoardDlg::*pInt;
     double CRectBoardDlg::*pDouble;
     const char* pszFormat;
+    bool bPositive;
 };
 
 const CheckedBox kBoxes[] = {
-    {IDC_RB_THICK, 0, &CRectBoardDlg::m_nThick, nullptr, "%d"},
-    {IDC_RB_RQ, 1, nullptr, &CRectBoardDlg::m_dRq, "%.1lf"},
-    {IDC_RB_RG, 2, nullptr, &CRectBoardDlg::m_dRg, "%.1lf"},
-    {IDC_RB_QQK, 3, nullptr, &CRectBoardDlg::m_dQqk, "%.2lf"},
-    {IDC_RB_QGK, 4, nullptr, &CRectBoardDlg::m_dQgk, "%.2lf"},
-    {IDC_RB_WIDTH, 5, &CRectBoardDlg::m_nWidth, nullptr, "%d"},
-    {IDC_RB_LENGTH, 6, &CRectBoardDlg::m_nLength, nullptr, "%d"},
-    {IDC_RB_WQ, 7, nullptr, &CRectBoardDlg::m_dWq, "%.1lf"},
-    {IDC_RB_C, 8, &CRectBoardDlg::m_nC, nullptr, "%d"},
-    {IDC_RB_BOARDVALUE, 9, nullptr, &CRectBoardDlg::m_dBoardValue, "%.1lf"},
-    {IDC_RB_P, 11, nullptr, nullptr, nullptr},
-    {IDC_RB_IMPRO, 12, nullptr, nullptr, nullptr},
-    {IDC_RB_AS, 13, &CRectBoardDlg::m_nAs, nullptr, "%d"},
+    {IDC_RB_THICK, 0, &CRectBoardDlg::m_nThick, nullptr, "%d", true},
+    {IDC_RB_RQ, 1, nullptr, &CRectBoardDlg::m_dRq, "%.1lf", false},
+    {IDC_RB_RG, 2, nullptr, &CRectBoardDlg::m_dRg, "%.1lf", false},
+    {IDC_RB_QQK, 3, nullptr, &CRectBoardDlg::m_dQqk, "%.2lf", false},
+    {IDC_RB_QGK, 4, nullptr, &CRectBoardDlg::m_dQgk, "%.2lf", false},
+    {IDC_RB_WIDTH, 5, &CRectBoardDlg::m_nWidth, nullptr, "%d", true},
+    {IDC_RB_LENGTH, 6, &CRectBoardDlg::m_nLength, nullptr, "%d", true},
+    {IDC_RB_WQ, 7, nullptr, &CRectBoardDlg::m_dWq, "%.1lf", false},
+    {IDC_RB_C, 8, &CRectBoardDlg::m_nC, nullptr, "%d", false},
+    {IDC_RB_BOARDVALUE, 9, nullptr, &CRectBoardDlg::m_dBoardValue, "%.1lf", false},
+    {IDC_RB_P, 11, nullptr, nullptr, nullptr, false},
+    {IDC_RB_IMPRO, 12, nullptr, nullptr, nullptr, false},
+    {IDC_RB_AS, 13, &CRectBoardDlg::m_nAs, nullptr, "%d", false},
 };
 
 // The two corners of an edge: the post box there and the other edge that meets it.
@@ -215,7 +217,7 @@ void CRectBoardDlg::OnKillfocusBox(UINT nID) {
     if (!pBox || !pEdit) return;
     CString strText;
     pEdit->GetWindowText(strText);
-    if (!SlabInputTextValid(strText, 0)) {
+    if (!SlabInputTextValid(strText, 0) || (pBox->bPositive && std::atof(strText) <= 0)) {
         CString strRestore;
         if (pBox->pInt) strRestore.Format(pBox->pszFormat, this->*(pBox->pInt));
         else strRestore.Format(pBox->pszFormat, this->*(pBox->pDouble));

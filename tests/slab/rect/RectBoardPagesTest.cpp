@@ -147,14 +147,26 @@ TEST_F(RectBoardPages, CalculatesWhatThePageHolds) {
     EXPECT_TRUE(Texts("prompt").empty());
 }
 
-// A length that is no number comes back as it was, with the page's message; the stored value stays.
-TEST_F(RectBoardPages, RefusedLengthComesBack) {
+// A length that is no number, a span or thickness of 0 and an empty γo come back as they were, with
+// the page's message; the stored values stay.
+TEST_F(RectBoardPages, RefusedEntriesComeBack) {
     qelt::UserScript script;
-    script.Set(IDC_RB_LENGTH, "12a").Answer(IDOK).Set(IDC_RB_IMPRO, "").Answer(IDOK).Close();
+    script.Set(IDC_RB_LENGTH, "12a")
+        .Answer(IDOK)
+        .Set(IDC_RB_WIDTH, "0")
+        .Answer(IDOK)
+        .Set(IDC_RB_THICK, "0")
+        .Answer(IDOK)
+        .Set(IDC_RB_IMPRO, "")
+        .Answer(IDOK)
+        .Click(IDC_WORK_CALCULATE)
+        .Close();
     Run(script);
-    EXPECT_EQ(Texts("message box"), (std::vector<CString>{"输入错误，请核查", "输入错误，请核查"}));
+    EXPECT_EQ(Texts("message box"), std::vector<CString>(4, "输入错误，请核查"));
     EXPECT_EQ(m_basic.m_nLength, 6000);
     EXPECT_EQ(m_param.m_nLength, 6000);
+    EXPECT_EQ(m_param.m_nWidth, 4200);
+    EXPECT_EQ(m_param.m_nThick, 100);
     EXPECT_DOUBLE_EQ(m_param.m_dImpro, 1.0);
 }
 
