@@ -10,6 +10,7 @@ int CaltPillar();
 int CaltGeneral();
 int CaltDiecutting();
 int CaltLocalPress();
+int CaltRectBoard();
 int CaltStairBoard();
 int CaltBeamWell();
 int CaltPreCom();

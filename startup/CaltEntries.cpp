@@ -23,7 +23,12 @@
 #include "startup/CaltEntry.h"
 #include "resources/FlexuralResource.h"
 #include "resources/MembersResource.h"
+#include "resources/RectBoardResource.h"
 #include "resources/StairResource.h"
+#include "slab/rect/RectBoardCalParamDlg.h"
+#include "slab/rect/RectBoardDlg.h"
+#include "slab/rect/RectBoardParam.h"
+#include "slab/rect/RectBoardResultDlg.h"
 #include "stair/StairBoardDrawDlg.h"
 #include "stair/StairBoardInputDlg.h"
 #include "stair/StairBoardOutputDlg.h"
@@ -69,6 +74,31 @@ int CaltDiecutting()
 int CaltLocalPress()
 {
     return CaltRunCommand<CCaltCheckRun<CStlcnLocalPressDlg, CStlcnLocalPressParam, IDD_LOCALPRESS> >("C:JBSHY");
+}
+
+// The rectangular slab's run: basic, calculation-parameter and result pages, the report page, the
+// parameters, the work dialog.
+class CRectBoardRun {
+public:
+    CRectBoardDlg m_dlgBasic;
+    CRectBoardCalParamDlg m_dlgCalParam;
+    CRectBoardResultDlg m_dlgResult;
+    CCaltReportDlg m_dlgReport;
+    CRectBoardParam m_param;
+    CCaltWorkDlg m_dlgWork;
+
+    void AddPages()
+    {
+        m_dlgWork.AddPage(&m_dlgBasic, CString(CALT_INPUT_TITLE), IDD_RECT_BOARD);
+        m_dlgWork.AddPage(&m_dlgCalParam, CString("计算参数"), IDD_RECT_BOARD_CALPARAM);
+        m_dlgWork.AddPage(&m_dlgResult, CString("计算结果"), IDD_RECT_BOARD_RESULT);
+        m_dlgWork.AddPage(&m_dlgReport, CString(CALT_REPORT_TITLE), IDD_CALT_REPORT);
+    }
+};
+
+int CaltRectBoard()
+{
+    return CaltRunCommand<CRectBoardRun>("C:JXBJS");
 }
 
 // The plate stair's run: input, result, report and drawing pages, the parameters, the work dialog.

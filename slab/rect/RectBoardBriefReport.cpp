@@ -1,10 +1,9 @@
 // The slab's brief report and the row writers of both reports.
 #include "slab/rect/BoardServiceability.h"
 #include "slab/rect/RectBoardCalculator.h"
+#include "slab/rect/SlabReportParts.h"
 
 namespace {
-
-LPCTSTR EdgeWord(int nCode) { return nCode == SLAB_FIXED ? "固定" : nCode == SLAB_SIMPLE ? "简支" : "自由"; }
 
 LPCTSTR PostWord(int nPost) { return nPost ? "有" : "否"; }
 
@@ -46,9 +45,8 @@ int CRectBoardCalculator::WriteBriefReport(CWordObject* pReport, const CString& 
         CString strText, strLine;
         strText.Format("二.尺寸参数：\n   Lx = %d\n   Ly = %d\n   h = %d\n", in.nLength, in.nWidth, in.nThick);
         WriteReportText(pReport, strText);
-        strText.Format("   四边支撑条件(上端/下端/左端/右端):\n   %s/%s/%s/%s\n   角柱 左下:%s 右下:%s 左上:%s 右上:%s\n",
-                       EdgeWord(in.nTop), EdgeWord(in.nBottom), EdgeWord(in.nLeft), EdgeWord(in.nRight),
-                       PostWord(in.nBottomLeft), PostWord(in.nBottomRight), PostWord(in.nTopLeft),
+        strText.Format("   四边支撑条件(上端/下端/左端/右端):\n   %s   角柱 左下:%s 右下:%s 左上:%s 右上:%s\n",
+                       static_cast<LPCTSTR>(SlabEdgeWords(in)), PostWord(in.nBottomLeft), PostWord(in.nBottomRight), PostWord(in.nTopLeft),
                        PostWord(in.nTopRight));
         WriteReportText(pReport, strText);
         strText.Format("三.荷载参数\n   ｑgk = %.3lfkN/m$2$\n   ｑqk = %.3lfkN/m$2$\n", in.dQgk, in.dQqk);

@@ -77,6 +77,7 @@ void CRectBoardCalculator::ClearResults() {
 
 int CRectBoardCalculator::CalDeflection() {
     if (!m_bStrengthDone) return 0;
+    m_bDeflectDone = 0;
     const int nX = m_schemes[SCHEME_XSPAN].nArea, nY = m_schemes[SCHEME_YSPAN].nArea;
     if (m_moment.GetMethod() == SLAB_STEP_CANTILEVER) {
         // The bars over the fixed edge carry the cantilever; a free edge's scheme is no support.
@@ -101,6 +102,7 @@ int CRectBoardCalculator::CalDeflection() {
 
 int CRectBoardCalculator::CalCrack() {
     if (!m_bStrengthDone) return 0;
+    m_bCrackDone = 0;
     m_crack.SetSchemes(m_schemes);
     const int nStatus = m_crack.Calculate();
     if (nStatus == SLAB_CRACK_TOO_WIDE) return SLAB_CRACK_TOO_WIDE;

@@ -58,6 +58,32 @@ public:
     void WriteReportText(CWordObject* pReport, const CString& strText);
     // The brief report; 1 written, 0 when a row was refused (the rows before it stay).
     int WriteBriefReport(CWordObject* pReport, const CString& strNumber);
+    // The full calculation report with the schematic; 1 written, 0 when the calculator holds no
+    // complete results (nothing written) or a row was refused (the rows before it stay).
+    int WriteFullReport(CWordObject* pReport, const CString& strNumber);
+
+    // The flexural design of one moment as one row: the required area (mm²); −1, writing nothing,
+    // without a report or when ξ exceeds ξb; 0 when the row is refused.
+    double WriteFlexureText(CWordObject* pReport, const double* pMoment, const double* pImpro, const double* pA1,
+                            const double* pFc, const int* pH0, const double* pFy, const double* pEb, int* pStep);
+    // The design text of one position (0 x span, 1 y span, 2 top, 3 bottom, 4 left, 5 right) for a
+    // slab code (0 one-way, 1 cantilever, 2 two-way, 3 one-way after a failed lookup).
+    void WriteReinLimitText(CWordObject* pReport, const int* pCode, const int* pPosition, int* pStep);
+    // The long-term deflection text of section 七 (four rows).
+    struct DeflectionText {
+        CWordObject* pReport;
+        const double* pMk;
+        const double* pMq;
+        const double* pAs;
+        const int* pLo;
+        const int* pCase;
+        int* pNumber;
+        const double* pCoef;
+    };
+    void WriteDeflectionText(DeflectionText text);
+    // The crack-width text of one position of section 八.
+    void WriteCrackText(CWordObject* pReport, const double* pMk, const double* pAs, const int* pDiameter,
+                        const int* pSpacing, int* pStep);
     // The allowed deflection (mm) for the span of the deflection calculation.
     double GetAllowedDeflection() const;
 
@@ -78,6 +104,10 @@ public:
 
 private:
     void BuildMomentCal();
+    // Sections 六, 七 and 八 of the full report.
+    void WriteDesignSection(CWordObject* pReport);
+    void WriteDeflectionSection(CWordObject* pReport);
+    void WriteCrackSection(CWordObject* pReport);
 
     RectBoardInputs m_inputs;
 };

@@ -169,6 +169,11 @@ int CRectBoardParam::BuildWordS() {
     return 1;
 }
 
+int CRectBoardParam::BuildWordC() {
+    if (m_bCalculated == 1 && CheckServiceability()) m_calc.WriteFullReport(&wordC, strNumber);
+    return 1;
+}
+
 BOOL CRectBoardParam::OnHelpInfo(HELPINFO*) {
     AdsHelp("Qelt", "JXBJS", 0);
     return TRUE;

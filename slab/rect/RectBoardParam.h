@@ -20,6 +20,7 @@ public:
     BOOL WriteParam(const CString& strPrefix) override;
     int Calculate() override;
     int BuildWordS() override;
+    int BuildWordC() override;
     void GetListData() override;
     void InitDefaultParam() override;
     BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
