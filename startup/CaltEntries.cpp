@@ -22,6 +22,9 @@
 #include "resources/FlexuralResource.h"
 #include "resources/MembersResource.h"
 #include "resources/StairResource.h"
+#include "resources/BeamStairResource.h"
+#include "stair/BeamStairBasicDlg.h"
+#include "stair/BeamStairParam.h"
 #include "stair/StairBoardDrawDlg.h"
 #include "stair/StairBoardInputDlg.h"
 #include "stair/StairBoardOutputDlg.h"
@@ -91,6 +94,26 @@ public:
 int CaltStairBoard()
 {
     return CaltRunCommand<CStairBoardRun>("C:BSHLTJS");
+}
+
+// The beam stair's run: input, report pages, the parameters, the work dialog.
+class CBeamStairRun {
+public:
+    CBeamStairBasicDlg m_dlgInput;
+    CCaltReportDlg m_dlgReport;
+    CBeamStairParam m_param;
+    CCaltWorkDlg m_dlgWork;
+
+    void AddPages()
+    {
+        m_dlgWork.AddPage(&m_dlgInput, CString(CALT_INPUT_TITLE), IDD_BEAM_STAIR_INPUT);
+        m_dlgWork.AddPage(&m_dlgReport, CString(CALT_REPORT_TITLE), IDD_CALT_REPORT);
+    }
+};
+
+int CaltBeamStair()
+{
+    return CaltRunCommand<CBeamStairRun>("C:LSHLTJS");
 }
 
 int CaltBeamWell()
