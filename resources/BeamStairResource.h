@@ -46,3 +46,37 @@
 #define IDC_BS_LIM2 350
 #define IDC_BS_LIM3 351
 #define IDC_BS_SERVICE 148
+
+// The result page.
+#define IDC_BS_SLIDE 680
+#define IDC_BS_LIST1 343
+#define IDC_BS_NEED1 464
+#define IDC_BS_HAVE1 468
+#define IDC_BS_LIST2 346
+#define IDC_BS_NEED2 493
+#define IDC_BS_HAVE2 652
+#define IDC_BS_LIST5 484
+#define IDC_BS_NEED5 673
+#define IDC_BS_HAVE5 672
+#define IDC_BS_LIST67 112
+#define IDC_BS_NEED67 430
+#define IDC_BS_HAVE67 441
+#define IDC_BS_LIST3 348
+#define IDC_BS_NEED3 659
+#define IDC_BS_HAVE3 671
+#define IDC_BS_DIA1 595
+#define IDC_BS_DIA2 596
+#define IDC_BS_DIA3 597
+#define IDC_BS_DIA4 598
+#define IDC_BS_DIA5 599
+#define IDC_BS_DIA67 600
+#define IDC_BS_NUM1 601
+#define IDC_BS_NUM2 602
+#define IDC_BS_SPACE3 603
+#define IDC_BS_NUM4 604
+#define IDC_BS_NUM5 606
+#define IDC_BS_SPACE67 607
+#define IDC_BS_BEAM_DEFLECTION 622
+#define IDC_BS_BEAM_CRACK 657
+#define IDC_BS_SLAB_DEFLECTION 669
+#define IDC_BS_SLAB_CRACK 666

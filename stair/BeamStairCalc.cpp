@@ -123,7 +123,7 @@ int CBeamStairParam::Calculate() {
     return 1;
 }
 
-void CBeamStairParam::CalBeamForces(int bSkipMidSteel) {
+void CBeamStairParam::SetStripAndMaterials() {
     l1 = (nSteps - 1) * b;
     const BeamStairLoads loads = Loads();
     ht = loads.ht;
@@ -131,21 +131,29 @@ void CBeamStairParam::CalBeamForces(int bSkipMidSteel) {
     m_dEs = CQeltSteelBar::GetEs(strSteelLevel);
     m_dFtk = CQeltConcrete::GetFtk(strConcreteLevel);
     m_dEc = CQeltConcrete::GetEc(strConcreteLevel);
+}
 
+void CBeamStairParam::CalBeamForces(int bSkipMidSteel) {
+    SetStripAndMaterials();
+    const BeamStairLoads loads = Loads();
     Mmax1 = loads.p1 * loads.ln * loads.ln / 8;
     Mmax4 = loads.p3 * loads.ln * loads.ln / 8;
     Mmax2 = CalMidMoment(loads.p2, loads.p4);
-    const double dMk = CalMidMoment(loads.gk2 + loads.qk2, loads.gk4 + loads.qk4);
-    const double dMq = CalMidMoment(loads.gk2 + 0.5 * loads.qk2, loads.gk4 + 0.5 * loads.qk4);
     if (!bSkipMidSteel) CalMidSteel();
     MakeMidSchemes();
-
-    const BeamStairBeamCheck check = EvaluateBeam(dMk, dMq);
-    XLSteelAsReal = check.dA1;
     const StairBeamForces design = BeamForces(loads.p2, loads.p4);
     MmaxL = design.ML;
     MmaxR = design.MR;
     beamVmax = design.RL > design.RR ? design.RL : design.RR;
+    CheckStairBeam();
+}
+
+void CBeamStairParam::CheckStairBeam() {
+    const BeamStairLoads loads = Loads();
+    const double dMk = CalMidMoment(loads.gk2 + loads.qk2, loads.gk4 + loads.qk4);
+    const double dMq = CalMidMoment(loads.gk2 + 0.5 * loads.qk2, loads.gk4 + 0.5 * loads.qk4);
+    const BeamStairBeamCheck check = EvaluateBeam(dMk, dMq);
+    XLSteelAsReal = check.dA1;
     const StairBeamForces standard = BeamForces(loads.gk2 + loads.qk2, loads.gk4 + loads.qk4);
     XLKZHWY = check.bValid ? standard.dFB / check.dB : 0;
     bPassed = check.bValid && XLKZHWY / loads.L <= 1 / BeamDeflectionDivisor(loads.L) ? 1 : 0;

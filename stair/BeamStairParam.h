@@ -91,6 +91,11 @@ public:
     // Loads, slab moment, stair-beam forces, mid-span bars (unless bSkipMidSteel) and the stair beam's
     // serviceability checks.
     void CalBeamForces(int bSkipMidSteel);
+    // l1, ht, the strip's permanent load and the material values of the grades.
+    void SetStripAndMaterials();
+    // The stair beam's stiffness with scheme 1, its mid-span deflection and both verdicts
+    // (XLSteelAsReal, XLKZHWY, bPassed, m_bBeamCrackOK).
+    void CheckStairBeam();
     // The stair beam's moment at mid-span (kN·m) for the flight load q1 and the platform load q2
     // (kN/m); shape A with one fixed end gives the largest span moment.
     double CalMidMoment(double q1, double q2) const;

@@ -25,6 +25,7 @@
 #include "resources/BeamStairResource.h"
 #include "stair/BeamStairBasicDlg.h"
 #include "stair/BeamStairParam.h"
+#include "stair/BeamStairResultDlg.h"
 #include "stair/StairBoardDrawDlg.h"
 #include "stair/StairBoardInputDlg.h"
 #include "stair/StairBoardOutputDlg.h"
@@ -96,10 +97,11 @@ int CaltStairBoard()
     return CaltRunCommand<CStairBoardRun>("C:BSHLTJS");
 }
 
-// The beam stair's run: input, report pages, the parameters, the work dialog.
+// The beam stair's run: input, result and report pages, the parameters, the work dialog.
 class CBeamStairRun {
 public:
     CBeamStairBasicDlg m_dlgInput;
+    CBeamStairResultDlg m_dlgResult;
     CCaltReportDlg m_dlgReport;
     CBeamStairParam m_param;
     CCaltWorkDlg m_dlgWork;
@@ -107,6 +109,7 @@ public:
     void AddPages()
     {
         m_dlgWork.AddPage(&m_dlgInput, CString(CALT_INPUT_TITLE), IDD_BEAM_STAIR_INPUT);
+        m_dlgWork.AddPage(&m_dlgResult, CString("计算结果"), IDD_BEAM_STAIR_RESULT);
         m_dlgWork.AddPage(&m_dlgReport, CString(CALT_REPORT_TITLE), IDD_CALT_REPORT);
     }
 };

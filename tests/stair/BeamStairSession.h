@@ -14,6 +14,7 @@
 #include "resources/FrameworkResource.h"
 #include "stair/BeamStairBasicDlg.h"
 #include "stair/BeamStairParam.h"
+#include "stair/BeamStairResultDlg.h"
 #include "TempStore.h"
 
 class BeamStairSession : public testing::Test {
@@ -23,6 +24,7 @@ protected:
     void Run(qelt::UserScript& script) {
         CCaltWorkDlg work;
         work.AddPage(&m_input, "基本参数", IDD_BEAM_STAIR_INPUT);
+        work.AddPage(&m_result, "计算结果", IDD_BEAM_STAIR_RESULT);
         work.AddPage(&m_report, "计算书", IDD_CALT_REPORT);
         work.SetParam(&m_param);
         qelt::ScopedUserScript installed(script);
@@ -40,6 +42,7 @@ protected:
 
     TempStore m_store;
     CBeamStairBasicDlg m_input;
+    CBeamStairResultDlg m_result;
     CCaltReportDlg m_report;
     CBeamStairParam m_param;
 };
