@@ -24,6 +24,7 @@
 #include "resources/StairResource.h"
 #include "resources/BeamStairResource.h"
 #include "stair/BeamStairBasicDlg.h"
+#include "stair/BeamStairDrawDlg.h"
 #include "stair/BeamStairParam.h"
 #include "stair/BeamStairResultDlg.h"
 #include "stair/StairBoardDrawDlg.h"
@@ -97,12 +98,13 @@ int CaltStairBoard()
     return CaltRunCommand<CStairBoardRun>("C:BSHLTJS");
 }
 
-// The beam stair's run: input, result and report pages, the parameters, the work dialog.
+// The beam stair's run: input, result, report and drawing pages, the parameters, the work dialog.
 class CBeamStairRun {
 public:
     CBeamStairBasicDlg m_dlgInput;
     CBeamStairResultDlg m_dlgResult;
     CCaltReportDlg m_dlgReport;
+    CBeamStairDrawDlg m_dlgDraw;
     CBeamStairParam m_param;
     CCaltWorkDlg m_dlgWork;
 
@@ -111,6 +113,7 @@ public:
         m_dlgWork.AddPage(&m_dlgInput, CString(CALT_INPUT_TITLE), IDD_BEAM_STAIR_INPUT);
         m_dlgWork.AddPage(&m_dlgResult, CString("计算结果"), IDD_BEAM_STAIR_RESULT);
         m_dlgWork.AddPage(&m_dlgReport, CString(CALT_REPORT_TITLE), IDD_CALT_REPORT);
+        m_dlgWork.AddPage(&m_dlgDraw, CString("绘图预览"), IDD_BEAM_STAIR_DRAW);
     }
 };
 

@@ -13,6 +13,7 @@
 #include "resources/BeamStairResource.h"
 #include "resources/FrameworkResource.h"
 #include "stair/BeamStairBasicDlg.h"
+#include "stair/BeamStairDrawDlg.h"
 #include "stair/BeamStairParam.h"
 #include "stair/BeamStairResultDlg.h"
 #include "TempStore.h"
@@ -26,6 +27,7 @@ protected:
         work.AddPage(&m_input, "基本参数", IDD_BEAM_STAIR_INPUT);
         work.AddPage(&m_result, "计算结果", IDD_BEAM_STAIR_RESULT);
         work.AddPage(&m_report, "计算书", IDD_CALT_REPORT);
+        work.AddPage(&m_draw, "绘图预览", IDD_BEAM_STAIR_DRAW);
         work.SetParam(&m_param);
         qelt::ScopedUserScript installed(script);
         work.Show(IDD_CALT_WORK);
@@ -44,5 +46,6 @@ protected:
     CBeamStairBasicDlg m_input;
     CBeamStairResultDlg m_result;
     CCaltReportDlg m_report;
+    CBeamStairDrawDlg m_draw;
     CBeamStairParam m_param;
 };
