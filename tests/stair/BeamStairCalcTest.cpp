@@ -9,6 +9,7 @@
 #include "Printers.h"
 #include "stair/BeamStairParam.h"
 #include "stair/StairBeamModel.h"
+#include "stair/StairSlabCase.h"
 
 namespace {
 
@@ -355,6 +356,27 @@ TEST(BeamStairCalc, OverReinforcementLeavesEmptySchemesThatFailWithoutDividing) 
     EXPECT_EQ(p.bPassed, 0);
     EXPECT_EQ(p.m_bBeamCrackOK, 0);
     EXPECT_TRUE(std::isfinite(p.XLKZHWY));
+}
+
+// The slab strip of the defaults with d6@80 over bw 335.41: As 118.54, h0 62.08, Mk 1.0528, σsk 164.43,
+// ρte 0.0027 taken as 0.01, ψ 0.3054, deq 8 (plain bars), Es 2.1e5 N/mm²: ωmax 0.0512 mm; deflection
+// ψ 0.2, Bs 188.04, B 110.02 kN·m², f 1.954 mm against 1400/200.
+TEST(BeamStairCalc, SlabStripChecksOfTheDefaults) {
+    CBeamStairParam p = DefaultStair();
+    p.Calculate();
+    const StairSlabCheck c = StairSlabEvaluate(p.GetSlabCase());
+    EXPECT_NEAR(c.dAreaS, 118.54, 0.01);
+    EXPECT_NEAR(c.dMk, 1.05278, 1e-5);
+    EXPECT_NEAR(c.dSigmaSk, 164.43, 0.02);
+    EXPECT_NEAR(c.dPsiCrack, 0.3054, 1e-4);
+    EXPECT_EQ(c.nDeq, 8);
+    EXPECT_NEAR(c.dWmax, 0.05123, 2e-5);
+    EXPECT_NEAR(c.dBs, 188.04, 0.05);
+    EXPECT_NEAR(c.dFmax, 1.954, 0.002);
+    EXPECT_NEAR(c.dF0, 7.0, 1e-12);
+    EXPECT_EQ(p.m_bCrackOK, 1);
+    EXPECT_EQ(p.m_bFlexOK, 1);
+    EXPECT_NEAR(p.m_dL0, 1.4, 1e-12);
 }
 
 TEST(BeamStairCalc, ChosenSchemesSurviveACalculation) {

@@ -113,6 +113,21 @@ TEST(BeamStairInputCheck, FixedLowerSupportOfShapeAIsTested) {
     EXPECT_EQ(errors[0], "右支座处超筋!");
 }
 
+// The input check designs the mid-span bars afresh for every shape, so a stair with platforms that
+// was never calculated gets its bar ① and passes.
+TEST(BeamStairInputCheck, ForceRunDesignsTheMidSpanForEveryShape) {
+    CBeamStairParam p;
+    p.nStairType = BEAM_STAIR_D;
+    CBeamStairBasicDlg page;
+    page.m_nShape = BEAM_STAIR_D;
+    CStringArray warnings, errors;
+    EXPECT_TRUE(page.CheckData(&p, warnings, errors));
+    EXPECT_EQ(warnings.GetSize(), 0);
+    EXPECT_EQ(errors.GetSize(), 0);
+    EXPECT_GT(p.XLSteelAs, 0);
+    EXPECT_GT(p.XLSteelAsReal, 0);
+}
+
 TEST_F(BeamStairInputSession, LimitFieldsRestoreSilently) {
     qelt::UserScript script;
     script.Set(IDC_BS_RQ, "0")
