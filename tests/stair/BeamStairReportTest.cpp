@@ -103,6 +103,33 @@ TEST(BeamStairReport, WorkedRowsOfTheDefaults) {
     EXPECT_GE(FindRow(full, "\t\t挠度限值f~0~=L~0~/200=1400.00/200=7.000 mm\n"), 0);
 }
 
+// Shape D, 10 steps, platforms 800 and 900, both ends fixed: the platform loads by hand, g3 = 0.025·70 +
+// 1.7 + 0.4 = 3.85, p3 = 1.2·3.85 + 1.4·2.5 = 8.12, gk4 = 27.5·0.2·0.3 + 3.85·0.9 + 0.2 = 5.315,
+// p4 = 1.2·5.315 + 1.4·2.25 = 9.53; L0 = 2700 + 800 + 900.
+TEST(BeamStairReport, WorkedRowsOfShapeD) {
+    CBeamStairParam p = Stair(3, 3);
+    p.nSteps = 10;
+    p.l2 = 800;
+    p.l3 = 900;
+    Build(p);
+    const std::vector<StairRow> full = StairRows(p.wordC);
+    const char* rows[] = {
+        "\t\t楼梯类型： 梁式楼梯（ __╱￣ 型）\t\t支座条件： 两端固定\n",
+        "\t\t梯段净跨：\tL~n~ = L~1~＋L~2~＋L~3~ = 2700＋800＋900 = 4400 mm\n",
+        "\t\t水平段楼板厚度： h~4~ = 70 mm\n",
+        "= 1.75＋1.70＋0.40 = 3.85 kN/m\n",
+        "\t\t荷载设计值：P~b~' = max{ P~b~(G)' , P~b~(L)' } = 8.12 kN/m\n",
+        "= 3.85/1.0*1.80/2＋1.65＋0.20 = 5.32 kN/m\n",
+        "\t\t荷载设计值：P~l~' = max{ P~l~(G)' , P~l~(L)' } = 9.53 kN/m\n",
+        "\t\t平台梯梁标准荷载：Q~k~' =P~kl~'＋q*W/2=5.32＋2.50*1.80/2=7.57 kN/m\n",
+        "6．纵筋⑥/⑦计算结果：\n",
+    };
+    for (const char* row : rows) EXPECT_GE(FindRow(full, row), 0) << row;
+    CString moment;
+    moment.Format("\t\tM~左~ = %.2f kN·m    ρ = %.4f%%\n", p.MmaxL / 1e6, 100 * p.LXLZHZRho);
+    EXPECT_GE(FindRow(full, moment), 0);
+}
+
 TEST(BeamStairReport, FixedSupportsPrintTheirMoments) {
     struct Case {
         int restraint;
