@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "host/Numbers.h"
 #include "mfc/gdi/GdiApi.h"
