@@ -4,7 +4,7 @@
 
 namespace {
 
-const double kAreaPerMetre = 785.3981633974482;  // 1000·π/4
+const double kQuarterPi = 0.7853981633974483;
 const double kCrackAlpha = 2.1;                   // αcr of a flexural member
 const double kTheta = 2.0;                        // θ with no compression steel
 const char kNoBars[] = "\t\t未选定钢筋(直径或间距为0)，无法验算\n";
@@ -41,7 +41,7 @@ StairSlabCheck StairSlabEvaluate(const StairSlabCase& slab) {
     r.dF0 = slab.dL0 * 1000 / r.dDivisor;
     if (!r.bHasBars) return r;
 
-    r.dAreaS = kAreaPerMetre * slab.nDia * slab.nDia / slab.nSpace;
+    r.dAreaS = kQuarterPi * slab.nDia * slab.nDia * slab.dBarWidth / slab.nSpace;
     r.dSigmaSk = r.dMk * 1e6 / (0.87 * r.dH0 * r.dAreaS);
     r.dRhoTe = r.dAreaS / r.dAte;
     r.dRhoTeUsed = r.dRhoTe < 0.01 ? 0.01 : r.dRhoTe;
@@ -72,6 +72,7 @@ int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport) {
         return bPass;
     }
 
+    const BOOL bBeam = slab.nWording == STAIR_WORDING_BEAM;
     CString t;
     t += "\t1.计算标准组合弯距值Mk:\n";
     t += "\t\tMk = M~g~~k~+M~q~~k~\n";
@@ -82,11 +83,12 @@ int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t.AppendFormat("\t3.C = %.0lf\n", slab.dCover);
     t += "\t4.计算按荷载荷载效应的标准组合作用下，构件纵向受拉钢筋应力\n";
     t += "\t\tσ~s~~k~ = Mk/(0.87*h~0~*As)  (混凝土规范式 8.1.3－3)\n";
-    t.AppendFormat("\t\t    = %.3lf×10$6$/(0.87*%.2lf*%.0lf)\n", r.dMk, r.dH0, r.dAreaS);
+    t.AppendFormat(bBeam ? "\t\t    = %.3lf×10$6$/(0.87*%.0lf*%.0lf)\n" : "\t\t    = %.3lf×10$6$/(0.87*%.2lf*%.0lf)\n",
+                   r.dMk, r.dH0, r.dAreaS);
     t.AppendFormat("\t\t    = %.3lf N/mm\n", r.dSigmaSk);
     t += "\t5.计算按有效受拉混凝土截面面积计算的纵向受拉钢筋配筋率\n";
     t.AppendFormat("\t\t矩形截面积: A~t~~e~ = 0.5*b*h = 0.5*%.0lf*%.0lf= %.0lf mm$2$\n", slab.dB, slab.dH, r.dAte);
-    t += "\t\tρ~t~~e~ = As/A~t~~e~   (混凝土规范式 8.1.2－4)\n";
+    t += bBeam ? "\t\tρ~te~ = As/A~t~~e~   (混凝土规范式 8.1.2－4)\n" : "\t\tρ~t~~e~ = As/A~t~~e~   (混凝土规范式 8.1.2－4)\n";
     t.AppendFormat("\t\t    = %.0lf/%.0lf\n", r.dAreaS, r.dAte);
     t.AppendFormat("\t\t    = %.3lf%%\n", 100 * r.dRhoTe);
     if (r.dRhoTe < 0.01) t += "\t\t因为ρ~te~ < 1.000%，所以取ρ~te~ = 1.000%\n";
@@ -107,11 +109,15 @@ int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t += "\t\tω~max~ =α~cr~*ψ*σ~sk~/E~S~*(1.9*C+0.08*d~eq~/ρ~te~) (混凝土规范式 8.1.2－1)\n";
     t.AppendFormat("\t\t     = %.1lf*%.3lf*%.3lf/%.1lf×10$5$*(1.9*%.0lf+0.08*%d/%.3lf%%)\n", kCrackAlpha, r.dPsiCrack,
                    r.dSigmaSk, slab.dEs5, slab.dCover, r.nDeq, 100 * r.dRhoTeUsed);
-    t.AppendFormat("\t\t     = %.4lf mm\n", r.dWmax);
+    t.AppendFormat(bBeam ? "\t\t     = %.4lf mm" : "\t\t     = %.4lf mm\n", r.dWmax);
     StairWriteRow(pReport, t);
 
     CString strVerdict;
-    strVerdict.Format(bPass ? "\t\t     ≤ %.2lf mm,满足规范要求\n" : "\t\t     ＞ %.2lf mm,不满足规范要求\n", slab.dCrackLimit);
+    if (bBeam)
+        strVerdict.Format(bPass ? "≤ %.2lf mm,满足规范要求\n" : "＞ %.2lf mm,不满足规范要求\n", slab.dCrackLimit);
+    else
+        strVerdict.Format(bPass ? "\t\t     ≤ %.2lf mm,满足规范要求\n" : "\t\t     ＞ %.2lf mm,不满足规范要求\n",
+                          slab.dCrackLimit);
     StairWriteRow(pReport, strVerdict, bPass ? 0 : 6);
     return bPass;
 }
@@ -180,7 +186,9 @@ int StairDeflectionCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t.AppendFormat("\t\t   = 5*(%.2lf+%.3lf)*%.2lf$4$/(384*%.3lf×10$2$)\n", slab.dGk, slab.dQk, slab.dL0, r.dBl / 100);
     t.AppendFormat("\t\t   = %.3lf mm\n", r.dFmax);
     t += "\t6.验算挠度\n";
-    t.AppendFormat("\t\t挠度限值f~0~=L~0~/%.0lf=%.2lf/%.0lf=%.3lf mm\n", r.dDivisor, slab.dL0, r.dDivisor, r.dF0);
+    // The beam stair prints the span in mm here.
+    const double dSpanShown = slab.nWording == STAIR_WORDING_BEAM ? slab.dL0 * 1000 : slab.dL0;
+    t.AppendFormat("\t\t挠度限值f~0~=L~0~/%.0lf=%.2lf/%.0lf=%.3lf mm\n", r.dDivisor, dSpanShown, r.dDivisor, r.dF0);
     StairWriteRow(pReport, t);
 
     CString strVerdict;

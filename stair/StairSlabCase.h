@@ -10,12 +10,16 @@
 
 class CWordObject;
 
+// The report wording of the checks: the plate stair's or the beam stair's.
+enum StairSlabWording { STAIR_WORDING_BOARD, STAIR_WORDING_BEAM };
+
 struct StairSlabCase {
     double dGk = 0;          // characteristic permanent line load, kN/m
     double dQk = 0;          // characteristic variable line load, kN/m
     double dL0 = 0;          // calculated span, m
     double dPsiQ = 0;        // quasi-permanent coefficient ψq
     double dB = 0;           // strip width, mm
+    double dBarWidth = 1000; // width the bars are counted over for As, mm
     double dH = 0;           // slab thickness, mm
     double dAs = 0;          // bar centroid to the near face, mm
     int nDia = 0;            // bar diameter, mm
@@ -29,12 +33,13 @@ struct StairSlabCase {
     double dLim1 = 0;        // deflection divisors: L0 < 7 m, 7 m to 9 m, L0 > 9 m
     double dLim2 = 0;
     double dLim3 = 0;
+    StairSlabWording nWording = STAIR_WORDING_BOARD;
 };
 
 // The working values of both checks, for the report and for tests.
 struct StairSlabCheck {
     BOOL bHasBars = FALSE;  // a diameter and a spacing above 0
-    double dAreaS = 0;      // As over 1000 mm, mm²
+    double dAreaS = 0;      // As over the bar width, mm²
     double dH0 = 0;
     double dMk = 0, dMq = 0;
     double dSigmaSk = 0;

@@ -22,6 +22,7 @@ static const CALTCOMMAND s_commands[] = {
     { "C:JBSHY", 1, "局部受压承载力验算", CaltLocalPress, 'C' },
     { "C:JXBJS", 1, "矩形板计算", CaltRectBoard, 'D' },
     { "C:JZLJS", 1, "井字梁计算", CaltBeamWell, 'J' },
+    { "C:LSHLTJS", 1, "梁式楼梯计算", CaltBeamStair, 'L' },
     { "C:BSHLTJS", 1, "板式楼梯计算", CaltStairBoard, 'B' },
     { "C:YMJJS", 0, "埋件计算", CaltPreCom, 'Y' },
 };

@@ -12,6 +12,7 @@ int CaltDiecutting();
 int CaltLocalPress();
 int CaltRectBoard();
 int CaltStairBoard();
+int CaltBeamStair();
 int CaltBeamWell();
 int CaltPreCom();
 

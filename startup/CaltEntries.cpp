@@ -19,8 +19,7 @@
 #include "checks/members/PillarParam.h"
 #include "embed/PreComDlg.h"
 #include "embed/PreComParam.h"
-#include "startup/CaltCommands.h"
-#include "startup/CaltEntry.h"
+#include "resources/BeamStairResource.h"
 #include "resources/FlexuralResource.h"
 #include "resources/MembersResource.h"
 #include "resources/RectBoardResource.h"
@@ -29,10 +28,16 @@
 #include "slab/rect/RectBoardDlg.h"
 #include "slab/rect/RectBoardParam.h"
 #include "slab/rect/RectBoardResultDlg.h"
+#include "stair/BeamStairBasicDlg.h"
+#include "stair/BeamStairDrawDlg.h"
+#include "stair/BeamStairParam.h"
+#include "stair/BeamStairResultDlg.h"
 #include "stair/StairBoardDrawDlg.h"
 #include "stair/StairBoardInputDlg.h"
 #include "stair/StairBoardOutputDlg.h"
 #include "stair/StairBoardParam.h"
+#include "startup/CaltCommands.h"
+#include "startup/CaltEntry.h"
 
 int CaltFlexNormal()
 {
@@ -123,6 +128,30 @@ public:
 int CaltStairBoard()
 {
     return CaltRunCommand<CStairBoardRun>("C:BSHLTJS");
+}
+
+// The beam stair's run: input, result, report and drawing pages, the parameters, the work dialog.
+class CBeamStairRun {
+public:
+    CBeamStairBasicDlg m_dlgInput;
+    CBeamStairResultDlg m_dlgResult;
+    CCaltReportDlg m_dlgReport;
+    CBeamStairDrawDlg m_dlgDraw;
+    CBeamStairParam m_param;
+    CCaltWorkDlg m_dlgWork;
+
+    void AddPages()
+    {
+        m_dlgWork.AddPage(&m_dlgInput, CString(CALT_INPUT_TITLE), IDD_BEAM_STAIR_INPUT);
+        m_dlgWork.AddPage(&m_dlgResult, CString("计算结果"), IDD_BEAM_STAIR_RESULT);
+        m_dlgWork.AddPage(&m_dlgReport, CString(CALT_REPORT_TITLE), IDD_CALT_REPORT);
+        m_dlgWork.AddPage(&m_dlgDraw, CString("绘图预览"), IDD_BEAM_STAIR_DRAW);
+    }
+};
+
+int CaltBeamStair()
+{
+    return CaltRunCommand<CBeamStairRun>("C:LSHLTJS");
 }
 
 int CaltBeamWell()

@@ -1,0 +1,75 @@
+// "C:LSHLTJS" run by the host program: on its default input, and under a script that sets the shape,
+// the restraint, the geometry and the loads; both reports and the picture are written.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+namespace fs = std::filesystem;
+
+class BeamStairCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "qelt-beamstair-XXXXXX").string();
+        ASSERT_TRUE(mkdtemp(pattern.data()));
+        m_dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    // qelt run C:LSHLTJS in the test's folder with its own store; the exit code.
+    int Run(const std::string& script) {
+        std::string command =
+            "cd '" + m_dir.string() + "' && '" QELT_PROGRAM "' run C:LSHLTJS --store store.db --out out --quiet";
+        if (!script.empty()) {
+            std::ofstream(m_dir / "script.txt") << script;
+            command += " --script script.txt";
+        }
+        command += " >stdout 2>stderr";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Read(const std::string& name) {
+        std::ifstream file(m_dir / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    bool Has(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+
+    fs::path m_dir;
+};
+
+// The defaults of shape A: the span 3300 mm of 12 steps of 300 mm, the stair beam's 4d14.
+TEST_F(BeamStairCommand, DefaultInputWritesBothReportsWithThePicture) {
+    ASSERT_EQ(Run(""), 0) << Read("stderr");
+    for (const char* name : {"out/lshltjs-full.rtf", "out/lshltjs-short.rtf", "out/lshltjs-short.txt", "out/lshltjs-full-1.png"})
+        EXPECT_GT(fs::file_size(m_dir / name), 0u) << name;
+    const std::string full = Read("out/lshltjs-full.txt");
+    EXPECT_TRUE(Has(full, u8"梯段净跨： Ln = L1 = 3300 mm"));
+    EXPECT_TRUE(Has(full, u8"采用方案：4d14"));
+    EXPECT_TRUE(Has(full, u8"九、裂缝宽度验算"));
+    EXPECT_TRUE(Has(Read("out/lshltjs-short.txt"), u8"L1=3300mm"));
+}
+
+// Shape D fixed at both ends, platforms 800 and 900, 10 steps, q 3.5: L0 = 2700 + 800 + 900 = 4400 mm.
+TEST_F(BeamStairCommand, ScriptGivesThatStairsReports) {
+    ASSERT_EQ(Run(u8"row 680 3\nset 763 10\nset 234 800\nset 236 900\nchoose 242 两端固定\nset 765 3.5\nclick 553\n"), 0)
+        << Read("stderr");
+    const std::string full = Read("out/lshltjs-full.txt");
+    EXPECT_TRUE(Has(full, u8"楼梯类型： 梁式楼梯（ __╱￣ 型）\t\t支座条件： 两端固定"));
+    EXPECT_TRUE(Has(full, u8"Ln = L1＋L2＋L3 = 2700＋800＋900 = 4400 mm"));
+    EXPECT_TRUE(Has(full, u8"可变荷载：q = 3.50kN/m"));
+    EXPECT_TRUE(Has(full, u8"M左 = -"));
+    EXPECT_TRUE(Has(full, u8"M右 = -"));
+    EXPECT_TRUE(Has(full, u8"6．纵筋⑥/⑦计算结果"));
+    const std::string brief = Read("out/lshltjs-short.txt");
+    EXPECT_TRUE(Has(brief, u8"L2=800mm"));
+    EXPECT_TRUE(Has(brief, u8"4．钢筋④计算结果"));
+    EXPECT_GT(fs::file_size(m_dir / "out/lshltjs-full-1.png"), 0u);
+}
+
+}  // namespace

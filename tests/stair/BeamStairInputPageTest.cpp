@@ -1,0 +1,149 @@
+// The beam stair's input page in the work dialog under a user script: the platform rule of the
+// shapes, the range and depth warnings, the over-reinforcement errors of the force run, the silent
+// restore of the limit fields, and a stair set up and calculated.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "BeamStairSession.h"
+#include "Printers.h"
+
+namespace {
+
+using BeamStairInputSession = BeamStairSession;
+
+// The engineer picks shape D, gives both platforms, makes both ends fixed and calculates.
+TEST_F(BeamStairInputSession, ScriptSetsUpTheStairThatIsCalculated) {
+    qelt::UserScript script;
+    script.Row(IDC_BS_SELECTOR, 3)
+        .Set(IDC_BS_L2, "800")
+        .Set(IDC_BS_L3, "900")
+        .Choose(IDC_BS_RESTRAINT, "两端固定")
+        .Set(IDC_BS_LV, "3.5")
+        .Choose(IDC_BS_STEEL, "HRB335")
+        .Click(IDC_WORK_CALCULATE)
+        .Close();
+    Run(script);
+    EXPECT_TRUE(Texts("prompt").empty());
+    EXPECT_EQ(m_param.nStairType, BEAM_STAIR_D);
+    EXPECT_EQ(m_param.nRestrictionType, 3);
+    EXPECT_EQ(m_param.l2, 800);
+    EXPECT_EQ(m_param.l3, 900);
+    EXPECT_EQ(m_param.lv, 3.5);
+    EXPECT_EQ(m_param.strSteelLevel, "HRB335");
+    EXPECT_DOUBLE_EQ(m_param.l1, 3300);
+    EXPECT_LT(m_param.MmaxL, 0);
+    EXPECT_LT(m_param.MmaxR, 0);
+    EXPECT_GT(m_param.wordC.GetRowCount(), 0);
+}
+
+// A platform edit is enabled by the shape; one that read 0 shows 500, which the calculation takes.
+TEST_F(BeamStairInputSession, PlatformRuleOfTheShapes) {
+    struct Case {
+        int shape;
+        bool l2, l3, h4;
+    } cases[] = {{0, false, false, false}, {1, false, true, true}, {2, true, false, true}, {3, true, true, true}};
+    for (const Case& c : cases) {
+        qelt::InteractionLog::Instance().Clear();
+        m_param.l2 = m_param.l3 = 0;
+        m_param.nStairType = 0;
+        qelt::UserScript script;
+        script.Row(IDC_BS_SELECTOR, c.shape);
+        if (c.h4) script.Set(IDC_BS_H4, "80");
+        script.Click(IDC_WORK_CALCULATE).Close();
+        Run(script);
+        EXPECT_EQ(m_param.nStairType, c.shape);
+        EXPECT_EQ(m_param.l2, c.l2 ? 500 : 0) << c.shape;
+        EXPECT_EQ(m_param.l3, c.l3 ? 500 : 0) << c.shape;
+        EXPECT_EQ(m_param.h4, c.h4 ? 80 : 70) << c.shape;
+    }
+}
+
+TEST_F(BeamStairInputSession, WarningsAndErrorsBeforeACalculation) {
+    struct Case {
+        std::vector<std::pair<int, const char*>> edits;
+        int shape;
+        const char* prompt;
+        int answer = IDYES;  // a warning: stay; an error has only OK
+    } cases[] = {
+        {{{IDC_BS_B, "179.9"}}, 0, "1.  参数180<=b<=350"},
+        {{{IDC_BS_T, "30"}, {IDC_BS_COVER, "25"}}, 0, "1.  参数5<=c<=50,且c<=t-10"},
+        {{{IDC_BS_B1, "1000"}}, 0, "1.  参数150<=b1<1000"},
+        {{{IDC_BS_L3, "100"}}, 1, "1.  参数150<l3<5000"},
+        {{{IDC_BS_L2, "100"}, {IDC_BS_L3, "100"}}, 3, "1.  参数150<l2<5000"},
+        {{{IDC_BS_H2, "299"}, {IDC_BS_H3, "300.7"}}, 1, "1.  h2>=h3, 即大于300。"},
+        {{{IDC_BS_H1, "400"}}, 0, "1.  h1>=h3/cos(a)+h, 即大于485.41。"},
+        // A heavy load on a long flight: the stair beam's section cannot take the shear.
+        {{{IDC_BS_N, "24"}, {IDC_BS_LV, "60"}, {IDC_BS_H1, "1000"}, {IDC_BS_H2, "1000"}}, 0, "1.  配箍计算超筋!", IDOK},
+        // A flight of one step cannot be calculated at all, whatever the engineer answers.
+        {{{IDC_BS_N, "1"}}, 0, "1.  楼梯几何尺寸无法计算", IDOK},
+    };
+    for (const Case& c : cases) {
+        qelt::InteractionLog::Instance().Clear();
+        CBeamStairParam fresh;  // the store of the case before holds its faulty input
+        fresh.l2 = fresh.l3 = 0;
+        fresh.WriteParam("CBeamStairParam/");
+        qelt::UserScript script;
+        script.Row(IDC_BS_SELECTOR, c.shape);
+        for (const auto& edit : c.edits) script.Set(edit.first, edit.second);
+        script.Click(IDC_WORK_CALCULATE).Answer(c.answer).Close();
+        Run(script);
+        const std::vector<CString> prompts = Texts("prompt");
+        ASSERT_EQ(prompts.size(), 1u) << c.prompt;
+        EXPECT_GE(prompts[0].Find(c.prompt), 0) << c.prompt << " / " << prompts[0];
+    }
+}
+
+// A lower support fixed by restraint 1 is tested for over-reinforcement too, as the upper one is.
+TEST(BeamStairInputCheck, FixedLowerSupportOfShapeAIsTested) {
+    CBeamStairParam p;
+    p.l2 = p.l3 = 0;
+    p.nRestrictionType = 1;
+    p.nSteps = 24;
+    p.lv = 12;
+    p.w = 2400;
+    p.h1 = p.h2 = 1000;
+    p.CalBeamForces(0);
+    const double h0 = 270, fm = 1.1 * 14.3;
+    ASSERT_GT(std::fabs(p.MmaxR) / (fm * 200 * h0 * h0), 0.614 * (1 - 0.307));
+    CBeamStairBasicDlg page;
+    CStringArray warnings, errors;
+    EXPECT_FALSE(page.CheckData(&p, warnings, errors));
+    ASSERT_EQ(errors.GetSize(), 1);
+    EXPECT_EQ(errors[0], "右支座处超筋!");
+}
+
+// The input check designs the mid-span bars afresh for every shape, so a stair with platforms that
+// was never calculated gets its bar ① and passes.
+TEST(BeamStairInputCheck, ForceRunDesignsTheMidSpanForEveryShape) {
+    CBeamStairParam p;
+    p.nStairType = BEAM_STAIR_D;
+    CBeamStairBasicDlg page;
+    page.m_nShape = BEAM_STAIR_D;
+    CStringArray warnings, errors;
+    EXPECT_TRUE(page.CheckData(&p, warnings, errors));
+    EXPECT_EQ(warnings.GetSize(), 0);
+    EXPECT_EQ(errors.GetSize(), 0);
+    EXPECT_GT(p.XLSteelAs, 0);
+    EXPECT_GT(p.XLSteelAsReal, 0);
+}
+
+TEST_F(BeamStairInputSession, LimitFieldsRestoreSilently) {
+    qelt::UserScript script;
+    script.Set(IDC_BS_RQ, "0")
+        .Set(IDC_BS_COVER, "0")
+        .Set(IDC_BS_LIM1, "1e3")
+        .Set(IDC_BS_LIM2, "1000")
+        .Set(IDC_BS_AS1, "200.5")
+        .Close();
+    Run(script);
+    EXPECT_EQ(m_param.m_dRq, 1.4);
+    EXPECT_EQ(m_param.m_dC, 0);
+    EXPECT_EQ(m_param.m_dFlexibilityLim1, 200);
+    EXPECT_EQ(m_param.m_dFlexibilityLim2, 1000);
+    EXPECT_EQ(m_param.as1, 25);
+    EXPECT_TRUE(Texts("prompt").empty());
+    EXPECT_TRUE(Texts("message box").empty());
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+// The beam stair's result page under a user script: the schemes chosen there reach the reports and
+// survive "加入列表", the areas shown for a choice, the spacing warnings, the switch, and the re-check
+// that keeps the given cover and hands its deflection back with its verdict.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "BeamStairSession.h"
+#include "Printers.h"
+#include "StairRows.h"
+
+namespace {
+
+using BeamStairResultSession = BeamStairSession;
+
+TEST_F(BeamStairResultSession, ChosenSchemeSurvivesAddingToTheList) {
+    qelt::UserScript script;
+    script.Tab("计算结果").Choose(IDC_BS_DIA1, "16").Choose(IDC_BS_SPACE67, "90").Click(IDC_WORK_ADDLIST).Close();
+    Run(script);
+    EXPECT_EQ(m_param.bSchemeChosen, 1);
+    EXPECT_EQ(m_param.shpbar1_Dia, 16);
+    EXPECT_EQ(m_param.shpbar1_Int, 4);
+    EXPECT_EQ(m_param.shpbar6_Dia, 6);
+    EXPECT_EQ(m_param.shpbar6_Int, 90);
+    const std::vector<StairRow> full = StairRows(m_param.wordC);
+    EXPECT_GE(FindRow(full, "\t\t采用方案：4d16\n\t\t实配面积：A~g~ = 804mm$2$\n"), 0);
+    EXPECT_GE(FindRow(full, "\t\t采用方案：d6@90\n"), 0);
+    EXPECT_NE(m_param.strResultInfo.Find("钢筋1实配面积:804mm2\n"), -1);
+}
+
+TEST_F(BeamStairResultSession, AreasShownForAChoice) {
+    qelt::UserScript script;
+    script.Tab("计算结果")
+        .Choose(IDC_BS_DIA1, "14")
+        .Choose(IDC_BS_NUM1, "3")
+        .Choose(IDC_BS_DIA3, "8")
+        .Choose(IDC_BS_SPACE3, "200")
+        .Tab("计算书")
+        .Close();
+    // The page's window is gone after the tab change; what it showed went to the parameters.
+    Run(script);
+    EXPECT_EQ(m_param.shpbar1_Int, 3);
+    EXPECT_EQ(m_param.shpbar3_Dia, 8);
+    EXPECT_EQ(m_param.shpbar3_Int, 200);
+    // π/4·14²·3 = 461.8 and π/2·8²/200 = 0.503, as the page shows them ("%.0f", "%.2f").
+    CString text;
+    text.Format("%.0f", m_param.SchemeArea(1));
+    EXPECT_EQ(text, "462");
+    text.Format("%.2f", m_param.SchemeArea(3));
+    EXPECT_EQ(text, "0.50");
+}
+
+TEST_F(BeamStairResultSession, SpacingOfTheChosenBarsIsWarned) {
+    struct Case {
+        const char* count;
+        bool warned;
+    } cases[] = {{"4", false}, {"5", true}};  // 4d14: s = 31.3; 5d14: s = 20 (b3 = 200)
+    for (const Case& c : cases) {
+        qelt::InteractionLog::Instance().Clear();
+        qelt::UserScript script;
+        script.Tab("计算结果").Choose(IDC_BS_DIA1, "14").Choose(IDC_BS_NUM1, c.count).Tab("计算书");
+        if (c.warned) script.Answer(IDYES);
+        script.Close();
+        Run(script);
+        const std::vector<CString> prompts = Texts("prompt");
+        EXPECT_EQ(!prompts.empty(), c.warned) << c.count;
+        if (c.warned) {
+            EXPECT_GE(prompts[0].Find("1.  钢筋1间距应大于25及d, 请增加b3或减少钢筋根数。"), 0);
+        }
+    }
+}
+
+TEST_F(BeamStairResultSession, SwitchOffShowsNoVerdicts) {
+    m_param.m_bIsCalRAL = 0;
+    CBeamStairParam stored = m_param;
+    stored.l2 = stored.l3 = 0;
+    stored.WriteParam("CBeamStairParam/");
+    qelt::UserScript script;
+    script.Tab("计算结果").Close();
+    Run(script);
+    EXPECT_EQ(m_result.m_copy.m_bIsCalRAL, 0);
+    for (int i = 0; i < CBeamStairResultDlg::VerdictCount; i++) EXPECT_EQ(m_result.m_bPass[i], 1);
+}
+
+// The re-check on a page of its own: the copy keeps a cover of 10 mm through the slab's check, which
+// takes 20 mm, and GetData hands the re-checked deflection back with its verdict.
+TEST(BeamStairResultPage, RecheckKeepsTheCoverAndHandsBackItsVerdict) {
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
+    CBeamStairResultDlg page;
+    ASSERT_TRUE(page.Create(CBeamStairResultDlg::IDD, &frame));
+    CBeamStairParam p;
+    p.l2 = p.l3 = 0;
+    p.m_dC = 10;
+    p.Calculate();
+    page.SetData(&p);
+    EXPECT_EQ(page.m_copy.m_dC, 10);
+    page.UpdateVerdicts();
+    EXPECT_EQ(page.m_copy.m_dC, 10);
+
+    // One bar of 8 leaves the stair beam far too soft: the deflection fails and both go back.
+    page.m_copy.shpbar1_Dia = 8;
+    page.m_copy.shpbar1_Int = 2;
+    page.UpdateVerdicts();
+    EXPECT_EQ(page.m_bPass[CBeamStairResultDlg::BeamDeflection], 0);
+    p.bPassed = 1;
+    page.GetData(&p);
+    EXPECT_EQ(p.bPassed, 0);
+    EXPECT_DOUBLE_EQ(p.XLKZHWY, page.m_copy.XLKZHWY);
+    EXPECT_GT(p.XLKZHWY, 3300.0 / 200);
+    page.DestroyWindow();
+    frame.DestroyWindow();
+}
+
+}  // namespace
