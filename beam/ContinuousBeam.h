@@ -23,6 +23,7 @@ public:
     CContinuousBeam();
     ~CContinuousBeam() override;
 
+    // FALSE, with a message and the defaults, when the store holds a count out of bounds.
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
     // 0, changing nothing, for an unstable beam; otherwise the analysis and the design of every
@@ -66,8 +67,9 @@ public:
 private:
     void ExchangeSettings(CParamExchange& px);
     // Every stored key in its order; reading builds the spans, loads, cases and results anew.
-    void ExchangeParams(CParamExchange& px, const CString& strPrefix);
-    void ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span);
+    // FALSE when a read count is refused (too large or negative).
+    BOOL ExchangeParams(CParamExchange& px, const CString& strPrefix);
+    BOOL ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span);
     void ExchangeResult(CParamExchange& px, int r, SectionResult& result);
     SectionResult& AddResult(const SectionDesign& design);
 };

@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "Printers.h"
 #include "TempStore.h"
 #include "beam/ContinuousBeam.h"
 #include "host/VuskMainInfo.h"
 #include "host/VuskSave.h"
+#include "mfc/person/InteractionLog.h"
 #include "sibling/BeamRecords.h"
 #include "sibling/SteelSpanLoad.h"
 
@@ -222,6 +224,59 @@ TEST(ContinuousBeamParam, MissingKeysTakeTheirDefaults) {
     EXPECT_EQ(0, result.m_bInitStiBar);
     EXPECT_EQ(6, g_StirrupDiameters[result.StiDia]);
     EXPECT_EQ(1000, result.StiInt);
+}
+
+// A damaged store with a huge or negative count is refused at once with one message; the beam
+// takes its defaults instead of a part of the stored one, and the store keeps its keys.
+TEST(ContinuousBeamParam, ACountOutOfBoundsIsRefused) {
+    struct Case {
+        const char* pszKey;
+        int nValue;
+    } cases[] = {
+        {"CContinuousBeam/m_nSpanNum", 2000000000},
+        {"CContinuousBeam/m_nSpanNum", -1},
+        {"CContinuousBeam/_Span0_m_SpanLoadArr_Num", 1000000},
+        {"CContinuousBeam/_Span0_m_SpanLoadArr_0_m_DisLoadArr_Num", 2000000000},
+        {"CContinuousBeam/_Span0_m_SpanLoadArr_0_m_AnyLoadArr_Num", -5},
+        {"CContinuousBeam/ComNum", 33},
+        {"CContinuousBeam/ResultNum", 2000000000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszKey);
+        TempStore store;
+        ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam//strNumber", "LL-9"));
+        ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/m_nSpanNum", 1));
+        ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/_Span0_m_SpanLoadArr_Num", 1));
+        ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/m_strConLevel", "C40"));
+        ASSERT_TRUE(CVuskSave::SetValue(c.pszKey, c.nValue));
+        CContinuousBeam beam;
+        qelt::InteractionLog::Instance().Clear();
+        EXPECT_FALSE(beam.ReadParam(kPrefix));
+        ASSERT_EQ(1u, qelt::InteractionLog::Instance().Entries().size());
+        EXPECT_NE(-1, qelt::InteractionLog::Instance().Entries()[0].text.Find(c.pszKey + strlen("CContinuousBeam/")));
+        EXPECT_EQ(0, beam.getSpanNum());
+        EXPECT_EQ(1, beam.GetComNum());
+        EXPECT_EQ(0, beam.m_ResultArr.GetSize());
+        EXPECT_EQ(CString("C30"), beam.m_strConLevel);
+        int nStored = 0;
+        EXPECT_TRUE(CVuskSave::GetValue(c.pszKey, nStored, 0));
+        EXPECT_EQ(c.nValue, nStored);
+    }
+}
+
+// The largest counts allowed are read.
+TEST(ContinuousBeamParam, CountsAtTheirBoundsAreRead) {
+    TempStore store;
+    ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/m_nSpanNum", 100));
+    ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/ComNum", 32));
+    ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/ResultNum", 201));
+    CContinuousBeam beam;
+    qelt::InteractionLog::Instance().Clear();
+    EXPECT_TRUE(beam.ReadParam(kPrefix));
+    EXPECT_TRUE(qelt::InteractionLog::Instance().Entries().empty());
+    EXPECT_EQ(100, beam.getSpanNum());
+    EXPECT_EQ(32, beam.GetComNum());
+    EXPECT_EQ(201, beam.m_ResultArr.GetSize());
 }
 
 // A second read replaces the model instead of adding to it.
