@@ -99,7 +99,11 @@ CContinuousBeam::CContinuousBeam()
       m_IntensionCheck(0),
       m_StlIntension(210),
       m_CalBeamWeightCheck(0),
-      m_nSelSpan(0) {
+      m_nSelSpan(0),
+      m_dScaleX(0),
+      m_dScaleY(0),
+      m_dScaleV(0),
+      m_ptOrigin(0, 0) {
     InitDefaultParam();
 }
 
