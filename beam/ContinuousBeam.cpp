@@ -7,6 +7,7 @@
 #include "framework/ParamExchange.h"
 #include "host/Help.h"
 #include "host/QeltConcrete.h"
+#include "host/VuskSave.h"
 #include "mfc/user/MessageBox.h"
 #include "sibling/BeamRecords.h"
 #include "sibling/SteelSpanLoad.h"
@@ -237,11 +238,27 @@ BOOL CContinuousBeam::ReadParam(const CString& strPrefix) {
     CParamExchange px(strPrefix, FALSE);
     px.Exchange("/strNumber", strNumber);
     Reset();
-    if (ExchangeParams(px, strPrefix)) return bResult;
+    int nStoredSpans = 0;
+    const BOOL bStored = CVuskSave::GetValue(strPrefix + "m_nSpanNum", nStoredSpans, 0);
+    if (ExchangeParams(px, strPrefix)) {
+        if (!bStored) AddFirstRunBeam();
+        return bResult;
+    }
     // A refused count: the defaults instead of a beam read in part; the store stays as it is.
     InitDefaultParam();
     m_ResultArr.RemoveAll();
     return FALSE;
+}
+
+void CContinuousBeam::AddFirstRunBeam() {
+    CSteelSpan* pSpan = new CSteelSpan;
+    pSpan->m_dSpanLen = 6;
+    pSpan->m_dSecWidth = 300;
+    pSpan->m_dSecHeight = 600;
+    AddSpan(pSpan);
+    if (GetComNum() == 0) AddComStyle(BEAM_CASE_DEAD);
+    SetCurrentCom(0);
+    pSpan->AddSpanLoad(BEAM_LOAD_UNIFORM, 10.0);
 }
 
 BOOL CContinuousBeam::WriteParam(const CString& strPrefix) {

@@ -27,7 +27,9 @@ public:
     CContinuousBeam();
     ~CContinuousBeam() override;
 
-    // FALSE, with a message and the defaults, when the store holds a count out of bounds.
+    // FALSE, with a message and the defaults, when the store holds a count out of bounds. A store
+    // that holds no beam yet (the command's first run) gives a beam to begin with: one span of
+    // 6 m, 300 × 600, under 10 kN/m of dead load, as the span and load editors offer them.
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
     // 0, changing nothing, for an unstable beam; otherwise the analysis and the design of every
@@ -126,4 +128,5 @@ private:
     BOOL ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span);
     void ExchangeResult(CParamExchange& px, int r, SectionResult& result);
     SectionResult& AddResult(const SectionDesign& design);
+    void AddFirstRunBeam();
 };

@@ -20,6 +20,7 @@ static const CALTCOMMAND s_commands[] = {
     { "C:SHXJM", 1, "深受弯构件斜截面承载力计算", CaltDeepFlexOblique, 'M' },
     { "C:CHQJS", 1, "板的冲切承载力验算", CaltDiecutting, 'Z' },
     { "C:JBSHY", 1, "局部受压承载力验算", CaltLocalPress, 'C' },
+    { "C:LXLJS", 1, "连续梁计算", CaltContinuousBeam, 'W' },
     { "C:JZLJS", 1, "井字梁计算", CaltBeamWell, 'J' },
     { "C:BSHLTJS", 1, "板式楼梯计算", CaltStairBoard, 'B' },
 };

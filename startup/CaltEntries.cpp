@@ -1,6 +1,7 @@
 // The entry functions of the commands: each runs its command in the entry frame with the objects
 // of its run.
 #include "beam/BeamWellRun.h"
+#include "beam/ContinuousBeamRun.h"
 #include "checks/flexural/DeepFlexNormalDlg.h"
 #include "checks/flexural/DeepFlexNormalParam.h"
 #include "checks/flexural/DeepFlexObliqueDlg.h"
@@ -91,6 +92,11 @@ public:
 int CaltStairBoard()
 {
     return CaltRunCommand<CStairBoardRun>("C:BSHLTJS");
+}
+
+int CaltContinuousBeam()
+{
+    return CaltRunCommand<CContinuousBeamRun>("C:LXLJS");
 }
 
 int CaltBeamWell()
