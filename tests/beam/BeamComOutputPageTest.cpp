@@ -203,4 +203,33 @@ TEST_F(BeamComOutputPage, SectionDrawingWritesItsParameters) {
     EXPECT_EQ(CString("配筋不正确,不能绘图!"), qelt::InteractionLog::Instance().Entries().back().text);
 }
 
+// Two rows of bottom bars at the inner support: the section is designed anew for them, the new
+// design takes the support's slot (and the page keeps the old one as its spare), and the radio
+// choice stays with the row.
+TEST_F(BeamComOutputPage, ChoosingTwoRowsRedesignsTheSection) {
+    m_page.m_lstSection.SelectItem(2);
+    const SectionDesign* pBefore = m_beam.m_TipDesignArr[1];
+    m_page.CheckRadioButton(IDC_CO_BOT_ONE_ROW, IDC_CO_BOT_TWO_ROWS, IDC_CO_BOT_TWO_ROWS);
+    m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CO_BOT_TWO_ROWS, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(m_page.GetDlgItem(IDC_CO_BOT_TWO_ROWS)->GetSafeHwnd()));
+    const SectionDesign* pAfter = m_beam.m_TipDesignArr[1];
+    ASSERT_NE(nullptr, pAfter);
+    EXPECT_NE(pBefore, pAfter);
+    EXPECT_EQ(pBefore, m_page.m_pSpareDesign);
+    EXPECT_EQ(1, m_page.m_RowChoices[2].m_nBotLayer);
+    EXPECT_EQ(1, m_page.m_nBotLayer);
+    EXPECT_TRUE(m_page.GetDlgItem(IDC_CO_BOT_COUNT2)->IsWindowEnabled());
+    // The bottom required area of the support is 0.3 × 1294.36 (two rows move the bars' centroid
+    // in, so it is no smaller) and every listed two-row scheme supplies it.
+    EXPECT_GE(pAfter->m_dBotArea, 388.30);
+    for (auto* pNode = pAfter->m_BotList.m_Head.m_pNext; pNode; pNode = pNode->m_pNext) {
+        EXPECT_GT(pNode->m_Value->m_nNumTwo, 0);
+        EXPECT_GE(pNode->m_Value->GetArea(), pAfter->m_dBotArea);
+    }
+    // Another row and back: the row keeps its two rows.
+    m_page.m_lstSection.SelectItem(1);
+    m_page.m_lstSection.SelectItem(2);
+    EXPECT_EQ(CString("截面配筋结果:1支座"), m_page.m_strResultCaption);
+}
+
 }  // namespace

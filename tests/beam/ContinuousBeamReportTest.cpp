@@ -10,6 +10,7 @@
 #include "ReportRows.h"
 #include "beam/ContinuousBeam.h"
 #include "host/WordRow.h"
+#include "render/Render.h"
 #include "sibling/BeamRecords.h"
 
 namespace {
@@ -285,6 +286,26 @@ TEST(ContinuousBeamReport, PicturesMatchTheirReferences) {
     for (size_t k = 0; k < pictures.size(); ++k)
         EXPECT_TRUE(qelt::test::MatchesReferencePicture(
             pictures[k], std::string(QELT_PICTURES) + "/continuous-beam-" + names[k] + ".png"));
+}
+
+// The input page's picture: black, the first span yellow, supports of a free left end and a fixed
+// right end, and the current case's loads.
+TEST(ContinuousBeamPicture, InputPictureMatchesItsReference) {
+    CContinuousBeam beam;
+    AttachBuffer(beam);
+    beam.AddSpan(MakeSpan(2));
+    beam.AddSpan(MakeSpan(6));
+    beam.AddSpan(MakeSpan(5));
+    beam.m_nLeftSupport = BEAM_END_FREE;
+    beam.m_nRightSupport = BEAM_END_FIXED;
+    beam.getSpan(0)->AddSpanLoad(BEAM_LOAD_FORCE, NormalLoad{20, 0});
+    beam.getSpan(1)->AddSpanLoad(BEAM_LOAD_UNIFORM, 10.0);
+    beam.getSpan(2)->AddSpanLoad(BEAM_LOAD_TRAPEZOID, NormalLoad{8, 1.5});
+    beam.m_nSelSpan = 0;
+    beam.DrawInputBeam();
+    EXPECT_EQ(0u, beam.m_Graph.GetBkColor());
+    EXPECT_TRUE(qelt::test::MatchesReferencePicture(qelt::render::BitmapToPng(beam.m_Graph.ExportPic()),
+                                                    std::string(QELT_PICTURES) + "/continuous-beam-input.png"));
 }
 
 }  // namespace
