@@ -258,6 +258,14 @@ BOOL CBeamComInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& arrEr
     const BOOL bCoverOk = 2 * m_dCover < SmallestHeight();
     if (!bCoverOk) arrErrors.Add("保护层厚度太大，请重新输入！");
     ApplyToBeam();
+    // A span shortened after its loads were entered may leave them off it.
+    const int nOutside = m_pBeam->FindSpanWithLoadOutside();
+    if (nOutside >= 0) {
+        CString strError;
+        strError.Format("第%d跨的荷载位置超出跨度，请重新输入！", nOutside + 1);
+        arrErrors.Add(strError);
+        return FALSE;
+    }
     if (!m_pBeam->CheckStruct()) {
         arrErrors.Add("该结构为几何可变结构，请重新构造！");
         return FALSE;

@@ -28,7 +28,7 @@ public:
 
     void GetData(CVuskParam* pParam) override;
     void SetData(CVuskParam* pParam) override;
-    // Errors: a cover of half a span's height or more, an unstable beam.
+    // Errors: a cover of half a span's height or more, a load off its span, an unstable beam.
     BOOL CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) override;
 
     CComboBoxEx m_cmbLoadKind;

@@ -1,6 +1,8 @@
 // Defaults, stored keys, calculation and list entry of the continuous beam.
 #include "beam/ContinuousBeam.h"
 
+#include <cmath>
+
 #include "beam/SectionBar.h"
 #include "beam/StirrupCfg.h"
 #include "beam/TransformCal.h"
@@ -286,11 +288,41 @@ int CContinuousBeam::Calculate() {
             span.AddSpanLoad(BEAM_LOAD_UNIFORM, 25e-6 * span.m_dSecWidth * span.m_dSecHeight);
         }
     }
-    CalBeamStruct();
+    if (!CalBeamStruct()) {
+        // A load off its span: no results rather than numbers of a beam that was not analysed.
+        if (m_CalBeamWeightCheck) RemoveComStyle(nWeightCase);
+        m_ResultArr.RemoveAll();
+        m_TipDesignArr.SetSize(0);
+        m_MidDesignArr.SetSize(0);
+        m_StirrupSetArr.SetSize(0);
+        return 0;
+    }
     DesignSections();
     for (int i = 0; i < nSpans; ++i) CalcSpanDeformCrack(i);
     if (m_CalBeamWeightCheck) RemoveComStyle(nWeightCase);
     return 1;
+}
+
+int CContinuousBeam::FindSpanWithLoadOutside() const {
+    for (int i = 0; i < getSpanNum(); ++i) {
+        const CSteelSpan& span = *m_SpanArr[i];
+        const double L = span.m_dSpanLen, tolerance = 1e-9 * std::fabs(L);
+        auto on = [&](double x, double upper) { return x >= -tolerance && x <= upper + tolerance; };
+        for (int r = 0; r < span.m_SpanLoadArr.GetSize(); ++r) {
+            const CSteelSpanLoad& loads = *span.m_SpanLoadArr[r];
+            for (int k = 0; k < loads.m_CenLoadArr.GetSize(); ++k)
+                if (!on(loads.m_CenLoadArr[k].m_dPosA, L)) return i;
+            for (int k = 0; k < loads.m_CenMomArr.GetSize(); ++k)
+                if (!on(loads.m_CenMomArr[k].m_dPosA, L)) return i;
+            for (int k = 0; k < loads.m_TraLoadArr.GetSize(); ++k)
+                if (!on(loads.m_TraLoadArr[k].m_dPosA, L / 2)) return i;
+            for (int k = 0; k < loads.m_AnyLoadArr.GetSize(); ++k) {
+                const AnyLoad& load = loads.m_AnyLoadArr[k];
+                if (!on(load.m_dPosA, L) || !on(load.m_dPosC, L) || !on(load.m_dPosA + load.m_dPosC, L)) return i;
+            }
+        }
+    }
+    return -1;
 }
 
 void CContinuousBeam::GetListData() {

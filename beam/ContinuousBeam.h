@@ -34,8 +34,12 @@ public:
     BOOL WriteParam(const CString& strPrefix) override;
     // 0, changing nothing, for an unstable beam; otherwise the analysis and the design of every
     // section (bars and stirrups), with the self-weight as an extra dead case while they run when
-    // m_CalBeamWeightCheck is set, and 1.
+    // m_CalBeamWeightCheck is set, and 1. 0 with no results when the analysis refuses the beam
+    // (a load off its span).
     int Calculate() override;
+    // The first span holding a load that lies off it (a position beyond the span, a trapezoid's ramp
+    // beyond half of it), or -1.
+    int FindSpanWithLoadOutside() const;
     void GetListData() override;
     // Sizes the design arrays anew and designs every section; the results take the stirrup grade.
     void DesignSections();

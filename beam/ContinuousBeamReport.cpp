@@ -200,7 +200,8 @@ void CContinuousBeam::WriteStirrups(int i, CWordObject& word) {
 }
 
 void CContinuousBeam::WriteSectionBars(const SectionDesign* pDesign, int k, CWordObject& word) {
-    if (!pDesign) ReportAssert("ContinuousBeam", 935);
+    // Without any design (no calculation gave results) the rows say so without a report.
+    if (!pDesign && m_TipDesignArr.GetSize() > 0) ReportAssert("ContinuousBeam", 935);
     WriteBarsLine("\t\t\t\t 上钢筋: ", k, TRUE, word);
     WriteBarsLine("\t\t\t\t 下钢筋: ", k, FALSE, word);
 }

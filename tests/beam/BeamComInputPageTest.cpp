@@ -296,4 +296,24 @@ TEST_F(BeamComInputPage, TheTreeShowsTheBeamsLoads) {
     EXPECT_EQ(CString("300*600"), m_page.m_listSpan.GetItemText(0, 2));
 }
 
+// A span shortened after its loads were entered: a force at 5 m on a span made 4 m long stops
+// the calculation with an error naming the span.
+TEST_F(BeamComInputPage, ALoadLeftOffItsShortenedSpanIsAnError) {
+    AppendSpan("6", "300", "600");
+    AppendSpan("6", "300", "600");
+    ChooseKind(BEAM_LOAD_FORCE);
+    Type(IDC_CB_LOAD_VALUE1, "10");
+    Type(IDC_CB_LOAD_POS_A, "5");
+    m_page.SelectSpanNode(1);
+    Click(IDC_CB_INSERT_LOAD);
+    m_page.m_listSpan.SelectItem(1);
+    Type(IDC_CB_SPAN_LENGTH, "4");
+    Click(IDC_CB_MODIFY_SPAN);
+    ASSERT_EQ(4, m_beam.getSpan(1)->m_dSpanLen);
+    CStringArray warnings, errors;
+    EXPECT_FALSE(m_page.CheckData(&m_beam, warnings, errors));
+    ASSERT_EQ(1, errors.GetSize());
+    EXPECT_EQ(CString("第2跨的荷载位置超出跨度，请重新输入！"), errors[0]);
+}
+
 }  // namespace

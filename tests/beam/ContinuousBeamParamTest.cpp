@@ -344,6 +344,37 @@ TEST(ContinuousBeamParam, AnUnstableBeamIsNotCalculated) {
     EXPECT_EQ(1, beam.GetComNum());
 }
 
+// Loads off their span: found by the check, and a calculation that meets one gives no results
+// (not the zero envelopes of a beam that was not analysed) and leaves the case list as it was.
+TEST(ContinuousBeamParam, ALoadOffItsSpanGivesNoResults) {
+    struct Case {
+        int nKind;
+        NormalLoad normal;
+        AnyLoad any;
+        int nSpan;  // expected, -1: all on their spans
+    } cases[] = {
+        {BEAM_LOAD_FORCE, {10, 6}, {}, -1},        {BEAM_LOAD_FORCE, {10, 6.5}, {}, 1},
+        {BEAM_LOAD_MOMENT, {10, -0.5}, {}, 1},     {BEAM_LOAD_TRAPEZOID, {10, 3}, {}, -1},
+        {BEAM_LOAD_TRAPEZOID, {10, 3.2}, {}, 1},   {BEAM_LOAD_PARTIAL, {}, {1, 2, 2, 4}, -1},
+        {BEAM_LOAD_PARTIAL, {}, {1, 2, 2.5, 4}, 1}, {BEAM_LOAD_PARTIAL, {}, {1, 2, 2, -1}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nKind << " " << c.normal.m_dPosA << " " << c.any.m_dPosA);
+        CContinuousBeam beam;
+        beam.AddSpan(MakeSpan(6, 300, 500));
+        beam.AddSpan(MakeSpan(6, 300, 500));
+        beam.m_CalBeamWeightCheck = 1;
+        if (c.nKind == BEAM_LOAD_PARTIAL)
+            beam.getSpan(1)->AddSpanLoad(c.nKind, c.any);
+        else
+            beam.getSpan(1)->AddSpanLoad(c.nKind, c.normal);
+        EXPECT_EQ(c.nSpan, beam.FindSpanWithLoadOutside());
+        EXPECT_EQ(c.nSpan < 0 ? 1 : 0, beam.Calculate());
+        EXPECT_EQ(c.nSpan < 0 ? 5 : 0, beam.m_ResultArr.GetSize());
+        EXPECT_EQ(1, beam.GetComNum());
+    }
+}
+
 TEST(ContinuousBeamParam, ListEntryNamesSpansSupportsAndCases) {
     struct Case {
         int nLeft, nRight;
