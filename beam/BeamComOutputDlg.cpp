@@ -7,11 +7,8 @@
 #include "beam/BarText.h"
 #include "beam/SectionBar.h"
 #include "beam/TransformCal.h"
-#include "host/VuskMainInfo.h"
-#include "host/YorFile.h"
 #include "mfc/gdi/DC.h"
 #include "mfc/stdctrl/ComboBox.h"
-#include "mfc/user/MessageBox.h"
 
 IMPLEMENT_DYNAMIC(CBeamComOutputDlg, CBeamOutputDlg)
 
@@ -154,7 +151,6 @@ void CBeamComOutputDlg::ShowSectionForces(int bMidSpan, int nIndex) {
     ShowForceValue(shear, x, m_strShearVal, m_strShearPos, m_strShearCombo);
     if (!bMidSpan) {
         const int j = nIndex < n ? 0 : BEAM_ENVELOPE_POINTS - 1;
-        CString strUnused;
         ShowForceValue(pSpan->m_NegMomEnv[j], 0, m_strMomVal1, m_strMomPos1, m_strMomCombo1);
         ShowForceValue(pSpan->m_PosMomEnv[j], 0, m_strMomVal2, m_strMomPos2, m_strMomCombo2);
         m_strMomPos1.Empty();

@@ -316,4 +316,21 @@ TEST_F(BeamComInputPage, ALoadLeftOffItsShortenedSpanIsAnError) {
     EXPECT_EQ(CString("第2跨的荷载位置超出跨度，请重新输入！"), errors[0]);
 }
 
+// Deleting a span node's loads in case 2 takes only that span's case-2 loads.
+TEST_F(BeamComInputPage, DeletingASpanNodesLoadsKeepsTheOtherCases) {
+    AppendSpan("6", "300", "600");
+    m_page.SelectSpanNode(0);
+    Click(IDC_CB_INSERT_LOAD);
+    Click(IDC_CB_ADD_CASE);
+    m_page.SelectSpanNode(0);
+    Click(IDC_CB_INSERT_LOAD);
+    Click(IDC_CB_INSERT_LOAD);
+    ASSERT_EQ(2, m_beam.getSpan(0)->m_SpanLoadArr.GetSize());
+    m_page.SelectSpanNode(0);
+    Click(IDC_CB_DELETE_ITEM);
+    ASSERT_EQ(1, m_beam.getSpan(0)->m_SpanLoadArr.GetSize());
+    EXPECT_EQ(0, m_beam.getSpan(0)->m_SpanLoadArr[0]->m_nComIndex);
+    EXPECT_EQ(CString("工况1(恒载)\n  第1跨\n    10\n工况2(恒载)\n  第1跨\n"), Tree());
+}
+
 }  // namespace
