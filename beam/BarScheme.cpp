@@ -10,18 +10,17 @@ namespace {
 
 BOOL IsBarIndex(int nIndex) { return nIndex >= 0 && nIndex < 12; }
 
-// The one-letter bar symbol of a grade, or null for a grade written out in full.
-LPCTSTR GradeSymbol(LPCTSTR lpszGrade) {
+}  // namespace
+
+LPCTSTR GradeMark(LPCTSTR lpszGrade) {
     static const struct {
         LPCTSTR lpszGrade;
         LPCTSTR lpszSymbol;
     } s_symbols[] = {{"HPB235", "d"}, {"HRB335", "D"}, {"HRB400", "f"}, {"RRB400", "F"}, {"冷拉钢筋", "R"}};
     for (const auto& symbol : s_symbols)
         if (std::strcmp(lpszGrade, symbol.lpszGrade) == 0) return symbol.lpszSymbol;
-    return nullptr;
+    return lpszGrade;
 }
-
-}  // namespace
 
 double CBarScheme::GetArea() const {
     if (!IsBarIndex(m_nDiaOne) || !IsBarIndex(m_nDiaTwo)) return 0;
@@ -33,8 +32,7 @@ double CBarScheme::GetArea() const {
 CString CBarScheme::GetText(LPCTSTR lpszGrade) const {
     CString strText;
     if (!IsBarIndex(m_nDiaOne) || !IsBarIndex(m_nDiaTwo)) return strText;
-    const LPCTSTR lpszSymbol = GradeSymbol(lpszGrade);
-    const LPCTSTR lpszMark = lpszSymbol ? lpszSymbol : lpszGrade;
+    const LPCTSTR lpszMark = GradeMark(lpszGrade);
     strText.Format("%d%s%d", m_nNumOne, lpszMark, g_BarDiameters[m_nDiaOne]);
     if (m_nNumTwo != 0) {
         CString strSecond;

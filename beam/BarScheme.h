@@ -9,6 +9,10 @@
 // The main-bar diameters (mm) by index 0 .. 11.
 extern const int g_BarDiameters[12];
 
+// The mark of a grade in bar and stirrup texts: d HPB235, D HRB335, f HRB400, F RRB400, R 冷拉钢筋,
+// any other grade its own text.
+LPCTSTR GradeMark(LPCTSTR lpszGrade);
+
 struct CBarScheme {
     int m_nDiaOne;    // first diameter index
     int m_nDiaTwo;    // second diameter index (0 with one group)

@@ -1,12 +1,16 @@
 // Defaults, stored keys, calculation and list entry of the continuous beam.
 #include "beam/ContinuousBeam.h"
 
+#include <cmath>
+
 #include "beam/SectionBar.h"
 #include "beam/StirrupCfg.h"
 #include "beam/TransformCal.h"
 #include "framework/ParamExchange.h"
 #include "host/Help.h"
 #include "host/QeltConcrete.h"
+#include "host/VuskSave.h"
+#include "mfc/user/MessageBox.h"
 #include "sibling/BeamRecords.h"
 #include "sibling/SteelSpanLoad.h"
 
@@ -20,32 +24,51 @@ CString IndexedKey(LPCTSTR lpszBase, int nIndex, LPCTSTR lpszTail = "") {
     return strKey;
 }
 
-// The element count of an array under strKey + "_Num": written from the array, read into it
-// (a read count makes that many elements, each starting at elementDefault).
-template <class TYPE, class ARG_TYPE>
-void ExchangeCount(CParamExchange& px, const CString& strKey, CArray<TYPE, ARG_TYPE>& arr, TYPE elementDefault) {
-    int nCount = arr.GetSize();
-    px.Exchange(strKey + "_Num", nCount);
-    if (px.m_bSave) return;
-    arr.RemoveAll();
-    for (int k = 0; k < nCount; ++k) arr.Add(elementDefault);
+// Bounds of the counts a store may give: a damaged store must not make the read build millions of
+// spans or loads.
+const int kMaxSpans = 100;
+const int kMaxLoadsPerKind = 1000;
+
+// A count under strKey, written as it is; a read count outside 0 .. nMax is refused with a message
+// naming the key, and FALSE.
+BOOL ExchangeBoundedCount(CParamExchange& px, LPCTSTR lpszKey, int& nCount, int nMax) {
+    px.Exchange(lpszKey, nCount);
+    if (px.m_bSave || (nCount >= 0 && nCount <= nMax)) return TRUE;
+    CString strMessage;
+    strMessage.Format("保存的连续梁参数有误：%s 为 %d，应在 0 到 %d 之间。\n已恢复默认参数。", lpszKey, nCount, nMax);
+    AfxMessageBox(strMessage, MB_OK | MB_ICONSTOP);
+    return FALSE;
 }
 
-void ExchangeNormalLoads(CParamExchange& px, const CString& strKey, CArray<NormalLoad, NormalLoad&>& arr) {
-    ExchangeCount(px, strKey, arr, NormalLoad{10, 0});
+// The element count of an array under strKey + "_Num": written from the array, read into it
+// (a read count makes that many elements, each starting at elementDefault). FALSE for a refused count.
+template <class TYPE, class ARG_TYPE>
+BOOL ExchangeCount(CParamExchange& px, const CString& strKey, CArray<TYPE, ARG_TYPE>& arr, TYPE elementDefault) {
+    int nCount = arr.GetSize();
+    if (!ExchangeBoundedCount(px, strKey + "_Num", nCount, kMaxLoadsPerKind)) return FALSE;
+    if (px.m_bSave) return TRUE;
+    arr.RemoveAll();
+    for (int k = 0; k < nCount; ++k) arr.Add(elementDefault);
+    return TRUE;
+}
+
+BOOL ExchangeNormalLoads(CParamExchange& px, const CString& strKey, CArray<NormalLoad, NormalLoad&>& arr) {
+    if (!ExchangeCount(px, strKey, arr, NormalLoad{10, 0})) return FALSE;
     for (int k = 0; k < arr.GetSize(); ++k) {
         px.Exchange(IndexedKey(strKey + "_", k, "_m_dLoadValue"), arr[k].m_dLoadValue);
         px.Exchange(IndexedKey(strKey + "_", k, "_m_dPosA"), arr[k].m_dPosA);
     }
+    return TRUE;
 }
 
-void ExchangeLineLoads(CParamExchange& px, const CString& strKey, CArray<double, double>& arr) {
-    ExchangeCount(px, strKey, arr, 10.0);
+BOOL ExchangeLineLoads(CParamExchange& px, const CString& strKey, CArray<double, double>& arr) {
+    if (!ExchangeCount(px, strKey, arr, 10.0)) return FALSE;
     for (int k = 0; k < arr.GetSize(); ++k) px.Exchange(IndexedKey(strKey + "_", k), arr[k]);
+    return TRUE;
 }
 
-void ExchangeAnyLoads(CParamExchange& px, const CString& strKey, CArray<AnyLoad, AnyLoad&>& arr) {
-    ExchangeCount(px, strKey, arr, AnyLoad{10, 0, 0, 0});
+BOOL ExchangeAnyLoads(CParamExchange& px, const CString& strKey, CArray<AnyLoad, AnyLoad&>& arr) {
+    if (!ExchangeCount(px, strKey, arr, AnyLoad{10, 0, 0, 0})) return FALSE;
     for (int k = 0; k < arr.GetSize(); ++k) {
         const CString strElement = IndexedKey(strKey + "_", k);
         px.Exchange(strElement + "_m_dLoadValue1", arr[k].m_dLoadValue1);
@@ -53,6 +76,7 @@ void ExchangeAnyLoads(CParamExchange& px, const CString& strKey, CArray<AnyLoad,
         px.Exchange(strElement + "_m_dPosA", arr[k].m_dPosA);
         px.Exchange(strElement + "_m_dPosC", arr[k].m_dPosC);
     }
+    return TRUE;
 }
 
 void ExchangeScheme(CParamExchange& px, const CString& strKey, CBarScheme& scheme) {
@@ -78,7 +102,11 @@ CContinuousBeam::CContinuousBeam()
       m_IntensionCheck(0),
       m_StlIntension(210),
       m_CalBeamWeightCheck(0),
-      m_nSelSpan(0) {
+      m_nSelSpan(0),
+      m_dScaleX(0),
+      m_dScaleY(0),
+      m_dScaleV(0),
+      m_ptOrigin(0, 0) {
     InitDefaultParam();
 }
 
@@ -126,26 +154,29 @@ void CContinuousBeam::ExchangeSettings(CParamExchange& px) {
     px.Exchange("m_dConLoadScale", m_dConLoadScale);
 }
 
-void CContinuousBeam::ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span) {
+BOOL CContinuousBeam::ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span) {
     px.Exchange(IndexedKey(strPrefix + "m_dSpanLen_", i), span.m_dSpanLen);
     px.Exchange(IndexedKey(strPrefix + "m_dSectIx0_", i), span.m_dSectIx0);
     px.Exchange(IndexedKey("m_dSecWidth", i), span.m_dSecWidth);
     px.Exchange(IndexedKey("m_dSecHeight", i), span.m_dSecHeight);
     const CString strSpan = IndexedKey("_Span", i, "_m_SpanLoadArr");
     int nRecords = span.m_SpanLoadArr.GetSize();
-    px.Exchange(strSpan + "_Num", nRecords);
+    // At most one record per load case.
+    if (!ExchangeBoundedCount(px, strSpan + "_Num", nRecords, BEAM_MAX_CASES)) return FALSE;
     for (int j = 0; j < nRecords; ++j) {
         if (!px.m_bSave) span.m_SpanLoadArr.Add(new CSteelSpanLoad);
         CSteelSpanLoad& load = *span.m_SpanLoadArr[j];
         const CString strRecord = IndexedKey(strSpan + "_", j);
         px.Exchange(strRecord + "_m_nComIndex", load.m_nComIndex);
-        ExchangeNormalLoads(px, strRecord + "_m_CenLoadArr", load.m_CenLoadArr);
-        ExchangeNormalLoads(px, strRecord + "_m_CenMomArr", load.m_CenMomArr);
-        ExchangeLineLoads(px, strRecord + "_m_DisLoadArr", load.m_DisLoadArr);
-        ExchangeLineLoads(px, strRecord + "_m_TriLoadArr", load.m_TriLoadArr);
-        ExchangeNormalLoads(px, strRecord + "_m_TraLoadArr", load.m_TraLoadArr);
-        ExchangeAnyLoads(px, strRecord + "_m_AnyLoadArr", load.m_AnyLoadArr);
+        if (!ExchangeNormalLoads(px, strRecord + "_m_CenLoadArr", load.m_CenLoadArr) ||
+            !ExchangeNormalLoads(px, strRecord + "_m_CenMomArr", load.m_CenMomArr) ||
+            !ExchangeLineLoads(px, strRecord + "_m_DisLoadArr", load.m_DisLoadArr) ||
+            !ExchangeLineLoads(px, strRecord + "_m_TriLoadArr", load.m_TriLoadArr) ||
+            !ExchangeNormalLoads(px, strRecord + "_m_TraLoadArr", load.m_TraLoadArr) ||
+            !ExchangeAnyLoads(px, strRecord + "_m_AnyLoadArr", load.m_AnyLoadArr))
+            return FALSE;
     }
+    return TRUE;
 }
 
 void CContinuousBeam::ExchangeResult(CParamExchange& px, int r, SectionResult& result) {
@@ -164,12 +195,12 @@ void CContinuousBeam::ExchangeResult(CParamExchange& px, int r, SectionResult& r
     px.Exchange(strResult + "Crack", result.Crack);
 }
 
-void CContinuousBeam::ExchangeParams(CParamExchange& px, const CString& strPrefix) {
+BOOL CContinuousBeam::ExchangeParams(CParamExchange& px, const CString& strPrefix) {
     if (px.m_bSave) px.Exchange("/strNumber", strNumber);
     ExchangeSettings(px);
 
     int nSpans = px.m_bSave ? getSpanNum() : 0;
-    px.Exchange("m_nSpanNum", nSpans);
+    if (!ExchangeBoundedCount(px, "m_nSpanNum", nSpans, kMaxSpans)) return FALSE;
     for (int i = 0; i < nSpans; ++i) {
         if (!px.m_bSave) {
             CSteelSpan* pSpan = new CSteelSpan;
@@ -179,11 +210,11 @@ void CContinuousBeam::ExchangeParams(CParamExchange& px, const CString& strPrefi
             pSpan->m_dSecHeight = 500;
             m_SpanArr.Add(pSpan);
         }
-        ExchangeSpan(px, strPrefix, i, *m_SpanArr[i]);
+        if (!ExchangeSpan(px, strPrefix, i, *m_SpanArr[i])) return FALSE;
     }
 
     int nCases = px.m_bSave ? GetComNum() : 0;
-    px.Exchange("ComNum", nCases);
+    if (!ExchangeBoundedCount(px, "ComNum", nCases, BEAM_MAX_CASES)) return FALSE;
     for (int c = 0; c < nCases; ++c) {
         int nKind = px.m_bSave ? m_ComStyleArr[c] : BEAM_CASE_DEAD;
         px.Exchange(IndexedKey("_COM_", c), nKind);
@@ -191,7 +222,7 @@ void CContinuousBeam::ExchangeParams(CParamExchange& px, const CString& strPrefi
     }
 
     int nResults = px.m_bSave ? m_ResultArr.GetSize() : 0;
-    px.Exchange("ResultNum", nResults);
+    if (!ExchangeBoundedCount(px, "ResultNum", nResults, 2 * kMaxSpans + 1)) return FALSE;
     if (!px.m_bSave) {
         m_ResultArr.RemoveAll();
         SectionResult fresh;
@@ -201,6 +232,7 @@ void CContinuousBeam::ExchangeParams(CParamExchange& px, const CString& strPrefi
         for (int r = 0; r < nResults; ++r) m_ResultArr.Add(fresh);
     }
     for (int r = 0; r < nResults; ++r) ExchangeResult(px, r, m_ResultArr[r]);
+    return TRUE;
 }
 
 BOOL CContinuousBeam::ReadParam(const CString& strPrefix) {
@@ -208,15 +240,34 @@ BOOL CContinuousBeam::ReadParam(const CString& strPrefix) {
     CParamExchange px(strPrefix, FALSE);
     px.Exchange("/strNumber", strNumber);
     Reset();
-    ExchangeParams(px, strPrefix);
-    return bResult;
+    int nStoredSpans = 0;
+    const BOOL bStored = CVuskSave::GetValue(strPrefix + "m_nSpanNum", nStoredSpans, 0);
+    if (ExchangeParams(px, strPrefix)) {
+        if (!bStored) AddFirstRunBeam();
+        return bResult;
+    }
+    // A refused count: the defaults instead of a beam read in part; the store stays as it is.
+    InitDefaultParam();
+    m_ResultArr.RemoveAll();
+    return FALSE;
+}
+
+void CContinuousBeam::AddFirstRunBeam() {
+    CSteelSpan* pSpan = new CSteelSpan;
+    pSpan->m_dSpanLen = 6;
+    pSpan->m_dSecWidth = 300;
+    pSpan->m_dSecHeight = 600;
+    AddSpan(pSpan);
+    if (GetComNum() == 0) AddComStyle(BEAM_CASE_DEAD);
+    SetCurrentCom(0);
+    pSpan->AddSpanLoad(BEAM_LOAD_UNIFORM, 10.0);
 }
 
 BOOL CContinuousBeam::WriteParam(const CString& strPrefix) {
     const BOOL bResult = CVuskParam::WriteParam(strPrefix);
     CParamExchange px(strPrefix, TRUE);
-    ExchangeParams(px, strPrefix);
-    return bResult && px.IsWriteOk();
+    const BOOL bExchanged = ExchangeParams(px, strPrefix);
+    return bResult && bExchanged && px.IsWriteOk();
 }
 
 int CContinuousBeam::Calculate() {
@@ -237,11 +288,41 @@ int CContinuousBeam::Calculate() {
             span.AddSpanLoad(BEAM_LOAD_UNIFORM, 25e-6 * span.m_dSecWidth * span.m_dSecHeight);
         }
     }
-    CalBeamStruct();
+    if (!CalBeamStruct()) {
+        // A load off its span: no results rather than numbers of a beam that was not analysed.
+        if (m_CalBeamWeightCheck) RemoveComStyle(nWeightCase);
+        m_ResultArr.RemoveAll();
+        m_TipDesignArr.SetSize(0);
+        m_MidDesignArr.SetSize(0);
+        m_StirrupSetArr.SetSize(0);
+        return 0;
+    }
     DesignSections();
     for (int i = 0; i < nSpans; ++i) CalcSpanDeformCrack(i);
     if (m_CalBeamWeightCheck) RemoveComStyle(nWeightCase);
     return 1;
+}
+
+int CContinuousBeam::FindSpanWithLoadOutside() const {
+    for (int i = 0; i < getSpanNum(); ++i) {
+        const CSteelSpan& span = *m_SpanArr[i];
+        const double L = span.m_dSpanLen, tolerance = 1e-9 * std::fabs(L);
+        auto on = [&](double x, double upper) { return x >= -tolerance && x <= upper + tolerance; };
+        for (int r = 0; r < span.m_SpanLoadArr.GetSize(); ++r) {
+            const CSteelSpanLoad& loads = *span.m_SpanLoadArr[r];
+            for (int k = 0; k < loads.m_CenLoadArr.GetSize(); ++k)
+                if (!on(loads.m_CenLoadArr[k].m_dPosA, L)) return i;
+            for (int k = 0; k < loads.m_CenMomArr.GetSize(); ++k)
+                if (!on(loads.m_CenMomArr[k].m_dPosA, L)) return i;
+            for (int k = 0; k < loads.m_TraLoadArr.GetSize(); ++k)
+                if (!on(loads.m_TraLoadArr[k].m_dPosA, L / 2)) return i;
+            for (int k = 0; k < loads.m_AnyLoadArr.GetSize(); ++k) {
+                const AnyLoad& load = loads.m_AnyLoadArr[k];
+                if (!on(load.m_dPosA, L) || !on(load.m_dPosC, L) || !on(load.m_dPosA + load.m_dPosC, L)) return i;
+            }
+        }
+    }
+    return -1;
 }
 
 void CContinuousBeam::GetListData() {

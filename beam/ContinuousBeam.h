@@ -11,10 +11,14 @@
 #include "mfc/base/Array.h"
 #include "mfc/base/Object.h"
 #include "mfc/base/String.h"
+#include "sibling/GraphTrans.h"
 #include "sibling/SteelBeam.h"
 #include "win/WinTypes.h"
 
 class CParamExchange;
+
+// Kinds of a report's section paragraph.
+enum { SECTION_MID_SPAN = 0, SECTION_SUPPORT = 1 };
 
 class CContinuousBeam : public CSteelBeam, public CVuskParam {
     DECLARE_DYNAMIC(CContinuousBeam)
@@ -23,12 +27,19 @@ public:
     CContinuousBeam();
     ~CContinuousBeam() override;
 
+    // FALSE, with a message and the defaults, when the store holds a count out of bounds. A store
+    // that holds no beam yet (the command's first run) gives a beam to begin with: one span of
+    // 6 m, 300 × 600, under 10 kN/m of dead load, as the span and load editors offer them.
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
     // 0, changing nothing, for an unstable beam; otherwise the analysis and the design of every
     // section (bars and stirrups), with the self-weight as an extra dead case while they run when
-    // m_CalBeamWeightCheck is set, and 1.
+    // m_CalBeamWeightCheck is set, and 1. 0 with no results when the analysis refuses the beam
+    // (a load off its span).
     int Calculate() override;
+    // The first span holding a load that lies off it (a position beyond the span, a trapezoid's ramp
+    // beyond half of it), or -1.
+    int FindSpanWithLoadOutside() const;
     void GetListData() override;
     // Sizes the design arrays anew and designs every section; the results take the stirrup grade.
     void DesignSections();
@@ -43,6 +54,8 @@ public:
     // its bars; returns the deflection (m). A span whose governing bars are unset gets neither.
     double CalcSpanDeformCrack(int i);
     void InitDefaultParam() override;
+    int BuildWordS() override;
+    int BuildWordC() override;
     BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
 
     CString m_strConLevel;     // concrete grade
@@ -61,13 +74,63 @@ public:
     PtrVector<SectionDesign*> m_TipDesignArr;  // per support
     PtrVector<StirrupOptionSet*> m_StirrupSetArr;  // per span
     CArray<SectionResult, SectionResult&> m_ResultArr;
-    int m_nSelSpan;            // span highlighted by the pictures; set by the input page
+    int m_nSelSpan;            // span highlighted by the input picture; -1 none
+
+    // Pictures (ContinuousBeamPicture.cpp), drawn into m_Graph's back buffer; nothing happens while
+    // it has none. Sizes are in world units, about a tenth of a pixel.
+    // The beam with its supports, fitted to the buffer (white for a report, black otherwise); the
+    // page's picture adds both envelopes. Sets the scales and m_ptOrigin.
+    void DrawBeam(int bReport);
+    // The input page's picture: the beam with the span m_nSelSpan yellow and the current case's loads.
+    void DrawInputBeam();
+    void DrawInnerSupport(const CFloatPoint& P);
+    void DrawPinSupport(const CFloatPoint& P);
+    void DrawLeftSupport(const CFloatPoint& P);
+    void DrawRightSupport(const CFloatPoint& P);
+    void DrawMomentEnvelope(const CFloatPoint& origin);  // sagging below the axis, in green
+    void DrawShearEnvelope(const CFloatPoint& origin);   // positive above the axis, in yellow
+    void DrawBeamLoads(const CFloatPoint& origin);       // the current case's loads of every span
+    void DrawSpanLoads(const CFloatPoint& S, const CSteelSpan* pSpan);
+    void DrawDimensions();  // span lengths and sections from m_ptOrigin
+
+    // Report rows (ContinuousBeamReport.cpp).
+    void WriteLoadCases(CWordObject& word);
+    void WriteSections(CWordObject& word);
+    // nKind SECTION_SUPPORT: support i; SECTION_MID_SPAN: the middle of span i.
+    void WriteSectionPara(int i, int nKind, CWordObject& word);
+    void WriteSectionForces(int i, int nKind, CWordObject& word);
+    // The top and bottom bars of record k.
+    void WriteSectionBars(const SectionDesign* pDesign, int k, CWordObject& word);
+    void WriteBarsLine(LPCTSTR lpszLabel, int k, BOOL bTop, CWordObject& word);
+
+    CgraphTrans m_Graph;
+    double m_dScaleX;       // world units per metre of beam
+    double m_dScaleY;       // per kN·m of moment, or per kN/m of load
+    double m_dScaleV;       // per kN of shear
+    CFloatPoint m_ptOrigin;  // the beam's left end in the last beam picture
 
 private:
+    void DrawLabel(const CFloatPoint& point, LPCTSTR lpszFormat, double dValue);
+    void DrawHinge(const CFloatPoint& centre);
+    void DrawHatchedBase(const CFloatPoint& G, double dAlong, double dAway);
+    void DrawLink(const CFloatPoint& P, double dDirection, double dBaseAlong);
+    CFloatRect FitWorld(double dMargin, int nBorder);
+    BOOL FitBeamLength(const CFloatRect& world);
+    void DrawSpansAndSupports(const CFloatPoint& origin, int nSelected);
+    void DrawEnvelope(const CFloatPoint& origin, BOOL bShear);
+    void DrawLoadArrow(const CFloatPoint& S, double dOffset, double dHeight);
+    void WritePicture(CWordObject& word);
+    void WriteGeometryPicture(CWordObject& word);
+    void WriteForceSection(CWordObject& word);
+    void WriteServiceability(int i, CWordObject& word);
+    void WriteStirrups(int i, CWordObject& word);
+
     void ExchangeSettings(CParamExchange& px);
     // Every stored key in its order; reading builds the spans, loads, cases and results anew.
-    void ExchangeParams(CParamExchange& px, const CString& strPrefix);
-    void ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span);
+    // FALSE when a read count is refused (too large or negative).
+    BOOL ExchangeParams(CParamExchange& px, const CString& strPrefix);
+    BOOL ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span);
     void ExchangeResult(CParamExchange& px, int r, SectionResult& result);
     SectionResult& AddResult(const SectionDesign& design);
+    void AddFirstRunBeam();
 };

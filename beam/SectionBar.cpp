@@ -152,11 +152,20 @@ BOOL CSectionBar::DesignTwoMoments(SectionDesign& design, BOOL bBottomOneRow, BO
     return FillDesign(design, std::max(X, Z), std::max(Y, W), bBottomOneRow, bTopOneRow);
 }
 
-void CSectionBar::DesignBothSigns(SectionDesign& design, double M1, double M2) {
+void CSectionBar::SetMoments(double M1, double M2) {
     m_bFirstSagging = M1 >= 0;
     m_bSecondHogging = M2 <= 0;
     m_M1 = std::fabs(M1) * 1e6;
     m_M2 = std::fabs(M2) * 1e6;
+}
+
+void CSectionBar::DesignWithRows(SectionDesign& design, double M1, double M2, BOOL bBottomOneRow, BOOL bTopOneRow) {
+    SetMoments(M1, M2);
+    DesignTwoMoments(design, bBottomOneRow, bTopOneRow);
+}
+
+void CSectionBar::DesignBothSigns(SectionDesign& design, double M1, double M2) {
+    SetMoments(M1, M2);
     static const BOOL s_rows[4][2] = {{TRUE, TRUE}, {FALSE, TRUE}, {TRUE, FALSE}, {FALSE, FALSE}};
     for (const auto& rows : s_rows)
         if (DesignTwoMoments(design, rows[0], rows[1])) return;

@@ -20,6 +20,8 @@ public:
     // Fills the design for M1 (kN·m, sagging when ≥ 0) and M2 (kN·m, hogging when ≤ 0), trying one
     // row at the bottom and top, then two at the bottom, two at the top, two at both.
     void DesignBothSigns(SectionDesign& design, double M1, double M2);
+    // The same for the rows chosen: one row (TRUE) or two at the bottom and at the top.
+    void DesignWithRows(SectionDesign& design, double M1, double M2, BOOL bBottomOneRow, BOOL bTopOneRow);
 
     // Bars of diameter d (mm) that fit in one row at clear spacing s.
     int BarsPerRow(int d, int s) const;
@@ -30,6 +32,7 @@ public:
 
 private:
     void InitMaterial();
+    void SetMoments(double M1, double M2);
     int EnumSchemes(int s, double As, int i, int j, PtrVectorList<CBarScheme*>& list) const;
     BOOL FillDesign(SectionDesign& design, double dBottom, double dTop, BOOL bBottomOneRow, BOOL bTopOneRow) const;
     BOOL DesignTwoMoments(SectionDesign& design, BOOL bBottomOneRow, BOOL bTopOneRow) const;

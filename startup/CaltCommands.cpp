@@ -21,6 +21,7 @@ static const CALTCOMMAND s_commands[] = {
     { "C:CHQJS", 1, "板的冲切承载力验算", CaltDiecutting, 'Z' },
     { "C:JBSHY", 1, "局部受压承载力验算", CaltLocalPress, 'C' },
     { "C:JXBJS", 1, "矩形板计算", CaltRectBoard, 'D' },
+    { "C:LXLJS", 1, "连续梁计算", CaltContinuousBeam, 'W' },
     { "C:JZLJS", 1, "井字梁计算", CaltBeamWell, 'J' },
     { "C:LSHLTJS", 1, "梁式楼梯计算", CaltBeamStair, 'L' },
     { "C:BSHLTJS", 1, "板式楼梯计算", CaltStairBoard, 'B' },

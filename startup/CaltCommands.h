@@ -13,6 +13,7 @@ int CaltLocalPress();
 int CaltRectBoard();
 int CaltStairBoard();
 int CaltBeamStair();
+int CaltContinuousBeam();
 int CaltBeamWell();
 int CaltPreCom();
 

@@ -1,6 +1,7 @@
 // The entry functions of the commands: each runs its command in the entry frame with the objects
 // of its run.
 #include "beam/BeamWellRun.h"
+#include "beam/ContinuousBeamRun.h"
 #include "checks/flexural/DeepFlexNormalDlg.h"
 #include "checks/flexural/DeepFlexNormalParam.h"
 #include "checks/flexural/DeepFlexObliqueDlg.h"
@@ -152,6 +153,11 @@ public:
 int CaltBeamStair()
 {
     return CaltRunCommand<CBeamStairRun>("C:LSHLTJS");
+}
+
+int CaltContinuousBeam()
+{
+    return CaltRunCommand<CContinuousBeamRun>("C:LXLJS");
 }
 
 int CaltBeamWell()

@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "Printers.h"
 #include "TempStore.h"
 #include "beam/ContinuousBeam.h"
 #include "host/VuskMainInfo.h"
 #include "host/VuskSave.h"
+#include "mfc/person/InteractionLog.h"
 #include "sibling/BeamRecords.h"
 #include "sibling/SteelSpanLoad.h"
 
@@ -224,6 +226,81 @@ TEST(ContinuousBeamParam, MissingKeysTakeTheirDefaults) {
     EXPECT_EQ(1000, result.StiInt);
 }
 
+// A damaged store with a huge or negative count is refused at once with one message; the beam
+// takes its defaults instead of a part of the stored one, and the store keeps its keys.
+TEST(ContinuousBeamParam, ACountOutOfBoundsIsRefused) {
+    struct Case {
+        const char* pszKey;
+        int nValue;
+    } cases[] = {
+        {"CContinuousBeam/m_nSpanNum", 2000000000},
+        {"CContinuousBeam/m_nSpanNum", -1},
+        {"CContinuousBeam/_Span0_m_SpanLoadArr_Num", 1000000},
+        {"CContinuousBeam/_Span0_m_SpanLoadArr_0_m_DisLoadArr_Num", 2000000000},
+        {"CContinuousBeam/_Span0_m_SpanLoadArr_0_m_AnyLoadArr_Num", -5},
+        {"CContinuousBeam/ComNum", 33},
+        {"CContinuousBeam/ResultNum", 2000000000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszKey);
+        TempStore store;
+        ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam//strNumber", "LL-9"));
+        ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/m_nSpanNum", 1));
+        ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/_Span0_m_SpanLoadArr_Num", 1));
+        ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/m_strConLevel", "C40"));
+        ASSERT_TRUE(CVuskSave::SetValue(c.pszKey, c.nValue));
+        CContinuousBeam beam;
+        qelt::InteractionLog::Instance().Clear();
+        EXPECT_FALSE(beam.ReadParam(kPrefix));
+        ASSERT_EQ(1u, qelt::InteractionLog::Instance().Entries().size());
+        EXPECT_NE(-1, qelt::InteractionLog::Instance().Entries()[0].text.Find(c.pszKey + strlen("CContinuousBeam/")));
+        EXPECT_EQ(0, beam.getSpanNum());
+        EXPECT_EQ(1, beam.GetComNum());
+        EXPECT_EQ(0, beam.m_ResultArr.GetSize());
+        EXPECT_EQ(CString("C30"), beam.m_strConLevel);
+        int nStored = 0;
+        EXPECT_TRUE(CVuskSave::GetValue(c.pszKey, nStored, 0));
+        EXPECT_EQ(c.nValue, nStored);
+    }
+}
+
+// The largest counts allowed are read.
+TEST(ContinuousBeamParam, CountsAtTheirBoundsAreRead) {
+    TempStore store;
+    ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/m_nSpanNum", 100));
+    ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/ComNum", 32));
+    ASSERT_TRUE(CVuskSave::SetValue("CContinuousBeam/ResultNum", 201));
+    CContinuousBeam beam;
+    qelt::InteractionLog::Instance().Clear();
+    EXPECT_TRUE(beam.ReadParam(kPrefix));
+    EXPECT_TRUE(qelt::InteractionLog::Instance().Entries().empty());
+    EXPECT_EQ(100, beam.getSpanNum());
+    EXPECT_EQ(32, beam.GetComNum());
+    EXPECT_EQ(201, beam.m_ResultArr.GetSize());
+}
+
+// The first run finds nothing stored and begins with a beam that calculates: one 6 m span of
+// 300 × 600 under 10 kN/m dead; a beam stored without spans stays without.
+TEST(ContinuousBeamParam, TheFirstRunBeginsWithOneLoadedSpan) {
+    TempStore store;
+    CContinuousBeam first;
+    EXPECT_TRUE(first.ReadParam(kPrefix));
+    ASSERT_EQ(1, first.getSpanNum());
+    EXPECT_EQ(6, first.getSpan(0)->m_dSpanLen);
+    EXPECT_EQ(300, first.getSpan(0)->m_dSecWidth);
+    EXPECT_EQ(600, first.getSpan(0)->m_dSecHeight);
+    ASSERT_EQ(1, first.GetComNum());
+    ASSERT_NE(nullptr, first.getSpan(0)->GetCurComLoad());
+    EXPECT_EQ(10, first.getSpan(0)->GetCurComLoad()->m_DisLoadArr[0]);
+    CContinuousBeam empty;
+    empty.Reset();
+    empty.AddComStyle(BEAM_CASE_DEAD);
+    ASSERT_TRUE(empty.WriteParam(kPrefix));
+    CContinuousBeam read;
+    read.ReadParam(kPrefix);
+    EXPECT_EQ(0, read.getSpanNum());
+}
+
 // A second read replaces the model instead of adding to it.
 TEST(ContinuousBeamParam, ReadingTwiceGivesTheStoredBeamOnce) {
     TempStore store;
@@ -265,6 +342,37 @@ TEST(ContinuousBeamParam, AnUnstableBeamIsNotCalculated) {
     EXPECT_EQ(0, beam.Calculate());
     EXPECT_EQ(0.003, beam.getSpan(0)->m_dSectIx0);
     EXPECT_EQ(1, beam.GetComNum());
+}
+
+// Loads off their span: found by the check, and a calculation that meets one gives no results
+// (not the zero envelopes of a beam that was not analysed) and leaves the case list as it was.
+TEST(ContinuousBeamParam, ALoadOffItsSpanGivesNoResults) {
+    struct Case {
+        int nKind;
+        NormalLoad normal;
+        AnyLoad any;
+        int nSpan;  // expected, -1: all on their spans
+    } cases[] = {
+        {BEAM_LOAD_FORCE, {10, 6}, {}, -1},        {BEAM_LOAD_FORCE, {10, 6.5}, {}, 1},
+        {BEAM_LOAD_MOMENT, {10, -0.5}, {}, 1},     {BEAM_LOAD_TRAPEZOID, {10, 3}, {}, -1},
+        {BEAM_LOAD_TRAPEZOID, {10, 3.2}, {}, 1},   {BEAM_LOAD_PARTIAL, {}, {1, 2, 2, 4}, -1},
+        {BEAM_LOAD_PARTIAL, {}, {1, 2, 2.5, 4}, 1}, {BEAM_LOAD_PARTIAL, {}, {1, 2, 2, -1}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nKind << " " << c.normal.m_dPosA << " " << c.any.m_dPosA);
+        CContinuousBeam beam;
+        beam.AddSpan(MakeSpan(6, 300, 500));
+        beam.AddSpan(MakeSpan(6, 300, 500));
+        beam.m_CalBeamWeightCheck = 1;
+        if (c.nKind == BEAM_LOAD_PARTIAL)
+            beam.getSpan(1)->AddSpanLoad(c.nKind, c.any);
+        else
+            beam.getSpan(1)->AddSpanLoad(c.nKind, c.normal);
+        EXPECT_EQ(c.nSpan, beam.FindSpanWithLoadOutside());
+        EXPECT_EQ(c.nSpan < 0 ? 1 : 0, beam.Calculate());
+        EXPECT_EQ(c.nSpan < 0 ? 5 : 0, beam.m_ResultArr.GetSize());
+        EXPECT_EQ(1, beam.GetComNum());
+    }
 }
 
 TEST(ContinuousBeamParam, ListEntryNamesSpansSupportsAndCases) {

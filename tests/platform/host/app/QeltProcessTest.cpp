@@ -244,6 +244,44 @@ TEST_F(QeltProcessTest, SnapPicturesTheWorkDialog) {
     }
 }
 
+// The continuous beam's first run: one 6 m span under 10 kN/m dead (q = 1.2·10 = 12 kN/m):
+// M = qL²/8 = 54 kN·m at mid-span, V = qL/2 = 36 kN at the ends; both reports with their pictures.
+TEST_F(QeltProcessTest, ContinuousBeamRunsOnItsDefaultInput) {
+    Outcome outcome = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "out", "--quiet"});
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    const std::string full = ReadFile(m_dir / "out/lxljs-full.txt");
+    const std::string brief = ReadFile(m_dir / "out/lxljs-short.txt");
+    for (const std::string& report : {full, brief}) {
+        EXPECT_NE(report.find(u8"1跨中:\t 正弯矩\t54.00 kN*m,\t\t位置:   3.00m"), std::string::npos) << report;
+        EXPECT_NE(report.find(u8"剪力\t36.00 kN"), std::string::npos);
+    }
+    // Geometry, one load case, moments and shears.
+    for (const char* name : {"lxljs-full-4.png", "lxljs-short-4.png"}) EXPECT_GT(fs::file_size(m_dir / "out" / name), 0u);
+    EXPECT_FALSE(fs::exists(m_dir / "out/lxljs-full-5.png"));
+}
+
+// A script adds a second 6 m span with 10 kN/m dead, a live case of 10 kN/m on both spans and sets
+// both ends: q = 1.2·10 + 1.4·10 = 26 kN/m over two equal spans gives −qL²/8 = −117 kN·m and
+// shears ∓5qL/8 = ∓97.5 kN at the inner support, 9qL²/128 = 65.81 kN·m at 2.25 m.
+TEST_F(QeltProcessTest, ContinuousBeamTakesSpansSupportsAndCasesFromAScript) {
+    const std::string script = Script("beam.txt",
+                                      u8"click 569\nclick 492\nclick 486\ncheck 682 on\nrow 156 0\nclick 492\n"
+                                      u8"row 156 1\nclick 492\nchoose 472 简支\nchoose 566 简支\nclick 553\n"
+                                      u8"tab 计算结果\ntab 计算书\n");
+    Outcome outcome = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "out", "--quiet", "--script", script});
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    const std::string full = ReadFile(m_dir / "out/lxljs-full.txt");
+    for (const char* row : {u8" 荷载工况2 (活载):", u8"1支座:\t 正弯矩\t 0.00 kN*m,\t\n\t\t\t\t 负弯矩\t117.00 kN*m,",
+                            u8"剪力左\t-97.50 kN,\t\n\t\t\t\t 剪力右\t97.50 kN,", u8"正弯矩\t65.81 kN*m,\t\t位置:   2.25m",
+                            u8"2支座:"})
+        EXPECT_NE(full.find(row), std::string::npos) << row << "\n" << full;
+    EXPECT_TRUE(fs::exists(m_dir / "out/lxljs-full-5.png"));
+    // The store keeps the beam for the next run.
+    Outcome again = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "again", "--quiet"});
+    ASSERT_EQ(again.code, 0) << again.err;
+    EXPECT_NE(ReadFile(m_dir / "again/lxljs-full.txt").find(u8"负弯矩\t117.00 kN*m"), std::string::npos);
+}
+
 }  // namespace
 
 // The embedded part calculates on its page and writes no report: the script reads its capacities
