@@ -187,8 +187,8 @@ SectionResult* CBeamComOutputDlg::CurrentRecord() {
 }
 
 void CBeamComOutputDlg::ShowBarBoxes(BOOL bTop, int n1, int d1, int n2, int d2) {
-    const UINT ids[4] = {bTop ? IDC_CO_TOP_COUNT1 : IDC_CO_BOT_COUNT1, bTop ? IDC_CO_TOP_COUNT2 : IDC_CO_BOT_COUNT2,
-                         bTop ? IDC_CO_TOP_DIA1 : IDC_CO_BOT_DIA1, bTop ? IDC_CO_TOP_DIA2 : IDC_CO_BOT_DIA2};
+    const int ids[4] = {bTop ? IDC_CO_TOP_COUNT1 : IDC_CO_BOT_COUNT1, bTop ? IDC_CO_TOP_COUNT2 : IDC_CO_BOT_COUNT2,
+                        bTop ? IDC_CO_TOP_DIA1 : IDC_CO_BOT_DIA1, bTop ? IDC_CO_TOP_DIA2 : IDC_CO_BOT_DIA2};
     static_cast<CComboBox*>(GetDlgItem(ids[0]))->SetCurSel(n1 - 1);
     static_cast<CComboBox*>(GetDlgItem(ids[1]))->SetCurSel(n2 - 1);
     static_cast<CComboBox*>(GetDlgItem(ids[2]))->SetCurSel(BarDiameterIndex(d1));

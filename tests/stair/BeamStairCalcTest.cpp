@@ -311,8 +311,11 @@ TEST(BeamStairCalc, SectionAndBarLimits) {
     CBeamStairParam p = DefaultStair();
     p.XLSteelAs = 900;
     p.MakeMidSchemes();
-    for (int i = 0; i < p.nXLSchemeNum; i++)
-        if (p.XLScheme[i].Dia == 20) EXPECT_LE(p.XLScheme[i].Int, 3);
+    for (int i = 0; i < p.nXLSchemeNum; i++) {
+        if (p.XLScheme[i].Dia == 20) {
+            EXPECT_LE(p.XLScheme[i].Int, 3);
+        }
+    }
     // h3 below 300 lets HPB235 start at 8 mm.
     p.h3 = 280;
     p.XLSteelAs = 100;

@@ -9,6 +9,14 @@
 
 namespace {
 
+// The script's "read" of a control: its id and text go to the interaction log.
+qelt::UserAction ReadOf(int controlId) {
+    qelt::UserAction action;
+    action.kind = qelt::UserAction::Kind::Read;
+    action.controlId = controlId;
+    return action;
+}
+
 // The basic page on a window of its own, outside a work dialog, driven by its notifications.
 class RectBoardBasicPage : public testing::Test {
 protected:
@@ -173,8 +181,8 @@ TEST_F(RectBoardPages, RefusedEntriesComeBack) {
 // Switching to the plastic slab shows the stored β and keeps the typed μ, which comes back on the way
 // back; the value box's label follows.
 TEST_F(RectBoardPages, SlabTypeKeepsBothValues) {
-    const qelt::UserAction readValue{qelt::UserAction::Kind::Read, IDC_RB_BOARDVALUE};
-    const qelt::UserAction readLabel{qelt::UserAction::Kind::Read, IDC_RB_BOARDVALUE_LABEL};
+    const qelt::UserAction readValue = ReadOf(IDC_RB_BOARDVALUE);
+    const qelt::UserAction readLabel = ReadOf(IDC_RB_BOARDVALUE_LABEL);
     qelt::UserScript script;
     script.Set(IDC_RB_BOARDVALUE, "0.25")
         .Choose(IDC_RB_BOARDKIND, "塑性板")
@@ -311,8 +319,8 @@ TEST_F(RectBoardPages, XSupportGroupTakesTheFixedRightEdge) {
     qelt::UserScript script;
     script.Click(IDC_WORK_CALCULATE)
         .Tab("计算结果")
-        .Add({qelt::UserAction::Kind::Read, IDC_RBR_REQUIRED_XSUPPORT})
-        .Add({qelt::UserAction::Kind::Read, IDC_RBR_PROVIDED_XSUPPORT})
+        .Add(ReadOf(IDC_RBR_REQUIRED_XSUPPORT))
+        .Add(ReadOf(IDC_RBR_PROVIDED_XSUPPORT))
         .Close();
     Run(script);
     int nAreas[6];  // top, left, right, bottom support, x span, y span
