@@ -31,6 +31,9 @@ public:
     // The command's defaults; empties the model but keeps the result rows and pictures.
     void SetDefaultData();
 
+    // Draws the nine report pictures of the slab into m_ReportPictures (BoardReportPictures.cpp).
+    void DrawReportPictures();
+
     // The flat key scheme, one part at a time, under the prefix given.
     void WriteBoardData(const CString& strPrefix, const CBoardData& data);
     void ReadBoardData(const CString& strPrefix, CBoardData& data);
