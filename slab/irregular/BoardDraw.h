@@ -41,6 +41,22 @@ public:
     int DrawPolylines(const CArray<CBoardPolyline, const CBoardPolyline&>& polylines, double scale);
     int DrawMassLoads(const CArray<CMassLoad, const CMassLoad&>& loads, double size);
 
+    // Shape editing on world points (BoardEditing.cpp): the working polyline grows vertex by vertex
+    // and, when finished, is stored in the model by its kind; the rubber bands preview the next click.
+    int StartPolyline(AcGePoint3d p);
+    int AddVertex(AcGePoint3d p);
+    int AddArcPoint(AcGePoint3d end, AcGePoint3d through);
+    int FinishPolyline();
+    int FinishCircle(AcGePoint3d p);
+    int FinishRectangle(AcGePoint3d p);
+    int FinishTwoPointLoad(AcGePoint3d p);
+    int AddMassLoad(AcGePoint3d p, double value);
+    int RubberLine(AcGePoint3d a, AcGePoint3d b, COLORREF color);
+    int RubberSegment(AcGePoint3d a, AcGePoint3d b, int type, int side);
+    int RubberArc(AcGePoint3d a, AcGePoint3d e, AcGePoint3d t, int type, int side);
+    int RubberCircle(AcGePoint3d a, AcGePoint3d b, int type);
+    int RubberRectangle(AcGePoint3d a, AcGePoint3d b, int type);
+
     // The report pictures, each into its bitmap of the parameter object (BoardReportPictures.cpp).
     void BuildSchemePicture();
     void BuildLoadPicture();
@@ -71,6 +87,16 @@ private:
     // draws the discs red and the last number over its disc; the report draws grey discs over numbers.
     void DrawOutline(EdgeValues values, COLORREF discColor, BOOL lastNumberOverDisc);
     void DrawWorkPolyline();
+    // Adds a vertex to the working polyline with the parameter object's drawing defaults.
+    void AddWorkVertex(AcGePoint3d p, double loadValue, double bulge);
+    // The load value of a vertex added after the first: a local load's vertices all carry the local
+    // load value, every other shape the default value.
+    double NextVertexLoad() const;
+    // Stores a closed shape from the working polyline: an outline replaces the outline, anything
+    // else is a hole; then the working polyline is emptied and the picture redrawn.
+    void StoreOutlineOrHole();
+    // The symbol size of a preview from a towards b: the device length of 200 mm.
+    double PreviewSize(AcGePoint3d a, AcGePoint3d b) const;
     // One report picture: its index, its bitmap selected for the drawing, and the drawing.
     template <typename Draw>
     void BuildPicture(int bitmap, int picture, Draw draw);
