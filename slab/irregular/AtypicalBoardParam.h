@@ -25,6 +25,10 @@ public:
 
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
+    // Solves the slab on the analysis server when it changed since the last success: 1 when there
+    // was nothing to do or it was solved, 0 when the server refused it or could not be asked (with
+    // a message; the result rows and lines are then empty and the modified flag stays set).
+    int Calculate() override;
     void GetListData() override;
     void InitDefaultParam() override { SetDefaultData(); }
 
@@ -65,6 +69,8 @@ public:
     CBitmap m_ReportPictures[kBoardReportPictures];
 
 private:
+    // One run of the server: the model replaced by the solved one and the rows filled, or 0.
+    int SolveOnServer();
     // The scalar and settings keys, read or written in their stored order.
     void ExchangeSettings(const CString& strPrefix, BOOL bSave);
 };

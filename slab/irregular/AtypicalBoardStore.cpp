@@ -83,6 +83,8 @@ BOOL CAtypicalBoardParam::ReadParam(const CString& strPrefix)
     // The stored slab replaces the one held, rather than adding its holes and loads to it.
     m_BoardData.Reset();
     ReadBoardData(strPrefix, m_BoardData);
+    // Results are not stored: a slab read back has none until it is calculated again.
+    m_bModified = 1;
     return bResult & 1;
 }
 

@@ -22,6 +22,7 @@
 #include "mfc/base/Encoding.h"
 #include "mfc/person/InteractionLog.h"
 #include "mfc/person/UserScript.h"
+#include "plateserver/PlateSolver.h"
 #include "render/Render.h"
 #include "resources/FrameworkResource.h"
 
@@ -176,6 +177,8 @@ int main(int argc, char** argv) {
         std::cout << UsageText();
         return kDone;
     }
+    // The irregular slab's analysis server is installed with the host, as an in-process class.
+    RegisterPlateServer();
     std::string error;
     std::unique_ptr<LoadedModule> module = LoadedModule::Load(QELT_MODULE_PATH, &error);
     if (!module) return Fail(kFailed, error);

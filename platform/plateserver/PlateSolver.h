@@ -1,0 +1,32 @@
+// The plate server's interface: solve a slab model with its settings, then hand back the model with
+// its result picture elements and the result rows; the crack width of a row with other bars.
+// RegisterPlateServer makes the class known to CoCreateInstance (an installation does it once).
+#pragma once
+
+#include <cstdint>
+
+#include "com/Variant.h"
+
+extern const CLSID CLSID_PlateSolver;
+extern const IID IID_IPlateSolver;
+
+class IPlateSolver : public IDispatch {
+public:
+    // The result rows of the last solution: an array of ResultRecord.
+    virtual HRESULT GetResults(VARIANT* results) = 0;
+    // flag 1: solved; 0: the slab cannot be analysed (no outline, a mechanism, a mesh over the node
+    // limit, a section too small for its moment). A malformed record fails with DISP_E_TYPEMISMATCH.
+    virtual HRESULT Solve(VARIANT model, VARIANT settings, std::int32_t* flag) = 0;
+    // The model of the last solution as sent, with fresh result points, lines and texts.
+    virtual HRESULT GetModel(VARIANT* model) = 0;
+    // The crack width (mm) of row rowId of the last solution in this process with the bars given;
+    // E_INVALIDARG when there is no such row.
+    virtual HRESULT CalCrackWidth(std::int32_t rowId, double diameter, std::int32_t direction, double spacing,
+                                  VARIANT settings, double area, double* width) = 0;
+
+protected:
+    ~IPlateSolver() = default;
+};
+
+void RegisterPlateServer();
+void RevokePlateServer();

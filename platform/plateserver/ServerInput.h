@@ -1,0 +1,21 @@
+// The server's reading of its records: the slab model and the settings as the plate engine's slab,
+// mesh options and design settings.
+#pragma once
+
+#include "fea/SlabDesign.h"
+#include "plateserver/PlateRecords.h"
+
+struct ServerInput {
+    qelt::fea::Slab slab;
+    qelt::fea::MeshOptions mesh;
+    qelt::fea::DesignSettings design;
+    int contourCount = 10;
+};
+
+enum class InputStatus { Ready, NoOutline, UnknownGrade };
+
+// DISP_E_TYPEMISMATCH for a record of the wrong shape; otherwise S_OK with the status: a slab
+// without an outline of three vertices, or with a grade the tables do not hold, is not analysed.
+HRESULT ReadServerInput(const VARIANT& model, const VARIANT& settings, ServerInput& input, InputStatus& status);
+// The design settings of a settings record alone (for a crack width).
+HRESULT ReadDesignSettings(const VARIANT& settings, qelt::fea::DesignSettings& design, InputStatus& status);

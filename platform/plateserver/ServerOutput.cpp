@@ -1,0 +1,181 @@
+#include "plateserver/ServerOutput.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "com/ComError.h"
+#include "com/SafeArrayData.h"
+#include "fea/Contours.h"
+
+namespace fea = qelt::fea;
+
+namespace {
+
+enum Picture { kMesh = 0, kContours = 1, kMoments = 2, kBars = 3, kAreas = 4, kDeflection = 5, kCracks = 6 };
+
+constexpr std::int32_t kMeshColor = 0x808080;
+constexpr std::int32_t kTextColor = 0x00FFFF;
+constexpr std::int32_t kPointColor = 0xFFFFFF;
+
+struct Line {
+    fea::Point2 a, b;
+    std::int32_t color;
+    std::int32_t kind;
+};
+
+struct Text {
+    std::string text;
+    fea::Point2 at;
+    std::int32_t picture;
+};
+
+// Blue at the lowest level through green to red at the highest (0x00BBGGRR).
+std::int32_t LevelColor(int level, int count)
+{
+    const double t = count > 1 ? double(level) / (count - 1) : 0.5;
+    const int red = int(std::lround(255 * std::clamp(2 * t - 1, 0.0, 1.0)));
+    const int blue = int(std::lround(255 * std::clamp(1 - 2 * t, 0.0, 1.0)));
+    const int green = 255 - red - blue;
+    return (blue << 16) | (green << 8) | red;
+}
+
+std::string Format(const char* format, double a, double b = 0.0)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof(buffer), format, a, b);
+    return buffer;
+}
+
+// The texts of a row at the node where it governs: its moment, bars, area and crack width.
+void AddRowTexts(const fea::DesignRow& row, int index, std::vector<Text>& texts)
+{
+    if (row.node < 0) return;
+    const char* moment = index == 0 ? "Mx=%.2f" : index == 1 ? "My=%.2f" : "M=%.2f";
+    texts.push_back({Format(moment, row.moment), row.at, kMoments});
+    texts.push_back({Format("Φ%.0f@%.0f", row.bars.diameter, row.bars.spacing), row.at, kBars});
+    texts.push_back({Format("%.0f", row.strip.area), row.at, kAreas});
+    texts.push_back({Format("%.3f", row.crackWidth), row.at, kCracks});
+}
+
+double TextHeight(const fea::Mesh& mesh)
+{
+    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    for (std::size_t i = 0; i < mesh.nodes.size(); ++i) {
+        const fea::Point2& p = mesh.nodes[i];
+        if (i == 0 || p.x < minX) minX = p.x;
+        if (i == 0 || p.x > maxX) maxX = p.x;
+        if (i == 0 || p.y < minY) minY = p.y;
+        if (i == 0 || p.y > maxY) maxY = p.y;
+    }
+    return std::max(std::max(maxX - minX, maxY - minY) / 40.0, 1.0);
+}
+
+HRESULT WriteLines(const std::vector<Line>& lines, VARIANT& v)
+{
+    HRESULT hr = CreateRecordArray(LIBID_PlateServer, GUID_ResultLineRecord, ULONG(lines.size()), v);
+    if (FAILED(hr)) return hr;
+    CSafeArrayData data;
+    data.Open(v, VT_RECORD, &GUID_ResultLineRecord);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        ResultLineRecord& record = data.At<ResultLineRecord>(ULONG(i));
+        if (FAILED(hr = PointToRecordVariant(lines[i].a.x, lines[i].a.y, 0.0, record.start)) ||
+            FAILED(hr = PointToRecordVariant(lines[i].b.x, lines[i].b.y, 0.0, record.end)))
+            return hr;
+        record.color = lines[i].color;
+        record.kind = lines[i].kind;
+    }
+    return S_OK;
+}
+
+HRESULT WriteTexts(const std::vector<Text>& texts, double height, VARIANT& v)
+{
+    HRESULT hr = CreateRecordArray(LIBID_PlateServer, GUID_ResultTextRecord, ULONG(texts.size()), v);
+    if (FAILED(hr)) return hr;
+    CSafeArrayData data;
+    data.Open(v, VT_RECORD, &GUID_ResultTextRecord);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ResultTextRecord& record = data.At<ResultTextRecord>(ULONG(i));
+        try {
+            record.text = _com_util::ConvertStringToBSTR(texts[i].text.c_str());
+        } catch (const _com_error& e) {
+            return e.Error();
+        }
+        record.height = height;
+        record.color = kTextColor;
+        const fea::Point2& at = texts[i].at;
+        if (FAILED(hr = PointToRecordVariant(at.x, at.y, 0.0, record.first)) ||
+            FAILED(hr = PointToRecordVariant(at.x + height, at.y, 0.0, record.second)))
+            return hr;
+        record.firstOption = 1;
+        record.textMode = 1;
+        record.picture = texts[i].picture;
+    }
+    return S_OK;
+}
+
+HRESULT WritePoints(const fea::SlabDesign& design, VARIANT& v)
+{
+    std::vector<fea::Point2> points;
+    for (const fea::DesignRow& row : design.rows)
+        if (row.node >= 0) points.push_back(row.at);
+    HRESULT hr = CreateRecordArray(LIBID_PlateServer, GUID_ResultPointRecord, ULONG(points.size()), v);
+    if (FAILED(hr)) return hr;
+    CSafeArrayData data;
+    data.Open(v, VT_RECORD, &GUID_ResultPointRecord);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        ResultPointRecord& record = data.At<ResultPointRecord>(ULONG(i));
+        if (FAILED(hr = PointToRecordVariant(points[i].x, points[i].y, 0.0, record.point))) return hr;
+        record.size = 200.0;
+        record.color = kPointColor;
+    }
+    return S_OK;
+}
+
+}  // namespace
+
+HRESULT BuildResultRows(const fea::SlabDesign& design, VARIANT& rows)
+{
+    const HRESULT hr = CreateRecordArray(LIBID_PlateServer, GUID_ResultRecord, ULONG(design.rows.size()), rows);
+    if (FAILED(hr)) return hr;
+    CSafeArrayData data;
+    data.Open(rows, VT_RECORD, &GUID_ResultRecord);
+    for (std::size_t i = 0; i < design.rows.size(); ++i) {
+        const fea::DesignRow& row = design.rows[i];
+        ResultRecord& record = data.At<ResultRecord>(ULONG(i));
+        record.moment = row.moment;
+        record.calArea = row.strip.area;
+        record.realArea = row.bars.area;
+        record.diameter = row.bars.diameter;
+        record.space = row.bars.spacing;
+        record.flag = row.bars.enough ? 1 : 0;
+        record.deflection = row.deflection;
+        record.crack = row.crackWidth;
+        record.rowId = std::int32_t(i);
+    }
+    return S_OK;
+}
+
+HRESULT BuildResultPictures(const ServerInput& input, const fea::PlateAnalysis& analysis, const fea::SlabDesign& design,
+                            VARIANT& points, VARIANT& lines, VARIANT& texts)
+{
+    const fea::Mesh& mesh = analysis.mesh;
+    std::vector<Line> lineList;
+    for (const auto& [a, b] : fea::UniqueEdges(mesh)) lineList.push_back({mesh.nodes[a], mesh.nodes[b], kMeshColor, kMesh});
+    const int count = std::max(input.contourCount, 0);
+    for (const fea::ContourSegment& s : fea::ContourLines(mesh, design.combinations.characteristic.w, count))
+        lineList.push_back({s.a, s.b, LevelColor(s.level, count), kContours});
+
+    std::vector<Text> textList;
+    for (std::size_t i = 0; i < design.rows.size(); ++i) AddRowTexts(design.rows[i], int(i), textList);
+    if (design.deflectionNode >= 0)
+        textList.push_back({Format("f=%.2f", design.longTermDeflection), mesh.nodes[design.deflectionNode], kDeflection});
+
+    HRESULT hr;
+    if (FAILED(hr = WriteLines(lineList, lines)) || FAILED(hr = WriteTexts(textList, TextHeight(mesh), texts)) ||
+        FAILED(hr = WritePoints(design, points)))
+        return hr;
+    return S_OK;
+}

@@ -1,0 +1,316 @@
+// The slab's calculation end to end through the analysis server: a clamped square against the
+// handbook's plate coefficients, an L-shaped slab with a hole and a column in equilibrium, and every
+// way the server can fail, each leaving the parameter object consistent.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "BoardFixtures.h"
+#include "TempStore.h"
+#include "com/ClassRegistry.h"
+#include "com/SafeArrayData.h"
+#include "fea/PlateAnalysis.h"
+#include "mfc/person/InteractionLog.h"
+#include "plateserver/PlateSolver.h"
+#include "plateserver/ServerInput.h"
+#include "slab/irregular/AtypicalBoardParam.h"
+#include "slab/irregular/BoardRecords.h"
+
+namespace {
+
+using namespace board_fixtures;
+
+class AtypicalBoardCalculate : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegisterPlateServer();
+        qelt::InteractionLog::Instance().Clear();
+    }
+    void TearDown() override { RegisterPlateServer(); }
+
+    static std::vector<CString> Messages()
+    {
+        std::vector<CString> texts;
+        for (const auto& entry : qelt::InteractionLog::Instance().Entries()) texts.push_back(entry.text);
+        return texts;
+    }
+};
+
+// A slab ready to calculate: the command's defaults, a dead load only, no self weight.
+void Prepare(CAtypicalBoardParam& param, double deadLoad)
+{
+    param.SetDefaultData();
+    param.m_param.m_EverLoadVal = deadLoad;
+    param.m_param.m_ActLoadVal = 0.0;
+    param.m_bIsAutoCalSelfH = 0;
+    param.m_bModified = 1;
+}
+
+// A square of side a with every edge fixed (the outline fixture's support code 1).
+void ClampedSquare(CBoardData& data, double a)
+{
+    data.m_BoardPoly = Polyline(BOARD_OUTLINE, 0, {P(0, 0), P(a, 0), P(a, a), P(0, a)});
+    data.m_HasBoard = 1;
+}
+
+// Four fixed edges, lx/ly = 1 (the handbook of static calculations, ν = 0): centre moments
+// 0.0176·q·l² each way, made 0.0176·(1 + ν) with ν = 0.2; edge moments −0.0513·q·l². The design
+// load of a dead load alone is 1.35·gk.
+TEST_F(AtypicalBoardCalculate, AStoredClampedSquareGivesTheHandbookMoments) {
+    TempStore store;
+    CAtypicalBoardParam stored;
+    Prepare(stored, 10.0);
+    stored.m_param.m_dBoxLength = 200.0;
+    ClampedSquare(stored.m_BoardData, 4000.0);
+    ASSERT_TRUE(stored.WriteParam("CAtypicalBoardParam/"));
+    CAtypicalBoardParam param;
+    param.SetDefaultData();
+    ASSERT_TRUE(param.ReadParam("CAtypicalBoardParam/"));
+    ASSERT_EQ(param.Calculate(), 1);
+    EXPECT_EQ(param.m_bModified, 0);
+    const double ql2 = 1.35 * 10.0 * 4.0 * 4.0;
+    ASSERT_EQ(param.m_ReinResults.GetSize(), 6);
+    for (int row = 0; row < 2; ++row)
+        EXPECT_NEAR(param.m_ReinResults[row].m_dMoment, 0.0176 * 1.2 * ql2, 0.02 * 0.0176 * 1.2 * ql2) << row;
+    for (int row = 2; row < 6; ++row) {
+        EXPECT_NEAR(param.m_ReinResults[row].m_dMoment, 0.0513 * ql2, 0.02 * 0.0513 * ql2) << row;
+        EXPECT_EQ(param.m_ReinResults[row].m_nRowId, row);
+    }
+    // The bars chosen give at least the area asked for.
+    for (int row = 0; row < 6; ++row) {
+        const BoardReinResult& r = param.m_ReinResults[row];
+        EXPECT_GE(r.m_dRealArea, r.m_dCalArea) << row;
+        EXPECT_NEAR(r.m_dRealArea, M_PI * r.m_dDiameter * r.m_dDiameter / 4 * 1000 / r.m_dSpace, 0.01) << row;
+    }
+    // A second run without edits asks nothing and changes nothing.
+    param.m_ReinResults[0].m_dMoment = -1.0;
+    EXPECT_EQ(param.Calculate(), 1);
+    EXPECT_EQ(param.m_ReinResults[0].m_dMoment, -1.0);
+}
+
+// An L of 6 m × 6 m less a 3 m × 3 m quarter, simply supported but for the two free edges that meet
+// at (6000, 3000), where a column stands; a 1 m × 1 m hole and a load of every kind.
+void LShapedSlab(CBoardData& data)
+{
+    data.m_BoardPoly = Polyline(BOARD_OUTLINE, 0,
+                                {P(0, 0), P(6000, 0), P(6000, 3000), P(3000, 3000), P(3000, 6000), P(0, 6000)});
+    for (int edge = 0; edge < 6; ++edge) data.m_BoardPoly.SetLineType(edge, edge == 1 || edge == 2 ? 2 : 0);
+    data.m_BoardPoly.SetHasColu(2, 1);
+    data.m_HasBoard = 1;
+    data.m_HoleArray.Add(Polyline(BOARD_HOLE, 0, {P(1000, 1000), P(2000, 1000), P(2000, 2000), P(1000, 2000)}));
+    data.m_MassLoadArray.Add(CMassLoad(P(5000, 2000), LOAD_DEAD, 20.0));
+    CBoardPolyline part = Polyline(BOARD_PART_LOAD, LOAD_DEAD, {P(3500, 500), P(4500, 500), P(4500, 1500), P(3500, 1500)});
+    for (int i = 0; i < 4; ++i) part.SetLoadVal(i, 3.0);
+    data.m_PartLoadArray.Add(part);
+    CBoardPolyline line = Polyline(BOARD_LINE_LOAD, LOAD_DEAD, {P(500, 4000), P(2500, 4000)});
+    line.SetLoadVal(0, 2.0);
+    line.SetLoadVal(1, 2.0);
+    data.m_LineLoadArray.Add(line);
+    CBoardPolyline trap = Polyline(BOARD_TRAP_LOAD, LOAD_LIVE, {P(500, 5000), P(2500, 5000)});
+    trap.SetLoadVal(0, 1.0);
+    trap.SetLoadVal(1, 3.0);
+    data.m_TrapLoadArray.Add(trap);
+}
+
+TEST_F(AtypicalBoardCalculate, TheServerReadsEveryLoadOfAnLShapedSlabWithAHole) {
+    CAtypicalBoardParam param;
+    Prepare(param, 5.0);
+    param.m_param.m_ActLoadVal = 2.0;
+    LShapedSlab(param.m_BoardData);
+    _variant_t model, settings;
+    PackModelRecord(param.m_BoardData, model.GetVARIANT());
+    PackSettingRecord(param.m_param, settings.GetVARIANT());
+    ServerInput input;
+    InputStatus status = InputStatus::NoOutline;
+    ASSERT_EQ(ReadServerInput(model.GetVARIANT(), settings.GetVARIANT(), input, status), S_OK);
+    ASSERT_EQ(status, InputStatus::Ready);
+    const qelt::fea::PlateAnalysis analysis = qelt::fea::AnalysePlate(input.slab, input.mesh);
+    ASSERT_EQ(analysis.status, qelt::fea::AnalysisStatus::Solved) << analysis.message;
+
+    // The slab's area is 27 m² less the 1 m² hole. Dead: 5·26 + 20 + 3·1 + 2·2 = 157 kN;
+    // live: 2·26 + (1 + 3)/2·2 = 56 kN. The reactions carry it all.
+    const double expected[2] = {157.0, 56.0};
+    for (int c = 0; c < 2; ++c) {
+        double total = 0.0;
+        for (double r : analysis.reactions[c]) total += r;
+        EXPECT_NEAR(total, expected[c], 1e-6 * expected[c]) << c;
+    }
+    // The column holds the corner where the free edges meet.
+    const int corner = analysis.mesh.outlineVertexNodes[2];
+    const int dead = static_cast<int>(qelt::fea::LoadCase::Dead);
+    EXPECT_EQ(analysis.cases[dead].w[corner], 0.0);
+    EXPECT_GT(analysis.reactions[dead][corner], 5.0);
+}
+
+TEST_F(AtypicalBoardCalculate, AnLShapedSlabComesBackWithItsPicturesAndARowPerEdge) {
+    CAtypicalBoardParam param;
+    Prepare(param, 5.0);
+    param.m_bIsAutoCalSelfH = 1;
+    param.m_param.m_nBoardWidth = 200.0;
+    LShapedSlab(param.m_BoardData);
+    CBoardData sent = param.m_BoardData;
+    ASSERT_EQ(param.Calculate(), 1);
+    EXPECT_EQ(param.m_param.m_EverLoadVal, 5.0);
+    EXPECT_EQ(param.m_ReinResults.GetSize(), 6 + 2);
+    ExpectSameModel(sent, param.m_BoardData);
+
+    int lines[7] = {}, texts[7] = {};
+    for (int i = 0; i < param.m_BoardData.m_ResultLines.GetSize(); ++i) {
+        const int kind = param.m_BoardData.m_ResultLines[i].m_nKind;
+        ASSERT_TRUE(kind >= 0 && kind < 7);
+        ++lines[kind];
+    }
+    for (int i = 0; i < param.m_BoardData.m_ResultTexts.GetSize(); ++i) {
+        const int picture = param.m_BoardData.m_ResultTexts[i].m_nPicture;
+        ASSERT_TRUE(picture >= 0 && picture < 7);
+        ++texts[picture];
+    }
+    EXPECT_GT(lines[0], 100);  // the mesh
+    EXPECT_GT(lines[1], 10);   // the deflection contours
+    for (int picture = 2; picture < 7; ++picture) EXPECT_GT(texts[picture], 0) << picture;
+    EXPECT_TRUE(Messages().empty());
+}
+
+// A stand-in server that answers as told and remembers what it was sent.
+class FakeSolver final : public IPlateSolver {
+public:
+    static int s_created;
+    static HRESULT s_solveResult;
+    static std::int32_t s_flag;
+    static double s_deadLoadSent;
+
+    static HRESULT Create(REFIID riid, void** ppv)
+    {
+        ++s_created;
+        FakeSolver* solver = new FakeSolver;
+        solver->AddRef();
+        const HRESULT hr = solver->QueryInterface(riid, ppv);
+        solver->Release();
+        return hr;
+    }
+    HRESULT QueryInterface(REFIID riid, void** ppv) override
+    {
+        *ppv = nullptr;
+        if (riid != IID_IUnknown && riid != IID_IPlateSolver) return E_NOINTERFACE;
+        *ppv = static_cast<IPlateSolver*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG AddRef() override { return ++m_refs; }
+    ULONG Release() override
+    {
+        const ULONG refs = --m_refs;
+        if (refs == 0) delete this;
+        return refs;
+    }
+    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT GetTypeInfo(UINT, LCID, void**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, const wchar_t**, UINT, LCID, LONG*) override { return E_NOTIMPL; }
+    HRESULT Invoke(LONG, REFIID, LCID, WORD, void*, void*, void*, UINT*) override { return E_NOTIMPL; }
+    HRESULT Solve(VARIANT, VARIANT settings, std::int32_t* flag) override
+    {
+        CSafeArrayData data;
+        if (SUCCEEDED(data.Open(settings, VT_RECORD, &GUID_SettingRecord)))
+            s_deadLoadSent = data.At<SettingRecord>(0).everLoadVal;
+        *flag = s_flag;
+        return s_solveResult;
+    }
+    HRESULT GetResults(VARIANT*) override { return E_FAIL; }
+    HRESULT GetModel(VARIANT*) override { return E_FAIL; }
+    HRESULT CalCrackWidth(std::int32_t, double, std::int32_t, double, VARIANT, double, double*) override
+    {
+        return E_FAIL;
+    }
+
+private:
+    ~FakeSolver() = default;
+    ULONG m_refs = 0;
+};
+int FakeSolver::s_created = 0;
+HRESULT FakeSolver::s_solveResult = S_OK;
+std::int32_t FakeSolver::s_flag = 0;
+double FakeSolver::s_deadLoadSent = 0.0;
+
+// Every failure ends with the self weight off again, the modified flag set, no rows and no result
+// lines, and the result points of the last run kept; each says why.
+TEST_F(AtypicalBoardCalculate, EveryFailureLeavesTheObjectConsistent) {
+    struct Case {
+        const char* name;
+        bool registered;
+        HRESULT solveResult;
+        std::int32_t flag;
+        bool solveAfterSolved;  // Solve succeeds but the answer cannot be read
+        const char* message;
+    };
+    const Case cases[] = {
+        {"no server", false, S_OK, 0, false, "未找到计算服务器,无法计算!"},
+        {"refused", true, S_OK, 0, false, "计算超限,请返回修改!"},
+        {"failing solve", true, E_FAIL, 0, false, "计算服务器出错(0x80004005),计算未完成!"},
+        {"failing read", true, S_OK, 1, true, "计算服务器出错(0x80004005),计算未完成!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qelt::InteractionLog::Instance().Clear();
+        if (c.registered) CoRegisterInprocClass(CLSID_PlateSolver, &FakeSolver::Create);
+        else RevokePlateServer();
+        FakeSolver::s_solveResult = c.solveResult;
+        FakeSolver::s_flag = c.flag;
+        FakeSolver::s_deadLoadSent = 0.0;
+
+        CAtypicalBoardParam param;
+        Prepare(param, 4.0);
+        param.m_bIsAutoCalSelfH = 1;
+        ClampedSquare(param.m_BoardData, 4000.0);
+        CBoardData sent = param.m_BoardData;
+        param.m_ReinResults.Add(BoardReinResult());
+        param.m_BoardData.m_ResultLines.Add(CBoardResultLine());
+        param.m_BoardData.m_ResultPoints.Add(CBoardResultPoint());
+
+        EXPECT_EQ(param.Calculate(), 0);
+        if (c.registered) {
+            EXPECT_EQ(FakeSolver::s_deadLoadSent, 6.5);
+        }
+        EXPECT_EQ(param.m_param.m_EverLoadVal, 4.0);
+        EXPECT_EQ(param.m_bModified, 1);
+        EXPECT_EQ(param.m_ReinResults.GetSize(), 0);
+        EXPECT_EQ(param.m_BoardData.m_ResultLines.GetSize(), 0);
+        EXPECT_EQ(param.m_BoardData.m_ResultPoints.GetSize(), 1);
+        ExpectSameModel(sent, param.m_BoardData);
+        EXPECT_EQ(Messages(), std::vector<CString>{c.message});
+    }
+}
+
+TEST_F(AtypicalBoardCalculate, AnUnchangedSlabIsNotSentAgain) {
+    CoRegisterInprocClass(CLSID_PlateSolver, &FakeSolver::Create);
+    FakeSolver::s_created = 0;
+    CAtypicalBoardParam param;
+    Prepare(param, 4.0);
+    param.m_bModified = 0;
+    param.m_ReinResults.Add(BoardReinResult());
+    EXPECT_EQ(param.Calculate(), 1);
+    EXPECT_EQ(FakeSolver::s_created, 0);
+    EXPECT_EQ(param.m_ReinResults.GetSize(), 1);
+}
+
+// What the server itself refuses: no outline, and a slab that nothing holds.
+TEST_F(AtypicalBoardCalculate, TheServerRefusesSlabsItCannotAnalyse) {
+    CAtypicalBoardParam noOutline;
+    Prepare(noOutline, 4.0);
+    EXPECT_EQ(noOutline.Calculate(), 0);
+
+    CAtypicalBoardParam floating;
+    Prepare(floating, 4.0);
+    ClampedSquare(floating.m_BoardData, 3000.0);
+    for (int edge = 0; edge < 4; ++edge) floating.m_BoardData.m_BoardPoly.SetLineType(edge, 2);
+    EXPECT_EQ(floating.Calculate(), 0);
+
+    CAtypicalBoardParam unknownGrade;
+    Prepare(unknownGrade, 4.0);
+    ClampedSquare(unknownGrade.m_BoardData, 3000.0);
+    unknownGrade.m_param.m_strBoardGrade = "C99";
+    EXPECT_EQ(unknownGrade.Calculate(), 0);
+    EXPECT_EQ(Messages(), std::vector<CString>(3, "计算超限,请返回修改!"));
+}
+
+}  // namespace
