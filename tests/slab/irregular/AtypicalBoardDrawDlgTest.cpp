@@ -204,3 +204,168 @@ TEST_F(DrawPanelTest, TypedLength)
 }
 
 }  // namespace
+
+namespace {
+
+qelt::UserAction PickVertex(const char* path)
+{
+    qelt::UserAction action;
+    action.kind = qelt::UserAction::Kind::Pick;
+    action.controlId = IDC_BOARD_REF_TREE;
+    action.text = path;
+    return action;
+}
+
+// A typed point with a reference point is measured from it, with ortho off and on alike; a plain
+// click leaves the reference point active, a typed point ends it.
+TEST_F(DrawPanelTest, ReferencePointOffsetsTypedPoints)
+{
+    Data().m_BoardPoly = slabtest::Polyline(BOARD_OUTLINE, 1, {P(0, 0), P(6000, 0), P(6000, 4000)});
+    Data().m_HasBoard = 1;
+    for (int ortho : {0, 1}) {
+        SCOPED_TRACE(ortho);
+        panel.m_bOrtho = ortho;
+        Data().m_HoleArray.RemoveAll();
+        param.m_nBoardType = BOARD_HOLE;
+        Move(100, 100);
+        qelt::UserScript script;
+        script.Add(PickVertex("板边/2 (6000, 0) ")).Answer(IDOK);
+        {
+            qelt::ScopedUserScript scoped(script);
+            Type("f");
+        }
+        EXPECT_FALSE(script.Failed()) << script.Error();
+        EXPECT_EQ(panel.m_bRefActive, 1);
+        EXPECT_EQ(CommandLine(), " 再点取定位点: ");
+        Type("500,0");
+        EXPECT_EQ(panel.m_bRefActive, 0);
+        ASSERT_EQ(Data().m_WorkPoly.GetCount(), 1);
+        ExpectPoint(Data().m_WorkPoly.GetPoint(0), 6500, 0);
+        // A relative entry without a reference point goes from the last point.
+        Type("@0,300");
+        ExpectPoint(Data().m_WorkPoly.GetPoint(1), 6500, 300);
+        Type("@100<90");
+        ExpectPoint(Data().m_WorkPoly.GetPoint(2), 6500, 400);
+        RightClick();
+        ASSERT_EQ(Data().m_HoleArray.GetSize(), 1);
+        EXPECT_EQ(Data().m_HoleArray[0].GetCount(), 3);
+    }
+    // A plain click keeps the reference point.
+    qelt::UserScript script;
+    script.Add(PickVertex("板边/3 (6000, 4000) ")).Answer(IDOK);
+    {
+        qelt::ScopedUserScript scoped(script);
+        Type("f");
+    }
+    Click(100, 100);
+    EXPECT_EQ(panel.m_bRefActive, 1);
+    // The right button first ends the reference point, then the shape.
+    RightClick();
+    EXPECT_EQ(panel.m_bRefActive, 0);
+    EXPECT_EQ(panel.m_nPickCount, 1);
+}
+
+// Esc finishes the polyline in progress; the cancelled command line goes into the history with
+// "*取消*" at the next refresh. Esc with nothing in progress only asks for a prompt (code 18).
+TEST_F(DrawPanelTest, EscapeFinishesAndCancels)
+{
+    param.m_nBoardType = BOARD_PART_LOAD;
+    param.m_nBoardLineType = LOAD_DEAD;
+    panel.SetDrawMode(DRAW_PART);
+    Move(100, 100);
+    Type("0,0");
+    Type("1000,0");
+    Type("1000,1000");
+    Key(VK_ESCAPE);
+    EXPECT_EQ(page.codes, (std::vector<int>{10, 10, 10, 11}));
+    ASSERT_EQ(Data().m_PartLoadArray.GetSize(), 1);
+    EXPECT_EQ(Data().m_PartLoadArray[0].GetCount(), 3);
+    panel.UpdatePrompt();
+    EXPECT_GE(History().Find(" 下一点/-F 参照点: *取消*"), 0);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(page.codes.back(), BOARD_PROMPT);
+}
+
+// Line and trapezoid loads: two clicks each, codes 12, 13 and 14, 15.
+TEST_F(DrawPanelTest, LineAndTrapezoidLoads)
+{
+    Move(100, 100);
+    param.m_nBoardType = BOARD_LINE_LOAD;
+    param.m_nBoardLineType = LOAD_DEAD;
+    panel.SetDrawMode(DRAW_LINE_LOAD);
+    Type("0,500");
+    Type("3000,500");
+    param.m_nBoardType = BOARD_TRAP_LOAD;
+    panel.SetDrawMode(DRAW_TRAP_LOAD);
+    Type("0,800");
+    Type("@3000,0");
+    EXPECT_EQ(page.codes, (std::vector<int>{12, 13, 14, 15}));
+    ASSERT_EQ(Data().m_LineLoadArray.GetSize(), 1);
+    ASSERT_EQ(Data().m_TrapLoadArray.GetSize(), 1);
+    ExpectPoint(Data().m_TrapLoadArray[0].GetPoint(1), 3000, 800);
+    // A concentrated load: code 9, the count stays 0.
+    param.m_nBoardType = BOARD_MASS_LOAD;
+    panel.SetDrawMode(DRAW_MASS);
+    Type("200,200");
+    EXPECT_EQ(page.codes.back(), BOARD_MASS_PLACED);
+    ASSERT_EQ(Data().m_MassLoadArray.GetSize(), 1);
+    ExpectPoint(Data().m_MassLoadArray[0].GetMassPt(), 200, 200);
+}
+
+// A typed point before the pointer has been in the drawing area has no click to ride on: refused.
+TEST_F(DrawPanelTest, TypedPointBeforeAnyPointerPositionIsRefused)
+{
+    Type("100,200");
+    EXPECT_EQ(Data().m_WorkPoly.GetCount(), 0);
+    EXPECT_GE(History().Find(" 请输入点: "), 0);
+    EXPECT_EQ(page.codes, std::vector<int>{});
+}
+
+// 圆 and 矩形 are disabled from the second vertex of a polyline until the right button.
+TEST_F(DrawPanelTest, CircleAndRectangleToolsWhileAPolylineGrows)
+{
+    Move(100, 100);
+    Type("0,0");
+    EXPECT_TRUE(panel.GetDlgItem(IDC_BOARD_CIRCLE)->IsWindowEnabled());
+    Type("1000,0");
+    EXPECT_FALSE(panel.GetDlgItem(IDC_BOARD_CIRCLE)->IsWindowEnabled());
+    EXPECT_FALSE(panel.GetDlgItem(IDC_BOARD_RECT)->IsWindowEnabled());
+    RightClick();
+    EXPECT_TRUE(panel.GetDlgItem(IDC_BOARD_RECT)->IsWindowEnabled());
+}
+
+// On 计算参数 and 计算结果 clicks do nothing; only the picture list shows on 计算结果.
+TEST_F(DrawPanelTest, ToolsByPage)
+{
+    panel.ShowTools(3);
+    Move(100, 100);
+    Click(100, 100);
+    EXPECT_EQ(Data().m_WorkPoly.GetCount(), 0);
+    EXPECT_FALSE(panel.GetDlgItem(IDC_BOARD_PICTURE)->IsWindowVisible());
+    panel.ShowTools(4);
+    EXPECT_TRUE(panel.GetDlgItem(IDC_BOARD_PICTURE)->IsWindowVisible());
+    EXPECT_FALSE(panel.GetDlgItem(IDC_BOARD_CMD)->IsWindowVisible());
+    EXPECT_FALSE(panel.GetDlgItem(IDC_BOARD_LINE)->IsWindowVisible());
+    panel.ShowTools(0);
+    EXPECT_TRUE(panel.GetDlgItem(IDC_BOARD_CMD)->IsWindowVisible());
+    EXPECT_FALSE(panel.GetDlgItem(IDC_BOARD_PICTURE)->IsWindowVisible());
+    Click(100, 100);
+    EXPECT_EQ(Data().m_WorkPoly.GetCount(), 1);
+}
+
+// One wheel step in and one out about the same point restore the picture's scale.
+TEST_F(DrawPanelTest, WheelZoomsAboutThePointer)
+{
+    const AcGePoint3d before = panel.m_view.WorldToDevice(P(5000, 5000));
+    CPoint screen(120, 80);
+    area->ClientToScreen(&screen);
+    area->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(screen.x, screen.y));
+    const AcGePoint3d zoomed = panel.m_view.WorldToDevice(P(5000, 5000));
+    EXPECT_NEAR(zoomed.x, 120 + (before.x - 120) * 10.0 / 9.0, 1e-9);
+    area->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), MAKELPARAM(screen.x, screen.y));
+    const AcGePoint3d after = panel.m_view.WorldToDevice(P(5000, 5000));
+    EXPECT_NEAR(after.x, before.x, 1e-9);
+    EXPECT_NEAR(after.y, before.y, 1e-9);
+}
+
+}  // namespace
