@@ -25,3 +25,26 @@
 #define IDR_BOARD_CROSS 213
 #define IDR_BOARD_HAND 215
 #define IDR_BOARD_GRAB 217
+
+// The edge panel of "边界参数".
+#define IDD_BOARD_EDGE 205
+#define IDC_BOARD_CODE 32935
+#define IDC_BOARD_OUTLINE_BOX 704
+#define IDC_BOARD_HOLE_BOX 706
+#define IDC_BOARD_THICKNESS 713
+#define IDC_BOARD_NODE_LIST 722
+#define IDC_BOARD_HOLE_LIST 725
+#define IDC_BOARD_EDGE_TYPE 727
+// The pictures of the default edge: simply supported, fixed, free.
+#define IDB_BOARD_EDGE_FIXED 220
+#define IDB_BOARD_EDGE_SIMPLE 223
+#define IDB_BOARD_EDGE_FREE 225
+// The node list's and the hole list's menus.
+#define IDR_BOARD_NODE_MENU 227
+#define IDR_BOARD_HOLE_MENU 230
+#define ID_BOARD_DELETE_NODE 32771
+#define ID_BOARD_DELETE_OUTLINE 32772
+#define ID_BOARD_DELETE_HOLE_NODE 32773
+#define ID_BOARD_DELETE_HOLE 32774
+#define ID_BOARD_INSERT_NODE 32775
+#define ID_BOARD_INSERT_HOLE_NODE 32776
