@@ -192,8 +192,7 @@ void CAtypicalBoardDrawDlg::WriteControls()
 
 void CAtypicalBoardDrawDlg::Notify(int nCode)
 {
-    if (m_hNotifyWnd)
-        ::SendMessage(m_hNotifyWnd, WM_BOARD_NOTIFY, nCode, 0);
+    NotifyBoardPage(m_hNotifyWnd, nCode);
 }
 
 void CAtypicalBoardDrawDlg::SetBoardCursor(UINT nID)

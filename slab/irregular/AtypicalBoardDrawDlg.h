@@ -16,6 +16,13 @@ class CAtypicalBoardParam;
 // The drawing panel's notification to its page: wParam is the code, lParam 0.
 #define WM_BOARD_NOTIFY (WM_USER + 58)
 
+// Sends a notification code to the page (none without a page).
+inline void NotifyBoardPage(HWND hPage, int nCode)
+{
+    if (hPage)
+        ::SendMessage(hPage, WM_BOARD_NOTIFY, nCode, 0);
+}
+
 // Notification codes.
 enum {
     BOARD_OUTLINE_POINT = 1,

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "mfc/user/Menu.h"
 
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardDrawDlg.h"
@@ -12,7 +11,6 @@
 namespace {
 
 const BoardListColumns kHoleColumns = {0, 1, 2, 3, 4, 5, 5};
-const COLORREF kFirstRowGrey = 0xC0C0C0;
 
 }  // namespace
 
@@ -63,8 +61,7 @@ int CAtypicalBoardEdgeDlg::SetParentWnd(CWnd* pWnd)
 
 void CAtypicalBoardEdgeDlg::Notify(int nCode)
 {
-    if (m_hNotifyWnd)
-        ::SendMessage(m_hNotifyWnd, WM_BOARD_NOTIFY, nCode, 0);
+    NotifyBoardPage(m_hNotifyWnd, nCode);
 }
 
 void CAtypicalBoardEdgeDlg::FillEdgeTypeCombo()
@@ -384,25 +381,10 @@ void CAtypicalBoardEdgeDlg::OnHoleCellEdit()
         m_holes.RenewFirstRow(row, firstRow);
 }
 
-BOOL CAtypicalBoardEdgeDlg::TrackListMenu(CEditCmbList& list, UINT nMenu, CPoint point)
-{
-    const int row = list.GetCurRow();
-    if (row < 0 || list.GetCellBKColor(1, row) == kFirstRowGrey)
-        return FALSE;
-    CRect rect;
-    list.GetWindowRect(&rect);
-    if (!IsPointInRect(point.x, point.y, rect.left, rect.right, rect.top, rect.bottom))
-        return FALSE;
-    CMenu menu;
-    menu.LoadMenu(nMenu);
-    menu.GetSubMenu(0)->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
-    return TRUE;
-}
-
 void CAtypicalBoardEdgeDlg::OnContextMenu(CWnd*, CPoint point)
 {
-    if (!TrackListMenu(m_NodeList, IDR_BOARD_NODE_MENU, point))
-        TrackListMenu(m_HoleList, IDR_BOARD_HOLE_MENU, point);
+    if (!TrackBoardListMenu(m_NodeList, IDR_BOARD_NODE_MENU, point, this))
+        TrackBoardListMenu(m_HoleList, IDR_BOARD_HOLE_MENU, point, this);
 }
 
 void CAtypicalBoardEdgeDlg::OnNodeListClick(NMHDR*, LRESULT* pResult)

@@ -84,8 +84,6 @@ private:
     int CheckFinishedHole();
     // Rows of vertices 1 .. k-1 and the closing row of a shape just completed in one step.
     void AddCompletedRows(CBoardVertexList& list, const CBoardPolyline& poly, int number);
-    // A menu of a list when its selected row is not a first row and the point lies on it.
-    BOOL TrackListMenu(CEditCmbList& list, UINT nMenu, CPoint point);
     void DeleteHoleOfRow(int row);
 
     CBoardNodeList m_nodes;

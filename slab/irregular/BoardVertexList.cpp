@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "mfc/user/Menu.h"
 #include "slab/irregular/PlaneGeometry.h"
 
 namespace {
@@ -12,6 +13,21 @@ const COLORREF kRowWhite = 0xFFFFFF;
 const char* const kDash = "--";
 
 }  // namespace
+
+BOOL TrackBoardListMenu(CEditCmbList& list, UINT nMenu, CPoint point, CWnd* pOwner)
+{
+    const int row = list.GetCurRow();
+    if (row < 0 || list.GetCellBKColor(1, row) == kFirstRowGrey)
+        return FALSE;
+    CRect rect;
+    list.GetWindowRect(&rect);
+    if (!IsPointInRect(point.x, point.y, rect.left, rect.right, rect.top, rect.bottom))
+        return FALSE;
+    CMenu menu;
+    menu.LoadMenu(nMenu);
+    menu.GetSubMenu(0)->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, pOwner);
+    return TRUE;
+}
 
 CString FormatWhole(double value)
 {

@@ -63,13 +63,17 @@ protected:
     virtual void MarkRow(int row, BOOL first);
 
     void DashSegmentCells(int row);
-    void CopyListRow(int from, int to);
+    virtual void CopyListRow(int from, int to);
     void DuplicateListRow(int row);
     void SetText(int row, int column, const CString& text);
     void SetNumberText(int row, int column, double value);
     // Node numbers 1, 2, ... for the rows of a polyline from firstRow up to its closing row.
     void RenumberNodes(int firstRow, int closingRow);
 };
+
+// The context menu of a list: shown at the screen point (commands to the owner) when the list's
+// selected row is not a first row and the point lies on the list; FALSE when not shown.
+BOOL TrackBoardListMenu(CEditCmbList& list, UINT nMenu, CPoint point, CWnd* pOwner);
 
 // "%.0f" of a value, "%d" of a number.
 CString FormatWhole(double value);

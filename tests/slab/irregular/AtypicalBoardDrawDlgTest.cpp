@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "BoardPanelFixture.h"
 #include "SlabDrawingFixture.h"
 #include "mfc/person/UserScript.h"
 #include "mfc/user/WindowClass.h"
@@ -15,21 +16,7 @@ namespace {
 
 using slabtest::P;
 
-// The page: records the codes the panel sends.
-class CCodeRecorder : public CWnd {
-public:
-    std::vector<int> codes;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_BOARD_NOTIFY) {
-            codes.push_back(static_cast<int>(wParam));
-            return 1;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
+using slabtest::CCodeRecorder;
 
 class DrawPanelTest : public testing::Test {
 protected:

@@ -3,16 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
-#include <vector>
 
+#include "BoardPanelFixture.h"
 #include "SlabDrawingFixture.h"
-#include "mfc/person/UserScript.h"
-#include "mfc/stdctrl/Edit.h"
-#include "mfc/user/WindowClass.h"
-#include "mfc/user/WindowManager.h"
 #include "resources/IrregularSlabResource.h"
-#include "slab/irregular/AtypicalBoardDrawDlg.h"
 #include "slab/irregular/AtypicalBoardEdgeDlg.h"
 
 namespace {
@@ -20,20 +14,9 @@ namespace {
 using slabtest::P;
 using slabtest::Polyline;
 
-class CCodeRecorder : public CWnd {
-public:
-    std::vector<int> codes;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_BOARD_NOTIFY) {
-            codes.push_back(static_cast<int>(wParam));
-            return 1;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
+using slabtest::CCodeRecorder;
+using slabtest::ChooseCell;
+using slabtest::EditCell;
 
 void ExpectNear(const AcGePoint3d& p, double x, double y)
 {
@@ -68,48 +51,8 @@ protected:
         Data().m_HasBoard = 1;
     }
     CString Cell(CEditCmbList& list, int row, int column) { return list.GetItemText(row, column); }
-    std::vector<CString> Row(CEditCmbList& list, int row)
-    {
-        std::vector<CString> texts;
-        for (int column = 0; column < list.GetColCount(); ++column) texts.push_back(list.GetItemText(row, column));
-        return texts;
-    }
-    // A cell edited in place as a person edits it: the editor opened, the text typed, Enter.
-    void EditCell(CEditCmbList& list, int column, int row, const char* text)
-    {
-        ASSERT_TRUE(list.SetCellAtModify(column, row));
-        CWnd* editor = list.GetDlgItem(IDC_EDITCMB_EDIT);
-        ASSERT_TRUE(editor && editor->IsWindowVisible());
-        editor->SetFocus();
-        static_cast<CEdit*>(editor)->SetSel(0, -1);
-        qelt::TypeText(text);
-        qelt::PressKey(VK_RETURN);
-    }
-    void ChooseCell(CEditCmbList& list, int column, int row, const char* text)
-    {
-        ASSERT_TRUE(list.SetCellAtModify(column, row));
-        CComboBox* combo = static_cast<CComboBox*>(list.GetDlgItem(IDC_EDITCMB_COMBO));
-        ASSERT_TRUE(combo && combo->IsWindowVisible());
-        combo->SetCurSel(combo->FindStringExact(-1, text));
-        list.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EDITCMB_COMBO, CBN_SELCHANGE), (LPARAM)combo->GetSafeHwnd());
-    }
-    void Menu(CEditCmbList& list, int row, const char* item)
-    {
-        list.SetCurSel(row);
-        CRect rect;
-        list.GetWindowRect(&rect);
-        qelt::UserScript script;
-        qelt::UserAction action;
-        action.kind = qelt::UserAction::Kind::Menu;
-        action.text = item;
-        script.Add(action);
-        qelt::ScopedUserScript scoped(script);
-        panel.SendMessage(WM_CONTEXTMENU, (WPARAM)list.GetSafeHwnd(), MAKELPARAM(rect.left + 5, rect.top + 30));
-        menuTaken = script.Remaining() == 0;
-        // The menu's choice is posted, as the message loop would deliver it.
-        while (std::optional<MSG> posted = qelt::TakePostedMessage())
-            ::SendMessage(posted->hwnd, posted->message, posted->wParam, posted->lParam);
-    }
+    std::vector<CString> Row(CEditCmbList& list, int row) { return slabtest::ListRow(list, row); }
+    void Menu(CEditCmbList& list, int row, const char* item) { menuTaken = slabtest::ChooseMenu(panel, list, row, item); }
     CBoardData& Data() { return param.m_BoardData; }
 
     CAtypicalBoardParam param;
