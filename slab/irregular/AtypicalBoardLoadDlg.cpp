@@ -32,8 +32,7 @@ CAtypicalBoardLoadDlg::CAtypicalBoardLoadDlg(CWnd* pParent)
     : CCaltPageDlg(IDD_BOARD_LOAD, pParent), m_pParam(NULL), m_dEverLoad(0.0), m_dActLoad(0.0), m_bMass(0), m_bPart(0),
       m_dMassDefault(0.0), m_dPartDefault(0.0), m_hNotifyWnd(NULL), m_parts(m_PartList)
 {
-    m_kinds.Add("恒载");
-    m_kinds.Add("活载");
+    FillLoadKindChoices(m_kinds);
 }
 
 void CAtypicalBoardLoadDlg::DoDataExchange(CDataExchange* pDX)
@@ -299,12 +298,9 @@ void CAtypicalBoardLoadDlg::OnDeleteMass()
 {
     CArray<CMassLoad, const CMassLoad&>& loads = m_pParam->m_BoardData.m_MassLoadArray;
     const int row = m_MassList.GetCurRow();
-    const int count = m_MassList.GetItemCount();
     if (row < 0 || row >= loads.GetSize())
         return;
-    m_MassList.DeleteItem(row);
-    for (int i = row; i < count - 1; ++i)
-        m_MassList.SetItemText(i, MASS_NUMBER, FormatNumber(i + 1));
+    RemoveNumberedRow(m_MassList, row);
     loads.RemoveAt(row);
     Notify(BOARD_MODEL_CHANGED);
 }

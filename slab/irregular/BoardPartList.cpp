@@ -18,10 +18,16 @@ int LoadKindOfText(const CString& text)
     return text == "活载" ? LOAD_LIVE : LOAD_DEAD;
 }
 
+void FillLoadKindChoices(CStringArray& choices)
+{
+    choices.RemoveAll();
+    choices.Add(LoadKindText(LOAD_DEAD));
+    choices.Add(LoadKindText(LOAD_LIVE));
+}
+
 CBoardPartList::CBoardPartList(CEditCmbList& list) : CBoardVertexList(list, kPartColumns)
 {
-    m_kinds.Add("恒载");
-    m_kinds.Add("活载");
+    FillLoadKindChoices(m_kinds);
 }
 
 void CBoardPartList::CreateColumns()

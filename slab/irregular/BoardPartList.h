@@ -24,3 +24,5 @@ private:
 // The text of a load kind: 恒载 for dead (5), 活载 for any other; and back (活载 live, else dead).
 CString LoadKindText(int kind);
 int LoadKindOfText(const CString& text);
+// The choices of a load-kind cell: 恒载, 活载.
+void FillLoadKindChoices(CStringArray& choices);

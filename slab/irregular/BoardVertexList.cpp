@@ -29,6 +29,14 @@ BOOL TrackBoardListMenu(CEditCmbList& list, UINT nMenu, CPoint point, CWnd* pOwn
     return TRUE;
 }
 
+void RemoveNumberedRow(CEditCmbList& list, int row)
+{
+    const int count = list.GetItemCount();
+    list.DeleteItem(row);
+    for (int i = row; i < count - 1; ++i)
+        list.SetItemText(i, 0, FormatNumber(i + 1));
+}
+
 CString FormatWhole(double value)
 {
     CString text;

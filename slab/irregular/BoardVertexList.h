@@ -75,6 +75,9 @@ protected:
 // selected row is not a first row and the point lies on the list; FALSE when not shown.
 BOOL TrackBoardListMenu(CEditCmbList& list, UINT nMenu, CPoint point, CWnd* pOwner);
 
+// Deletes row `row` of a list of one row per element and numbers the rows after it index + 1.
+void RemoveNumberedRow(CEditCmbList& list, int row);
+
 // "%.0f" of a value, "%d" of a number.
 CString FormatWhole(double value);
 CString FormatNumber(int number);

@@ -62,6 +62,18 @@ inline void ChooseCell(CEditCmbList& list, int column, int row, const char* text
     list.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EDITCMB_COMBO, CBN_SELCHANGE), (LPARAM)combo->GetSafeHwnd());
 }
 
+// A text typed into a cell's drop-down combo box, then Enter.
+inline void TypeInComboCell(CEditCmbList& list, int column, int row, const char* text)
+{
+    ASSERT_TRUE(list.SetCellAtModify(column, row));
+    CComboBox* combo = static_cast<CComboBox*>(list.GetDlgItem(IDC_EDITCMB_COMBO));
+    ASSERT_TRUE(combo && combo->IsWindowVisible());
+    combo->SetFocus();
+    combo->SetEditSel(0, -1);
+    qelt::TypeText(text);
+    qelt::PressKey(VK_RETURN);
+}
+
 // A right click on a row of a list: the panel's context menu, the item of that text chosen when
 // the menu is shown; true when it was.
 inline bool ChooseMenu(CWnd& panel, CEditCmbList& list, int row, const char* item)
