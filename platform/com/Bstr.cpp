@@ -51,14 +51,6 @@ BSTR SysAllocStringLen(const OLECHAR* text, UINT length)
     return result;
 }
 
-BSTR SysAllocString(const OLECHAR* text)
-{
-    if (!text) return nullptr;
-    UINT length = 0;
-    while (text[length]) ++length;
-    return SysAllocStringLen(text, length);
-}
-
 void SysFreeString(BSTR text)
 {
     if (text) std::free(HeaderOf(text));

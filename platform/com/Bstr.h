@@ -9,7 +9,6 @@
 typedef char16_t OLECHAR;
 typedef OLECHAR* BSTR;
 
-BSTR SysAllocString(const OLECHAR* text);
 BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
 void SysFreeString(BSTR text);
 UINT SysStringLen(BSTR text);

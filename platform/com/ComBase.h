@@ -9,7 +9,6 @@
 constexpr HRESULT MakeHResult(std::uint32_t code) { return static_cast<HRESULT>(static_cast<std::int32_t>(code)); }
 
 constexpr HRESULT S_OK = 0;
-constexpr HRESULT S_FALSE = 1;
 constexpr HRESULT E_NOTIMPL = MakeHResult(0x80004001);
 constexpr HRESULT E_NOINTERFACE = MakeHResult(0x80004002);
 constexpr HRESULT E_POINTER = MakeHResult(0x80004003);

@@ -83,26 +83,11 @@ HRESULT SafeArrayUnaccessData(SAFEARRAY* array)
     return S_OK;
 }
 
-HRESULT SafeArrayGetLBound(SAFEARRAY* array, UINT dim, LONG* bound)
-{
-    if (!array || !bound) return E_INVALIDARG;
-    if (dim != 1) return DISP_E_BADINDEX;
-    *bound = array->rgsabound[0].lLbound;
-    return S_OK;
-}
-
 HRESULT SafeArrayGetUBound(SAFEARRAY* array, UINT dim, LONG* bound)
 {
     if (!array || !bound) return E_INVALIDARG;
     if (dim != 1) return DISP_E_BADINDEX;
     *bound = array->rgsabound[0].lLbound + static_cast<LONG>(array->rgsabound[0].cElements) - 1;
-    return S_OK;
-}
-
-HRESULT SafeArrayGetVartype(SAFEARRAY* array, VARTYPE* vt)
-{
-    if (!array || !vt) return E_INVALIDARG;
-    *vt = array->vt;
     return S_OK;
 }
 

@@ -29,9 +29,7 @@ SAFEARRAY* SafeArrayCreateVectorEx(VARTYPE vt, LONG lowerBound, ULONG count, IRe
 HRESULT SafeArrayDestroy(SAFEARRAY* array);
 HRESULT SafeArrayAccessData(SAFEARRAY* array, void** data);
 HRESULT SafeArrayUnaccessData(SAFEARRAY* array);
-HRESULT SafeArrayGetLBound(SAFEARRAY* array, UINT dim, LONG* bound);
 HRESULT SafeArrayGetUBound(SAFEARRAY* array, UINT dim, LONG* bound);
-HRESULT SafeArrayGetVartype(SAFEARRAY* array, VARTYPE* vt);
 HRESULT SafeArrayGetRecordInfo(SAFEARRAY* array, IRecordInfo** info);
 // A deep copy of the array and its elements.
 HRESULT SafeArrayCopy(SAFEARRAY* source, SAFEARRAY** copy);

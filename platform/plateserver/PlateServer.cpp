@@ -19,6 +19,7 @@ const IID IID_IPlateSolver = {0x5614344A, 0x7021, 0x43BF, {0xA9, 0xAC, 0xB4, 0xD
 namespace {
 
 struct Solution {
+    bool solved = false;  // false: refused, with the mesh when there is one and no rows
     ServerInput input;
     fea::PlateAnalysis analysis;
     fea::SlabDesign design;
@@ -32,11 +33,14 @@ std::unique_ptr<Solution>& LastSolution()
     return last;
 }
 
-// The solve runs on the caller's thread alone: the host calls from its one user-interface thread,
-// and a machine's other cores belong to other work.
+// The server works on the caller's thread alone: the host calls from its one user-interface thread,
+// and a machine's other cores belong to other work. CHOLMOD asks for its own number of OpenMP
+// threads in each parallel region, which no thread count overrides; with no active parallel level
+// every region runs on the thread that meets it. The BLAS under it is told the same when it has
+// threads of its own.
 void UseOneThread()
 {
-    omp_set_num_threads(1);
+    omp_set_max_active_levels(0);
     using SetThreads = void (*)(int);
     if (auto openblas = reinterpret_cast<SetThreads>(dlsym(RTLD_DEFAULT, "openblas_set_num_threads"))) openblas(1);
 }
@@ -51,13 +55,14 @@ bool SectionsHold(const fea::SlabDesign& design)
 // The model as sent, its result elements replaced by those of the solution.
 HRESULT EchoModel(const VARIANT& sent, Solution& solution)
 {
+    const fea::SlabDesign* design = solution.solved ? &solution.design : nullptr;
     HRESULT hr = VariantCopy(&solution.model.GetVARIANT(), &sent);
     if (FAILED(hr)) return hr;
     CSafeArrayData data;
     if (FAILED(hr = data.Open(solution.model.GetVARIANT(), VT_RECORD, &GUID_ModelRecord))) return hr;
     ModelRecord& model = data.At<ModelRecord>(0);
-    return BuildResultPictures(solution.input, solution.analysis, solution.design, model.resultPoints,
-                               model.resultLines, model.resultTexts);
+    return BuildResultPictures(solution.input, solution.analysis, design, model.resultPoints, model.resultLines,
+                               model.resultTexts);
 }
 
 class CPlateSolver final : public IPlateSolver {
@@ -97,16 +102,21 @@ public:
         auto solution = std::make_unique<Solution>();
         InputStatus status = InputStatus::Ready;
         HRESULT hr = ReadServerInput(model, settings, solution->input, status);
-        if (FAILED(hr) || status != InputStatus::Ready) return hr;
-        UseOneThread();
-        solution->analysis = fea::AnalysePlate(solution->input.slab, solution->input.mesh);
-        if (solution->analysis.status != fea::AnalysisStatus::Solved) return S_OK;
-        solution->design = fea::DesignSlab(solution->input.slab, solution->analysis, solution->input.design);
-        if (!SectionsHold(solution->design)) return S_OK;
-        if (FAILED(hr = EchoModel(model, *solution)) || FAILED(hr = BuildResultRows(solution->design, solution->rows.GetVARIANT())))
+        if (FAILED(hr)) return hr;
+        if (status == InputStatus::Ready) {
+            solution->analysis = fea::AnalysePlate(solution->input.slab, solution->input.mesh);
+            if (solution->analysis.status == fea::AnalysisStatus::Solved) {
+                solution->design = fea::DesignSlab(solution->input.slab, solution->analysis, solution->input.design);
+                solution->solved = SectionsHold(solution->design);
+            }
+        }
+        // A refused slab is kept too: its model comes back with the mesh, if any, and no rows.
+        const fea::SlabDesign none;
+        if (FAILED(hr = EchoModel(model, *solution)) ||
+            FAILED(hr = BuildResultRows(solution->solved ? solution->design : none, solution->rows.GetVARIANT())))
             return hr;
+        *flag = solution->solved ? 1 : 0;
         LastSolution() = std::move(solution);
-        *flag = 1;
         return S_OK;
     }
 
@@ -130,7 +140,8 @@ public:
         if (!width) return E_POINTER;
         *width = 0.0;
         const Solution* last = LastSolution().get();
-        if (!last || rowId < 0 || rowId >= std::int32_t(last->design.rows.size()) || diameter <= 0.0 || spacing <= 0.0)
+        if (!last || !last->solved || rowId < 0 || rowId >= std::int32_t(last->design.rows.size()) || diameter <= 0.0 ||
+            spacing <= 0.0)
             return E_INVALIDARG;
         fea::DesignSettings design;
         InputStatus status = InputStatus::Ready;
@@ -148,6 +159,7 @@ private:
 
 HRESULT CreatePlateSolver(REFIID riid, void** ppv)
 {
+    UseOneThread();
     CPlateSolver* solver = new CPlateSolver;
     solver->AddRef();
     const HRESULT hr = solver->QueryInterface(riid, ppv);

@@ -12,12 +12,14 @@ extern const IID IID_IPlateSolver;
 
 class IPlateSolver : public IDispatch {
 public:
-    // The result rows of the last solution: an array of ResultRecord.
+    // The result rows of the last solution: an array of ResultRecord, empty after a refusal.
     virtual HRESULT GetResults(VARIANT* results) = 0;
-    // flag 1: solved; 0: the slab cannot be analysed (no outline, a mechanism, a mesh over the node
-    // limit, a section too small for its moment). A malformed record fails with DISP_E_TYPEMISMATCH.
+    // flag 1: solved; 0: the slab cannot be analysed (no outline, a grade not in the tables, a
+    // mechanism, a mesh over the node limit, a section too small for its moment). A malformed
+    // record fails with DISP_E_TYPEMISMATCH and leaves no solution.
     virtual HRESULT Solve(VARIANT model, VARIANT settings, std::int32_t* flag) = 0;
-    // The model of the last solution as sent, with fresh result points, lines and texts.
+    // The model of the last solution as sent, with fresh result points, lines and texts; after a
+    // refusal with the mesh alone, when the slab was meshed. E_UNEXPECTED without a solution.
     virtual HRESULT GetModel(VARIANT* model) = 0;
     // The crack width (mm) of row rowId of the last solution in this process with the bars given;
     // E_INVALIDARG when there is no such row.

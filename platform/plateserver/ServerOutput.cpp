@@ -49,15 +49,32 @@ std::string Format(const char* format, double a, double b = 0.0)
     return buffer;
 }
 
-// The texts of a row at the node where it governs: its moment, bars, area and crack width.
-void AddRowTexts(const fea::DesignRow& row, int index, std::vector<Text>& texts)
+// Where a row's texts stand: a bottom row at the node where it governs (the second one a line
+// lower, as both often govern at the same node); an edge row at the middle of its edge, arc or
+// chord, so that the rows of two edges that govern at their common corner stay apart.
+fea::Point2 TextPlace(const ServerInput& input, const fea::DesignRow& row, int index, double height)
+{
+    if (index < 2) return {row.at.x, row.at.y - 1.5 * height * index};
+    const std::vector<fea::OutlineVertex>& outline = input.slab.outline;
+    const std::size_t k = std::size_t(index - 2);
+    const fea::OutlineVertex& a = outline[k];
+    const fea::OutlineVertex& b = outline[(k + 1) % outline.size()];
+    // The arc's middle lies the arc height (bulge · chord / 2) off the chord's, to the right of
+    // the edge's direction for a positive bulge.
+    const double dx = b.x - a.x, dy = b.y - a.y, rise = a.bulge / 2;
+    return {(a.x + b.x) / 2 + rise * dy, (a.y + b.y) / 2 - rise * dx};
+}
+
+// The texts of a row: its moment, bars, area and crack width.
+void AddRowTexts(const ServerInput& input, const fea::DesignRow& row, int index, double height, std::vector<Text>& texts)
 {
     if (row.node < 0) return;
+    const fea::Point2 at = TextPlace(input, row, index, height);
     const char* moment = index == 0 ? "Mx=%.2f" : index == 1 ? "My=%.2f" : "M=%.2f";
-    texts.push_back({Format(moment, row.moment), row.at, kMoments});
-    texts.push_back({Format("Φ%.0f@%.0f", row.bars.diameter, row.bars.spacing), row.at, kBars});
-    texts.push_back({Format("%.0f", row.strip.area), row.at, kAreas});
-    texts.push_back({Format("%.3f", row.crackWidth), row.at, kCracks});
+    texts.push_back({Format(moment, row.moment), at, kMoments});
+    texts.push_back({Format("Φ%.0f@%.0f", row.bars.diameter, row.bars.spacing), at, kBars});
+    texts.push_back({Format("%.0f", row.strip.area), at, kAreas});
+    texts.push_back({Format("%.3f", row.crackWidth), at, kCracks});
 }
 
 double TextHeight(const fea::Mesh& mesh)
@@ -158,24 +175,28 @@ HRESULT BuildResultRows(const fea::SlabDesign& design, VARIANT& rows)
     return S_OK;
 }
 
-HRESULT BuildResultPictures(const ServerInput& input, const fea::PlateAnalysis& analysis, const fea::SlabDesign& design,
+HRESULT BuildResultPictures(const ServerInput& input, const fea::PlateAnalysis& analysis, const fea::SlabDesign* design,
                             VARIANT& points, VARIANT& lines, VARIANT& texts)
 {
     const fea::Mesh& mesh = analysis.mesh;
     std::vector<Line> lineList;
     for (const auto& [a, b] : fea::UniqueEdges(mesh)) lineList.push_back({mesh.nodes[a], mesh.nodes[b], kMeshColor, kMesh});
-    const int count = std::max(input.contourCount, 0);
-    for (const fea::ContourSegment& s : fea::ContourLines(mesh, design.combinations.characteristic.w, count))
-        lineList.push_back({s.a, s.b, LevelColor(s.level, count), kContours});
-
     std::vector<Text> textList;
-    for (std::size_t i = 0; i < design.rows.size(); ++i) AddRowTexts(design.rows[i], int(i), textList);
-    if (design.deflectionNode >= 0)
-        textList.push_back({Format("f=%.2f", design.longTermDeflection), mesh.nodes[design.deflectionNode], kDeflection});
-
+    const double height = TextHeight(mesh);
+    const fea::SlabDesign none;
+    if (design) {
+        const int count = std::max(input.contourCount, 0);
+        for (const fea::ContourSegment& s : fea::ContourLines(mesh, design->combinations.characteristic.w, count))
+            lineList.push_back({s.a, s.b, LevelColor(s.level, count), kContours});
+        for (std::size_t i = 0; i < design->rows.size(); ++i)
+            AddRowTexts(input, design->rows[i], int(i), height, textList);
+        if (design->deflectionNode >= 0)
+            textList.push_back(
+                {Format("f=%.2f", design->longTermDeflection), mesh.nodes[design->deflectionNode], kDeflection});
+    }
     HRESULT hr;
-    if (FAILED(hr = WriteLines(lineList, lines)) || FAILED(hr = WriteTexts(textList, TextHeight(mesh), texts)) ||
-        FAILED(hr = WritePoints(design, points)))
+    if (FAILED(hr = WriteLines(lineList, lines)) || FAILED(hr = WriteTexts(textList, height, texts)) ||
+        FAILED(hr = WritePoints(design ? *design : none, points)))
         return hr;
     return S_OK;
 }

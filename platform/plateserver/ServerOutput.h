@@ -2,7 +2,7 @@
 //   picture 0: the mesh edges; 1: contour lines of the characteristic deflection; 2: design moments;
 //   3: the bars; 4: the required areas; 5: the largest long-term deflection; 6: crack widths.
 // Lines carry their picture as kind, texts as their third option; the points mark where each row
-// governs.
+// governs. Without a design (a slab refused after meshing) only the mesh is drawn.
 #pragma once
 
 #include "fea/SlabDesign.h"
@@ -10,4 +10,4 @@
 
 HRESULT BuildResultRows(const qelt::fea::SlabDesign& design, VARIANT& rows);
 HRESULT BuildResultPictures(const ServerInput& input, const qelt::fea::PlateAnalysis& analysis,
-                            const qelt::fea::SlabDesign& design, VARIANT& points, VARIANT& lines, VARIANT& texts);
+                            const qelt::fea::SlabDesign* design, VARIANT& points, VARIANT& lines, VARIANT& texts);

@@ -4,6 +4,7 @@
 
 #include "BoardFixtures.h"
 #include "TempStore.h"
+#include "host/VuskMainInfo.h"
 #include "host/VuskSave.h"
 #include "slab/irregular/AtypicalBoardParam.h"
 
@@ -155,6 +156,16 @@ TEST(AtypicalBoardParam, DefaultsOfTheCommandOverTheSettingsOwn) {
     EXPECT_EQ(param.m_bModified, 0);
     EXPECT_EQ(param.m_BoardData.m_HasBoard, 0);
     EXPECT_EQ(param.m_ReinResults.GetSize(), 1);
+}
+
+TEST(AtypicalBoardParam, NamesItsKeysAndItsListEntry) {
+    CAtypicalBoardParam param;
+    param.SetDefaultData();
+    EXPECT_STREQ(param.GetRuntimeClass()->m_lpszClassName, "CAtypicalBoardParam");
+    param.m_strBoardCode = "YX-9";
+    param.GetListData();
+    EXPECT_EQ(g_VuskMainInfo.GetCurCmdEntry().strType, "异形板计算");
+    EXPECT_EQ(g_VuskMainInfo.GetCurCmdEntry().strNumber, "YX-9");
 }
 
 }  // namespace
