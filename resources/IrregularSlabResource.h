@@ -82,3 +82,10 @@
 #define IDR_BOARD_TRAP_MENU 242
 #define ID_BOARD_DELETE_LINE 32781
 #define ID_BOARD_DELETE_TRAP 32787
+
+// The settings panel of "计算参数" and the result panel of "计算结果".
+#define IDD_BOARD_SETTINGS 209
+#define IDC_BOARD_SETTING_GRID 747
+#define IDC_BOARD_PREVIEW_MESH 748
+#define IDD_BOARD_RESULTS 211
+#define IDC_BOARD_RESULT_TABLE 754
