@@ -89,3 +89,6 @@
 #define IDC_BOARD_PREVIEW_MESH 748
 #define IDD_BOARD_RESULTS 211
 #define IDC_BOARD_RESULT_TABLE 754
+
+// The slab page: an empty page that holds the drawing panel and the panel of its title.
+#define IDD_ATYPICAL_BOARD 26

@@ -22,6 +22,7 @@ static const CALTCOMMAND s_commands[] = {
     { "C:JBSHY", 1, "局部受压承载力验算", CaltLocalPress, 'C' },
     { "C:JZLJS", 1, "井字梁计算", CaltBeamWell, 'J' },
     { "C:BSHLTJS", 1, "板式楼梯计算", CaltStairBoard, 'B' },
+    { "C:YXBJS1", 1, "异型板计算", CaltAtypicalBoard, 'Y' },
 };
 
 void RegisterCaltFuncs()

@@ -11,6 +11,7 @@ int CaltGeneral();
 int CaltDiecutting();
 int CaltLocalPress();
 int CaltStairBoard();
+int CaltAtypicalBoard();
 int CaltBeamWell();
 
 // Registers every command of the table with the host's registry, in table order.
