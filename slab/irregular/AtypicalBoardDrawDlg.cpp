@@ -345,5 +345,3 @@ void CAtypicalBoardDrawDlg::OnOK()
     m_editCmd.SendMessage(WM_CHAR, ' ', 0);
     OnCmdLineChange();
 }
-
-void CAtypicalBoardDrawDlg::OnCancel() {}
