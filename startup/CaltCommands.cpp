@@ -26,6 +26,7 @@ static const CALTCOMMAND s_commands[] = {
     { "C:LSHLTJS", 1, "梁式楼梯计算", CaltBeamStair, 'L' },
     { "C:BSHLTJS", 1, "板式楼梯计算", CaltStairBoard, 'B' },
     { "C:YMJJS", 0, "埋件计算", CaltPreCom, 'Y' },
+    { "C:YXBJS1", 1, "异型板计算", CaltAtypicalBoard, 'Y' },
 };
 
 void RegisterCaltFuncs()

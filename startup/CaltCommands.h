@@ -14,6 +14,7 @@ int CaltRectBoard();
 int CaltStairBoard();
 int CaltBeamStair();
 int CaltContinuousBeam();
+int CaltAtypicalBoard();
 int CaltBeamWell();
 int CaltPreCom();
 

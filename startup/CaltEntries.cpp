@@ -22,9 +22,12 @@
 #include "embed/PreComParam.h"
 #include "resources/BeamStairResource.h"
 #include "resources/FlexuralResource.h"
+#include "resources/IrregularSlabResource.h"
 #include "resources/MembersResource.h"
 #include "resources/RectBoardResource.h"
 #include "resources/StairResource.h"
+#include "slab/irregular/AtypicalBoardDlg.h"
+#include "slab/irregular/AtypicalBoardParam.h"
 #include "slab/rect/RectBoardCalParamDlg.h"
 #include "slab/rect/RectBoardDlg.h"
 #include "slab/rect/RectBoardParam.h"
@@ -179,4 +182,35 @@ public:
 int CaltPreCom()
 {
     return CaltRunCommand<CPreComRun>("C:YMJJS");
+}
+
+// The irregular slab's run: the parameter object, with its defaults, shared by five slab pages,
+// then the report page and the work dialog.
+class CAtypicalBoardRun {
+public:
+    CAtypicalBoardParam m_param;
+    CAtypicalBoardDlg m_dlgEdge{&m_param};
+    CAtypicalBoardDlg m_dlgLoad{&m_param};
+    CAtypicalBoardDlg m_dlgLineLoad{&m_param};
+    CAtypicalBoardDlg m_dlgSettings{&m_param};
+    CAtypicalBoardDlg m_dlgResult{&m_param};
+    CCaltReportDlg m_dlgReport;
+    CCaltWorkDlg m_dlgWork;
+
+    CAtypicalBoardRun() { m_param.SetDefaultData(); }
+
+    void AddPages()
+    {
+        m_dlgWork.AddPage(&m_dlgEdge, CString("边界参数"), IDD_ATYPICAL_BOARD);
+        m_dlgWork.AddPage(&m_dlgLoad, CString("荷载参数1"), IDD_ATYPICAL_BOARD);
+        m_dlgWork.AddPage(&m_dlgLineLoad, CString("荷载参数2"), IDD_ATYPICAL_BOARD);
+        m_dlgWork.AddPage(&m_dlgSettings, CString("计算参数"), IDD_ATYPICAL_BOARD);
+        m_dlgWork.AddPage(&m_dlgResult, CString("计算结果"), IDD_ATYPICAL_BOARD);
+        m_dlgWork.AddPage(&m_dlgReport, CString(CALT_REPORT_TITLE), IDD_CALT_REPORT);
+    }
+};
+
+int CaltAtypicalBoard()
+{
+    return CaltRunCommand<CAtypicalBoardRun>("C:YXBJS1");
 }

@@ -2,6 +2,8 @@
 
 #include "acge/Vector3d.h"
 
+class AcGeMatrix3d;
+
 // A point in space; the difference of two points is a vector.
 class AcGePoint3d {
 public:
@@ -15,6 +17,8 @@ public:
         z = pz;
         return *this;
     }
+    // Applies the transform in place (defined with AcGeMatrix3d).
+    AcGePoint3d& transformBy(const AcGeMatrix3d& m);
     double distanceTo(const AcGePoint3d& p) const { return (*this - p).length(); }
 
     AcGeVector3d operator-(const AcGePoint3d& p) const { return {x - p.x, y - p.y, z - p.z}; }

@@ -35,6 +35,12 @@ public:
     // The command's defaults; empties the model but keeps the result rows and pictures.
     void SetDefaultData();
 
+    // Draws the nine report pictures of the slab into m_ReportPictures (BoardReportPictures.cpp).
+    void DrawReportPictures();
+    // The short and the full calculation report (BoardReport.cpp).
+    int BuildWordS() override;
+    int BuildWordC() override;
+
     // The flat key scheme, one part at a time, under the prefix given.
     void WriteBoardData(const CString& strPrefix, const CBoardData& data);
     void ReadBoardData(const CString& strPrefix, CBoardData& data);
@@ -66,6 +72,8 @@ public:
     CBitmap m_ReportPictures[kBoardReportPictures];
 
 private:
+    // The rows of a report; the full one adds the member code, the loads and the edge rows.
+    void BuildReport(CWordObject& word, BOOL bFull);
     // One run of the server: the model replaced by the solved one and the rows filled, or 0.
     int SolveOnServer();
     // The scalar and settings keys, read or written in their stored order.

@@ -280,6 +280,37 @@ TEST_F(QeltProcessTest, ContinuousBeamTakesSpansSupportsAndCasesFromAScript) {
     Outcome again = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "again", "--quiet"});
     ASSERT_EQ(again.code, 0) << again.err;
     EXPECT_NE(ReadFile(m_dir / "again/lxljs-full.txt").find(u8"负弯矩\t117.00 kN*m"), std::string::npos);
+// The irregular slab drawn as a person draws it: an L-shaped outline typed point by point, a free
+// edge, a rectangular hole, a concentrated load and a line load, then calculated; the reports hold
+// that slab and a row per edge, with the nine pictures. On its empty default the input check asks
+// for an outline first.
+TEST_F(QeltProcessTest, IrregularSlabDrawnAndCalculated) {
+    const std::string script =
+        "mouse 685 move 200 200\n"
+        "type 0,0\nkey VK_RETURN\ntype 6000,0\nkey VK_RETURN\ntype 6000,3000\nkey VK_RETURN\n"
+        "type 3000,3000\nkey VK_RETURN\ntype 3000,6000\nkey VK_RETURN\ntype 0,6000\nkey VK_RETURN\n"
+        "key VK_RETURN\n"
+        "set 713 200\n"
+        u8"cell 722 6 2 自由\n"
+        "click 698\ntype 1000,1000\nkey VK_RETURN\ntype 2000,2000\nkey VK_RETURN\n"
+        u8"tab 荷载参数1\n"
+        "set 733 3\nmouse 685 move 200 200\ntype 5000,2000\nkey VK_RETURN\n"
+        u8"tab 荷载参数2\n"
+        "check 739 on\nmouse 685 move 200 200\ntype 500,4000\nkey VK_RETURN\ntype 2500,4000\nkey VK_RETURN\n"
+        "click 553\n";
+    Outcome outcome = Qelt({"run", "C:YXBJS1", "--script", "-", "--store", "s.db", "--out", "out", "--quiet"}, script);
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    const std::string full = ReadFile(m_dir / "out/yxbjs1-full.txt");
+    for (const char* text : {u8"\t\t\t 4 \t\t3000.000 \t\t3000.000  \t\t否\n", u8"\t\t  洞口1\n",
+                             u8"\t\t  集中荷载1\n", u8"\t\t  线荷载1\n", u8"\t  6-1 ", u8"\t\t挠度为:"})
+        EXPECT_NE(full.find(text), std::string::npos) << text;
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_TRUE(fs::exists(m_dir / ("out/yxbjs1-full-" + std::to_string(i) + ".png"))) << i;
+    EXPECT_NE(ReadFile(m_dir / "out/yxbjs1-short.txt").find(u8"板底垂直配筋方向"), std::string::npos);
+
+    fs::remove_all(m_dir / "out");
+    outcome = Qelt({"run", "C:YXBJS1", "--store", "empty.db", "--out", "out"});
+    EXPECT_NE(outcome.out.find(u8"请输入板边信息"), std::string::npos) << outcome.out;
 }
 
 }  // namespace

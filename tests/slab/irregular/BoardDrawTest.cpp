@@ -1,0 +1,154 @@
+// The slab view: the fit of the transform (positions worked by hand), zoom and pan, and which layers
+// each picture shows.
+#include <gtest/gtest.h>
+
+#include "SlabDrawingFixture.h"
+#include "slab/irregular/BoardDraw.h"
+
+namespace {
+
+using slabtest::P;
+using slabtest::Polyline;
+
+const COLORREF kGreen = 0x00FF00;
+const COLORREF kYellow = 0x00FFFF;
+const COLORREF kRed = 0x0000FF;
+const COLORREF kWhite = 0xFFFFFF;
+
+void ExpectDevice(const AcGePoint3d& p, double x, double y)
+{
+    EXPECT_NEAR(p.x, x, 0.01);
+    EXPECT_NEAR(p.y, y, 0.01);
+}
+
+class BoardDrawTest : public testing::Test {
+protected:
+    BoardDrawTest()
+    {
+        param.SetDefaultData();
+        param.m_BoardData.m_BoardPoly = Polyline(BOARD_OUTLINE, 1, {P(0, 0), P(12000, 0), P(12000, 8000), P(0, 8000)});
+        param.m_BoardData.m_HasBoard = 1;
+    }
+
+    int Count(COLORREF color) const
+    {
+        int count = 0;
+        for (int y = 0; y < 500; ++y)
+            for (int x = 0; x < 500; ++x) count += view.m_canvas.m_pMemDC->GetPixel(x, y) == color ? 1 : 0;
+        return count;
+    }
+
+    CAtypicalBoardParam param;
+    CBoardDraw view;
+};
+
+// 12000 x 8000 mm in a client area 600 pixels high: e = 12000, e2 = 15600, scale 600 / 15600; the
+// lower-left corner at (1800, 13800) * scale, the upper-right at (13800, 5800) * scale.
+TEST_F(BoardDrawTest, FitToWindowSizesBySlabAndClientHeight)
+{
+    CWnd window;
+    window.CreateEx(0, NULL, "QELT", WS_POPUP | WS_VISIBLE, CRect(0, 0, 800, 600), NULL, 0);
+    view.FitToWindow(&window, &param);
+    const double scale = 600.0 / 15600.0;
+    ExpectDevice(view.WorldToDevice(P(0, 0)), 1800 * scale, 13800 * scale);
+    ExpectDevice(view.WorldToDevice(P(12000, 8000)), 13800 * scale, 5800 * scale);
+    EXPECT_NEAR(view.DeviceLength(200.0), 200 * scale, 1e-9);
+    EXPECT_EQ(view.m_canvas.m_rcCanvas, CRect(0, 0, 800, 600));
+    // A pan by (30, -20) pixels moves every point by as much.
+    view.SetPicture(-1);
+    view.Pan(100, 100, 130, 80);
+    ExpectDevice(view.WorldToDevice(P(0, 0)), 1800 * scale + 30, 13800 * scale - 20);
+    window.DestroyWindow();
+}
+
+// In 500 x 500: e2 = 14400, scale 500 / 14400; x from 41.7 to 458.3, y from 180.6 to 458.3.
+TEST_F(BoardDrawTest, SetupPlacesTheSlabInTheReportSquare)
+{
+    view.Setup(CRect(0, 0, 500, 500), &param);
+    ExpectDevice(view.WorldToDevice(P(0, 0)), 1200.0 * 500 / 14400, 13200.0 * 500 / 14400);
+    ExpectDevice(view.WorldToDevice(P(12000, 8000)), 13200.0 * 500 / 14400, 5200.0 * 500 / 14400);
+}
+
+// Without an outline, or with one that spans less than 1 mm, the picture spans 10000 mm from the
+// origin at the bottom-left corner.
+TEST_F(BoardDrawTest, DegenerateOutlineKeepsTheDefaultFit)
+{
+    for (int hasBoard : {0, 1}) {
+        param.m_BoardData.m_HasBoard = hasBoard;
+        param.m_BoardData.m_BoardPoly = Polyline(BOARD_OUTLINE, 1, {P(5, 5), P(5.5, 5), P(5.5, 5.5)});
+        view.Setup(CRect(0, 0, 500, 500), &param);
+        ExpectDevice(view.WorldToDevice(P(0, 0)), 0.0, 500.0);
+        ExpectDevice(view.WorldToDevice(P(10000, 10000)), 500.0, 0.0);
+    }
+}
+
+TEST_F(BoardDrawTest, DeviceAndWorldRoundTripAndZoomUndoes)
+{
+    view.Setup(CRect(0, 0, 500, 500), &param);
+    view.ZoomAt(10.0 / 9.0, 123, 321);
+    ExpectDevice(view.WorldToDevice(view.DeviceToWorld(77, 401)), 77, 401);
+    const AcGePoint3d corner = view.WorldToDevice(P(12000, 0));
+    // The zoom centre stays in place.
+    const AcGePoint3d centre = view.DeviceToWorld(123, 321);
+    view.ZoomAt(0.9, 123, 321);
+    ExpectDevice(view.WorldToDevice(centre), 123, 321);
+    ExpectDevice(view.WorldToDevice(P(12000, 0)), 13200.0 * 500 / 14400, 13200.0 * 500 / 14400);
+    EXPECT_NE(corner.x, view.WorldToDevice(P(12000, 0)).x);
+}
+
+// Holes show in pictures -1, 0 and 1 (green on screen); a result text only in its own picture
+// (white); a result line of kind 3 yellow, in print mode too.
+TEST_F(BoardDrawTest, EachPictureShowsItsLayers)
+{
+    CBoardData& data = param.m_BoardData;
+    data.m_HoleArray.Add(Polyline(BOARD_HOLE, SEGMENT_HOLE_EDGE, {P(2000, 2000), P(4000, 2000), P(4000, 3000)}));
+    data.m_ResultTexts.Add(CBoardResultText("12.5", 300.0, 0x123456, P(6000, 4000), P(8000, 4000), 1, 1, 2));
+    CBoardResultLine line;
+    line.SetStartPoint(P(1000, 7000));
+    line.SetEndPoint(P(11000, 7000));
+    line.SetKind(3);
+    line.SetColor(0x123456);
+    data.m_ResultLines.Add(line);
+    view.Setup(CRect(0, 0, 500, 500), &param);
+    struct Row {
+        int picture;
+        bool holes, text, line;
+    } rows[] = {{-1, true, false, false}, {0, true, false, false}, {1, true, false, false},
+                {2, false, true, false},  {3, false, false, true}, {6, false, false, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.picture);
+        view.SetPicture(row.picture);
+        view.DrawAll();
+        EXPECT_EQ(Count(kGreen) > 0, row.holes);
+        EXPECT_EQ(Count(kWhite) > 0, row.text);
+        EXPECT_EQ(Count(kYellow) > 50, row.line);  // vertex numbers are yellow too, but small
+    }
+    view.m_canvas.m_bPrint = 1;
+    view.m_canvas.SetBackColor(kWhite);
+    view.SetPicture(3);
+    view.DrawAll();
+    EXPECT_GT(Count(kYellow), 300);
+}
+
+// A corner column is a red disc 200 mm across at its vertex, at a middle vertex and at the last one.
+// A slab of 1200 x 800 mm with free (magenta) edges makes the discs large.
+TEST_F(BoardDrawTest, ColumnDiscsAreTwoHundredMillimetresAcross)
+{
+    param.m_BoardData.m_BoardPoly = Polyline(BOARD_OUTLINE, 2, {P(0, 0), P(1200, 0), P(1200, 800), P(0, 800)});
+    param.m_BoardData.m_BoardPoly.SetHasColu(1, 1);
+    param.m_BoardData.m_BoardPoly.SetHasColu(3, 1);
+    view.Setup(CRect(0, 0, 500, 500), &param);
+    view.SetPicture(-1);
+    view.DrawAll();
+    const double s = view.DeviceLength(200.0);
+    for (const AcGePoint3d& world : {P(1200, 0), P(0, 800)}) {
+        const AcGePoint3d c = view.WorldToDevice(world);
+        EXPECT_EQ(view.m_canvas.m_pMemDC->GetPixel(int(c.x - 0.45 * s), int(c.y)), kRed);
+        EXPECT_EQ(view.m_canvas.m_pMemDC->GetPixel(int(c.x), int(c.y - 0.45 * s)), kRed);
+        EXPECT_NE(view.m_canvas.m_pMemDC->GetPixel(int(c.x), int(c.y - 0.55 * s)), kRed);
+    }
+    const AcGePoint3d plain = view.WorldToDevice(P(0, 0));
+    EXPECT_NE(view.m_canvas.m_pMemDC->GetPixel(int(plain.x), int(plain.y - 0.45 * s)), kRed);
+}
+
+}  // namespace

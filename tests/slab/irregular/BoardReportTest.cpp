@@ -1,0 +1,130 @@
+// The irregular slab's two reports: the rows of two slabs, the short report's sections and the
+// full report's loads, edge rows and units, against texts worked from the slabs' data. The rows
+// come as UTF-8, so the texts looked for are UTF-8 too.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ReportRows.h"
+#include "SlabDrawingFixture.h"
+
+namespace {
+
+using slabtest::P;
+using slabtest::Polyline;
+
+int Count(const std::string& rows, const std::string& what)
+{
+    int count = 0;
+    for (size_t at = rows.find(what); at != std::string::npos; at = rows.find(what, at + 1)) ++count;
+    return count;
+}
+
+class BoardReportTest : public testing::Test {
+protected:
+    BoardReportTest() { param.SetDefaultData(); }
+    std::string Full()
+    {
+        param.wordC.InitData();
+        param.BuildWordC();
+        return ReportRows(param.wordC);
+    }
+    std::string Short()
+    {
+        param.wordS.InitData();
+        param.BuildWordS();
+        return ReportRows(param.wordS);
+    }
+    CAtypicalBoardParam param;
+};
+
+// A rectangle with a corner column at vertex 3, a hole, one load of each kind and six result rows
+// (two bottom rows, one per edge).
+void FillSlab(CAtypicalBoardParam& param)
+{
+    CBoardData& data = param.m_BoardData;
+    data.m_BoardPoly = Polyline(BOARD_OUTLINE, 1, {P(0, 0), P(4000, 0), P(4000, 3000), P(0, 3000)});
+    data.m_BoardPoly.SetHasColu(2, 1);
+    data.m_HasBoard = 1;
+    data.m_HoleArray.Add(Polyline(BOARD_HOLE, SEGMENT_HOLE_EDGE, {P(500, 500), P(1000, 500), P(1000, 1000)}));
+    data.m_MassLoadArray.Add(CMassLoad(P(2000, 1500), LOAD_LIVE, 50.0));
+    // A local load whose first side is an arc of chord 1000 and bulge 0.5: chord height 250.
+    CBoardPolyline part = Polyline(BOARD_PART_LOAD, LOAD_DEAD, {P(2000, 500), P(3000, 500), P(3000, 1000)}, 0.5);
+    for (int i = 0; i < 3; ++i) part.SetLoadVal(i, 3.0);
+    data.m_PartLoadArray.Add(part);
+    data.m_LineLoadArray.Add(Polyline(BOARD_LINE_LOAD, LOAD_DEAD, {P(500, 2500), P(1500, 2500)}));
+    CBoardPolyline full = Polyline(BOARD_TRAP_LOAD, LOAD_LIVE, {P(0, 2000), P(4000, 2000)});
+    full.SetLoadWidth(-1.0);
+    CBoardPolyline part2 = Polyline(BOARD_TRAP_LOAD, LOAD_LIVE, {P(500, 1800), P(2000, 1800)});
+    part2.SetLoadWidth(1500.0);
+    data.m_TrapLoadArray.Add(full);
+    data.m_TrapLoadArray.Add(part2);
+    for (int i = 0; i < 6; ++i) {
+        BoardReinResult row;
+        row.m_dMoment = 10.0 + i;
+        row.m_dCalArea = 300.0;
+        row.m_dDiameter = 10.0;
+        row.m_dSpace = 200.0;
+        row.m_dRealArea = 393.0;
+        row.m_dCrack = 0.1 + 0.01 * i;
+        row.m_dDeflection = 5.5;
+        param.m_ReinResults.Add(row);
+    }
+}
+
+// Before any calculation both reports end after the units row, with all nine pictures.
+TEST_F(BoardReportTest, WithoutResultsTheReportsEndAfterTheUnits)
+{
+    param.m_BoardData.m_BoardPoly = Polyline(BOARD_OUTLINE, 1, {P(0, 0), P(4000, 0), P(4000, 3000), P(0, 3000)});
+    param.m_BoardData.m_HasBoard = 1;
+    param.m_BoardData.m_HoleArray.Add(Polyline(BOARD_HOLE, SEGMENT_HOLE_EDGE, {P(500, 500), P(1000, 500), P(1000, 1000)}));
+    const std::string full = Full(), brief = Short();
+    for (const std::string* rows : {&full, &brief}) {
+        EXPECT_EQ(Count(*rows, "<picture>"), 9);
+        const std::string units = u8"\"\\t\\t弯矩:  kN·m/m\\t\\t钢筋面积:  mm$2$/m\\n\"\n";
+        ASSERT_GE(rows->size(), units.size());
+        EXPECT_EQ(rows->substr(rows->size() - units.size()), units);
+        EXPECT_NE(rows->find(u8"\"\\t\\t  洞口1\\n\"\n\"\\t\\t\\t点编号\\t\\tX向坐标\\t\\tY向坐标\\n\"\n\"\\t\\t\\t 1 \\t\\t500.000 \\t\\t500.000\\n\""),
+                  std::string::npos);
+    }
+    EXPECT_EQ(full.find(u8"集中荷载"), std::string::npos);
+    EXPECT_NE(brief.find(u8"\"一、计算简图与几何条件:\\n\"\n\"\\t1.1 计算简图:\\n\""), std::string::npos);
+    EXPECT_NE(full.find(u8"\"一、构件编号:YX-1\\n\"\n\"二、计算简图与几何条件:\\n\"\n\"\\t2.1 计算简图:\\n\""), std::string::npos);
+    EXPECT_EQ(brief.find(u8"构件编号"), std::string::npos);
+}
+
+// The full report of a slab with every kind of load and six result rows: a concentrated load in kN,
+// a local load in kN/m² with its chord heights, the load kinds, 满布 or a width in mm, the corner
+// column, and the edge rows 1-2 .. 4-1 that the short report leaves out.
+TEST_F(BoardReportTest, FullReportOfASlabWithEveryLoad)
+{
+    FillSlab(param);
+    const std::string full = Full(), brief = Short();
+    const char* const expected[] = {
+        u8"\"\\t\\t\\t 3 \\t\\t4000.000 \\t\\t3000.000  \\t\\t是\\n\"",
+        u8"\"\\t\\t\\t 2 \\t\\t4000.000 \\t\\t0.000  \\t\\t否\\n\"",
+        u8"\"\\t\\t  集中荷载1\\n\"\n\"\\t\\t\\t类型:活载\\n\"\n\"\\t\\t\\tX向坐标\\t\\t\\tY向坐标\\n\"\n\"\\t\\t\\t2000.000 \\t\\t\\t1500.000\\n\"\n"
+        u8"\"\\t\\t\\t荷载值:\"\n\"\\t\\t\\t50.000kN\\n\"",
+        u8"\"\\t\\t\\t弦高\\n\"\n\"\\t\\t\\t 1 \\t\\t250.000\\n\"\n\"\\t\\t\\t 2 \\t\\t0.000\\n\"",
+        u8"\"\\t\\t\\t荷载值\\n\"\n\"\\t\\t\\t 1 \\t\\t3.000kN/m$2$\\n\"",
+        u8"\"\\t\\t  线荷载1\\n\"\n\"\\t\\t\\t类型:恒载\\n\"",
+        u8"\"\\t\\t  梯形荷载1\\n\"\n\"\\t\\t\\t类型:活载\\n\"",
+        u8"\"\\t\\t\\t分布宽度 \\t\\t满布\\n\"",
+        u8"\"\\t\\t\\t分布宽度 \\t\\t1500.000mm\\n\"",
+        u8"\"\\t   1     10.000     300       10@200       393      板底配筋方向\\n\"\n"
+        u8"\"\\t   1     11.000     300       10@200       393      板底垂直配筋方向\\n\"\n"
+        "\"\\t  1-2     12.000     300       10@200       393      \\n\"",
+        u8"\"\\t  4-1     15.000     300       10@200       393      \\n\"\n\"\\t4.3 挠度裂缝:\\n\"",
+        u8"\"\\t\\t3-4方向裂缝的宽度为:\\t\\t    0.1400 mm\\n\"",
+        u8"\"\\t\\t挠度为:    5.5000 mm\\n\"",
+    };
+    for (const char* text : expected) EXPECT_NE(full.find(text), std::string::npos) << text;
+    EXPECT_EQ(full.find("kN/m\\n\"\n\"\\t\\t\\t 2 \\t\\t3.000"), std::string::npos) << "a local load is no line load";
+    EXPECT_EQ(brief.find("1-2"), std::string::npos);
+    EXPECT_EQ(brief.find(u8"集中荷载"), std::string::npos);
+    EXPECT_NE(brief.find(u8"\"\\t3.2 弯矩及配筋:\\n\""), std::string::npos);
+    EXPECT_NE(brief.find(u8"\"\\t\\t板底垂直配筋方向裂缝的宽度为:    0.1100 mm\\n\"\n\"\\t    ==========　挠度计算结果 ==========\\n\""),
+              std::string::npos);
+}
+
+}  // namespace
