@@ -76,7 +76,9 @@ TEST_P(CmdLineEntries, KeyWordAndValues)
     Enter(row.entry);
     EXPECT_EQ(edit.m_strKeyWord, row.keyWord);
     const CString key = row.keyWord;
-    if (key == "NumInput") EXPECT_EQ(edit.m_nNumber, row.a);
+    if (key == "NumInput") {
+        EXPECT_EQ(edit.m_nNumber, row.a);
+    }
     if (key == "CoordInput" || key == "OppCoord") {
         EXPECT_EQ(edit.m_ptInput.x, row.a);
         EXPECT_EQ(edit.m_ptInput.y, row.b);

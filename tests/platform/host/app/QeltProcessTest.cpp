@@ -280,6 +280,8 @@ TEST_F(QeltProcessTest, ContinuousBeamTakesSpansSupportsAndCasesFromAScript) {
     Outcome again = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "again", "--quiet"});
     ASSERT_EQ(again.code, 0) << again.err;
     EXPECT_NE(ReadFile(m_dir / "again/lxljs-full.txt").find(u8"负弯矩\t117.00 kN*m"), std::string::npos);
+}
+
 // The irregular slab drawn as a person draws it: an L-shaped outline typed point by point, a free
 // edge, a rectangular hole, a concentrated load and a line load, then calculated; the reports hold
 // that slab and a row per edge, with the nine pictures. On its empty default the input check asks
