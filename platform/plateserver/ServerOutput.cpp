@@ -122,9 +122,11 @@ HRESULT WriteTexts(const std::vector<Text>& texts, double height, VARIANT& v)
         }
         record.height = height;
         record.color = kTextColor;
+        // The second point lies behind the first: the page's text routine reads a text from the
+        // second point towards the first, so the texts stand upright, left to right.
         const fea::Point2& at = texts[i].at;
         if (FAILED(hr = PointToRecordVariant(at.x, at.y, 0.0, record.first)) ||
-            FAILED(hr = PointToRecordVariant(at.x + height, at.y, 0.0, record.second)))
+            FAILED(hr = PointToRecordVariant(at.x - height, at.y, 0.0, record.second)))
             return hr;
         record.firstOption = 1;
         record.textMode = 1;

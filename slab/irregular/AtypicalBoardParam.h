@@ -23,6 +23,8 @@ public:
     CAtypicalBoardParam();
     ~CAtypicalBoardParam() override = default;
 
+    // A store that holds no slab yet (the command's first run) gives a slab to begin with: a
+    // 6 m × 4 m outline, simply supported all round, under the settings' uniform loads.
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
     // Solves the slab on the analysis server when it changed since the last success: 1 when there
@@ -40,6 +42,8 @@ public:
     // The short and the full calculation report (BoardReport.cpp).
     int BuildWordS() override;
     int BuildWordC() override;
+
+    void AddFirstRunBoard();
 
     // The flat key scheme, one part at a time, under the prefix given.
     void WriteBoardData(const CString& strPrefix, const CBoardData& data);
