@@ -2,45 +2,18 @@
 // the restraint, the geometry and the loads; both reports and the picture are written.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "CommandRun.h"
 
 namespace {
 namespace fs = std::filesystem;
 
-class BeamStairCommand : public testing::Test {
+class BeamStairCommand : public CommandRun {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qelt-beamstair-XXXXXX").string();
-        ASSERT_TRUE(mkdtemp(pattern.data()));
-        m_dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    // qelt run C:LSHLTJS in the test's folder with its own store; the exit code.
-    int Run(const std::string& script) {
-        std::string command =
-            "cd '" + m_dir.string() + "' && '" QELT_PROGRAM "' run C:LSHLTJS --store store.db --out out --quiet";
-        if (!script.empty()) {
-            std::ofstream(m_dir / "script.txt") << script;
-            command += " --script script.txt";
-        }
-        command += " >stdout 2>stderr";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::string Read(const std::string& name) {
-        std::ifstream file(m_dir / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
+    BeamStairCommand() : CommandRun("C:LSHLTJS") {}
     bool Has(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
-
-    fs::path m_dir;
 };
 
 // The defaults of shape A: the span 3300 mm of 12 steps of 300 mm, the stair beam's 4d14.

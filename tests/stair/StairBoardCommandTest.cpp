@@ -2,43 +2,17 @@
 // the geometry, a load and the grades; both reports and the schematic are written.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "CommandRun.h"
 
 namespace {
 namespace fs = std::filesystem;
 
-class StairBoardCommand : public testing::Test {
+class StairBoardCommand : public CommandRun {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qelt-stair-XXXXXX").string();
-        ASSERT_TRUE(mkdtemp(pattern.data()));
-        m_dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    // qelt run C:BSHLTJS in the test's folder with its own store; the exit code.
-    int Run(const std::string& script) {
-        std::string command = "cd '" + m_dir.string() + "' && '" QELT_PROGRAM "' run C:BSHLTJS --store store.db --out out --quiet";
-        if (!script.empty()) {
-            std::ofstream(m_dir / "script.txt") << script;
-            command += " --script script.txt";
-        }
-        command += " >stdout 2>stderr";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::string Read(const std::string& name) {
-        std::ifstream file(m_dir / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-
-    fs::path m_dir;
+    StairBoardCommand() : CommandRun("C:BSHLTJS") {}
 };
 
 TEST_F(StairBoardCommand, DefaultInputWritesBothReportsWithTheSchematic) {

@@ -2,44 +2,17 @@
 // spans, thickness, loads and grades; both reports and the schematic are written.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "CommandRun.h"
 
 namespace {
 namespace fs = std::filesystem;
 
-class RectBoardCommand : public testing::Test {
+class RectBoardCommand : public CommandRun {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qelt-rectslab-XXXXXX").string();
-        ASSERT_TRUE(mkdtemp(pattern.data()));
-        m_dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    // qelt run C:JXBJS in the test's folder with its own store; the exit code.
-    int Run(const std::string& script) {
-        std::string command =
-            "cd '" + m_dir.string() + "' && '" QELT_PROGRAM "' run C:JXBJS --store store.db --out out --quiet";
-        if (!script.empty()) {
-            std::ofstream(m_dir / "script.txt") << script;
-            command += " --script script.txt";
-        }
-        command += " >stdout 2>stderr";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::string Read(const std::string& name) {
-        std::ifstream file(m_dir / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-
-    fs::path m_dir;
+    RectBoardCommand() : CommandRun("C:JXBJS") {}
 };
 
 // The default slab: fixed all round, 6000 × 4200, h 100; Mx = (0.0113 + 0.2·0.0321)·14·4.2² = 4.376.
