@@ -17,6 +17,7 @@ namespace {
 using slabtest::P;
 
 using slabtest::CCodeRecorder;
+using slabtest::ExpectPoint;
 
 class DrawPanelTest : public testing::Test {
 protected:
@@ -73,12 +74,6 @@ protected:
     CWnd* area = nullptr;
     CRect areaRect;
 };
-
-void ExpectPoint(const AcGePoint3d& p, double x, double y)
-{
-    EXPECT_NEAR(p.x, x, 1e-9);
-    EXPECT_NEAR(p.y, y, 1e-9);
-}
 
 TEST_F(DrawPanelTest, FirstPromptByWhatExists)
 {

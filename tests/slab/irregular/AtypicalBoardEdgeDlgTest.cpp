@@ -12,39 +12,15 @@
 namespace {
 
 using slabtest::P;
+using slabtest::ExpectPoint;
 using slabtest::Polyline;
 
 using slabtest::CCodeRecorder;
 using slabtest::ChooseCell;
 using slabtest::EditCell;
 
-void ExpectNear(const AcGePoint3d& p, double x, double y)
-{
-    EXPECT_NEAR(p.x, x, 1e-9);
-    EXPECT_NEAR(p.y, y, 1e-9);
-}
-
-class EdgePanelTest : public testing::Test {
+class EdgePanelTest : public slabtest::PanelTest<CAtypicalBoardEdgeDlg, IDD_BOARD_EDGE> {
 protected:
-    void SetUp() override
-    {
-        param.SetDefaultData();
-        ASSERT_TRUE(page.CreateEx(0, nullptr, "page", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
-        view.Setup(CRect(0, 0, 100, 100), &param);
-        view.SetPicture(-1);
-    }
-    void TearDown() override
-    {
-        panel.DestroyWindow();
-        page.DestroyWindow();
-    }
-    void Open()
-    {
-        panel.m_pParam = &param;
-        panel.SetParentWnd(&page);
-        ASSERT_TRUE(panel.Create(IDD_BOARD_EDGE, &page));
-        panel.ShowWindow(SW_SHOW);
-    }
     void Rectangle()
     {
         Data().m_BoardPoly = Polyline(BOARD_OUTLINE, 1, {P(0, 0), P(6000, 0), P(6000, 4000), P(0, 4000)});
@@ -53,12 +29,7 @@ protected:
     CString Cell(CEditCmbList& list, int row, int column) { return list.GetItemText(row, column); }
     std::vector<CString> Row(CEditCmbList& list, int row) { return slabtest::ListRow(list, row); }
     void Menu(CEditCmbList& list, int row, const char* item) { menuTaken = slabtest::ChooseMenu(panel, list, row, item); }
-    CBoardData& Data() { return param.m_BoardData; }
 
-    CAtypicalBoardParam param;
-    CCodeRecorder page;
-    CAtypicalBoardEdgeDlg panel;
-    CBoardDraw view;
     bool menuTaken = false;
 };
 
@@ -152,7 +123,7 @@ TEST_F(EdgePanelTest, EditingTheClosingRow)
     Open();
     page.codes.clear();
     EditCell(panel.m_NodeList, 1, 4, "1000");
-    ExpectNear(Data().m_BoardPoly.GetPoint(0), 1000, 0);
+    ExpectPoint(Data().m_BoardPoly.GetPoint(0), 1000, 0);
     EXPECT_EQ(Cell(panel.m_NodeList, 4, 4), "4123");
     EXPECT_EQ(Cell(panel.m_NodeList, 1, 4), "5000");
     EXPECT_EQ(Row(panel.m_NodeList, 0), (std::vector<CString>{"1", "1000", "0", "否", "--", "--", "--"}));
@@ -209,7 +180,7 @@ TEST_F(EdgePanelTest, InsertAtTheClosingRow)
     Open();
     Menu(panel.m_NodeList, 4, "插入节点");
     ASSERT_EQ(Data().m_BoardPoly.GetCount(), 5);
-    ExpectNear(Data().m_BoardPoly.GetPoint(4), 0, 0);
+    ExpectPoint(Data().m_BoardPoly.GetPoint(4), 0, 0);
     ASSERT_EQ(panel.m_NodeList.GetItemCount(), 6);
     EXPECT_EQ(Cell(panel.m_NodeList, 4, 0), "5");
     EXPECT_EQ(Cell(panel.m_NodeList, 5, 0), "1");

@@ -10,36 +10,16 @@
 namespace {
 
 using slabtest::P;
+using slabtest::ExpectPoint;
 using slabtest::Polyline;
 
-void ExpectPoint(const AcGePoint3d& p, double x, double y)
-{
-    EXPECT_NEAR(p.x, x, 1e-9);
-    EXPECT_NEAR(p.y, y, 1e-9);
-}
-
-class LineLoadPanelTest : public testing::Test {
+class LineLoadPanelTest : public slabtest::PanelTest<CAtypicalBoardLineLoadDlg, IDD_BOARD_LINE_LOAD> {
 protected:
     void SetUp() override
     {
-        param.SetDefaultData();
+        PanelTest::SetUp();
         param.m_dTrapLoadP1 = 3.0;
         param.m_dTrapLoadP2 = 6.0;
-        ASSERT_TRUE(page.CreateEx(0, nullptr, "page", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
-        view.Setup(CRect(0, 0, 100, 100), &param);
-        view.SetPicture(-1);
-    }
-    void TearDown() override
-    {
-        panel.DestroyWindow();
-        page.DestroyWindow();
-    }
-    void Open()
-    {
-        panel.m_pParam = &param;
-        panel.SetParentWnd(&page);
-        ASSERT_TRUE(panel.Create(IDD_BOARD_LINE_LOAD, &page));
-        panel.ShowWindow(SW_SHOW);
     }
     // A slab from x = 1000 to 7000, y = 0 to 4000.
     void Slab()
@@ -55,13 +35,7 @@ protected:
         view.FinishTwoPointLoad(b);
         panel.AddDrawnTrapLoad();
     }
-    CBoardData& Data() { return param.m_BoardData; }
     const CBoardPolyline& Trap(int i) { return Data().m_TrapLoadArray[i]; }
-
-    CAtypicalBoardParam param;
-    slabtest::CCodeRecorder page;
-    CAtypicalBoardLineLoadDlg panel;
-    CBoardDraw view;
 };
 
 TEST_F(LineLoadPanelTest, DrawnTrapezoidSpansTheSlab)

@@ -12,39 +12,14 @@ namespace {
 using slabtest::P;
 using slabtest::Polyline;
 
-class LoadPanelTest : public testing::Test {
+class LoadPanelTest : public slabtest::PanelTest<CAtypicalBoardLoadDlg, IDD_BOARD_LOAD> {
 protected:
-    void SetUp() override
-    {
-        param.SetDefaultData();
-        ASSERT_TRUE(page.CreateEx(0, nullptr, "page", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
-        view.Setup(CRect(0, 0, 100, 100), &param);
-        view.SetPicture(-1);
-    }
-    void TearDown() override
-    {
-        panel.DestroyWindow();
-        page.DestroyWindow();
-    }
-    void Open()
-    {
-        panel.m_pParam = &param;
-        panel.SetParentWnd(&page);
-        ASSERT_TRUE(panel.Create(IDD_BOARD_LOAD, &page));
-        panel.ShowWindow(SW_SHOW);
-    }
     void Leave(UINT id) { panel.SendMessage(WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), 0); }
     void ThreeLocalLoads()
     {
         for (int i = 0; i < 3; ++i)
             Data().m_PartLoadArray.Add(Polyline(BOARD_PART_LOAD, LOAD_DEAD, {P(1000 * i, 0), P(1000 * i + 500, 0), P(1000 * i, 500)}));
     }
-    CBoardData& Data() { return param.m_BoardData; }
-
-    CAtypicalBoardParam param;
-    slabtest::CCodeRecorder page;
-    CAtypicalBoardLoadDlg panel;
-    CBoardDraw view;
 };
 
 // With 缺省值(KN) 25 a placed load shows 25 and holds 25.0, whatever value the view gave it.

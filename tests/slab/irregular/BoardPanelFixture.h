@@ -1,5 +1,6 @@
-// What the slab panels' tests share: a page that records the codes its panels send, and a person's
-// cell edits and menu choices on the panels' grid lists.
+// What the slab panels' tests share: a page that records the codes its panels send, a panel on such
+// a page over the command's defaults, and a person's cell edits and menu choices on the panels'
+// grid lists.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 #include "mfc/user/WindowClass.h"
 #include "mfc/user/WindowManager.h"
 #include "slab/irregular/AtypicalBoardDrawDlg.h"
+#include "slab/irregular/AtypicalBoardParam.h"
+#include "slab/irregular/BoardDraw.h"
 
 namespace slabtest {
 
@@ -32,6 +35,45 @@ protected:
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
+
+// A panel of the slab page (its dialog nIDD) on a recording page, over a parameter object with the
+// command's defaults and a view of it; Open creates the panel's window.
+template <class TPanel, UINT nIDD>
+class PanelTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        param.SetDefaultData();
+        ASSERT_TRUE(page.CreateEx(0, nullptr, "page", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
+        view.Setup(CRect(0, 0, 100, 100), &param);
+        view.SetPicture(-1);
+    }
+    void TearDown() override
+    {
+        panel.DestroyWindow();
+        page.DestroyWindow();
+    }
+    void Open()
+    {
+        panel.m_pParam = &param;
+        panel.SetParentWnd(&page);
+        ASSERT_TRUE(panel.Create(nIDD, &page));
+        panel.ShowWindow(SW_SHOW);
+    }
+    CBoardData& Data() { return param.m_BoardData; }
+
+    CAtypicalBoardParam param;
+    CCodeRecorder page;
+    TPanel panel;
+    CBoardDraw view;
+};
+
+// A point at (x, y), to rounding.
+inline void ExpectPoint(const AcGePoint3d& p, double x, double y)
+{
+    EXPECT_NEAR(p.x, x, 1e-9);
+    EXPECT_NEAR(p.y, y, 1e-9);
+}
 
 inline std::vector<CString> ListRow(CEditCmbList& list, int row)
 {
