@@ -231,6 +231,22 @@ CString CPreComPage::LayoutText(int nRows, int nColumns) {
     return strText;
 }
 
+void CPreComPage::DrawPictures() {
+    DrawPlan();
+    DrawSection();
+}
+
+void CPreComPage::ReadAndShow() {
+    ReadInputs();
+    ShowResults();
+}
+
+void CPreComPage::ReadDrawAndShow() {
+    ReadInputs();
+    DrawPictures();
+    ShowResults();
+}
+
 void CPreComPage::OnPaint() {
     CPaintDC dc(this);
     DrawPictures();

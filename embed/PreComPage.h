@@ -36,9 +36,17 @@ public:
     // Calculates and writes the capacities of the current load case into the main page.
     virtual void ShowResults() = 0;
     // The plan, then the section.
-    virtual void DrawPictures() = 0;
+    void DrawPictures();
+    virtual void DrawPlan() = 0;
+    // A page without a section picture draws none.
+    virtual void DrawSection() {}
 
 protected:
+    // What a changed input does: read the controls, then show the capacities; a changed shape or
+    // layout is drawn again in between.
+    void ReadAndShow();
+    void ReadDrawAndShow();
+
     // The main page's load case; 拉 outside a main page.
     int GetLoadCase() const;
     BOOL IsShearCase() const { return GetLoadCase() == PRECOM_SHEAR; }

@@ -55,11 +55,6 @@ void CPreComSub1Dlg::OnCountChange() {
     DrawPlan();
 }
 
-void CPreComSub1Dlg::DrawPictures() {
-    DrawPlan();
-    DrawSection();
-}
-
 void CPreComSub1Dlg::DrawPlan() {
     CEmbedPicture pic(GetDlgItem(IDC_PRECOM_SUB1_PLAN));
     if (!pic.IsReady() || !m_pParam) return;

@@ -59,11 +59,6 @@ void CPreComSub2Dlg::OnCountChange() {
     DrawPlan();
 }
 
-void CPreComSub2Dlg::DrawPictures() {
-    DrawPlan();
-    DrawSection();
-}
-
 void CPreComSub2Dlg::DrawPlan() {
     CEmbedPicture pic(GetDlgItem(IDC_PRECOM_SUB2_PLAN));
     if (!pic.IsReady() || !m_pParam) return;

@@ -15,9 +15,8 @@ public:
     void ReadInputs() override;
     // No capacity: "--" in the main page's three statics.
     void ShowResults() override;
-    void DrawPictures() override;
-    void DrawPlan();
-    void DrawSection();
+    void DrawPlan() override;
+    void DrawSection() override;
 
 protected:
     BOOL OnInitDialog() override;

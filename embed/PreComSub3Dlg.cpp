@@ -168,19 +168,11 @@ void CPreComSub3Dlg::OnBarChange() {
 }
 
 void CPreComSub3Dlg::OnLayoutChange() {
-    ReadInputs();
-    DrawPictures();
-    ShowResults();
+    ReadDrawAndShow();
 }
 
 void CPreComSub3Dlg::OnInputChange() {
-    ReadInputs();
-    ShowResults();
-}
-
-void CPreComSub3Dlg::DrawPictures() {
-    DrawPlan();
-    DrawSection();
+    ReadAndShow();
 }
 
 void CPreComSub3Dlg::DrawPlan() {

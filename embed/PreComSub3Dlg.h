@@ -15,7 +15,6 @@ public:
 
     void ReadInputs() override;
     void ShowResults() override;
-    void DrawPictures() override;
 
     // The nine capacities from the record and the two unstored lists (width and K).
     void Calculate();
@@ -23,8 +22,8 @@ public:
     void RaiseAnchorLength();
     // la raised to 250 for a bar above 15 mm (in the shear case).
     void RaiseShearAnchorLength();
-    void DrawPlan();
-    void DrawSection();
+    void DrawPlan() override;
+    void DrawSection() override;
 
     CEmbedStraightResults m_results;
 

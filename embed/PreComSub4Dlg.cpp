@@ -117,19 +117,11 @@ void CPreComSub4Dlg::ShowResults() {
 }
 
 void CPreComSub4Dlg::OnInputChange() {
-    ReadInputs();
-    ShowResults();
+    ReadAndShow();
 }
 
 void CPreComSub4Dlg::OnShapeChange() {
-    ReadInputs();
-    DrawPictures();
-    ShowResults();
-}
-
-void CPreComSub4Dlg::DrawPictures() {
-    DrawPlan();
-    DrawSection();
+    ReadDrawAndShow();
 }
 
 void CPreComSub4Dlg::DrawPlan() {

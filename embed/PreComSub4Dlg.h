@@ -15,11 +15,10 @@ public:
 
     void ReadInputs() override;
     void ShowResults() override;
-    void DrawPictures() override;
 
     void Calculate();
-    void DrawPlan();
-    void DrawSection();
+    void DrawPlan() override;
+    void DrawSection() override;
 
     CEmbedAngleResults m_results;
 

@@ -127,8 +127,7 @@ void CPreComSub5Dlg::ShowResults() {
 }
 
 void CPreComSub5Dlg::OnInputChange() {
-    ReadInputs();
-    ShowResults();
+    ReadAndShow();
 }
 
 void CPreComSub5Dlg::OnLayoutChange() {
@@ -138,14 +137,7 @@ void CPreComSub5Dlg::OnLayoutChange() {
 }
 
 void CPreComSub5Dlg::OnBentCountChange() {
-    ReadInputs();
-    DrawPictures();
-    ShowResults();
-}
-
-void CPreComSub5Dlg::DrawPictures() {
-    DrawPlan();
-    DrawSection();
+    ReadDrawAndShow();
 }
 
 void CPreComSub5Dlg::DrawPlan() {

@@ -72,19 +72,11 @@ void CPreComSub6Dlg::ShowResults() {
 }
 
 void CPreComSub6Dlg::OnInputChange() {
-    ReadInputs();
-    ShowResults();
+    ReadAndShow();
 }
 
 void CPreComSub6Dlg::OnLayoutChange() {
-    ReadInputs();
-    DrawPictures();
-    ShowResults();
-}
-
-void CPreComSub6Dlg::DrawPictures() {
-    DrawPlan();
-    DrawSection();
+    ReadDrawAndShow();
 }
 
 void CPreComSub6Dlg::DrawPlan() {

@@ -14,11 +14,10 @@ public:
 
     void ReadInputs() override;
     void ShowResults() override;
-    void DrawPictures() override;
 
     void Calculate();
-    void DrawPlan();
-    void DrawSection();
+    void DrawPlan() override;
+    void DrawSection() override;
 
     double m_dVu = 0;  // kN
 

@@ -85,19 +85,11 @@ void CPreComSub7Dlg::ShowResults() {
 }
 
 void CPreComSub7Dlg::OnInputChange() {
-    ReadInputs();
-    ShowResults();
+    ReadAndShow();
 }
 
 void CPreComSub7Dlg::OnShapeChange() {
-    ReadInputs();
-    DrawPictures();
-    ShowResults();
-}
-
-void CPreComSub7Dlg::DrawPictures() {
-    DrawPlan();
-    DrawSection();
+    ReadDrawAndShow();
 }
 
 void CPreComSub7Dlg::DrawPlan() {

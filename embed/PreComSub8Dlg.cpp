@@ -67,8 +67,7 @@ void CPreComSub8Dlg::ShowResults() {
 }
 
 void CPreComSub8Dlg::OnInputChange() {
-    ReadInputs();
-    ShowResults();
+    ReadAndShow();
 }
 
 void CPreComSub8Dlg::OnShapeChange() {
@@ -77,7 +76,7 @@ void CPreComSub8Dlg::OnShapeChange() {
     ShowResults();
 }
 
-void CPreComSub8Dlg::DrawPictures() {
+void CPreComSub8Dlg::DrawPlan() {
     CEmbedPicture pic(GetDlgItem(IDC_PRECOM_SUB8_PLAN));
     if (!pic.IsReady()) return;
     // The concrete face, and the ring in red: two legs 20 px apart, 50 px into the concrete above the

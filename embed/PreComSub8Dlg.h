@@ -14,7 +14,8 @@ public:
 
     void ReadInputs() override;
     void ShowResults() override;
-    void DrawPictures() override;
+    // The ring in the concrete: the page's one picture.
+    void DrawPlan() override;
 
     // The allowable load of the record's diameter; a diameter outside the table keeps the last one.
     float GetRingLoad();
