@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "ReferencePicture.h"
@@ -97,7 +98,8 @@ TEST_F(ReportPicturesTest, TextsAreUprightBodyTextHighAndInside)
             EXPECT_GE(text.font.emPixels, slabtest::kBodyTextEm - 1e-9);
             const AcGePoint3d centre = slabtest::CellCentre(text);
             const double c = std::fabs(std::cos(text.angle)), s = std::fabs(std::sin(text.angle));
-            const double halfWidth = (c * text.width + s * text.height) / 2, halfHeight = (s * text.width + c * text.height) / 2;
+            const double halfWidth = (c * text.width + s * text.height) / 2;
+            const double halfHeight = (s * text.width + c * text.height) / 2;
             EXPECT_GE(centre.x - halfWidth, -0.5);
             EXPECT_LE(centre.x + halfWidth, info.bmWidth + 0.5);
             EXPECT_GE(centre.y - halfHeight, -0.5);
