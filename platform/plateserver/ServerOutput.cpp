@@ -9,6 +9,7 @@
 #include "com/ComError.h"
 #include "com/SafeArrayData.h"
 #include "fea/Contours.h"
+#include "fea/Geometry.h"
 
 namespace fea = qelt::fea;
 
@@ -26,10 +27,13 @@ struct Line {
     std::int32_t kind;
 };
 
+// A text stands beside its point on the left of its direction, centred on the point, and reads
+// along that direction (the page turns it half round where it would read right to left or down).
 struct Text {
     std::string text;
     fea::Point2 at;
     std::int32_t picture;
+    fea::Point2 along{1.0, 0.0};
 };
 
 // Blue at the lowest level through green to red at the highest (0x00BBGGRR).
@@ -49,12 +53,17 @@ std::string Format(const char* format, double a, double b = 0.0)
     return buffer;
 }
 
-// Where a row's texts stand: a bottom row at the node where it governs (the second one a line
-// lower, as both often govern at the same node); an edge row at the middle of its edge, arc or
-// chord, so that the rows of two edges that govern at their common corner stay apart.
-fea::Point2 TextPlace(const ServerInput& input, const fea::DesignRow& row, int index, double height)
+// Where a row's texts stand: the first bottom row above the node where it governs, the second below
+// its own (both often govern at the same node); an edge row along its edge, inside the slab, at the
+// middle of the edge (of the arc for an arc), so that the rows of two edges that govern at their
+// common corner stay apart and no text crosses the outline.
+void PlaceRowText(const ServerInput& input, const fea::DesignRow& row, int index, fea::Point2& at, fea::Point2& along)
 {
-    if (index < 2) return {row.at.x, row.at.y - 1.5 * height * index};
+    if (index < 2) {
+        at = row.at;
+        along = {index == 0 ? 1.0 : -1.0, 0.0};
+        return;
+    }
     const std::vector<fea::OutlineVertex>& outline = input.slab.outline;
     const std::size_t k = std::size_t(index - 2);
     const fea::OutlineVertex& a = outline[k];
@@ -62,19 +71,25 @@ fea::Point2 TextPlace(const ServerInput& input, const fea::DesignRow& row, int i
     // The arc's middle lies the arc height (bulge · chord / 2) off the chord's, to the right of
     // the edge's direction for a positive bulge.
     const double dx = b.x - a.x, dy = b.y - a.y, rise = a.bulge / 2;
-    return {(a.x + b.x) / 2 + rise * dy, (a.y + b.y) / 2 - rise * dx};
+    at = {(a.x + b.x) / 2 + rise * dy, (a.y + b.y) / 2 - rise * dx};
+    // The slab lies on the left of a counter-clockwise outline's edges.
+    std::vector<fea::Point2> corners;
+    for (const fea::OutlineVertex& v : outline) corners.push_back({v.x, v.y});
+    const double chord = std::hypot(dx, dy), turn = fea::SignedDoubleArea(corners) < 0 ? -1.0 : 1.0;
+    along = chord > 0 ? fea::Point2{turn * dx / chord, turn * dy / chord} : fea::Point2{1.0, 0.0};
 }
 
 // The texts of a row: its moment, bars, area and crack width.
-void AddRowTexts(const ServerInput& input, const fea::DesignRow& row, int index, double height, std::vector<Text>& texts)
+void AddRowTexts(const ServerInput& input, const fea::DesignRow& row, int index, std::vector<Text>& texts)
 {
     if (row.node < 0) return;
-    const fea::Point2 at = TextPlace(input, row, index, height);
+    fea::Point2 at, along;
+    PlaceRowText(input, row, index, at, along);
     const char* moment = index == 0 ? "Mx=%.2f" : index == 1 ? "My=%.2f" : "M=%.2f";
-    texts.push_back({Format(moment, row.moment), at, kMoments});
-    texts.push_back({Format("Φ%.0f@%.0f", row.bars.diameter, row.bars.spacing), at, kBars});
-    texts.push_back({Format("%.0f", row.strip.area), at, kAreas});
-    texts.push_back({Format("%.3f", row.crackWidth), at, kCracks});
+    texts.push_back({Format(moment, row.moment), at, kMoments, along});
+    texts.push_back({Format("Φ%.0f@%.0f", row.bars.diameter, row.bars.spacing), at, kBars, along});
+    texts.push_back({Format("%.0f", row.strip.area), at, kAreas, along});
+    texts.push_back({Format("%.3f", row.crackWidth), at, kCracks, along});
 }
 
 double TextHeight(const fea::Mesh& mesh)
@@ -122,11 +137,12 @@ HRESULT WriteTexts(const std::vector<Text>& texts, double height, VARIANT& v)
         }
         record.height = height;
         record.color = kTextColor;
-        // The second point lies behind the first: the page's text routine reads a text from the
-        // second point towards the first, so the texts stand upright, left to right.
+        // The page sets a text beside the segment from the second point to the first, centred on
+        // its middle and on its left for the text mode 1, read along it and turned upright.
         const fea::Point2& at = texts[i].at;
-        if (FAILED(hr = PointToRecordVariant(at.x, at.y, 0.0, record.first)) ||
-            FAILED(hr = PointToRecordVariant(at.x - height, at.y, 0.0, record.second)))
+        const double dx = texts[i].along.x * height / 2, dy = texts[i].along.y * height / 2;
+        if (FAILED(hr = PointToRecordVariant(at.x + dx, at.y + dy, 0.0, record.first)) ||
+            FAILED(hr = PointToRecordVariant(at.x - dx, at.y - dy, 0.0, record.second)))
             return hr;
         record.firstOption = 1;
         record.textMode = 1;
@@ -191,7 +207,7 @@ HRESULT BuildResultPictures(const ServerInput& input, const fea::PlateAnalysis& 
         for (const fea::ContourSegment& s : fea::ContourLines(mesh, design->combinations.characteristic.w, count))
             lineList.push_back({s.a, s.b, LevelColor(s.level, count), kContours});
         for (std::size_t i = 0; i < design->rows.size(); ++i)
-            AddRowTexts(input, design->rows[i], int(i), height, textList);
+            AddRowTexts(input, design->rows[i], int(i), textList);
         if (design->deflectionNode >= 0)
             textList.push_back(
                 {Format("f=%.2f", design->longTermDeflection), mesh.nodes[design->deflectionNode], kDeflection});

@@ -8,8 +8,6 @@
 
 namespace {
 
-// Symbols, numbers and labels are sized by the device length of 200 mm of the slab.
-constexpr double kSymbolLength = 200.0;
 // The extent of the picture of a model without outline, mm.
 constexpr double kDefaultExtent = 10000.0;
 

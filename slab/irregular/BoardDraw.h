@@ -11,6 +11,9 @@ class CAtypicalBoardParam;
 
 class CBoardDraw {
 public:
+    // Symbols, numbers and labels are sized by the device length of this many mm of the slab.
+    static constexpr double kSymbolLength = 200.0;
+
     CBoardDraw();
     virtual ~CBoardDraw();
     CBoardDraw(const CBoardDraw&) = delete;
@@ -58,6 +61,10 @@ public:
     int RubberRectangle(AcGePoint3d a, AcGePoint3d b, int type);
 
     // The report pictures, each into its bitmap of the parameter object (BoardReportPictures.cpp).
+    // Sizes the canvas of the report pictures to the slab's box, arcs included: its longer side
+    // longSide pixels, the box centred in a border that holds the support symbols, the edge values
+    // and the vertex numbers at the canvas's text height. Without an outline the fit stays.
+    void FitReportPicture(int longSide);
     void BuildSchemePicture();
     void BuildLoadPicture();
     void BuildMeshPicture();
@@ -102,4 +109,8 @@ private:
     void BuildPicture(int bitmap, int picture, Draw draw);
     // A picture of the result texts of its index over the outline, without edge values.
     void BuildResultTextPicture(int bitmap, int picture);
+    // The result text moved along its reading direction by half its width, either way, when its
+    // cell as DrawResultTexts sets it would cross the outline and the move keeps it inside (the
+    // labels of nodes on an edge or at a corner). Otherwise the text as it is.
+    CBoardResultText InsideOutline(const CBoardResultText& text) const;
 };

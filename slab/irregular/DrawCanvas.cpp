@@ -1,5 +1,6 @@
 #include "slab/irregular/DrawCanvas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -13,6 +14,10 @@ constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kArcStep = 5.0;
 // Device coordinates far outside any bitmap are held here so that truncation to int stays defined.
 constexpr double kFarPixel = 1.0e8;
+// The report's body text is 10.5 pt; the report prints a picture at 96 pixels an inch, where that
+// is an em of 14 pixels.
+constexpr int kBodyTextEm = 14;
+constexpr int kProbeEm = 1000;
 
 const COLORREF kBlue = 0xFF0000;
 const COLORREF kRed = 0x0000FF;
@@ -331,19 +336,54 @@ int CDrawCanvas::DrawRectangle(AcGePoint3d c1, AcGePoint3d c2, int type, double 
     return 1;
 }
 
-void CDrawCanvas::WriteText(AcGePoint3d p, const CString& text, int h, int escapement, BOOL keepEscapement,
-                            COLORREF color)
+void CDrawCanvas::MakeFont(CFont& font, int h, int escapement, BOOL keepEscapement) const
 {
     LOGFONT lf;
     std::memset(&lf, 0, sizeof lf);
     m_pMemDC->GetCurrentFont()->GetLogFont(&lf);
-    lf.lfHeight = h < 1 ? 1 : h;
-    lf.lfWidth = Pixel(lf.lfHeight * 0.5);
+    lf.lfHeight = h;
+    lf.lfWidth = h > 0 ? Pixel(h * 0.5) : 0;
     if (!keepEscapement)
         lf.lfEscapement = escapement;
     std::strncpy(lf.lfFaceName, "Txt", LF_FACESIZE - 1);
-    CFont font;
     font.CreateFontIndirect(&lf);
+}
+
+int CDrawCanvas::TextHeight(double height) const
+{
+    int h = Pixel(height);
+    if (h < 1)
+        h = 1;
+    if (!m_bPrint || !m_pMemDC)
+        return h;
+    // The cell of the text font whose em is the body text's, from the cell of a large em (whole
+    // pixels of a small one would round it down).
+    CFont probe;
+    MakeFont(probe, -kProbeEm, 0, TRUE);
+    CFont* old = m_pMemDC->SelectObject(&probe);
+    TEXTMETRIC metrics;
+    std::memset(&metrics, 0, sizeof metrics);
+    m_pMemDC->GetTextMetrics(&metrics);
+    m_pMemDC->SelectObject(old);
+    const int body = static_cast<int>(std::ceil(kBodyTextEm * static_cast<double>(metrics.tmHeight) / kProbeEm));
+    return std::max(h, body);
+}
+
+int CDrawCanvas::TextWidth(const CString& text, int h) const
+{
+    CFont font;
+    MakeFont(font, h < 1 ? 1 : h, 0, FALSE);
+    CFont* old = m_pMemDC->SelectObject(&font);
+    const CSize size = m_pMemDC->GetTextExtent(text);
+    m_pMemDC->SelectObject(old);
+    return size.cx;
+}
+
+void CDrawCanvas::WriteText(AcGePoint3d p, const CString& text, int h, int escapement, BOOL keepEscapement,
+                            COLORREF color)
+{
+    CFont font;
+    MakeFont(font, h < 1 ? 1 : h, escapement, keepEscapement);
     CFont* old = m_pMemDC->SelectObject(&font);
     m_pMemDC->SetBkMode(TRANSPARENT);
     m_pMemDC->SetTextColor(Ink(color));
@@ -356,8 +396,7 @@ int CDrawCanvas::DrawText(AcGePoint3d position, const CString& text, double heig
 {
     const double alpha = AcGeVector3d(0.0, -1.0, 0.0).angleTo(direction, AcGeVector3d::kZAxis);
     const int deg = Pixel(alpha * kDegreesPerRadian);
-    if (height < 1.0)
-        height = 1.0;
+    height = std::max(height, static_cast<double>(TextHeight(height)));
     AcGeVector3d reading = direction;
     reading.rotateBy(-M_PI / 2.0, AcGeVector3d::kZAxis);
     const double width = height * 0.5 * text.GetLength();
@@ -369,28 +408,39 @@ int CDrawCanvas::DrawText(AcGePoint3d position, const CString& text, double heig
     return 1;
 }
 
-// The text is centred on the segment's middle, offset off it on the side -side selects, and read
-// along the segment in the direction that turns its foot toward the segment.
+// The text's cell lies beside the segment's middle on the side -side selects, its far side offset
+// off the segment, centred along it by the text's width as written (the face's characters need not
+// be the nominal half height wide). It reads along the segment with its foot toward the segment,
+// unless that would read right to left or downwards: then it is turned half round in the same cell.
 void CDrawCanvas::WriteAlongSegment(AcGePoint3d p1, AcGePoint3d p2, const CString& text, COLORREF color,
                                     double offset, int h, int side)
 {
     const int sign = -side;
     const AcGeVector3d u = Unit(p1 - p2);
     const int deg = Pixel(AcGeVector3d::kXAxis.angleTo(u, AcGeVector3d::kZAxis) * kDegreesPerRadian);
-    const AcGeVector3d n = Normal(u);
-    AcGePoint3d p = GetMidPoint(p1, p2);
-    p = sign == -1 ? p - offset * n : p + offset * n;
+    const AcGeVector3d away = sign == -1 ? -Normal(u) : Normal(u);
+    AcGeVector3d reading = sign == -1 ? u : -u;
+    // Escapement in degrees counter-clockwise on the screen, 0 to 359. The segment's angle is
+    // truncated to whole degrees, so a vertical segment may give 91 or 271: both read bottom to top.
+    int escapement = ((sign == 1 ? 540 - deg : 360 - deg) % 360 + 360) % 360;
+    if (escapement > 91 && escapement <= 271) {
+        escapement -= 180;
+        reading = -reading;
+    }
     if (h < 1)
         h = 1;
-    const double w = h * 0.5 * text.GetLength() / 2.0;
-    p = sign == -1 ? p - w * u : p + w * u;
-    WriteText(p, text, h, (sign == 1 ? 540 - deg : 360 - deg) * 10, FALSE, color);
+    // The text's foot lies a quarter turn clockwise on the screen from its reading direction.
+    const AcGeVector3d foot = Normal(reading);
+    const AcGePoint3d centre = GetMidPoint(p1, p2) + away * (offset - h / 2.0);
+    const double width = TextWidth(text, h);
+    const AcGePoint3d topLeft = centre - reading * (width / 2.0) - foot * (h / 2.0);
+    WriteText(topLeft, text, h, escapement * 10, FALSE, color);
 }
 
 int CDrawCanvas::DrawSegmentText(AcGePoint3d p1, AcGePoint3d p2, const CString& text, COLORREF color, double height,
                                  int side)
 {
-    const int h = Pixel(height);
+    const int h = TextHeight(height);
     WriteAlongSegment(p1, p2, text, color, h, h, side);
     return 1;
 }
@@ -401,9 +451,10 @@ int CDrawCanvas::DrawEdgeValue(AcGePoint3d p1, AcGePoint3d p2, int type, double 
         return 0;
     COLORREF color = 0;
     TypeColor(type, color);
-    const int h = Pixel(1.5 * s);
-    // Support values stand clear of the support symbol.
-    const double offset = type <= 1 ? 2.5 * s : h;
+    const int nominal = Pixel(1.5 * s), h = TextHeight(1.5 * s);
+    // Support values stand clear of the support symbol; a text taller than nominal moves out by as
+    // much as it grew.
+    const double offset = (type <= 1 ? 2.5 * s : nominal) + (h - std::max(nominal, 1));
     CString text;
     text.Format("%.0f", value);
     WriteAlongSegment(p1, p2, text, color, offset, h, side);
@@ -421,7 +472,7 @@ int CDrawCanvas::DrawNumber(AcGePoint3d p1, AcGePoint3d p2, int, int number, dou
     }
     CString text;
     text.Format("%d", number);
-    WriteText(p, text, Pixel(size * 1.2), 0, TRUE, kYellow);
+    WriteText(p, text, TextHeight(size * 1.2), 0, TRUE, kYellow);
     return 1;
 }
 

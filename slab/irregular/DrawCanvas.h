@@ -2,7 +2,9 @@
 // The off-screen raster every picture of the irregular slab is drawn on: a memory device context
 // with its bitmap, and CAD-like primitives on device points (pixels, x right, y down; z ignored).
 // Segments are drawn in the colour of their segment type with the support symbol of their edge;
-// sizes are pixels. In print mode every pen and text is black; disc fills keep their colour.
+// sizes are pixels. In print mode (the report pictures) every pen and text is black and no text is
+// smaller than the report's body text; disc fills keep their colour. Texts along a segment read left
+// to right or bottom to top, whichever way the segment runs.
 #include "acge/Point3d.h"
 #include "mfc/Afx.h"
 
@@ -36,6 +38,11 @@ public:
     int DrawEdgeValue(AcGePoint3d p1, AcGePoint3d p2, int type, double s, int side, double value);
     int DrawNumber(AcGePoint3d p1, AcGePoint3d p2, int unused, int number, double size, int placement);
     int DrawMeasuredSegment(AcGePoint3d p1, AcGePoint3d p2, int type, double s, int side, double value);
+    // The whole-pixel cell height a text of the given height is written with: at least 1, and in
+    // print mode at least that of the report's body text.
+    int TextHeight(double height) const;
+    // The width in pixels of a text written horizontally at cell height h.
+    int TextWidth(const CString& text, int h) const;
 
     int m_bPrint;
     CDC* m_pMemDC;
@@ -58,6 +65,9 @@ private:
     // Writes text at p with the current font changed to height h, the given escapement (or the
     // font's own when keepEscapement) and the face "Txt".
     void WriteText(AcGePoint3d p, const CString& text, int h, int escapement, BOOL keepEscapement, COLORREF color);
+    // Creates the current font changed to cell height h (em height -h when negative), the given
+    // escapement (or the font's own when keepEscapement) and the face "Txt".
+    void MakeFont(CFont& font, int h, int escapement, BOOL keepEscapement) const;
     // A text along a segment, one offset off its middle on the side -side selects (see the .cpp).
     void WriteAlongSegment(AcGePoint3d p1, AcGePoint3d p2, const CString& text, COLORREF color, double offset,
                            int h, int side);

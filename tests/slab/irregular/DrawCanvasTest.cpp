@@ -5,16 +5,20 @@
 #include <cmath>
 #include <limits>
 
+#include "SlabDrawingFixture.h"
 #include "slab/irregular/DrawCanvas.h"
 
 namespace {
+
+using slabtest::CellCentre;
+using slabtest::DrawnTexts;
 
 const COLORREF kWhite = 0xFFFFFF;
 const COLORREF kBlack = 0x000000;
 const COLORREF kRed = 0x0000FF;
 const COLORREF kBlue = 0xFF0000;
 
-AcGePoint3d P(double x, double y) { return AcGePoint3d(x, y, 0.0); }
+using slabtest::P;
 
 class CanvasTest : public testing::Test {
 protected:
@@ -165,13 +169,14 @@ TEST_F(CanvasTest, ValueSidesOfMeasuredAndPlainSegments) {
     canvas.DrawMeasuredSegment(P(300, 200), P(100, 200), 1, s, 1, 1234.4);
     EXPECT_EQ(At(300, 210), kRed);
     EXPECT_EQ(Ink(CRect(0, 201, 1100, 400)), CRect(100, 201, 301, 220));
-    // Text of height trunc(1.5 s) = 30, top-left at the middle (200, 200) moved 2.5 s = 50 up and half
-    // the nominal width of "1234" (30 * 0.5 * 4 / 2 = 30) back: (170, 150).
+    // Text of height trunc(1.5 s) = 30, its top 2.5 s = 50 above the segment, centred on its middle.
     const CRect above = Ink(CRect(0, 0, 1100, 200));
-    EXPECT_GE(above.left, 170);
-    EXPECT_LE(above.right, 170 + 65);  // four characters, not the six of "1234.4"
     EXPECT_GE(above.top, 150);
     EXPECT_LE(above.bottom, 181);
+    const auto value = DrawnTexts(*canvas.m_pBitmap).back();
+    EXPECT_EQ(value.utf8, "1234");
+    EXPECT_NEAR(CellCentre(value).x, 200.0, 0.5);
+    EXPECT_NEAR(value.y, 150.0, 0.5);
 
     canvas.Clear();
     canvas.SetPicture(-1);
@@ -181,6 +186,60 @@ TEST_F(CanvasTest, ValueSidesOfMeasuredAndPlainSegments) {
     EXPECT_EQ(At(100, 190), kRed);  // a tick, above
     const CRect text = Ink(CRect(0, 0, 1100, 180));
     EXPECT_GE(text.top, 150);
+}
+
+// A text along a segment reads left to right or bottom to top whichever way the segment runs, on the
+// side the sign selects: side +1 puts its cell on the side of (p1 - p2) turned by -90 degrees, the
+// cell's middle half a text height off the segment's middle, across it.
+TEST_F(CanvasTest, TextsAlongSegmentsReadUprightOnTheirSide) {
+    const AcGePoint3d middle = P(550, 200);
+    const AcGeVector3d directions[] = {{1, 0, 0},      {-1, 0, 0},     {0, 1, 0},       {0, -1, 0},
+                                       {0.6, 0.8, 0}, {-0.6, 0.8, 0}, {0.6, -0.8, 0}, {-0.6, -0.8, 0}};
+    for (const AcGeVector3d& u : directions) {
+        for (int side : {1, -1}) {
+            SCOPED_TRACE(testing::Message() << "(" << u.x << ", " << u.y << ") side " << side);
+            CDrawCanvas fresh;
+            fresh.Create(0, 0, 1100, 400, kWhite);
+            fresh.DrawSegmentText(middle + 100.0 * u, middle - 100.0 * u, "1234", kBlack, 20.0, side);
+            const auto texts = DrawnTexts(*fresh.m_pBitmap);
+            ASSERT_EQ(texts.size(), 1u);
+            EXPECT_TRUE(slabtest::Upright(texts[0])) << texts[0].angle;
+            const AcGeVector3d across = AcGeVector3d(-u.y, u.x, 0.0) * (side == 1 ? -1.0 : 1.0);
+            const AcGeVector3d offset = CellCentre(texts[0]) - middle;
+            // Within the turn lost to whole degrees.
+            EXPECT_NEAR(offset.dotProduct(across), texts[0].height / 2, 2.0);
+            EXPECT_NEAR(offset.dotProduct(u), 0.0, 2.0);
+        }
+    }
+}
+
+// In print mode no text is smaller than the report's body text: a vertex number, a free text, a
+// segment text and an edge value asked for at about 5 pixels are written with an em of 14 pixels
+// or more, and the value, grown so, still stands beyond the support's ticks (s = 4 above the edge).
+// On screen they keep their size.
+TEST_F(CanvasTest, PrintModeTextsAreAtLeastBodyTextHigh) {
+    for (int print : {0, 1}) {
+        SCOPED_TRACE(print);
+        CDrawCanvas fresh;
+        fresh.Create(0, 0, 1100, 400, kWhite);
+        fresh.m_bPrint = print;
+        fresh.SetPicture(-1);
+        fresh.DrawNumber(P(100, 100), P(200, 100), 0, 7, 4.0, 1);
+        fresh.DrawText(P(300, 100), "8", 5.0, kBlack, AcGeVector3d(0, 1, 0), 0);
+        fresh.DrawSegmentText(P(600, 100), P(500, 100), "12", kBlack, 5.0, 1);
+        fresh.DrawSegment(P(900, 300), P(700, 300), 0.0, 1, 4.0, 1);
+        fresh.DrawEdgeValue(P(900, 300), P(700, 300), 1, 4.0, 1, 1234.0);
+        const auto texts = DrawnTexts(*fresh.m_pBitmap);
+        ASSERT_EQ(texts.size(), 4u);
+        for (const auto& text : texts) {
+            if (print)
+                EXPECT_GE(text.font.emPixels, slabtest::kBodyTextEm - 1e-9) << text.utf8;
+            else
+                EXPECT_LT(text.font.emPixels, 6.0) << text.utf8;
+        }
+        EXPECT_NE(fresh.m_pMemDC->GetPixel(700, 297), kWhite);  // a tick
+        EXPECT_LE(CellCentre(texts[3]).y + texts[3].height / 2, 296.5);
+    }
 }
 
 TEST_F(CanvasTest, EdgeValueDrawsOnlyEdgeTypes) {

@@ -1,13 +1,48 @@
 // A small slab for the drawing tests: polylines built vertex by vertex as the editor builds them.
 #pragma once
 
+#include <cmath>
 #include <initializer_list>
+#include <variant>
+#include <vector>
 
+#include "mfc/gdi/GdiObjectTable.h"
 #include "slab/irregular/AtypicalBoardParam.h"
 
 namespace slabtest {
 
 inline AcGePoint3d P(double x, double y) { return AcGePoint3d(x, y, 0.0); }
+
+// The report's body text, 10.5 pt, is an em of 14 pixels in a picture printed at 96 pixels an inch.
+constexpr double kBodyTextEm = 14.0;
+
+// The texts drawn into a bitmap as its recording holds them: text, font, cell and turn.
+inline std::vector<qelt::gdi::TextRecord> DrawnTexts(const CBitmap& bitmap)
+{
+    std::vector<qelt::gdi::TextRecord> texts;
+    if (const auto data = qelt::gdi::Find<qelt::gdi::BitmapData>(bitmap.GetSafeHandle()))
+        for (const qelt::gdi::Record& record : data->recording->records)
+            if (const auto* text = std::get_if<qelt::gdi::TextRecord>(&record.item))
+                texts.push_back(*text);
+    return texts;
+}
+
+// A text reads left to right or bottom to top: turned counter-clockwise by more than -90 degrees
+// and at most 90 (and one degree more, the truncation of a vertical segment's angle).
+inline bool Upright(const qelt::gdi::TextRecord& text)
+{
+    const double turn = std::remainder(text.angle, 2.0 * M_PI) * 180.0 / M_PI;
+    return turn > -90.0 + 1e-6 && turn <= 91.0 + 1e-6;
+}
+
+// The centre of a text's cell on the screen (the cell turns about its top-left corner).
+inline AcGePoint3d CellCentre(const qelt::gdi::TextRecord& text)
+{
+    const double c = std::cos(text.angle), s = std::sin(text.angle);
+    // Reading direction (c, -s) and foot direction (s, c), y pointing down.
+    return AcGePoint3d(text.x + c * text.width / 2 + s * text.height / 2,
+                       text.y - s * text.width / 2 + c * text.height / 2, 0.0);
+}
 
 // A closed polyline of one kind whose every segment has the given type; bulge0 on its first segment.
 inline CBoardPolyline Polyline(int kind, int segmentType, std::initializer_list<AcGePoint3d> points,
