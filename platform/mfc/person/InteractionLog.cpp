@@ -7,6 +7,11 @@ namespace qelt {
 std::string InteractionEntry::Describe() const {
     auto shown = [](const CString& text) { return text::GbkToUtf8ForDisplay(text.Str()); };
     if (kind == "read") return std::to_string(result) + " " + shown(text);
+    if (kind == "controls") {
+        std::string lines = shown(text);
+        if (!lines.empty() && lines.back() == '\n') lines.pop_back();
+        return "controls of \"" + shown(caption) + "\":\n" + lines;
+    }
     std::string line = kind + " \"" + shown(caption) + "\": " + shown(text) + " [";
     for (size_t i = 0; i < buttons.size(); ++i) line += (i ? "/" : "") + shown(buttons[i]);
     line += "] -> " + shown(answer) + (byScript ? " (by script)" : " (default");

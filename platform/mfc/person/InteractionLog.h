@@ -21,7 +21,8 @@ struct InteractionEntry {
     std::string note;              // why the default was taken, when it was (UTF-8)
 
     // One line for people, in UTF-8: kind "caption": text [buttons] -> answer (by script|default…);
-    // for what the script read of a control (kind "read"), its id (result) and its text.
+    // for what the script read of a control (kind "read"), its id (result) and its text; for the
+    // controls of a dialog (kind "controls"), its caption and then one line per control.
     std::string Describe() const;
 };
 
