@@ -37,29 +37,35 @@ bool IsLabel(HWND window) {
     return ::IsWindowVisible(window) && IsTextStatic(window) && !TextOf(window).IsEmpty();
 }
 
-// The label of a control: the text beside it to the left on its line, else the text just above it.
+bool IsGroupBox(HWND window) {
+    return Is(ClassOf(window), "Button") && (::GetWindowLong(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// The label of a control: the window nearest to it on its left on its line, else the one just above
+// it, when that window is a text (another control there means the text beside is not its label).
 CString LabelOf(HWND control) {
     HWND parent = ::GetParent(control);
     CRect place;
     ::GetWindowRect(control, &place);
+    // A combo box's rectangle reaches over its drop-down list: its line is the top row only.
+    const LONG lineBottom = place.top + std::min<LONG>(place.Height(), 24);
     HWND left = nullptr, above = nullptr;
     LONG leftEdge = 0, aboveEdge = 0;
     for (HWND sibling = ::GetWindow(parent, GW_CHILD); sibling; sibling = ::GetWindow(sibling, GW_HWNDNEXT)) {
-        if (sibling == control || !IsLabel(sibling)) continue;
+        if (sibling == control || !::IsWindowVisible(sibling) || IsGroupBox(sibling)) continue;
         CRect at;
         ::GetWindowRect(sibling, &at);
-        // A combo box's rectangle reaches over its drop-down list: its line is the top row only.
-        const LONG middle = (at.top + at.bottom) / 2;
-        const LONG lineBottom = place.top + std::min<LONG>(place.Height(), 24);
+        const LONG middle = at.top + (std::min<LONG>(at.Height(), 24)) / 2;
         if (middle >= place.top - 2 && middle <= lineBottom + 2 && at.right <= place.left + 4) {
             if (!left || at.right > leftEdge) left = sibling, leftEdge = at.right;
-        } else if (at.bottom <= place.top + 2 && place.top - at.bottom <= place.Height() && at.left < place.right &&
-                   at.right > place.left) {
+        } else if (at.bottom <= place.top + 2 && place.top - at.bottom <= lineBottom - place.top &&
+                   at.left < place.right && at.right > place.left) {
             if (!above || at.bottom > aboveEdge) above = sibling, aboveEdge = at.bottom;
         }
     }
-    HWND label = left ? left : above;
-    return label ? TextOf(label) : CString();
+    if (left && IsLabel(left)) return TextOf(left);
+    if (!left && above && IsLabel(above)) return TextOf(above);
+    return CString();
 }
 
 // What the platform's tab control or tree holds as an item's text.
