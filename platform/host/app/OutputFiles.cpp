@@ -95,6 +95,13 @@ void OutputFiles::Drop(const std::string& path) {
 }
 
 std::string OutputFiles::Commit() {
+    // What would make a rename fail is looked for before the first one, so that a failure leaves
+    // every file as it was.
+    for (const File& file : m_files) {
+        struct stat info {};
+        if (!file.temporary.empty() && stat(file.path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+            return "cannot put " + file.path + " in place: a folder is in its place";
+    }
     for (File& file : m_files) {
         if (file.temporary.empty()) continue;
         if (std::rename(file.temporary.c_str(), file.path.c_str()) != 0)

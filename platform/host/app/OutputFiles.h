@@ -25,8 +25,9 @@ public:
     std::string Stage(const std::string& path, const std::string& bytes);
     // Drops a reserved file that turned out not to be wanted (it is removed, path stays as it is).
     void Drop(const std::string& path);
-    // Renames every staged file into place, in the order staged; "" on success, otherwise why not
-    // (the files not yet renamed are then removed).
+    // Renames every staged file into place, in the order staged; "" on success, otherwise why not.
+    // A folder in a file's place is found before any file is renamed; a rename that fails all the
+    // same leaves those before it in place (the rest are removed with the object).
     std::string Commit();
 
     // Whether path is among the files staged.

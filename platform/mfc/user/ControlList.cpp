@@ -145,6 +145,12 @@ bool Describe(HWND control, CString& line) {
         kind = "picture";
         label.Empty();
     }
+    // One line a control: a text of several lines is shown on one.
+    for (CString* text : {&label, &value}) {
+        text->Replace("\r\n", " ");
+        text->Replace("\r", " ");
+        text->Replace("\n", " ");
+    }
     line.Format("%d\t%s\t\"%s\"\t\"%s\"\t%s", ::GetDlgCtrlID(control), kind ? kind : className.c_str(),
                 static_cast<LPCTSTR>(label), static_cast<LPCTSTR>(value),
                 ::IsWindowEnabled(control) ? "enabled" : "disabled");

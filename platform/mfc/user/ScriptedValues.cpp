@@ -148,36 +148,57 @@ bool TypesIntoFocus(UserAction::Kind kind) {
     return kind == UserAction::Kind::Type || kind == UserAction::Kind::Key || kind == UserAction::Kind::Mouse;
 }
 
+// Records a value entered into control: the latest for the control, the one its leaving is
+// checked against while it keeps the focus.
+void Enter(UserScript& script, HWND control, const UserAction& action, const CString& held) {
+    for (UserScript::EnteredValue& value : script.EnteredValues()) {
+        if (value.control == control) value.focused = false;
+    }
+    script.EnteredValues().push_back({control, action, held, ::GetFocus() == control});
+}
+
 }  // namespace
 
 ValueWatch::ValueWatch(const UserAction& action)
     : m_action(action), m_logStart(InteractionLog::Instance().Entries().size()) {}
 
 void ValueWatch::Check(UserScript& script, HWND control) const {
-    if (!script.StopsAtRefusedValues() || script.Failed()) return;
+    if (!script.StopsAtRefusedValues() || script.Failed() || !control || !::IsWindow(control)) return;
     bool notice = false;
     const std::string messages = Messages(m_logStart, notice);
-    std::vector<UserScript::EnteredValue>& entered = script.EnteredValues();
-
-    // Values entered before, in controls that kept the focus: taken once the focus has left them.
-    for (UserScript::EnteredValue& value : entered) {
-        if (!value.focused || (::IsWindow(value.control) && ::GetFocus() == value.control)) continue;
-        value.focused = false;
-        if (!::IsWindow(value.control)) continue;
-        const CString held = Held(value.control, value.action);
-        if (!SameValue(value.text, held)) return Refuse(script, value.action, value.control, held, messages);
-    }
-
-    const bool live = control && ::IsWindow(control);
-    if (EntersValue(m_action.kind) && live) {
+    const CString held = Held(control, m_action);
+    if (EntersValue(m_action.kind)) {
         const std::optional<CString> meant = Meant(control, m_action);
-        const CString held = Held(control, m_action);
         if (notice || (meant && !SameValue(*meant, held))) return Refuse(script, m_action, control, held, messages);
-        entered.push_back({control, m_action, held, ::GetFocus() == control});
-    } else if (TypesIntoFocus(m_action.kind) && live) {
-        const CString held = Held(control, m_action);
+        Enter(script, control, m_action, held);
+    } else if (TypesIntoFocus(m_action.kind)) {
         if (notice) return Refuse(script, m_action, control, held, messages);
-        if (m_action.kind == UserAction::Kind::Type) entered.push_back({control, m_action, held, false});
+        if (m_action.kind == UserAction::Kind::Type) return Enter(script, control, m_action, held);
+        // The person's own keys on the control still have it: what they made of the value counts.
+        for (UserScript::EnteredValue& value : script.EnteredValues()) {
+            if (value.control == control && value.focused && ::GetFocus() == control) value.text = held;
+        }
+    }
+}
+
+LeavingControl::LeavingControl(HWND control)
+    : m_control(control), m_logStart(InteractionLog::Instance().Entries().size()) {}
+
+LeavingControl::~LeavingControl() {
+    UserScript* script = InstalledUserScript();
+    if (!script || !script->StopsAtRefusedValues()) return;
+    for (UserScript::EnteredValue& value : script->EnteredValues()) {
+        if (value.control != m_control || !value.focused) continue;
+        value.focused = false;
+        if (script->Failed() || !::IsWindow(m_control)) return;
+        bool notice = false;
+        const std::string messages = Messages(m_logStart, notice);
+        const CString held = Held(m_control, value.action);
+        if (notice || !SameValue(value.text, held)) {
+            const UserAction action = value.action;
+            Refuse(*script, action, m_control, held, messages);
+        }
+        return;
     }
 }
 

@@ -15,12 +15,26 @@ public:
 
     // After the action was applied to control (the control it aimed at; for typed text, keys and
     // the pointer the one that had the focus before; null for actions without one): fails the
-    // script, ending every modal loop, when the page refused the value that the action entered,
-    // or one entered before whose control the focus has now left.
+    // script, ending every modal loop, when the page refused the value that the action entered.
     void Check(UserScript& script, HWND control) const;
 
 private:
     UserAction m_action;
+    size_t m_logStart;
+};
+
+// The focus leaving a control, for the scope of its kill-focus handling: a value that the installed
+// script entered there while it kept the focus is refused when the handling showed a notice or
+// changed it.
+class LeavingControl {
+public:
+    explicit LeavingControl(HWND control);
+    ~LeavingControl();
+    LeavingControl(const LeavingControl&) = delete;
+    LeavingControl& operator=(const LeavingControl&) = delete;
+
+private:
+    HWND m_control;
     size_t m_logStart;
 };
 

@@ -91,7 +91,7 @@ TEST(ReportFilesTest, OutputsGoInPlaceTogetherAndEarlierPicturesGo) {
         ASSERT_EQ(StageReportFiles(files, dir.string(), "zhjmjs", full, brief), "");
         EXPECT_NE(files.Commit().find("zhjmjs-short.txt"), std::string::npos);
     }
-    // Those renamed before the failure are in place; the rest and every temporary file are gone.
+    EXPECT_EQ(ReadFile(dir / "zhjmjs-full.rtf"), "earlier");
     for (const fs::directory_entry& entry : fs::directory_iterator(dir))
         EXPECT_EQ(entry.path().filename().string().find(".qelt-"), std::string::npos) << entry.path();
     // A file that cannot be staged at all: its folder is missing.

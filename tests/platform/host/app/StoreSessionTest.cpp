@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <linux/fs.h>
 #include <sys/file.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -20,6 +18,7 @@
 
 #include "host/Store.h"
 #include "host/VuskSave.h"
+#include "ReadOnlyFile.h"
 
 namespace qelt::app {
 namespace {
@@ -33,27 +32,8 @@ std::string ReadFile(const fs::path& path) {
 
 void WriteFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-// Sets or clears the immutable attribute; false where the file system or the user cannot.
-bool SetImmutable(const fs::path& path, bool on) {
-    const int fd = open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-    done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    close(fd);
-    return done;
-}
-
-// A store that this user cannot write: mode 444 for a user, the immutable attribute for root (who
-// writes any mode). False when neither can be had here.
-bool MakeReadOnly(const fs::path& path) {
-    if (geteuid() != 0) {
-        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-        return true;
-    }
-    return SetImmutable(path, true);
-}
+using qelt::test::MakeReadOnly;
+using qelt::test::SetImmutable;
 
 class StoreSessionTest : public ::testing::Test {
 protected:

@@ -417,7 +417,7 @@ TEST_F(UserScriptTest, ValuesThePageRefusesStopTheScript) {
         {"choice put back on leaving", UserScript().Choose(IDC_GRADE, "C30").Set(IDC_NAME, "x"),
          "line 1: choose 1011 C30: the page refused the value; control 1011 holds \"C20\""},
         {"typed and left", UserScript().Add(Pointer(IDC_WIDTH, qelt::UserAction::kDown)).Add(Typed("7")).Add(Key("VK_TAB")),
-         u8"line 3: key VK_TAB: the page refused the value: \"请输入一个在1与100之间的整数\""},
+         u8"line 2: type 7: the page refused the value: \"请输入一个在1与100之间的整数\"; control 1002 holds \"10\""},
         {"exchange refused", UserScript().Set(IDC_NARROW, "x1").Click(IDC_APPLY),
          u8"line 1: set 1021 x1: the page refused the value: \"请输入一个整数。\"; control 1021 holds \"x1\""},
         {"all taken", UserScript().Set(IDC_WIDTH, "50").Choose(IDC_GRADE, "C25").Check(IDC_SHOW_ALL, true).Set(IDC_NARROW, "7").Click(IDC_APPLY), ""},
