@@ -56,7 +56,9 @@ CString LabelOf(HWND control) {
         CRect at;
         ::GetWindowRect(sibling, &at);
         const LONG middle = at.top + (std::min<LONG>(at.Height(), 24)) / 2;
-        if (middle >= place.top - 2 && middle <= lineBottom + 2 && at.right <= place.left + 4) {
+        // A label may reach under its control a little; its middle lies to the left of it.
+        if (middle >= place.top - 2 && middle <= lineBottom + 2 && at.left < place.left &&
+            (at.left + at.right) / 2 < place.left) {
             if (!left || at.right > leftEdge) left = sibling, leftEdge = at.right;
         } else if (at.bottom <= place.top + 2 && place.top - at.bottom <= lineBottom - place.top &&
                    at.left < place.right && at.right > place.left) {

@@ -112,6 +112,16 @@ HWND AnswerButton(HWND dialog, int answer) {
     return nullptr;
 }
 
+// Whether the dialog holds a visible tab control.
+bool HasTabs(HWND dialog) {
+    std::vector<HWND> all;
+    Descendants(dialog, all);
+    return std::any_of(all.begin(), all.end(), [](HWND window) {
+        const WindowRecord* record = LookupWindow(window);
+        return record && ::IsWindowVisible(window) && gbk::CompareNoCase(record->className, "SysTabControl32") == 0;
+    });
+}
+
 // Offers the action to the windows of the dialog in order until one takes it.
 ActionOutcome OfferToAll(HWND dialog, const UserAction& action) {
     std::vector<HWND> all;
@@ -303,6 +313,16 @@ bool ApplyAction(CWnd& top, UserScript& script, const UserAction& action, HWND& 
         return why.empty();
     }
     case UserAction::Kind::Tab: {
+        // A dialog on top without tabs, over one with them (a prompt over the work dialog), was
+        // not answered.
+        if (!HasTabs(top.m_hWnd)) {
+            for (size_t i = 0; i + 1 < stack.size(); ++i) {
+                if (stack[i]->m_hWnd && HasTabs(stack[i]->m_hWnd)) {
+                    TakeDefault(top, "the script's next action is for another dialog");
+                    return false;
+                }
+            }
+        }
         script.Consume();
         ActionOutcome outcome = OfferToAll(top.m_hWnd, action);
         if (outcome.kind == ActionOutcome::Kind::Applied) return true;

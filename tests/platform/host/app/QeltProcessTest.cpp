@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -377,6 +378,30 @@ TEST_F(QeltProcessTest, SnapPicturesTheWorkDialog) {
         const std::string picture = std::string(name) + ".png";
         EXPECT_TRUE(qelt::test::MatchesReferencePicture(ReadFile(m_dir / "pics" / picture),
                                                         std::string(QELT_PICTURES) + "/" + picture));
+    }
+}
+
+// Every script in examples/ (examples/<name>.txt for the command "C:<NAME>") runs its command to the
+// end and writes both reports; the embedded part, which has no report, shows its capacities.
+TEST_F(QeltProcessTest, ExamplesRunTheirCommands) {
+    std::vector<fs::path> scripts;
+    for (const fs::directory_entry& entry : fs::directory_iterator(QELT_EXAMPLES))
+        if (entry.path().extension() == ".txt") scripts.push_back(entry.path());
+    std::sort(scripts.begin(), scripts.end());
+    ASSERT_FALSE(scripts.empty());
+    for (const fs::path& script : scripts) {
+        const std::string name = script.stem().string();
+        SCOPED_TRACE(name);
+        std::string command = "C:";
+        for (char c : name) command += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        Outcome outcome = Qelt({"run", command, "--script", script.string(), "--store", name + ".db", "--out", "out", "--quiet"});
+        EXPECT_EQ(outcome.code, 0) << outcome.err;
+        if (name == "ymjjs") {
+            EXPECT_NE(outcome.out.find("CAD command: VuskYMJ"), std::string::npos) << outcome.out;
+            continue;
+        }
+        for (const char* part : {"-full.txt", "-short.txt", "-full.rtf", "-short.rtf"})
+            EXPECT_GT(ReadFile(m_dir / "out" / (name + part)).size(), 0u) << part;
     }
 }
 
