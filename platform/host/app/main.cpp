@@ -55,27 +55,12 @@ int List() {
     return kDone;
 }
 
-// The texts of the message boxes and prompts shown since the log held `start` entries, in UTF-8,
-// one after the other.
-std::string MessagesSince(size_t start) {
-    const std::vector<qelt::InteractionEntry>& entries = qelt::InteractionLog::Instance().Entries();
-    std::string texts;
-    for (size_t i = start; i < entries.size(); ++i) {
-        if (entries[i].kind != "prompt" && entries[i].kind != "message box") continue;
-        if (!texts.empty()) texts += "\n";
-        for (char c : qelt::text::GbkToUtf8ForDisplay(entries[i].text.Str())) {
-            if (c != '\r') texts += c;
-        }
-    }
-    return texts;
-}
-
 // A run in which nothing was calculated writes no reports: it tells why, from what the work dialog
 // did last toward a report. The input check's list (ending in "请返回修改!") goes to stdout.
 int NothingCalculated() {
     size_t start = 0;
     const qelt::host::CalculationStep step = qelt::host::LastCalculationStep(start);
-    const std::string shown = MessagesSince(start);
+    const std::string shown = qelt::InteractionLog::Instance().MessagesSince(start);
     if (step == qelt::host::CalculationStep::InputCheck && !shown.empty()) {
         std::cout << shown << "\n";
         return Fail(kNothingCalculated, "nothing was calculated: the input check refused it");

@@ -26,4 +26,16 @@ InteractionLog& InteractionLog::Instance() {
 
 void InteractionLog::Add(InteractionEntry entry) { m_entries.push_back(std::move(entry)); }
 
+std::string InteractionLog::MessagesSince(size_t start) const {
+    std::string texts;
+    for (size_t i = start; i < m_entries.size(); ++i) {
+        if (!m_entries[i].IsMessage()) continue;
+        if (!texts.empty()) texts += '\n';
+        for (char c : text::GbkToUtf8ForDisplay(m_entries[i].text.Str())) {
+            if (c != '\r') texts += c;
+        }
+    }
+    return texts;
+}
+
 }  // namespace qelt

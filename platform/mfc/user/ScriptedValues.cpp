@@ -107,25 +107,15 @@ bool SameValue(const CString& meant, const CString& held) {
     return x == y || (std::isnan(x) && std::isnan(y));
 }
 
-bool IsMessage(const InteractionEntry& entry) { return entry.kind == "message box" || entry.kind == "prompt"; }
-
 // The texts of the messages shown since the log stood at `start`, on one line; whether one of them
 // was a notice (a single button).
 std::string Messages(size_t start, bool& notice) {
-    const std::vector<InteractionEntry>& entries = InteractionLog::Instance().Entries();
-    std::string texts;
+    const InteractionLog& log = InteractionLog::Instance();
     notice = false;
-    for (size_t i = start; i < entries.size(); ++i) {
-        if (!IsMessage(entries[i])) continue;
-        notice = notice || entries[i].buttons.size() == 1;
-        std::string text = text::GbkToUtf8ForDisplay(entries[i].text.Str());
-        std::string line;
-        for (char c : text) {
-            if (c == '\r') continue;
-            line += c == '\n' ? ' ' : c;
-        }
-        texts += (texts.empty() ? "" : " / ") + line;
-    }
+    for (size_t i = start; i < log.Entries().size(); ++i)
+        notice = notice || (log.Entries()[i].IsMessage() && log.Entries()[i].buttons.size() == 1);
+    std::string texts = log.MessagesSince(start);
+    for (char& c : texts) c = c == '\n' ? ' ' : c;
     return texts;
 }
 
@@ -213,7 +203,7 @@ void NoteExchangeRefusal(HWND control) {
         // The exchange has just told its refusal in a message box.
         const std::vector<InteractionEntry>& log = InteractionLog::Instance().Entries();
         bool notice = false;
-        const std::string message = log.empty() || !IsMessage(log.back()) ? "" : Messages(log.size() - 1, notice);
+        const std::string message = log.empty() || !log.back().IsMessage() ? "" : Messages(log.size() - 1, notice);
         const UserAction action = it->action;
         return Refuse(*script, action, control, held, message);
     }
