@@ -3,6 +3,7 @@
 #include "framework/CaltPageDlg.h"
 #include "framework/CaltWorkDlg.h"
 #include "framework/CheckPromptDlg.h"
+#include "host/CommandReports.h"
 #include "host/Store.h"
 #include "host/VuskMainInfo.h"
 #include "host/YorWord.h"
@@ -29,7 +30,10 @@ void CCaltWorkDlg::SaveParams()
 
 int CCaltWorkDlg::RunCalculate()
 {
-    return m_pParam ? m_pParam->Calculate() : 0;
+    if (!m_pParam)
+        return 0;
+    qelt::host::NoteCalculationStep(qelt::host::CalculationStep::Calculation);
+    return m_pParam->Calculate();
 }
 
 BOOL CCaltWorkDlg::CheckPageData(CStringArray& arrWarnings, CStringArray& arrErrors)
@@ -56,6 +60,7 @@ static CString NumberedLines(const CStringArray& arrTexts)
 
 BOOL CCaltWorkDlg::CheckInput(BOOL bShowPrompt)
 {
+    qelt::host::NoteCalculationStep(qelt::host::CalculationStep::InputCheck);
     CStringArray arrWarnings;
     CStringArray arrErrors;
     const BOOL bResult = CheckPageData(arrWarnings, arrErrors);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "host/WordObject.h"
+#include "mfc/person/InteractionLog.h"
 
 namespace qelt::host {
 namespace {
@@ -17,13 +18,33 @@ std::unique_ptr<Kept>& Reports() {
     return reports;
 }
 
+struct Step {
+    CalculationStep step = CalculationStep::None;
+    size_t logLength = 0;
+};
+
+Step& LastStep() {
+    static Step step;
+    return step;
+}
+
 }  // namespace
 
 void KeepCommandReports(const CWordObject& fullReport, const CWordObject& shortReport) {
     Reports() = std::make_unique<Kept>(Kept{fullReport, shortReport});
 }
 
-void ClearCommandReports() { Reports().reset(); }
+void ClearCommandReports() {
+    Reports().reset();
+    LastStep() = Step{};
+}
+
+void NoteCalculationStep(CalculationStep step) { LastStep() = Step{step, InteractionLog::Instance().Entries().size()}; }
+
+CalculationStep LastCalculationStep(size_t& logLength) {
+    logLength = LastStep().logLength;
+    return LastStep().step;
+}
 
 const CWordObject* KeptFullReport() { return Reports() ? &Reports()->full : nullptr; }
 

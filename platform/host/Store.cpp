@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <cstring>
+#include <fstream>
 #include <utility>
 
 #include "host/Problem.h"
@@ -20,6 +22,7 @@ struct Connection {
     sqlite3_stmt* write = nullptr;
     sqlite3_stmt* read = nullptr;
     std::string path;
+    std::string shown;  // the name that messages give the file
 
     void Close() {
         sqlite3_finalize(write);
@@ -41,10 +44,10 @@ bool QueryInt(sqlite3* db, const char* sql, std::int64_t& result) {
     return ok;
 }
 
-// PRAGMA quick_check: "ok", or the first problem it names.
-std::string QuickCheck(sqlite3* db) {
+// PRAGMA integrity_check over the whole file: "ok", or the first problem it names.
+std::string IntegrityCheck(sqlite3* db) {
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &statement, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(db, "PRAGMA integrity_check(1)", -1, &statement, nullptr) != SQLITE_OK)
         return sqlite3_errmsg(db);
     std::string result;
     if (sqlite3_step(statement) == SQLITE_ROW) {
@@ -86,7 +89,7 @@ std::string Prepare(sqlite3* db) {
     if (version != kSchemaVersion)
         return "it is a qelt store of version " + std::to_string(version) + ", this program reads version " +
                std::to_string(kSchemaVersion);
-    std::string check = QuickCheck(db);
+    std::string check = IntegrityCheck(db);
     if (check != "ok") {
         for (char& ch : check)
             if (ch == '\n') ch = ' ';
@@ -95,17 +98,30 @@ std::string Prepare(sqlite3* db) {
     return "";
 }
 
+// A file that is not empty must begin as every SQLite database does; SQLite itself would take a
+// file shorter than its header for an empty database and write a new one over it.
+bool HasDatabaseHeader(const std::string& path) {
+    static const char kHeader[16] = "SQLite format 3";  // with its closing zero byte
+    char start[sizeof kHeader] = {};
+    std::ifstream file(path, std::ios::binary);
+    return file.read(start, sizeof start) && std::memcmp(start, kHeader, sizeof kHeader) == 0;
+}
+
 }  // namespace
 
-std::string OpenStore(const std::string& path, StoreSync sync) {
+std::string OpenStore(const std::string& path, StoreSync sync, const std::string& shownPath) {
     CloseStore();
+    const std::string& shown = shownPath.empty() ? path : shownPath;
     struct stat info;
     bool exists = ::stat(path.c_str(), &info) == 0;
-    if (exists && !S_ISREG(info.st_mode)) return "store " + path + ": not a regular file";
+    if (exists && !S_ISREG(info.st_mode)) return "store " + shown + ": not a regular file";
+    if (exists && info.st_size > 0 && !HasDatabaseHeader(path))
+        return "store " + shown + ": it is not a qelt store (not a database at all); the file was left as it was";
 
     int flags = SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE);
     Connection connection;
     connection.path = path;
+    connection.shown = shown;
     int rc = sqlite3_open_v2(path.c_str(), &connection.db, flags, nullptr);
     std::string problem;
     if (rc != SQLITE_OK) {
@@ -124,7 +140,7 @@ std::string OpenStore(const std::string& path, StoreSync sync) {
         problem = std::string("it cannot be used (") + sqlite3_errmsg(connection.db) + ")";
     if (!problem.empty()) {
         connection.Close();
-        return "store " + path + ": " + problem + "; the file was left as it was";
+        return "store " + shown + ": " + problem + "; the file was left as it was";
     }
     g_store = std::move(connection);
     return "";
@@ -151,7 +167,7 @@ bool WriteStoredValue(StoreSpace space, std::string_view key, const StoredValue&
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
     if (rc != SQLITE_DONE) {
-        ReportProblem("store %s: the value of \"%s\" was not stored (%s)", g_store.path.c_str(),
+        ReportProblem("store %s: the value of \"%s\" was not stored (%s)", g_store.shown.c_str(),
                       text::GbkToUtf8ForDisplay(key).c_str(), sqlite3_errmsg(g_store.db));
         return false;
     }
@@ -164,7 +180,7 @@ bool BeginStoreBatch() {
         return false;
     }
     if (sqlite3_exec(g_store.db, "SAVEPOINT batch", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        ReportProblem("store %s: a batch of writes cannot begin (%s)", g_store.path.c_str(), sqlite3_errmsg(g_store.db));
+        ReportProblem("store %s: a batch of writes cannot begin (%s)", g_store.shown.c_str(), sqlite3_errmsg(g_store.db));
         return false;
     }
     return true;
@@ -176,7 +192,7 @@ bool EndStoreBatch() {
         return false;
     }
     if (sqlite3_exec(g_store.db, "RELEASE batch", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        ReportProblem("store %s: the batch of writes was not stored (%s)", g_store.path.c_str(), sqlite3_errmsg(g_store.db));
+        ReportProblem("store %s: the batch of writes was not stored (%s)", g_store.shown.c_str(), sqlite3_errmsg(g_store.db));
         if (!sqlite3_get_autocommit(g_store.db)) sqlite3_exec(g_store.db, "ROLLBACK", nullptr, nullptr, nullptr);
         return false;
     }
@@ -201,7 +217,7 @@ std::optional<StoredValue> ReadStoredValue(StoreSpace space, std::string_view ke
         if (data && size > 0) value.bytes.assign(static_cast<const char*>(data), static_cast<std::size_t>(size));
         result = std::move(value);
     } else if (rc != SQLITE_DONE) {
-        ReportProblem("store %s: \"%s\" cannot be read (%s)", g_store.path.c_str(),
+        ReportProblem("store %s: \"%s\" cannot be read (%s)", g_store.shown.c_str(),
                       text::GbkToUtf8ForDisplay(key).c_str(), sqlite3_errmsg(g_store.db));
     }
     sqlite3_reset(statement);
@@ -218,7 +234,7 @@ std::optional<T> ReadAs(StoreSpace space, std::string_view key, ValueKind wanted
     if (!value) return std::nullopt;
     std::optional<T> result = ((*value).*convert)();
     if (!result)
-        ReportProblem("store %s: \"%s\" holds %s, not %s; the default is used", g_store.path.c_str(),
+        ReportProblem("store %s: \"%s\" holds %s, not %s; the default is used", g_store.shown.c_str(),
                       text::GbkToUtf8ForDisplay(key).c_str(), value->Describe().c_str(), KindName(wanted));
     return result;
 }

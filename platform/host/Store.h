@@ -7,8 +7,9 @@
 //   half of one. Commits are synced (synchronous=FULL) unless the store was opened without, for a
 //   working copy whose owner syncs it once before it replaces the store.
 // - The file carries the application id 0x51454C54 ("QELT") and the schema version 1 (user_version).
-//   A file that is not a database, is damaged, belongs to another program or has another version is
-//   refused with a message and never written to.
+//   A file that is not a database (whatever its size), is damaged anywhere (the whole file is
+//   checked), belongs to another program or has another version is refused with a message and
+//   never written to.
 // - A missing file, or an empty one, becomes a new store.
 #pragma once
 
@@ -28,8 +29,11 @@ enum class StoreSync { EachCommit, ByOwner };
 
 // Opens the store at path, closing any store open before. Returns "" on success; otherwise a
 // message for people (UTF-8) naming the file and what is wrong, and no store is open. With
-// StoreSync::ByOwner commits are not synced: the caller syncs the file itself.
-std::string OpenStore(const std::string& path, StoreSync sync = StoreSync::EachCommit);
+// StoreSync::ByOwner commits are not synced: the caller syncs the file itself. Messages, those of
+// later reads and writes too, name the file as shownPath when one is given (the store that a
+// working copy stands for), else as path.
+std::string OpenStore(const std::string& path, StoreSync sync = StoreSync::EachCommit,
+                      const std::string& shownPath = "");
 void CloseStore();
 bool IsStoreOpen();
 // The path of the open store, "" when none is open.

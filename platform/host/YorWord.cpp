@@ -16,6 +16,11 @@ std::string& OutputPath() {
     return path;
 }
 
+std::string& OutputFailure() {
+    static std::string failure;
+    return failure;
+}
+
 // Writes the whole text to a new file beside path, then renames it over path. Returns "" or the
 // reason of the failure; on failure the temporary file is removed and path is untouched.
 std::string ReplaceFile(const std::string& path, const std::string& text) {
@@ -43,9 +48,14 @@ std::string ReplaceFile(const std::string& path, const std::string& text) {
 
 }  // namespace
 
-void CYorWord::SetOutputPath(const char* pszPath) { OutputPath() = pszPath ? pszPath : ""; }
+void CYorWord::SetOutputPath(const char* pszPath) {
+    OutputPath() = pszPath ? pszPath : "";
+    OutputFailure().clear();
+}
 
 std::string CYorWord::GetOutputPath() { return OutputPath(); }
+
+std::string CYorWord::GetOutputFailure() { return OutputFailure(); }
 
 CYorWord::CYorWord(int nConnect, int /*nShow*/) {
     if (nConnect) m_path = OutputPath();
@@ -71,6 +81,7 @@ BOOL CYorWord::WriteReport(const CWordObject& report) {
 
 BOOL CYorWord::Fail(const std::string& message) {
     m_error = "the report was not written to Word: " + message;
+    OutputFailure() = m_error;
     std::fprintf(stderr, "qelt: %s\n", m_error.c_str());
     return FALSE;
 }

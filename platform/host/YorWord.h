@@ -17,6 +17,9 @@ public:
     // The process-wide Word output: a file path (UTF-8); NULL or "" means there is none.
     static void SetOutputPath(const char* pszPath);
     static std::string GetOutputPath();
+    // Why the last write through any connection failed (UTF-8); "" when none has failed since the
+    // output path was last set.
+    static std::string GetOutputFailure();
 
     // nConnect nonzero connects to the Word output set at this moment; 0 gives an empty connection.
     // nShow has no effect: there is no Word window to show.

@@ -1,10 +1,7 @@
 #include "host/app/ReportFiles.h"
 
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "host/ReportRtf.h"
 #include "host/ReportText.h"
@@ -13,29 +10,21 @@
 namespace qelt::app {
 namespace {
 
-std::string WriteFile(const std::filesystem::path& path, const void* data, std::size_t size) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) file.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    if (file) file.close();
-    if (!file) return "cannot write " + path.string() + ": " + std::strerror(errno);
-    return "";
-}
-
-std::string WriteReport(const std::filesystem::path& folder, const std::string& name, const CWordObject& report) {
+std::string StageReport(OutputFiles& files, const std::filesystem::path& folder, const std::string& name,
+                        const CWordObject& report) {
     report::RtfDocument document;
     const std::string body = report::ReportRtfBody(report, document);
-    const std::string rtf = document.Document(body);
-    std::string error = WriteFile(folder / (name + ".rtf"), rtf.data(), rtf.size());
+    std::string error = files.Stage((folder / (name + ".rtf")).string(), document.Document(body));
     if (!error.empty()) return error;
-    const std::string text = report::ReportText(report);
-    error = WriteFile(folder / (name + ".txt"), text.data(), text.size());
+    error = files.Stage((folder / (name + ".txt")).string(), report::ReportText(report));
     if (!error.empty()) return error;
     int picture = 0;
     for (int i = 0; i < report.GetRowCount(); ++i) {
         const CWordRow* row = report.GetRow(i);
         if (row->GetKind() != CWordRow::kindPicture) continue;
         const std::vector<unsigned char>& png = row->GetPng();
-        error = WriteFile(folder / (name + "-" + std::to_string(++picture) + ".png"), png.data(), png.size());
+        error = files.Stage((folder / (name + "-" + std::to_string(++picture) + ".png")).string(),
+                            std::string(png.begin(), png.end()));
         if (!error.empty()) return error;
     }
     return "";
@@ -55,10 +44,28 @@ std::string MakeOutputFolder(const std::string& folder) {
     return ec ? "cannot make the output folder " + folder + ": " + ec.message() : "";
 }
 
-std::string WriteReportFiles(const std::string& folder, const std::string& stem, const CWordObject& fullReport,
-                             const CWordObject& shortReport) {
-    std::string error = WriteReport(folder, stem + "-full", fullReport);
-    return error.empty() ? WriteReport(folder, stem + "-short", shortReport) : error;
+std::string StageReportFiles(OutputFiles& files, const std::string& folder, const std::string& stem,
+                             const CWordObject& fullReport, const CWordObject& shortReport) {
+    std::string error = StageReport(files, folder, stem + "-full", fullReport);
+    return error.empty() ? StageReport(files, folder, stem + "-short", shortReport) : error;
+}
+
+void RemoveEarlierPictures(const std::string& folder, const std::string& stem, const OutputFiles& files) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        for (const std::string kind : {"-full-", "-short-"}) {
+            const std::string prefix = stem + kind;
+            if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
+                name.compare(name.size() - 4, 4, ".png") != 0)
+                continue;
+            const std::string number = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+            if (number.find_first_not_of("0123456789") != std::string::npos) continue;
+            const std::string path = (std::filesystem::path(folder) / name).string();
+            std::error_code gone;
+            if (!files.Holds(path)) std::filesystem::remove(path, gone);
+        }
+    }
 }
 
 }  // namespace qelt::app

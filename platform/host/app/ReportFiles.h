@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "host/app/OutputFiles.h"
+
 class CWordObject;
 
 namespace qelt::app {
@@ -16,8 +18,12 @@ std::string ReportFileStem(const std::string& command);
 // Makes the output folder when missing; "" on success, otherwise why not (UTF-8).
 std::string MakeOutputFolder(const std::string& folder);
 
-// Writes the files into the folder; "" on success, otherwise what could not be written (UTF-8).
-std::string WriteReportFiles(const std::string& folder, const std::string& stem, const CWordObject& fullReport,
-                             const CWordObject& shortReport);
+// Stages the files among the run's outputs; "" on success, otherwise what could not be written (UTF-8).
+std::string StageReportFiles(OutputFiles& files, const std::string& folder, const std::string& stem,
+                             const CWordObject& fullReport, const CWordObject& shortReport);
+
+// Removes the report pictures of the command that an earlier run left in the folder and that the
+// run's outputs do not hold (a picture numbered beyond the run's last).
+void RemoveEarlierPictures(const std::string& folder, const std::string& stem, const OutputFiles& files);
 
 }  // namespace qelt::app

@@ -182,6 +182,10 @@ std::string ParseLine(std::string_view text, UserAction& action) {
         action.kind = UserAction::Kind::Close;
         return noMore("close");
     }
+    if (verb == "controls") {
+        action.kind = UserAction::Kind::Controls;
+        return noMore("controls");
+    }
     return "unknown action \"" + std::string(verb) + "\"";
 }
 

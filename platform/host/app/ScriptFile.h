@@ -2,12 +2,21 @@
 // Lines are UTF-8; blank lines and lines whose first non-blank character is "#" are ignored.
 //   set ID TEXT          type TEXT into control ID and leave it (TEXT may be empty)
 //   choose ID TEXT       pick the item with exactly that text in a combo box or list box
+//   choose ID #N         pick the item at place N (from 0)
 //   check ID on|off      check or uncheck a box
 //   click ID             click a button
 //   tab TITLE            choose the tab with that title
 //   row ID N             select row N (counted from 0) of a list view
+//   cell ID COL ROW TEXT edit a cell of a list view in place (without TEXT: click it)
+//   pick ID PATH         select the item of a tree at PATH ("楼梯/板式楼梯")
+//   key VK               press a key on the focused control (VK_RETURN, VK_TAB, VK_F8 …)
+//   type TEXT            type TEXT on the focused control
+//   mouse ID down|up|move|dblclk|wheel|rdown|rup X Y [DELTA]   the pointer on control ID
+//   menu TEXT            choose the item of the popup menu shown
 //   answer yes|no|ok|cancel   the answer to the next message box or prompt
 //   close                close the top dialog as with its close box
+//   read ID              print control ID's id and text
+//   controls             print the controls of the dialog on top and its pages
 //   snap NAME            write a picture of the dialog on top as NAME.png in the --snap folder
 //                        (NAME: letters, digits, "-", "_" and ".", not starting with ".")
 // ID is a control id in decimal. TEXT and TITLE are the rest of the line after the blanks that

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 #include "host/Store.h"
@@ -28,111 +28,140 @@ bool Sync(const std::string& path, int flags) {
     return synced;
 }
 
+std::string Folder(const std::string& path) {
+    const fs::path parent = fs::path(path).parent_path();
+    return parent.empty() ? "." : parent.string();
+}
+
 }  // namespace
 
-StoreSession::~StoreSession() { Discard(); }
-
-std::string StoreSession::Open(const std::string& path) {
-    std::error_code ec;
-    const fs::path parent = fs::path(path).parent_path();
-    if (!parent.empty() && !fs::exists(parent, ec) && !fs::create_directories(parent, ec))
-        return "cannot make the folder of the store " + parent.string() + ": " + ec.message();
-
-    const bool exists = fs::exists(path, ec);
-    if (exists) {
-        // Checked in place, so that a refusal names the store itself.
-        std::string error = host::OpenStore(path);
-        host::CloseStore();
-        if (!error.empty()) return error;
+std::string FollowLinks(const std::string& path) {
+    fs::path at = path;
+    for (int hops = 0; hops < 40; ++hops) {  // a loop of links is left for opening to refuse
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(at, ec))) break;
+        const fs::path target = fs::read_symlink(at, ec);
+        if (ec) break;
+        at = target.is_absolute() ? target : at.parent_path() / target;
     }
-    RemoveLeftoverCopies(path);
-    m_path = path;
-    std::string made = MakeWorkingCopy();
-    if (!made.empty()) return made;
-    const std::string work = m_workPath;
-    if (exists && !fs::copy_file(path, work, fs::copy_options::overwrite_existing, ec)) {
-        Discard();
-        return "cannot copy the store " + path + ": " + ec.message();
-    }
-    std::string error = host::OpenStore(work, host::StoreSync::ByOwner);
-    if (error.empty() && !host::BeginStoreBatch()) error = "cannot begin the run's writes on the store " + path;
-    if (!error.empty()) {
-        Discard();
-        return error;
+    return at.string();
+}
+
+StoreSession::~StoreSession() {
+    Discard();
+    if (m_lock >= 0) close(m_lock);
+}
+
+std::string StoreSession::Lock(std::chrono::milliseconds wait) {
+    const std::string lockPath = m_path + ".lock";
+    m_lock = open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (m_lock < 0)
+        return "cannot use the store " + m_shown + ": its lock file " + lockPath + " cannot be made (" +
+               std::strerror(errno) + ")";
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return "cannot lock the store " + m_shown + ": " + std::strerror(errno);
+        if (std::chrono::steady_clock::now() >= deadline) {
+            const auto seconds = std::chrono::duration_cast<std::chrono::duration<double>>(wait).count();
+            char waited[32];
+            std::snprintf(waited, sizeof waited, "%g", seconds);
+            return "the store " + m_shown + " is in use by another run, which did not end within " + waited +
+                   " s; nothing was run";
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return "";
 }
 
-std::string StoreSession::MakeWorkingCopy() {
-    // Another run's clean-up may take a copy that is not locked yet for a leftover: a copy is used
-    // only once it is locked and still the file of its name.
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        std::string work = m_path + ".run-XXXXXX";
-        const int fd = mkstemp(work.data());
-        if (fd < 0) return "cannot make a working copy beside the store " + m_path + ": " + std::strerror(errno);
-        struct stat opened {}, named {};
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &opened) == 0 && stat(work.c_str(), &named) == 0 &&
-            opened.st_ino == named.st_ino && opened.st_dev == named.st_dev) {
-            m_lock = fd;
-            m_workPath = work;
-            return "";
-        }
+std::string StoreSession::Open(const std::string& path, std::chrono::milliseconds wait) {
+    m_shown = path;
+    m_path = FollowLinks(path);
+    std::error_code ec;
+    const fs::path parent = fs::path(m_path).parent_path();
+    if (!parent.empty() && !fs::exists(parent, ec) && !fs::create_directories(parent, ec))
+        return "cannot make the folder of the store " + m_shown + ": " + ec.message();
+
+    std::string error = Lock(wait);
+    if (!error.empty()) return error;
+
+    struct stat info {};
+    const bool exists = stat(m_path.c_str(), &info) == 0;
+    if (!exists && errno != ENOENT) return "cannot use the store " + m_shown + ": " + std::strerror(errno);
+    if (exists && !S_ISREG(info.st_mode)) return "store " + m_shown + ": not a regular file";
+    if (exists) {
+        // Found now, not when the run's values come to be stored: a store that cannot be written
+        // would lose every edit of the run.
+        const int fd = open(m_path.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd < 0)
+            return "the store " + m_shown + " cannot be written (" + std::strerror(errno) +
+                   "); nothing was run, so that no edit is lost";
         close(fd);
     }
-    return "cannot make a working copy beside the store " + m_path + ": other runs keep taking it";
+
+    RemoveLeftoverCopies(m_path);
+    // A new store is private to its user; a store that exists keeps its permission bits.
+    error = MakeWorkingCopy(exists ? info.st_mode & 07777 : 0600);
+    if (error.empty() && exists && !fs::copy_file(m_path, m_workPath, fs::copy_options::overwrite_existing, ec))
+        error = "cannot copy the store " + m_shown + ": " + ec.message();
+    if (error.empty()) error = host::OpenStore(m_workPath, host::StoreSync::ByOwner, m_shown);
+    if (error.empty() && !host::BeginStoreBatch()) error = "cannot begin the run's writes on the store " + m_shown;
+    if (!error.empty()) Discard();
+    return error;
+}
+
+std::string StoreSession::MakeWorkingCopy(unsigned mode) {
+    std::string work = m_path + ".run-XXXXXX";
+    const int fd = mkstemp(work.data());
+    if (fd < 0) {
+        return "the folder of the store " + m_shown + " cannot be written (" + std::strerror(errno) +
+               "); nothing was run, so that no edit is lost";
+    }
+    m_workPath = work;
+    const bool moded = fchmod(fd, mode) == 0;
+    const int error = errno;
+    close(fd);
+    if (!moded) return "cannot make a working copy of the store " + m_shown + ": " + std::strerror(error);
+    return "";
 }
 
 void RemoveLeftoverCopies(const std::string& path) {
     const fs::path store(path);
-    const fs::path folder = store.has_parent_path() ? store.parent_path() : fs::path(".");
+    const fs::path folder = Folder(path);
     const std::string prefix = store.filename().string() + ".run-";
     const std::string journal = "-journal";
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name.compare(0, prefix.size(), prefix) != 0) continue;
-        const bool isJournal = name.size() > journal.size() && name.compare(name.size() - journal.size(), journal.size(), journal) == 0;
+        const bool isJournal = name.size() > journal.size() &&
+                               name.compare(name.size() - journal.size(), journal.size(), journal) == 0;
         const std::string copy = isJournal ? name.substr(0, name.size() - journal.size()) : name;
         if (copy.size() != prefix.size() + 6) continue;  // mkstemp's six characters
-        const fs::path copyPath = folder / copy;
         std::error_code gone;
-        if (isJournal) {
-            // A journal whose copy is gone belongs to no run; one with its copy goes with the copy.
-            if (!fs::exists(copyPath, gone)) fs::remove(it->path(), gone);
-            continue;
-        }
-        const int fd = open(copyPath.c_str(), O_RDWR | O_CLOEXEC);
-        if (fd < 0) continue;
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            fs::remove(copyPath.string() + journal, gone);
-            fs::remove(copyPath, gone);
-        }
-        close(fd);
+        fs::remove(it->path(), gone);
     }
 }
 
-std::string StoreSession::Commit() {
-    if (!host::EndStoreBatch()) {
-        Discard();
-        return "cannot store the run's values in " + m_path;
-    }
+std::string StoreSession::Prepare() {
+    std::string error;
+    if (!host::EndStoreBatch()) error = "cannot store the run's values in " + m_shown;
     host::CloseStore();
-    if (!Sync(m_workPath, O_RDONLY)) {
-        std::string error = "cannot write the store " + m_path + " to the disk: " + std::strerror(errno);
-        Discard();
-        return error;
-    }
+    if (error.empty() && !Sync(m_workPath, O_RDONLY))
+        error = "cannot write the store " + m_shown + " to the disk: " + std::strerror(errno);
+    if (!error.empty()) Discard();
+    return error;
+}
+
+std::string StoreSession::Replace() {
     if (std::rename(m_workPath.c_str(), m_path.c_str()) != 0) {
-        std::string error = "cannot replace the store " + m_path + ": " + std::strerror(errno);
+        std::string error = "cannot replace the store " + m_shown + ": " + std::strerror(errno);
         Discard();
         return error;
     }
     m_workPath.clear();
     // The new name reaches the disk with the folder; the store itself is complete either way.
-    const fs::path parent = fs::path(m_path).parent_path();
-    Sync(parent.empty() ? "." : parent.string(), O_RDONLY | O_DIRECTORY);
-    close(m_lock);
-    m_lock = -1;
+    Sync(Folder(m_path), O_RDONLY | O_DIRECTORY);
     return "";
 }
 
@@ -143,8 +172,6 @@ void StoreSession::Discard() {
     fs::remove(m_workPath, ec);
     fs::remove(m_workPath + "-journal", ec);
     m_workPath.clear();
-    if (m_lock >= 0) close(m_lock);
-    m_lock = -1;
 }
 
 }  // namespace qelt::app

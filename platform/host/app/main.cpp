@@ -1,7 +1,11 @@
 // qelt: the host program. It loads the module, lists its commands, and runs one command under a
 // user script (or, without one, calculates on the stored or default input), then writes the
 // reports out. Exit codes: 0 done, 1 the module or the output failed, 2 a bad command line,
-// command name or script, 3 a store that cannot be used, 4 nothing was calculated.
+// command name or script, 3 a store that cannot be used, 4 nothing was calculated, 5 the page
+// refused a value that the script entered. Only a run that ends with 0 changes the store and the
+// output files.
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -12,9 +16,11 @@
 #include "host/CommandReports.h"
 #include "host/ReportText.h"
 #include "host/VuskMainInfo.h"
+#include "host/VuskWorkDlg.h"
 #include "host/YorWord.h"
 #include "host/app/ModuleLoader.h"
 #include "host/app/Options.h"
+#include "host/app/OutputFiles.h"
 #include "host/app/ReportFiles.h"
 #include "host/app/RunSummary.h"
 #include "host/app/ScriptFile.h"
@@ -30,7 +36,10 @@ namespace {
 
 using namespace qelt::app;
 
-enum ExitCode { kDone = 0, kFailed = 1, kUsage = 2, kStore = 3, kNothingCalculated = 4 };
+enum ExitCode { kDone = 0, kFailed = 1, kUsage = 2, kStore = 3, kNothingCalculated = 4, kRefusedValue = 5 };
+
+// How long a run waits for another run on the same store to end.
+constexpr std::chrono::seconds kStoreWait(30);
 
 int Fail(int code, const std::string& message) {
     std::cerr << "qelt: " << message << "\n";
@@ -46,30 +55,42 @@ int List() {
     return kDone;
 }
 
-// A run in which nothing was calculated writes no reports: it tells why, with the text of the last
-// prompt shown (the input check's list that ends in "请返回修改!"), when there was one.
+// A run in which nothing was calculated writes no reports: it tells why, from what the work dialog
+// did last toward a report. The input check's list (ending in "请返回修改!") goes to stdout.
 int NothingCalculated() {
-    std::string prompt;
-    for (const qelt::InteractionEntry& entry : qelt::InteractionLog::Instance().Entries()) {
-        if (entry.kind != "prompt") continue;
-        prompt.clear();
-        for (char c : qelt::text::GbkToUtf8ForDisplay(entry.text.Str())) {
-            if (c != '\r') prompt += c;
-        }
+    size_t start = 0;
+    const qelt::host::CalculationStep step = qelt::host::LastCalculationStep(start);
+    const std::string shown = qelt::InteractionLog::Instance().MessagesSince(start);
+    if (step == qelt::host::CalculationStep::InputCheck && !shown.empty()) {
+        std::cout << shown << "\n";
+        return Fail(kNothingCalculated, "nothing was calculated: the input check refused it");
     }
-    if (!prompt.empty()) std::cout << prompt << "\n";
-    return Fail(kNothingCalculated, prompt.empty() ? u8"nothing was calculated: the script ended before \"计算\""
-                                                   : "nothing was calculated: the input check refused it");
+    if (step == qelt::host::CalculationStep::Calculation) {
+        std::string oneLine = shown;
+        for (char& c : oneLine) c = c == '\n' ? ' ' : c;
+        return Fail(kNothingCalculated, shown.empty() ? "nothing was calculated: the calculation gave no result"
+                                                      : "nothing was calculated: the calculation refused it: " + oneLine);
+    }
+    return Fail(kNothingCalculated, u8"nothing was calculated: the script ended before \"计算\"");
 }
 
 // The script as messages name it: its file, or "script" when it comes from stdin.
 std::string ScriptName(const std::string& path) { return path == "-" ? "script" : path; }
 
-// The script's actions; without a script file, a click on "计算" (a prompt that comes up, such as a
-// warning list, is then closed by the loop as with its close box, which lets the calculation go on).
+// The script's actions; without a script file, the mode's own "计算": the button "计算" (553), or in
+// mode 0, where the work dialog's buttons are hidden, the host's message that calculates everything
+// (a prompt that comes up, such as a warning list, is then closed by the loop as with its close
+// box, which lets the calculation go on).
 bool LoadScript(const Options& options, qelt::UserScript& script, std::string& error) {
     if (!options.scriptPath) {
-        script.Click(IDC_WORK_CALCULATE);
+        if (options.mode == 0) {
+            qelt::UserAction calculate;
+            calculate.kind = qelt::UserAction::Kind::Message;
+            calculate.number = WM_VUSK_ONCALCULATEALL;
+            script.Add(calculate);
+        } else {
+            script.Click(IDC_WORK_CALCULATE);
+        }
         return true;
     }
     const std::string& path = *options.scriptPath;
@@ -99,22 +120,45 @@ bool LoadScript(const Options& options, qelt::UserScript& script, std::string& e
     return true;
 }
 
+// The end of a run that calculated: the outputs are staged, the store's copy is made ready, the
+// outputs are put in place and then the store is replaced. A failure on the way leaves both as
+// they were (but for a failure of the very last step, which leaves the outputs new).
+int Finish(StoreSession& store, OutputFiles& outputs, const Options& options, const std::string& stem) {
+    const CWordObject* fullReport = qelt::host::KeptFullReport();
+    const CWordObject* shortReport = qelt::host::KeptShortReport();
+    std::string error;
+    if (fullReport && shortReport) error = StageReportFiles(outputs, options.outDir, stem, *fullReport, *shortReport);
+    if (!error.empty()) return Fail(kFailed, error + "; the outputs and the store were left as they were");
+    error = store.Prepare();
+    if (!error.empty()) return Fail(kStore, error + "; the outputs and the store were left as they were");
+    error = outputs.Commit();
+    if (!error.empty()) return Fail(kFailed, error + "; the store was left as it was");
+    if (fullReport) RemoveEarlierPictures(options.outDir, stem, outputs);
+    error = store.Replace();
+    if (!error.empty()) return Fail(kStore, error);
+    if (fullReport && !options.quiet) std::cout << qelt::report::ReportText(*fullReport);
+    std::cout << RunSummary();
+    return kDone;
+}
+
 int Run(const Options& options) {
     qelt::UserScript script;
     std::string error;
     if (!LoadScript(options, script, error)) return Fail(kUsage, error);
+    script.StopAtRefusedValues(true);
 
     const qelt::text::Conversion name = qelt::text::Utf8ToGbk(options.command);
     const _tagCaltInfo* info = name.ok ? g_VuskMainInfo.FindCaltFunc(name.text.c_str()) : nullptr;
     if (!info) return Fail(kUsage, "unknown command \"" + options.command + "\" (\"qelt list\" shows the commands)");
     const std::string command = qelt::text::GbkToUtf8ForDisplay(info->strCommand.Str());
+    const std::string stem = ReportFileStem(command);
 
     // The output folder is made before the run, so that a run is never lost for want of it.
     error = MakeOutputFolder(options.outDir);
     if (!error.empty()) return Fail(kFailed, error);
 
-    // Pictures of the dialog go to the --snap folder; one that cannot be written is told at the end
-    // and fails the run, after the input is stored and the reports are written.
+    // Pictures of the dialog go to the --snap folder as they are taken; one that cannot be written
+    // fails the run at its end, which then changes neither the outputs nor the store.
     std::vector<std::string> snapErrors;
     if (options.snapDir) {
         error = MakeOutputFolder(*options.snapDir);
@@ -128,17 +172,25 @@ int Run(const Options& options) {
                 if (!why.empty()) snapErrors.push_back(why);
                 return std::string();
             },
-            ReportFileStem(command));
+            stem);
+    }
+
+    // The Word output is written under a temporary name and put in place with the reports.
+    OutputFiles outputs;
+    std::string wordStaged;
+    if (options.wordPath) {
+        wordStaged = outputs.Reserve(*options.wordPath, &error);
+        if (wordStaged.empty()) return Fail(kFailed, "the Word output cannot be written: " + error);
     }
 
     const std::string storePath = options.storePath ? *options.storePath : DefaultStorePath();
     if (storePath.empty()) return Fail(kStore, "no store: HOME is not set; give one with --store FILE");
     StoreSession store;
-    error = store.Open(storePath);
+    error = store.Open(storePath, kStoreWait);
     if (!error.empty()) return Fail(kStore, error);
 
     g_VuskMainInfo.SetCaltDlgType(options.mode);
-    CYorWord::SetOutputPath(options.wordPath ? options.wordPath->c_str() : nullptr);
+    CYorWord::SetOutputPath(options.wordPath ? wordStaged.c_str() : nullptr);
     qelt::host::ClearCommandReports();
     {
         qelt::ScopedUserScript installed(script);
@@ -146,28 +198,24 @@ int Run(const Options& options) {
     }
     // What the script read goes to stdout; what the person saw and answered to stderr.
     for (const qelt::InteractionEntry& entry : qelt::InteractionLog::Instance().Entries())
-        (entry.kind == "read" ? std::cout : std::cerr) << entry.Describe() << "\n";
-    if (script.Failed())
-        return Fail(kUsage, ScriptName(options.scriptPath.value_or("-")) + ": " + script.Error() + "; nothing was stored");
-    error = store.Commit();
-    if (!error.empty()) return Fail(kStore, error);
-
-    const CWordObject* fullReport = qelt::host::KeptFullReport();
-    const CWordObject* shortReport = qelt::host::KeptShortReport();
-    // A command without a report page hands over none: what it calculated is on its page, for the
-    // script to read, and what it sent to draw is in the summary.
-    if (!fullReport || !shortReport) {
-        std::cout << RunSummary();
-        for (const std::string& why : snapErrors) std::cerr << "qelt: " << why << "\n";
-        return snapErrors.empty() ? kDone : kFailed;
-    }
-    if (fullReport->GetRowCount() == 0) return NothingCalculated();
-    error = WriteReportFiles(options.outDir, ReportFileStem(command), *fullReport, *shortReport);
-    if (!error.empty()) return Fail(kFailed, error);
-    if (!options.quiet) std::cout << qelt::report::ReportText(*fullReport);
-    std::cout << RunSummary();
+        (entry.kind == "read" || entry.kind == "controls" ? std::cout : std::cerr) << entry.Describe() << "\n";
+    const std::string scriptName = ScriptName(options.scriptPath.value_or("-"));
+    if (script.ValueRefusal())
+        return Fail(kRefusedValue, scriptName + ": " + script.Error() + "; no report was written and the store was left as it was");
+    if (script.Failed()) return Fail(kUsage, scriptName + ": " + script.Error() + "; nothing was stored");
+    if (!CYorWord::GetOutputFailure().empty())
+        return Fail(kFailed, "the Word output failed; the outputs and the store were left as they were");
     for (const std::string& why : snapErrors) std::cerr << "qelt: " << why << "\n";
-    return snapErrors.empty() ? kDone : kFailed;
+    if (!snapErrors.empty()) return Fail(kFailed, "a picture failed; the outputs and the store were left as they were");
+
+    // A command without a report page hands over no reports: what it calculated is on its page, for
+    // the script to read, and what it sent to draw is in the summary.
+    const CWordObject* fullReport = qelt::host::KeptFullReport();
+    if (fullReport && fullReport->GetRowCount() == 0) return NothingCalculated();
+    // A Word output that "加入列表" did not write stays as it was.
+    std::error_code ec;
+    if (options.wordPath && (std::filesystem::file_size(wordStaged, ec) == 0 || ec)) outputs.Drop(*options.wordPath);
+    return Finish(store, outputs, options, stem);
 }
 
 }  // namespace

@@ -7,6 +7,11 @@ namespace qelt {
 std::string InteractionEntry::Describe() const {
     auto shown = [](const CString& text) { return text::GbkToUtf8ForDisplay(text.Str()); };
     if (kind == "read") return std::to_string(result) + " " + shown(text);
+    if (kind == "controls") {
+        std::string lines = shown(text);
+        if (!lines.empty() && lines.back() == '\n') lines.pop_back();
+        return "controls of \"" + shown(caption) + "\":\n" + lines;
+    }
     std::string line = kind + " \"" + shown(caption) + "\": " + shown(text) + " [";
     for (size_t i = 0; i < buttons.size(); ++i) line += (i ? "/" : "") + shown(buttons[i]);
     line += "] -> " + shown(answer) + (byScript ? " (by script)" : " (default");
@@ -20,5 +25,17 @@ InteractionLog& InteractionLog::Instance() {
 }
 
 void InteractionLog::Add(InteractionEntry entry) { m_entries.push_back(std::move(entry)); }
+
+std::string InteractionLog::MessagesSince(size_t start) const {
+    std::string texts;
+    for (size_t i = start; i < m_entries.size(); ++i) {
+        if (!m_entries[i].IsMessage()) continue;
+        if (!texts.empty()) texts += '\n';
+        for (char c : text::GbkToUtf8ForDisplay(m_entries[i].text.Str())) {
+            if (c != '\r') texts += c;
+        }
+    }
+    return texts;
+}
 
 }  // namespace qelt

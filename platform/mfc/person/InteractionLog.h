@@ -21,8 +21,11 @@ struct InteractionEntry {
     std::string note;              // why the default was taken, when it was (UTF-8)
 
     // One line for people, in UTF-8: kind "caption": text [buttons] -> answer (by script|default…);
-    // for what the script read of a control (kind "read"), its id (result) and its text.
+    // for what the script read of a control (kind "read"), its id (result) and its text; for the
+    // controls of a dialog (kind "controls"), its caption and then one line per control.
     std::string Describe() const;
+    // A message the person was shown: a message box or a prompt.
+    bool IsMessage() const { return kind == "message box" || kind == "prompt"; }
 };
 
 class InteractionLog {
@@ -31,6 +34,9 @@ public:
 
     void Add(InteractionEntry entry);
     const std::vector<InteractionEntry>& Entries() const { return m_entries; }
+    // The texts of the messages shown from entry `start` on, in UTF-8 without carriage returns, a
+    // line break between two; "" when none was shown.
+    std::string MessagesSince(size_t start) const;
     void Clear() { m_entries.clear(); }
 
 private:

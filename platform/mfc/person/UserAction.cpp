@@ -68,6 +68,8 @@ std::string UserAction::Describe() const {
     case Kind::Pick: return "pick " + id + " " + shown;
     case Kind::Read: return "read " + id;
     case Kind::Snap: return "snap " + shown;
+    case Kind::Controls: return "controls";
+    case Kind::Message: return "message " + std::to_string(number);
     }
     return "";
 }

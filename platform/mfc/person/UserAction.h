@@ -26,6 +26,8 @@ struct UserAction {
         Pick,    // select the item of tree `controlId` at the path `text` ("楼梯/板式楼梯")
         Read,    // print control `controlId`'s id and text
         Snap,    // write a picture of the top dialog, named `text`
+        Controls,  // print the controls of the top dialog and its pages
+        Message,   // send message `number` to the top dialog, as the host program does
     };
 
     // What the pointer does (Kind::Mouse).

@@ -42,6 +42,15 @@ void UserScript::Fail(const UserAction& action, const std::string& reason) {
     m_error = "line " + std::to_string(action.line) + ": " + action.Describe() + ": " + reason;
 }
 
+void UserScript::RefuseValue(const UserAction& action, Refusal refusal) {
+    if (Failed()) return;
+    std::string reason = "the page refused the value";
+    if (!refusal.message.empty()) reason += ": \"" + refusal.message + "\"";
+    reason += "; control " + std::to_string(refusal.controlId) + " holds \"" + refusal.held + "\"";
+    Fail(action, reason);
+    m_refusal = std::move(refusal);
+}
+
 void InstallUserScript(UserScript* script) { g_installed = script; }
 UserScript* InstalledUserScript() { return g_installed; }
 

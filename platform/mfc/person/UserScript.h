@@ -27,9 +27,23 @@
 // is applied, the script records the error with its line, and every modal loop ends at once with
 // IDCANCEL (without OnCancel); message boxes shown meanwhile get their default button. The host
 // program turns a failed script into its exit code.
+//
+// A script that stops at refused values (StopAtRefusedValues) also fails, in the same way, when
+// the page does not take a value that it entered (set, choose, check, cell, or text typed into the
+// focused control):
+//   - a notice (a message box or prompt with the one button "确定") is shown while the value is
+//     entered or while the focus leaves its control, whoever answers it; a question (several
+//     buttons) is the person's choice, and only its outcome counts;
+//   - the control no longer holds the value once it was entered and, for a control that keeps the
+//     focus (a combo box, a check box), once the focus has left it. The same number written
+//     another way ("300" and "300.0") is the same value; texts that are not both numbers are
+//     compared as they are;
+//   - a later data exchange fails on a control that still holds a value the script entered.
+// The failure names the action's line, the control, the page's messages and what the control holds.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,12 +85,41 @@ public:
     const std::string& Error() const { return m_error; }
     void Fail(const UserAction& action, const std::string& reason);
 
+    // Whether a value that the page refuses or replaces fails the script (off unless set).
+    void StopAtRefusedValues(bool stop) { m_stopAtRefusals = stop; }
+    bool StopsAtRefusedValues() const { return m_stopAtRefusals; }
+
+    // A value that the page refused or replaced.
+    struct Refusal {
+        int controlId = 0;
+        std::string message;  // the page's messages shown meanwhile (UTF-8), "" when it showed none
+        std::string held;     // what the control holds (UTF-8)
+    };
+    // Fails the script on a refused value (unless it has failed already).
+    void RefuseValue(const UserAction& action, Refusal refusal);
+    // The refusal the script failed on; nothing when it has not failed, or failed otherwise.
+    const std::optional<Refusal>& ValueRefusal() const { return m_refusal; }
+
+    // A value that the script entered, kept while the page may still refuse it: the control it went
+    // into, the action, the text the control held once it was entered, and whether the control
+    // kept the focus (its value is looked at again when the focus leaves).
+    struct EnteredValue {
+        HWND control = nullptr;
+        UserAction action;
+        CString text;
+        bool focused = false;
+    };
+    std::vector<EnteredValue>& EnteredValues() { return m_entered; }
+
 private:
     std::vector<UserAction> m_actions;
     size_t m_next = 0;
     std::string m_error;
     SnapHandler m_snap;
     std::string m_finalSnap;
+    bool m_stopAtRefusals = false;
+    std::optional<Refusal> m_refusal;
+    std::vector<EnteredValue> m_entered;
 };
 
 // The script that modal loops and message boxes take their actions from; null for none (dialogs

@@ -11,6 +11,7 @@
 #include "mfc/base/GbkText.h"
 #include "mfc/user/LibraryTexts.h"
 #include "mfc/user/MessageBox.h"
+#include "mfc/user/ScriptedValues.h"
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
@@ -35,6 +36,7 @@ HWND CDataExchange::PrepareEditCtrl(int nIDC) {
 void CDataExchange::Fail() {
     if (m_bSaveAndValidate && m_pDlgWnd && m_idLastControl) {
         if (HWND control = ::GetDlgItem(m_pDlgWnd->m_hWnd, m_idLastControl)) {
+            qelt::NoteExchangeRefusal(control);
             ::SetFocus(control);
             if (m_bEditLastControl) ::SendMessage(control, EM_SETSEL, 0, -1);
         }

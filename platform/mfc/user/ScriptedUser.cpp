@@ -1,7 +1,9 @@
 // The person at the screen, played by the user script: the actions of a modal loop's turn.
 #include <algorithm>
 
+#include "mfc/user/ControlList.h"
 #include "mfc/user/DialogManager.h"
+#include "mfc/user/ScriptedValues.h"
 #include "mfc/base/Encoding.h"
 #include "mfc/person/InteractionLog.h"
 #include "mfc/person/UserScript.h"
@@ -108,6 +110,16 @@ HWND AnswerButton(HWND dialog, int answer) {
         if (button && ::IsWindowVisible(button) && ::IsWindowEnabled(button)) return button;
     }
     return nullptr;
+}
+
+// Whether the dialog holds a visible tab control.
+bool HasTabs(HWND dialog) {
+    std::vector<HWND> all;
+    Descendants(dialog, all);
+    return std::any_of(all.begin(), all.end(), [](HWND window) {
+        const WindowRecord* record = LookupWindow(window);
+        return record && ::IsWindowVisible(window) && gbk::CompareNoCase(record->className, "SysTabControl32") == 0;
+    });
 }
 
 // Offers the action to the windows of the dialog in order until one takes it.
@@ -253,6 +265,129 @@ void MoveFocusOn(WindowRecord& control) {
     else ::SetFocus(dialog);
 }
 
+namespace {
+
+// Applies the script's next action (consuming it) in top's turn; true when it was applied, with
+// control the control it went to (for typing, keys and the pointer the one that had the focus).
+// False when it was refused (the script has failed) or left for a dialog beneath (not consumed).
+bool ApplyAction(CWnd& top, UserScript& script, const UserAction& action, HWND& control) {
+    const std::vector<CWnd*>& stack = ModalWindows();
+    control = nullptr;
+    switch (action.kind) {
+    case UserAction::Kind::Close:
+        script.Consume();
+        Close(top, false);
+        return true;
+    case UserAction::Kind::Answer: {
+        HWND button = AnswerButton(top.m_hWnd, action.number);
+        script.Consume();
+        if (!button) {
+            Refuse(script, action, "dialog " + Caption(top.m_hWnd) + " has no such button to press", top);
+            return false;
+        }
+        ::SendMessage(button, BM_CLICK, 0, 0);
+        return true;
+    }
+    case UserAction::Kind::Key:
+    case UserAction::Kind::Type: {
+        script.Consume();
+        HWND focus = ::GetFocus();
+        if (!focus || (focus != top.m_hWnd && !::IsChild(top.m_hWnd, focus))) {
+            Refuse(script, action, "no control of dialog " + Caption(top.m_hWnd) + " has the focus", top);
+            return false;
+        }
+        control = focus;
+        if (action.kind == UserAction::Kind::Key) PressKey(action.number);
+        else TypeText(action.text);
+        return true;
+    }
+    case UserAction::Kind::Menu:
+        script.Consume();
+        Refuse(script, action, "no popup menu is shown", top);
+        return false;
+    case UserAction::Kind::Snap: {
+        script.Consume();
+        const std::string why = script.Snapper() ? script.Snapper()(top.m_hWnd, action.text.Str())
+                                                 : std::string("no folder for pictures was given");
+        if (!why.empty()) Refuse(script, action, why, top);
+        return why.empty();
+    }
+    case UserAction::Kind::Tab: {
+        // A dialog on top without tabs, over one with them (a prompt over the work dialog), was
+        // not answered.
+        if (!HasTabs(top.m_hWnd)) {
+            for (size_t i = 0; i + 1 < stack.size(); ++i) {
+                if (stack[i]->m_hWnd && HasTabs(stack[i]->m_hWnd)) {
+                    TakeDefault(top, "the script's next action is for another dialog");
+                    return false;
+                }
+            }
+        }
+        script.Consume();
+        ActionOutcome outcome = OfferToAll(top.m_hWnd, action);
+        if (outcome.kind == ActionOutcome::Kind::Applied) return true;
+        Refuse(script, action,
+               outcome.kind == ActionOutcome::Kind::Refused ? outcome.reason
+                                                             : "dialog " + Caption(top.m_hWnd) + " has no such tab",
+               top);
+        return false;
+    }
+    case UserAction::Kind::Controls:
+        script.Consume();
+        LogControls(top.m_hWnd);
+        return true;
+    case UserAction::Kind::Message:
+        script.Consume();
+        ::SendMessage(top.m_hWnd, static_cast<UINT>(action.number), 0, 0);
+        return true;
+    default:
+        break;
+    }
+    control = FindControl(top.m_hWnd, action.controlId);
+    if (!control) {
+        for (size_t i = 0; i + 1 < stack.size(); ++i) {
+            if (stack[i]->m_hWnd && FindControl(stack[i]->m_hWnd, action.controlId)) {
+                TakeDefault(top, "the script's next action is for another dialog");
+                return false;
+            }
+        }
+        script.Consume();
+        Refuse(script, action, "dialog " + Caption(top.m_hWnd) + " has no control " + std::to_string(action.controlId), top);
+        return false;
+    }
+    script.Consume();
+    // A disabled control still shows what it holds.
+    if (action.kind == UserAction::Kind::Read && ::IsWindowVisible(control)) {
+        LogRead(control);
+        return true;
+    }
+    if (std::string why = Unavailable(control, top.m_hWnd); !why.empty()) {
+        Refuse(script, action, why, top);
+        return false;
+    }
+    // The pointer acts on the control that has the focus: pressing elsewhere leaves it.
+    const HWND focus = ::GetFocus();
+    std::shared_ptr<WindowRecord> record = HoldWindow(control);
+    ActionOutcome outcome = ActionOutcome::NotApplicable();
+    if (auto* scripted = dynamic_cast<ScriptedControl*>(CWnd::FromHandlePermanent(control))) {
+        outcome = scripted->ApplyUserAction(action);
+    }
+    if (outcome.kind == ActionOutcome::Kind::NotApplicable && ::IsWindow(control)) {
+        outcome = action.kind == UserAction::Kind::Mouse ? MovePointer(*record, action)
+                                                         : record->procedure->ApplyUserAction(*record, action);
+    }
+    if (action.kind == UserAction::Kind::Mouse) control = focus;
+    if (outcome.kind == ActionOutcome::Kind::Applied) return true;
+    Refuse(script, action,
+           outcome.kind == ActionOutcome::Kind::Refused
+               ? outcome.reason
+               : ControlName(*record) + " (" + record->className + ") does not take this action",
+           top);
+    return false;
+}
+
+}  // namespace
+
 void TakeUserTurn(CWnd& top) {
     UserScript* script = InstalledUserScript();
     if (script && script->Failed()) {
@@ -276,95 +411,9 @@ void TakeUserTurn(CWnd& top) {
         return;
     }
     const UserAction action = *next;
-    const std::vector<CWnd*>& stack = ModalWindows();
-    switch (action.kind) {
-    case UserAction::Kind::Close:
-        script->Consume();
-        Close(top, false);
-        return;
-    case UserAction::Kind::Answer: {
-        HWND button = AnswerButton(top.m_hWnd, action.number);
-        script->Consume();
-        if (!button) {
-            Refuse(*script, action, "dialog " + Caption(top.m_hWnd) + " has no such button to press", top);
-            return;
-        }
-        ::SendMessage(button, BM_CLICK, 0, 0);
-        return;
-    }
-    case UserAction::Kind::Key:
-    case UserAction::Kind::Type: {
-        script->Consume();
-        HWND focus = ::GetFocus();
-        if (!focus || (focus != top.m_hWnd && !::IsChild(top.m_hWnd, focus))) {
-            Refuse(*script, action, "no control of dialog " + Caption(top.m_hWnd) + " has the focus", top);
-            return;
-        }
-        if (action.kind == UserAction::Kind::Key) PressKey(action.number);
-        else TypeText(action.text);
-        return;
-    }
-    case UserAction::Kind::Menu:
-        script->Consume();
-        Refuse(*script, action, "no popup menu is shown", top);
-        return;
-    case UserAction::Kind::Snap: {
-        script->Consume();
-        const std::string why = script->Snapper() ? script->Snapper()(top.m_hWnd, action.text.Str())
-                                                  : std::string("no folder for pictures was given");
-        if (!why.empty()) Refuse(*script, action, why, top);
-        return;
-    }
-    case UserAction::Kind::Tab: {
-        script->Consume();
-        ActionOutcome outcome = OfferToAll(top.m_hWnd, action);
-        if (outcome.kind == ActionOutcome::Kind::Applied) return;
-        Refuse(*script, action,
-               outcome.kind == ActionOutcome::Kind::Refused ? outcome.reason
-                                                             : "dialog " + Caption(top.m_hWnd) + " has no such tab",
-               top);
-        return;
-    }
-    default:
-        break;
-    }
-    HWND control = FindControl(top.m_hWnd, action.controlId);
-    if (!control) {
-        for (size_t i = 0; i + 1 < stack.size(); ++i) {
-            if (stack[i]->m_hWnd && FindControl(stack[i]->m_hWnd, action.controlId)) {
-                TakeDefault(top, "the script's next action is for another dialog");
-                return;
-            }
-        }
-        script->Consume();
-        Refuse(*script, action, "dialog " + Caption(top.m_hWnd) + " has no control " + std::to_string(action.controlId), top);
-        return;
-    }
-    script->Consume();
-    // A disabled control still shows what it holds.
-    if (action.kind == UserAction::Kind::Read && ::IsWindowVisible(control)) {
-        LogRead(control);
-        return;
-    }
-    if (std::string why = Unavailable(control, top.m_hWnd); !why.empty()) {
-        Refuse(*script, action, why, top);
-        return;
-    }
-    std::shared_ptr<WindowRecord> record = HoldWindow(control);
-    ActionOutcome outcome = ActionOutcome::NotApplicable();
-    if (auto* scripted = dynamic_cast<ScriptedControl*>(CWnd::FromHandlePermanent(control))) {
-        outcome = scripted->ApplyUserAction(action);
-    }
-    if (outcome.kind == ActionOutcome::Kind::NotApplicable && ::IsWindow(control)) {
-        outcome = action.kind == UserAction::Kind::Mouse ? MovePointer(*record, action)
-                                                         : record->procedure->ApplyUserAction(*record, action);
-    }
-    if (outcome.kind == ActionOutcome::Kind::Applied) return;
-    Refuse(*script, action,
-           outcome.kind == ActionOutcome::Kind::Refused
-               ? outcome.reason
-               : ControlName(*record) + " (" + record->className + ") does not take this action",
-           top);
+    const ValueWatch watch(action);
+    HWND control = nullptr;
+    if (ApplyAction(top, *script, action, control)) watch.Check(*script, control);
 }
 
 }  // namespace qelt

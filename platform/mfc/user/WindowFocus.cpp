@@ -1,4 +1,5 @@
 // The keyboard focus.
+#include "mfc/user/ScriptedValues.h"
 #include "mfc/user/WindowManager.h"
 #include "mfc/user/Wnd.h"
 
@@ -26,7 +27,10 @@ HWND SetFocus(HWND hWnd) {
     const unsigned change = ++g_focusChanges;
     g_focus = hWnd;
     g_focusArrived = false;
-    if (previous && previousArrived) SendMessage(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
+    if (previous && previousArrived) {
+        const qelt::LeavingControl leaving(previous);  // a value the user script entered there is checked
+        SendMessage(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
+    }
     if (change != g_focusChanges) return previous;
     if (hWnd && IsWindow(hWnd)) {
         g_focusArrived = true;

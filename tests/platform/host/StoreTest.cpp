@@ -302,6 +302,8 @@ const Damage kDamages[] = {
     {"header overwritten", [](const std::string& path) { WriteBytes(path, "garbage garbage!", 0); }},
     {"a page scribbled", [](const std::string& path) { WriteBytes(path, std::string(100, '\x5a'), 4096); }},
     {"a text file", [](const std::string& path) { std::ofstream(path, std::ios::binary) << "名称=板式楼梯\n"; }},
+    // SQLite would take a file shorter than its header for an empty database and write over it.
+    {"a single byte", [](const std::string& path) { std::ofstream(path, std::ios::binary | std::ios::trunc) << "x"; }},
     {"truncated", [](const std::string& path) { std::filesystem::resize_file(path, 4096 + 100); }},
     {"another program's database",
      [](const std::string& path) {

@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "ReferencePicture.h"
+#include "ReadOnlyFile.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -32,6 +35,9 @@ std::string Quote(const std::string& word) {
     return quoted + "'";
 }
 
+using qelt::test::MakeReadOnly;
+using qelt::test::SetImmutable;
+
 struct Outcome {
     int code = -1;
     std::string out;  // stdout
@@ -45,7 +51,10 @@ protected:
         ASSERT_TRUE(mkdtemp(pattern.data()));
         m_dir = pattern;
     }
-    void TearDown() override { fs::remove_all(m_dir); }
+    void TearDown() override {
+        for (const fs::directory_entry& entry : fs::directory_iterator(m_dir)) SetImmutable(entry.path(), false);
+        fs::remove_all(m_dir);
+    }
 
     // Runs qelt in the test's folder, with HOME and XDG_DATA_HOME inside it and input on stdin.
     Outcome Qelt(const std::vector<std::string>& args, const std::string& input = "") {
@@ -78,6 +87,9 @@ TEST_F(QeltProcessTest, ListShowsTheCommandsInUtf8) {
 }
 
 TEST_F(QeltProcessTest, RunWithoutScriptCalculatesAndWritesTheReports) {
+    // A picture that an earlier run of the command left: this run has none, so it goes.
+    fs::create_directory(m_dir / "out");
+    WriteFile(m_dir / "out/zhjmjs-full-7.png", "earlier");
     Outcome outcome = Qelt({"run", "c:zhjmjs", "--out", "out"});
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     EXPECT_TRUE(fs::exists(m_dir / "data/qelt/store.db"));
@@ -87,6 +99,7 @@ TEST_F(QeltProcessTest, RunWithoutScriptCalculatesAndWritesTheReports) {
     const std::string fullText = ReadFile(m_dir / "out/zhjmjs-full.txt");
     EXPECT_EQ(outcome.out.find(fullText), 0u) << "the full report comes first on stdout";
     EXPECT_NE(outcome.out.find("list entry"), std::string::npos);
+    EXPECT_FALSE(fs::exists(m_dir / "out/zhjmjs-full-7.png"));
 
     Outcome quiet = Qelt({"run", "C:ZHJMJS", "--out", "out", "--quiet"});
     ASSERT_EQ(quiet.code, 0) << quiet.err;
@@ -95,18 +108,42 @@ TEST_F(QeltProcessTest, RunWithoutScriptCalculatesAndWritesTheReports) {
 }
 
 TEST_F(QeltProcessTest, ScriptTypesIntoThePageAndTheStoreKeepsIt) {
-    // b = 300 (control 581); then 99999 for h (583), out of range: the message box that follows is not
-    // answered, so it takes its default button and h keeps its value.
+    // b = 300 (control 581), written as 3e2: the same number.
     Outcome outcome = Qelt({"run", "C:ZHJMJS", "--script", "-", "--store", "s.db", "--out", "out"},
-                           u8"# the section\nset 581 300\nset 583 99999\nclick 553\n");
+                           u8"# the section\nset 581 3e2\nclick 553\n");
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     EXPECT_NE(outcome.out.find(u8"截面宽度: b=300mm"), std::string::npos) << outcome.out;
-    EXPECT_NE(outcome.err.find(u8"请输入一个在"), std::string::npos) << outcome.err;
-    EXPECT_NE(outcome.err.find("default"), std::string::npos) << outcome.err;
 
     Outcome again = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "out"});
     ASSERT_EQ(again.code, 0) << again.err;
     EXPECT_NE(again.out.find(u8"截面宽度: b=300mm"), std::string::npos) << again.out;
+}
+
+// A value that the page refuses ends the run with exit 5: nothing is calculated, no report is
+// written and the store stays as it was, whatever comes after it in the script.
+TEST_F(QeltProcessTest, ARefusedValueEndsTheRunAndChangesNothing) {
+    ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "out", "--quiet"}).code, 0);
+    const std::string stored = ReadFile(m_dir / "s.db"), report = ReadFile(m_dir / "out/zhjmjs-full.txt");
+    struct Case {
+        const char* script;
+        const char* error;
+    };
+    const Case cases[] = {
+        // b = -400: the page says its range and puts the old width back.
+        {"set 581 -400\nclick 553\n",
+         u8"refused.txt: line 1: set 581 -400: the page refused the value: \"请输入一个在0.000001与10000之间的实数\"; "
+         u8"control 581 holds \"400\"; no report was written and the store was left as it was"},
+        {"set 583 99999\nanswer ok\nclick 553\n", "refused.txt: line 1: set 583 99999: the page refused the value"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        Outcome outcome = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "out", "--script", Script("refused.txt", c.script)});
+        EXPECT_EQ(outcome.code, 5) << outcome.err;
+        EXPECT_NE(outcome.err.find(c.error), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find(u8"-> 关闭"), std::string::npos) << "the run ends at once";
+        EXPECT_TRUE(ReadFile(m_dir / "s.db") == stored) << "the store changed";
+        EXPECT_EQ(ReadFile(m_dir / "out/zhjmjs-full.txt"), report);
+    }
 }
 
 TEST_F(QeltProcessTest, RunWithoutScriptGoesOnPastAWarningList) {
@@ -181,52 +218,152 @@ TEST_F(QeltProcessTest, ThePointerKeysAndTypingReachThePageAndReadShowsIt) {
 }
 
 TEST_F(QeltProcessTest, ARunThatCalculatedNothingWritesNoReportsAndSaysWhy) {
+    ASSERT_EQ(Qelt({"run", "C:JXBJS", "--store", "s.db", "--quiet"}).code, 0);
+    ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--quiet"}).code, 0);
+    const std::string stored = ReadFile(m_dir / "s.db");
     struct Case {
+        const char* command;
         const char* script;
         const char* out;
         const char* err;
     };
     const Case cases[] = {
         // M = 5000 kN·m is more than the default section takes: the input check refuses it.
-        {"set 714 5000\nclick 553\n", u8"请返回修改!", "nothing was calculated: the input check refused it"},
-        {"set 581 300\n", "", u8"nothing was calculated: the script ended before \"计算\""},
+        {"C:ZHJMJS", "set 714 5000\nclick 553\n", u8"请返回修改!", "nothing was calculated: the input check refused it"},
+        {"C:ZHJMJS", "set 581 300\n", "", u8"nothing was calculated: the script ended before \"计算\""},
+        // A slab 60 mm thick under 100 kN/m² needs more steel than it can hold.
+        {"C:JXBJS", "set 440 60\nset 392 100\nclick 553\n", "",
+         u8"nothing was calculated: the calculation refused it: 板超筋，请加大板厚或者提高混凝土强度"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);
         fs::remove_all(m_dir / "out");
-        Outcome outcome = Qelt({"run", "C:ZHJMJS", "--script", "-", "--store", "s.db", "--out", "out"}, c.script);
+        Outcome outcome = Qelt({"run", c.command, "--script", "-", "--store", "s.db", "--out", "out"}, c.script);
         EXPECT_EQ(outcome.code, 4) << outcome.err;
         EXPECT_NE(outcome.out.find(c.out), std::string::npos) << outcome.out;
         EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
         EXPECT_TRUE(fs::is_empty(m_dir / "out")) << "no report files";
+        EXPECT_TRUE(ReadFile(m_dir / "s.db") == stored) << "the refused input was stored";
     }
 }
 
-// Runs killed in the middle leave their working copies and journals; the next run removes those
-// whose run no longer holds their lock, and leaves a running one's alone.
-TEST_F(QeltProcessTest, LeftoversOfKilledRunsAreRemovedAndARunningOnesKept) {
+// In mode 0 the work dialog's buttons are hidden: a run without a script calculates as the host
+// does there, and writes the reports.
+TEST_F(QeltProcessTest, ModeZeroCalculatesWithoutAScript) {
+    for (const char* command : {"C:ZHJMJS", "C:JXBJS"}) {
+        SCOPED_TRACE(command);
+        Outcome outcome = Qelt({"run", command, "--mode", "0", "--store", "s.db", "--out", "out", "--quiet"});
+        EXPECT_EQ(outcome.code, 0) << outcome.err;
+        const std::string stem = std::string(command).substr(2);
+        std::string lower;
+        for (char c : stem) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_GT(ReadFile(m_dir / "out" / (lower + "-full.txt")).size(), 100u);
+    }
+}
+
+// Runs killed in the middle leave their working copies and journals; the next run on the store
+// removes them, and leaves other files alone.
+TEST_F(QeltProcessTest, LeftoversOfKilledRunsAreRemoved) {
     ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--quiet"}).code, 0);
-    for (const char* name : {"s.db.run-AAAAAA", "s.db.run-AAAAAA-journal", "s.db.run-BBBBBB", "s.db.run-BBBBBB-journal",
-                             "s.db.run-CCCCCC-journal", "s.db.run-notmine", "t.db.run-DDDDDD"}) {
+    for (const char* name : {"s.db.run-AAAAAA", "s.db.run-AAAAAA-journal", "s.db.run-CCCCCC-journal", "s.db.run-notmine",
+                             "t.db.run-DDDDDD"}) {
         WriteFile(m_dir / name, "left over");
     }
-    const int running = open((m_dir / "s.db.run-BBBBBB").c_str(), O_RDWR);
-    ASSERT_GE(running, 0);
-    ASSERT_EQ(flock(running, LOCK_EX | LOCK_NB), 0);
-
     Outcome outcome = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--quiet"});
-    close(running);
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     struct Case {
         const char* name;
         bool kept;
     };
     for (const Case& c : {Case{"s.db.run-AAAAAA", false}, Case{"s.db.run-AAAAAA-journal", false},
-                          Case{"s.db.run-BBBBBB", true}, Case{"s.db.run-BBBBBB-journal", true},
                           Case{"s.db.run-CCCCCC-journal", false}, Case{"s.db.run-notmine", true},
                           Case{"t.db.run-DDDDDD", true}}) {
         EXPECT_EQ(fs::exists(m_dir / c.name), c.kept) << c.name;
     }
+}
+
+// The store cases as a person meets them: each run is refused (or fails) with its exit code and a
+// message naming the store, and leaves the store and the outputs as they were; a store behind a
+// link is replaced where the link leads.
+TEST_F(QeltProcessTest, StoreCasesKeepWhatWasMeant) {
+    ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "out", "--quiet"}).code, 0);
+    const std::string good = ReadFile(m_dir / "s.db");
+    const std::string report = ReadFile(m_dir / "out/zhjmjs-full.rtf");
+    struct Case {
+        const char* name;
+        std::string (*make)(const fs::path& dir, const std::string& good);  // the store's path, "" to skip
+        std::vector<std::string> more;
+        int code;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"one byte", [](const fs::path& d, const std::string&) { return WriteFile(d / "one.db", "x"), std::string("one.db"); },
+         {}, 3, "one.db: it is not a qelt store"},
+        {"damaged inside",
+         [](const fs::path& d, const std::string& g) {
+             // A page of the store written over with zeros.
+             std::string bytes = g;
+             if (bytes.size() < 8192) return std::string();
+             bytes.replace(4096 + 8, 64, std::string(64, '\0'));
+             WriteFile(d / "damaged.db", bytes);
+             return std::string("damaged.db");
+         },
+         {}, 3, "damaged.db: it is damaged"},
+        {"read-only",
+         [](const fs::path& d, const std::string& g) {
+             WriteFile(d / "ro.db", g);
+             return MakeReadOnly(d / "ro.db") ? std::string("ro.db") : std::string();
+         },
+         {}, 3, "the store ro.db cannot be written"},
+        {"report cannot be written",
+         [](const fs::path& d, const std::string& g) {
+             WriteFile(d / "out.db", g);
+             fs::remove(d / "out/zhjmjs-short.txt");
+             fs::create_directory(d / "out/zhjmjs-short.txt");  // a folder in the report's place
+             return std::string("out.db");
+         },
+         {"--script", "-"}, 1, "zhjmjs-short.txt"},
+        {"word output cannot be written",
+         [](const fs::path& d, const std::string& g) { return WriteFile(d / "word.db", g), std::string("word.db"); },
+         {"--word", "word.db/w.rtf", "--script", "-"}, 1, "the Word output cannot be written"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string store = c.make(m_dir, good);
+        if (store.empty()) {
+            std::cout << "skipped: " << c.name << " cannot be made here\n";
+            continue;
+        }
+        const std::string before = ReadFile(m_dir / store);
+        std::vector<std::string> args{"run", "C:ZHJMJS", "--store", store, "--out", "out", "--quiet"};
+        args.insert(args.end(), c.more.begin(), c.more.end());
+        Outcome outcome = Qelt(args, "set 581 250\nclick 110\n");
+        EXPECT_EQ(outcome.code, c.code) << outcome.err;
+        EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find(".run-"), std::string::npos) << "no message names the working copy";
+        EXPECT_TRUE(ReadFile(m_dir / store) == before) << "the store changed";
+        EXPECT_EQ(ReadFile(m_dir / "out/zhjmjs-full.rtf"), report) << "the outputs changed";
+    }
+    fs::create_symlink("s.db", m_dir / "link.db");
+    ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "link.db", "--script", "-", "--quiet"}, "set 581 250\nclick 553\n").code, 0);
+    EXPECT_TRUE(fs::is_symlink(m_dir / "link.db"));
+    Outcome again = Qelt({"run", "C:ZHJMJS", "--store", "s.db"});
+    EXPECT_NE(again.out.find(u8"截面宽度: b=250mm"), std::string::npos) << "the link's target keeps the run";
+}
+
+// Two commands run at once on one store: each keeps what it stored, as the runs take turns.
+TEST_F(QeltProcessTest, RunsAtOnceOnOneStoreKeepBothEdits) {
+    WriteFile(m_dir / "a.txt", "set 581 310\nclick 553\n");
+    WriteFile(m_dir / "b.txt", "set 587 320\nclick 553\n");
+    const std::string qelt = Quote(QELT_PROGRAM);
+    const std::string command = "cd " + Quote(m_dir.string()) + " && (" + qelt +
+                                " run C:ZHJMJS --store s.db --script a.txt --out a --quiet >a.log 2>&1 & " + qelt +
+                                " run C:XJMJS --store s.db --script b.txt --out b --quiet >b.log 2>&1 & wait)";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_EQ(ReadFile(m_dir / "a.log").find("qelt:"), std::string::npos) << ReadFile(m_dir / "a.log");
+    ASSERT_EQ(ReadFile(m_dir / "b.log").find("qelt:"), std::string::npos) << ReadFile(m_dir / "b.log");
+    EXPECT_NE(Qelt({"run", "C:ZHJMJS", "--store", "s.db"}).out.find(u8"b=310mm"), std::string::npos);
+    EXPECT_NE(Qelt({"run", "C:XJMJS", "--store", "s.db"}).out.find(u8"b=320mm"), std::string::npos);
 }
 
 // The work dialog as a person sees it, in design mode at the end of the run and in capacity mode
@@ -241,6 +378,30 @@ TEST_F(QeltProcessTest, SnapPicturesTheWorkDialog) {
         const std::string picture = std::string(name) + ".png";
         EXPECT_TRUE(qelt::test::MatchesReferencePicture(ReadFile(m_dir / "pics" / picture),
                                                         std::string(QELT_PICTURES) + "/" + picture));
+    }
+}
+
+// Every script in examples/ (examples/<name>.txt for the command "C:<NAME>") runs its command to the
+// end and writes both reports; the embedded part, which has no report, shows its capacities.
+TEST_F(QeltProcessTest, ExamplesRunTheirCommands) {
+    std::vector<fs::path> scripts;
+    for (const fs::directory_entry& entry : fs::directory_iterator(QELT_EXAMPLES))
+        if (entry.path().extension() == ".txt") scripts.push_back(entry.path());
+    std::sort(scripts.begin(), scripts.end());
+    ASSERT_FALSE(scripts.empty());
+    for (const fs::path& script : scripts) {
+        const std::string name = script.stem().string();
+        SCOPED_TRACE(name);
+        std::string command = "C:";
+        for (char c : name) command += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        Outcome outcome = Qelt({"run", command, "--script", script.string(), "--store", name + ".db", "--out", "out", "--quiet"});
+        EXPECT_EQ(outcome.code, 0) << outcome.err;
+        if (name == "ymjjs") {
+            EXPECT_NE(outcome.out.find("CAD command: VuskYMJ"), std::string::npos) << outcome.out;
+            continue;
+        }
+        for (const char* part : {"-full.txt", "-short.txt", "-full.rtf", "-short.rtf"})
+            EXPECT_GT(ReadFile(m_dir / "out" / (name + part)).size(), 0u) << part;
     }
 }
 

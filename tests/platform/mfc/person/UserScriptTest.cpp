@@ -330,4 +330,136 @@ TEST_F(UserScriptTest, ActionsReachTheCurrentPageFirst) {
     EXPECT_EQ(host.pageValue, "7");
 }
 
+// The basic dialog with the ways a page turns down a value: the height box rewrites its number with
+// two decimals and puts 0 in place of a text that is none; the name box asks about "?" and empties
+// itself on "否"; the grade list goes back to C20 when left on C30; "应用" exchanges the narrow box
+// as a whole number.
+class CCheckingDlg : public CBasicDlg {
+public:
+    int narrow = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        CBasicDlg::DoDataExchange(pDX);
+        DDX_Text(pDX, IDC_NARROW, narrow);
+    }
+    afx_msg void OnHeightLeft() {
+        CString text;
+        GetDlgItemText(IDC_HEIGHT, text);
+        char* end = nullptr;
+        const double value = std::strtod(text, &end);
+        CString shown;
+        shown.Format("%.2f", *end ? 0.0 : value);
+        SetDlgItemText(IDC_HEIGHT, shown);
+    }
+    afx_msg void OnNameLeft() {
+        CString text;
+        GetDlgItemText(IDC_NAME, text);
+        if (text == "?" && AfxMessageBox("名称未定，是否保留?", MB_YESNO) == IDNO) SetDlgItemText(IDC_NAME, "");
+    }
+    afx_msg void OnGradeLeft() {
+        CComboBox* grade = static_cast<CComboBox*>(GetDlgItem(IDC_GRADE));
+        if (grade->GetCurSel() == 2) grade->SetCurSel(0);
+    }
+    afx_msg void OnApply() { UpdateData(TRUE); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCheckingDlg, CBasicDlg)
+    ON_EN_KILLFOCUS(IDC_HEIGHT, OnHeightLeft)
+    ON_EN_KILLFOCUS(IDC_NAME, OnNameLeft)
+    ON_CBN_KILLFOCUS(IDC_GRADE, OnGradeLeft)
+    ON_BN_CLICKED(IDC_APPLY, OnApply)
+END_MESSAGE_MAP()
+
+qelt::UserAction Pointer(int id, int what) {
+    qelt::UserAction action;
+    action.kind = qelt::UserAction::Kind::Mouse;
+    action.controlId = id;
+    action.number = what;
+    action.x = action.y = 3;
+    return action;
+}
+
+qelt::UserAction Key(const char* name) {
+    qelt::UserAction action;
+    action.kind = qelt::UserAction::Kind::Key;
+    action.number = qelt::KeyCode(name);
+    return action;
+}
+
+qelt::UserAction Typed(const char* text) {
+    qelt::UserAction action;
+    action.kind = qelt::UserAction::Kind::Type;
+    action.text = text;
+    return action;
+}
+
+// A script that stops at refused values fails on the first value the page did not take as it was
+// entered (a notice shown, the value replaced, a data exchange refusing it), naming its line, the
+// control, the page's message and what the control holds; the same number written another way and a
+// question answered to keep the value are taken.
+TEST_F(UserScriptTest, ValuesThePageRefusesStopTheScript) {
+    struct Case {
+        const char* name;
+        UserScript script;
+        const char* error;  // "" for a script that is not stopped
+    } cases[] = {
+        {"notice", UserScript().Set(IDC_WIDTH, "500").Set(IDC_NAME, "x"),
+         u8"line 1: set 1002 500: the page refused the value: \"请输入一个在1与100之间的整数\"; control 1002 holds \"10\""},
+        {"notice answered", UserScript().Set(IDC_WIDTH, "500").Answer(IDOK), u8"line 1: set 1002 500: the page refused"},
+        {"replaced silently", UserScript().Set(IDC_HEIGHT, "abc"),
+         "line 1: set 1003 abc: the page refused the value; control 1003 holds \"0.00\""},
+        {"another format of the number", UserScript().Set(IDC_HEIGHT, "6e2").Set(IDC_WIDTH, "50"), ""},
+        {"question kept", UserScript().Set(IDC_NAME, "?").Answer(IDYES), ""},
+        {"question declined", UserScript().Set(IDC_NAME, "?").Answer(IDNO),
+         u8"line 1: set 1001 ?: the page refused the value: \"名称未定，是否保留?\"; control 1001 holds \"\""},
+        {"choice put back on leaving", UserScript().Choose(IDC_GRADE, "C30").Set(IDC_NAME, "x"),
+         "line 1: choose 1011 C30: the page refused the value; control 1011 holds \"C20\""},
+        {"typed and left", UserScript().Add(Pointer(IDC_WIDTH, qelt::UserAction::kDown)).Add(Typed("7")).Add(Key("VK_TAB")),
+         u8"line 2: type 7: the page refused the value: \"请输入一个在1与100之间的整数\"; control 1002 holds \"10\""},
+        {"exchange refused", UserScript().Set(IDC_NARROW, "x1").Click(IDC_APPLY),
+         u8"line 1: set 1021 x1: the page refused the value: \"请输入一个整数。\"; control 1021 holds \"x1\""},
+        {"all taken", UserScript().Set(IDC_WIDTH, "50").Choose(IDC_GRADE, "C25").Check(IDC_SHOW_ALL, true).Set(IDC_NARROW, "7").Click(IDC_APPLY), ""},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InteractionLog::Instance().Clear();
+        c.script.StopAtRefusedValues(true);
+        qelt::ScopedUserScript installed(c.script);
+        CCheckingDlg dlg;
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        if (*c.error == '\0') {
+            EXPECT_FALSE(c.script.Failed()) << c.script.Error();
+            continue;
+        }
+        ASSERT_TRUE(c.script.ValueRefusal());
+        EXPECT_EQ(c.script.Error().find(c.error), 0u) << c.script.Error();
+        EXPECT_FALSE(dlg.cancelled) << "the run ends at once";
+    }
+}
+
+// "controls" lists what a script can reach: id, kind, label, value and state.
+TEST_F(UserScriptTest, ControlsListsTheDialogsControls) {
+    UserScript script;
+    script.Choose(IDC_GRADE, "C25");
+    qelt::UserAction list;
+    list.kind = qelt::UserAction::Kind::Controls;
+    script.Add(list);
+    qelt::ScopedUserScript installed(script);
+    CDisablingDlg dlg;
+    dlg.DoModal();
+    ASSERT_FALSE(script.Failed()) << script.Error();
+    ASSERT_EQ(Log().front().kind, "controls");
+    const std::string lines = Log().front().Describe();
+    for (const char* line : {u8"controls of \"基本对话框\":\n", u8"1001\tedit\t\"名称\"\t\"\"\tenabled\n",
+                             "1003\tedit\t\"\"\t\"\"\tdisabled\n", u8"1005\tradio button\t\"甲\"\t\"off\"\tenabled\n",
+                             "1021\tedit\t\"\"\t\"\"\tenabled\n",
+                             u8"1010\tcheck box\t\"全部显示\"\t\"off\"\tenabled\n",
+                             "1011\tdrop-down list\t\"\"\t\"C25\"\tenabled\n", "1012\tcombo box\t",
+                             "1014\tlist box\t", u8"1004\tbutton\t\"应用\"\t\"\"\tenabled"})
+        EXPECT_NE(lines.find(line), std::string::npos) << line << "\n" << lines;
+    EXPECT_EQ(lines.find("\n1\t"), std::string::npos) << "the hidden button is left out";
+}
+
 }  // namespace
