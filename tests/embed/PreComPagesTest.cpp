@@ -29,12 +29,12 @@ struct PageCase {
 };
 
 const PageCase kCases[] = {
-    // d 12: the least plate is ⌈0.6·12⌉ = 8, above the stored 6.
+    // d 12: the least plate is ⌊0.6·12⌋ + 1 = 8, above the stored 6.
     {"plate: least thickness", "构造-钢板锚板", 1, 0,
      {{IDC_P1_D, "12", nullptr, 0, nullptr}, {IDC_P1_T, nullptr, "6", IDC_P1_T, "8"}}},
-    // d 10: ⌈0.6·10⌉ = 6, so a 6-mm plate passes.
+    // d 10: 0.6·10 = 6 is whole, so the least plate is 7 and a 6-mm plate is raised to it.
     {"plate: six tenths of 10", "构造-钢板锚板", 1, 0,
-     {{IDC_P1_D, "10", nullptr, 0, nullptr}, {IDC_P1_T, nullptr, "6", IDC_P1_T, "6"}}},
+     {{IDC_P1_D, "10", nullptr, 0, nullptr}, {IDC_P1_T, nullptr, "6", IDC_P1_T, "7"}}},
     {"plate: la at least 20·d", "构造-钢板锚板", 1, 0,
      {{IDC_P1_D, "25", nullptr, 0, nullptr}, {IDC_P1_LA, nullptr, "300", IDC_P1_LA, "500"}}},
     {"plate: count", "构造-钢板锚板", 1, 0,
