@@ -237,8 +237,10 @@ BOOL CStlcnFlexNormalDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarning
 
     // Every formula divides by the strengths: a grade that the tables do not hold stops here.
     if (!CheckGrades(arrErrors, p->m_strConcreteGrade, p->m_strSteelBarGradePl,
-                     bRectangle && !bSingle ? (LPCTSTR)p->m_strSteelBarGradePs : NULL))
+                     bRectangle && !bSingle ? (LPCTSTR)p->m_strSteelBarGradePs : NULL)) {
+        ClearDesignResults(nMode, strType);
         return FALSE;
+    }
 
     const char kXiError[] = "相对受压区高度不满足要求，请加大截面尺寸或提高混凝土\r\n强度等级。";
     double dXib = p->GetXib();
@@ -301,5 +303,12 @@ BOOL CStlcnFlexNormalDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarning
         }
         if (p->m_dH < p->m_dHf) arrErrors.Add("要求h'f≤h。");
     }
+    if (arrErrors.GetSize() > nErrors) ClearDesignResults(nMode, strType);
     return arrErrors.GetSize() == nErrors && arrWarnings.GetSize() == nWarnings;
+}
+
+void CStlcnFlexNormalDlg::ClearDesignResults(int nMode, const CString& strType) {
+    if (nMode != 0) return;
+    SetEditText(IDC_FN_AREAS_PL, "");
+    if (strType == kDouble) SetEditText(IDC_FN_AREAS_PS, "");
 }
