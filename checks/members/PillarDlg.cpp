@@ -133,6 +133,18 @@ BOOL CStlcnPillarDlg::CheckData(CVuskParam* pParam, CStringArray&, CStringArray&
         arrErrors.Add("请选择混凝土等级和钢筋种类。");
         return FALSE;
     }
+    // Table 7.3.1 ends at lo/b 50 and lo/d 43.5: a member more slender has no stability factor.
+    double dSlenderness = p->GetSlenderness();
+    BOOL bCircle = p->m_strSectionType == kCircle;
+    double dMaxSlenderness = bCircle ? CStlcnPillarParam::kMaxSlendernessD : CStlcnPillarParam::kMaxSlendernessB;
+    if (dSlenderness > dMaxSlenderness) {
+        CString strError;
+        strError.Format(bCircle ? "构件长细比lo/d=%s>%s,超出规范表7.3.1的范围,请返回修改!"
+                                : "构件长细比lo/b=%s>%s,超出规范表7.3.1的范围,请返回修改!",
+                        (LPCTSTR)ftosp(dSlenderness, 3, 0, 0), (LPCTSTR)ftos(dMaxSlenderness));
+        arrErrors.Add(strError);
+        return FALSE;
+    }
     BOOL bKnownMode = p->m_strCaltType == kDesign || p->m_strCaltType == kCapacity;
     if (!bKnownMode || p->LeavesConcrete()) return TRUE;
     arrErrors.Add(p->m_strCaltType == kCapacity ? "受压纵筋面积不应大于截面面积,请返回修改!"
