@@ -95,6 +95,7 @@ void CStlcnGeneralDlg::SetData(CVuskParam* pParam) {
     SetEditText(IDC_GN_RECT_ASTL, ftosp(p->m_dSqrtAllVertiAstlUsed, 0, 0, 0));
     SetEditText(IDC_GN_WEB_ASTL, ftosp(p->m_dBoardAllVertiAstlUsed, 0, 0, 0));
     SetEditText(IDC_GN_FLANGE_ASTL, ftosp(p->m_dEdgeAllVertiAstlUsed, 0, 0, 0));
+    if (p->IsSectionRefused()) ClearDesignResults();
     if (p->m_strCaltType == kDesign) {
         SetChecked(IDC_GN_DESIGN, TRUE);
         SetChecked(IDC_GN_CAPACITY, FALSE);
@@ -175,6 +176,7 @@ BOOL CStlcnGeneralDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, 
     if (CQeltConcrete::GetFt(p->m_strConcreteGrade) <= 0 || CQeltSteelBar::GetFy(p->m_strVertiBarGrade) <= 0 ||
         CQeltSteelBar::GetFy_(p->m_strHoopBarGrade) <= 0) {
         arrErrors.Add("请选择混凝土等级和钢筋种类。");
+        if (p->m_strCaltType == kDesign) ClearDesignResults();
         return FALSE;
     }
     int nWarnings = arrWarnings.GetSize();
@@ -198,7 +200,21 @@ BOOL CStlcnGeneralDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, 
     // its share of a T section would divide by nothing.
     if ((bRect || bT) && p->m_dSectionWidth >= 3 * p->m_dSectionHeight)
         arrErrors.Add("截面宽度b应小于3倍截面高度h,请返回修改!");
+    // The section condition of 7.6.1, as the oblique section tests its shear: a section that cannot
+    // take the design torque is not designed.
+    if (arrErrors.GetSize() == nErrors && p->m_strCaltType == kDesign && (bRect || bT) &&
+        p->m_dHw / p->m_dSectionWidth <= 6) {
+        p->InitMaterial();
+        p->CalWt();
+        if (p->CalSectionLimit() < p->m_dTwistMoment)
+            arrErrors.Add("受扭截面不符合条件,请加大截面尺寸或提高混凝土强度等级。");
+    }
+    if (arrErrors.GetSize() > nErrors && p->m_strCaltType == kDesign) ClearDesignResults();
     return arrWarnings.GetSize() == nWarnings && arrErrors.GetSize() == nErrors;
+}
+
+void CStlcnGeneralDlg::ClearDesignResults() {
+    for (UINT nID : kAreaBoxes) SetEditText(nID, "");
 }
 
 void CStlcnGeneralDlg::EnableModeInputs(BOOL bDesign) {

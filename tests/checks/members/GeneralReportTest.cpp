@@ -37,6 +37,8 @@ const ReportCase kCases[] = {
          p.m_dGrossPly = 20;
          p.m_dTwistMoment = 3;
      }},
+    // T = 40 above the section limit 28.000: the process ends at the section condition, no areas.
+    {"torsion_design_section_fails", [](CStlcnGeneralParam& p) { p.m_dTwistMoment = 40; }},
     {"torsion_capacity",
      [](CStlcnGeneralParam& p) {
          p.m_strCaltType = kCapacity;
