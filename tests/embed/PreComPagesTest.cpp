@@ -3,6 +3,8 @@
 // that follow an edit.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "Printers.h"
 #include "PreComPageFixture.h"
 
@@ -123,6 +125,23 @@ TEST_F(PreComPages, LeverArmOfZeroGivesThePlainShear) {
     Click(IDC_PRECOM_BEND_SHEAR);
     Type(Sub(3), IDC_P3_E, "0");
     EXPECT_EQ(Shown(IDC_PRECOM_V), CString("29.56"));
+}
+
+// Three angle anchors in one column, L63x6 63 apart with 63-mm end plates and la 300: the cones
+// cover πR² + 2·(πR² − lens(63)) with R = 296.5, not the formula's larger rectangle, and their tension
+// 181.66 kN governs (worked in EmbedCapacityCalcTest).
+TEST_F(PreComPages, AngleAnchorsInOneColumnTakeTheUnionOfTheirCones) {
+    Pick("角钢锚筋");
+    CWnd* pSub = Sub(4);
+    Choose(pSub, IDC_P4_ANGLE, "L63x6");
+    Choose(pSub, IDC_P4_LAYOUT, "3x1");
+    Type(pSub, IDC_P4_LA, "300");
+    Type(pSub, IDC_P4_T, "12");
+    Type(pSub, IDC_P4_B1, "63");
+    Type(pSub, IDC_P4_BE, "63");
+    for (UINT nID : {IDC_P4_LA, IDC_P4_T, IDC_P4_B1, IDC_P4_BE})
+        EXPECT_EQ(std::atoi(Text(pSub, nID)), nID == IDC_P4_LA ? 300 : nID == IDC_P4_T ? 12 : 63) << nID;
+    EXPECT_EQ(Shown(IDC_PRECOM_N), CString("181.66"));
 }
 
 TEST_F(PreComPages, RingLoadFollowsTheDiameterOnly) {
