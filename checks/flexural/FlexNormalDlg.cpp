@@ -235,8 +235,10 @@ BOOL CStlcnFlexNormalDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarning
     int nErrors = arrErrors.GetSize();
     int nWarnings = arrWarnings.GetSize();
 
-    // Every formula divides by the strengths: a grade that the tables do not hold stops here.
-    if (!CheckGrades(arrErrors, p->m_strConcreteGrade, p->m_strSteelBarGradePl,
+    // A value out of its range stops here, and a grade that the tables do not hold: every formula
+    // divides by the strengths.
+    if (!CheckRangesBeforeCalculation(arrErrors) ||
+        !CheckGrades(arrErrors, p->m_strConcreteGrade, p->m_strSteelBarGradePl,
                      bRectangle && !bSingle ? (LPCTSTR)p->m_strSteelBarGradePs : NULL)) {
         ClearDesignResults(nMode, strType);
         return FALSE;

@@ -112,14 +112,14 @@ BOOL CStlcnPillarDlg::OnDataChange() {
     UpdateData(TRUE);
     CStlcnPillarParam* p = static_cast<CStlcnPillarParam*>(GetParam());
     if (p != NULL) {
-        CheckEditDouble(IDC_PL_B, p->m_dSectionWidth, 10000, 0.000001, -1);
-        CheckEditDouble(IDC_PL_H, p->m_dSectionHeight, 10000, 0.000001, -1);
-        CheckEditDouble(IDC_PL_D, p->m_dSectionDiameter, 10000, 0.000001, -1);
-        CheckEditDouble(IDC_PL_LO, p->m_dCaltLength, 100000, 0.000001, -1);
-        CheckEditDouble(IDC_CHECK_GO, p->m_dImportantModulus, 10, 0.000001, -1);
-        CheckEditDouble(IDC_PL_PGMIN, p->m_dPgMin, 10, 0, -1);
-        CheckEditDouble(IDC_PL_N, p->m_dAxialForce, 500000, 0.000001, -1);
-        CheckEditDouble(IDC_PL_AS, p->m_dPressedSteelArea, 20000, 0.000001, -1);
+        CheckRange(IDC_PL_B, p->m_dSectionWidth, 10000, 0.000001);
+        CheckRange(IDC_PL_H, p->m_dSectionHeight, 10000, 0.000001);
+        CheckRange(IDC_PL_D, p->m_dSectionDiameter, 10000, 0.000001);
+        CheckRange(IDC_PL_LO, p->m_dCaltLength, 100000, 0.000001);
+        CheckRange(IDC_CHECK_GO, p->m_dImportantModulus, 10, 0.000001);
+        CheckRange(IDC_PL_PGMIN, p->m_dPgMin, 10, 0);
+        CheckRange(IDC_PL_N, p->m_dAxialForce, 500000, 0.000001);
+        CheckRange(IDC_PL_AS, p->m_dPressedSteelArea, 20000, 0.000001);
     }
     UpdateData(FALSE);
     return TRUE;
@@ -128,6 +128,7 @@ BOOL CStlcnPillarDlg::OnDataChange() {
 BOOL CStlcnPillarDlg::CheckData(CVuskParam* pParam, CStringArray&, CStringArray& arrErrors) {
     CStlcnPillarParam* p = static_cast<CStlcnPillarParam*>(pParam);
     if (p == NULL) return TRUE;
+    if (!CheckRangesBeforeCalculation(arrErrors)) return FALSE;
     // Every formula divides by the steel's strength: a grade that the tables do not hold stops here.
     if (CQeltConcrete::GetFc(p->m_strGrade) <= 0 || CQeltSteelBar::GetFy_(p->m_strSteelType) <= 0) {
         arrErrors.Add("请选择混凝土等级和钢筋种类。");
