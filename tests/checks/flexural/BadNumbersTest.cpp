@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "BadNumbers.h"
+#include "BadNumberSession.h"
 #include "Printers.h"
 #include "checks/flexural/DeepFlexNormalDlg.h"
 #include "checks/flexural/DeepFlexNormalParam.h"

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "BadNumbers.h"
+#include "BadNumberSession.h"
 #include "Printers.h"
 #include "checks/members/DiecuttingDlg.h"
 #include "checks/members/DiecuttingParam.h"
