@@ -4,8 +4,8 @@
 #include <cmath>
 
 int GetMinPlateThickness(int nSteelD) {
-    // 0.6·d in tenths, rounded up: a plate thinner than 0.6·d never passes.
-    return (6 * nSteelD + 9) / 10;
+    // 0.6·d in tenths, its whole part, and one more.
+    return 6 * nSteelD / 10 + 1;
 }
 
 double GetShearFactor(int nSteelD, double dFc, double dFy) {

@@ -1,7 +1,8 @@
 // The factors of the anchor-bar capacity formulas and the least anchor-plate thickness.
 #pragma once
 
-// Least plate thickness for bars of diameter d: 0.6·d rounded up to a whole millimetre.
+// Least plate thickness for bars of diameter d: the whole millimetre above 0.6·d, ⌊0.6·d⌋ + 1, so
+// that a plate of exactly 0.6·d is raised too.
 int GetMinPlateThickness(int nSteelD);
 
 // Shear factor αv = (4 − 0.08·d)·√(fc/fy), at most 0.7.

@@ -54,10 +54,11 @@ double GetConeUnionArea(int nRows, int nColumns, double dSpacingB1, double dSpac
     return bg::area(united);
 }
 
-double GetConeProjectedArea(int nRows, int nColumns, int nSpacingB1, int nSpacingB, int nSlabBe, int nDepthH) {
-    const double dRadius = nSlabBe / 2.0 + nDepthH;
-    if (nRows >= 3 && nColumns >= 3) return GetConeUnionArea(nRows, nColumns, nSpacingB1, nSpacingB, dRadius);
+namespace {
 
+// The overlapping-cones formula of the pages for a grid without interior anchors.
+double GetConeFormulaArea(int nRows, int nColumns, int nSpacingB1, int nSpacingB, int nSlabBe, int nDepthH) {
+    const double dRadius = nSlabBe / 2.0 + nDepthH;
     const int n = nRows * nColumns;
     const double b1 = nSpacingB1, b = nSpacingB;
     if (std::sqrt(b1 * b1 + b * b) / 2 >= dRadius) {
@@ -71,6 +72,21 @@ double GetConeProjectedArea(int nRows, int nColumns, int nSpacingB1, int nSpacin
     }
     return ((nRows - 1) * b1 + 2 * dRadius * std::sin(std::acos(b / (2 * dRadius)))) *
            ((nColumns - 1) * b + 2 * dRadius * std::sin(std::acos(b1 / (2 * dRadius))));
+}
+
+// How far the formula may lie above the union before the union is taken: the union of the polygons
+// is within a few millionths of the circles' own.
+constexpr double kUnionTolerance = 1e-5;
+
+}  // namespace
+
+double GetConeProjectedArea(int nRows, int nColumns, int nSpacingB1, int nSpacingB, int nSlabBe, int nDepthH) {
+    const double dUnion = GetConeUnionArea(nRows, nColumns, nSpacingB1, nSpacingB, nSlabBe / 2.0 + nDepthH);
+    if (nRows >= 3 && nColumns >= 3) return dUnion;
+    // The formula counts the concrete of close cones more than once (one column, anchors close
+    // together): beyond the union of the cone circles it would overstate the capacity.
+    const double dFormula = GetConeFormulaArea(nRows, nColumns, nSpacingB1, nSpacingB, nSlabBe, nDepthH);
+    return dFormula > dUnion * (1 + kUnionTolerance) ? dUnion : dFormula;
 }
 
 double GetConeTensionPerArea(double dFt, int nDepthH, int nSlabBe) {

@@ -7,7 +7,8 @@ double GetSegmentArea(int nRadius, int nChord);
 
 // Ap of rows × columns anchors, rows b1 apart and columns b apart, each anchor with a cone of radius
 // R = be/2 + h on the face. A grid with interior anchors (three or more rows and columns) takes the
-// area of the union of the cone circles; smaller grids the overlapping-cones formula of the pages.
+// area of the union of the cone circles; smaller grids the overlapping-cones formula of the pages,
+// but the union wherever the formula exceeds it (a single column, anchors close together).
 double GetConeProjectedArea(int nRows, int nColumns, int nSpacingB1, int nSpacingB, int nSlabBe, int nDepthH);
 
 // The area of the union of rows × columns circles of radius R on a grid b1 (between rows) by b

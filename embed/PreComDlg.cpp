@@ -1,6 +1,7 @@
 #include "embed/PreComDlg.h"
 
 #include "embed/EmbedCtrlReaders.h"
+#include "embed/EmbedInputMessage.h"
 #include "host/VuskMainInfo.h"
 
 IMPLEMENT_DYNAMIC(CPreComDlg, CCaltPageDlg)
@@ -230,17 +231,18 @@ void CPreComDlg::CheckDrawOptions() {
     CString strScale;
     GetDlgItemText(IDC_PRECOM_SCALE, strScale);
     int nScale = m_record.m_nDraw;
-    if (!GetCtrlInt(strScale, nScale, 32767, -32768)) {
-        nScale = m_record.m_nDraw;
-        strScale.Format("%d", nScale);
-        SetDlgItemText(IDC_PRECOM_SCALE, strScale);
-    }
+    BOOL bRefused = !GetCtrlInt(strScale, nScale, 32767, -32768);
+    if (bRefused) nScale = m_record.m_nDraw;
     if (nScale < 1) {
         nScale = m_record.m_nDraw > 1 ? m_record.m_nDraw : 1;
-        strScale.Format("%d", nScale);
-        SetDlgItemText(IDC_PRECOM_SCALE, strScale);
+        bRefused = TRUE;
     }
     m_record.m_nDraw = nScale;
+    if (bRefused) {
+        strScale.Format("%d", nScale);
+        SetDlgItemText(IDC_PRECOM_SCALE, strScale);
+        TellRefusal(this, IDC_PRECOM_SCALE, GetIntRangeMessage(1, 32767));
+    }
 
     CString strName;
     GetDlgItemText(IDC_PRECOM_NAME, strName);

@@ -5,6 +5,7 @@
 
 #include "embed/EmbedAnchorRules.h"
 #include "embed/EmbedCtrlReaders.h"
+#include "embed/EmbedInputMessage.h"
 #include "embed/EmbedMaterials.h"
 #include "embed/PreComDlg.h"
 #include "resources/EmbedResource.h"
@@ -50,8 +51,13 @@ void CPreComPage::ReadInt(UINT nID, int& nStored, std::initializer_list<EmbedInt
     CString strText;
     GetDlgItemText(nID, strText);
     BOOL bRewrite = FALSE;
-    nStored = CorrectIntInput(strText, nStored, std::vector<EmbedIntLimit>(limits), bRewrite);
-    if (bRewrite) ShowInt(nID, nStored);
+    const std::vector<EmbedIntLimit> rules(limits);
+    nStored = CorrectIntInput(strText, nStored, rules, bRewrite);
+    if (!bRewrite) return;
+    ShowInt(nID, nStored);
+    int nLower = 0, nUpper = 0;
+    GetIntRange(rules, nLower, nUpper);
+    TellRefusal(this, nID, GetIntRangeMessage(nLower, nUpper));
 }
 
 void CPreComPage::ReadDouble(UINT nID, double& dStored, double dMin, double dMax) {
@@ -64,6 +70,7 @@ void CPreComPage::ReadDouble(UINT nID, double& dStored, double dMin, double dMax
     CString strValue;
     strValue.Format("%.3f", dStored);
     SetDlgItemText(nID, strValue);
+    TellRefusal(this, nID, GetDoubleRangeMessage(dMin, dMax));
 }
 
 void CPreComPage::ShowInt(UINT nID, int nValue) {

@@ -57,9 +57,11 @@ protected:
     BOOL IsEnabled(UINT nID) const;
     void Enable(UINT nID, BOOL bEnable);
 
-    // An integer edit against its stored value and limits, in order; a disabled edit is not read.
+    // An integer edit against its stored value and limits, in order; a disabled edit is not read. A
+    // refused text of the edit being typed into brings the range message (EmbedInputMessage.h).
     void ReadInt(UINT nID, int& nStored, std::initializer_list<EmbedIntLimit> limits);
-    // A decimal edit in dMin..dMax against its stored value; a disabled edit is not read.
+    // A decimal edit in dMin..dMax against its stored value; a disabled edit is not read. A refused text
+    // of the edit being typed into brings the range message.
     void ReadDouble(UINT nID, double& dStored, double dMin, double dMax);
 
     // Writes stored values into their edits before the first reading: integers "%d", loads "%.3f".

@@ -80,23 +80,17 @@ void CPreComSub3Dlg::ReadInputs() {
     // A negative lever arm falls back to the stored one, at least 1; 0 is taken.
     ReadInt(IDC_P3_E, g.m_nShearE, {EmbedLowerBelow(std::max(g.m_nShearE, 1), 0)});
 
-    if (IsEnabled(IDC_P3_N)) {
-        // In compression the plate's bearing bounds N: beyond it the stored N comes back when smaller.
-        const double dStoredN = g.m_dForceN;
-        ReadDouble(IDC_P3_N, g.m_dForceN, 0.001, 1000000);
-        if (GetLoadCase() == PRECOM_PRESS_BEND_SHEAR) {
-            double fc = 0, fcm = 0, ft = 0, kc = 0;
-            GetConcreteStrength(g.m_nConLevel, fc, fcm, ft, kc);
-            const double dArea = ((g.m_nSteelN1 - 1) * static_cast<double>(g.m_nSteelB) + 2 * g.m_nSteelCb) *
-                                 ((g.m_nSteelN0 - 1) * static_cast<double>(g.m_nSteelB1) + 2 * g.m_nSteelCa);
-            if (1000 * g.m_dForceN > 0.5 * fc * dArea) {
-                g.m_dForceN = std::min(0.0005 * fc * dArea, dStoredN);
-                CString strValue;
-                strValue.Format("%.3f", g.m_dForceN);
-                SetDlgItemText(IDC_P3_N, strValue);
-            }
-        }
+    // In compression the plate's bearing bounds N, 0.5·fc·A: beyond it the stored N comes back, within
+    // that bound.
+    double dMaxN = 1000000;
+    if (GetLoadCase() == PRECOM_PRESS_BEND_SHEAR) {
+        double fc = 0, fcm = 0, ft = 0, kc = 0;
+        GetConcreteStrength(g.m_nConLevel, fc, fcm, ft, kc);
+        const double dArea = ((g.m_nSteelN1 - 1) * static_cast<double>(g.m_nSteelB) + 2 * g.m_nSteelCb) *
+                             ((g.m_nSteelN0 - 1) * static_cast<double>(g.m_nSteelB1) + 2 * g.m_nSteelCa);
+        dMaxN = std::min(dMaxN, 0.0005 * fc * dArea);
     }
+    ReadDouble(IDC_P3_N, g.m_dForceN, 0.001, dMaxN);
     ReadDouble(IDC_P3_M, g.m_dForceM, 0.001, 1000000);
     ReadDouble(IDC_P3_V, g.m_dForceV, 0.001, 1000000);
 }

@@ -90,28 +90,15 @@ void CPreComSub5Dlg::ReadInputs() {
     ReadBar(IDC_P5_BENT_D, g.m_nWanSteelD1);
 
     const int nHalf = g.m_nSteelB1 / 2 + d;
-    ReadEdge(IDC_P5_CA, g.m_nSteelCa, t, d);
-    if (g.m_nSteelCa < nHalf && g.m_nWanSteelN > g.m_nSteelN0) ReadInt(IDC_P5_CA, g.m_nSteelCa, {EmbedLower(nHalf)});
+    // With more bent bars than rows the edge makes room for half a row spacing and a bar more.
+    if (g.m_nWanSteelN > g.m_nSteelN0)
+        ReadInt(IDC_P5_CA, g.m_nSteelCa, {EmbedLower(20), EmbedUpper(12 * t), EmbedLower(2 * d), EmbedLower(nHalf)});
+    else
+        ReadEdge(IDC_P5_CA, g.m_nSteelCa, t, d);
     ReadInt(IDC_P5_LW, g.m_nLW, {EmbedLower(1), EmbedUpper(g.m_nSteelN1 * g.m_nSteelB + 2 * g.m_nSteelCb)});
 
-    // The bend angle reads as any decimal, then keeps within 15..45 against the stored angle.
-    double dStored = g.m_dWanAngle, dAngle = dStored;
-    ReadDouble(IDC_P5_ANGLE, dAngle, -1.7e308, 1.7e308);
-    BOOL bRewrite = FALSE;
-    if (dAngle < 15) {
-        dAngle = dStored = std::max(dStored, 15.0);
-        bRewrite = TRUE;
-    }
-    if (dAngle > 45) {
-        dAngle = std::min(dStored, 45.0);
-        bRewrite = TRUE;
-    }
-    g.m_dWanAngle = dAngle;
-    if (bRewrite) {
-        CString strAngle;
-        strAngle.Format("%.3f", dAngle);
-        SetDlgItemText(IDC_P5_ANGLE, strAngle);
-    }
+    // The bend angle keeps within 15..45 against the stored angle.
+    ReadDouble(IDC_P5_ANGLE, g.m_dWanAngle, 15, 45);
     ReadInt(IDC_P5_BENT_LA, g.m_nWanAnchorLa, {EmbedLower(1)});
 }
 

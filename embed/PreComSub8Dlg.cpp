@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "embed/EmbedCtrlReaders.h"
+#include "embed/EmbedInputMessage.h"
 #include "embed/EmbedLiftingRing.h"
 #include "embed/EmbedPicture.h"
 
@@ -47,6 +48,7 @@ void CPreComSub8Dlg::ReadInputs() {
         if (!GetCtrlInt(strText, g.m_nSteelLw, 1000000, 1)) {
             g.m_nSteelLw = std::clamp(g.m_nSteelLw, 1, 1000000);
             ShowInt(IDC_P8_LW, g.m_nSteelLw);
+            TellRefusal(this, IDC_P8_LW, GetIntRangeMessage(1, 1000000));
         }
     }
     ReadInt(IDC_P8_DB, g.m_nSteelDb, {EmbedLower(3 * d), EmbedUpper(2 * g.m_nSteelLw)});

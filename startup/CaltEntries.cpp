@@ -176,6 +176,9 @@ public:
     CCaltWorkDlg m_dlgWork;
     CPreComParam m_param;
 
+    // The part is drawn, never listed: "加入列表" (or "计算书") and "刷新列表" stay disabled.
+    CPreComRun() { m_dlgWork.m_bEnableList = 0; }
+
     void AddPages() { m_dlgWork.AddPage(&m_dlgPage, CString(CALT_INPUT_TITLE), IDD_PRECOM); }
 };
 
@@ -183,6 +186,18 @@ int CaltPreCom()
 {
     return CaltRunCommand<CPreComRun>("C:YMJJS");
 }
+
+// Holds g_VuskMainInfo.m_bAtypicalBoardRun at 1 for its lifetime and puts the earlier value back.
+class CAtypicalBoardRunFlag {
+public:
+    CAtypicalBoardRunFlag() : m_bSaved(g_VuskMainInfo.m_bAtypicalBoardRun) { g_VuskMainInfo.m_bAtypicalBoardRun = 1; }
+    ~CAtypicalBoardRunFlag() { g_VuskMainInfo.m_bAtypicalBoardRun = m_bSaved; }
+    CAtypicalBoardRunFlag(const CAtypicalBoardRunFlag&) = delete;
+    CAtypicalBoardRunFlag& operator=(const CAtypicalBoardRunFlag&) = delete;
+
+private:
+    int m_bSaved;
+};
 
 // The irregular slab's run: the parameter object, with its defaults, shared by five slab pages,
 // then the report page and the work dialog.
@@ -196,6 +211,9 @@ public:
     CAtypicalBoardDlg m_dlgResult{&m_param};
     CCaltReportDlg m_dlgReport;
     CCaltWorkDlg m_dlgWork;
+    // Raises the host's irregular-slab flag once the run is built, before the mode is asked, and
+    // gives it back its value right after the run is closed: the last member, the first to go.
+    CAtypicalBoardRunFlag m_flag;
 
     CAtypicalBoardRun() { m_param.SetDefaultData(); }
 

@@ -128,6 +128,7 @@ BOOL CStlcnDeepFlexNormalDlg::OnDataChange() {
 BOOL CStlcnDeepFlexNormalDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) {
     CStlcnDeepFlexNormalParam* p = static_cast<CStlcnDeepFlexNormalParam*>(pParam);
     if (p == NULL) return TRUE;
+    if (!CheckRangesBeforeCalculation(arrErrors)) return FALSE;
     int nErrors = arrErrors.GetSize();
     int nWarnings = arrWarnings.GetSize();
     GetData(p);

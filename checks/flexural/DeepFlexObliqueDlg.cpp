@@ -163,6 +163,7 @@ BOOL CStlcnDeepFlexObliqueDlg::OnDataChange() {
 BOOL CStlcnDeepFlexObliqueDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) {
     CStlcnDeepFlexObliqueParam* p = static_cast<CStlcnDeepFlexObliqueParam*>(pParam);
     if (p == NULL) return TRUE;
+    if (!CheckRangesBeforeCalculation(arrErrors)) return FALSE;
     int nErrors = arrErrors.GetSize();
     int nWarnings = arrWarnings.GetSize();
     if (!CheckGrades(arrErrors, p->m_strConcreteGrade, p->m_strSteelBarGradeHor, p->m_strSteelBarGradeVer))

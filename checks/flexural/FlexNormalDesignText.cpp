@@ -90,10 +90,18 @@ void CStlcnFlexNormalParam::AddProcessTextKnownAsPs() {
     AddLine(arr, "\t5. 确定计算系数");
     AddLine(arr, "\t\tαs=M1/(α1*fc*b*ho*ho)=%s*10$6$/(%s*%s*%s*%s*%s)=%s", FormatNum(dM1 / NMM_PER_KNM, 3), Alpha1Text(),
             FormatNum(Fc(), 1), FormatNum(m_dB, 0), HoText(), HoText(), FormatNum(dAlphaS1, 3));
+    // Beyond αs = 0.5 the concrete cannot take M1: there is no ξ, and x lies beyond ξb·ho.
+    BOOL bHasXi = HasXi(dAlphaS1);
     AddLine(arr, "\t6. 计算相对受压区高度");
-    AddLine(arr, "\t\tξ=1-sqrt(1-2αs)=1-sqrt(1-2*%s)=%s", FormatNum(dAlphaS1, 3), FormatNum(dXi1, 3));
+    if (bHasXi)
+        AddLine(arr, "\t\tξ=1-sqrt(1-2αs)=1-sqrt(1-2*%s)=%s", FormatNum(dAlphaS1, 3), FormatNum(dXi1, 3));
+    else
+        AddNoXiLine(arr, dAlphaS1, "");
     AddLine(arr, "\t7. 计算受压区高度");
-    AddLine(arr, "\t\tx=ξ*ho=%s*%s=%smm", FormatNum(dXi1, 3), HoText(), FormatNum(x1, 0));
+    if (bHasXi)
+        AddLine(arr, "\t\tx=ξ*ho=%s*%s=%smm", FormatNum(dXi1, 3), HoText(), FormatNum(x1, 0));
+    else
+        AddLine(arr, "\t\tx=ξ*ho无解");
     AddLine(arr, "\t8. 计算纵向受拉钢筋面积");
     if (x1 < 2 * m_dAsPs) {
         // The compression steel takes the whole moment about its centroid.
@@ -102,7 +110,7 @@ void CStlcnFlexNormalParam::AddProcessTextKnownAsPs() {
         AddLine(arr, "\t\tAs=γo*M/(fy*(ho-as'))=%s*%s*10$6$/(%s*(%s-%s))=%smm$2$", FormatNum(m_dGo, 1),
                 FormatNum(m_dM, 3), FormatNum(Fy(), 0), HoText(), FormatNum(m_dAsPs, 0), FormatNum(dAs, 0));
         AddLine(arr, "\t9. 验算受拉钢筋最大、最小配筋率");
-        AddTensionCheck(arr, dAs, FALSE);
+        AddDoubleTensionCheck(arr, dAs, m_dAreasPs, FALSE);
         return;
     }
     if (IsLessEqual(x1, dXibHo)) {
@@ -113,12 +121,15 @@ void CStlcnFlexNormalParam::AddProcessTextKnownAsPs() {
                 FormatNum(m_dB, 0), FormatNum(x1, 0), FormatNum(FyPs(), 0), FormatNum(m_dAreasPs, 0),
                 FormatNum(Fy(), 0), FormatNum(dAs, 0));
         AddLine(arr, "\t9. 验算受拉钢筋最大、最小配筋率");
-        AddTensionCheck(arr, dAs, FALSE);
+        AddDoubleTensionCheck(arr, dAs, m_dAreasPs, FALSE);
         return;
     }
 
     // x > ξb·ho: the given compression steel is too small; design both steels instead.
-    AddLine(arr, "\t\tx=%s>ξb*ho=%s*%s=%s", FormatNum(x1, 0), XibText(), HoText(), FormatNum(dXibHo, 0));
+    if (bHasXi)
+        AddLine(arr, "\t\tx=%s>ξb*ho=%s*%s=%s", FormatNum(x1, 0), XibText(), HoText(), FormatNum(dXibHo, 0));
+    else
+        AddLine(arr, "\t\tx>ξb*ho=%s*%s=%s", XibText(), HoText(), FormatNum(dXibHo, 0));
     AddLine(arr, "\t\t受压钢筋A's太小，应按A's未知，重新计算A's和As。");
     CalDesignDouble();
     double dAsPsReq = CalAsPsDouble();
@@ -135,7 +146,7 @@ void CStlcnFlexNormalParam::AddProcessTextKnownAsPs() {
         AddLine(arr, "\t14. 计算纵向受拉筋面积");
         double dAs = AddAsBalancedLines(arr, 2);
         AddLine(arr, "\t15. 验算受拉钢筋最大、最小配筋率");
-        AddTensionCheck(arr, dAs, TRUE);
+        AddDoubleTensionCheck(arr, dAs, m_dAreasPs, TRUE);
     } else {
         AddNoCompressionLines("\t\t由于A's≤0，");
         CalDesignSingle();
@@ -161,7 +172,10 @@ void CStlcnFlexNormalParam::AddProcessTextDouble() {
     AddLine(arr, "\t4. 计算相对受压区高度");
     int nStep = 5;
     if (!AddXiLine(arr, CalAlphaS(), CalXi(), "\t", "\t")) {
-        AddLine(arr, "\t\t由于ξ > ξb且配筋计算方式为双筋，因此应计算受压和受拉纵筋面积，取ξ=ξb=%s。", XibText());
+        AddLine(arr,
+                HasXi(CalAlphaS()) ? "\t\t由于ξ > ξb且配筋计算方式为双筋，因此应计算受压和受拉纵筋面积，取ξ=ξb=%s。"
+                                   : "\t\t由于αs>0.5且配筋计算方式为双筋，因此应计算受压和受拉纵筋面积，取ξ=ξb=%s。",
+                XibText());
         AddLine(arr, "\t%d. 计算纵向受压钢筋面积", nStep);
         AddAsPsDoubleLines(arr, ")");
         nStep = 6;
@@ -176,7 +190,7 @@ void CStlcnFlexNormalParam::AddProcessTextDouble() {
         AddLine(arr, "\t6. 计算纵向受拉筋面积");
         double dAs = AddAsBalancedLines(arr, 1);
         AddLine(arr, "\t7. 验算受拉钢筋最大、最小配筋率");
-        AddTensionCheck(arr, dAs, FALSE);
+        AddDoubleTensionCheck(arr, dAs, m_dAreasPs, FALSE);
     } else {
         AddNoCompressionLines("\t\t由于ξ<=ξb，");
         AddLine(arr, "\t%d. 计算纵向受拉筋面积", nStep);

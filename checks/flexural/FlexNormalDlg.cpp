@@ -235,10 +235,14 @@ BOOL CStlcnFlexNormalDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarning
     int nErrors = arrErrors.GetSize();
     int nWarnings = arrWarnings.GetSize();
 
-    // Every formula divides by the strengths: a grade that the tables do not hold stops here.
-    if (!CheckGrades(arrErrors, p->m_strConcreteGrade, p->m_strSteelBarGradePl,
-                     bRectangle && !bSingle ? (LPCTSTR)p->m_strSteelBarGradePs : NULL))
+    // A value out of its range stops here, and a grade that the tables do not hold: every formula
+    // divides by the strengths.
+    if (!CheckRangesBeforeCalculation(arrErrors) ||
+        !CheckGrades(arrErrors, p->m_strConcreteGrade, p->m_strSteelBarGradePl,
+                     bRectangle && !bSingle ? (LPCTSTR)p->m_strSteelBarGradePs : NULL)) {
+        ClearDesignResults(nMode, strType);
         return FALSE;
+    }
 
     const char kXiError[] = "相对受压区高度不满足要求，请加大截面尺寸或提高混凝土\r\n强度等级。";
     double dXib = p->GetXib();
@@ -301,5 +305,12 @@ BOOL CStlcnFlexNormalDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarning
         }
         if (p->m_dH < p->m_dHf) arrErrors.Add("要求h'f≤h。");
     }
+    if (arrErrors.GetSize() > nErrors) ClearDesignResults(nMode, strType);
     return arrErrors.GetSize() == nErrors && arrWarnings.GetSize() == nWarnings;
+}
+
+void CStlcnFlexNormalDlg::ClearDesignResults(int nMode, const CString& strType) {
+    if (nMode != 0) return;
+    SetEditText(IDC_FN_AREAS_PL, "");
+    if (strType == kDouble) SetEditText(IDC_FN_AREAS_PS, "");
 }

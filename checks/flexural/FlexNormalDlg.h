@@ -38,4 +38,7 @@ protected:
 private:
     // Asks whether a double design that needs no compression steel is to be taken as single.
     void AskSingleReinforcement(int& bIsSingleRein);
+    // A design that the input test refuses has no result: its result boxes (As, and A's of the double
+    // design) are emptied rather than left showing the last one.
+    void ClearDesignResults(int nMode, const CString& strType);
 };

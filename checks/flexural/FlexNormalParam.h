@@ -127,6 +127,11 @@ private:
     void AddHoLine(CStringArray& arrLines) const;
     void AddXibLine(CStringArray& arrLines, int nEsPower) const;
     void AddAlphaSLine(CStringArray& arrLines) const;
+    // Whether ξ = 1 − √(1 − 2αs) exists: αs up to 0.5.
+    static BOOL HasXi(double dAlphaS);
+    // The line for an αs beyond 0.5, which has no ξ, followed by the verdict text.
+    static void AddNoXiLine(CStringArray& arrLines, double dAlphaS, LPCTSTR lpszVerdict);
+    // ξ against ξb, or the line without ξ; TRUE when ξ ≤ ξb.
     BOOL AddXiLine(CStringArray& arrLines, double dAlphaS, double dXi, LPCTSTR lpszPassTabs,
                    LPCTSTR lpszFailTabs) const;
     void AddRatioLine(CStringArray& arrLines, BOOL bCompression, double dArea) const;
@@ -134,8 +139,16 @@ private:
     void AddTakeMinAsLine(CStringArray& arrLines, double dAs) const;
     void AddMinRatioCheck(CStringArray& arrLines, double dAs) const;
     void AddMaxRatioLine(CStringArray& arrLines) const;
-    void AddMaxVerdict(CStringArray& arrLines, double dRatio, BOOL bFullWidth) const;
+    // The maximum test of the ratio named lpszSymbol; bEqualPasses lets ρmax itself pass.
+    void AddMaxVerdict(CStringArray& arrLines, double dRatio, BOOL bFullWidth, LPCTSTR lpszSymbol,
+                       BOOL bEqualPasses) const;
+    // ρ of As with the ρmax line and the minimum test.
+    void AddTensionMinCheck(CStringArray& arrLines, double dAs) const;
+    // The tension steel of a single design: its ρ against ρmin and ρmax.
     void AddTensionCheck(CStringArray& arrLines, double dAs, BOOL bFullWidth) const;
+    // The tension steel of a doubly reinforced design with the compression steel dAsPs: all of As
+    // against ρmin, the part the concrete balances, As − fy'·A's/fy, against ρmax.
+    void AddDoubleTensionCheck(CStringArray& arrLines, double dAs, double dAsPs, BOOL bFullWidth) const;
     void AddCompressionCheck(CStringArray& arrLines, double dAsPs, BOOL bTakeMin, double dAsPsTaken) const;
     void AddAsPsDoubleLines(CStringArray& arrLines, LPCTSTR lpszClosing) const;
     double AddAsBalancedLines(CStringArray& arrLines, int nFcDecimals) const;

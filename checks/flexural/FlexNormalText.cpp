@@ -32,8 +32,18 @@ void CStlcnFlexNormalParam::AddAlphaSLine(CStringArray& arrLines) const {
             FormatNum(CalAlphaS(), 3));
 }
 
+BOOL CStlcnFlexNormalParam::HasXi(double dAlphaS) { return IsLessEqual(dAlphaS, 0.5); }
+
+void CStlcnFlexNormalParam::AddNoXiLine(CStringArray& arrLines, double dAlphaS, LPCTSTR lpszVerdict) {
+    AddLine(arrLines, CString("\t\tαs=%s>0.5, 1-2αs<0, ξ=1-sqrt(1-2αs)无解") + lpszVerdict, FormatNum(dAlphaS, 3));
+}
+
 BOOL CStlcnFlexNormalParam::AddXiLine(CStringArray& arrLines, double dAlphaS, double dXi, LPCTSTR lpszPassTabs,
                                       LPCTSTR lpszFailTabs) const {
+    if (!HasXi(dAlphaS)) {
+        AddNoXiLine(arrLines, dAlphaS, CString(lpszFailTabs) + "不满足要求。");
+        return FALSE;
+    }
     BOOL bPass = IsLessEqual(dXi, GetXib());
     CString strFormat = bPass ? "\t\tξ=1-sqrt(1-2αs)=1-sqrt(1-2*%s)=%s≤ξb=%s" : "\t\tξ=1-sqrt(1-2αs)=1-sqrt(1-2*%s)=%s>ξb=%s";
     strFormat += bPass ? lpszPassTabs : lpszFailTabs;
@@ -69,24 +79,43 @@ void CStlcnFlexNormalParam::AddMaxRatioLine(CStringArray& arrLines) const {
             FormatNum(Fc(), 1), FormatNum(Fy(), 1), HoText(), FormatNum(m_dH, 0), Percent(GetMaxSteelRatio()));
 }
 
-void CStlcnFlexNormalParam::AddMaxVerdict(CStringArray& arrLines, double dRatio, BOOL bFullWidth) const {
+void CStlcnFlexNormalParam::AddMaxVerdict(CStringArray& arrLines, double dRatio, BOOL bFullWidth,
+                                          LPCTSTR lpszSymbol, BOOL bEqualPasses) const {
     double dMax = GetMaxSteelRatio();
-    LPCTSTR lpszFormat;
-    if (!IsGreaterEqual(dRatio, dMax))
-        lpszFormat = "\t\tρ=%s％≤ρmax=%s％, 满足最大配筋率要求，";
+    BOOL bPass = bEqualPasses ? IsLessEqual(dRatio, dMax) : !IsGreaterEqual(dRatio, dMax);
+    CString strFormat = CString("\t\t") + lpszSymbol;
+    if (bPass)
+        strFormat += "=%s％≤ρmax=%s％, 满足最大配筋率要求，";
     else if (bFullWidth)
-        lpszFormat = "\t\tρ=%s％＞ρmax=%s％, 不满足最大配筋率要求。";
+        strFormat += "=%s％＞ρmax=%s％, 不满足最大配筋率要求。";
     else
-        lpszFormat = "\t\tρ=%s％>ρmax=%s％, 不满足最大配筋率要求。";
-    AddLine(arrLines, lpszFormat, Percent(dRatio), Percent(dMax));
+        strFormat += "=%s％>ρmax=%s％, 不满足最大配筋率要求。";
+    AddLine(arrLines, strFormat, Percent(dRatio), Percent(dMax));
+}
+
+void CStlcnFlexNormalParam::AddTensionMinCheck(CStringArray& arrLines, double dAs) const {
+    AddRatioLine(arrLines, FALSE, dAs);
+    AddMaxRatioLine(arrLines);
+    if (!AddMinVerdict(arrLines, FALSE, dAs / (m_dB * m_dH))) AddTakeMinAsLine(arrLines, GetPminPl() * m_dB * m_dH);
 }
 
 void CStlcnFlexNormalParam::AddTensionCheck(CStringArray& arrLines, double dAs, BOOL bFullWidth) const {
-    double dRatio = dAs / (m_dB * m_dH);
-    AddRatioLine(arrLines, FALSE, dAs);
-    AddMaxRatioLine(arrLines);
-    if (!AddMinVerdict(arrLines, FALSE, dRatio)) AddTakeMinAsLine(arrLines, GetPminPl() * m_dB * m_dH);
-    AddMaxVerdict(arrLines, dRatio, bFullWidth);
+    AddTensionMinCheck(arrLines, dAs);
+    AddMaxVerdict(arrLines, dAs / (m_dB * m_dH), bFullWidth, "ρ", FALSE);
+}
+
+void CStlcnFlexNormalParam::AddDoubleTensionCheck(CStringArray& arrLines, double dAs, double dAsPs,
+                                                  BOOL bFullWidth) const {
+    AddTensionMinCheck(arrLines, dAs);
+    // The part of As that balances the compression steel takes no part in the maximum: what is
+    // left is the concrete's, at most ξb·α1·fc·b·ho/fy, ρmax·b·h, by the design itself.
+    double dRatio = (dAs - FyPs() * dAsPs / Fy()) / (m_dB * m_dH);
+    // Within the tolerance it is ρmax itself, and is printed so.
+    if (std::fabs(dRatio - GetMaxSteelRatio()) < 1e-6) dRatio = GetMaxSteelRatio();
+    AddLine(arrLines, "\t\tρ1=(As-fy'*A's/fy)/(b*h)=(%s-%s*%s/%s)/(%s*%s)=%s％", FormatNum(dAs, 0),
+            FormatNum(FyPs(), 0), FormatNum(dAsPs, 0), FormatNum(Fy(), 0), FormatNum(m_dB, 0), FormatNum(m_dH, 0),
+            Percent(dRatio));
+    AddMaxVerdict(arrLines, dRatio, bFullWidth, "ρ1", TRUE);
 }
 
 void CStlcnFlexNormalParam::AddCompressionCheck(CStringArray& arrLines, double dAsPs, BOOL bTakeMin,
@@ -97,7 +126,7 @@ void CStlcnFlexNormalParam::AddCompressionCheck(CStringArray& arrLines, double d
     if (!AddMinVerdict(arrLines, TRUE, dRatio) && bTakeMin)
         AddLine(arrLines, "\t\t取A's=ρmin*b*h=%s％*%s*%s=%smm$2$", Percent(GetPminPs()), FormatNum(m_dB, 0),
                 FormatNum(m_dH, 0), FormatNum(dAsPsTaken, 0));
-    AddMaxVerdict(arrLines, dRatio, TRUE);
+    AddMaxVerdict(arrLines, dRatio, TRUE, "ρ", FALSE);
 }
 
 // One of the ratio lines of the materials: the code's formula when the minimum is computed,

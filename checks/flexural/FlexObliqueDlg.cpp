@@ -160,6 +160,7 @@ BOOL CStlcnFlexObliqueDlg::OnDataChange() {
 BOOL CStlcnFlexObliqueDlg::CheckData(CVuskParam* pParam, CStringArray&, CStringArray& arrErrors) {
     CStlcnFlexObliqueParam* p = static_cast<CStlcnFlexObliqueParam*>(pParam);
     if (p == NULL) return TRUE;
+    if (!CheckRangesBeforeCalculation(arrErrors)) return FALSE;
     int nErrors = arrErrors.GetSize();
     if (!CheckGrades(arrErrors, p->m_strConcreteGrade, p->m_strSteelBarGrade)) return FALSE;
     if (p->m_dH < 2 * p->m_dAs) arrErrors.Add("要求2*as<h。");

@@ -133,7 +133,7 @@ void CStlcnFlexObliqueParam::AddRatioLines(CStringArray& arr, double dArea, BOOL
         AddLine(arr, lpszPassFormat, strRatio, strPmin);
     } else {
         AddLine(arr, "\t\tρ=%s％<ρmin=%s％,不满足最小配箍率要求。", strRatio, strPmin);
-        AddLine(arr, "\t\t取As=ρmin*b*s=%s％*%s*%s=%smm$2$ 。", strPmin, FormatNum(m_dB, 0), FormatNum(m_dS, 0),
+        AddLine(arr, "\t\t取Asv=ρmin*b*s=%s％*%s*%s=%smm$2$ 。", strPmin, FormatNum(m_dB, 0), FormatNum(m_dS, 0),
                 FormatNum(m_dAreasSv, 0));
     }
 }

@@ -149,6 +149,14 @@ BOOL CStlcnMemberDlg::CheckRanges(const MEMBERRANGE* pRanges, int nCount) {
     return bOk;
 }
 
+void AddRangeRefusalError(CStringArray& arrErrors) { arrErrors.Add("输入数据超出允许范围。"); }
+
+BOOL CStlcnMemberDlg::CheckRangesBeforeCalculation(CStringArray& arrErrors) {
+    if (OnDataChange()) return TRUE;
+    AddRangeRefusalError(arrErrors);
+    return FALSE;
+}
+
 BOOL CStlcnMemberDlg::CheckGrades(CStringArray& arrErrors, LPCTSTR lpszConcrete, LPCTSTR lpszSteel,
                                   LPCTSTR lpszSteel2) {
     if (CQeltConcrete::GetFc(lpszConcrete) > 0 && CQeltSteelBar::GetFy(lpszSteel) > 0 &&

@@ -26,6 +26,10 @@ struct MEMBERRANGE {
     double dLower;
 };
 
+// Adds the error that stops a calculation after a box's value was refused by the range check that the
+// input test runs once more (the range message has named the box's bounds and put a valid value back).
+void AddRangeRefusalError(CStringArray& arrErrors);
+
 class CStlcnMemberDlg : public CCaltPageDlg {
     DECLARE_DYNAMIC(CStlcnMemberDlg)
 
@@ -70,6 +74,11 @@ protected:
     // The formulas divide by the strengths: a grade that the host's tables do not hold adds the
     // error "请选择混凝土等级和钢筋种类。" (FALSE). A NULL second steel grade is not tested.
     BOOL CheckGrades(CStringArray& arrErrors, LPCTSTR lpszConcrete, LPCTSTR lpszSteel, LPCTSTR lpszSteel2 = NULL);
+
+    // The range checks once more before the input test (OnDataChange), so that a value that reached
+    // its box without the box being left (a stored one) is tested too; a refusal adds the error that
+    // stops the calculation (FALSE).
+    BOOL CheckRangesBeforeCalculation(CStringArray& arrErrors);
 
     // Runs the range check of every row, in order, whatever the earlier rows gave; TRUE when all
     // passed.

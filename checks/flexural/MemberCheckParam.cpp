@@ -10,6 +10,9 @@ namespace {
 const double kTextSize = 10.5;
 const char kTextFont[] = "宋体";
 
+// The most significant digits a report prints of a number.
+const int kSignificantDigits = 15;
+
 }  // namespace
 
 CStlcnMemberParam::CStlcnMemberParam() = default;
@@ -33,7 +36,23 @@ CStringArray& CStlcnMemberParam::GetBasisText() {
     return m_arrBasisText;
 }
 
-CString CStlcnMemberParam::FormatNum(double dValue, int nDecimals) { return ftosp(dValue, nDecimals, 0, 0); }
+CString CStlcnMemberParam::FormatNum(double dValue, int nDecimals) {
+    // A double holds 15 significant digits: a large number gives up decimals for them, and one of
+    // more whole digits is written as a power of ten.
+    for (int nPlaces = nDecimals; nPlaces >= 0; nPlaces--) {
+        CString strNumber = ftosp(dValue, nPlaces, 0, 0);
+        int nDigits = 0;
+        BOOL bLeading = TRUE;
+        for (int i = 0; i < strNumber.GetLength(); i++) {
+            char ch = strNumber[i];
+            if (ch < '0' || ch > '9' || (bLeading && ch == '0')) continue;
+            bLeading = FALSE;
+            nDigits++;
+        }
+        if (nDigits <= kSignificantDigits) return strNumber;
+    }
+    return ftosp(dValue, 3, 1, 0);
+}
 
 double CStlcnMemberParam::GetCodeMinRatio(double dFt, double dFy) {
     double dRatio = 0.45 * dFt / dFy;

@@ -57,7 +57,8 @@ protected:
     // The letters of the command's help topic ("ZHJMJS").
     virtual LPCTSTR GetHelpTopic() const = 0;
 
-    // A number with that many decimals, as every report line prints it.
+    // A number with that many decimals, as every report line prints it; never more than 15
+    // significant digits: fewer decimals for a large number, a power of ten beyond 15 whole digits.
     static CString FormatNum(double dValue, int nDecimals);
     // The information line of as: named as 0.1h or 0.2h when it is exactly that share of h.
     static CString AsInfoLine(double dAs, double dH);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "checks/flexural/MemberCheckDlg.h"
 #include "host/QeltConcrete.h"
 #include "host/QeltPath.h"
 #include "host/QeltSteelBar.h"
@@ -18,7 +19,7 @@ BEGIN_MESSAGE_MAP(CStlcnCheckDlg, CCaltPageDlg)
     ON_WM_HELPINFO()
 END_MESSAGE_MAP()
 
-CStlcnCheckDlg::CStlcnCheckDlg(UINT nIDTemplate, CWnd* pParent) : CCaltPageDlg(nIDTemplate, pParent) {
+CStlcnCheckDlg::CStlcnCheckDlg(UINT nIDTemplate, CWnd* pParent) : CCaltPageDlg(nIDTemplate, pParent), m_nRefused(0) {
     m_ctrlSlide.SetBeSelectable(0);
     CQeltConcrete::GetConcreteGradeString(m_arrConcreteGrade);
     CQeltSteelBar::GetSteelBarGradeString(m_arrSteelGrade);
@@ -82,6 +83,20 @@ double CStlcnCheckDlg::GetTextDouble(UINT nID) const { return std::atof(GetText(
 BOOL CStlcnCheckDlg::IsChecked(UINT nID) const { return IsDlgButtonChecked(nID) == BST_CHECKED; }
 
 void CStlcnCheckDlg::SetChecked(UINT nID, BOOL bChecked) { CheckDlgButton(nID, bChecked ? BST_CHECKED : BST_UNCHECKED); }
+
+BOOL CStlcnCheckDlg::CheckRange(UINT nID, double& dValue, double dUpper, double dLower) {
+    if (CheckEditDouble(nID, dValue, dUpper, dLower, -1)) return TRUE;
+    m_nRefused++;
+    return FALSE;
+}
+
+BOOL CStlcnCheckDlg::CheckRangesBeforeCalculation(CStringArray& arrErrors) {
+    m_nRefused = 0;
+    OnDataChange();
+    if (m_nRefused == 0) return TRUE;
+    AddRangeRefusalError(arrErrors);
+    return FALSE;
+}
 
 BOOL CStlcnCheckDlg::OnHelpInfo(HELPINFO*) {
     // The page has no topic of its own: F1 is answered here, so that it does not reach the work

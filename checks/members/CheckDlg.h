@@ -42,10 +42,21 @@ protected:
     BOOL IsChecked(UINT nID) const;
     void SetChecked(UINT nID, BOOL bChecked);
 
+    // The range check of a box (CCaltPageDlg::CheckEditDouble with the host's number format),
+    // counting its refusals for CheckRangesBeforeCalculation.
+    BOOL CheckRange(UINT nID, double& dValue, double dUpper, double dLower);
+    // The range checks once more before the input test (OnDataChange), so that a value that reached
+    // its box without the box being left (a stored one) is tested too; a refusal adds the error that
+    // stops the calculation (FALSE).
+    BOOL CheckRangesBeforeCalculation(CStringArray& arrErrors);
+
     afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
     DECLARE_MESSAGE_MAP()
 
     CSubStatic m_ctrlSlide;
     CStringArray m_arrConcreteGrade;
     CStringArray m_arrSteelGrade;
+
+private:
+    int m_nRefused;  // the range checks refused since CheckRangesBeforeCalculation began
 };

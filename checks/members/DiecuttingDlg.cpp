@@ -107,24 +107,25 @@ void CStlcnDiecuttingDlg::GetData(CVuskParam* pParam) {
 BOOL CStlcnDiecuttingDlg::OnDataChange() {
     CStlcnDiecuttingParam* p = static_cast<CStlcnDiecuttingParam*>(GetParam());
     if (p == NULL) return TRUE;
-    CheckEditDouble(IDC_DC_A, p->m_dSectionHeight, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_DC_B, p->m_dSectionWidth, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_DC_D, p->m_dSectionDiameter, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_DC_H, p->m_dBoardHeight, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_DC_HO, p->m_dBoardValidHeight, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_CHECK_GO, p->m_dImportantCoefV, 10, 1e-6, -1);
-    CheckEditDouble(IDC_DC_ASVU, p->m_dAsvu, 20000, 1e-6, -1);
-    CheckEditDouble(IDC_DC_ASBU, p->m_dAsbu, 20000, 1e-6, -1);
-    CheckEditDouble(IDC_DC_ALPHA, p->m_dA, 360, 0, -1);
-    CheckEditDouble(IDC_DC_FL, p->m_dFl, 500000, 1e-6, -1);
-    CheckEditDouble(IDC_DC_N, p->m_dForceN, 500000, 1e-6, -1);
-    CheckEditDouble(IDC_DC_Q, p->m_dBoardQ, 500000, 1e-6, -1);
+    CheckRange(IDC_DC_A, p->m_dSectionHeight, 10000, 1e-6);
+    CheckRange(IDC_DC_B, p->m_dSectionWidth, 10000, 1e-6);
+    CheckRange(IDC_DC_D, p->m_dSectionDiameter, 10000, 1e-6);
+    CheckRange(IDC_DC_H, p->m_dBoardHeight, 10000, 1e-6);
+    CheckRange(IDC_DC_HO, p->m_dBoardValidHeight, 10000, 1e-6);
+    CheckRange(IDC_CHECK_GO, p->m_dImportantCoefV, 10, 1e-6);
+    CheckRange(IDC_DC_ASVU, p->m_dAsvu, 20000, 1e-6);
+    CheckRange(IDC_DC_ASBU, p->m_dAsbu, 20000, 1e-6);
+    CheckRange(IDC_DC_ALPHA, p->m_dA, 360, 0);
+    CheckRange(IDC_DC_FL, p->m_dFl, 500000, 1e-6);
+    CheckRange(IDC_DC_N, p->m_dForceN, 500000, 1e-6);
+    CheckRange(IDC_DC_Q, p->m_dBoardQ, 500000, 1e-6);
     return TRUE;
 }
 
 BOOL CStlcnDiecuttingDlg::CheckData(CVuskParam* pParam, CStringArray&, CStringArray& arrErrors) {
     CStlcnDiecuttingParam* p = static_cast<CStlcnDiecuttingParam*>(pParam);
     if (p == NULL) return TRUE;
+    if (!CheckRangesBeforeCalculation(arrErrors)) return FALSE;
     int nErrors = arrErrors.GetSize();
     BOOL bReinforced = p->m_strDieCuttingType == "配筋";
     // The capacities take the strengths of the grades: a grade the tables do not hold stops here.

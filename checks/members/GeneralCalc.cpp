@@ -9,6 +9,7 @@ namespace {
 
 const char kNeedsDesign[] = "截面不符合构造配筋要求,需按计算配置抗扭钢筋。";
 const char kConstructOnly[] = "该截面可不进行受扭承载力计算，仅需按构造要求配置抗扭钢筋。";
+const char kSectionRefused[] = "截面不符合要求";
 
 // ζ is used between 0.6 and 1.7.
 double ClipZeta(double dZeta) {
@@ -25,6 +26,8 @@ int CStlcnGeneralParam::Calculate() {
         CalWt();
         CalHoHw();
         CheckSection();
+        // A section too small for the torque gets no design.
+        if (IsSectionRefused()) return 1;
         if (IsRectangle()) {
             if (CheckConstructRect() == 1) CalDesignRect();
         } else if (IsTSection()) {
@@ -145,10 +148,12 @@ void CStlcnGeneralParam::CheckSection() {
     if (bFits)
         m_strNote1 = "截面符合要求";
     else if (IsDesignMode())
-        m_strNote1 = "截面不符合要求";
+        m_strNote1 = kSectionRefused;
     else if (IsCapacityMode())
         m_strNote1 = "截面不符合条件。";
 }
+
+BOOL CStlcnGeneralParam::IsSectionRefused() const { return IsDesignMode() && m_strNote1 == kSectionRefused; }
 
 double CStlcnGeneralParam::CalConstructLimit() const { return m_dWt / m_dImportantCoef * m_dFt * 7e-07; }
 

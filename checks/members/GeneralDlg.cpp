@@ -95,6 +95,7 @@ void CStlcnGeneralDlg::SetData(CVuskParam* pParam) {
     SetEditText(IDC_GN_RECT_ASTL, ftosp(p->m_dSqrtAllVertiAstlUsed, 0, 0, 0));
     SetEditText(IDC_GN_WEB_ASTL, ftosp(p->m_dBoardAllVertiAstlUsed, 0, 0, 0));
     SetEditText(IDC_GN_FLANGE_ASTL, ftosp(p->m_dEdgeAllVertiAstlUsed, 0, 0, 0));
+    if (p->IsSectionRefused()) ClearDesignResults();
     if (p->m_strCaltType == kDesign) {
         SetChecked(IDC_GN_DESIGN, TRUE);
         SetChecked(IDC_GN_CAPACITY, FALSE);
@@ -146,35 +147,40 @@ void CStlcnGeneralDlg::GetData(CVuskParam* pParam) {
 BOOL CStlcnGeneralDlg::OnDataChange() {
     CStlcnGeneralParam* p = static_cast<CStlcnGeneralParam*>(GetParam());
     if (p == NULL) return TRUE;
-    CheckEditDouble(IDC_GN_B, p->m_dSectionWidth, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_GN_H, p->m_dSectionHeight, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_GN_BF, p->m_dTopCaltWidth, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_GN_HF, p->m_dTopCaltHeight, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_CHECK_GO, p->m_dImportantCoef, 10, 1e-6, -1);
-    CheckEditDouble(IDC_GN_ZETA, p->m_dSteelGradeRatio, 1.7, 0.6, -1);
-    CheckEditDouble(IDC_GN_HOOP_COUNT, p->m_dHoopSteelCount, 20, 1, -1);
-    CheckEditDouble(IDC_GN_HOOP_INTERVAL, p->m_dHoopSteelInterval, 1000, 1e-6, -1);
-    CheckEditDouble(IDC_GN_AS, p->m_dDistanceToEdge, 1000, 0, -1);
-    CheckEditDouble(IDC_GN_COVER, p->m_dGrossPly, 1000, 0, -1);
-    if (GetText(IDC_GN_PSVMIN) != kAutoRatio) CheckEditDouble(IDC_GN_PSVMIN, p->m_dPsvmin, 10, 0, -1);
-    if (GetText(IDC_GN_PTLMIN) != kAutoRatio) CheckEditDouble(IDC_GN_PTLMIN, p->m_dPtlmin, 10, 0, -1);
-    CheckEditDouble(IDC_GN_T, p->m_dTwistMoment, 500000, 1e-6, -1);
-    CheckEditDouble(IDC_GN_RECT_AST1, p->m_dSqrtSimpleHoopAst1, 20000, 1e-6, -1);
-    CheckEditDouble(IDC_GN_RECT_ASTL, p->m_dSqrtAllVertiAstl, 20000, 1e-6, -1);
-    CheckEditDouble(IDC_GN_WEB_AST1, p->m_dBoardHoopAst1, 20000, 1e-6, -1);
-    CheckEditDouble(IDC_GN_WEB_ASTL, p->m_dBoardAllVertiAstl, 20000, 1e-6, -1);
-    CheckEditDouble(IDC_GN_FLANGE_AST1, p->m_dEdgeHoopAst1, 20000, 1e-6, -1);
-    CheckEditDouble(IDC_GN_FLANGE_ASTL, p->m_dEdgeAllVertiAstl, 20000, 1e-6, -1);
+    CheckRange(IDC_GN_B, p->m_dSectionWidth, 10000, 1e-6);
+    CheckRange(IDC_GN_H, p->m_dSectionHeight, 10000, 1e-6);
+    CheckRange(IDC_GN_BF, p->m_dTopCaltWidth, 10000, 1e-6);
+    CheckRange(IDC_GN_HF, p->m_dTopCaltHeight, 10000, 1e-6);
+    CheckRange(IDC_CHECK_GO, p->m_dImportantCoef, 10, 1e-6);
+    CheckRange(IDC_GN_ZETA, p->m_dSteelGradeRatio, 1.7, 0.6);
+    CheckRange(IDC_GN_HOOP_COUNT, p->m_dHoopSteelCount, 20, 1);
+    CheckRange(IDC_GN_HOOP_INTERVAL, p->m_dHoopSteelInterval, 1000, 1e-6);
+    CheckRange(IDC_GN_AS, p->m_dDistanceToEdge, 1000, 0);
+    CheckRange(IDC_GN_COVER, p->m_dGrossPly, 1000, 0);
+    if (GetText(IDC_GN_PSVMIN) != kAutoRatio) CheckRange(IDC_GN_PSVMIN, p->m_dPsvmin, 10, 0);
+    if (GetText(IDC_GN_PTLMIN) != kAutoRatio) CheckRange(IDC_GN_PTLMIN, p->m_dPtlmin, 10, 0);
+    CheckRange(IDC_GN_T, p->m_dTwistMoment, 500000, 1e-6);
+    CheckRange(IDC_GN_RECT_AST1, p->m_dSqrtSimpleHoopAst1, 20000, 1e-6);
+    CheckRange(IDC_GN_RECT_ASTL, p->m_dSqrtAllVertiAstl, 20000, 1e-6);
+    CheckRange(IDC_GN_WEB_AST1, p->m_dBoardHoopAst1, 20000, 1e-6);
+    CheckRange(IDC_GN_WEB_ASTL, p->m_dBoardAllVertiAstl, 20000, 1e-6);
+    CheckRange(IDC_GN_FLANGE_AST1, p->m_dEdgeHoopAst1, 20000, 1e-6);
+    CheckRange(IDC_GN_FLANGE_ASTL, p->m_dEdgeAllVertiAstl, 20000, 1e-6);
     return TRUE;
 }
 
 BOOL CStlcnGeneralDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) {
     CStlcnGeneralParam* p = static_cast<CStlcnGeneralParam*>(pParam);
     if (p == NULL) return TRUE;
+    if (!CheckRangesBeforeCalculation(arrErrors)) {
+        if (p->m_strCaltType == kDesign) ClearDesignResults();
+        return FALSE;
+    }
     // Every formula divides by the strengths: a grade that the tables do not hold stops here.
     if (CQeltConcrete::GetFt(p->m_strConcreteGrade) <= 0 || CQeltSteelBar::GetFy(p->m_strVertiBarGrade) <= 0 ||
         CQeltSteelBar::GetFy_(p->m_strHoopBarGrade) <= 0) {
         arrErrors.Add("请选择混凝土等级和钢筋种类。");
+        if (p->m_strCaltType == kDesign) ClearDesignResults();
         return FALSE;
     }
     int nWarnings = arrWarnings.GetSize();
@@ -198,7 +204,21 @@ BOOL CStlcnGeneralDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, 
     // its share of a T section would divide by nothing.
     if ((bRect || bT) && p->m_dSectionWidth >= 3 * p->m_dSectionHeight)
         arrErrors.Add("截面宽度b应小于3倍截面高度h,请返回修改!");
+    // The section condition of 7.6.1, as the oblique section tests its shear: a section that cannot
+    // take the design torque is not designed.
+    if (arrErrors.GetSize() == nErrors && p->m_strCaltType == kDesign && (bRect || bT) &&
+        p->m_dHw / p->m_dSectionWidth <= 6) {
+        p->InitMaterial();
+        p->CalWt();
+        if (p->CalSectionLimit() < p->m_dTwistMoment)
+            arrErrors.Add("受扭截面不符合条件,请加大截面尺寸或提高混凝土强度等级。");
+    }
+    if (arrErrors.GetSize() > nErrors && p->m_strCaltType == kDesign) ClearDesignResults();
     return arrWarnings.GetSize() == nWarnings && arrErrors.GetSize() == nErrors;
+}
+
+void CStlcnGeneralDlg::ClearDesignResults() {
+    for (UINT nID : kAreaBoxes) SetEditText(nID, "");
 }
 
 void CStlcnGeneralDlg::EnableModeInputs(BOOL bDesign) {

@@ -35,5 +35,8 @@ protected:
 private:
     // T and ζ as inputs (the design) or the areas (the capacity).
     void EnableModeInputs(BOOL bDesign);
+    // A design without a result (refused by the input test, or its section condition failed) shows
+    // none in its greyed area boxes.
+    void ClearDesignResults();
     void OnKillFocusRatio(UINT nID);
 };

@@ -50,6 +50,9 @@ public:
 
     // The section limit of 7.6.1 divided by γo (kN·m), by hw/b; -1 beyond hw/b = 6, where none applies.
     double CalSectionLimit() const;
+    // Whether the design's section condition failed ("/strNote1" of the design mode): then nothing is
+    // designed, and the reports and the page show no areas.
+    BOOL IsSectionRefused() const;
     // 0.7·ft·Wt/γo (kN·m): up to it construction steel suffices (7.6.2).
     double CalConstructLimit() const;
 

@@ -233,6 +233,10 @@ CStringArray& CStlcnGeneralParam::GetProcessTextDesign() {
     AddDepthLines();
     AddLine(lines, "    3.确定受扭截面是否符合条件:");
     AddSectionLines();
+    if (IsSectionRefused()) {
+        AddLine(lines, "      受扭截面不符合条件,不进行配筋计算,请加大截面尺寸或提高混凝土强度等级。");
+        return lines;
+    }
     if (bT) {
         AddLine(lines, "    4.确定T形截面的扭矩分配:");
         AddLine(lines,
@@ -419,7 +423,7 @@ void CStlcnGeneralParam::GetShortReportText(CStringArray& arrLoads, CStringArray
     strT.Format("    T=%skN*m\n", (LPCTSTR)FormatNum(m_dTwistMoment, 3));
     if (IsDesignMode()) {
         arrLoads.Add(strT);
-        arrResults.Add(AreaText(TRUE));
+        arrResults.Add(IsSectionRefused() ? CString("    截面不符合要求,未配筋\n") : AreaText(TRUE));
     } else {
         arrLoads.Add(AreaText(TRUE));
         arrResults.Add(strT);
@@ -436,7 +440,7 @@ void CStlcnGeneralParam::FillListText() {
                           (LPCTSTR)ftos(m_dSectionWidth), (LPCTSTR)ftos(m_dTopCaltHeight), (LPCTSTR)ftos(m_dTopCaltWidth));
     if (IsDesignMode()) {
         strLoadInfo.Format("T=%skN*m", (LPCTSTR)FormatNum(m_dTwistMoment, 3));
-        strResultInfo = AreaText(FALSE);
+        strResultInfo = IsSectionRefused() ? CString("截面不符合要求,未配筋") : AreaText(FALSE);
     } else {
         strResultInfo.Format("T=%.3fkN*m", m_dTwistMoment);
         strLoadInfo = AreaText(FALSE);

@@ -40,6 +40,7 @@ BEGIN_MESSAGE_MAP(CStlcnLocalPressDlg, CStlcnCheckDlg)
     ON_EN_KILLFOCUS(IDC_LP_D2, OnEditKillFocus)
     ON_EN_KILLFOCUS(IDC_LP_DCOR, OnEditKillFocus)
     ON_EN_KILLFOCUS(IDC_LP_SPIRAL_D, OnEditKillFocus)
+    ON_EN_KILLFOCUS(IDC_LP_FL, OnEditKillFocus)
 END_MESSAGE_MAP()
 
 CStlcnLocalPressDlg::CStlcnLocalPressDlg(CWnd* pParent) : CStlcnCheckDlg(IDD, pParent) {}
@@ -121,27 +122,28 @@ void CStlcnLocalPressDlg::GetData(CVuskParam* pParam) {
 BOOL CStlcnLocalPressDlg::OnDataChange() {
     CStlcnLocalPressParam* p = static_cast<CStlcnLocalPressParam*>(GetParam());
     if (p == NULL) return TRUE;
-    CheckEditDouble(IDC_CHECK_GO, p->m_dImportantCoefV, 10, 1e-6, -1);
-    CheckEditDouble(IDC_LP_INTERVAL, p->m_dSteelInterval, 1000, 1e-6, -1);
-    CheckEditDouble(IDC_LP_L1, p->m_dLengthL1, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_LP_L2, p->m_dLengthL2, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_LP_N1, p->m_dSteelCountToL1, 100, 0, -1);
-    CheckEditDouble(IDC_LP_N2, p->m_dSteelCountToL2, 100, 0, -1);
-    CheckEditDouble(IDC_LP_D1, p->m_dSteelDiameterToL1, 200, 1e-6, -1);
-    CheckEditDouble(IDC_LP_D2, p->m_dSteelDiameterToL2, 200, 1e-6, -1);
-    CheckEditDouble(IDC_LP_DCOR, p->m_dCoreDiameter, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_LP_SPIRAL_D, p->m_dSteelDiameter, 200, 1e-6, -1);
-    CheckEditDouble(IDC_LP_A, p->m_dSectionHeight, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_LP_B, p->m_dSectionWidth, 10000, 1e-6, -1);
-    CheckEditDouble(IDC_LP_D, p->m_dSectionDiameter, 10000, 1e-6, -1);
-    if (GetText(IDC_LP_ALN) != kAlnIsAl) CheckEditDouble(IDC_LP_ALN, p->m_dAln, 1000000, 1e-6, -1);
-    CheckEditDouble(IDC_LP_FL, p->m_dPressForce, 10000, 1e-6, -1);
+    CheckRange(IDC_CHECK_GO, p->m_dImportantCoefV, 10, 1e-6);
+    CheckRange(IDC_LP_INTERVAL, p->m_dSteelInterval, 1000, 1e-6);
+    CheckRange(IDC_LP_L1, p->m_dLengthL1, 10000, 1e-6);
+    CheckRange(IDC_LP_L2, p->m_dLengthL2, 10000, 1e-6);
+    CheckRange(IDC_LP_N1, p->m_dSteelCountToL1, 100, 0);
+    CheckRange(IDC_LP_N2, p->m_dSteelCountToL2, 100, 0);
+    CheckRange(IDC_LP_D1, p->m_dSteelDiameterToL1, 200, 1e-6);
+    CheckRange(IDC_LP_D2, p->m_dSteelDiameterToL2, 200, 1e-6);
+    CheckRange(IDC_LP_DCOR, p->m_dCoreDiameter, 10000, 1e-6);
+    CheckRange(IDC_LP_SPIRAL_D, p->m_dSteelDiameter, 200, 1e-6);
+    CheckRange(IDC_LP_A, p->m_dSectionHeight, 10000, 1e-6);
+    CheckRange(IDC_LP_B, p->m_dSectionWidth, 10000, 1e-6);
+    CheckRange(IDC_LP_D, p->m_dSectionDiameter, 10000, 1e-6);
+    if (GetText(IDC_LP_ALN) != kAlnIsAl) CheckRange(IDC_LP_ALN, p->m_dAln, 1000000, 1e-6);
+    CheckRange(IDC_LP_FL, p->m_dPressForce, 10000, 1e-6);
     return TRUE;
 }
 
 BOOL CStlcnLocalPressDlg::CheckData(CVuskParam* pParam, CStringArray&, CStringArray& arrErrors) {
     CStlcnLocalPressParam* p = static_cast<CStlcnLocalPressParam*>(pParam);
     if (p == NULL) return TRUE;
+    if (!CheckRangesBeforeCalculation(arrErrors)) return FALSE;
     int nErrors = arrErrors.GetSize();
     if (CQeltConcrete::GetFc(p->m_strConcreteGrade) <= 0 || CQeltSteelBar::GetFy(p->m_strSteelBarGrade) <= 0)
         arrErrors.Add("请选择混凝土等级和钢筋种类。");

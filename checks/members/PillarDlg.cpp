@@ -112,14 +112,14 @@ BOOL CStlcnPillarDlg::OnDataChange() {
     UpdateData(TRUE);
     CStlcnPillarParam* p = static_cast<CStlcnPillarParam*>(GetParam());
     if (p != NULL) {
-        CheckEditDouble(IDC_PL_B, p->m_dSectionWidth, 10000, 0.000001, -1);
-        CheckEditDouble(IDC_PL_H, p->m_dSectionHeight, 10000, 0.000001, -1);
-        CheckEditDouble(IDC_PL_D, p->m_dSectionDiameter, 10000, 0.000001, -1);
-        CheckEditDouble(IDC_PL_LO, p->m_dCaltLength, 100000, 0.000001, -1);
-        CheckEditDouble(IDC_CHECK_GO, p->m_dImportantModulus, 10, 0.000001, -1);
-        CheckEditDouble(IDC_PL_PGMIN, p->m_dPgMin, 10, 0, -1);
-        CheckEditDouble(IDC_PL_N, p->m_dAxialForce, 500000, 0.000001, -1);
-        CheckEditDouble(IDC_PL_AS, p->m_dPressedSteelArea, 20000, 0.000001, -1);
+        CheckRange(IDC_PL_B, p->m_dSectionWidth, 10000, 0.000001);
+        CheckRange(IDC_PL_H, p->m_dSectionHeight, 10000, 0.000001);
+        CheckRange(IDC_PL_D, p->m_dSectionDiameter, 10000, 0.000001);
+        CheckRange(IDC_PL_LO, p->m_dCaltLength, 100000, 0.000001);
+        CheckRange(IDC_CHECK_GO, p->m_dImportantModulus, 10, 0.000001);
+        CheckRange(IDC_PL_PGMIN, p->m_dPgMin, 10, 0);
+        CheckRange(IDC_PL_N, p->m_dAxialForce, 500000, 0.000001);
+        CheckRange(IDC_PL_AS, p->m_dPressedSteelArea, 20000, 0.000001);
     }
     UpdateData(FALSE);
     return TRUE;
@@ -128,9 +128,22 @@ BOOL CStlcnPillarDlg::OnDataChange() {
 BOOL CStlcnPillarDlg::CheckData(CVuskParam* pParam, CStringArray&, CStringArray& arrErrors) {
     CStlcnPillarParam* p = static_cast<CStlcnPillarParam*>(pParam);
     if (p == NULL) return TRUE;
+    if (!CheckRangesBeforeCalculation(arrErrors)) return FALSE;
     // Every formula divides by the steel's strength: a grade that the tables do not hold stops here.
     if (CQeltConcrete::GetFc(p->m_strGrade) <= 0 || CQeltSteelBar::GetFy_(p->m_strSteelType) <= 0) {
         arrErrors.Add("请选择混凝土等级和钢筋种类。");
+        return FALSE;
+    }
+    // Table 7.3.1 ends at lo/b 50 and lo/d 43.5: a member more slender has no stability factor.
+    double dSlenderness = p->GetSlenderness();
+    BOOL bCircle = p->m_strSectionType == kCircle;
+    double dMaxSlenderness = bCircle ? CStlcnPillarParam::kMaxSlendernessD : CStlcnPillarParam::kMaxSlendernessB;
+    if (dSlenderness > dMaxSlenderness) {
+        CString strError;
+        strError.Format(bCircle ? "构件长细比lo/d=%s>%s,超出规范表7.3.1的范围,请返回修改!"
+                                : "构件长细比lo/b=%s>%s,超出规范表7.3.1的范围,请返回修改!",
+                        (LPCTSTR)ftosp(dSlenderness, 3, 0, 0), (LPCTSTR)ftos(dMaxSlenderness));
+        arrErrors.Add(strError);
         return FALSE;
     }
     BOOL bKnownMode = p->m_strCaltType == kDesign || p->m_strCaltType == kCapacity;

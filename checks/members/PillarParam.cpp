@@ -35,9 +35,14 @@ const double kTolerance = 1e-6;
 
 IMPLEMENT_DYNAMIC(CStlcnPillarParam, CVuskParam)
 
+const double CStlcnPillarParam::kMaxSteelRatio = 0.05;
+const double CStlcnPillarParam::kMaxSlendernessB = 50;
+const double CStlcnPillarParam::kMaxSlendernessD = 43.5;
+
 // The results start at 0 in a fresh object: nothing reads them before a calculation or the store sets them.
 CStlcnPillarParam::CStlcnPillarParam()
-    : m_dEc(0), m_dFt(0), m_dFc(0), m_dFy(0), m_dA(0), m_dQ(0), m_dSteelArea(0), m_dOldA(0), m_dOldAxialForce(0) {
+    : m_dEc(0), m_dFt(0), m_dFc(0), m_dFy(0), m_dA(0), m_dQ(0), m_dSteelArea(0), m_dOldA(0), m_dOldAxialForce(0),
+      m_dRequiredArea(0) {
     InitDefaultParam();
 }
 
@@ -124,6 +129,14 @@ double CStlcnPillarParam::GetStabilityFactor(double x, int nColumn) {
     return dPhi;
 }
 
+double CStlcnPillarParam::GetSlenderness() const {
+    if (IsRectangle()) return m_dCaltLength / m_dSectionWidth;
+    if (IsCircle()) return m_dCaltLength / m_dSectionDiameter;
+    return 0;
+}
+
+double CStlcnPillarParam::GetAdoptedRatio() const { return m_dPressedSteelArea / m_dOldA; }
+
 void CStlcnPillarParam::CalStabilityFactor() {
     if (IsRectangle())
         m_dQ = GetStabilityFactor(m_dCaltLength / m_dSectionWidth, 0);
@@ -154,6 +167,7 @@ void CStlcnPillarParam::CalDesign() {
         m_dA = m_dA - dAs1;
         m_dPressedSteelArea = (dS - m_dFc * m_dA) / m_dFy;
     }
+    m_dRequiredArea = m_dPressedSteelArea;
     if (m_dPgMin * 0.01 > dAs1 / m_dA || dAs1 < 0 || std::fabs(dAs1) < kTolerance)
         m_dPressedSteelArea = m_dPgMin * m_dA * 0.01;
     m_dAxialForce = m_dAxialForce * 0.001;

@@ -58,6 +58,17 @@ public:
     double m_dOldA;                // the gross area A
     double m_dOldAxialForce;       // capacity with the gross area, in N (kept in the store only)
     int m_bIsMultCoef;             // 1: fc times 0.8 for a small section
+    // Design mode, not stored: A's that the formulas require (the first formula's, or beyond 3 % the
+    // one with A − A's), before the minimum is taken.
+    double m_dRequiredArea;
+
+    // The largest total ratio of longitudinal compression steel, GB 50010-2002 9.5.1: 5 %.
+    static const double kMaxSteelRatio;
+    // The largest slenderness of table 7.3.1: lo/b 50 for a rectangle, lo/d 43.5 for a circle.
+    static const double kMaxSlendernessB;
+    static const double kMaxSlendernessD;
+    // lo/b or lo/d by the section; 0 for another section text.
+    double GetSlenderness() const;
 
 protected:
     void ExchangeParams(CParamExchange& px) override;
@@ -79,4 +90,6 @@ private:
     // The grade's fc as the texts print it: "0.8*" in front when the small-section factor applies.
     CString FcText() const;
     void AddAreaLine();
+    // The short report's and the capacity text's ratio of the adopted steel to the gross area.
+    double GetAdoptedRatio() const;
 };

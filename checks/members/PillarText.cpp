@@ -103,12 +103,17 @@ void CStlcnPillarParam::GetProcessText() {
                              "      A's= (γo*N*1000/0.9Φ-fc*(A-A's))/fy'\n"
                              "         = (%s*%s*1000/(0.9*%s)-%s*%s)/%s=%smm$2$",
                     strAs1, FormatNum(m_dOldA, 3), strRho, strGo, strN, strPhi, strFc, strAUsed, strFy, strAs);
+        // The ratio of the steel the formulas require, after the 3 % rule where it applied.
+        double dRhoReq = m_dRequiredArea / m_dOldA;
         AddLine(lines, "    3.验算纵筋配筋率:");
-        AddLine(lines, "      ρ=A's/A=(%s/%s)%%=%s%%\n      ρmin=%s%%", strAs1, strA, strRho, strPgMin);
-        if (dRho < m_dPgMin / 100) {
+        AddLine(lines, "      ρ=A's/A=(%s/%s)%%=%s%%\n      ρmin=%s%%", FormatNum(m_dRequiredArea, 0), strA,
+                FormatNum(dRhoReq * 100, 3), strPgMin);
+        if (dRhoReq < m_dPgMin / 100) {
             AddLine(lines, "      ρ＜ρmin    纵筋配筋率不满足要求");
-            AddLine(lines, "      所以满足最小配筋面积A's=A*ρmin=%d*%.3lf=%dmm$2$", RoundHalfUp(m_dOldA), m_dPgMin,
+            AddLine(lines, "      所以满足最小配筋面积A's=A*ρmin=%d*%.3lf%%=%dmm$2$", RoundHalfUp(m_dOldA), m_dPgMin,
                     RoundHalfUp(m_dPressedSteelArea));
+        } else if (dRhoReq > kMaxSteelRatio) {
+            AddLine(lines, "      ρ＞5%    纵筋配筋率不满足要求");
         } else {
             AddLine(lines, "      ρ≥ρmin    纵筋配筋率满足要求");
         }
@@ -119,6 +124,8 @@ void CStlcnPillarParam::GetProcessText() {
             AddLine(lines, "      ρ=A's/A=(%s/%s)%%=%s%%＜ρmin=%s%%\t\t纵筋配筋率不满足要求", strAs1, strA, strRho, strPgMin);
             AddLine(lines, "      所以满足最小配筋面积A's=A*ρmin=%d*%.3lf%%=%dmm$2$", RoundHalfUp(m_dOldA), m_dPgMin,
                     RoundHalfUp(m_dPressedSteelArea));
+        } else if (dRho > kMaxSteelRatio) {
+            AddLine(lines, "      ρ=A's/A=(%s/%s)%%=%s%%＞5%%\t\t纵筋配筋率不满足要求", strAs1, strA, strRho);
         } else {
             AddLine(lines, "      ρ=A's/A=(%s/%s)%%=%s%%≥ρmin=%s%%\t\t纵筋配筋率满足要求", strAs1, strA, strRho, strPgMin);
         }
@@ -160,6 +167,10 @@ void CStlcnPillarParam::GetShortReportText(CStringArray& arrLoads, CStringArray&
         AddLine(arrLoads, "    A's=%smm$2$\n", strAs);
         AddLine(arrResults, "    N=%skN", strN);
     }
+    // Beyond 5 % of the section the steel is more than the code allows, whatever N it gives.
+    if (GetAdoptedRatio() > kMaxSteelRatio)
+        AddLine(arrResults, "%s    ρ=A's/A=%s%%＞5%%    纵筋配筋率不满足要求\n", IsDesignMode() ? "" : "\n",
+                FormatNum(GetAdoptedRatio() * 100, 3));
 }
 
 void CStlcnPillarParam::FillListText() {

@@ -7,15 +7,15 @@
 
 namespace {
 
-TEST(EmbedAnchorRules, LeastPlateThicknessIsSixTenthsOfTheDiameterRoundedUp) {
+// ⌊0.6·d⌋ + 1: above 0.6·d always, by a whole millimetre where 0.6·d is whole (d 10, 20, 25).
+TEST(EmbedAnchorRules, LeastPlateThicknessIsTheWholeMillimetreAboveSixTenthsOfTheDiameter) {
     struct Row {
         int nD, nT;
-    } rows[] = {{6, 4}, {8, 5}, {10, 6}, {12, 8}, {14, 9}, {16, 10}, {18, 11}, {20, 12}, {22, 14}, {25, 15}};
+    } rows[] = {{6, 4}, {8, 5}, {10, 7}, {12, 8}, {14, 9}, {16, 10}, {18, 11}, {20, 13}, {22, 14}, {25, 16}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.nD);
         EXPECT_EQ(GetMinPlateThickness(row.nD), row.nT);
-        EXPECT_GE(GetMinPlateThickness(row.nD), 0.6 * row.nD);
-        EXPECT_LT(GetMinPlateThickness(row.nD) - 1, 0.6 * row.nD);
+        EXPECT_GT(GetMinPlateThickness(row.nD), 0.6 * row.nD);
     }
 }
 

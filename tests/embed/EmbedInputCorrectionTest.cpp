@@ -39,6 +39,35 @@ TEST(EmbedInputCorrection, LaterLimitComparesWithTheCorrectedValue) {
     EXPECT_TRUE(bRewrite);
 }
 
+TEST(EmbedInputCorrection, ContradictingLimitsKeepTheValueTheyEndOn) {
+    // At least 250, at most 200: 200 is raised to 250, then falls back to 200, the value typed.
+    BOOL bRewrite = TRUE;
+    EXPECT_EQ(CorrectIntInput("200", 200, {{TRUE, 250}, {FALSE, 200}}, bRewrite), 200);
+    EXPECT_FALSE(bRewrite);
+}
+
+// The range a message names: the largest lower bound (a bound below a real trigger lets the trigger's
+// next whole number pass), the smallest upper bound, the reader's ends where no limit bounds a side.
+TEST(EmbedInputCorrection, RangeOfTheLimits) {
+    struct Row {
+        std::vector<EmbedIntLimit> limits;
+        int nLower, nUpper;
+    } rows[] = {
+        {{EmbedLower(45), EmbedUpper(300), EmbedLower(48)}, 48, 300},
+        {{EmbedLower(8), EmbedLowerBelow(5, 4.5)}, 8, 32767},
+        {{EmbedLowerBelow(7, 6.5)}, 7, 32767},
+        {{EmbedLowerBelow(8, 0)}, 0, 32767},
+        {{EmbedUpper(6)}, -32768, 6},
+        {{EmbedLower(32), EmbedUpper(27)}, 32, 27},
+    };
+    for (const Row& row : rows) {
+        int nLower = 0, nUpper = 0;
+        GetIntRange(row.limits, nLower, nUpper);
+        EXPECT_EQ(nLower, row.nLower);
+        EXPECT_EQ(nUpper, row.nUpper);
+    }
+}
+
 TEST(EmbedInputCorrection, LowerLimitBelowARealBound) {
     // t at least trunc(1.5·ta + 1) when t < 1.5·ta: with ta 4 (1.5·ta = 6, bound 7) a 6 passes,
     // a 5 becomes the larger of the stored value and 7; with ta 3 (4.5, bound 5) a 4 becomes 5.

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "embed/PreComDlg.h"
+#include "mfc/person/InteractionLog.h"
 #include "resources/EmbedResource.h"
 #include "TempStore.h"
 
@@ -85,6 +88,13 @@ protected:
     }
     static BOOL Enabled(CWnd* pWnd, UINT nID) { return pWnd->GetDlgItem(nID)->IsWindowEnabled(); }
     CString Shown(UINT nID) { return Text(m_pPage.get(), nID); }
+    // The messages of the check-result prompts shown since the log was last cleared.
+    static std::vector<CString> Prompts() {
+        std::vector<CString> texts;
+        for (const auto& entry : qelt::InteractionLog::Instance().Entries())
+            if (entry.kind == "prompt") texts.push_back(entry.text);
+        return texts;
+    }
 
     TempStore m_store;
     CWnd m_frame;

@@ -215,4 +215,56 @@ TEST(StartupTest, EntryFrameBuildsRunsAndDestroysInOrder) {
     ASSERT_EQ(qelt::host::KeptShortReport()->GetRowCount(), 1);
 }
 
+// What a command's work dialog shows once its script has no action left: the list buttons and the
+// host's irregular-slab flag at that moment.
+struct RunView {
+    BOOL bAddList = -1;
+    BOOL bRefresh = -1;
+    int nAtypicalBoardRun = -1;
+};
+
+RunView ViewRun(const char* pszCommand) {
+    RunView view;
+    qelt::UserScript script;
+    script.SetSnapHandler(
+        [&view](HWND hDialog, const std::string&) {
+            CWnd* pDialog = CWnd::FromHandle(hDialog);
+            CWnd* pAddList = pDialog->GetDlgItem(IDC_WORK_ADDLIST);
+            if (pAddList) {
+                view.bAddList = pAddList->IsWindowEnabled();
+                view.bRefresh = pDialog->GetDlgItem(IDC_WORK_REFRESH)->IsWindowEnabled();
+                view.nAtypicalBoardRun = g_VuskMainInfo.m_bAtypicalBoardRun;
+            }
+            return std::string();
+        },
+        "end");
+    qelt::ScopedUserScript installed(script);
+    int result = 0;
+    EXPECT_TRUE(g_VuskMainInfo.CallCaltFunc(pszCommand, &result));
+    EXPECT_EQ(result, CALT_RESULT);
+    EXPECT_FALSE(script.Failed()) << script.Error();
+    return view;
+}
+
+// The embedded part is drawn, never listed: its list buttons are disabled; a member check's are not.
+TEST(StartupTest, EmbeddedPartRunDisablesTheListButtons) {
+    RunView part = ViewRun("C:YMJJS");
+    EXPECT_EQ(part.bAddList, FALSE);
+    EXPECT_EQ(part.bRefresh, FALSE);
+    RunView check = ViewRun("C:ZHXSHY");
+    EXPECT_EQ(check.bAddList, TRUE);
+    EXPECT_EQ(check.bRefresh, TRUE);
+}
+
+// The irregular slab raises the host's flag for its run and gives it back the value it found.
+TEST(StartupTest, IrregularSlabRunRaisesTheHostFlagAndRestoresIt) {
+    g_VuskMainInfo.m_bAtypicalBoardRun = 7;
+    RunView slab = ViewRun("C:YXBJS1");
+    EXPECT_EQ(slab.nAtypicalBoardRun, 1);
+    EXPECT_EQ(g_VuskMainInfo.m_bAtypicalBoardRun, 7);
+    RunView check = ViewRun("C:ZHXSHY");
+    EXPECT_EQ(check.nAtypicalBoardRun, 7);
+    g_VuskMainInfo.m_bAtypicalBoardRun = 0;
+}
+
 }  // namespace

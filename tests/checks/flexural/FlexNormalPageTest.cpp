@@ -9,6 +9,7 @@
 #include "Printers.h"
 #include "checks/flexural/FlexNormalDlg.h"
 #include "checks/flexural/FlexNormalParam.h"
+#include "host/Numbers.h"
 #include "host/VuskSave.h"
 
 namespace {
@@ -167,6 +168,8 @@ const CheckCase kChecks[] = {
      {"要求as+as'<h。"}, {}},
     // αs = 2000e6/(9.6·400·765²) ≥ 0.5: ξ = 1 > ξb.
     {"design beyond ξb", [](CStlcnFlexNormalParam& p) { p.m_dM = 2000; }, {kXiError}, {}},
+    // αs = 1200e6/(9.6·400·765²) = 0.534: no ξ, refused as single reinforcement.
+    {"design without ξ", [](CStlcnFlexNormalParam& p) { p.m_dM = 1200; }, {kXiError}, {}},
     // ξ = 300·8000/(9.6·400·765) > ξb; largest area 0.55·9.6·400·765/300 = 5385.6.
     {"capacity beyond ξb",
      [](CStlcnFlexNormalParam& p) {
@@ -225,6 +228,9 @@ TEST_F(FlexNormalPage, TestsTheInput) {
         for (int i = 0; i < arrErrors.GetSize(); i++) EXPECT_EQ(arrErrors[i], CString(c.errors[i]));
         ASSERT_EQ(arrWarnings.GetSize(), static_cast<int>(c.warnings.size()));
         for (int i = 0; i < arrWarnings.GetSize(); i++) EXPECT_EQ(arrWarnings[i], CString(c.warnings[i]));
+        // A refused design shows no result in its greyed As box; a capacity keeps its given As.
+        BOOL bRefusedDesign = !c.errors.empty() && p.m_strCaltType == "已知弯矩求配筋";
+        EXPECT_EQ(Text(IDC_FN_AREAS_PL), bRefusedDesign ? CString() : ftosp(p.m_dAreasPl, 0, 0, 0));
     }
     EXPECT_TRUE(qelt::InteractionLog::Instance().Entries().empty());
 }
@@ -311,7 +317,8 @@ TEST_F(FlexNormalSession, ErrorsStopTheCalculation) {
     std::vector<CString> prompts = Texts("prompt");
     ASSERT_EQ(prompts.size(), 1u);
     EXPECT_EQ(prompts[0], CString("1.  要求2*as<h。\r\n\r\n请返回修改!"));
-    EXPECT_EQ(m_param.m_dAreasPl, 500);
+    // The refused design left its result box empty, and the page gave that back at closing.
+    EXPECT_EQ(m_param.m_dAreasPl, 0);
     double dH = 0;
     EXPECT_TRUE(CVuskSave::GetValue("CStlcnFlexNormalParam//dH", dH, 0.0));
     EXPECT_EQ(dH, 60);

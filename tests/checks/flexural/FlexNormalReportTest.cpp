@@ -2,7 +2,9 @@
 // full and the short report), against the expected rows in reports/<case>.txt.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "Printers.h"
 #include "MemberReports.h"
@@ -110,6 +112,45 @@ TEST(FlexNormalReportLines, GivenCompressionSteelKeepsTheCalculatedProcess) {
     p.wordC.InitData();
     p.BuildWordC();
     EXPECT_EQ(ReportRows(p.wordC), first);
+}
+
+// The doubly reinforced default section under M = 1200 kN·m: αs = 1200e6/(9.6·400·765²) = 0.534 has
+// no ξ; A's = (1200e6 − 9.6·400·765²·0.55·0.725)/(300·730) = 1387.69, As = 0.55·9.6·400·765/300 +
+// 1387.69 = 6773.29 (ρ = 2.117 %), of which the concrete balances 5385.6: ρ1 = 1.683 % = ρmax.
+TEST(FlexNormalReportLines, DoubleDesignWithoutXiCountsTheConcretesSteelAgainstTheMaximum) {
+    CStlcnFlexNormalParam p;
+    Set(p, kDesign, "矩形", "双筋");
+    p.m_dM = 1200;
+    p.Calculate();
+    EXPECT_NEAR(p.m_dAreasPs, 1387.6871, 1e-3);
+    EXPECT_NEAR(p.m_dAreasPl, 6773.2871, 1e-3);
+    p.BuildWordC();
+    const CStringArray& lines = p.GetProcessTextDesignDouble();
+    std::vector<CString> texts(lines.GetData(), lines.GetData() + lines.GetSize());
+    auto has = [&texts](const char* pszLine) { return std::find(texts.begin(), texts.end(), CString(pszLine)) != texts.end(); };
+    EXPECT_TRUE(has("\t\tαs=0.534>0.5, 1-2αs<0, ξ=1-sqrt(1-2αs)无解\t不满足要求。"));
+    EXPECT_TRUE(has("\t\t由于αs>0.5且配筋计算方式为双筋，因此应计算受压和受拉纵筋面积，取ξ=ξb=0.550。"));
+    EXPECT_TRUE(has("\t\tρ=As/(b*h)=6773/(400*800)=2.117％"));
+    EXPECT_TRUE(has("\t\tρ1=(As-fy'*A's/fy)/(b*h)=(6773-300*1388/300)/(400*800)=1.683％"));
+    EXPECT_TRUE(has("\t\tρ1=1.683％≤ρmax=1.683％, 满足最大配筋率要求，"));
+    for (const CString& line : texts) EXPECT_EQ(line.Find("1.000"), -1) << line;
+}
+
+// Given compression steel so small that M1 leaves αs1 = (1400e6 − 300·100·730)/(9.6·400·765²) = 0.613
+// beyond 0.5: no ξ and no x are printed, and both steels are designed instead.
+TEST(FlexNormalReportLines, GivenCompressionSteelWithoutXiPrintsNoX) {
+    CStlcnFlexNormalParam p;
+    Set(p, kDesign, "矩形", "双筋(已知受压钢筋)");
+    p.m_dM = 1400;
+    p.m_dAreasPs = 100;
+    p.Calculate();
+    const CStringArray& lines = p.m_arrProcessText;
+    std::vector<CString> texts(lines.GetData(), lines.GetData() + lines.GetSize());
+    auto has = [&texts](const char* pszLine) { return std::find(texts.begin(), texts.end(), CString(pszLine)) != texts.end(); };
+    EXPECT_TRUE(has("\t\tαs=0.613>0.5, 1-2αs<0, ξ=1-sqrt(1-2αs)无解"));
+    EXPECT_TRUE(has("\t\tx=ξ*ho无解"));
+    EXPECT_TRUE(has("\t\tx>ξb*ho=0.550*765=421"));
+    EXPECT_TRUE(has("\t\t受压钢筋A's太小，应按A's未知，重新计算A's和As。"));
 }
 
 // The single-reinforcement text: 13 lines when it passes, one more after each failed check.

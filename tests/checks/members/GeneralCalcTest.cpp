@@ -56,11 +56,13 @@ const DesignCase kDesignCases[] = {
          p.m_dTwistMoment = 5;
      },
      18.33333333, 427.79960262, 14.66666667, 62.22539674, "截面符合要求", "该截面可不进行受扭承载力计算，仅需按构造要求配置抗扭钢筋。"},
-    // h = 250, b = 250: Wt = 5.208e6, hw/b = 0.84, L = 0.25·9.6·0.8·5.208e6 = 10.0 < 20.
-    {"section too small", [](CStlcnGeneralParam& p) { p.m_dSectionHeight = 250; },
-     (20e6 - 0.35 * 1.1 * 250.0 * 250 * 500 / 6) * 100 / (1.2 * 210 * 190 * 190),
-     760 * 210 * (20e6 - 0.35 * 1.1 * 250.0 * 250 * 500 / 6) * 100 / (1.2 * 210 * 190 * 190) / 30000, 78.5, 678,
-     "截面不符合要求", "截面不符合构造配筋要求,需按计算配置抗扭钢筋。"},
+    // h = 250, b = 250: Wt = 5.208e6, hw/b = 0.84, L = 0.25·9.6·0.8·5.208e6 = 10.0 < 20: no design, the
+    // areas stay as they were and the construction test is not made.
+    {"section too small", [](CStlcnGeneralParam& p) { p.m_dSectionHeight = 250; }, 50.3, 678, 78.5, 678,
+     "截面不符合要求", ""},
+    // The default section under T = 40 > L = 0.25·9.6·0.8·14.583e6 = 28.0: no design either.
+    {"torque above the section limit", [](CStlcnGeneralParam& p) { p.m_dTwistMoment = 40; }, 50.3, 678, 78.5, 678,
+     "截面不符合要求", ""},
 };
 
 TEST(GeneralCalc, Design) {

@@ -107,7 +107,13 @@ const CheckCase kChecks[] = {
     // b = 80: hw/b = 510/80 > 6.
     {"hw/b above 6", [](CStlcnGeneralParam& p) { p.m_dSectionWidth = 80; },
      {"当hw/b>6时，受扭构件的截面尺寸条件及扭矩截面承载力计算应符合其它专门规定。"}, {}},
-    {"hw/b exactly 6", [](CStlcnGeneralParam& p) { p.m_dSectionWidth = 85; }, {}, {}},
+    // hw/b exactly 6 with a torque the section takes: L = 0.2·9.6·0.8·85²·(3·550 − 85)/6·1e-6 = 2.895.
+    {"hw/b exactly 6",
+     [](CStlcnGeneralParam& p) {
+         p.m_dSectionWidth = 85;
+         p.m_dTwistMoment = 2;
+     },
+     {}, {}},
     {"cover too thick",
      [](CStlcnGeneralParam& p) { p.m_dGrossPly = 125; },
      {"截面宽度度不应小于2倍保护层厚度,请返回修改!"}, {}},
@@ -138,6 +144,17 @@ const CheckCase kChecks[] = {
      },
      {"截面宽度b应小于3倍截面高度h,请返回修改!"}, {}},
     {"unknown grade", [](CStlcnGeneralParam& p) { p.m_strHoopBarGrade = "HRB999"; }, {"请选择混凝土等级和钢筋种类。"}, {}},
+    // The section limit of the defaults is 0.25·9.6·0.8·14.583e6 = 28.000 kN·m: 27.99 passes, 40 not.
+    {"torque within the section limit", [](CStlcnGeneralParam& p) { p.m_dTwistMoment = 27.99; }, {}, {}},
+    {"torque above the section limit", [](CStlcnGeneralParam& p) { p.m_dTwistMoment = 40; },
+     {"受扭截面不符合条件,请加大截面尺寸或提高混凝土强度等级。"}, {}},
+    // The capacity mode has no design torque to test.
+    {"capacity above the section limit",
+     [](CStlcnGeneralParam& p) {
+         p.m_strCaltType = "已知配筋求扭矩";
+         p.m_dTwistMoment = 40;
+     },
+     {}, {}},
 };
 
 TEST_F(GeneralPage, TestsTheInput) {
@@ -146,12 +163,16 @@ TEST_F(GeneralPage, TestsTheInput) {
         CStlcnGeneralParam p;
         c.setup(p);
         CStringArray arrWarnings, arrErrors;
+        m_page.SetData(&p);
         BOOL bResult = m_page.CheckData(&p, arrWarnings, arrErrors);
         EXPECT_EQ(bResult, c.errors.empty() && c.warnings.empty());
         ASSERT_EQ(arrErrors.GetSize(), static_cast<int>(c.errors.size()));
         for (int i = 0; i < arrErrors.GetSize(); i++) EXPECT_EQ(arrErrors[i], CString(c.errors[i]));
         ASSERT_EQ(arrWarnings.GetSize(), static_cast<int>(c.warnings.size()));
         for (int i = 0; i < arrWarnings.GetSize(); i++) EXPECT_EQ(arrWarnings[i], CString(c.warnings[i]));
+        // A refused design shows no areas; otherwise the boxes keep what they showed.
+        BOOL bRefusedDesign = !c.errors.empty() && p.m_strCaltType == "已知扭矩求配筋";
+        EXPECT_EQ(Text(IDC_GN_RECT_AST1), bRefusedDesign ? CString() : CString("50.30"));
     }
 }
 
@@ -184,6 +205,20 @@ TEST_F(GeneralSession, RatioBoxesAreRangeTestedUnlessAutomatic) {
     EXPECT_EQ(m_param.m_dPtlmin, 0.4);
     EXPECT_EQ(m_param.m_bIsAutoCaltPsv, 1);
     EXPECT_NEAR(m_param.m_dPsvmin, 0.28 * 1.10 / 210 * 100, 1e-12);
+}
+
+// A torque above the section limit is refused before the calculation, as the oblique section refuses
+// its shear, and the greyed area boxes show no result.
+TEST_F(GeneralSession, SectionTooSmallIsNotDesigned) {
+    qelt::UserScript script;
+    script.Set(IDC_GN_T, "40").Click(IDC_WORK_CALCULATE).Click(IDC_PROMPT_ACKNOWLEDGE).Close();
+    Run(script);
+    std::vector<CString> prompts = Texts("prompt");
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_EQ(prompts[0], CString("1.  受扭截面不符合条件,请加大截面尺寸或提高混凝土强度等级。\r\n\r\n请返回修改!"));
+    EXPECT_EQ(m_param.m_dSqrtSimpleHoopAst1, 0);  // the emptied box taken back at closing
+    EXPECT_EQ(m_param.m_dSqrtAllVertiAstl, 0);
+    EXPECT_EQ(m_param.wordC.GetRowCount(), 0);
 }
 
 // The T web's longitudinal area below its minimum shows the minimum after the calculation.

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "Printers.h"
+#include "BadNumbers.h"
 #include "MemberReports.h"
 #include "checks/members/GeneralParam.h"
 
@@ -37,6 +38,8 @@ const ReportCase kCases[] = {
          p.m_dGrossPly = 20;
          p.m_dTwistMoment = 3;
      }},
+    // T = 40 above the section limit 28.000: the process ends at the section condition, no areas.
+    {"torsion_design_section_fails", [](CStlcnGeneralParam& p) { p.m_dTwistMoment = 40; }},
     {"torsion_capacity",
      [](CStlcnGeneralParam& p) {
          p.m_strCaltType = kCapacity;
@@ -65,5 +68,24 @@ TEST_P(GeneralReport, MatchesTheExpectedRows) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, GeneralReport, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.file); });
+
+// The largest section in C80 with the least γo: the section limit Wt/γo·βc·fc·0.2·10⁻⁶ =
+// 3.333e11/1e-6·0.8·35.9·2e-7 = 1914666666666.667 kN·m has 13 whole digits, so it gives up one of its
+// three decimals to stay within 15 significant digits; the reports read as numbers throughout.
+TEST(GeneralReportLines, ExtremeInputsKeepFifteenSignificantDigits) {
+    CStlcnGeneralParam p;
+    p.m_strConcreteGrade = "C80";
+    p.m_dImportantCoef = 0.000001;
+    p.m_dSectionWidth = 10000;
+    p.m_dSectionHeight = 10000;
+    p.m_dTwistMoment = 1;
+    p.Calculate();
+    p.BuildWordC();
+    p.BuildWordS();
+    const std::string full = ReportRows(p.wordC);
+    EXPECT_NE(full.find("=1914666666666.67kN*m"), std::string::npos) << full;
+    EXPECT_TRUE(ReadsAsNumbers(full));
+    EXPECT_TRUE(ReadsAsNumbers(ReportRows(p.wordS)));
+}
 
 }  // namespace

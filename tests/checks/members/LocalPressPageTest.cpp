@@ -85,15 +85,15 @@ TEST_F(LocalPressPage, TestsTheMeshCore) {
 
 class LocalPressSession : public MemberSessionTest<CStlcnLocalPressDlg, CStlcnLocalPressParam> {};
 
-// Aln beyond its bounds is refused; "Al" is taken without a test; Fl is tested only with the others.
+// Aln beyond its bounds is refused; "Al" is taken without a test; Fl is tested when it is left.
 TEST_F(LocalPressSession, RangeChecks) {
     qelt::UserScript script;
     script.Set(IDC_LP_ALN, "1200000")
         .Click(IDC_PROMPT_ACKNOWLEDGE)
         .Set(IDC_LP_ALN, "Al")
         .Set(IDC_LP_FL, "20000")
-        .Set(IDC_LP_N1, "0")
         .Click(IDC_PROMPT_ACKNOWLEDGE)
+        .Set(IDC_LP_N1, "0")
         .Set(IDC_LP_A, "250")
         .Click(IDC_WORK_CALCULATE)
         .Close();

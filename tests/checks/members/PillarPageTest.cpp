@@ -126,21 +126,29 @@ TEST_F(PillarPage, HidesItsButtonAndAnswersHelp) {
 struct CheckCase {
     const char* name;
     const char* mode;
-    double b, h, n, as;
+    const char* section;
+    double b, h, lo, n, as;
     const char* grade;
     const char* error;  // empty: accepted
 };
 
 // 100 × 100 with N = 9000: A's1 = (9e6/(0.9·0.19) − 14.3·1e4)/300 > 3 % of A, and A − A's1 < 0;
-// given steel of 10000 mm² fills the section.
+// given steel of 10000 mm² fills the section. The stability table ends at lo/b = 50 and lo/d = 43.5
+// (a circle takes b for its diameter here).
 const CheckCase kChecks[] = {
-    {"defaults", "已知压力求配筋", 400, 400, 2000, 500, "C30", ""},
-    {"design, steel filling the section", "已知压力求配筋", 100, 100, 9000, 500, "C30",
+    {"defaults", "已知压力求配筋", "矩形", 400, 400, 5000, 2000, 500, "C30", ""},
+    {"design, steel filling the section", "已知压力求配筋", "矩形", 100, 100, 5000, 9000, 500, "C30",
      "轴向力过大,所需纵筋面积超过截面面积,请加大截面尺寸或提高混凝土强度等级!"},
-    {"capacity, steel filling the section", "已知配筋求压力", 100, 100, 2000, 10000, "C30",
+    {"capacity, steel filling the section", "已知配筋求压力", "矩形", 100, 100, 5000, 2000, 10000, "C30",
      "受压纵筋面积不应大于截面面积,请返回修改!"},
-    {"capacity, steel within 3 %", "已知配筋求压力", 400, 400, 2000, 4800, "C30", ""},
-    {"unknown grade", "已知压力求配筋", 400, 400, 2000, 500, "", "请选择混凝土等级和钢筋种类。"},
+    {"capacity, steel within 3 %", "已知配筋求压力", "矩形", 400, 400, 5000, 2000, 4800, "C30", ""},
+    {"unknown grade", "已知压力求配筋", "矩形", 400, 400, 5000, 2000, 500, "", "请选择混凝土等级和钢筋种类。"},
+    {"lo/b at the table's end", "已知压力求配筋", "矩形", 400, 400, 20000, 2000, 500, "C30", ""},
+    {"lo/b 30000/400 beyond the table", "已知压力求配筋", "矩形", 400, 400, 30000, 2000, 500, "C30",
+     "构件长细比lo/b=75.000>50,超出规范表7.3.1的范围,请返回修改!"},
+    {"lo/d at the table's end", "已知配筋求压力", "圆形", 400, 400, 17400, 2000, 500, "C30", ""},
+    {"lo/d 17500/400 beyond the table", "已知配筋求压力", "圆形", 400, 400, 17500, 2000, 500, "C30",
+     "构件长细比lo/d=43.750>43.5,超出规范表7.3.1的范围,请返回修改!"},
 };
 
 TEST_F(PillarPage, TestsTheInput) {
@@ -148,6 +156,9 @@ TEST_F(PillarPage, TestsTheInput) {
         SCOPED_TRACE(c.name);
         CStlcnPillarParam p;
         p.m_strCaltType = c.mode;
+        p.m_strSectionType = c.section;
+        p.m_dCaltLength = c.lo;
+        p.m_dSectionDiameter = c.b;
         p.m_dSectionWidth = c.b;
         p.m_dSectionHeight = c.h;
         p.m_dAxialForce = c.n;

@@ -29,6 +29,12 @@ const ReportCase kCases[] = {
          p.m_strCaltType = "已知配筋求压力";
          p.m_dPressedSteelArea = 6000;
      }},
+    // 10000/160000 = 6.25 % of the section: more than the 5 % the code allows, in both reports.
+    {"pillar_capacity_over5",
+     [](CStlcnPillarParam& p) {
+         p.m_strCaltType = "已知配筋求压力";
+         p.m_dPressedSteelArea = 10000;
+     }},
 };
 
 class PillarReport : public testing::TestWithParam<ReportCase> {};

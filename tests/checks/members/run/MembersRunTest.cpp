@@ -28,7 +28,7 @@ struct RunCase {
 };
 
 const RunCase kCases[] = {
-    {u8"C:ZHXSHY", u8"zhxshy", u8"", u8"      所以满足最小配筋面积A's=A*ρmin=160000*0.600=960mm²", u8"    A's=960mm²"},
+    {u8"C:ZHXSHY", u8"zhxshy", u8"", u8"      所以满足最小配筋面积A's=A*ρmin=160000*0.600%=960mm²", u8"    A's=960mm²"},
     {u8"C:ZHXSHY", u8"zhxshy", u8"click 552\nset 513 6000\nclick 110\n", u8"      =0.9*0.943*(14.3*(160000-6000)+300.0*6000)/1.0=3396.667kN",
      u8"    N=3396.667kN"},
     {u8"C:WJNJS", u8"wjnjs", u8"", u8"          =61.32mm²", u8"    Asv1=61.32mm²"},
