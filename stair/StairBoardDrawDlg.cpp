@@ -116,9 +116,8 @@ void CStairBoardDrawDlg::SetData(CVuskParam* pParam) {
         m_record.Space(nBar) = p->m_nBarSpace[nBar - 1];
         m_record.Grade(nBar) = nBar == 4 ? CString("HPB235") : p->M_STRSTEEL;
     }
-    CString strWidth;
-    strWidth.Format("%.3lf", p->M_LN / p->M_N);
-    m_record.m_dSizeB = std::atof(strWidth);
+    // The tread width of the calculation, L1/(n − 1), so that the flight (n − 1)·b is L1 again.
+    m_record.m_dSizeB = p->M_N > 1 ? p->M_LN / (p->M_N - 1) : p->M_LN;
     m_record.m_dSizeB2 = p->M_FB2;
     m_record.m_dSizeH = p->M_H / p->M_N;
     m_record.m_dSizeH1 = p->M_T;

@@ -17,7 +17,9 @@ int ParseDouble(LPCTSTR lpszText, double& dValue) {
     return dRead != 0 || lpszText[0] == '0' ? 1 : 0;
 }
 
-double GetPositiveDouble(LPCTSTR lpszText, double dDefault) {
-    const double dValue = lpszText ? std::atof(lpszText) : 0;
-    return dValue > 0 ? dValue : dDefault;
+int ParseLimit(LPCTSTR lpszText, double dLower, double dUpper, double& dValue) {
+    double dRead = 0;
+    if (!ParseDouble(lpszText, dRead) || !(dRead >= dLower && dRead <= dUpper)) return 0;
+    dValue = dRead;
+    return 1;
 }

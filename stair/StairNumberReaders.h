@@ -8,5 +8,6 @@
 // text and "-0" give 0; so does "1-2".
 int ParseDouble(LPCTSTR lpszText, double& dValue);
 
-// atof of the text when that is above zero, else the default.
-double GetPositiveDouble(LPCTSTR lpszText, double dDefault);
+// 1 when ParseDouble reads the text as a number within [dLower, dUpper]; only then does the number
+// go to dValue. The limit fields of both pages take their texts so.
+int ParseLimit(LPCTSTR lpszText, double dLower, double dUpper, double& dValue);

@@ -49,10 +49,11 @@ struct GeometryCase {
 };
 
 const GeometryCase kGeometry[] = {
-    // The tread 2800/10 = 280; the flight (n − 1)·b.
-    {1, 2800, 0, 0, 280, 2520, 2520, 0, 0},
-    {3, 2800, 300, 0, 280, 2520, 2820, 300, 0},
-    {5, 2000, 300, 400, 200, 1800, 2500, 300, 400},
+    // The calculation's tread L1/(n − 1) with n = 10: 2800/9 = 311.11 and 2000/9 = 222.22; the
+    // flight (n − 1)·b is L1 again; Ln adds the landings of the type.
+    {1, 2800, 0, 0, 2800.0 / 9, 2800, 2800, 0, 0},
+    {3, 2800, 300, 0, 2800.0 / 9, 2800, 3100, 300, 0},
+    {5, 2000, 300, 400, 2000.0 / 9, 2000, 2700, 300, 400},
 };
 
 TEST_F(StairBoardDrawPage, RecordFollowsTheParameters) {
@@ -64,9 +65,9 @@ TEST_F(StairBoardDrawPage, RecordFollowsTheParameters) {
         m_param.M_LL = c.L3;
         Show();
         const StairBoardDrawData& r = m_page.m_record;
-        EXPECT_EQ(r.m_dSizeB, c.b);
-        EXPECT_EQ(r.m_dSizeL1, c.l1);
-        EXPECT_EQ(r.m_dSizeL, c.ln);
+        EXPECT_NEAR(r.m_dSizeB, c.b, 1e-9);
+        EXPECT_NEAR(r.m_dSizeL1, c.l1, 1e-9);
+        EXPECT_NEAR(r.m_dSizeL, c.ln, 1e-9);
         EXPECT_EQ(r.m_dSizeL2, c.l2);
         EXPECT_EQ(r.m_dSizeL3, c.l3);
         EXPECT_EQ(r.m_dSizeH, 150);
@@ -75,6 +76,7 @@ TEST_F(StairBoardDrawPage, RecordFollowsTheParameters) {
         EXPECT_EQ(r.m_nReinN4, m_param.m_nBarSpace[3]);
         EXPECT_EQ(r.m_strReinLevel4, CString("HPB235"));
         EXPECT_EQ(Text(IDC_SBD_L1), CString(std::to_string(static_cast<int>(c.l1)).c_str()));
+        EXPECT_EQ(Text(IDC_SBD_LN), CString(std::to_string(static_cast<int>(c.ln)).c_str()));
     }
 }
 

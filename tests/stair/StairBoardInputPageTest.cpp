@@ -3,7 +3,9 @@
 // entry, the silent restore of the limit fields).
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <string>
 
 #include "Printers.h"
 #include "StairBoardSession.h"
@@ -26,10 +28,22 @@ TEST(StairNumberReaders, ParseDouble) {
             EXPECT_EQ(dValue, c.value) << c.text;
         }
     }
-    EXPECT_EQ(GetPositiveDouble("2.5", 7), 2.5);
-    EXPECT_EQ(GetPositiveDouble("0", 7), 7);
-    EXPECT_EQ(GetPositiveDouble("-1", 7), 7);
-    EXPECT_EQ(GetPositiveDouble("x", 7), 7);
+}
+
+// A limit field takes a ParseDouble number within its bounds, both included, and nothing else: not
+// a number that overflows to infinity either.
+TEST(StairNumberReaders, ParseLimit) {
+    const std::string kHuge = "1" + std::string(400, '0');
+    const struct {
+        std::string text;
+        int result;
+    } kCases[] = {{"0.01", 1}, {"10", 1}, {"5", 1}, {"0.009", 0}, {"10.001", 0}, {"-1", 0},
+                  {"nan", 0},  {"inf", 0}, {"1e400", 0}, {"", 0}, {kHuge, 0}};
+    for (const auto& c : kCases) {
+        double dValue = 7;
+        EXPECT_EQ(ParseLimit(c.text.c_str(), 0.01, 10, dValue), c.result) << c.text;
+        EXPECT_EQ(dValue, c.result ? std::atof(c.text.c_str()) : 7) << c.text;
+    }
 }
 
 // The page on a window of its own, outside a work dialog.
@@ -109,11 +123,14 @@ TEST_F(StairBoardInputPage, SelectorNotificationSetsTheType) {
     EXPECT_EQ(taken.M_LL, 0);
 }
 
+// The grades and the bar surface come back by the prefix search; the support-bar ratio as it is
+// stored (its item when one reads so, else the number), and a save keeps it.
 TEST_F(StairBoardInputPage, PrefixSearchShowsTheStoredChoices) {
     const struct {
         double ratio;
         const char* shown;
-    } kRatios[] = {{0.25, "0.25"}, {0.45, "0.45"}, {0, "0.3"}, {0.28, "0.25"}};
+        int item;
+    } kRatios[] = {{0.25, "0.25", 0}, {0.45, "0.45", 4}, {0.3, "0.3", 1}, {0, "0", -1}, {0.28, "0.28", -1}};
     for (const auto& c : kRatios) {
         m_param.M_DSACLE = c.ratio;
         m_param.M_STRCONCRETE = "C30";
@@ -121,6 +138,10 @@ TEST_F(StairBoardInputPage, PrefixSearchShowsTheStoredChoices) {
         m_param.m_strSteelStypeVor = "带肋钢筋";
         m_page.SetData(&m_param);
         EXPECT_EQ(Text(IDC_SB_RATIO), CString(c.shown)) << c.ratio;
+        EXPECT_EQ(static_cast<CComboBox*>(m_page.GetDlgItem(IDC_SB_RATIO))->GetCurSel(), c.item) << c.ratio;
+        CStairBoardParam taken;
+        m_page.GetData(&taken);
+        EXPECT_EQ(taken.M_DSACLE, c.ratio);
         EXPECT_EQ(Text(IDC_SB_CONCRETE), CString("C30"));
         EXPECT_EQ(Text(IDC_SB_STEEL), CString("HRB400"));
         EXPECT_EQ(Text(IDC_SB_SURFACE), CString("带肋钢筋"));
@@ -175,6 +196,10 @@ const CheckCase kChecks[] = {
     {"defaults", [](CStairBoardParam&) {}, {}},
     // A flight needs a length; the page's own message names the bound.
     {"L1 = 0", [](CStairBoardParam& p) { p.M_LN = 0; }, {"参数0<L1<=10000"}},
+    // A flight shorter than a millimetre is none.
+    {"L1 = 0.5", [](CStairBoardParam& p) { p.M_LN = 0.5; }, {"参数0<L1<=10000"}},
+    {"L1 = 1e-300", [](CStairBoardParam& p) { p.M_LN = 1e-300; }, {"参数0<L1<=10000"}},
+    {"L1 = 1", [](CStairBoardParam& p) { p.M_LN = 1; }, {}},
     {"L1 = -1", [](CStairBoardParam& p) { p.M_LN = -1; }, {"参数0<L1<=10000"}},
     {"L1 = 10000", [](CStairBoardParam& p) { p.M_LN = 10000; }, {}},
     {"type D with L3 = 0.5",
@@ -214,7 +239,8 @@ const CheckCase kChecks[] = {
     {"ratio 0", [](CStairBoardParam& p) { p.M_DSACLE = 0; }, {}},
     {"n = 1", [](CStairBoardParam& p) { p.M_N = 1; }, {"参数1<n<=10000"}},
     {"n = 2", [](CStairBoardParam& p) { p.M_N = 2; }, {}},
-    // Type B ends its flight one tread short: with two steps and b1 = 0 the span is 0.
+    // Type B ends its flight one tread short: with two steps its span is b1/2, which must come to a
+    // millimetre at least.
     {"type B with n = 2 and b1 = 0",
      [](CStairBoardParam& p) {
          p.M_STAIR_KIND = 2;
@@ -227,6 +253,13 @@ const CheckCase kChecks[] = {
          p.M_STAIR_KIND = 2;
          p.M_N = 2;
          p.M_FB1 = 1;
+     },
+     {"计算跨度L0必须大于0，请加大b1或踏步数n"}},
+    {"type B with n = 2 and b1 = 4",
+     [](CStairBoardParam& p) {
+         p.M_STAIR_KIND = 2;
+         p.M_N = 2;
+         p.M_FB1 = 4;
      },
      {}},
     {"type B with n = 3 and b1 = 0",
@@ -243,8 +276,16 @@ const CheckCase kChecks[] = {
          p.M_FB2 = 0;
      },
      {}},
-    // The section needs h0 = t - as above 0.
+    // The section needs a lever arm h0 = t - as of a millimetre at least.
     {"t = as", [](CStairBoardParam& p) { p.M_T = 25; }, {"梯板厚度t必须大于as"}},
+    {"t = as + 0.5", [](CStairBoardParam& p) { p.M_T = 25.5; }, {"梯板厚度t必须大于as"}},
+    {"t = as + 1", [](CStairBoardParam& p) { p.M_T = 26; }, {}},
+    {"t = 1e-300 with as = 0",
+     [](CStairBoardParam& p) {
+         p.M_T = 1e-300;
+         p.M_AS = 0;
+     },
+     {"梯板厚度t必须大于as"}},
     {"t below as", [](CStairBoardParam& p) { p.M_T = 20; }, {"梯板厚度t必须大于as"}},
     {"t and n wrong", [](CStairBoardParam& p) {
          p.M_T = -1;
