@@ -347,6 +347,32 @@ TEST(BeamStairCalc, SectionAndBarLimits) {
     EXPECT_NEAR(v.XLGJSteelAs, 0.24 * 1.43 * 200 / 210, 1e-12);
 }
 
+// αs,max = ξb·(1 − 0.5·ξb) with ξb = β1/(1 + fy/(Es·εcu)): over C30 0.42548 for HPB235, 0.39875 for
+// HRB335, 0.38367 for HRB400; over C80 (β1 0.74, εcu 0.003) 0.35555 for HRB400.
+TEST(BeamStairCalc, LimitOfTheSectionFollowsTheGrades) {
+    CBeamStairParam p;
+    EXPECT_NEAR(p.AlphaSMax("HPB235"), 0.425484, 1e-6);
+    EXPECT_NEAR(p.AlphaSMax("HRB335"), 0.39875, 1e-9);
+    EXPECT_NEAR(p.AlphaSMax("HRB400"), 0.383668, 1e-6);
+    p.strConcreteLevel = "C80";
+    EXPECT_NEAR(p.AlphaSMax("HRB400"), 0.355547, 1e-6);
+
+    // The defaults' flanged mid-span section (bf' 550, o 350, t 40, h0 270, fm 15.73) at αs = 0.39:
+    // M = 15.73·350·40·250 + 0.39·15.73·200·270² = 144.50 kN·m, over-reinforced with HRB400 only.
+    const struct {
+        const char* grade;
+        int big;
+    } kCases[] = {{"HRB335", 0}, {"HRB400", 1}, {"RRB400", 1}, {"HPB235", 0}};
+    for (const auto& c : kCases) {
+        CBeamStairParam s = DefaultStair();
+        s.strSteelLevel = c.grade;
+        s.l1 = 3300;
+        s.Mmax2 = 144.499;
+        s.CalMidSteel();
+        EXPECT_EQ(s.bXLSteelBig, c.big) << c.grade;
+    }
+}
+
 TEST(BeamStairCalc, OverReinforcementLeavesEmptySchemesThatFailWithoutDividing) {
     // A stair beam far too small for a long heavy flight.
     CBeamStairParam p = Stair(3, 0, 40, 3000, 3000);
