@@ -131,6 +131,29 @@ TEST(BeamStairInputCheck, ForceRunDesignsTheMidSpanForEveryShape) {
     EXPECT_GT(p.XLSteelAsReal, 0);
 }
 
+// A slab as thick as the stair beam is deep passes (its flange then reaches below h0, which
+// divides by nothing); one millimetre more is refused by the range of t.
+TEST(BeamStairInputCheck, SlabAsThickAsTheStairBeamPasses) {
+    const struct {
+        double t;
+        int errors;
+    } kCases[] = {{200, 0}, {201, 1}};
+    for (const auto& c : kCases) {
+        CBeamStairParam p;
+        p.l2 = p.l3 = 0;
+        p.h3 = 200;
+        p.t = c.t;
+        CBeamStairBasicDlg page;
+        CStringArray warnings, errors;
+        EXPECT_EQ(page.CheckData(&p, warnings, errors), c.errors == 0) << c.t;
+        EXPECT_EQ(warnings.GetSize(), 0) << c.t;
+        ASSERT_EQ(errors.GetSize(), c.errors) << c.t;
+        if (c.errors) {
+            EXPECT_EQ(errors[0], "参数40<=t<=h3");
+        }
+    }
+}
+
 TEST_F(BeamStairInputSession, LimitFieldsRestoreSilently) {
     qelt::UserScript script;
     script.Set(IDC_BS_RQ, "0")
