@@ -9,6 +9,8 @@
 
 #include "Printers.h"
 #include "StairBoardSession.h"
+#include "StairRows.h"
+#include "host/Store.h"
 #include "mfc/stdctrl/ComboBox.h"
 #include "stair/StairNumberReaders.h"
 
@@ -342,6 +344,91 @@ TEST_F(StairBoardInputSession, RefusesAFlightWithoutLengthOrLeverArm) {
     EXPECT_GE(prompts[0].Find("请返回修改!"), 0);
     EXPECT_EQ(m_param.m_dL0, 0);
     EXPECT_EQ(m_param.m_Options1.nCount, 0);
+}
+
+// What the page does with a bad value in one of its number fields.
+enum BadValueOutcome {
+    kRefused,   // the page says so (a message box, the check-result prompt); nothing is calculated
+    kTaken,     // a finite value within its range: calculated, every report number reads
+    kRestored,  // a limit field: its value comes back without a word, the calculation keeps it
+};
+
+const char* const kBadValues[] = {"nan", "inf", "1e400", "-1", "1e-300", "abc", ""};
+
+// Every bad value in every number field, typed as a person types it before "计算". 1e-300 is refused
+// where it makes no length (L1, the landings, the lever arm t − as) and taken as the tiny value it
+// is elsewhere.
+TEST_F(StairBoardInputSession, BadValuesInTheNumberFields) {
+    const struct {
+        UINT nID;
+        int kind;            // the type that enables the field
+        BadValueOutcome tiny;  // of 1e-300; every other bad value is refused or restored
+        double CStairBoardParam::*pLimit;  // a limit field's value, else NULL
+    } kFields[] = {
+        {IDC_SB_L1, 1, kRefused, nullptr},  {IDC_SB_H, 1, kTaken, nullptr},   {IDC_SB_T, 1, kRefused, nullptr},
+        {IDC_SB_B1, 1, kTaken, nullptr},    {IDC_SB_B2, 1, kTaken, nullptr},  {IDC_SB_Q, 1, kTaken, nullptr},
+        {IDC_SB_QM, 1, kTaken, nullptr},    {IDC_SB_QF, 1, kTaken, nullptr},  {IDC_SB_AS, 1, kTaken, nullptr},
+        {IDC_SB_N, 1, kRefused, nullptr},   {IDC_SB_L2, 3, kRefused, nullptr}, {IDC_SB_L3, 4, kRefused, nullptr},
+        {IDC_SB_RATIO, 1, kTaken, nullptr},
+        {IDC_SB_RG, 1, kRestored, &CStairBoardParam::m_dRg},
+        {IDC_SB_RQ, 1, kRestored, &CStairBoardParam::m_dRq},
+        {IDC_SB_WQ, 1, kRestored, &CStairBoardParam::m_dWq},
+        {IDC_SB_COVER, 1, kRestored, &CStairBoardParam::m_dC},
+        {IDC_SB_CRACK, 1, kRestored, &CStairBoardParam::m_dCrackWidth},
+        {IDC_SB_LIM1, 1, kRestored, &CStairBoardParam::m_dFlexibilityLim1},
+        {IDC_SB_LIM2, 1, kRestored, &CStairBoardParam::m_dFlexibilityLim2},
+        {IDC_SB_LIM3, 1, kRestored, &CStairBoardParam::m_dFlexibilityLim3},
+    };
+    for (const auto& field : kFields) {
+        for (const char* value : kBadValues) {
+            SCOPED_TRACE(std::to_string(field.nID) + " \"" + value + "\"");
+            qelt::InteractionLog::Instance().Clear();
+            CStairBoardParam fresh;
+            {
+                qelt::host::StoreBatch batch;
+                fresh.WriteParam("CVuskParam/");
+            }
+            m_param.wordC.InitData();
+            qelt::UserScript script;
+            if (field.kind != 1) script.Row(IDC_SB_SELECTOR, field.kind - 1);
+            script.Set(field.nID, value).Click(IDC_WORK_CALCULATE).Close();
+            Run(script);
+            const BadValueOutcome outcome =
+                field.pLimit ? kRestored : (std::string(value) == "1e-300" ? field.tiny : kRefused);
+            const std::vector<CString> prompts = Texts("prompt");
+            if (outcome == kRefused) {
+                ASSERT_EQ(prompts.size(), 1u);
+                EXPECT_GE(prompts[0].Find("请返回修改!"), 0) << prompts[0];
+                EXPECT_EQ(m_param.wordC.GetRowCount(), 0);
+                continue;
+            }
+            EXPECT_TRUE(prompts.empty());
+            EXPECT_TRUE(Texts("message box").empty());
+            ASSERT_GT(m_param.wordC.GetRowCount(), 0);
+            EXPECT_EQ(UnreadableNumber(m_param.wordC), "");
+            EXPECT_EQ(UnreadableNumber(m_param.wordS), "");
+            if (outcome == kRestored) {
+                EXPECT_EQ(m_param.*field.pLimit, fresh.*field.pLimit);
+            }
+        }
+    }
+}
+
+// "计算" with a text that the data exchange refuses: the class library's message once, then the input
+// check's prompt naming the field; the page and the parameters keep the value they had.
+TEST_F(StairBoardInputSession, RefusedTextIsToldOnceAndNamed) {
+    qelt::UserScript script;
+    script.Set(IDC_SB_H, "nan").Click(IDC_WORK_CALCULATE).Answer(IDOK).Answer(IDOK).Close();
+    Run(script);
+    const auto& entries = qelt::InteractionLog::Instance().Entries();
+    ASSERT_GE(entries.size(), 2u);
+    EXPECT_EQ(entries[0].kind, "message box");
+    EXPECT_EQ(entries[0].text, CString("请输入一个数字。"));
+    EXPECT_EQ(entries[1].kind, "prompt");
+    EXPECT_GE(entries[1].text.Find("1.  参数0<H<=10000"), 0) << entries[1].text;
+    EXPECT_EQ(m_input.m_dH, 1500);
+    EXPECT_EQ(m_param.M_H, 1500);
+    EXPECT_EQ(m_param.wordC.GetRowCount(), 0);
 }
 
 // A limit field out of range or unreadable gets the stored value back without a word; a value within
