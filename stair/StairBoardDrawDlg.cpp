@@ -8,6 +8,7 @@
 #include "mfc/user/DataExchange.h"
 #include "stair/StairBarNotation.h"
 #include "stair/StairBoardParam.h"
+#include "stair/StairBoardPreview.h"
 
 namespace {
 
@@ -85,6 +86,8 @@ void CStairBoardDrawDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CStairBoardDrawDlg::OnInitDialog() {
     CCaltPageDlg::OnInitDialog();
+    m_bmpPreview.DeleteObject();
+    if (CreateStairBoardPreview(m_bmpPreview)) m_ctrlPreview.SetBitmap(static_cast<HBITMAP>(m_bmpPreview));
     CString strItem;
     for (UINT nID : kDiaIDs) {
         CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(nID));
@@ -98,6 +101,11 @@ BOOL CStairBoardDrawDlg::OnInitDialog() {
     EnableByType();
     UpdateData(FALSE);
     Redraw();
+    if (::GetKeyState(VK_CONTROL) < 0) {
+        m_ctrlTip.Create(this);
+        m_ctrlTip.Activate(TRUE);
+        m_ctrlTip.AddTool(GetDlgItem(IDC_SBD_PREVIEW), "鼠标单击可放大预览");
+    }
     for (UINT nID : kGradeIDs) {
         CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(nID));
         if (!pCombo) continue;
@@ -294,5 +302,15 @@ LRESULT CStairBoardDrawDlg::OnSelectKind(WPARAM wParam, LPARAM) {
 }
 
 void CStairBoardDrawDlg::OnIgnoredClick() {}
+
+BOOL CStairBoardDrawDlg::PreTranslateMessage(MSG* pMsg) {
+    if (m_ctrlTip.m_hWnd) m_ctrlTip.RelayEvent(pMsg);
+    return CCaltPageDlg::PreTranslateMessage(pMsg);
+}
+
+BOOL CStairBoardDrawDlg::DestroyWindow() {
+    if (m_ctrlTip.m_hWnd) m_ctrlTip.DestroyWindow();
+    return CCaltPageDlg::DestroyWindow();
+}
 
 BOOL CStairBoardDrawDlg::OnHelpInfo(HELPINFO*) { return TRUE; }

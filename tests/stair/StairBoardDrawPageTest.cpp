@@ -2,10 +2,16 @@
 // fields, the type's controls, and a session that writes the record and sends the drawing command.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "Printers.h"
+#include "ReferencePicture.h"
 #include "StairBoardSession.h"
 #include "host/VuskMainInfo.h"
 #include "host/YorFile.h"
+#include "mfc/user/WindowManager.h"
+#include "render/Render.h"
+#include "stair/StairBoardPreview.h"
 
 namespace {
 
@@ -134,6 +140,40 @@ TEST_F(StairBoardDrawPage, MirrorTogglesWithEveryClick) {
                            reinterpret_cast<LPARAM>(m_page.GetDlgItem(IDC_SBD_MIRROR)->GetSafeHwnd()));
         EXPECT_EQ(m_page.m_record.m_bMirror, bMirror);
         EXPECT_EQ(m_page.IsDlgButtonChecked(IDC_SBD_MIRROR), bMirror ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+// The preview picture (bitmap 2098): a flight on its two stair beams with bars ① to ④, compared with
+// the reference looked at; the page's static 624 shows it.
+TEST_F(StairBoardDrawPage, PreviewPictureIsDrawn) {
+    CBitmap bitmap;
+    ASSERT_TRUE(CreateStairBoardPreview(bitmap));
+    EXPECT_TRUE(qelt::test::MatchesReferencePicture(qelt::render::BitmapToPng(static_cast<HBITMAP>(bitmap)),
+                                                    std::string(QELT_PICTURES) + "/stair-board-preview.png"));
+    const HBITMAP shown = reinterpret_cast<HBITMAP>(m_page.GetDlgItem(IDC_SBD_PREVIEW)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(qelt::render::BitmapToPng(shown), qelt::render::BitmapToPng(static_cast<HBITMAP>(bitmap)));
+}
+
+// With Ctrl held as the page opens, the preview gets its hint; without, the page has no tooltip.
+TEST(StairBoardDrawPageHint, CtrlHeldGivesThePreviewItsHint) {
+    for (bool bCtrl : {true, false}) {
+        CWnd frame;
+        ASSERT_TRUE(frame.CreateEx(0, nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
+        CStairBoardDrawDlg page;
+        qelt::HoldKey(VK_CONTROL, bCtrl);
+        ASSERT_TRUE(page.Create(CStairBoardDrawDlg::IDD, &frame));
+        qelt::HoldKey(VK_CONTROL, false);
+        EXPECT_EQ(page.m_ctrlTip.m_hWnd != nullptr, bCtrl);
+        if (bCtrl) {
+            EXPECT_EQ(page.m_ctrlTip.GetToolCount(), 1);
+            CString strTip;
+            page.m_ctrlTip.GetText(strTip, page.GetDlgItem(IDC_SBD_PREVIEW));
+            EXPECT_EQ(strTip, CString("鼠标单击可放大预览"));
+            EXPECT_TRUE(page.m_ctrlTip.IsActive());
+        }
+        page.DestroyWindow();
+        frame.DestroyWindow();
     }
 }
 
