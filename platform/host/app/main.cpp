@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "host/CommandReports.h"
+#include "host/Help.h"
 #include "host/ReportText.h"
+#include "host/VuskApp.h"
 #include "host/VuskMainInfo.h"
 #include "host/YorWord.h"
 #include "host/app/ModuleLoader.h"
@@ -144,9 +146,12 @@ int Run(const Options& options) {
         qelt::ScopedUserScript installed(script);
         g_VuskMainInfo.CallCaltFunc(info->strCommand);
     }
-    // What the script read goes to stdout; what the person saw and answered to stderr.
+    // What the script read goes to stdout; what the person saw and answered, and the help asked
+    // for, to stderr.
     for (const qelt::InteractionEntry& entry : qelt::InteractionLog::Instance().Entries())
         (entry.kind == "read" ? std::cout : std::cerr) << entry.Describe() << "\n";
+    for (const qelt::host::HelpRequest& request : qelt::host::HelpRequests())
+        std::cerr << "help \"" << request.product << "\": " << qelt::text::GbkToUtf8ForDisplay(request.topic) << "\n";
     if (script.Failed())
         return Fail(kUsage, ScriptName(options.scriptPath.value_or("-")) + ": " + script.Error() + "; nothing was stored");
     error = store.Commit();
@@ -185,6 +190,7 @@ int main(int argc, char** argv) {
     }
     // The irregular slab's analysis server is installed with the host, as an in-process class.
     RegisterPlateServer();
+    CVuskApp app;
     std::string error;
     std::unique_ptr<LoadedModule> module = LoadedModule::Load(QELT_MODULE_PATH, &error);
     if (!module) return Fail(kFailed, error);
