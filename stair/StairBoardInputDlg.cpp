@@ -8,6 +8,7 @@
 #include "host/QeltSteelBar.h"
 #include "mfc/stdctrl/ComboBox.h"
 #include "mfc/user/DataExchange.h"
+#include "mfc/user/LibraryTexts.h"
 #include "stair/StairBoardParam.h"
 #include "stair/StairNumberReaders.h"
 
@@ -46,10 +47,11 @@ const struct {
     {IDC_SB_N, "参数1<n<=10000"},
 };
 
+// The message of a control's input test; the data exchange's own refusal for a control without one.
 const char* Message(UINT nID) {
     for (const auto& entry : kMessages)
         if (entry.nID == nID) return entry.pszMessage;
-    return "";
+    return qelt::texts::kParseReal;
 }
 
 // The ratio's text as a finite decimal number.
@@ -268,8 +270,7 @@ BOOL CStairBoardInputDlg::TakeControls() {
     if (UpdateData(TRUE)) return TRUE;
     // The data exchange has told the person and put the focus on the control it refused.
     const CWnd* pFocus = GetFocus();
-    m_nRefusedID = pFocus ? pFocus->GetDlgCtrlID() : 0;
-    if (!*Message(m_nRefusedID)) m_nRefusedID = IDC_SB_L1;
+    m_nRefusedID = pFocus && IsChild(pFocus) ? pFocus->GetDlgCtrlID() : IDC_STATIC;
     return FALSE;
 }
 
