@@ -48,33 +48,50 @@ const struct {
     {IDC_BS_WQ, "取值范围:0.01~10"},
 };
 
-// The number edits, in the order the page writes and reads them, with the message of their range
-// test, which also tells a text that is no number.
-struct NumberField {
+// The number edits, in the order the page writes and reads them.
+const struct {
     UINT nID;
     double CBeamStairParam::*pValue;
-    const char* pszMessage;
+} kNumbers[] = {
+    {IDC_BS_B, &CBeamStairParam::b},   {IDC_BS_H, &CBeamStairParam::h},   {IDC_BS_T, &CBeamStairParam::t},
+    {IDC_BS_B1, &CBeamStairParam::b1}, {IDC_BS_H1, &CBeamStairParam::h1}, {IDC_BS_B2, &CBeamStairParam::b2},
+    {IDC_BS_H2, &CBeamStairParam::h2}, {IDC_BS_B3, &CBeamStairParam::b3}, {IDC_BS_H3, &CBeamStairParam::h3},
+    {IDC_BS_W, &CBeamStairParam::w},   {IDC_BS_H4, &CBeamStairParam::h4}, {IDC_BS_L2, &CBeamStairParam::l2},
+    {IDC_BS_L3, &CBeamStairParam::l3}, {IDC_BS_LV, &CBeamStairParam::lv}, {IDC_BS_LM, &CBeamStairParam::lm},
+    {IDC_BS_LX, &CBeamStairParam::lx},
 };
 
-const NumberField kNumbers[] = {
-    {IDC_BS_B, &CBeamStairParam::b, "参数180<=b<=350"},
-    {IDC_BS_H, &CBeamStairParam::h, "参数140<=h<=210"},
-    {IDC_BS_T, &CBeamStairParam::t, "参数40<=t<=h3"},
-    {IDC_BS_B1, &CBeamStairParam::b1, "参数150<=b1<1000"},
-    {IDC_BS_H1, &CBeamStairParam::h1, "参数0<h1<1000"},
-    {IDC_BS_B2, &CBeamStairParam::b2, "参数150<b2<1000"},
-    {IDC_BS_H2, &CBeamStairParam::h2, "参数0<h2<1000"},
-    {IDC_BS_B3, &CBeamStairParam::b3, "参数150<=b3<1000"},
-    {IDC_BS_H3, &CBeamStairParam::h3, "参数0<h3<1000"},
-    {IDC_BS_W, &CBeamStairParam::w, "参数850<=W<3000"},
-    {IDC_BS_H4, &CBeamStairParam::h4, "参数40<h4<h3"},
-    {IDC_BS_L2, &CBeamStairParam::l2, "参数150<l2<5000"},
-    {IDC_BS_L3, &CBeamStairParam::l3, "参数150<l3<5000"},
-    {IDC_BS_LV, &CBeamStairParam::lv, "楼梯活荷载参数 0<pv<10000"},
-    {IDC_BS_LM, &CBeamStairParam::lm, "楼梯面荷载参数 0<pm<10000"},
-    {IDC_BS_LX, &CBeamStairParam::lx, "楼梯栏杆线荷载参数 0<px<10000"},
+// The message of each range test by the edit whose value it tests; it also tells a text that is no
+// number.
+const struct {
+    UINT nID;
+    const char* pszMessage;
+} kMessages[] = {
+    {IDC_BS_B, "参数180<=b<=350"},
+    {IDC_BS_H, "参数140<=h<=210"},
+    {IDC_BS_COVER, "参数5<=c<=50,且c<=t-10"},
+    {IDC_BS_B1, "参数150<=b1<1000"},
+    {IDC_BS_H1, "参数0<h1<1000"},
+    {IDC_BS_B2, "参数150<b2<1000"},
+    {IDC_BS_H2, "参数0<h2<1000"},
+    {IDC_BS_B3, "参数150<=b3<1000"},
+    {IDC_BS_H3, "参数0<h3<1000"},
+    {IDC_BS_N, "参数3<=n<=100"},
+    {IDC_BS_W, "参数850<=W<3000"},
+    {IDC_BS_L2, "参数150<l2<5000"},
+    {IDC_BS_L3, "参数150<l3<5000"},
+    {IDC_BS_T, "参数40<=t<=h3"},
+    {IDC_BS_H4, "参数40<h4<h3"},
+    {IDC_BS_LM, "楼梯面荷载参数 0<pm<10000"},
+    {IDC_BS_LV, "楼梯活荷载参数 0<pv<10000"},
+    {IDC_BS_LX, "楼梯栏杆线荷载参数 0<px<10000"},
 };
-const char kStepsMessage[] = "参数3<=n<=100";
+
+const char* Message(UINT nID) {
+    for (const auto& entry : kMessages)
+        if (entry.nID == nID) return entry.pszMessage;
+    return "";
+}
 
 // The text as a finite decimal number; FALSE for anything else ("nan", "inf", 1e400, "abc", empty).
 BOOL ReadNumber(const CString& strText, double& dValue) { return CheckDouble(strText, dValue, DBL_MAX, -DBL_MAX); }
@@ -175,7 +192,7 @@ BOOL CBeamStairBasicDlg::IsEnabled(UINT nID) const {
 void CBeamStairBasicDlg::SetData(CVuskParam* pParam) {
     CBeamStairParam* p = static_cast<CBeamStairParam*>(pParam);
     if (!p) return;
-    for (const NumberField& field : kNumbers) SetEditText(field.nID, p->*field.pValue);
+    for (const auto& field : kNumbers) SetEditText(field.nID, p->*field.pValue);
     SetEditText(IDC_BS_N, p->nSteps);
     SetEditText(IDC_BS_NUMBER, p->strNumber);
     if (CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_BS_RESTRAINT)))
@@ -205,7 +222,7 @@ void CBeamStairBasicDlg::GetData(CVuskParam* pParam) {
     CBeamStairParam* p = static_cast<CBeamStairParam*>(pParam);
     if (!p) return;
     // A text that is no number leaves the value as it was; the input check refuses the text.
-    for (const NumberField& field : kNumbers) {
+    for (const auto& field : kNumbers) {
         double dValue = 0;
         if (!IsEnabled(field.nID) && (field.nID == IDC_BS_L2 || field.nID == IDC_BS_L3))
             p->*field.pValue = 0;
@@ -227,16 +244,16 @@ void CBeamStairBasicDlg::GetData(CVuskParam* pParam) {
 
 BOOL CBeamStairBasicDlg::CheckTexts(CStringArray& arrErrors) const {
     if (!m_hWnd) return TRUE;
-    for (const NumberField& field : kNumbers) {
+    for (const auto& field : kNumbers) {
         double dValue = 0;
         if (IsEnabled(field.nID) && !ReadNumber(GetEditText(field.nID), dValue)) {
-            arrErrors.Add(field.pszMessage);
+            arrErrors.Add(Message(field.nID));
             return FALSE;
         }
     }
     int nSteps = 0;
     if (!ReadWholeNumber(GetEditText(IDC_BS_N), nSteps)) {
-        arrErrors.Add(kStepsMessage);
+        arrErrors.Add(Message(IDC_BS_N));
         return FALSE;
     }
     return TRUE;
@@ -248,30 +265,30 @@ BOOL CBeamStairBasicDlg::CheckRanges(const CBeamStairParam& p, CStringArray& arr
     // Each test fails for a value outside its range and for one that is not a number.
     const struct {
         bool bFails;
-        const char* pszMessage;
+        UINT nID;
     } tests[] = {
-        {!Within(p.b, 180, 350), "参数180<=b<=350"},
-        {!Within(p.h, 140, 210), "参数140<=h<=210"},
-        {!Within(p.m_dC, 5, 50) || !(p.m_dC <= p.t - 10), "参数5<=c<=50,且c<=t-10"},
-        {!(p.b1 >= 150 && p.b1 < 1000), "参数150<=b1<1000"},
-        {!Within(p.h1, 0, 1000), "参数0<h1<1000"},
-        {!Within(p.b2, 150, 1000), "参数150<b2<1000"},
-        {!Within(p.h2, 0, 1000), "参数0<h2<1000"},
-        {!Within(p.b3, 150, 1000), "参数150<=b3<1000"},
-        {!Within(p.h3, 0, 1000), "参数0<h3<1000"},
-        {!(p.nSteps >= 3 && p.nSteps <= 100), kStepsMessage},
-        {!Within(p.w, 850, 3000), "参数850<=W<3000"},
-        {bUpper && !Within(p.l2, 150, 5000), "参数150<l2<5000"},
-        {bLower && !Within(p.l3, 150, 5000), "参数150<l3<5000"},
-        {!Within(p.t, 40, p.h3), "参数40<=t<=h3"},
-        {!Within(p.h4, 40, p.h3), "参数40<h4<h3"},
-        {!Within(p.lm, 0, 10000), "楼梯面荷载参数 0<pm<10000"},
-        {!Within(p.lv, 0, 10000), "楼梯活荷载参数 0<pv<10000"},
-        {!Within(p.lx, 0, 10000), "楼梯栏杆线荷载参数 0<px<10000"},
+        {!Within(p.b, 180, 350), IDC_BS_B},
+        {!Within(p.h, 140, 210), IDC_BS_H},
+        {!Within(p.m_dC, 5, 50) || !(p.m_dC <= p.t - 10), IDC_BS_COVER},
+        {!(p.b1 >= 150 && p.b1 < 1000), IDC_BS_B1},
+        {!Within(p.h1, 0, 1000), IDC_BS_H1},
+        {!Within(p.b2, 150, 1000), IDC_BS_B2},
+        {!Within(p.h2, 0, 1000), IDC_BS_H2},
+        {!Within(p.b3, 150, 1000), IDC_BS_B3},
+        {!Within(p.h3, 0, 1000), IDC_BS_H3},
+        {!(p.nSteps >= 3 && p.nSteps <= 100), IDC_BS_N},
+        {!Within(p.w, 850, 3000), IDC_BS_W},
+        {bUpper && !Within(p.l2, 150, 5000), IDC_BS_L2},
+        {bLower && !Within(p.l3, 150, 5000), IDC_BS_L3},
+        {!Within(p.t, 40, p.h3), IDC_BS_T},
+        {!Within(p.h4, 40, p.h3), IDC_BS_H4},
+        {!Within(p.lm, 0, 10000), IDC_BS_LM},
+        {!Within(p.lv, 0, 10000), IDC_BS_LV},
+        {!Within(p.lx, 0, 10000), IDC_BS_LX},
     };
     for (const auto& test : tests) {
         if (test.bFails) {
-            arrErrors.Add(test.pszMessage);
+            arrErrors.Add(Message(test.nID));
             return FALSE;
         }
     }
