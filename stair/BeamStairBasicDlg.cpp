@@ -1,12 +1,9 @@
 #include "stair/BeamStairBasicDlg.h"
 
-#include <cfloat>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 
 #include "host/QeltConcrete.h"
-#include "host/Numbers.h"
 #include "host/QeltSteelBar.h"
 #include "mfc/stdctrl/ComboBox.h"
 #include "mfc/user/DataExchange.h"
@@ -91,17 +88,6 @@ const char* Message(UINT nID) {
     for (const auto& entry : kMessages)
         if (entry.nID == nID) return entry.pszMessage;
     return "";
-}
-
-// The text as a finite decimal number; FALSE for anything else ("nan", "inf", 1e400, "abc", empty).
-BOOL ReadNumber(const CString& strText, double& dValue) { return CheckDouble(strText, dValue, DBL_MAX, -DBL_MAX); }
-
-// The text as a whole number of the int range.
-BOOL ReadWholeNumber(const CString& strText, int& nValue) {
-    double dValue = 0;
-    if (!CheckDouble(strText, dValue, INT_MAX, INT_MIN) || dValue != std::floor(dValue)) return FALSE;
-    nValue = static_cast<int>(dValue);
-    return TRUE;
 }
 
 // Inside [dLower, dUpper]; FALSE for not-a-number.
@@ -226,7 +212,7 @@ void CBeamStairBasicDlg::GetData(CVuskParam* pParam) {
         double dValue = 0;
         if (!IsEnabled(field.nID) && (field.nID == IDC_BS_L2 || field.nID == IDC_BS_L3))
             p->*field.pValue = 0;
-        else if (ReadNumber(GetEditText(field.nID), dValue))
+        else if (ReadFiniteNumber(GetEditText(field.nID), dValue))
             p->*field.pValue = dValue;
     }
     ReadWholeNumber(GetEditText(IDC_BS_N), p->nSteps);
@@ -246,7 +232,7 @@ BOOL CBeamStairBasicDlg::CheckTexts(CStringArray& arrErrors) const {
     if (!m_hWnd) return TRUE;
     for (const auto& field : kNumbers) {
         double dValue = 0;
-        if (IsEnabled(field.nID) && !ReadNumber(GetEditText(field.nID), dValue)) {
+        if (IsEnabled(field.nID) && !ReadFiniteNumber(GetEditText(field.nID), dValue)) {
             arrErrors.Add(Message(field.nID));
             return FALSE;
         }

@@ -1,9 +1,7 @@
 #include "stair/StairBoardInputDlg.h"
 
-#include <cfloat>
 #include <cstdlib>
 
-#include "host/Numbers.h"
 #include "host/QeltConcrete.h"
 #include "host/QeltSteelBar.h"
 #include "mfc/stdctrl/ComboBox.h"
@@ -53,9 +51,6 @@ const char* Message(UINT nID) {
         if (entry.nID == nID) return entry.pszMessage;
     return qelt::texts::kParseReal;
 }
-
-// The ratio's text as a finite decimal number.
-BOOL ReadRatio(const CString& strText, double& dValue) { return CheckDouble(strText, dValue, DBL_MAX, -DBL_MAX); }
 
 const struct {
     UINT nID;
@@ -250,7 +245,7 @@ void CStairBoardInputDlg::GetData(CVuskParam* pParam) {
     // A ratio that is no number leaves the ratio as it was; the input check refuses the text.
     CString strRatio;
     GetDlgItemText(IDC_SB_RATIO, strRatio);
-    if (ReadRatio(strRatio, m_dRatio)) p->M_DSACLE = m_dRatio;
+    if (ReadFiniteNumber(strRatio, m_dRatio)) p->M_DSACLE = m_dRatio;
     p->M_B = 1000;
     p->ClearMissingLandings();
 
@@ -288,7 +283,7 @@ BOOL CStairBoardInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& ar
     CString strRatio;
     GetDlgItemText(IDC_SB_RATIO, strRatio);
     double dRatio = 0;
-    const BOOL bRatio = ReadRatio(strRatio, dRatio) && dRatio >= 0 && dRatio <= 1;
+    const BOOL bRatio = ReadFiniteNumber(strRatio, dRatio) && dRatio >= 0 && dRatio <= 1;
     const BOOL bLower = m_nKind == STAIR_KIND_C || m_nKind == STAIR_KIND_E;
     const struct {
         bool bFails;

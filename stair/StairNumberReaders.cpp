@@ -1,6 +1,11 @@
 #include "stair/StairNumberReaders.h"
 
+#include <cfloat>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
+
+#include "host/Numbers.h"
 
 int ParseDouble(LPCTSTR lpszText, double& dValue) {
     if (!lpszText) return 0;
@@ -21,5 +26,14 @@ int ParseLimit(LPCTSTR lpszText, double dLower, double dUpper, double& dValue) {
     double dRead = 0;
     if (!ParseDouble(lpszText, dRead) || !(dRead >= dLower && dRead <= dUpper)) return 0;
     dValue = dRead;
+    return 1;
+}
+
+int ReadFiniteNumber(LPCTSTR lpszText, double& dValue) { return CheckDouble(lpszText, dValue, DBL_MAX, -DBL_MAX) ? 1 : 0; }
+
+int ReadWholeNumber(LPCTSTR lpszText, int& nValue) {
+    double dValue = 0;
+    if (!CheckDouble(lpszText, dValue, INT_MAX, INT_MIN) || dValue != std::floor(dValue)) return 0;
+    nValue = static_cast<int>(dValue);
     return 1;
 }

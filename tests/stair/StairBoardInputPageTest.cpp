@@ -48,6 +48,25 @@ TEST(StairNumberReaders, ParseLimit) {
     }
 }
 
+// The number fields take a finite decimal number, the step count a whole one; nothing else.
+TEST(StairNumberReaders, FiniteAndWholeNumbers) {
+    const struct {
+        const char* text;
+        int finite, whole;
+        double value;
+    } kCases[] = {{"12.5", 1, 0, 12.5}, {" 12 ", 1, 1, 12},   {"-1", 1, 1, -1},   {"1e-300", 1, 0, 1e-300},
+                  {"1e5", 1, 1, 1e5},   {"nan", 0, 0, 0},     {"inf", 0, 0, 0},   {"1e400", 0, 0, 0},
+                  {"abc", 0, 0, 0},     {"", 0, 0, 0},        {"12abc", 0, 0, 0}, {"3e9", 1, 0, 3e9}};
+    for (const auto& c : kCases) {
+        double dValue = 7;
+        EXPECT_EQ(ReadFiniteNumber(c.text, dValue), c.finite) << c.text;
+        EXPECT_EQ(dValue, c.finite ? c.value : 7) << c.text;
+        int nValue = 7;
+        EXPECT_EQ(ReadWholeNumber(c.text, nValue), c.whole) << c.text;
+        EXPECT_EQ(nValue, c.whole ? static_cast<int>(c.value) : 7) << c.text;
+    }
+}
+
 // The page on a window of its own, outside a work dialog.
 class StairBoardInputPage : public testing::Test {
 protected:
