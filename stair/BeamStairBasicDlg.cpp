@@ -45,16 +45,53 @@ const struct {
     {IDC_BS_WQ, "取值范围:0.01~10"},
 };
 
-// The geometry edits in the order the page writes and reads them.
+// The number edits, in the order the page writes and reads them.
 const struct {
     UINT nID;
     double CBeamStairParam::*pValue;
-} kGeometry[] = {
+} kNumbers[] = {
     {IDC_BS_B, &CBeamStairParam::b},   {IDC_BS_H, &CBeamStairParam::h},   {IDC_BS_T, &CBeamStairParam::t},
     {IDC_BS_B1, &CBeamStairParam::b1}, {IDC_BS_H1, &CBeamStairParam::h1}, {IDC_BS_B2, &CBeamStairParam::b2},
     {IDC_BS_H2, &CBeamStairParam::h2}, {IDC_BS_B3, &CBeamStairParam::b3}, {IDC_BS_H3, &CBeamStairParam::h3},
-    {IDC_BS_W, &CBeamStairParam::w},   {IDC_BS_H4, &CBeamStairParam::h4},
+    {IDC_BS_W, &CBeamStairParam::w},   {IDC_BS_H4, &CBeamStairParam::h4}, {IDC_BS_L2, &CBeamStairParam::l2},
+    {IDC_BS_L3, &CBeamStairParam::l3}, {IDC_BS_LV, &CBeamStairParam::lv}, {IDC_BS_LM, &CBeamStairParam::lm},
+    {IDC_BS_LX, &CBeamStairParam::lx},
 };
+
+// The message of each range test by the edit whose value it tests; it also tells a text that is no
+// number.
+const struct {
+    UINT nID;
+    const char* pszMessage;
+} kMessages[] = {
+    {IDC_BS_B, "参数180<=b<=350"},
+    {IDC_BS_H, "参数140<=h<=210"},
+    {IDC_BS_COVER, "参数5<=c<=50,且c<=t-10"},
+    {IDC_BS_B1, "参数150<=b1<1000"},
+    {IDC_BS_H1, "参数0<h1<1000"},
+    {IDC_BS_B2, "参数150<b2<1000"},
+    {IDC_BS_H2, "参数0<h2<1000"},
+    {IDC_BS_B3, "参数150<=b3<1000"},
+    {IDC_BS_H3, "参数0<h3<1000"},
+    {IDC_BS_N, "参数3<=n<=100"},
+    {IDC_BS_W, "参数850<=W<3000"},
+    {IDC_BS_L2, "参数150<l2<5000"},
+    {IDC_BS_L3, "参数150<l3<5000"},
+    {IDC_BS_T, "参数40<=t<=h3"},
+    {IDC_BS_H4, "参数40<h4<h3"},
+    {IDC_BS_LM, "楼梯面荷载参数 0<pm<10000"},
+    {IDC_BS_LV, "楼梯活荷载参数 0<pv<10000"},
+    {IDC_BS_LX, "楼梯栏杆线荷载参数 0<px<10000"},
+};
+
+const char* Message(UINT nID) {
+    for (const auto& entry : kMessages)
+        if (entry.nID == nID) return entry.pszMessage;
+    return "";
+}
+
+// Inside [dLower, dUpper]; FALSE for not-a-number.
+bool Within(double dValue, double dLower, double dUpper) { return dValue >= dLower && dValue <= dUpper; }
 
 CString Formatted(double dValue) {
     CString strText;
@@ -123,8 +160,6 @@ void CBeamStairBasicDlg::EnableControl(UINT nID, BOOL bEnable) {
     if (CWnd* pWnd = GetDlgItem(nID)) pWnd->EnableWindow(bEnable);
 }
 
-double CBeamStairBasicDlg::EditValue(UINT nID) const { return std::atof(GetEditText(nID)); }
-
 void CBeamStairBasicDlg::ApplyPlatformRule() {
     const BOOL bUpper = m_nShape == BEAM_STAIR_C || m_nShape == BEAM_STAIR_D;
     const BOOL bLower = m_nShape == BEAM_STAIR_B || m_nShape == BEAM_STAIR_D;
@@ -135,21 +170,21 @@ void CBeamStairBasicDlg::ApplyPlatformRule() {
     if (bLower && std::atoi(GetEditText(IDC_BS_L3)) == 0) SetEditText(IDC_BS_L3, "500");
 }
 
+BOOL CBeamStairBasicDlg::IsEnabled(UINT nID) const {
+    const CWnd* pWnd = GetDlgItem(nID);
+    return pWnd && pWnd->IsWindowEnabled();
+}
+
 void CBeamStairBasicDlg::SetData(CVuskParam* pParam) {
     CBeamStairParam* p = static_cast<CBeamStairParam*>(pParam);
     if (!p) return;
-    for (const auto& field : kGeometry) SetEditText(field.nID, p->*field.pValue);
+    for (const auto& field : kNumbers) SetEditText(field.nID, p->*field.pValue);
     SetEditText(IDC_BS_N, p->nSteps);
-    SetEditText(IDC_BS_L2, p->l2);
-    SetEditText(IDC_BS_L3, p->l3);
     SetEditText(IDC_BS_NUMBER, p->strNumber);
     if (CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_BS_RESTRAINT)))
         pCombo->SetCurSel(p->nRestrictionType);
     SetComboBoxText(IDC_BS_STEEL, p->strSteelLevel);
     SetComboBoxText(IDC_BS_CONCRETE, p->strConcreteLevel);
-    SetEditText(IDC_BS_LV, p->lv);
-    SetEditText(IDC_BS_LM, p->lm);
-    SetEditText(IDC_BS_LX, p->lx);
     m_nShape = p->nStairType;
     ApplyPlatformRule();
     m_ctrlSelector.SetCurSel(m_nShape);
@@ -172,60 +207,81 @@ void CBeamStairBasicDlg::SetData(CVuskParam* pParam) {
 void CBeamStairBasicDlg::GetData(CVuskParam* pParam) {
     CBeamStairParam* p = static_cast<CBeamStairParam*>(pParam);
     if (!p) return;
-    for (const auto& field : kGeometry) p->*field.pValue = EditValue(field.nID);
-    p->nSteps = std::atoi(GetEditText(IDC_BS_N));
+    // A text that is no number leaves the value as it was; the input check refuses the text.
+    for (const auto& field : kNumbers) {
+        double dValue = 0;
+        if (!IsEnabled(field.nID) && (field.nID == IDC_BS_L2 || field.nID == IDC_BS_L3))
+            p->*field.pValue = 0;
+        else if (ReadFiniteNumber(GetEditText(field.nID), dValue))
+            p->*field.pValue = dValue;
+    }
+    ReadWholeNumber(GetEditText(IDC_BS_N), p->nSteps);
     p->strNumber = GetEditText(IDC_BS_NUMBER);
-    const CWnd* pL2 = GetDlgItem(IDC_BS_L2);
-    const CWnd* pL3 = GetDlgItem(IDC_BS_L3);
-    p->l2 = pL2 && pL2->IsWindowEnabled() ? EditValue(IDC_BS_L2) : 0;
-    p->l3 = pL3 && pL3->IsWindowEnabled() ? EditValue(IDC_BS_L3) : 0;
     if (const CComboBox* pCombo = static_cast<const CComboBox*>(GetDlgItem(IDC_BS_RESTRAINT)))
         p->nRestrictionType = pCombo->GetCurSel();
     p->strSteelLevel = GetComboBoxText(IDC_BS_STEEL);
     p->strConcreteLevel = GetComboBoxText(IDC_BS_CONCRETE);
-    p->lv = EditValue(IDC_BS_LV);
-    p->lm = EditValue(IDC_BS_LM);
-    p->lx = EditValue(IDC_BS_LX);
     p->nStairType = m_nShape;
-    for (const LimitField& field : kLimits) p->*field.pValue = GetPositiveDouble(GetEditText(field.nID), p->*field.pValue);
+    for (const LimitField& field : kLimits) TakeLimit(field.nID, *p);
     p->m_strSteelStypeVor = GetComboBoxText(IDC_BS_SURFACE);
     p->m_bIsCalRAL = GetCheckData(IDC_BS_SERVICE);
     p->bSchemeChosen = 0;
 }
 
-BOOL CBeamStairBasicDlg::CheckRanges(const CBeamStairParam& p, CStringArray& arrWarnings) const {
-    const BOOL bUpper = m_nShape == BEAM_STAIR_C || m_nShape == BEAM_STAIR_D;
-    const BOOL bLower = m_nShape == BEAM_STAIR_B || m_nShape == BEAM_STAIR_D;
-    const struct {
-        bool bFails;
-        const char* pszMessage;
-    } tests[] = {
-        {p.b < 180 || p.b > 350, "参数180<=b<=350"},
-        {p.h < 140 || p.h > 210, "参数140<=h<=210"},
-        {p.m_dC < 5 || p.m_dC > 50 || p.t - 10 < p.m_dC, "参数5<=c<=50,且c<=t-10"},
-        {p.b1 < 150 || p.b1 >= 1000, "参数150<=b1<1000"},
-        {p.h1 < 0 || p.h1 > 1000, "参数0<h1<1000"},
-        {p.b2 < 150 || p.b2 > 1000, "参数150<b2<1000"},
-        {p.h2 < 0 || p.h2 > 1000, "参数0<h2<1000"},
-        {p.b3 < 150 || p.b3 > 1000, "参数150<=b3<1000"},
-        {p.h3 < 0 || p.h3 > 1000, "参数0<h3<1000"},
-        {p.nSteps < 3 || p.nSteps > 100, "参数3<=n<=100"},
-        {p.w < 850 || p.w > 3000, "参数850<=W<3000"},
-        {bUpper && (p.l2 < 150 || p.l2 > 5000), "参数150<l2<5000"},
-        {bLower && (p.l3 < 150 || p.l3 > 5000), "参数150<l3<5000"},
-        {p.t < 40 || p.t > p.h3, "参数40<=t<=h3"},
-        {p.h4 < 40 || p.h4 > p.h3, "参数40<h4<h3"},
-        {p.lm < 0 || p.lm > 10000, "楼梯面荷载参数 0<pm<10000"},
-        {p.lv < 0 || p.lv > 10000, "楼梯活荷载参数 0<pv<10000"},
-        {p.lx < 0 || p.lx > 10000, "楼梯栏杆线荷载参数 0<px<10000"},
-    };
-    for (const auto& test : tests) {
-        if (test.bFails) {
-            arrWarnings.Add(test.pszMessage);
+BOOL CBeamStairBasicDlg::CheckTexts(CStringArray& arrErrors) const {
+    if (!m_hWnd) return TRUE;
+    for (const auto& field : kNumbers) {
+        double dValue = 0;
+        if (IsEnabled(field.nID) && !ReadFiniteNumber(GetEditText(field.nID), dValue)) {
+            arrErrors.Add(Message(field.nID));
             return FALSE;
         }
     }
+    int nSteps = 0;
+    if (!ReadWholeNumber(GetEditText(IDC_BS_N), nSteps)) {
+        arrErrors.Add(Message(IDC_BS_N));
+        return FALSE;
+    }
+    return TRUE;
+}
 
+BOOL CBeamStairBasicDlg::CheckRanges(const CBeamStairParam& p, CStringArray& arrErrors) const {
+    const BOOL bUpper = m_nShape == BEAM_STAIR_C || m_nShape == BEAM_STAIR_D;
+    const BOOL bLower = m_nShape == BEAM_STAIR_B || m_nShape == BEAM_STAIR_D;
+    // Each test fails for a value outside its range and for one that is not a number.
+    const struct {
+        bool bFails;
+        UINT nID;
+    } tests[] = {
+        {!Within(p.b, 180, 350), IDC_BS_B},
+        {!Within(p.h, 140, 210), IDC_BS_H},
+        {!Within(p.m_dC, 5, 50) || !(p.m_dC <= p.t - 10), IDC_BS_COVER},
+        {!(p.b1 >= 150 && p.b1 < 1000), IDC_BS_B1},
+        {!Within(p.h1, 0, 1000), IDC_BS_H1},
+        {!Within(p.b2, 150, 1000), IDC_BS_B2},
+        {!Within(p.h2, 0, 1000), IDC_BS_H2},
+        {!Within(p.b3, 150, 1000), IDC_BS_B3},
+        {!Within(p.h3, 0, 1000), IDC_BS_H3},
+        {!(p.nSteps >= 3 && p.nSteps <= 100), IDC_BS_N},
+        {!Within(p.w, 850, 3000), IDC_BS_W},
+        {bUpper && !Within(p.l2, 150, 5000), IDC_BS_L2},
+        {bLower && !Within(p.l3, 150, 5000), IDC_BS_L3},
+        {!Within(p.t, 40, p.h3), IDC_BS_T},
+        {!Within(p.h4, 40, p.h3), IDC_BS_H4},
+        {!Within(p.lm, 0, 10000), IDC_BS_LM},
+        {!Within(p.lv, 0, 10000), IDC_BS_LV},
+        {!Within(p.lx, 0, 10000), IDC_BS_LX},
+    };
+    for (const auto& test : tests) {
+        if (test.bFails) {
+            arrErrors.Add(Message(test.nID));
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+BOOL CBeamStairBasicDlg::CheckDepths(const CBeamStairParam& p, CStringArray& arrWarnings) const {
     // Landing-beam depths: an end that the flight reaches needs h3/cosα + h, a platform end h3.
     const double G = p.h3 / std::cos(std::atan(p.h / p.b)) + p.h;
     CString strMessage;
@@ -242,55 +298,44 @@ BOOL CBeamStairBasicDlg::CheckRanges(const CBeamStairParam& p, CStringArray& arr
         else
             strMessage.Format("h2>=h3, 即大于%d。", static_cast<int>(p.h3));
     }
-    if (!strMessage.IsEmpty()) {
-        arrWarnings.Add(strMessage);
-        return FALSE;
-    }
-    return TRUE;
+    if (strMessage.IsEmpty()) return TRUE;
+    arrWarnings.Add(strMessage);
+    return FALSE;
 }
 
 BOOL CBeamStairBasicDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) {
     CBeamStairParam* p = static_cast<CBeamStairParam*>(pParam);
     if (!p) return TRUE;
-    // Sections the calculation cannot work with at all stop it, whatever the engineer answers to
-    // the warnings below: a flight of at least two steps, a stair beam deeper than its bars and the
-    // slab, a slab strip deeper than its bars.
-    const double dStripDepth = p->TreadStripDepth();
-    if (p->nSteps < 2 || p->b <= 0 || p->h <= 0 || p->w - 2 * p->b3 <= 0 || p->b3 <= 0) {
-        arrErrors.Add("楼梯几何尺寸无法计算：n>=2, b>0, h>0, b3>0, W>2*b3");
+    // A text that is no number and a value outside its range stop the calculation.
+    if (!CheckTexts(arrErrors) || !CheckRanges(*p, arrErrors)) return FALSE;
+    // Spans and effective depths of less than a millimetre leave nothing to calculate.
+    if (p->w - 2 * p->b3 < 1) {
+        arrErrors.Add("楼梯几何尺寸无法计算：W-2*b3>=1mm");
         return FALSE;
     }
-    if (p->h3 - p->as2 <= p->t || dStripDepth <= p->as1) {
-        arrErrors.Add("截面无法计算：h3-as2>t, 且(h*cosα+t)/2>as1");
+    if (p->h3 - p->as2 < 1 || p->TreadStripDepth() - p->as1 < 1) {
+        arrErrors.Add("截面无法计算：h3-as2>=1mm, 且(h*cosα+t)/2-as1>=1mm");
         return FALSE;
     }
-    if (!CheckRanges(*p, arrWarnings)) return FALSE;
+    if (!CheckDepths(*p, arrWarnings)) return FALSE;
 
+    // The force run, then the over-reinforcement outcomes of the calculation's own tests.
     p->CalBeamForces(0);
-
-    const double xib = p->strSteelLevel == "HPB235" ? 0.614 : 0.544;
-    const double dAlphaB = xib * (1 - 0.5 * xib);
-    const double fm = CQeltConcrete::GetFm(p->strConcreteLevel);
+    p->CalSlabSteel();
+    p->CalSupportSteel();
     const double fc = CQeltConcrete::GetFc(p->strConcreteLevel);
     const double bc = CQeltConcrete::GetBetac(p->strConcreteLevel);
-    const double h0 = p->h3 - p->as2;
-    const double L = p->l1 + p->l2 + p->l3;
-    const double bf = L / 6 < p->w / 2 ? L / 6 : p->w / 2;
-    const double M = p->Mmax2 * 1e6;
-    const double Mf1 = fm * bf * p->t * (h0 - p->t / 2);
-    const double bw = Mf1 < M ? p->b3 : bf;
-    const double Mf = fm * (bf - bw) * p->t * (h0 - p->t / 2);
-    const double dLs = std::sqrt(p->b * p->b + p->h * p->h);
     const BOOL bLowerFixed = p->nRestrictionType == 1 || p->nRestrictionType == 3;
     const struct {
         bool bHolds;
         const char* pszMessage;
     } verdicts[] = {
-        {0.2 * bc * fc * p->b3 * h0 <= p->beamVmax, "配箍计算超筋!"},
-        {(M - Mf) / (fm * bw * h0 * h0) > dAlphaB, "梯梁超筋!"},
-        {fm * dLs * dStripDepth * dStripDepth * dAlphaB <= p->Mmax1, "楼梯板超筋!"},
-        {std::fabs(p->MmaxL) / (fm * p->b3 * h0 * h0) > dAlphaB, "左支座处超筋!"},
-        {bLowerFixed && std::fabs(p->MmaxR) / (fm * p->b3 * h0 * h0) > dAlphaB, "右支座处超筋!"},
+        // The section's shear limit; equality passes.
+        {0.2 * bc * fc * p->b3 * (p->h3 - p->as2) < p->beamVmax, "配箍计算超筋!"},
+        {p->bXLSteelBig != 0, "梯梁超筋!"},
+        {p->bTDBSteelBig != 0, "楼梯板超筋!"},
+        {p->bZHZLBig != 0, "左支座处超筋!"},
+        {bLowerFixed && p->bZHZRBig != 0, "右支座处超筋!"},
     };
     for (const auto& verdict : verdicts) {
         if (verdict.bHolds) {
@@ -321,18 +366,20 @@ LRESULT CBeamStairBasicDlg::OnSelectShape(WPARAM wParam, LPARAM) {
     return 0;
 }
 
-void CBeamStairBasicDlg::OnLimitKillFocus(UINT nID) {
-    CWnd* pEdit = GetDlgItem(nID);
-    CBeamStairParam* p = static_cast<CBeamStairParam*>(GetParam());
-    if (!pEdit || !pEdit->IsWindowEnabled() || !p) return;
+void CBeamStairBasicDlg::TakeLimit(UINT nID, CBeamStairParam& p) {
     for (const LimitField& field : kLimits) {
         if (field.nID != nID) continue;
         double dValue = 0;
-        if (ParseDouble(GetEditText(nID), dValue) && dValue >= field.dLower && dValue <= field.dUpper)
-            p->*field.pValue = dValue;
+        if (ParseLimit(GetEditText(nID), field.dLower, field.dUpper, dValue))
+            p.*field.pValue = dValue;
         else
-            SetDlgItemText(nID, Formatted(p->*field.pValue));
+            SetDlgItemText(nID, Formatted(p.*field.pValue));
     }
+}
+
+void CBeamStairBasicDlg::OnLimitKillFocus(UINT nID) {
+    CBeamStairParam* p = static_cast<CBeamStairParam*>(GetParam());
+    if (IsEnabled(nID) && p) TakeLimit(nID, *p);
 }
 
 BOOL CBeamStairBasicDlg::OnHelpInfo(HELPINFO*) { return TRUE; }

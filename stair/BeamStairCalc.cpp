@@ -12,8 +12,6 @@ namespace {
 const double kFyv = 210;          // N/mm², stirrups
 const double kEsStiffness = 210000;  // N/mm², the stiffness formula's modulus whatever the grade
 
-double XiB(const CString& strGrade) { return strGrade == "HPB235" ? 0.614 : 0.544; }
-
 // The candidate diameters of the stair beam's longitudinal bars.
 int BeamDiameters(const CString& strGrade, double h3, int aDia[8]) {
     if (strGrade == "HPB235") {
@@ -102,6 +100,11 @@ double CBeamStairParam::CalMidMoment(double q1, double q2) const {
     return BeamForces(q1, q2).Mmid * 1e-6;
 }
 
+double CBeamStairParam::AlphaSMax(LPCTSTR lpszSteel) const {
+    const double xib = CQeltConcrete::GetEb(lpszSteel, strConcreteLevel);
+    return xib * (1 - 0.5 * xib);
+}
+
 double CBeamStairParam::BeamDeflectionDivisor(double L) const {
     if (L < 7000) return m_dFlexibilityLim1;
     if (L < 9000) return m_dFlexibilityLim2;
@@ -175,7 +178,8 @@ BeamStairBeamCheck CBeamStairParam::EvaluateBeam(double dMk, double dMq) const {
     r.dRho = r.dA1 / (b3 * r.dH0);
     r.dBs = kEsStiffness * r.dA1 * r.dH0 * r.dH0 / (1.15 * r.dPsi + 0.2 + 6 * r.dAlphaE * r.dRho);
     r.dB = dMk * r.dBs / (dMq + dMk);
-    r.dWmax = 2.1 * r.dPsi * r.dSigmaSk / m_dEs * (1.9 * m_dC + 0.08 * shpbar1_Dia / r.dRhoTe);
+    r.dCover = StairCrackCover(m_dC);
+    r.dWmax = 2.1 * r.dPsi * r.dSigmaSk / m_dEs * (1.9 * r.dCover + 0.08 * shpbar1_Dia / r.dRhoTe);
     return r;
 }
 
@@ -183,7 +187,7 @@ void CBeamStairParam::CalMidSteel() {
     const double fm = CQeltConcrete::GetFm(strConcreteLevel);
     const double ft = CQeltConcrete::GetFt(strConcreteLevel);
     const double fy = CQeltSteelBar::GetFy(strSteelLevel);
-    const double xib = XiB(strSteelLevel), dAlphaMax = xib * (1 - 0.5 * xib);
+    const double dAlphaMax = AlphaSMax(strSteelLevel);
     const double L = l1 + l2 + l3, h0 = h3 - as2;
     const double bf = L / 6 > w / 2 ? w / 2 : L / 6;
     const double M = Mmax2 * 1e6;
@@ -207,7 +211,7 @@ void CBeamStairParam::CalMidSteel() {
 void CBeamStairParam::CalSupportSteel() {
     const double fm = CQeltConcrete::GetFm(strConcreteLevel);
     const double fy = CQeltSteelBar::GetFy(strSteelLevel);
-    const double xib = XiB(strSteelLevel), dAlphaMax = xib * (1 - 0.5 * xib);
+    const double dAlphaMax = AlphaSMax(strSteelLevel);
     const double h0 = h3 - as2;
     bZHZLBig = bZHZRBig = 0;
     const double dRhoMin = std::max(0.002, 0.25 * XLSteelAs / (b3 * h0));
@@ -241,8 +245,9 @@ void CBeamStairParam::CalShearSteel() {
         dFactor = 0.2;
     else if (beta > 4)
         dFactor = 0.25 - 0.025 * (beta - 4);
+    // The section takes a shear up to its limit, equality included.
     const double Vmax = dFactor * bc * fc * b3 * h0;
-    if (Vmax <= V) {
+    if (Vmax < V) {
         bXLJMFail = 1;
         XLGJSteelAs = 0;
         return;

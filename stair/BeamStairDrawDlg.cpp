@@ -43,6 +43,7 @@ BEGIN_MESSAGE_MAP(CBeamStairDrawDlg, CCaltPageDlg)
     ON_BN_CLICKED(IDC_BSD_PREV, OnIgnoredClick)
     ON_BN_CLICKED(IDC_BSD_NEXT, OnIgnoredClick)
     ON_WM_HELPINFO()
+    ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CBeamStairDrawDlg::CBeamStairDrawDlg(CWnd* pParent)
@@ -375,4 +376,8 @@ LRESULT CBeamStairDrawDlg::OnSelectShape(WPARAM wParam, LPARAM) {
 
 void CBeamStairDrawDlg::OnIgnoredClick() {}
 
-BOOL CBeamStairDrawDlg::OnHelpInfo(HELPINFO*) { return TRUE; }
+// F1 runs the class library's help command, which takes the page's help context to the host's help.
+BOOL CBeamStairDrawDlg::OnHelpInfo(HELPINFO*) {
+    OnHelp();
+    return TRUE;
+}

@@ -2,7 +2,8 @@
 // record from the parameter object's geometry and chosen schemes each time it is shown, lets the
 // engineer set the drawing's name, scales, elevation, mirroring, shape, view and the seven bars,
 // and on "绘图" checks the record (asking whether to draw anyway), stores it under "BeamStairDraw"
-// and sends the drawing command "VUSKLSHLT\n". It writes nothing into the parameter object.
+// and sends the drawing command "VUSKLSHLT\n". It writes nothing into the parameter object. F1 and
+// the help command (ID_HELP) give the host's help the page's help context.
 #pragma once
 
 #include "framework/CaltPageDlg.h"

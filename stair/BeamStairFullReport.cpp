@@ -43,7 +43,7 @@ void CBeamStairParam::WriteFullReport(CWordObject* r) {
 
     r->WriteSectionTitle("三、基本资料");
     BeamStairWriteFormat(r, 0, "1．依据规范：\n");
-    BeamStairWriteFormat(r, 0, "\t\t《建筑结构荷载规范》（GB 50009－2002）\n\t\t《混凝土结构设计规范》（GB 50010－2002）\n");
+    BeamStairWriteFormat(r, 0, "\t\t《建筑结构荷载规范》（GB 50009－2001）\n\t\t《混凝土结构设计规范》（GB 50010－2002）\n");
     BeamStairWriteFormat(r, 0, "2．几何参数：\n");
     const char* lpszRestraint = RestraintText(nRestrictionType);
     switch (nStairType) {
@@ -397,7 +397,7 @@ void CBeamStairParam::WriteServiceability(CWordObject* r) {
         CString s;
         s += "\t1.计算荷载效应\n";
         s.AppendFormat("\t\tMk = %.2lf\n", Mk);
-        s.AppendFormat("\t2.C = %.0lf mm\n", m_dC);
+        s.AppendFormat("\t2.C = %.0lf mm\n", c.dCover);
         s += "\t3.计算按荷载荷载效应的标准组合作用下，构件纵向受拉钢筋应力\n";
         s += "\t\tσ~s~~k~ = Mk/(0.87*h~0~*As)  (混凝土规范式 8.1.3－3)\n";
         s.AppendFormat("\t\t    = %.2lf×10$6$/(0.87*%.0lf*%.0lf)\n", Mk, h0, c.dA1);
@@ -414,7 +414,7 @@ void CBeamStairParam::WriteServiceability(CWordObject* r) {
         s += "\t6.计算最大裂缝宽度\n";
         s += "\t\tω~max~ =α~cr~*ψ*σ~sk~/E~S~*(1.9*C+0.08*d~eq~/ρ~te~) (混凝土规范式 8.1.2－1)\n";
         s.AppendFormat("\t\t     = %.1lf*%.3lf*%.3lf/%.1lf×10$5$*(1.9*%.0lf+0.08*%d/%.3lf%%)\n", 2.1, c.dPsi,
-                       c.dSigmaSk, m_dEs * 1e-5, m_dC, shpbar1_Dia, 100 * c.dRhoTe);
+                       c.dSigmaSk, m_dEs * 1e-5, c.dCover, shpbar1_Dia, 100 * c.dRhoTe);
         s.AppendFormat("\t\t     = %.4lf mm\n", c.dWmax);
         StairWriteRow(r, s);
         if (m_bBeamCrackOK)

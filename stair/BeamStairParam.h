@@ -43,6 +43,7 @@ struct BeamStairBeamCheck {
     double dAlphaE = 0;
     double dRho = 0;
     double dBs = 0, dB = 0; // N·mm²
+    double dCover = 0;      // c of the crack width, within 20 … 65 mm
     double dWmax = 0;       // mm
 };
 
@@ -128,6 +129,9 @@ public:
     StairBeamForces BeamForces(double q1, double q2) const;
     // The stair beam's stiffness and crack width with scheme 1 under Mk and Mq (kN·m).
     BeamStairBeamCheck EvaluateBeam(double dMk, double dMq) const;
+    // αs,max = ξb·(1 − 0.5·ξb) of a bar grade over the concrete grade, ξb = β1/(1 + fy/(Es·εcu))
+    // (GB 50010-2002 7.1.4): the largest αs of a section that is not over-reinforced.
+    double AlphaSMax(LPCTSTR lpszSteel) const;
     // The deflection-limit divisor of the stair beam for its span L (mm).
     double BeamDeflectionDivisor(double L) const;
 

@@ -214,14 +214,15 @@ void CBeamStairResultDlg::SetData(CVuskParam* pParam) {
         for (int i = 0; i < VerdictCount; i++) SetDlgItemText(kVerdictIDs[i], kNotCalculated);
     }
 
+    // Bars ④ lie on the upper platform of shapes C and D; bars ⑤ over the lower support of every
+    // shape, as the reports and the drawing print them.
     const int nShape = p->nStairType;
-    const BOOL bBar4 = nShape == BEAM_STAIR_B || nShape == BEAM_STAIR_D;
-    const BOOL bBar5 = nShape == BEAM_STAIR_C || nShape == BEAM_STAIR_D;
+    const BOOL bBar4 = nShape == BEAM_STAIR_C || nShape == BEAM_STAIR_D;
     EnableControl(IDC_BS_DIA4, bBar4);
     EnableControl(IDC_BS_NUM4, bBar4);
-    EnableControl(IDC_BS_DIA5, bBar5);
-    EnableControl(IDC_BS_NUM5, bBar5);
-    EnableControl(IDC_BS_LIST5, bBar5);
+    EnableControl(IDC_BS_DIA5, TRUE);
+    EnableControl(IDC_BS_NUM5, TRUE);
+    EnableControl(IDC_BS_LIST5, TRUE);
     m_ctrlSlide.ShowSlide(StairSlideLibrary(), BeamStairSlideName(nShape, "X"));
 
     SetDlgItemText(IDC_BS_NEED1, ftosp(p->XLSteelAs, 2, 0, 0));
@@ -280,11 +281,7 @@ void CBeamStairResultDlg::UpdateVerdicts() {
     m_bPass[BeamDeflection] = m_copy.bPassed;
     m_bPass[BeamCrack] = m_copy.m_bBeamCrackOK;
     m_bPass[SlabDeflection] = m_copy.CalSlabFlexibility(NULL);
-    // The slab's crack width here takes the cover within 20 … 65 mm, on a local value only, so that
-    // the copy's cover (and the stair beam's next re-check) stays as given.
-    StairSlabCase slab = m_copy.GetSlabCase();
-    slab.dCover = slab.dCover < 20 ? 20 : (slab.dCover > 65 ? 65 : slab.dCover);
-    m_bPass[SlabCrack] = StairCrackWidthCheck(slab, NULL);
+    m_bPass[SlabCrack] = m_copy.CalSlabCrackWidth(NULL);
     for (int i = 0; i < VerdictCount; i++) {
         EnableControl(kVerdictIDs[i], TRUE);
         SetDlgItemText(kVerdictIDs[i], m_bPass[i] ? "通过" : "未通过");

@@ -31,11 +31,11 @@ void CBeamStairParam::WriteShortReport(CWordObject* r) {
     BeamStairWriteFormat(r, 0, "\t\tH=%dmm\n", Truncated(nSteps * h));
     BeamStairWriteFormat(r, 0, "\t\tW=%dmm\n", Truncated(w));
     BeamStairWriteFormat(r, 0, "\t\tt=%dmm\n", Truncated(t));
-    BeamStairWriteFormat(r, 0, "\t\tn=%dmm\n", nSteps);
+    BeamStairWriteFormat(r, 0, "\t\tn=%d(阶)\n", nSteps);
     r->WriteSectionTitle("三、荷载参数");
     BeamStairWriteFormat(r, 0, "\t\t可变荷载：q = %.3lfkN/m$2$", lv);
-    BeamStairWriteFormat(r, 0, "\t\t面层荷载：qm = %.3lf/m$2$", lm);
-    BeamStairWriteFormat(r, 0, "\t\t栏杆荷载：qf = %.3lf/m$2$\n", lx);
+    BeamStairWriteFormat(r, 0, "\t\t面层荷载：qm = %.3lfkN/m$2$", lm);
+    BeamStairWriteFormat(r, 0, "\t\t栏杆荷载：qf = %.3lfkN/m\n", lx);
     r->WriteSectionTitle("四、计算结果");
     BeamStairWriteFormat(r, 0, "1．纵筋①计算结果：\n");
     BeamStairWriteFormat(r, 0, "\t\t计算面积：%.2f mm$2$\n", XLSteelAs);
@@ -82,7 +82,7 @@ void CBeamStairParam::GetListData() {
     g_VuskMainInfo.SetCurCmdType("梁式楼梯计算");
     g_VuskMainInfo.SetCurCmdNumber(strNumber);
     CString strText;
-    strText.Format("n=%dmm, t=%.1lfmm\nh1=%.1lfmm, h2=%.1lfmm\nh3=%.1lfmm, h4= %.1lfmm\nL2=%.1lfmm, L3=%.1lfmm\nW=%.1lfmm",
+    strText.Format("n=%d阶, t=%.1lfmm\nh1=%.1lfmm, h2=%.1lfmm\nh3=%.1lfmm, h4= %.1lfmm\nL2=%.1lfmm, L3=%.1lfmm\nW=%.1lfmm",
                    nSteps, t, h1, h2, h3, h4, l2, l3, w);
     g_VuskMainInfo.SetCurCmdDimInfo(strText);
     strText.Format("q=%.1lfkN/m*m\nqm=%.1lfkN/m*m\nqf=%.1lfkN/m", lv, lm, lx);

@@ -1,5 +1,5 @@
 // The beam stair's stepped slab: bars of one tread strip, their candidate schemes and the strip's
-// crack width and deflection.
+// crack width and deflection. The strip's bars are designed as HPB235 bars.
 #include <cmath>
 
 #include "host/QeltConcrete.h"
@@ -7,8 +7,6 @@
 #include "stair/BeamStairParam.h"
 
 namespace {
-
-const double kAlphaMaxHpb = 0.425502;  // ξb·(1 − 0.5·ξb) with ξb = 0.614
 
 // The bar area of the strip for the moment M (N·mm), without the over-reinforcement test; 0 when
 // the strip cannot take the moment at all.
@@ -28,7 +26,7 @@ void CBeamStairParam::CalSlabSteel() {
     const double ft = CQeltConcrete::GetFt(strConcreteLevel);
     const double fm = CQeltConcrete::GetFm(strConcreteLevel);
     const double bw = TreadStripWidth(), hs = TreadStripDepth();
-    if (kAlphaMaxHpb * fm * hs * hs * bw <= Mmax1) {
+    if (AlphaSMax("HPB235") * fm * hs * hs * bw <= Mmax1) {
         bTDBSteelBig = 1;
         TDBSteelAs = 0;
         return;
@@ -68,13 +66,13 @@ void CBeamStairParam::MakeSlabSchemes() {
 }
 
 StairSlabCase CBeamStairParam::GetSlabCase() const {
+    // One tread strip throughout: its loads (kN/m), and the bars, Ate and ρ over its width.
     StairSlabCase slab;
     slab.dGk = m_dGk;
-    slab.dQk = lv;
+    slab.dQk = lv * b / 1000;
     slab.dL0 = (w - 2 * b3) / 1000;
     slab.dPsiQ = m_dWq;
-    slab.dB = 1000;
-    slab.dBarWidth = TreadStripWidth();
+    slab.dB = TreadStripWidth();
     slab.dH = TreadStripDepth();
     slab.dAs = as1;
     slab.nDia = shpbar6_Dia;

@@ -260,9 +260,9 @@ void CStairBoardParam::ChooseFirstBars() {
 
 double CStairBoardParam::CalBarArea(double dM, double dFy, double dAlpha1Fc, double dH, double dH0, double dB,
                                     CWordObject* pReport) {
-    const char chSteel = M_STRSTEEL.GetLength() > 1 ? M_STRSTEEL[1] : '\0';
     const char chConcrete = M_STRCONCRETE.GetLength() > 1 ? M_STRCONCRETE[1] : '\0';
-    const double dXib = chSteel == 'P' || chSteel == 'p' ? 0.614 : 0.544;
+    // ξb = β1/(1 + fy/(Es·εcu)) of the grades (GB 50010-2002 7.1.4).
+    const double dXib = CQeltConcrete::GetEb(M_STRSTEEL, M_STRCONCRETE);
     const double dRhoMin = chConcrete <= '4' ? 0.0015 : 0.002;
 
     const double dMu = dAlpha1Fc * dB * dH0 * dH0 * dXib * (1 - 0.5 * dXib);

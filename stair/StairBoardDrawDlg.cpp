@@ -8,6 +8,7 @@
 #include "mfc/user/DataExchange.h"
 #include "stair/StairBarNotation.h"
 #include "stair/StairBoardParam.h"
+#include "stair/StairBoardPreview.h"
 
 namespace {
 
@@ -85,6 +86,8 @@ void CStairBoardDrawDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CStairBoardDrawDlg::OnInitDialog() {
     CCaltPageDlg::OnInitDialog();
+    m_bmpPreview.DeleteObject();
+    if (CreateStairBoardPreview(m_bmpPreview)) m_ctrlPreview.SetBitmap(static_cast<HBITMAP>(m_bmpPreview));
     CString strItem;
     for (UINT nID : kDiaIDs) {
         CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(nID));
@@ -98,6 +101,11 @@ BOOL CStairBoardDrawDlg::OnInitDialog() {
     EnableByType();
     UpdateData(FALSE);
     Redraw();
+    if (::GetKeyState(VK_CONTROL) < 0) {
+        m_ctrlTip.Create(this);
+        m_ctrlTip.Activate(TRUE);
+        m_ctrlTip.AddTool(GetDlgItem(IDC_SBD_PREVIEW), "鼠标单击可放大预览");
+    }
     for (UINT nID : kGradeIDs) {
         CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(nID));
         if (!pCombo) continue;
@@ -116,9 +124,8 @@ void CStairBoardDrawDlg::SetData(CVuskParam* pParam) {
         m_record.Space(nBar) = p->m_nBarSpace[nBar - 1];
         m_record.Grade(nBar) = nBar == 4 ? CString("HPB235") : p->M_STRSTEEL;
     }
-    CString strWidth;
-    strWidth.Format("%.3lf", p->M_LN / p->M_N);
-    m_record.m_dSizeB = std::atof(strWidth);
+    // The tread width of the calculation, L1/(n − 1), so that the flight (n − 1)·b is L1 again.
+    m_record.m_dSizeB = p->M_N > 1 ? p->M_LN / (p->M_N - 1) : p->M_LN;
     m_record.m_dSizeB2 = p->M_FB2;
     m_record.m_dSizeH = p->M_H / p->M_N;
     m_record.m_dSizeH1 = p->M_T;
@@ -295,5 +302,15 @@ LRESULT CStairBoardDrawDlg::OnSelectKind(WPARAM wParam, LPARAM) {
 }
 
 void CStairBoardDrawDlg::OnIgnoredClick() {}
+
+BOOL CStairBoardDrawDlg::PreTranslateMessage(MSG* pMsg) {
+    if (m_ctrlTip.m_hWnd) m_ctrlTip.RelayEvent(pMsg);
+    return CCaltPageDlg::PreTranslateMessage(pMsg);
+}
+
+BOOL CStairBoardDrawDlg::DestroyWindow() {
+    if (m_ctrlTip.m_hWnd) m_ctrlTip.DestroyWindow();
+    return CCaltPageDlg::DestroyWindow();
+}
 
 BOOL CStairBoardDrawDlg::OnHelpInfo(HELPINFO*) { return TRUE; }

@@ -7,6 +7,8 @@
 
 #include "framework/CaltPageDlg.h"
 #include "host/SubStatic.h"
+#include "mfc/comctl/ToolTipCtrl.h"
+#include "mfc/gdi/GdiObjects.h"
 #include "mfc/stdctrl/Static.h"
 #include "resources/StairResource.h"
 #include "stair/StairBoardDrawData.h"
@@ -40,6 +42,12 @@ public:
     int m_nSteps;
     int m_bMirror;
     int m_nKind;
+    // The hint that a click on the preview enlarges it, given only when Ctrl is held as the page
+    // opens.
+    CToolTipCtrl m_ctrlTip;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL DestroyWindow() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -59,5 +67,6 @@ protected:
 
     CSubStatic m_ctrlSelector;
     CStatic m_ctrlPreview;
+    CBitmap m_bmpPreview;  // the preview picture that m_ctrlPreview shows
     CStringArray m_arrGrades;
 };

@@ -6,6 +6,7 @@
 #include "host/QeltSteelBar.h"
 #include "mfc/stdctrl/ComboBox.h"
 #include "mfc/user/DataExchange.h"
+#include "mfc/user/LibraryTexts.h"
 #include "stair/StairBoardParam.h"
 #include "stair/StairNumberReaders.h"
 
@@ -28,6 +29,28 @@ const LimitField kLimits[] = {
     {IDC_SB_CRACK, &CStairBoardParam::m_dCrackWidth, 0.01, 100},
     {IDC_SB_COVER, &CStairBoardParam::m_dC, 0, 200},
 };
+
+// The messages of the input tests by the control whose value each tests; a text that the data
+// exchange refuses gets its control's message too.
+const struct {
+    UINT nID;
+    const char* pszMessage;
+} kMessages[] = {
+    {IDC_SB_L1, "参数0<L1<=10000"},         {IDC_SB_L3, "参数0<L3<=10000"},
+    {IDC_SB_H, "参数0<H<=10000"},           {IDC_SB_B2, "参数0<b2<=10000"},
+    {IDC_SB_B1, "参数0<b1<=10000"},         {IDC_SB_Q, "参数0<可变荷载<=10000"},
+    {IDC_SB_QF, "参数0<栏杆线荷<=10000"},   {IDC_SB_QM, "参数0<面层荷载<=10000"},
+    {IDC_SB_T, "参数0<t<=10000"},           {IDC_SB_L2, "参数0<L2<=10000"},
+    {IDC_SB_AS, "参数0<as<=10000"},         {IDC_SB_RATIO, "参数0<支座筋取跨中<=10000"},
+    {IDC_SB_N, "参数1<n<=10000"},
+};
+
+// The message of a control's input test; the data exchange's own refusal for a control without one.
+const char* Message(UINT nID) {
+    for (const auto& entry : kMessages)
+        if (entry.nID == nID) return entry.pszMessage;
+    return qelt::texts::kParseReal;
+}
 
 const struct {
     UINT nID;
@@ -55,7 +78,8 @@ END_MESSAGE_MAP()
 CStairBoardInputDlg::CStairBoardInputDlg(CWnd* pParent)
     : CCaltPageDlg(IDD, pParent),
       m_dB1(0), m_dB2(0), m_dH(0), m_dL3(0), m_dL1(0), m_dQ(0), m_dQf(0), m_dQm(0), m_dT(0), m_dL2(0),
-      m_nSteel(0), m_nConcrete(0), m_dAs(0), m_bFixity(0), m_nSteps(0), m_dRatio(0.25), m_nKind(STAIR_KIND_A) {
+      m_nSteel(0), m_nConcrete(0), m_dAs(0), m_bFixity(0), m_nSteps(0), m_dRatio(0.25), m_nKind(STAIR_KIND_A),
+      m_nRefusedID(0) {
     CQeltConcrete::GetConcreteGradeString(m_arrConcrete);
     CQeltSteelBar::GetSteelBarGradeString(m_arrSteel);
 }
@@ -178,10 +202,8 @@ void CStairBoardInputDlg::SetData(CVuskParam* pParam) {
     m_nSteel = SelectByPrefix(IDC_SB_STEEL, p->M_STRSTEEL);
 
     m_dRatio = p->M_DSACLE;
-    CString strRatio;
-    strRatio.Format("%G", m_dRatio);
     EnableControl(IDC_SB_RATIO, !m_bFixity);
-    SelectByPrefix(IDC_SB_RATIO, strRatio);
+    ShowRatio(m_dRatio);
     UpdateData(FALSE);
 
     SetFormatted(IDC_SB_RG, p->m_dRg);
@@ -201,7 +223,7 @@ void CStairBoardInputDlg::SetData(CVuskParam* pParam) {
 void CStairBoardInputDlg::GetData(CVuskParam* pParam) {
     CStairBoardParam* p = static_cast<CStairBoardParam*>(pParam);
     if (!p) return;
-    UpdateData(TRUE);
+    TakeControls();
     p->M_LL = m_dL3;
     p->M_FB1 = m_dB1;
     p->M_FB2 = m_dB2;
@@ -220,10 +242,10 @@ void CStairBoardInputDlg::GetData(CVuskParam* pParam) {
     if (m_nConcrete >= 0 && m_nConcrete < m_arrConcrete.GetSize()) p->M_STRCONCRETE = m_arrConcrete[m_nConcrete];
     if (m_nSteel >= 0 && m_nSteel < m_arrSteel.GetSize()) p->M_STRSTEEL = m_arrSteel[m_nSteel];
 
+    // A ratio that is no number leaves the ratio as it was; the input check refuses the text.
     CString strRatio;
     GetDlgItemText(IDC_SB_RATIO, strRatio);
-    m_dRatio = std::atof(strRatio);
-    p->M_DSACLE = m_dRatio;
+    if (ReadFiniteNumber(strRatio, m_dRatio)) p->M_DSACLE = m_dRatio;
     p->M_B = 1000;
     p->ClearMissingLandings();
 
@@ -233,40 +255,63 @@ void CStairBoardInputDlg::GetData(CVuskParam* pParam) {
     p->m_strScheme23.Empty();
     p->m_bSchemeChanged = 0;
 
-    CString strText;
-    for (const LimitField& field : kLimits) {
-        GetDlgItemText(field.nID, strText);
-        p->*field.pValue = GetPositiveDouble(strText, p->*field.pValue);
-    }
+    for (const LimitField& field : kLimits) TakeLimit(field.nID, *p);
     GetDlgItemText(IDC_SB_SURFACE, p->m_strSteelStypeVor);
     p->m_bIsCalRAL = IsDlgButtonChecked(IDC_SB_SERVICE) == BST_CHECKED ? 1 : 0;
 }
 
+BOOL CStairBoardInputDlg::TakeControls() {
+    m_nRefusedID = 0;
+    if (UpdateData(TRUE)) return TRUE;
+    // The data exchange has told the person and put the focus on the control it refused.
+    const CWnd* pFocus = GetFocus();
+    m_nRefusedID = pFocus && IsChild(pFocus) ? pFocus->GetDlgCtrlID() : IDC_STATIC;
+    return FALSE;
+}
+
 BOOL CStairBoardInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& arrErrors) {
-    UpdateData(TRUE);
+    // The control values were taken by GetData just before; a text it refused stops here, told once.
+    if (m_nRefusedID == 0) TakeControls();
+    if (m_nRefusedID != 0) {
+        arrErrors.Add(Message(m_nRefusedID));
+        return FALSE;
+    }
     const int nErrors = arrErrors.GetSize();
-    auto outside = [](double dValue, double dLower) { return dValue < dLower || dValue > 10000; };
-    // A flight needs a length: L1 = 0 leaves no tread to carry the load.
-    if (m_dL1 <= 0 || m_dL1 > 10000) arrErrors.Add("参数0<L1<=10000");
-    if (m_nKind >= STAIR_KIND_D && outside(m_dL3, 1)) arrErrors.Add("参数0<L3<=10000");
-    if (outside(m_dH, 0)) arrErrors.Add("参数0<H<=10000");
-    if (m_nKind != STAIR_KIND_B && outside(m_dB2, 0)) arrErrors.Add("参数0<b2<=10000");
-    if (outside(m_dB1, 0)) arrErrors.Add("参数0<b1<=10000");
-    if (outside(m_dQ, 0)) arrErrors.Add("参数0<可变荷载<=10000");
-    if (outside(m_dQf, 0)) arrErrors.Add("参数0<栏杆线荷<=10000");
-    if (outside(m_dQm, 0)) arrErrors.Add("参数0<面层荷载<=10000");
-    if (outside(m_dT, 0)) arrErrors.Add("参数0<t<=10000");
-    if ((m_nKind == STAIR_KIND_C || m_nKind == STAIR_KIND_E) && outside(m_dL2, 1)) arrErrors.Add("参数0<L2<=10000");
-    if (outside(m_dAs, 0)) arrErrors.Add("参数0<as<=10000");
-    if (m_dRatio < 0 || m_dRatio > 1) arrErrors.Add("参数0<支座筋取跨中<=10000");
-    if (m_nSteps <= 1 || m_nSteps > 10000) arrErrors.Add("参数1<n<=10000");
+    // Each test fails for a value outside its range (and for one that is not a number). A flight, a
+    // span or a lever arm of less than a millimetre leaves nothing to calculate.
+    auto outside = [](double dValue, double dLower) { return !(dValue >= dLower && dValue <= 10000); };
+    CString strRatio;
+    GetDlgItemText(IDC_SB_RATIO, strRatio);
+    double dRatio = 0;
+    const BOOL bRatio = ReadFiniteNumber(strRatio, dRatio) && dRatio >= 0 && dRatio <= 1;
+    const BOOL bLower = m_nKind == STAIR_KIND_C || m_nKind == STAIR_KIND_E;
+    const struct {
+        bool bFails;
+        UINT nID;
+    } tests[] = {
+        {outside(m_dL1, 1), IDC_SB_L1},
+        {m_nKind >= STAIR_KIND_D && outside(m_dL3, 1), IDC_SB_L3},
+        {outside(m_dH, 0), IDC_SB_H},
+        {m_nKind != STAIR_KIND_B && outside(m_dB2, 0), IDC_SB_B2},
+        {outside(m_dB1, 0), IDC_SB_B1},
+        {outside(m_dQ, 0), IDC_SB_Q},
+        {outside(m_dQf, 0), IDC_SB_QF},
+        {outside(m_dQm, 0), IDC_SB_QM},
+        {outside(m_dT, 0), IDC_SB_T},
+        {bLower && outside(m_dL2, 1), IDC_SB_L2},
+        {outside(m_dAs, 0), IDC_SB_AS},
+        {!bRatio, IDC_SB_RATIO},
+        {m_nSteps <= 1 || m_nSteps > 10000, IDC_SB_N},
+    };
+    for (const auto& test : tests)
+        if (test.bFails) arrErrors.Add(Message(test.nID));
     // Type B with two steps and no landing beam width has no span left to carry the load.
-    if (m_dL1 > 0 && m_nSteps > 1 &&
+    if (arrErrors.GetSize() == nErrors &&
         StairBoardSpanOf(m_nKind, 0.001 * m_dL1, 0.001 * m_dL2, 0.001 * m_dL3, 0.001 * m_dB1, 0.001 * m_dB2, m_nSteps)
-                .L0() <= 0)
+                .L0() < 0.001)
         arrErrors.Add("计算跨度L0必须大于0，请加大b1或踏步数n");
-    // The section needs a lever arm: h0 = t - as above 0.
-    if (m_dT <= m_dAs) arrErrors.Add("梯板厚度t必须大于as");
+    // The section needs a lever arm h0 = t - as.
+    if (!(m_dT - m_dAs >= 1)) arrErrors.Add("梯板厚度t必须大于as");
     return arrErrors.GetSize() == nErrors;
 }
 
@@ -301,20 +346,33 @@ void CStairBoardInputDlg::OnClickFixity() {
     if (UpdateData(TRUE)) EnableControl(IDC_SB_RATIO, !IsDlgButtonChecked(IDC_SB_FIXITY));
 }
 
-void CStairBoardInputDlg::OnLimitKillFocus(UINT nID) {
-    CWnd* pEdit = GetDlgItem(nID);
-    CStairBoardParam* p = static_cast<CStairBoardParam*>(GetParam());
-    if (!pEdit || !pEdit->IsWindowEnabled() || !p) return;
+void CStairBoardInputDlg::TakeLimit(UINT nID, CStairBoardParam& p) {
     for (const LimitField& field : kLimits) {
         if (field.nID != nID) continue;
         CString strText;
-        pEdit->GetWindowText(strText);
+        GetDlgItemText(nID, strText);
         double dValue = 0;
-        if (ParseDouble(strText, dValue) && dValue >= field.dLower && dValue <= field.dUpper)
-            p->*field.pValue = dValue;
+        if (ParseLimit(strText, field.dLower, field.dUpper, dValue))
+            p.*field.pValue = dValue;
         else
-            SetFormatted(nID, p->*field.pValue);
+            SetFormatted(nID, p.*field.pValue);
     }
+}
+
+void CStairBoardInputDlg::OnLimitKillFocus(UINT nID) {
+    CWnd* pEdit = GetDlgItem(nID);
+    CStairBoardParam* p = static_cast<CStairBoardParam*>(GetParam());
+    if (pEdit && pEdit->IsWindowEnabled() && p) TakeLimit(nID, *p);
+}
+
+void CStairBoardInputDlg::ShowRatio(double dRatio) {
+    CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_SB_RATIO));
+    if (!pCombo) return;
+    CString strRatio;
+    strRatio.Format("%.15g", dRatio);
+    const int nItem = pCombo->FindStringExact(-1, strRatio);
+    pCombo->SetCurSel(nItem);
+    if (nItem < 0) pCombo->SetWindowText(strRatio);
 }
 
 void CStairBoardInputDlg::OnPaint() {

@@ -14,6 +14,8 @@
 #include "mfc/user/WindowDC.h"
 #include "resources/StairResource.h"
 
+class CStairBoardParam;
+
 class CStairBoardInputDlg : public CCaltPageDlg {
     DECLARE_DYNAMIC(CStairBoardInputDlg)
 
@@ -61,12 +63,21 @@ protected:
     void EnableControl(UINT nID, BOOL bEnable);
     void SetFormatted(UINT nID, double dValue);
     void PaintSlideFrame();
+    // The control values into the page values; when the data exchange refuses a text (it tells the
+    // person so), that control's id stays in m_nRefusedID for the input check; FALSE then.
+    BOOL TakeControls();
+    // A limit field's text into the parameter when it is a number within the field's bounds; the
+    // field's value back into the edit otherwise.
+    void TakeLimit(UINT nID, CStairBoardParam& p);
+    // The support-bar ratio as it is: the list's item that reads exactly so, else the number.
+    void ShowRatio(double dRatio);
 
     CSubStatic m_ctrlSelector;
     CToolTipCtrl m_ctrlTip;
     CWndSlide m_wndSlide;
     // The device context of the picture frame that the slide window holds while the page lives.
     std::unique_ptr<CClientDC> m_pFrameDC;
+    UINT m_nRefusedID;
     CStringArray m_arrConcrete;
     CStringArray m_arrSteel;
 };

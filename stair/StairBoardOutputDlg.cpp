@@ -197,10 +197,6 @@ void CStairBoardOutputDlg::Recheck() {
     StairSlabCase slab = m_slab;
     slab.nDia = m_nChosenDia;
     slab.nSpace = m_nChosenSpace;
-    // This page takes the cover between 20 and 65 mm and keeps it so.
-    if (m_slab.dCover < 20) m_slab.dCover = 20;
-    if (m_slab.dCover > 65) m_slab.dCover = 65;
-    slab.dCover = m_slab.dCover;
     m_bDeflectionOk = StairDeflectionCheck(slab, NULL);
     m_bCrackOk = StairCrackWidthCheck(slab, NULL);
     EnableControl(IDC_SB_DEFLECTION, TRUE);

@@ -103,11 +103,11 @@ void CStairBoardParam::WriteShortReport(CWordObject* pReport) {
     WriteRow(pReport, CString("一. 构件编号: ") + strNumber + "\n");
     WriteRow(pReport, "二. 尺寸参数\n");
     WriteFormat(pReport, "    L1 = %.2lf mm\n    L2 = %.2lf mm\n    L3 = %.2lf mm\n", M_LN, M_LR, M_LL);
-    WriteFormat(pReport, "    H = %.2lfmm\n    t = %.2lfmm\n    n = %.2lfmm\n", M_H, M_T, static_cast<double>(M_N));
+    WriteFormat(pReport, "    H = %.2lfmm\n    t = %.2lfmm\n    n = %d(阶)\n", M_H, M_T, M_N);
     WriteRow(pReport, "三. 荷载参数\n");
-    WriteFormat(pReport, "    可变荷载：q = %.2lfkN/mm2$2$\n", M_P);
-    WriteFormat(pReport, "    面层荷载：qm = %.2lfkN/mm2$2$\n", M_PM);
-    WriteFormat(pReport, "    栏杆荷载：qf = %.2lfkN/mm2$2$\n", M_PF);
+    WriteFormat(pReport, "    可变荷载：q = %.2lfkN/m$2$\n", M_P);
+    WriteFormat(pReport, "    面层荷载：qm = %.2lfkN/m$2$\n", M_PM);
+    WriteFormat(pReport, "    栏杆荷载：qf = %.2lfkN/m\n", M_PF);
     WriteRow(pReport, "四. 计算结果\n");
     WriteBarBlocks(pReport, TRUE);
     if (m_bIsCalRAL) {

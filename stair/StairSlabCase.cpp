@@ -25,6 +25,12 @@ void AddPsiBound(CString& strText, double dPsi, LPCTSTR lpszIndent) {
 
 }  // namespace
 
+double StairCrackCover(double dCover) {
+    if (dCover < 20) return 20;
+    if (dCover > 65) return 65;
+    return dCover;
+}
+
 void StairWriteRow(CWordObject* pReport, LPCTSTR lpszText, int nColor) {
     if (pReport) pReport->WriteText(lpszText, 0, 0, 0, 0, nColor, 10.5, "宋体");
 }
@@ -41,7 +47,7 @@ StairSlabCheck StairSlabEvaluate(const StairSlabCase& slab) {
     r.dF0 = slab.dL0 * 1000 / r.dDivisor;
     if (!r.bHasBars) return r;
 
-    r.dAreaS = kQuarterPi * slab.nDia * slab.nDia * slab.dBarWidth / slab.nSpace;
+    r.dAreaS = kQuarterPi * slab.nDia * slab.nDia * slab.dB / slab.nSpace;
     r.dSigmaSk = r.dMk * 1e6 / (0.87 * r.dH0 * r.dAreaS);
     r.dRhoTe = r.dAreaS / r.dAte;
     r.dRhoTeUsed = r.dRhoTe < 0.01 ? 0.01 : r.dRhoTe;
@@ -50,8 +56,9 @@ StairSlabCheck StairSlabEvaluate(const StairSlabCase& slab) {
     r.dPsiCrack = Bounded(r.dPsiCrackRaw);
     r.nBars = 1000 / slab.nSpace;
     r.nDeq = static_cast<int>(slab.nDia / r.dNuI);
+    r.dCover = StairCrackCover(slab.dCover);
     r.dWmax = kCrackAlpha * r.dPsiCrack * r.dSigmaSk / (slab.dEs5 * 1e5) *
-              (1.9 * slab.dCover + 0.08 * r.nDeq / r.dRhoTeUsed);
+              (1.9 * r.dCover + 0.08 * r.nDeq / r.dRhoTeUsed);
 
     r.dPsiDeflRaw = 1.1 - 0.65 * slab.dFtk / (r.dRhoTe * r.dSigmaSk);
     r.dPsiDefl = Bounded(r.dPsiDeflRaw);
@@ -80,7 +87,7 @@ int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t.AppendFormat("\t\t   = (%.2lf + %.3lf)*%.2lf$2$/8\n", slab.dGk, slab.dQk, slab.dL0);
     t.AppendFormat("\t\t   = %.3lf kN*m\n", r.dMk);
     t.AppendFormat("\t2.%s,所以取值V~i~=%.1lf\n", (LPCTSTR)slab.strSurface, r.dNuI);
-    t.AppendFormat("\t3.C = %.0lf\n", slab.dCover);
+    t.AppendFormat("\t3.C = %.0lf\n", r.dCover);
     t += "\t4.计算按荷载荷载效应的标准组合作用下，构件纵向受拉钢筋应力\n";
     t += "\t\tσ~s~~k~ = Mk/(0.87*h~0~*As)  (混凝土规范式 8.1.3－3)\n";
     t.AppendFormat(bBeam ? "\t\t    = %.3lf×10$6$/(0.87*%.0lf*%.0lf)\n" : "\t\t    = %.3lf×10$6$/(0.87*%.2lf*%.0lf)\n",
@@ -108,7 +115,7 @@ int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t += "\t9.计算最大裂缝宽度\n";
     t += "\t\tω~max~ =α~cr~*ψ*σ~sk~/E~S~*(1.9*C+0.08*d~eq~/ρ~te~) (混凝土规范式 8.1.2－1)\n";
     t.AppendFormat("\t\t     = %.1lf*%.3lf*%.3lf/%.1lf×10$5$*(1.9*%.0lf+0.08*%d/%.3lf%%)\n", kCrackAlpha, r.dPsiCrack,
-                   r.dSigmaSk, slab.dEs5, slab.dCover, r.nDeq, 100 * r.dRhoTeUsed);
+                   r.dSigmaSk, slab.dEs5, r.dCover, r.nDeq, 100 * r.dRhoTeUsed);
     t.AppendFormat(bBeam ? "\t\t     = %.4lf mm" : "\t\t     = %.4lf mm\n", r.dWmax);
     StairWriteRow(pReport, t);
 
@@ -140,7 +147,7 @@ int StairDeflectionCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t.AppendFormat("\t\t   = (%.2lf + %.3lf)*%.2lf$2$/8\n", slab.dGk, slab.dQk, slab.dL0);
     t.AppendFormat("\t\t   = %.3lf kN*m\n", r.dMk);
     t += "\t2.计算永久组合弯距值Mq:\n";
-    t += "\t\tMq = M~g~~k~+M~q~~k~\n";
+    t += "\t\tMq = M~g~~k~+ψ~q~*M~q~~k~\n";
     t += "\t\t   = (q~g~~k~ + ψ~q~*q~q~~k~)*L~0~$2$/8\n";
     t.AppendFormat("\t\t   = (%.2lf + %.2lf*%.3lf)*%.2lf$2$/8\n", slab.dGk, slab.dPsiQ, slab.dQk, slab.dL0);
     t.AppendFormat("\t\t   = %.3lf kN*m\n", r.dMq);

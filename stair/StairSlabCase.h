@@ -18,8 +18,7 @@ struct StairSlabCase {
     double dQk = 0;          // characteristic variable line load, kN/m
     double dL0 = 0;          // calculated span, m
     double dPsiQ = 0;        // quasi-permanent coefficient ψq
-    double dB = 0;           // strip width, mm
-    double dBarWidth = 1000; // width the bars are counted over for As, mm
+    double dB = 0;           // strip width, mm: the loads, As, Ate and ρ are all of this strip
     double dH = 0;           // slab thickness, mm
     double dAs = 0;          // bar centroid to the near face, mm
     int nDia = 0;            // bar diameter, mm
@@ -27,7 +26,7 @@ struct StairSlabCase {
     double dFtk = 0;         // N/mm²
     double dEc = 0;          // N/mm²
     double dEs5 = 0;         // Es / 10⁵, Es in N/mm²
-    double dCover = 0;       // c, mm
+    double dCover = 0;       // c, mm, as given
     CString strSurface;      // "光面钢筋" or "带肋钢筋"
     double dCrackLimit = 0;  // ωlim, mm
     double dLim1 = 0;        // deflection divisors: L0 < 7 m, 7 m to 9 m, L0 > 9 m
@@ -39,7 +38,7 @@ struct StairSlabCase {
 // The working values of both checks, for the report and for tests.
 struct StairSlabCheck {
     BOOL bHasBars = FALSE;  // a diameter and a spacing above 0
-    double dAreaS = 0;      // As over the bar width, mm²
+    double dAreaS = 0;      // As over the strip width, mm²
     double dH0 = 0;
     double dMk = 0, dMq = 0;
     double dSigmaSk = 0;
@@ -48,6 +47,7 @@ struct StairSlabCheck {
     double dRhoTeUsed = 0;  // at least 0.01 (crack width)
     double dNuI = 0;
     // crack width
+    double dCover = 0;      // c within 20 … 65 mm
     double dPsiCrackRaw = 0, dPsiCrack = 0;
     int nBars = 0;          // bars per metre, 1000/s truncated
     int nDeq = 0;
@@ -64,6 +64,10 @@ struct StairSlabCheck {
 
 // Works both checks out.
 StairSlabCheck StairSlabEvaluate(const StairSlabCase& slab);
+
+// The cover that the crack width takes: c below 20 mm counts as 20, above 65 mm as 65
+// (GB 50010-2002 8.1.2), on the result pages and in the reports alike.
+double StairCrackCover(double dCover);
 
 // 1 when ωmax ≤ ωlim; with a report, the derivation and the verdict (red when it fails).
 int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport);

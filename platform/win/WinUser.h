@@ -112,7 +112,8 @@
 #define DLL_THREAD_ATTACH 2
 #define DLL_THREAD_DETACH 3
 
-// HTML help commands.
+// Help commands: WinHelp's context, HTML help's.
+#define HELP_CONTEXT 0x0001
 #define HH_DISPLAY_TOPIC 0x0000
 #define HH_HELP_CONTEXT 0x000F
 

@@ -322,7 +322,8 @@ TEST(BeamStairCalc, SectionAndBarLimits) {
     p.MakeMidSchemes();
     ASSERT_GT(p.nXLSchemeNum, 0);
     EXPECT_EQ(p.XLScheme[0].Dia, 8);
-    // Shear: hw/b3 = 4 exactly gives 0.25·βc·fc·b3·h0, 6 gives 0.2 through the interpolation.
+    // Shear: hw/b3 = 4 exactly gives 0.25·βc·fc·b3·h0, 6 gives 0.2 through the interpolation; a
+    // shear equal to the limit passes, one above it fails.
     struct Case {
         double h3, factor;
     } cases[] = {{870, 0.25}, {1270, 0.2}};  // h0 − t = 800 and 1200 over b3 200
@@ -332,16 +333,44 @@ TEST(BeamStairCalc, SectionAndBarLimits) {
         const double Vlimit = c.factor * 14.3 * 200 * (c.h3 - 30);
         s.beamVmax = Vlimit;
         s.CalShearSteel();
-        EXPECT_EQ(s.bXLJMFail, 1) << c.h3;
-        s.beamVmax = Vlimit * 0.999;
-        s.CalShearSteel();
         EXPECT_EQ(s.bXLJMFail, 0) << c.h3;
+        EXPECT_GT(s.XLGJSteelAs, 0) << c.h3;
+        s.beamVmax = Vlimit * 1.001;
+        s.CalShearSteel();
+        EXPECT_EQ(s.bXLJMFail, 1) << c.h3;
+        EXPECT_EQ(s.XLGJSteelAs, 0) << c.h3;
     }
     // Vc equal to V gives the minimum stirrups.
     CBeamStairParam v;
     v.beamVmax = 0.7 * 1.43 * 200 * 270;
     v.CalShearSteel();
     EXPECT_NEAR(v.XLGJSteelAs, 0.24 * 1.43 * 200 / 210, 1e-12);
+}
+
+// αs,max = ξb·(1 − 0.5·ξb) with ξb = β1/(1 + fy/(Es·εcu)): over C30 0.42548 for HPB235, 0.39875 for
+// HRB335, 0.38367 for HRB400; over C80 (β1 0.74, εcu 0.003) 0.35555 for HRB400.
+TEST(BeamStairCalc, LimitOfTheSectionFollowsTheGrades) {
+    CBeamStairParam p;
+    EXPECT_NEAR(p.AlphaSMax("HPB235"), 0.425484, 1e-6);
+    EXPECT_NEAR(p.AlphaSMax("HRB335"), 0.39875, 1e-9);
+    EXPECT_NEAR(p.AlphaSMax("HRB400"), 0.383668, 1e-6);
+    p.strConcreteLevel = "C80";
+    EXPECT_NEAR(p.AlphaSMax("HRB400"), 0.355547, 1e-6);
+
+    // The defaults' flanged mid-span section (bf' 550, o 350, t 40, h0 270, fm 15.73) at αs = 0.39:
+    // M = 15.73·350·40·250 + 0.39·15.73·200·270² = 144.50 kN·m, over-reinforced with HRB400 only.
+    const struct {
+        const char* grade;
+        int big;
+    } kCases[] = {{"HRB335", 0}, {"HRB400", 1}, {"RRB400", 1}, {"HPB235", 0}};
+    for (const auto& c : kCases) {
+        CBeamStairParam s = DefaultStair();
+        s.strSteelLevel = c.grade;
+        s.l1 = 3300;
+        s.Mmax2 = 144.499;
+        s.CalMidSteel();
+        EXPECT_EQ(s.bXLSteelBig, c.big) << c.grade;
+    }
 }
 
 TEST(BeamStairCalc, OverReinforcementLeavesEmptySchemesThatFailWithoutDividing) {
@@ -361,21 +390,30 @@ TEST(BeamStairCalc, OverReinforcementLeavesEmptySchemesThatFailWithoutDividing) 
     EXPECT_TRUE(std::isfinite(p.XLKZHWY));
 }
 
-// The slab strip of the defaults with d6@80 over bw 335.41: As 118.54, h0 62.08, Mk 1.0528, σsk 164.43,
-// ρte 0.0027 taken as 0.01, ψ 0.3054, deq 8 (plain bars), Es 2.1e5 N/mm²: ωmax 0.0512 mm; deflection
-// ψ 0.2, Bs 188.04, B 110.02 kN·m², f 1.954 mm against 1400/200.
+// The slab strip of the defaults, one tread strip throughout, with d6@80: bw 335.41, hs 87.08,
+// h0 62.08; gk 1.79707 + qk 2.5·0.3 = 0.75 kN/m over 1.4 m gives Mk 0.62403, Mq 0.53216 kN·m;
+// As 118.54, σsk 97.464, Ate 0.5·335.41·87.08 = 14604, ρte 0.8117 % (1 % for the crack width),
+// ψ −0.2405 → 0.2, deq 8 (plain bars), Es 2.1e5: ωmax 0.019883 mm; deflection ψ −0.5514 → 0.2,
+// αE 7, ρ 0.5693 %, Bs 143.396, B 77.395 kN·m², f 1.6462 mm against 1400/200.
 TEST(BeamStairCalc, SlabStripChecksOfTheDefaults) {
     CBeamStairParam p = DefaultStair();
     p.Calculate();
     const StairSlabCheck c = StairSlabEvaluate(p.GetSlabCase());
-    EXPECT_NEAR(c.dAreaS, 118.54, 0.01);
-    EXPECT_NEAR(c.dMk, 1.05278, 1e-5);
-    EXPECT_NEAR(c.dSigmaSk, 164.43, 0.02);
-    EXPECT_NEAR(c.dPsiCrack, 0.3054, 1e-4);
+    EXPECT_NEAR(c.dAreaS, 118.544, 0.001);
+    EXPECT_NEAR(c.dMk, 0.624033, 1e-6);
+    EXPECT_NEAR(c.dMq, 0.532158, 1e-6);
+    EXPECT_NEAR(c.dSigmaSk, 97.464, 0.001);
+    EXPECT_NEAR(c.dAte, 14604.1, 0.1);
+    EXPECT_NEAR(c.dRhoTe, 0.008117, 1e-6);
+    EXPECT_NEAR(c.dPsiCrackRaw, -0.2405, 1e-4);
+    EXPECT_NEAR(c.dPsiCrack, 0.2, 1e-12);
     EXPECT_EQ(c.nDeq, 8);
-    EXPECT_NEAR(c.dWmax, 0.05123, 2e-5);
-    EXPECT_NEAR(c.dBs, 188.04, 0.05);
-    EXPECT_NEAR(c.dFmax, 1.954, 0.002);
+    EXPECT_NEAR(c.dWmax, 0.019883, 1e-6);
+    EXPECT_NEAR(c.dPsiDeflRaw, -0.5514, 1e-4);
+    EXPECT_NEAR(c.dRho, 0.005693, 1e-6);
+    EXPECT_NEAR(c.dBs, 143.396, 0.001);
+    EXPECT_NEAR(c.dBl, 77.395, 0.001);
+    EXPECT_NEAR(c.dFmax, 1.6462, 1e-4);
     EXPECT_NEAR(c.dF0, 7.0, 1e-12);
     EXPECT_EQ(p.m_bCrackOK, 1);
     EXPECT_EQ(p.m_bFlexOK, 1);

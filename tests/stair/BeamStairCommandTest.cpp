@@ -45,4 +45,10 @@ TEST_F(BeamStairCommand, ScriptGivesThatStairsReports) {
     EXPECT_GT(fs::file_size(m_dir / "out/lshltjs-full-1.png"), 0u);
 }
 
+// F1 pressed in a field of the drawing page: the host tells the help asked for, the page's context.
+TEST_F(BeamStairCommand, HelpOfTheDrawingPageIsTold) {
+    Run(u8"tab 绘图预览\nset 114 5\nkey VK_F1\n");
+    EXPECT_TRUE(Has(Read("stderr"), "help \"Qelt\": 0x2001F\n")) << Read("stderr");
+}
+
 }  // namespace

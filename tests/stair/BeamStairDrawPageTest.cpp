@@ -5,10 +5,39 @@
 
 #include "BeamStairSession.h"
 #include "Printers.h"
+#include "host/Help.h"
+#include "host/VuskApp.h"
 #include "host/VuskMainInfo.h"
 #include "host/YorFile.h"
 
 namespace {
+
+// F1 (WM_HELP, from a control of the page) and the help command 57670 reach the class library's help
+// command with the page's help context, HID_BASE_RESOURCE + 31, which the host's application takes to
+// the host's help.
+TEST(BeamStairDrawPageHelp, F1AndTheHelpCommandReachTheHost) {
+    CVuskApp app;
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
+    CBeamStairDrawDlg page;
+    ASSERT_TRUE(page.Create(CBeamStairDrawDlg::IDD, &frame));
+    qelt::host::ClearHelpRequests();
+    CWnd* pEdit = page.GetDlgItem(IDC_BSD_ELEV);
+    pEdit->SetFocus();
+    HELPINFO info = {sizeof(HELPINFO), HELPINFO_WINDOW, IDC_BSD_ELEV, pEdit->m_hWnd, 0, {0, 0}};
+    EXPECT_TRUE(pEdit->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info)));
+    page.SendMessage(WM_COMMAND, ID_HELP, 0);
+    const auto& requests = qelt::host::HelpRequests();
+    ASSERT_EQ(requests.size(), 2u);
+    for (const auto& request : requests) {
+        EXPECT_EQ(request.product, "Qelt");
+        EXPECT_EQ(request.topic, "0x2001F");
+        EXPECT_EQ(request.flag, HELP_CONTEXT);
+    }
+    EXPECT_EQ(HID_BASE_RESOURCE + CBeamStairDrawDlg::IDD, 0x2001FUL);
+    page.DestroyWindow();
+    frame.DestroyWindow();
+}
 
 TEST(BeamStairDrawData, FailuresAreNumberedInTheirOrder) {
     struct Case {

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "BeamStairSession.h"
 #include "Printers.h"
+#include "StairRows.h"
+#include "host/Store.h"
 
 namespace {
 
@@ -66,23 +69,29 @@ TEST_F(BeamStairInputSession, WarningsAndErrorsBeforeACalculation) {
         const char* prompt;
         int answer = IDYES;  // a warning: stay; an error has only OK
     } cases[] = {
-        {{{IDC_BS_B, "179.9"}}, 0, "1.  参数180<=b<=350"},
-        {{{IDC_BS_T, "30"}, {IDC_BS_COVER, "25"}}, 0, "1.  参数5<=c<=50,且c<=t-10"},
-        {{{IDC_BS_B1, "1000"}}, 0, "1.  参数150<=b1<1000"},
-        {{{IDC_BS_L3, "100"}}, 1, "1.  参数150<l3<5000"},
-        {{{IDC_BS_L2, "100"}, {IDC_BS_L3, "100"}}, 3, "1.  参数150<l2<5000"},
+        // A value outside its range stops the calculation.
+        {{{IDC_BS_B, "179.9"}}, 0, "1.  参数180<=b<=350", IDOK},
+        {{{IDC_BS_T, "30"}, {IDC_BS_COVER, "25"}}, 0, "1.  参数5<=c<=50,且c<=t-10", IDOK},
+        {{{IDC_BS_B1, "1000"}}, 0, "1.  参数150<=b1<1000", IDOK},
+        {{{IDC_BS_L3, "100"}}, 1, "1.  参数150<l3<5000", IDOK},
+        {{{IDC_BS_L2, "100"}, {IDC_BS_L3, "100"}}, 3, "1.  参数150<l2<5000", IDOK},
+        {{{IDC_BS_N, "1"}}, 0, "1.  参数3<=n<=100", IDOK},
+        // Slab bars 200 mm from the face of a slab strip 87 mm deep.
+        {{{IDC_BS_AS1, "90"}}, 0, "1.  截面无法计算", IDOK},
+        // Too shallow a landing beam is a warning.
         {{{IDC_BS_H2, "299"}, {IDC_BS_H3, "300.7"}}, 1, "1.  h2>=h3, 即大于300。"},
         {{{IDC_BS_H1, "400"}}, 0, "1.  h1>=h3/cos(a)+h, 即大于485.41。"},
         // A heavy load on a long flight: the stair beam's section cannot take the shear.
         {{{IDC_BS_N, "24"}, {IDC_BS_LV, "60"}, {IDC_BS_H1, "1000"}, {IDC_BS_H2, "1000"}}, 0, "1.  配箍计算超筋!", IDOK},
-        // A flight of one step cannot be calculated at all, whatever the engineer answers.
-        {{{IDC_BS_N, "1"}}, 0, "1.  楼梯几何尺寸无法计算", IDOK},
     };
     for (const Case& c : cases) {
         qelt::InteractionLog::Instance().Clear();
         CBeamStairParam fresh;  // the store of the case before holds its faulty input
         fresh.l2 = fresh.l3 = 0;
-        fresh.WriteParam("CBeamStairParam/");
+        {
+            qelt::host::StoreBatch batch;
+            fresh.WriteParam("CBeamStairParam/");
+        }
         qelt::UserScript script;
         script.Row(IDC_BS_SELECTOR, c.shape);
         for (const auto& edit : c.edits) script.Set(edit.first, edit.second);
@@ -126,6 +135,112 @@ TEST(BeamStairInputCheck, ForceRunDesignsTheMidSpanForEveryShape) {
     EXPECT_EQ(errors.GetSize(), 0);
     EXPECT_GT(p.XLSteelAs, 0);
     EXPECT_GT(p.XLSteelAsReal, 0);
+}
+
+// A slab as thick as the stair beam is deep passes (its flange then reaches below h0, which
+// divides by nothing); one millimetre more is refused by the range of t.
+TEST(BeamStairInputCheck, SlabAsThickAsTheStairBeamPasses) {
+    const struct {
+        double t;
+        int errors;
+    } kCases[] = {{200, 0}, {201, 1}};
+    for (const auto& c : kCases) {
+        CBeamStairParam p;
+        p.l2 = p.l3 = 0;
+        p.h3 = 200;
+        p.t = c.t;
+        CBeamStairBasicDlg page;
+        CStringArray warnings, errors;
+        EXPECT_EQ(page.CheckData(&p, warnings, errors), c.errors == 0) << c.t;
+        EXPECT_EQ(warnings.GetSize(), 0) << c.t;
+        ASSERT_EQ(errors.GetSize(), c.errors) << c.t;
+        if (c.errors) {
+            EXPECT_EQ(errors[0], "参数40<=t<=h3");
+        }
+    }
+}
+
+// What the page does with a bad value in one of its number fields.
+enum BadValueOutcome {
+    kRefused,   // the check-result prompt says so; nothing is calculated
+    kWarned,    // a landing beam too shallow: the prompt asks, closing it goes on with finite values
+    kTaken,     // a finite value within its range: calculated, every report number reads
+    kRestored,  // a limit field: its value comes back without a word, the calculation keeps it
+};
+
+// Every bad value in every number field, typed as a person types it before "计算": "nan", "inf",
+// 1e400, "abc" and an empty text are no numbers; -1 and 1e-300 lie outside every range but those of
+// the loads and the landing-beam depths, whose tiny values are taken (or warned of).
+TEST_F(BeamStairInputSession, BadValuesInTheNumberFields) {
+    const char* const kBadValues[] = {"nan", "inf", "1e400", "-1", "1e-300", "abc", ""};
+    const struct {
+        UINT nID;
+        int shape;             // the shape that enables the field
+        BadValueOutcome tiny;  // of 1e-300; every other bad value is refused or restored
+        double CBeamStairParam::*pLimit;  // a limit field's value, else NULL
+    } kFields[] = {
+        {IDC_BS_B, 0, kRefused, nullptr},  {IDC_BS_H, 0, kRefused, nullptr},   {IDC_BS_N, 0, kRefused, nullptr},
+        {IDC_BS_T, 0, kRefused, nullptr},  {IDC_BS_B1, 0, kRefused, nullptr},  {IDC_BS_H1, 0, kWarned, nullptr},
+        {IDC_BS_B2, 0, kRefused, nullptr}, {IDC_BS_H2, 0, kWarned, nullptr},   {IDC_BS_B3, 0, kRefused, nullptr},
+        {IDC_BS_H3, 0, kRefused, nullptr}, {IDC_BS_W, 0, kRefused, nullptr},   {IDC_BS_H4, 1, kRefused, nullptr},
+        {IDC_BS_L2, 2, kRefused, nullptr}, {IDC_BS_L3, 1, kRefused, nullptr},  {IDC_BS_LV, 0, kTaken, nullptr},
+        {IDC_BS_LM, 0, kTaken, nullptr},   {IDC_BS_LX, 0, kTaken, nullptr},
+        {IDC_BS_AS1, 0, kRestored, &CBeamStairParam::as1},
+        {IDC_BS_AS2, 0, kRestored, &CBeamStairParam::as2},
+        {IDC_BS_RG, 0, kRestored, &CBeamStairParam::m_dRg},
+        {IDC_BS_RQ, 0, kRestored, &CBeamStairParam::m_dRq},
+        {IDC_BS_WQ, 0, kRestored, &CBeamStairParam::m_dWq},
+        {IDC_BS_COVER, 0, kRestored, &CBeamStairParam::m_dC},
+        {IDC_BS_CRACK, 0, kRestored, &CBeamStairParam::m_dCrackWidth},
+        {IDC_BS_LIM1, 0, kRestored, &CBeamStairParam::m_dFlexibilityLim1},
+        {IDC_BS_LIM2, 0, kRestored, &CBeamStairParam::m_dFlexibilityLim2},
+        {IDC_BS_LIM3, 0, kRestored, &CBeamStairParam::m_dFlexibilityLim3},
+    };
+    for (const auto& field : kFields) {
+        for (const char* value : kBadValues) {
+            SCOPED_TRACE(std::to_string(field.nID) + " \"" + value + "\"");
+            qelt::InteractionLog::Instance().Clear();
+            CBeamStairParam fresh;
+            fresh.l2 = fresh.l3 = 0;
+            {
+                qelt::host::StoreBatch batch;
+                fresh.WriteParam("CBeamStairParam/");
+            }
+            m_param.wordC.InitData();
+            qelt::UserScript script;
+            if (field.shape != 0) script.Row(IDC_BS_SELECTOR, field.shape);
+            script.Set(field.nID, value).Click(IDC_WORK_CALCULATE).Close();
+            Run(script);
+            const BadValueOutcome outcome =
+                field.pLimit ? kRestored : (std::string(value) == "1e-300" ? field.tiny : kRefused);
+            const std::vector<CString> prompts = Texts("prompt");
+            if (outcome == kRefused) {
+                ASSERT_EQ(prompts.size(), 1u);
+                EXPECT_GE(prompts[0].Find("请返回修改!"), 0) << prompts[0];
+                EXPECT_EQ(m_param.wordC.GetRowCount(), 0);
+                continue;
+            }
+            EXPECT_EQ(prompts.size(), outcome == kWarned ? 1u : 0u);
+            ASSERT_GT(m_param.wordC.GetRowCount(), 0);
+            EXPECT_EQ(UnreadableNumber(m_param.wordC), "");
+            EXPECT_EQ(UnreadableNumber(m_param.wordS), "");
+            if (outcome == kRestored) {
+                EXPECT_EQ(m_param.*field.pLimit, fresh.*field.pLimit);
+            }
+        }
+    }
+}
+
+// A text that is no number is named by its range message, and the parameters keep their value.
+TEST_F(BeamStairInputSession, TextThatIsNoNumberIsNamed) {
+    qelt::UserScript script;
+    script.Set(IDC_BS_LV, "abc").Click(IDC_WORK_CALCULATE).Answer(IDOK).Close();
+    Run(script);
+    const std::vector<CString> prompts = Texts("prompt");
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_GE(prompts[0].Find("1.  楼梯活荷载参数 0<pv<10000"), 0) << prompts[0];
+    EXPECT_EQ(m_param.lv, 2.5);
+    EXPECT_EQ(m_param.wordC.GetRowCount(), 0);
 }
 
 TEST_F(BeamStairInputSession, LimitFieldsRestoreSilently) {

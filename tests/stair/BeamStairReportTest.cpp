@@ -202,6 +202,27 @@ TEST(BeamStairReport, EmptySchemesFailWithPlaceholders) {
     EXPECT_EQ(brief[nVerdict].nColor, 6);
 }
 
+// The rows whose units and names an engineer checks: the load code of 2001, the steps as a count,
+// the surface loads in kN/m² and the railing in kN/m, the quasi-permanent moment by its formula, and
+// the slab's strip one tread wide in Ate (0.5·335·87) as in its loads.
+TEST(BeamStairReport, UnitsAndNamesOfTheRows) {
+    CBeamStairParam p = Stair(0, 0);
+    Build(p);
+    p.GetListData();
+    const std::vector<StairRow> full = StairRows(p.wordC), brief = StairRows(p.wordS);
+    EXPECT_GE(FindRow(full, "《建筑结构荷载规范》（GB 50009－2001）"), 0);
+    EXPECT_LT(FindRow(full, "GB 50009－2002"), 0);
+    const int nDeflection = FindRow(full, "\t2.计算永久组合弯距值Mq:\n");
+    ASSERT_GE(nDeflection, 0);
+    EXPECT_GE(full[nDeflection].strText.Find("\t\tMq = M~g~~k~+ψ~q~*M~q~~k~\n"), 0);
+    EXPECT_GE(full[nDeflection].strText.Find("\t\t   = (1.80 + 0.50*0.750)*1.40$2$/8\n"), 0);
+    EXPECT_GE(FindRow(full, "A~t~~e~ = 0.5*b*h = 0.5*335*87= 14604 mm$2$\n"), 0);
+    EXPECT_GE(FindRow(brief, "\t\tn=12(阶)\n"), 0);
+    EXPECT_GE(FindRow(brief, "\t\t面层荷载：qm = 1.700kN/m$2$"), 0);
+    EXPECT_GE(FindRow(brief, "\t\t栏杆荷载：qf = 0.200kN/m\n"), 0);
+    EXPECT_EQ(g_VuskMainInfo.GetCurCmdEntry().strDimInfo.Find("n=12阶, t=40.0mm"), 0);
+}
+
 TEST(BeamStairReport, ListEntryByShape) {
     for (int nShape : {0, 3}) {
         CBeamStairParam p = Stair(nShape, 0);

@@ -82,8 +82,36 @@ TEST_F(BeamStairResultSession, SwitchOffShowsNoVerdicts) {
     for (int i = 0; i < CBeamStairResultDlg::VerdictCount; i++) EXPECT_EQ(m_result.m_bPass[i], 1);
 }
 
-// The re-check on a page of its own: the copy keeps a cover of 10 mm through the slab's check, which
-// takes 20 mm, and GetData hands the re-checked deflection back with its verdict.
+// Bars ④ lie on the upper platform of shapes C and D; bars ⑤ over the lower support of every shape,
+// as the reports print them.
+TEST(BeamStairResultPage, BarsFourAndFiveFollowTheShape) {
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
+    CBeamStairResultDlg page;
+    ASSERT_TRUE(page.Create(CBeamStairResultDlg::IDD, &frame));
+    const struct {
+        int shape;
+        double l2, l3;
+        BOOL bar4;
+    } kShapes[] = {{0, 0, 0, FALSE}, {1, 0, 800, FALSE}, {2, 800, 0, TRUE}, {3, 800, 900, TRUE}};
+    for (const auto& c : kShapes) {
+        CBeamStairParam p;
+        p.nStairType = c.shape;
+        p.l2 = c.l2;
+        p.l3 = c.l3;
+        p.Calculate();
+        page.SetData(&p);
+        for (UINT nID : {IDC_BS_DIA4, IDC_BS_NUM4}) EXPECT_EQ(page.GetDlgItem(nID)->IsWindowEnabled(), c.bar4) << c.shape;
+        for (UINT nID : {IDC_BS_DIA5, IDC_BS_NUM5, IDC_BS_LIST5})
+            EXPECT_TRUE(page.GetDlgItem(nID)->IsWindowEnabled()) << c.shape << " " << nID;
+        EXPECT_GT(page.GetDlgItem(IDC_BS_LIST5)->SendMessage(LVM_GETITEMCOUNT), 0) << c.shape;
+    }
+    page.DestroyWindow();
+    frame.DestroyWindow();
+}
+
+// The re-check on a page of its own: the copy keeps a cover of 10 mm, which the crack widths take as
+// 20 mm, and GetData hands the re-checked deflection back with its verdict.
 TEST(BeamStairResultPage, RecheckKeepsTheCoverAndHandsBackItsVerdict) {
     CWnd frame;
     ASSERT_TRUE(frame.CreateEx(0, nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
@@ -97,6 +125,11 @@ TEST(BeamStairResultPage, RecheckKeepsTheCoverAndHandsBackItsVerdict) {
     EXPECT_EQ(page.m_copy.m_dC, 10);
     page.UpdateVerdicts();
     EXPECT_EQ(page.m_copy.m_dC, 10);
+    // Both crack widths take the cover as 20 mm, on the page as in the calculation and the reports.
+    EXPECT_EQ(StairSlabEvaluate(p.GetSlabCase()).dCover, 20);
+    EXPECT_EQ(p.EvaluateBeam(13.18504, 11.65416).dCover, 20);
+    EXPECT_EQ(page.m_bPass[CBeamStairResultDlg::SlabCrack], p.m_bCrackOK);
+    EXPECT_EQ(page.m_bPass[CBeamStairResultDlg::BeamCrack], p.m_bBeamCrackOK);
 
     // One bar of 8 leaves the stair beam far too soft: the deflection fails and both go back.
     page.m_copy.shpbar1_Dia = 8;

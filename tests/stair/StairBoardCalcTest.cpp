@@ -167,9 +167,30 @@ TEST(StairBoardCalc, OverReinforcedSectionFallsBackAndSaysSo) {
     EXPECT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
 }
 
+// ξb = β1/(1 + fy/(Es·εcu)) of the bar grade over C20 (β1 0.8, εcu 0.0033): 0.61395 for HPB235
+// (Mu = 54·0.42548 = 22.976 kN·m on 1 m × 75 mm at α1fc 9600), 0.55 for HRB335 (21.533) and 0.51765
+// for HRB400 (20.718). A rule of 0.544 for every ribbed grade (Mu 21.386) would pass HRB400 at 21 and
+// refuse HRB335 at 21.45.
+TEST(StairBoardCalc, LimitMomentFollowsTheGrade) {
+    const struct {
+        const char* grade;
+        double M;
+        int over;
+    } kCases[] = {{"HPB235", 22.97, 0}, {"HPB235", 22.98, 1}, {"HRB335", 21.45, 0},
+                  {"HRB335", 21.54, 1}, {"HRB400", 20.71, 0}, {"HRB400", 21.0, 1}};
+    for (const auto& c : kCases) {
+        CStairBoardParam p;
+        p.M_STRSTEEL = c.grade;
+        const double dArea = p.CalBarArea(c.M, 300000, 9600, 0.1, 0.075, 1.0, NULL);
+        EXPECT_EQ(p.m_bOverReinforced, c.over) << c.grade << " " << c.M;
+        EXPECT_EQ(dArea == 0, c.over == 1) << c.grade << " " << c.M;
+    }
+}
+
 TEST(StairBoardCalc, BarAreaAtTheLimitMomentIsOverReinforced) {
     CStairBoardParam p;
-    const double dMu = 9600 * 0.075 * 0.075 * 0.614 * (1 - 0.307);
+    const double xib = 0.8 / (1 + 210 / (2.1e5 * 0.0033));
+    const double dMu = 9600 * 0.075 * 0.075 * xib * (1 - 0.5 * xib);
     EXPECT_EQ(p.CalBarArea(dMu, 210000, 9600, 0.1, 0.075, 1.0, NULL), 0);
     EXPECT_EQ(p.m_bOverReinforced, 1);
     EXPECT_GT(p.CalBarArea(dMu * 0.999, 210000, 9600, 0.1, 0.075, 1.0, NULL), 0);

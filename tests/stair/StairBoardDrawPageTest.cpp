@@ -2,10 +2,16 @@
 // fields, the type's controls, and a session that writes the record and sends the drawing command.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "Printers.h"
+#include "ReferencePicture.h"
 #include "StairBoardSession.h"
 #include "host/VuskMainInfo.h"
 #include "host/YorFile.h"
+#include "mfc/user/WindowManager.h"
+#include "render/Render.h"
+#include "stair/StairBoardPreview.h"
 
 namespace {
 
@@ -49,10 +55,11 @@ struct GeometryCase {
 };
 
 const GeometryCase kGeometry[] = {
-    // The tread 2800/10 = 280; the flight (n − 1)·b.
-    {1, 2800, 0, 0, 280, 2520, 2520, 0, 0},
-    {3, 2800, 300, 0, 280, 2520, 2820, 300, 0},
-    {5, 2000, 300, 400, 200, 1800, 2500, 300, 400},
+    // The calculation's tread L1/(n − 1) with n = 10: 2800/9 = 311.11 and 2000/9 = 222.22; the
+    // flight (n − 1)·b is L1 again; Ln adds the landings of the type.
+    {1, 2800, 0, 0, 2800.0 / 9, 2800, 2800, 0, 0},
+    {3, 2800, 300, 0, 2800.0 / 9, 2800, 3100, 300, 0},
+    {5, 2000, 300, 400, 2000.0 / 9, 2000, 2700, 300, 400},
 };
 
 TEST_F(StairBoardDrawPage, RecordFollowsTheParameters) {
@@ -64,9 +71,9 @@ TEST_F(StairBoardDrawPage, RecordFollowsTheParameters) {
         m_param.M_LL = c.L3;
         Show();
         const StairBoardDrawData& r = m_page.m_record;
-        EXPECT_EQ(r.m_dSizeB, c.b);
-        EXPECT_EQ(r.m_dSizeL1, c.l1);
-        EXPECT_EQ(r.m_dSizeL, c.ln);
+        EXPECT_NEAR(r.m_dSizeB, c.b, 1e-9);
+        EXPECT_NEAR(r.m_dSizeL1, c.l1, 1e-9);
+        EXPECT_NEAR(r.m_dSizeL, c.ln, 1e-9);
         EXPECT_EQ(r.m_dSizeL2, c.l2);
         EXPECT_EQ(r.m_dSizeL3, c.l3);
         EXPECT_EQ(r.m_dSizeH, 150);
@@ -75,6 +82,7 @@ TEST_F(StairBoardDrawPage, RecordFollowsTheParameters) {
         EXPECT_EQ(r.m_nReinN4, m_param.m_nBarSpace[3]);
         EXPECT_EQ(r.m_strReinLevel4, CString("HPB235"));
         EXPECT_EQ(Text(IDC_SBD_L1), CString(std::to_string(static_cast<int>(c.l1)).c_str()));
+        EXPECT_EQ(Text(IDC_SBD_LN), CString(std::to_string(static_cast<int>(c.ln)).c_str()));
     }
 }
 
@@ -132,6 +140,40 @@ TEST_F(StairBoardDrawPage, MirrorTogglesWithEveryClick) {
                            reinterpret_cast<LPARAM>(m_page.GetDlgItem(IDC_SBD_MIRROR)->GetSafeHwnd()));
         EXPECT_EQ(m_page.m_record.m_bMirror, bMirror);
         EXPECT_EQ(m_page.IsDlgButtonChecked(IDC_SBD_MIRROR), bMirror ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+// The preview picture (bitmap 2098): a flight on its two stair beams with bars ① to ④, compared with
+// the reference looked at; the page's static 624 shows it.
+TEST_F(StairBoardDrawPage, PreviewPictureIsDrawn) {
+    CBitmap bitmap;
+    ASSERT_TRUE(CreateStairBoardPreview(bitmap));
+    EXPECT_TRUE(qelt::test::MatchesReferencePicture(qelt::render::BitmapToPng(static_cast<HBITMAP>(bitmap)),
+                                                    std::string(QELT_PICTURES) + "/stair-board-preview.png"));
+    const HBITMAP shown = reinterpret_cast<HBITMAP>(m_page.GetDlgItem(IDC_SBD_PREVIEW)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(qelt::render::BitmapToPng(shown), qelt::render::BitmapToPng(static_cast<HBITMAP>(bitmap)));
+}
+
+// With Ctrl held as the page opens, the preview gets its hint; without, the page has no tooltip.
+TEST(StairBoardDrawPageHint, CtrlHeldGivesThePreviewItsHint) {
+    for (bool bCtrl : {true, false}) {
+        CWnd frame;
+        ASSERT_TRUE(frame.CreateEx(0, nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 700), nullptr, 0));
+        CStairBoardDrawDlg page;
+        qelt::HoldKey(VK_CONTROL, bCtrl);
+        ASSERT_TRUE(page.Create(CStairBoardDrawDlg::IDD, &frame));
+        qelt::HoldKey(VK_CONTROL, false);
+        EXPECT_EQ(page.m_ctrlTip.m_hWnd != nullptr, bCtrl);
+        if (bCtrl) {
+            EXPECT_EQ(page.m_ctrlTip.GetToolCount(), 1);
+            CString strTip;
+            page.m_ctrlTip.GetText(strTip, page.GetDlgItem(IDC_SBD_PREVIEW));
+            EXPECT_EQ(strTip, CString("鼠标单击可放大预览"));
+            EXPECT_TRUE(page.m_ctrlTip.IsActive());
+        }
+        page.DestroyWindow();
+        frame.DestroyWindow();
     }
 }
 

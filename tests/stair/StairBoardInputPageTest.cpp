@@ -3,10 +3,14 @@
 // entry, the silent restore of the limit fields).
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <string>
 
 #include "Printers.h"
 #include "StairBoardSession.h"
+#include "StairRows.h"
+#include "host/Store.h"
 #include "mfc/stdctrl/ComboBox.h"
 #include "stair/StairNumberReaders.h"
 
@@ -26,10 +30,41 @@ TEST(StairNumberReaders, ParseDouble) {
             EXPECT_EQ(dValue, c.value) << c.text;
         }
     }
-    EXPECT_EQ(GetPositiveDouble("2.5", 7), 2.5);
-    EXPECT_EQ(GetPositiveDouble("0", 7), 7);
-    EXPECT_EQ(GetPositiveDouble("-1", 7), 7);
-    EXPECT_EQ(GetPositiveDouble("x", 7), 7);
+}
+
+// A limit field takes a ParseDouble number within its bounds, both included, and nothing else: not
+// a number that overflows to infinity either.
+TEST(StairNumberReaders, ParseLimit) {
+    const std::string kHuge = "1" + std::string(400, '0');
+    const struct {
+        std::string text;
+        int result;
+    } kCases[] = {{"0.01", 1}, {"10", 1}, {"5", 1}, {"0.009", 0}, {"10.001", 0}, {"-1", 0},
+                  {"nan", 0},  {"inf", 0}, {"1e400", 0}, {"", 0}, {kHuge, 0}};
+    for (const auto& c : kCases) {
+        double dValue = 7;
+        EXPECT_EQ(ParseLimit(c.text.c_str(), 0.01, 10, dValue), c.result) << c.text;
+        EXPECT_EQ(dValue, c.result ? std::atof(c.text.c_str()) : 7) << c.text;
+    }
+}
+
+// The number fields take a finite decimal number, the step count a whole one; nothing else.
+TEST(StairNumberReaders, FiniteAndWholeNumbers) {
+    const struct {
+        const char* text;
+        int finite, whole;
+        double value;
+    } kCases[] = {{"12.5", 1, 0, 12.5}, {" 12 ", 1, 1, 12},   {"-1", 1, 1, -1},   {"1e-300", 1, 0, 1e-300},
+                  {"1e5", 1, 1, 1e5},   {"nan", 0, 0, 0},     {"inf", 0, 0, 0},   {"1e400", 0, 0, 0},
+                  {"abc", 0, 0, 0},     {"", 0, 0, 0},        {"12abc", 0, 0, 0}, {"3e9", 1, 0, 3e9}};
+    for (const auto& c : kCases) {
+        double dValue = 7;
+        EXPECT_EQ(ReadFiniteNumber(c.text, dValue), c.finite) << c.text;
+        EXPECT_EQ(dValue, c.finite ? c.value : 7) << c.text;
+        int nValue = 7;
+        EXPECT_EQ(ReadWholeNumber(c.text, nValue), c.whole) << c.text;
+        EXPECT_EQ(nValue, c.whole ? static_cast<int>(c.value) : 7) << c.text;
+    }
 }
 
 // The page on a window of its own, outside a work dialog.
@@ -109,11 +144,14 @@ TEST_F(StairBoardInputPage, SelectorNotificationSetsTheType) {
     EXPECT_EQ(taken.M_LL, 0);
 }
 
+// The grades and the bar surface come back by the prefix search; the support-bar ratio as it is
+// stored (its item when one reads so, else the number), and a save keeps it.
 TEST_F(StairBoardInputPage, PrefixSearchShowsTheStoredChoices) {
     const struct {
         double ratio;
         const char* shown;
-    } kRatios[] = {{0.25, "0.25"}, {0.45, "0.45"}, {0, "0.3"}, {0.28, "0.25"}};
+        int item;
+    } kRatios[] = {{0.25, "0.25", 0}, {0.45, "0.45", 4}, {0.3, "0.3", 1}, {0, "0", -1}, {0.28, "0.28", -1}};
     for (const auto& c : kRatios) {
         m_param.M_DSACLE = c.ratio;
         m_param.M_STRCONCRETE = "C30";
@@ -121,6 +159,10 @@ TEST_F(StairBoardInputPage, PrefixSearchShowsTheStoredChoices) {
         m_param.m_strSteelStypeVor = "带肋钢筋";
         m_page.SetData(&m_param);
         EXPECT_EQ(Text(IDC_SB_RATIO), CString(c.shown)) << c.ratio;
+        EXPECT_EQ(static_cast<CComboBox*>(m_page.GetDlgItem(IDC_SB_RATIO))->GetCurSel(), c.item) << c.ratio;
+        CStairBoardParam taken;
+        m_page.GetData(&taken);
+        EXPECT_EQ(taken.M_DSACLE, c.ratio);
         EXPECT_EQ(Text(IDC_SB_CONCRETE), CString("C30"));
         EXPECT_EQ(Text(IDC_SB_STEEL), CString("HRB400"));
         EXPECT_EQ(Text(IDC_SB_SURFACE), CString("带肋钢筋"));
@@ -175,6 +217,10 @@ const CheckCase kChecks[] = {
     {"defaults", [](CStairBoardParam&) {}, {}},
     // A flight needs a length; the page's own message names the bound.
     {"L1 = 0", [](CStairBoardParam& p) { p.M_LN = 0; }, {"参数0<L1<=10000"}},
+    // A flight shorter than a millimetre is none.
+    {"L1 = 0.5", [](CStairBoardParam& p) { p.M_LN = 0.5; }, {"参数0<L1<=10000"}},
+    {"L1 = 1e-300", [](CStairBoardParam& p) { p.M_LN = 1e-300; }, {"参数0<L1<=10000"}},
+    {"L1 = 1", [](CStairBoardParam& p) { p.M_LN = 1; }, {}},
     {"L1 = -1", [](CStairBoardParam& p) { p.M_LN = -1; }, {"参数0<L1<=10000"}},
     {"L1 = 10000", [](CStairBoardParam& p) { p.M_LN = 10000; }, {}},
     {"type D with L3 = 0.5",
@@ -214,7 +260,8 @@ const CheckCase kChecks[] = {
     {"ratio 0", [](CStairBoardParam& p) { p.M_DSACLE = 0; }, {}},
     {"n = 1", [](CStairBoardParam& p) { p.M_N = 1; }, {"参数1<n<=10000"}},
     {"n = 2", [](CStairBoardParam& p) { p.M_N = 2; }, {}},
-    // Type B ends its flight one tread short: with two steps and b1 = 0 the span is 0.
+    // Type B ends its flight one tread short: with two steps its span is b1/2, which must come to a
+    // millimetre at least.
     {"type B with n = 2 and b1 = 0",
      [](CStairBoardParam& p) {
          p.M_STAIR_KIND = 2;
@@ -227,6 +274,13 @@ const CheckCase kChecks[] = {
          p.M_STAIR_KIND = 2;
          p.M_N = 2;
          p.M_FB1 = 1;
+     },
+     {"计算跨度L0必须大于0，请加大b1或踏步数n"}},
+    {"type B with n = 2 and b1 = 4",
+     [](CStairBoardParam& p) {
+         p.M_STAIR_KIND = 2;
+         p.M_N = 2;
+         p.M_FB1 = 4;
      },
      {}},
     {"type B with n = 3 and b1 = 0",
@@ -243,8 +297,16 @@ const CheckCase kChecks[] = {
          p.M_FB2 = 0;
      },
      {}},
-    // The section needs h0 = t - as above 0.
+    // The section needs a lever arm h0 = t - as of a millimetre at least.
     {"t = as", [](CStairBoardParam& p) { p.M_T = 25; }, {"梯板厚度t必须大于as"}},
+    {"t = as + 0.5", [](CStairBoardParam& p) { p.M_T = 25.5; }, {"梯板厚度t必须大于as"}},
+    {"t = as + 1", [](CStairBoardParam& p) { p.M_T = 26; }, {}},
+    {"t = 1e-300 with as = 0",
+     [](CStairBoardParam& p) {
+         p.M_T = 1e-300;
+         p.M_AS = 0;
+     },
+     {"梯板厚度t必须大于as"}},
     {"t below as", [](CStairBoardParam& p) { p.M_T = 20; }, {"梯板厚度t必须大于as"}},
     {"t and n wrong", [](CStairBoardParam& p) {
          p.M_T = -1;
@@ -301,6 +363,91 @@ TEST_F(StairBoardInputSession, RefusesAFlightWithoutLengthOrLeverArm) {
     EXPECT_GE(prompts[0].Find("请返回修改!"), 0);
     EXPECT_EQ(m_param.m_dL0, 0);
     EXPECT_EQ(m_param.m_Options1.nCount, 0);
+}
+
+// What the page does with a bad value in one of its number fields.
+enum BadValueOutcome {
+    kRefused,   // the page says so (a message box, the check-result prompt); nothing is calculated
+    kTaken,     // a finite value within its range: calculated, every report number reads
+    kRestored,  // a limit field: its value comes back without a word, the calculation keeps it
+};
+
+const char* const kBadValues[] = {"nan", "inf", "1e400", "-1", "1e-300", "abc", ""};
+
+// Every bad value in every number field, typed as a person types it before "计算". 1e-300 is refused
+// where it makes no length (L1, the landings, the lever arm t − as) and taken as the tiny value it
+// is elsewhere.
+TEST_F(StairBoardInputSession, BadValuesInTheNumberFields) {
+    const struct {
+        UINT nID;
+        int kind;            // the type that enables the field
+        BadValueOutcome tiny;  // of 1e-300; every other bad value is refused or restored
+        double CStairBoardParam::*pLimit;  // a limit field's value, else NULL
+    } kFields[] = {
+        {IDC_SB_L1, 1, kRefused, nullptr},  {IDC_SB_H, 1, kTaken, nullptr},   {IDC_SB_T, 1, kRefused, nullptr},
+        {IDC_SB_B1, 1, kTaken, nullptr},    {IDC_SB_B2, 1, kTaken, nullptr},  {IDC_SB_Q, 1, kTaken, nullptr},
+        {IDC_SB_QM, 1, kTaken, nullptr},    {IDC_SB_QF, 1, kTaken, nullptr},  {IDC_SB_AS, 1, kTaken, nullptr},
+        {IDC_SB_N, 1, kRefused, nullptr},   {IDC_SB_L2, 3, kRefused, nullptr}, {IDC_SB_L3, 4, kRefused, nullptr},
+        {IDC_SB_RATIO, 1, kTaken, nullptr},
+        {IDC_SB_RG, 1, kRestored, &CStairBoardParam::m_dRg},
+        {IDC_SB_RQ, 1, kRestored, &CStairBoardParam::m_dRq},
+        {IDC_SB_WQ, 1, kRestored, &CStairBoardParam::m_dWq},
+        {IDC_SB_COVER, 1, kRestored, &CStairBoardParam::m_dC},
+        {IDC_SB_CRACK, 1, kRestored, &CStairBoardParam::m_dCrackWidth},
+        {IDC_SB_LIM1, 1, kRestored, &CStairBoardParam::m_dFlexibilityLim1},
+        {IDC_SB_LIM2, 1, kRestored, &CStairBoardParam::m_dFlexibilityLim2},
+        {IDC_SB_LIM3, 1, kRestored, &CStairBoardParam::m_dFlexibilityLim3},
+    };
+    for (const auto& field : kFields) {
+        for (const char* value : kBadValues) {
+            SCOPED_TRACE(std::to_string(field.nID) + " \"" + value + "\"");
+            qelt::InteractionLog::Instance().Clear();
+            CStairBoardParam fresh;
+            {
+                qelt::host::StoreBatch batch;
+                fresh.WriteParam("CVuskParam/");
+            }
+            m_param.wordC.InitData();
+            qelt::UserScript script;
+            if (field.kind != 1) script.Row(IDC_SB_SELECTOR, field.kind - 1);
+            script.Set(field.nID, value).Click(IDC_WORK_CALCULATE).Close();
+            Run(script);
+            const BadValueOutcome outcome =
+                field.pLimit ? kRestored : (std::string(value) == "1e-300" ? field.tiny : kRefused);
+            const std::vector<CString> prompts = Texts("prompt");
+            if (outcome == kRefused) {
+                ASSERT_EQ(prompts.size(), 1u);
+                EXPECT_GE(prompts[0].Find("请返回修改!"), 0) << prompts[0];
+                EXPECT_EQ(m_param.wordC.GetRowCount(), 0);
+                continue;
+            }
+            EXPECT_TRUE(prompts.empty());
+            EXPECT_TRUE(Texts("message box").empty());
+            ASSERT_GT(m_param.wordC.GetRowCount(), 0);
+            EXPECT_EQ(UnreadableNumber(m_param.wordC), "");
+            EXPECT_EQ(UnreadableNumber(m_param.wordS), "");
+            if (outcome == kRestored) {
+                EXPECT_EQ(m_param.*field.pLimit, fresh.*field.pLimit);
+            }
+        }
+    }
+}
+
+// "计算" with a text that the data exchange refuses: the class library's message once, then the input
+// check's prompt naming the field; the page and the parameters keep the value they had.
+TEST_F(StairBoardInputSession, RefusedTextIsToldOnceAndNamed) {
+    qelt::UserScript script;
+    script.Set(IDC_SB_H, "nan").Click(IDC_WORK_CALCULATE).Answer(IDOK).Answer(IDOK).Close();
+    Run(script);
+    const auto& entries = qelt::InteractionLog::Instance().Entries();
+    ASSERT_GE(entries.size(), 2u);
+    EXPECT_EQ(entries[0].kind, "message box");
+    EXPECT_EQ(entries[0].text, CString("请输入一个数字。"));
+    EXPECT_EQ(entries[1].kind, "prompt");
+    EXPECT_GE(entries[1].text.Find("1.  参数0<H<=10000"), 0) << entries[1].text;
+    EXPECT_EQ(m_input.m_dH, 1500);
+    EXPECT_EQ(m_param.M_H, 1500);
+    EXPECT_EQ(m_param.wordC.GetRowCount(), 0);
 }
 
 // A limit field out of range or unreadable gets the stored value back without a word; a value within

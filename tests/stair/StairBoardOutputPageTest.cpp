@@ -169,14 +169,27 @@ TEST_F(StairBoardOutputPage, RowsUseTheGradesNotation) {
     }
 }
 
-TEST_F(StairBoardOutputPage, CoverIsTakenBetween20And65) {
+// The crack width takes the cover within 20 … 65 mm (GB 50010-2002 8.1.2) on the page and in the
+// reports alike. The defaults with d10@100 give ωmax = 2.1·0.60574·128.932/2.1e5·(1.9·c + 71.30):
+// 0.0705 mm for c = 10 and 0.0854 for 20, 0.1596 for 70 and 0.1521 for 65.
+TEST_F(StairBoardOutputPage, PageAndReportsTakeOneCover) {
     const struct {
-        double cover, taken;
-    } kCases[] = {{15, 20}, {30, 30}, {70, 65}};
+        double cover, limit;
+        int pass;
+        const char* shown;
+    } kCases[] = {{10, 0.08, 0, "\t3.C = 20\n"}, {30, 0.1003, 1, "\t3.C = 30\n"}, {70, 0.155, 1, "\t3.C = 65\n"}};
     for (const auto& c : kCases) {
         m_param.m_dC = c.cover;
+        m_param.m_dCrackWidth = c.limit;
         Show();
-        EXPECT_EQ(m_page.m_slab.dCover, c.taken) << c.cover;
+        EXPECT_EQ(m_page.m_bCrackOk, c.pass) << c.cover;
+        EXPECT_EQ(m_param.CalCrackWidth(NULL), c.pass) << c.cover;
+        CWordObject report;
+        m_param.CalCrackWidth(&report);
+        const std::vector<StairRow> rows = StairRows(report);
+        ASSERT_FALSE(rows.empty());
+        EXPECT_GE(rows[0].strText.Find(c.shown), 0) << c.cover;
+        EXPECT_EQ(m_param.m_dC, c.cover);
     }
 }
 

@@ -96,7 +96,12 @@ TEST(StairBoardReport, ShortReportAndItsRedVerdicts) {
     Build(p);
     std::vector<StairRow> rows = StairRows(p.wordS);
     EXPECT_GE(FindRow(rows, "一. 构件编号: LT-7\n"), 0);
-    EXPECT_GE(FindRow(rows, "    H = 1500.00mm\n    t = 100.00mm\n    n = 10.00mm\n"), 0);
+    // Lengths in mm, the steps as a count, surface loads in kN/m² and the railing in kN/m.
+    EXPECT_GE(FindRow(rows, "    H = 1500.00mm\n    t = 100.00mm\n    n = 10(阶)\n"), 0);
+    EXPECT_GE(FindRow(rows, "    可变荷载：q = 2.50kN/m$2$\n"), 0);
+    EXPECT_GE(FindRow(rows, "    面层荷载：qm = 1.70kN/m$2$\n"), 0);
+    EXPECT_GE(FindRow(rows, "    栏杆荷载：qf = 0.20kN/m\n"), 0);
+    EXPECT_LT(FindRow(rows, "mm2"), 0);
     const int nDeflection = FindRow(rows, "\t\t挠度计算不满足规范要求!\n");
     const int nCrack = FindRow(rows, "\t\t裂缝宽度验算不满足规范要求!\n");
     ASSERT_GE(nDeflection, 0);

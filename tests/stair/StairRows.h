@@ -2,6 +2,8 @@
 // has the kind CWordRow::kindPicture and an empty text.
 #pragma once
 
+#include <cctype>
+#include <string>
 #include <vector>
 
 #include "host/MuitByteConvert.h"
@@ -37,4 +39,30 @@ inline int FindRow(const std::vector<StairRow>& rows, const char* pszPart, int n
     for (int i = nFrom; i < static_cast<int>(rows.size()); i++)
         if (rows[static_cast<size_t>(i)].strText.Find(pszPart) >= 0) return i;
     return -1;
+}
+
+// The first text of a report that no engineer would accept as a number: "nan", "inf", or a number of
+// more than 15 significant digits; empty when every number reads.
+inline std::string UnreadableNumber(const CWordObject& report) {
+    for (const StairRow& row : StairRows(report)) {
+        const std::string text(static_cast<LPCTSTR>(row.strText));
+        std::string lower = text;
+        for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        if (lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos) return text;
+        int nDigits = 0;
+        bool bLeading = true;
+        for (size_t i = 0; i <= text.size(); i++) {
+            const char ch = i < text.size() ? text[i] : ' ';
+            if (ch >= '0' && ch <= '9') {
+                if (ch != '0' || !bLeading) {
+                    bLeading = false;
+                    if (++nDigits > 15) return text;
+                }
+            } else if (ch != '.') {
+                nDigits = 0;
+                bLeading = true;
+            }
+        }
+    }
+    return std::string();
 }

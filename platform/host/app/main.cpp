@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "host/CommandReports.h"
+#include "host/Help.h"
 #include "host/ReportText.h"
+#include "host/VuskApp.h"
 #include "host/VuskMainInfo.h"
 #include "host/VuskWorkDlg.h"
 #include "host/YorWord.h"
@@ -196,9 +198,12 @@ int Run(const Options& options) {
         qelt::ScopedUserScript installed(script);
         g_VuskMainInfo.CallCaltFunc(info->strCommand);
     }
-    // What the script read goes to stdout; what the person saw and answered to stderr.
+    // What the script read goes to stdout; what the person saw and answered, and the help asked
+    // for, to stderr.
     for (const qelt::InteractionEntry& entry : qelt::InteractionLog::Instance().Entries())
         (entry.kind == "read" || entry.kind == "controls" ? std::cout : std::cerr) << entry.Describe() << "\n";
+    for (const qelt::host::HelpRequest& request : qelt::host::HelpRequests())
+        std::cerr << "help \"" << request.product << "\": " << qelt::text::GbkToUtf8ForDisplay(request.topic) << "\n";
     const std::string scriptName = ScriptName(options.scriptPath.value_or("-"));
     if (script.ValueRefusal())
         return Fail(kRefusedValue, scriptName + ": " + script.Error() + "; no report was written and the store was left as it was");
@@ -233,6 +238,7 @@ int main(int argc, char** argv) {
     }
     // The irregular slab's analysis server is installed with the host, as an in-process class.
     RegisterPlateServer();
+    CVuskApp app;
     std::string error;
     std::unique_ptr<LoadedModule> module = LoadedModule::Load(QELT_MODULE_PATH, &error);
     if (!module) return Fail(kFailed, error);

@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 END_MESSAGE_MAP()
 
 CDialog::CDialog() = default;
@@ -120,6 +121,13 @@ BOOL CDialog::OnInitDialog() {
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+
+LRESULT CDialog::OnCommandHelp(WPARAM, LPARAM lParam) {
+    if (lParam == 0 && m_nIDHelp != 0) lParam = HID_BASE_RESOURCE + m_nIDHelp;
+    if (lParam == 0) return FALSE;
+    if (CWinApp* pApp = AfxGetApp()) pApp->WinHelp(static_cast<DWORD_PTR>(lParam), HELP_CONTEXT);
+    return TRUE;
+}
 
 void CDialog::OnOK() {
     if (!UpdateData(TRUE)) return;

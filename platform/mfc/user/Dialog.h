@@ -54,6 +54,9 @@ public:
 protected:
     BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+    // WM_COMMANDHELP: the context given, or the dialog's own (HID_BASE_RESOURCE + m_nIDHelp), goes
+    // to the application's help (CWinApp::WinHelp); TRUE when the dialog had a context.
+    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -22,11 +22,25 @@ int KeyOf(unsigned char c) {
     return kProcessKey;
 }
 
+// F1 asks the window with the focus for help (WM_HELP); a window that does not answer passes it on
+// to its parent.
+void AskForHelp() {
+    HWND focus = ::GetFocus();
+    if (!focus) return;
+    HELPINFO info = {};
+    info.cbSize = sizeof(HELPINFO);
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = ::GetDlgCtrlID(focus);
+    info.hItemHandle = focus;
+    ::SendMessage(focus, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 }  // namespace
 
 void PressKey(int virtualKey) {
     Deliver(WM_KEYDOWN, static_cast<WPARAM>(virtualKey));
     if (virtualKey == VK_BACK) Deliver(WM_CHAR, '\b');
+    if (virtualKey == VK_F1) AskForHelp();
     Deliver(WM_KEYUP, static_cast<WPARAM>(virtualKey));
 }
 

@@ -16,6 +16,9 @@ public:
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
+    // The application's help, which a dialog's help command asks with its context (HELP_CONTEXT). The
+    // class library has no help of its own: an application that has help puts it here.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
 
     // Cursors and icons of the resource search order, and the system's (mfc/user/WinUserApi.h).
     HCURSOR LoadCursor(UINT nIDResource) const;

@@ -578,6 +578,13 @@ void CWnd::OnClose() { Default(); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnPaint() { Default(); }
 BOOL CWnd::OnHelpInfo(HELPINFO*) { return static_cast<BOOL>(Default()); }
+
+void CWnd::OnHelp() {
+    HWND hWnd = ::GetFocus();
+    if (!hWnd || (hWnd != m_hWnd && !::IsChild(m_hWnd, hWnd))) hWnd = m_hWnd;
+    for (; hWnd; hWnd = ::GetParent(hWnd))
+        if (::SendMessage(hWnd, WM_COMMANDHELP, 0, 0)) return;
+}
 void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }

@@ -23,6 +23,13 @@ class CFont;
 // Registers a window class unless one of that name is registered already; TRUE when it is there.
 BOOL AfxRegisterClass(WNDCLASS* lpWndClass);
 
+// The class library's help: the help command, the message that asks a window for its help context
+// (lParam: a context found so far, or 0; nonzero result: the window has given the help), and the
+// base of a dialog's context (HID_BASE_RESOURCE + its template id).
+#define ID_HELP 0xE146
+#define WM_COMMANDHELP 0x0365
+#define HID_BASE_RESOURCE 0x00020000UL
+
 class CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)
 public:
@@ -182,6 +189,9 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnPaint();
     afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+    // The help command (ID_HELP): the windows from the focus (when it lies in this window, else from
+    // this window) outward are asked for their help context (WM_COMMANDHELP) until one gives help.
+    afx_msg void OnHelp();
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);

@@ -75,6 +75,51 @@ TEST(KeyboardTest, ADropDownTakesTypedTextAndSelectsTheItemItEquals) {
     parent.DestroyWindow();
 }
 
+// An application whose help records what it is asked.
+class HelpApp : public CWinApp {
+public:
+    HelpApp() : CWinApp("help") {}
+    void WinHelp(DWORD_PTR dwData, UINT nCmd) override { asked.push_back({dwData, nCmd}); }
+    std::vector<std::pair<DWORD_PTR, UINT>> asked;
+};
+
+// A dialog whose F1 (WM_HELP) runs the help command, as a page of the module does.
+class HelpDialog : public CDialog {
+public:
+    HelpDialog() : CDialog(IDD_CTL_LISTS) {}
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo) {
+        helpInfo = *pHelpInfo;
+        OnHelp();
+        return TRUE;
+    }
+    HELPINFO helpInfo = {};
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(HelpDialog, CDialog)
+    ON_WM_HELPINFO()
+    ON_COMMAND(ID_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+// F1 asks the focused control for help, which passes it to its dialog; the help command gives the
+// dialog's context, HID_BASE_RESOURCE + its template id, to the application's help.
+TEST(KeyboardTest, F1AndTheHelpCommandReachTheApplicationsHelp) {
+    HelpApp app;
+    HelpDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_CTL_LISTS));
+    CWnd* edit = dialog.GetDlgItem(IDC_CTL_VALUE);
+    edit->SetFocus();
+    qelt::PressKey(VK_F1);
+    EXPECT_EQ(dialog.helpInfo.iContextType, HELPINFO_WINDOW);
+    EXPECT_EQ(dialog.helpInfo.iCtrlId, IDC_CTL_VALUE);
+    EXPECT_EQ(dialog.helpInfo.hItemHandle, edit->m_hWnd);
+    dialog.SendMessage(WM_COMMAND, ID_HELP, 0);
+    const std::pair<DWORD_PTR, UINT> expected{HID_BASE_RESOURCE + IDD_CTL_LISTS, HELP_CONTEXT};
+    ASSERT_EQ(app.asked.size(), 2u);
+    EXPECT_EQ(app.asked[0], expected);
+    EXPECT_EQ(app.asked[1], expected);
+    dialog.DestroyWindow();
+}
+
 TEST(KeyboardTest, HeldKeysAnswerGetKeyState) {
     EXPECT_GE(::GetKeyState(VK_MENU), 0);
     qelt::HoldKey(VK_MENU, true);
