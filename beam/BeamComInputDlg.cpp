@@ -664,12 +664,14 @@ void CBeamComInputDlg::ShowLoadKind() {
 }
 
 void CBeamComInputDlg::ReadLoadValues() {
-    // Only numbers within the boxes' range are remembered; the exchange refuses the others.
+    // Only numbers within the boxes' range are remembered; the exchange refuses the others. What is
+    // remembered is also what the boxes show from now on, so that choosing a span in the tree keeps
+    // the values typed for its load.
     const LoadKindInfo& kind = kLoadKinds[m_nLoadKind];
     for (int b = 0; b < 4; ++b) {
         double dValue = 0;
         if (kind.slots[b] >= 0 && CheckDouble(GetEditText(kLoadBoxes[b]), dValue, kLoadLimit, -kLoadLimit))
-            m_dLastLoad[kind.slots[b]] = dValue;
+            m_dLastLoad[kind.slots[b]] = m_dLoadEdit[b] = dValue;
     }
 }
 
