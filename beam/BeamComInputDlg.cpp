@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "host/CheckEditValue.h"
+#include "beam/RangedValue.h"
 #include "host/Help.h"
 #include "host/Numbers.h"
 #include "mfc/gdi/DC.h"
@@ -118,11 +118,6 @@ LPCTSTR SpanProblem(double L, double b, double h) {
     return nullptr;
 }
 
-CString RangeText(double dLower, double dUpper) {
-    CString strText;
-    strText.Format("输入值应在%s与%s之间", static_cast<LPCTSTR>(ftos(dLower)), static_cast<LPCTSTR>(ftos(dUpper)));
-    return strText;
-}
 
 CString CaseText(int i, int nKind) {
     CString strText;
@@ -597,20 +592,11 @@ void CBeamComInputDlg::ShowBoxValue(UINT nID, double dValue) {
 
 BOOL CBeamComInputDlg::TakeRangedBox(const OptionRange& range) {
     if (m_bFilling) return FALSE;
-    double& dValue = this->*(range.pValue);
-    double dTyped = 0;
-    // The range check writes a bound into a refused box: that is no value typed.
+    // What a refusal writes into the box is no value typed.
     m_bFilling = TRUE;
-    const BOOL bTaken = CheckEditValue(this, range.nID, range.dLower, range.dUpper, 0) &&
-                        CheckDouble(GetEditText(range.nID), dTyped, range.dUpper, range.dLower);
+    const BOOL bTaken = TakeRangedValue(*this, range.nID, this->*(range.pValue), range.dLower, range.dUpper);
     m_bFilling = FALSE;
-    if (bTaken) {
-        dValue = dTyped;
-        return TRUE;
-    }
-    // Refused with the range's message: the box keeps the last value it held within the range.
-    ShowBoxValue(range.nID, dValue);
-    return FALSE;
+    return bTaken;
 }
 
 void CBeamComInputDlg::TakeTypedFactor(const OptionRange& range) {

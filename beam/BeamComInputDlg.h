@@ -138,7 +138,8 @@ protected:
 
 private:
     // The number in a box with a range into its member; FALSE, after the range's message and with
-    // the member's value back in the box, for a text that is no number within the range.
+    // the member's value back in the box, for a text that is no number within the range
+    // (TakeRangedValue).
     BOOL TakeRangedBox(const OptionRange& range);
     // A factor as it is being typed: taken into its member only while it is a number in range.
     void TakeTypedFactor(const OptionRange& range);
