@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "beam/RangedValue.h"
+#include "framework/InputValidator.h"
 #include "host/Help.h"
 #include "host/Numbers.h"
 #include "mfc/gdi/DC.h"
@@ -288,7 +289,7 @@ BOOL CBeamComInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& arrEr
     for (const OptionRange* pRange : kOptionRanges) {
         const double dValue = this->*(pRange->pValue);
         if (!(dValue >= pRange->dLower && dValue <= pRange->dUpper))
-            arrErrors.Add(CString(pRange->lpszLabel) + "：" + RangeText(pRange->dLower, pRange->dUpper));
+            arrErrors.Add(CString(pRange->lpszLabel) + "：" + RangeMessage(pRange->dLower, pRange->dUpper));
     }
     // Every span's own height, so that no span is left with bars outside its section.
     if (2 * m_dCover >= SmallestHeight()) arrErrors.Add("保护层厚度太大，请重新输入！");

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "beam/BeamWellTables.h"
-#include "beam/RangedValue.h"
+#include "framework/InputValidator.h"
 #include "framework/ParamExchange.h"
 #include "host/Help.h"
 #include "host/Numbers.h"
@@ -165,7 +165,7 @@ void CBeamWellParam::CheckInputRanges(CStringArray& arrErrors) const {
                   {"跨度b", dDistB, BEAMWELL_DIST_MIN, BEAMWELL_DIST_MAX}};
     for (const auto& input : inputs)
         if (!(input.dValue >= input.dLower && input.dValue <= input.dUpper))
-            arrErrors.Add(CString(input.lpszLabel) + "：" + RangeText(input.dLower, input.dUpper));
+            arrErrors.Add(CString(input.lpszLabel) + "：" + RangeMessage(input.dLower, input.dUpper));
 }
 
 void CBeamWellParam::ClearResults() {

@@ -5,7 +5,7 @@
 
 #include "beam/BeamWellParam.h"
 #include "beam/BeamWellPicture.h"
-#include "beam/RangedValue.h"
+#include "framework/InputValidator.h"
 #include "host/Numbers.h"
 #include "mfc/user/DataExchange.h"
 
@@ -98,7 +98,7 @@ LRESULT CBeamWellResultDlg::OnCellCommit(WPARAM, LPARAM) {
         dResult = dValue;
         return 0;
     }
-    MessageBox(RangeText(dLower, dUpper), "QELT构件计算提示您", MB_OK | MB_ICONWARNING);
+    MessageBox(RangeMessage(dLower, dUpper), "QELT构件计算提示您", MB_OK | MB_ICONWARNING);
     m_listResult.SetItemText(nRow, nCol, ValueText(dResult));
     return 0;
 }

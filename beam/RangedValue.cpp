@@ -3,12 +3,6 @@
 #include "host/CheckEditValue.h"
 #include "host/Numbers.h"
 
-CString RangeText(double dLower, double dUpper) {
-    CString strText;
-    strText.Format("输入值应在%s与%s之间", static_cast<LPCTSTR>(ftos(dLower)), static_cast<LPCTSTR>(ftos(dUpper)));
-    return strText;
-}
-
 BOOL TakeRangedValue(CVuskDlg& page, UINT nID, double& dValue, double dLower, double dUpper) {
     double dTyped = 0;
     // The host's range check tells the person why and puts a bound in the box; the box then gets
