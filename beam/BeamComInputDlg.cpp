@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <vector>
 
+#include "beam/BeamLoadPictures.h"
 #include "beam/RangedValue.h"
 #include "framework/InputValidator.h"
 #include "host/Help.h"
 #include "host/Numbers.h"
 #include "mfc/gdi/DC.h"
+#include "mfc/stdctrl/Static.h"
 #include "mfc/user/MessageBox.h"
 #include "sibling/BeamRecords.h"
 #include "sibling/SteelSpanLoad.h"
@@ -75,21 +77,20 @@ const UINT kLoadBoxes[4] = {IDC_CB_LOAD_VALUE1, IDC_CB_LOAD_VALUE2, IDC_CB_LOAD_
 const UINT kLoadLabels[4] = {IDC_CB_LABEL_VALUE1, IDC_CB_LABEL_VALUE2, IDC_CB_LABEL_POS_A, IDC_CB_LABEL_POS_C};
 
 // Per load kind: the labels of the four boxes (null: box unused), the slot of each box's value in
-// the remembered values, the kind's tree image and its name in the selector.
+// the remembered values and the kind's tree image.
 struct LoadKindInfo {
     LPCTSTR labels[4];
     int slots[4];
     int nImage;
-    LPCTSTR lpszName;
 };
 
 const LoadKindInfo kLoadKinds[BEAM_LOAD_KINDS] = {
-    {{"P(kN)", nullptr, "a(m)", nullptr}, {11, -1, 10, -1}, 2, "集中力"},
-    {{"M(kN-m)", nullptr, "a(m)", nullptr}, {9, -1, 8, -1}, 5, "集中弯矩"},
-    {{"q(kN/m)", nullptr, nullptr, nullptr}, {7, -1, -1, -1}, 3, "均布荷载"},
-    {{"q(kN/m)", nullptr, nullptr, nullptr}, {6, -1, -1, -1}, 6, "三角形荷载"},
-    {{"q(kN/m)", nullptr, "a(m)", nullptr}, {5, -1, 4, -1}, 7, "梯形荷载"},
-    {{"q1(kN/m)", "q2(kN/m)", "a(m)", "c(m)"}, {3, 2, 1, 0}, 8, "线性荷载"},
+    {{"P(kN)", nullptr, "a(m)", nullptr}, {11, -1, 10, -1}, 2},
+    {{"M(kN-m)", nullptr, "a(m)", nullptr}, {9, -1, 8, -1}, 5},
+    {{"q(kN/m)", nullptr, nullptr, nullptr}, {7, -1, -1, -1}, 3},
+    {{"q(kN/m)", nullptr, nullptr, nullptr}, {6, -1, -1, -1}, 6},
+    {{"q(kN/m)", nullptr, "a(m)", nullptr}, {5, -1, 4, -1}, 7},
+    {{"q1(kN/m)", "q2(kN/m)", "a(m)", "c(m)"}, {3, 2, 1, 0}, 8},
 };
 
 const int kCaseImage = 0;
@@ -214,22 +215,39 @@ BOOL CBeamComInputDlg::OnInitDialog() {
     m_hCaseNode = m_treeLoad.InsertItem(CaseText(0, BEAM_CASE_DEAD), kCaseImage, kCaseSelectedImage);
     if (m_pBeam) m_pBeam->m_Graph.SetGraph(GetDlgItem(IDC_CB_PICTURE));
 
-    // The load-kind selector over the hidden template combo, one item a kind.
+    // The load-kind selector over the hidden template combo: one picture a kind, items of 20 pixels.
+    CBitmap strip;
+    if (!m_KindImages.GetSafeHandle() && CreateLoadKindStrip(strip)) {
+        m_KindImages.Create(LOAD_KIND_IMAGE_WIDTH, LOAD_KIND_IMAGE_HEIGHT, ILC_COLOR24 | ILC_MASK, BEAM_LOAD_KINDS, 0);
+        m_KindImages.Add(&strip, LOAD_PICTURE_MASK);
+    }
     CRect rcClient;
     GetClientRect(&rcClient);
     const int cx = rcClient.Width(), cy = rcClient.Height();
     m_cmbLoadKind.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
                          CRect(cx * 209 / 405, cy * 165 / 318, cx * 279 / 405, cy * 324 / 318), this,
                          IDC_CB_LOAD_KIND);
+    m_cmbLoadKind.SetImageList(&m_KindImages);
     for (int k = 0; k < BEAM_LOAD_KINDS; ++k) {
         COMBOBOXEXITEM item{};
         item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
         item.iItem = k;
-        item.pszText = const_cast<LPTSTR>(kLoadKinds[k].lpszName);
+        item.pszText = const_cast<LPTSTR>("");
         item.iImage = item.iSelectedImage = k;
         m_cmbLoadKind.InsertItem(&item);
     }
+    m_cmbLoadKind.SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), LOAD_KIND_IMAGE_HEIGHT);
+    m_cmbLoadKind.SendMessage(CB_SETITEMHEIGHT, 0, LOAD_KIND_IMAGE_HEIGHT);
     m_cmbLoadKind.SetCurSel(BEAM_LOAD_UNIFORM);
+    // The information icon beside the note of the lower right corner.
+    if (CStatic* pTips = static_cast<CStatic*>(GetDlgItem(IDC_CB_TIPS))) {
+        CBitmap icon;
+        if (CreateInformationIcon(icon, ::GetSysColor(COLOR_3DFACE))) {
+            pTips->SetBitmap(static_cast<HBITMAP>(icon));
+            m_bmpTips.DeleteObject();
+            m_bmpTips.Attach(icon.Detach());
+        }
+    }
 
     FillFromBeam();
     ShowLoadKind();
@@ -637,6 +655,16 @@ void CBeamComInputDlg::OnKillfocusSpanLength() { TakeRangedBox(kSpanLength); }
 
 void CBeamComInputDlg::ShowLoadKind() {
     const LoadKindInfo& kind = kLoadKinds[m_nLoadKind];
+    // The kind's picture in the static beside the selector; the one it showed is released.
+    if (CStatic* pPicture = static_cast<CStatic*>(GetDlgItem(IDC_CB_KIND_PICTURE))) {
+        CBitmap picture;
+        if (CreateLoadKindPicture(picture, m_nLoadKind)) {
+            pPicture->Invalidate();
+            pPicture->SetBitmap(static_cast<HBITMAP>(picture));
+            m_bmpKind.DeleteObject();
+            m_bmpKind.Attach(picture.Detach());
+        }
+    }
     for (int b = 0; b < 4; ++b) {
         const int nSlot = kind.slots[b];
         GetDlgItem(kLoadBoxes[b])->ShowWindow(nSlot >= 0 ? SW_SHOW : SW_HIDE);

@@ -59,7 +59,9 @@ public:
     CTreeCtrlEx m_treeLoad;
     int m_nCurSpan;  // -1 none
     CContinuousBeam* m_pBeam;
-    CImageList m_KindImages;
+    CImageList m_KindImages;   // the six kinds' pictures of the selector
+    CBitmap m_bmpKind;          // the chosen kind's picture, shown beside the selector
+    CBitmap m_bmpTips;          // the information icon
     int m_nLoadKind;
     int m_nActiveCtrl;  // 1 the tree, 2 the span list was pressed last; 0 neither
     HTREEITEM m_hSpanNode;

@@ -5,6 +5,10 @@
 #include <string>
 
 #include "Printers.h"
+#include "ReferencePicture.h"
+#include "beam/BeamLoadPictures.h"
+#include "mfc/stdctrl/Static.h"
+#include "render/Render.h"
 #include "beam/BeamComInputDlg.h"
 #include "mfc/person/InteractionLog.h"
 #include "sibling/BeamRecords.h"
@@ -343,6 +347,48 @@ TEST_F(BeamComInputPage, DeletingASpanNodesLoadsKeepsTheOtherCases) {
     ASSERT_EQ(1, m_beam.getSpan(0)->m_SpanLoadArr.GetSize());
     EXPECT_EQ(0, m_beam.getSpan(0)->m_SpanLoadArr[0]->m_nComIndex);
     EXPECT_EQ(CString("工况1(恒载)\n  第1跨\n    10\n工况2(恒载)\n  第1跨\n"), Tree());
+}
+
+// Whether a snapped window shows a pixel of a colour (0xRRGGBB).
+bool Shows(HWND window, std::uint32_t colour) {
+    cairo_surface_t* image = qelt::test::picture_detail::Decode(qelt::render::SnapWindow(window));
+    if (!image) return false;
+    bool found = false;
+    for (int y = 0; y < cairo_image_surface_get_height(image) && !found; ++y)
+        for (int x = 0; x < cairo_image_surface_get_width(image) && !found; ++x)
+            found = qelt::test::picture_detail::Pixel(image, x, y) == colour;
+    cairo_surface_destroy(image);
+    return found;
+}
+
+// The pictures of the load editor: the kind selector shows six pictures (items without text, 20
+// pixels high), the static beside it the chosen kind's picture, the tree its icons (also in a page
+// window made again), and the note its information icon.
+TEST_F(BeamComInputPage, LoadKindsAndTheTreeShowTheirPictures) {
+    m_page.DestroyWindow();
+    ASSERT_TRUE(m_page.Create(CBeamComInputDlg::IDD, &m_frame));
+    m_page.ShowWindow(SW_SHOW);
+    m_page.SetData(&m_beam);
+    ASSERT_NE(nullptr, m_page.m_cmbLoadKind.GetImageList());
+    EXPECT_EQ(BEAM_LOAD_KINDS, m_page.m_cmbLoadKind.GetImageList()->GetImageCount());
+    EXPECT_EQ(BEAM_LOAD_KINDS, m_page.m_cmbLoadKind.GetCount());
+    CString strItem;
+    m_page.m_cmbLoadKind.GetLBText(0, strItem);
+    EXPECT_EQ(CString(""), strItem);
+    EXPECT_EQ(LOAD_KIND_IMAGE_HEIGHT, m_page.m_cmbLoadKind.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
+    CStatic* pKind = static_cast<CStatic*>(m_page.GetDlgItem(IDC_CB_KIND_PICTURE));
+    const HBITMAP hUniform = pKind->GetBitmap();
+    EXPECT_NE(nullptr, hUniform);
+    ChooseKind(BEAM_LOAD_FORCE);
+    EXPECT_NE(nullptr, pKind->GetBitmap());
+    EXPECT_NE(hUniform, pKind->GetBitmap());
+    CImageList* pIcons = m_page.m_treeLoad.GetImageList(TVSIL_NORMAL);
+    ASSERT_NE(nullptr, pIcons);
+    EXPECT_EQ(LOAD_TREE_ICONS, pIcons->GetImageCount());
+    // The case node's folder (its face RGB(255, 216, 80)) and the force's arrow (RGB(210, 0, 0)).
+    EXPECT_TRUE(Shows(m_page.m_treeLoad.GetSafeHwnd(), 0xFFD850));
+    EXPECT_TRUE(Shows(m_page.m_cmbLoadKind.GetSafeHwnd(), 0xD20000));
+    EXPECT_NE(nullptr, static_cast<CStatic*>(m_page.GetDlgItem(IDC_CB_TIPS))->GetBitmap());
 }
 
 }  // namespace
