@@ -80,7 +80,7 @@ int BarDiameterIndex(int d) {
 }
 
 int StirrupDiameterIndex(int d) {
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < STIRRUP_DIAMETERS; ++k)
         if (g_StirrupDiameters[k] == d) return k;
     return -1;
 }

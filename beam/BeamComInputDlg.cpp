@@ -7,10 +7,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "host/CheckEditValue.h"
+#include "beam/BeamLoadPictures.h"
+#include "beam/RangedValue.h"
+#include "framework/InputValidator.h"
 #include "host/Help.h"
 #include "host/Numbers.h"
 #include "mfc/gdi/DC.h"
+#include "mfc/stdctrl/Static.h"
 #include "mfc/user/MessageBox.h"
 #include "sibling/BeamRecords.h"
 #include "sibling/SteelSpanLoad.h"
@@ -45,10 +48,12 @@ BEGIN_MESSAGE_MAP(CBeamComInputDlg, CCaltPageDlg)
     ON_CBN_SELCHANGE(IDC_CB_LEFT_END, OnSupportChange)
     ON_CBN_SELCHANGE(IDC_CB_RIGHT_END, OnSupportChange)
     ON_EN_KILLFOCUS(IDC_CB_CRACK_LIMIT, OnExchangeFromControls)
-    ON_EN_KILLFOCUS(IDC_CB_STRENGTH, OnExchangeFromControls)
+    ON_EN_KILLFOCUS(IDC_CB_STRENGTH, OnKillfocusStrength)
     ON_NOTIFY(NM_SETFOCUS, IDC_CB_LOAD_TREE, OnTreeSetFocus)
     ON_EN_CHANGE(IDC_CB_DEAD_FACTOR, OnChangeDeadFactor)
     ON_EN_CHANGE(IDC_CB_LIVE_FACTOR, OnChangeLiveFactor)
+    ON_EN_KILLFOCUS(IDC_CB_DEAD_FACTOR, OnKillfocusDeadFactor)
+    ON_EN_KILLFOCUS(IDC_CB_LIVE_FACTOR, OnKillfocusLiveFactor)
     ON_EN_KILLFOCUS(IDC_CB_COVER, OnKillfocusCover)
     ON_EN_KILLFOCUS(IDC_CB_SPAN_FACTOR, OnKillfocusSpanFactor)
     ON_EN_KILLFOCUS(IDC_CB_SUPPORT_FACTOR, OnKillfocusSupportFactor)
@@ -57,42 +62,64 @@ BEGIN_MESSAGE_MAP(CBeamComInputDlg, CCaltPageDlg)
     ON_MESSAGE(WM_LIST_LBUTTONDOWN, OnCtrlActivated)
 END_MESSAGE_MAP()
 
+// The option boxes with a range: a value outside it is refused when the box is left, and a stored
+// one outside it stops the calculation.
+struct OptionRange {
+    UINT nID;
+    double CBeamComInputDlg::*pValue;
+    double dLower, dUpper;
+    LPCTSTR lpszLabel;
+};
+
 namespace {
 
 const UINT kLoadBoxes[4] = {IDC_CB_LOAD_VALUE1, IDC_CB_LOAD_VALUE2, IDC_CB_LOAD_POS_A, IDC_CB_LOAD_POS_C};
 const UINT kLoadLabels[4] = {IDC_CB_LABEL_VALUE1, IDC_CB_LABEL_VALUE2, IDC_CB_LABEL_POS_A, IDC_CB_LABEL_POS_C};
 
 // Per load kind: the labels of the four boxes (null: box unused), the slot of each box's value in
-// the remembered values, the kind's tree image and its name in the selector.
+// the remembered values and the kind's tree image.
 struct LoadKindInfo {
     LPCTSTR labels[4];
     int slots[4];
     int nImage;
-    LPCTSTR lpszName;
 };
 
 const LoadKindInfo kLoadKinds[BEAM_LOAD_KINDS] = {
-    {{"P(kN)", nullptr, "a(m)", nullptr}, {11, -1, 10, -1}, 2, "集中力"},
-    {{"M(kN-m)", nullptr, "a(m)", nullptr}, {9, -1, 8, -1}, 5, "集中弯矩"},
-    {{"q(kN/m)", nullptr, nullptr, nullptr}, {7, -1, -1, -1}, 3, "均布荷载"},
-    {{"q(kN/m)", nullptr, nullptr, nullptr}, {6, -1, -1, -1}, 6, "三角形荷载"},
-    {{"q(kN/m)", nullptr, "a(m)", nullptr}, {5, -1, 4, -1}, 7, "梯形荷载"},
-    {{"q1(kN/m)", "q2(kN/m)", "a(m)", "c(m)"}, {3, 2, 1, 0}, 8, "线性荷载"},
+    {{"P(kN)", nullptr, "a(m)", nullptr}, {11, -1, 10, -1}, 2},
+    {{"M(kN-m)", nullptr, "a(m)", nullptr}, {9, -1, 8, -1}, 5},
+    {{"q(kN/m)", nullptr, nullptr, nullptr}, {7, -1, -1, -1}, 3},
+    {{"q(kN/m)", nullptr, nullptr, nullptr}, {6, -1, -1, -1}, 6},
+    {{"q(kN/m)", nullptr, "a(m)", nullptr}, {5, -1, 4, -1}, 7},
+    {{"q1(kN/m)", "q2(kN/m)", "a(m)", "c(m)"}, {3, 2, 1, 0}, 8},
 };
 
 const int kCaseImage = 0;
 const int kCaseSelectedImage = 1;
 const int kSpanImage = 4;
 
-// A whole text as a number; FALSE for anything else.
-BOOL ParseNumber(const CString& strText, double& dValue) {
-    const char* pszText = strText;
-    char* pszEnd = nullptr;
-    const double d = std::strtod(pszText, &pszEnd);
-    if (pszEnd == pszText || *pszEnd != '\0' || !std::isfinite(d)) return FALSE;
-    dValue = d;
-    return TRUE;
+const OptionRange kDeadFactor = {IDC_CB_DEAD_FACTOR, &CBeamComInputDlg::m_dDeadFactor, 1, 2, "恒载系数"};
+const OptionRange kLiveFactor = {IDC_CB_LIVE_FACTOR, &CBeamComInputDlg::m_dLiveFactor, 1, 2, "活载系数"};
+const OptionRange kSpanFactor = {IDC_CB_SPAN_FACTOR, &CBeamComInputDlg::m_dSpanFactor, 0.5, 2, "跨中弯矩调整系数"};
+const OptionRange kSupportFactor = {IDC_CB_SUPPORT_FACTOR, &CBeamComInputDlg::m_dSupportFactor, 0.5, 2,
+                                    "支座弯矩调整系数"};
+const OptionRange kCover = {IDC_CB_COVER, &CBeamComInputDlg::m_dCover, 10, 100, "保护层厚度as(mm)"};
+const OptionRange kStrength = {IDC_CB_STRENGTH, &CBeamComInputDlg::m_dStrength, 100, 10000, "指定主筋强度"};
+const OptionRange kSpanLength = {IDC_CB_SPAN_LENGTH, &CBeamComInputDlg::m_dEditSpanLen, 1, 1000, "跨度"};
+const OptionRange* const kOptionRanges[] = {&kDeadFactor, &kLiveFactor, &kSpanFactor, &kSupportFactor, &kCover,
+                                            &kStrength};
+
+// The load boxes' range (kN, kN/m, kN·m, m).
+const double kLoadLimit = 10000;
+
+// The message that refuses a span of length L (m), width b and height h (mm), or null. h0 = h − 30
+// must remain for the crack width and deflection, and sizes stay within what a report can print.
+LPCTSTR SpanProblem(double L, double b, double h) {
+    if (!(L >= 0.00001) || !(b > 0) || !(h > 0)) return "跨长、梁高或者梁宽不能小于或等于0！";
+    if (L > 1000 || b > 10000 || h > 10000) return "跨长不能大于1000m，梁高和梁宽不能大于10000mm！";
+    if (h <= 30) return "梁高必须大于30mm！";
+    return nullptr;
 }
+
 
 CString CaseText(int i, int nKind) {
     CString strText;
@@ -154,7 +181,7 @@ void CBeamComInputDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_CB_SPAN_WIDTH, m_nEditWidth);
     for (int b = 0; b < 4; ++b) {
         DDX_Text(pDX, kLoadBoxes[b], m_dLoadEdit[b]);
-        DDV_MinMaxDouble(pDX, m_dLoadEdit[b], -10000, 10000);
+        DDV_MinMaxDouble(pDX, m_dLoadEdit[b], -kLoadLimit, kLoadLimit);
     }
     DDX_Text(pDX, IDC_CB_LIVE_FACTOR, m_dLiveFactor);
     DDX_Text(pDX, IDC_CB_DEAD_FACTOR, m_dDeadFactor);
@@ -188,22 +215,39 @@ BOOL CBeamComInputDlg::OnInitDialog() {
     m_hCaseNode = m_treeLoad.InsertItem(CaseText(0, BEAM_CASE_DEAD), kCaseImage, kCaseSelectedImage);
     if (m_pBeam) m_pBeam->m_Graph.SetGraph(GetDlgItem(IDC_CB_PICTURE));
 
-    // The load-kind selector over the hidden template combo, one item a kind.
+    // The load-kind selector over the hidden template combo: one picture a kind, items of 20 pixels.
+    CBitmap strip;
+    if (!m_KindImages.GetSafeHandle() && CreateLoadKindStrip(strip)) {
+        m_KindImages.Create(LOAD_KIND_IMAGE_WIDTH, LOAD_KIND_IMAGE_HEIGHT, ILC_COLOR24 | ILC_MASK, BEAM_LOAD_KINDS, 0);
+        m_KindImages.Add(&strip, LOAD_PICTURE_MASK);
+    }
     CRect rcClient;
     GetClientRect(&rcClient);
     const int cx = rcClient.Width(), cy = rcClient.Height();
     m_cmbLoadKind.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
                          CRect(cx * 209 / 405, cy * 165 / 318, cx * 279 / 405, cy * 324 / 318), this,
                          IDC_CB_LOAD_KIND);
+    m_cmbLoadKind.SetImageList(&m_KindImages);
     for (int k = 0; k < BEAM_LOAD_KINDS; ++k) {
         COMBOBOXEXITEM item{};
         item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
         item.iItem = k;
-        item.pszText = const_cast<LPTSTR>(kLoadKinds[k].lpszName);
+        item.pszText = const_cast<LPTSTR>("");
         item.iImage = item.iSelectedImage = k;
         m_cmbLoadKind.InsertItem(&item);
     }
+    m_cmbLoadKind.SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), LOAD_KIND_IMAGE_HEIGHT);
+    m_cmbLoadKind.SendMessage(CB_SETITEMHEIGHT, 0, LOAD_KIND_IMAGE_HEIGHT);
     m_cmbLoadKind.SetCurSel(BEAM_LOAD_UNIFORM);
+    // The information icon beside the note of the lower right corner.
+    if (CStatic* pTips = static_cast<CStatic*>(GetDlgItem(IDC_CB_TIPS))) {
+        CBitmap icon;
+        if (CreateInformationIcon(icon, ::GetSysColor(COLOR_3DFACE))) {
+            pTips->SetBitmap(static_cast<HBITMAP>(icon));
+            m_bmpTips.DeleteObject();
+            m_bmpTips.Attach(icon.Detach());
+        }
+    }
 
     FillFromBeam();
     ShowLoadKind();
@@ -253,24 +297,48 @@ int CBeamComInputDlg::SmallestHeight() const {
 BOOL CBeamComInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& arrErrors) {
     if (!m_pBeam) return TRUE;
     ReadLoadValues();
-    if (!UpdateData(TRUE)) return FALSE;
+    if (!UpdateData(TRUE)) {
+        // The exchange has told which box; nothing is calculated from what the boxes held before.
+        arrErrors.Add("输入错误，请核查");
+        return FALSE;
+    }
+    // The boxes show what the beam held: a damaged store may have put values there that no box takes.
+    const int nErrors = arrErrors.GetSize();
+    for (const OptionRange* pRange : kOptionRanges) {
+        const double dValue = this->*(pRange->pValue);
+        if (!(dValue >= pRange->dLower && dValue <= pRange->dUpper))
+            arrErrors.Add(CString(pRange->lpszLabel) + "：" + RangeMessage(pRange->dLower, pRange->dUpper));
+    }
     // Every span's own height, so that no span is left with bars outside its section.
-    const BOOL bCoverOk = 2 * m_dCover < SmallestHeight();
-    if (!bCoverOk) arrErrors.Add("保护层厚度太大，请重新输入！");
+    if (2 * m_dCover >= SmallestHeight()) arrErrors.Add("保护层厚度太大，请重新输入！");
     ApplyToBeam();
+    for (int i = 0; i < m_pBeam->getSpanNum(); ++i) {
+        const CSteelSpan& span = *m_pBeam->getSpan(i);
+        if (LPCTSTR lpszProblem = SpanProblem(span.m_dSpanLen, span.m_dSecWidth, span.m_dSecHeight)) {
+            CString strError;
+            strError.Format("第%d跨：%s", i + 1, lpszProblem);
+            arrErrors.Add(strError);
+        }
+    }
     // A span shortened after its loads were entered may leave them off it.
     const int nOutside = m_pBeam->FindSpanWithLoadOutside();
     if (nOutside >= 0) {
         CString strError;
         strError.Format("第%d跨的荷载位置超出跨度，请重新输入！", nOutside + 1);
         arrErrors.Add(strError);
-        return FALSE;
     }
+    const int nBadValue = m_pBeam->FindSpanWithLoadBeyond(kLoadLimit);
+    if (nBadValue >= 0) {
+        CString strError;
+        strError.Format("第%d跨的荷载值应在-10000与10000之间，请重新输入！", nBadValue + 1);
+        arrErrors.Add(strError);
+    }
+    if (arrErrors.GetSize() > nErrors) return FALSE;
     if (!m_pBeam->CheckStruct()) {
         arrErrors.Add("该结构为几何可变结构，请重新构造！");
         return FALSE;
     }
-    return bCoverOk;
+    return TRUE;
 }
 
 void CBeamComInputDlg::ApplyToBeam() {
@@ -354,9 +422,10 @@ void CBeamComInputDlg::LoadSpanToEditor(int i) {
 }
 
 BOOL CBeamComInputDlg::CheckSpanInput() {
-    UpdateData(TRUE);
-    if (m_dEditSpanLen < 0.00001 || m_nEditHeight <= 0 || m_nEditWidth <= 0) {
-        AfxMessageBox("跨长、梁高或者梁宽不能小于或等于0！", MB_OK | MB_ICONSTOP);
+    // A box the exchange refuses has told so; the span is not made of what the members held before.
+    if (!UpdateData(TRUE)) return FALSE;
+    if (LPCTSTR lpszProblem = SpanProblem(m_dEditSpanLen, m_nEditWidth, m_nEditHeight)) {
+        AfxMessageBox(lpszProblem, MB_OK | MB_ICONSTOP);
         return FALSE;
     }
     if (m_dEditSpanLen * 1000 / m_nEditHeight < 5)
@@ -440,8 +509,10 @@ void CBeamComInputDlg::OnDeleteSpan() {
     m_pBeam->DeleteSpan(i);
     if (m_pBeam->getSpanNum() == 0) {
         m_listSpan.DeleteAllItems();
-        m_treeLoad.DeleteAllItems();
-        m_treeLoad.InsertItem(CaseText(0, BEAM_CASE_DEAD), kCaseImage, kCaseSelectedImage);
+        // The beam keeps its load cases: the tree shows each of them, without spans.
+        m_bFilling = TRUE;
+        BuildTreeFromBeam();
+        m_bFilling = FALSE;
         ResetSelection();
         for (CButton* pButton : {&m_btnInsertSpan, &m_btnModifySpan, &m_btnDeleteSpan}) pButton->EnableWindow(FALSE);
     } else {
@@ -532,51 +603,68 @@ void CBeamComInputDlg::OnSupportChange() {
     if (UpdateData(TRUE)) RedrawPicture();
 }
 
-BOOL CBeamComInputDlg::ClampBox(UINT nID, double& dValue, double dLower, double dUpper) {
-    if (m_bFilling) return FALSE;
-    double dTyped = dValue;
+void CBeamComInputDlg::ShowBoxValue(UINT nID, double dValue) {
     m_bFilling = TRUE;
-    if (!ParseNumber(GetEditText(nID), dTyped)) {
-        SetEditText(nID, dValue);
-        m_bFilling = FALSE;
-        return FALSE;
-    }
-    dValue = dTyped;
-    if (dValue > dUpper || dValue < dLower) {
-        dValue = dValue > dUpper ? dUpper : dLower;
-        SetEditText(nID, dValue);
-    }
+    SetEditText(nID, dValue);
     m_bFilling = FALSE;
-    return TRUE;
 }
 
-void CBeamComInputDlg::OnChangeDeadFactor() { ClampBox(IDC_CB_DEAD_FACTOR, m_dDeadFactor, 1, 2); }
+BOOL CBeamComInputDlg::TakeRangedBox(const OptionRange& range) {
+    if (m_bFilling) return FALSE;
+    // What a refusal writes into the box is no value typed.
+    m_bFilling = TRUE;
+    const BOOL bTaken = TakeRangedValue(*this, range.nID, this->*(range.pValue), range.dLower, range.dUpper);
+    m_bFilling = FALSE;
+    return bTaken;
+}
 
-void CBeamComInputDlg::OnChangeLiveFactor() { ClampBox(IDC_CB_LIVE_FACTOR, m_dLiveFactor, 1, 2); }
+void CBeamComInputDlg::TakeTypedFactor(const OptionRange& range) {
+    double dTyped = 0;
+    if (!m_bFilling && CheckDouble(GetEditText(range.nID), dTyped, range.dUpper, range.dLower))
+        this->*(range.pValue) = dTyped;
+}
 
-void CBeamComInputDlg::OnKillfocusSpanFactor() { ClampBox(IDC_CB_SPAN_FACTOR, m_dSpanFactor, 0.5, 2); }
+void CBeamComInputDlg::OnChangeDeadFactor() { TakeTypedFactor(kDeadFactor); }
 
-void CBeamComInputDlg::OnKillfocusSupportFactor() { ClampBox(IDC_CB_SUPPORT_FACTOR, m_dSupportFactor, 0.5, 2); }
+void CBeamComInputDlg::OnChangeLiveFactor() { TakeTypedFactor(kLiveFactor); }
+
+void CBeamComInputDlg::OnKillfocusDeadFactor() { TakeRangedBox(kDeadFactor); }
+
+void CBeamComInputDlg::OnKillfocusLiveFactor() { TakeRangedBox(kLiveFactor); }
+
+void CBeamComInputDlg::OnKillfocusSpanFactor() { TakeRangedBox(kSpanFactor); }
+
+void CBeamComInputDlg::OnKillfocusStrength() { TakeRangedBox(kStrength); }
+
+void CBeamComInputDlg::OnKillfocusSupportFactor() { TakeRangedBox(kSupportFactor); }
 
 void CBeamComInputDlg::OnKillfocusCover() {
     const double dOld = m_dCover;
-    if (!ClampBox(IDC_CB_COVER, m_dCover, 10, 100)) return;
+    if (!TakeRangedBox(kCover)) return;
     // Bars at the cover from both faces must stay inside every span's height.
     if (2 * m_dCover < SmallestHeight()) return;
     m_dCover = dOld;
-    m_bFilling = TRUE;
-    SetEditText(IDC_CB_COVER, m_dCover);
-    m_bFilling = FALSE;
+    ShowBoxValue(IDC_CB_COVER, m_dCover);
     AfxMessageBox("保护层厚度太大，请重新输入！");
     GetDlgItem(IDC_CB_COVER)->SetFocus();
 }
 
-void CBeamComInputDlg::OnKillfocusSpanLength() { CheckEditValue(this, IDC_CB_SPAN_LENGTH, 1.0, 1000.0, 0); }
+void CBeamComInputDlg::OnKillfocusSpanLength() { TakeRangedBox(kSpanLength); }
 
 // Load cases and loads.
 
 void CBeamComInputDlg::ShowLoadKind() {
     const LoadKindInfo& kind = kLoadKinds[m_nLoadKind];
+    // The kind's picture in the static beside the selector; the one it showed is released.
+    if (CStatic* pPicture = static_cast<CStatic*>(GetDlgItem(IDC_CB_KIND_PICTURE))) {
+        CBitmap picture;
+        if (CreateLoadKindPicture(picture, m_nLoadKind)) {
+            pPicture->Invalidate();
+            pPicture->SetBitmap(static_cast<HBITMAP>(picture));
+            m_bmpKind.DeleteObject();
+            m_bmpKind.Attach(picture.Detach());
+        }
+    }
     for (int b = 0; b < 4; ++b) {
         const int nSlot = kind.slots[b];
         GetDlgItem(kLoadBoxes[b])->ShowWindow(nSlot >= 0 ? SW_SHOW : SW_HIDE);
@@ -591,9 +679,15 @@ void CBeamComInputDlg::ShowLoadKind() {
 }
 
 void CBeamComInputDlg::ReadLoadValues() {
+    // Only numbers within the boxes' range are remembered; the exchange refuses the others. What is
+    // remembered is also what the boxes show from now on, so that choosing a span in the tree keeps
+    // the values typed for its load.
     const LoadKindInfo& kind = kLoadKinds[m_nLoadKind];
-    for (int b = 0; b < 4; ++b)
-        if (kind.slots[b] >= 0) m_dLastLoad[kind.slots[b]] = std::atof(GetEditText(kLoadBoxes[b]));
+    for (int b = 0; b < 4; ++b) {
+        double dValue = 0;
+        if (kind.slots[b] >= 0 && CheckDouble(GetEditText(kLoadBoxes[b]), dValue, kLoadLimit, -kLoadLimit))
+            m_dLastLoad[kind.slots[b]] = m_dLoadEdit[b] = dValue;
+    }
 }
 
 void CBeamComInputDlg::OnLoadBoxKillFocus() { ReadLoadValues(); }

@@ -17,6 +17,9 @@
 #include "mfc/stdctrl/Button.h"
 #include "resources/ContinuousBeamResource.h"
 
+// An option box with its range (BeamComInputDlg.cpp).
+struct OptionRange;
+
 class CBeamComInputDlg : public CCaltPageDlg {
     DECLARE_DYNAMIC(CBeamComInputDlg)
 
@@ -28,7 +31,9 @@ public:
 
     void GetData(CVuskParam* pParam) override;
     void SetData(CVuskParam* pParam) override;
-    // Errors: a cover of half a span's height or more, a load off its span, an unstable beam.
+    // Errors: a box the exchange refuses, an option outside its range, a cover of half a span's
+    // height or more, a span outside the span editor's limits, a load off its span or beyond the load
+    // boxes' range, an unstable beam.
     BOOL CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) override;
 
     CComboBoxEx m_cmbLoadKind;
@@ -54,7 +59,9 @@ public:
     CTreeCtrlEx m_treeLoad;
     int m_nCurSpan;  // -1 none
     CContinuousBeam* m_pBeam;
-    CImageList m_KindImages;
+    CImageList m_KindImages;   // the six kinds' pictures of the selector
+    CBitmap m_bmpKind;          // the chosen kind's picture, shown beside the selector
+    CBitmap m_bmpTips;          // the information icon
     int m_nLoadKind;
     int m_nActiveCtrl;  // 1 the tree, 2 the span list was pressed last; 0 neither
     HTREEITEM m_hSpanNode;
@@ -120,6 +127,9 @@ protected:
     afx_msg void OnTreeSetFocus(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnChangeDeadFactor();
     afx_msg void OnChangeLiveFactor();
+    afx_msg void OnKillfocusDeadFactor();
+    afx_msg void OnKillfocusStrength();
+    afx_msg void OnKillfocusLiveFactor();
     afx_msg void OnKillfocusCover();
     afx_msg void OnKillfocusSpanFactor();
     afx_msg void OnKillfocusSupportFactor();
@@ -129,9 +139,14 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The number in box nID into dValue, clamped into [dLower, dUpper] (the box rewritten then);
-    // FALSE, with the old value back in the box, when it holds no number.
-    BOOL ClampBox(UINT nID, double& dValue, double dLower, double dUpper);
+    // The number in a box with a range into its member; FALSE, after the range's message and with
+    // the member's value back in the box, for a text that is no number within the range
+    // (TakeRangedValue).
+    BOOL TakeRangedBox(const OptionRange& range);
+    // A factor as it is being typed: taken into its member only while it is a number in range.
+    void TakeTypedFactor(const OptionRange& range);
+    // Writes a value into a box without the box's own handlers taking it.
+    void ShowBoxValue(UINT nID, double dValue);
     void EnableOptionBoxes();
     void RedrawPicture();
     // The smallest height of the beam's spans, or the editor's height without spans.

@@ -38,7 +38,8 @@ END_MESSAGE_MAP()
 namespace {
 
 // The stirrup diameters the diameter box offers: the stirrup table's from 6 mm on.
-const int kStirrupChoices[3] = {6, 8, 10};
+const int kStirrupChoices[6] = {6, 8, 10, 12, 14, 16};
+const int kStirrupChoiceCount = 6;
 
 int PositionOf(const int* values, int nCount, int d) {
     for (int k = 0; k < nCount; ++k)
@@ -164,7 +165,7 @@ void CBeamComOutputDlg::ShowSectionForces(int bMidSpan, int nIndex) {
     double xs = 0, xh = 0;
     pSpan->GetCenMaxNegMom(hogging, xh);
     ShowForceValue(hogging, xh, m_strMomVal2, m_strMomPos2, m_strMomCombo2);
-    pSpan->GetCenMaxPosMom(sagging, xs);
+    sagging = CContinuousBeam::GetSpanSagging(*pSpan, xs);
     ShowForceValue(sagging, xs, m_strMomVal1, m_strMomPos1, m_strMomCombo1);
     if (std::fabs(shear.m_dValue) < 1e-6) m_strShearPos = "无危险截面";
 }
@@ -212,7 +213,7 @@ void CBeamComOutputDlg::OnSectionChanged(NMHDR*, LRESULT* pResult) {
     ReadStirrupText(S, m_pBeam->m_strHoopReinLv, d, s);
     ShowBarBoxes(FALSE, n1b, d1b, n2b, d2b);
     ShowBarBoxes(TRUE, n1t, d1t, n2t, d2t);
-    const int nStirPos = PositionOf(kStirrupChoices, 3, d);
+    const int nStirPos = PositionOf(kStirrupChoices, kStirrupChoiceCount, d);
     static_cast<CComboBox*>(GetDlgItem(IDC_CO_STIR_DIA))->SetCurSel(nStirPos);
     if (nStirPos >= 0) m_nStirDiaIndex = nStirPos;
     for (UINT nID : {IDC_CO_BOT_COUNT1, IDC_CO_BOT_DIA1, IDC_CO_TOP_COUNT1, IDC_CO_TOP_DIA1})
@@ -282,7 +283,7 @@ void CBeamComOutputDlg::OnStirrupChanged(NMHDR*, LRESULT* pResult) {
     pRecord->StiInt = s;
     pRecord->StiDia = nIndex;
     pRecord->StiGrade = m_pBeam->m_strHoopReinLv;
-    const int nPos = PositionOf(kStirrupChoices, 3, d);
+    const int nPos = PositionOf(kStirrupChoices, kStirrupChoiceCount, d);
     static_cast<CComboBox*>(GetDlgItem(IDC_CO_STIR_DIA))->SetCurSel(nPos);
     if (nPos >= 0) m_nStirDiaIndex = nPos;
     m_nStirSpacing = s;
@@ -293,9 +294,10 @@ void CBeamComOutputDlg::OnStirrupChanged(NMHDR*, LRESULT* pResult) {
 }
 
 void CBeamComOutputDlg::AddUserScheme(CListCtrlEx& list, int n1, int d1, int n2, int d2) {
-    if (m_nCurRow < 0 || SpanCount() == 0 || n1 < 1) return;
-    const int nSpan = (m_nCurRow - 1) / 2;
-    const int W = static_cast<int>(m_pBeam->getSpan(nSpan < 0 ? 0 : nSpan)->m_dSecWidth) - 50;
+    const CSteelSpan* pSpan = SpanOfRow(m_nCurRow);
+    if (!pSpan || n1 < 1) return;
+    // The section the design used: a support's own span (the last span's for the last support).
+    const int W = static_cast<int>(pSpan->m_dSecWidth) - 50;
     auto fits = [W](int n, int d) { return W - (n - 1) * std::max(d, 25) >= n * d; };
     if (!fits(n1, d1) || !fits(n2, d2)) return;
     const CString X = n2 < 1 ? MakeBarText(m_pBeam->m_strMainReinLv, n1, d1, 0, 0)
@@ -445,7 +447,7 @@ void CBeamComOutputDlg::RedesignSection() {
         M1 = pSpan->getPosMoment(j);
         M2 = pSpan->getNegMoment(j);
     } else {
-        pSpan->GetCenMaxPosMom(M1, x);
+        M1 = CContinuousBeam::GetSpanSagging(*pSpan, x).m_dValue;
         pSpan->GetCenMaxNegMom(M2, x);
     }
     CSectionBar bar(static_cast<int>(pSpan->m_dSecHeight), static_cast<int>(pSpan->m_dSecWidth), m_pBeam->m_strConLevel,
@@ -483,19 +485,8 @@ void CBeamComOutputDlg::UpdateServiceability(int nRow) {
 }
 
 void CBeamComOutputDlg::FindGoverningMoment(int i) {
-    const CSteelSpan* pSpan = m_pBeam->getSpan(i);
-    if (!pSpan) return;
-    double Ms = 0, xs = 0, Mh = 0, xh = 0;
-    pSpan->GetMaxPosMoment(Ms, xs);
-    pSpan->GetMaxNegMoment(Mh, xh);
-    const double L = pSpan->m_dSpanLen;
-    if (Ms < Mh && ((L / 3 <= xh && xh <= 2 * L / 3) || Ms == 0)) {
-        m_nMomentSign = -1;
-        m_dGovMoment = Mh;
-    } else {
-        m_nMomentSign = 1;
-        m_dGovMoment = Ms;
-    }
+    if (!m_pBeam->getSpan(i)) return;
+    m_nMomentSign = m_pBeam->GetServiceMoment(i, m_dGovMoment) ? -1 : 1;
 }
 
 void CBeamComOutputDlg::ParseBarText(const CString& strBars, double& dArea, int& nEquivalent) const {

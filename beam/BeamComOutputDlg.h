@@ -4,8 +4,8 @@
 // its bars and stirrups (from the candidate lists or composed in the combo boxes), the redesign
 // for one or two rows of bars, and the section drawing. Every choice goes into the beam's results.
 //
-// Stirrup diameters are kept in the results as indices into the stirrup table (4, 5, 6, 8, 10 mm);
-// the diameter box offers the table's diameters of 6 mm and more, the bar boxes the main-bar table.
+// Stirrup diameters are kept in the results as indices into the stirrup table (4 to 16 mm); the
+// diameter box offers the table's diameters of 6 mm and more, the bar boxes the main-bar table.
 #pragma once
 
 #include "beam/BeamOutputDlg.h"

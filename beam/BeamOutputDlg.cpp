@@ -113,6 +113,12 @@ CString CBeamOutputDlg::DesignStateText(int nCode) {
     return "*正常*";
 }
 
+CString CBeamOutputDlg::StirrupStateText(int nCode) {
+    if (nCode == STIRRUP_TOO_SMALL) return "*截面尺寸不足*";
+    if (nCode == STIRRUP_NO_OPTION) return "*无配筋方案*";
+    return "*正常*";
+}
+
 void CBeamOutputDlg::SetStirrupText(const SectionResult& result, int nRow, int nColumn) {
     if (result.StiInt < 0 || !m_pBeam) return;
     m_lstSection.SetItemText(nRow, nColumn,
@@ -237,6 +243,7 @@ void CBeamOutputDlg::FillStirrupList(const StirrupOptionSet* pSet, const CString
         return;
     }
     if (pSet->m_dAreaPerMetre != 0) m_strStirArea.Format("%1.2f", pSet->m_dAreaPerMetre);
+    m_strStirCaption += StirrupStateText(pSet->m_nCode);
     int nMatch = -1, k = 0;
     for (auto* pNode = pSet->m_Options.m_Head.m_pNext; pNode; pNode = pNode->m_pNext, ++k) {
         const StirrupOption* pOption = pNode->m_Value;

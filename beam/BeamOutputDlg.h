@@ -34,6 +34,8 @@ public:
     // The stirrup text of a record's stirrup (spacing, diameter index) into a cell of the list.
     void SetStirrupText(const SectionResult& result, int nRow, int nColumn);
     static CString DesignStateText(int nCode);
+    // The state of a span's stirrup design: "*截面尺寸不足*" for a section too small for the shear.
+    static CString StirrupStateText(int nCode);
     void EnableLayerRadios(bool bEnable);
 
     virtual void InsertSectionColumns();

@@ -28,8 +28,8 @@ void WriteGroups(LPCTSTR lpszArray, int n1, int d1, int n2, int d2) {
 
 void CBeamComOutputDlg::DrawSection() {
     const int n = SpanCount();
-    if (m_nCurRow < 0 || n == 0) return;
-    const CSteelSpan* pSpan = m_pBeam->getSpan(std::min((m_nCurRow - 1) / 2, n - 1));
+    const CSteelSpan* pSpan = SpanOfRow(m_nCurRow);
+    if (!pSpan) return;
     const double b = pSpan->m_dSecWidth, h = pSpan->m_dSecHeight;
     const double A1 = h > 400 ? 100 : h * 0.25;
     const CString B = m_lstSection.GetItemText(m_nCurRow, 1), T = m_lstSection.GetItemText(m_nCurRow, 2);

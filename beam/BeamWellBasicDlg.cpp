@@ -4,7 +4,7 @@
 
 #include "beam/BeamWellParam.h"
 #include "beam/BeamWellPicture.h"
-#include "host/CheckEditValue.h"
+#include "beam/RangedValue.h"
 #include "mfc/stdctrl/ComboBox.h"
 
 IMPLEMENT_DYNAMIC(CBeamWellBasicDlg, CCaltPageDlg)
@@ -19,7 +19,8 @@ BEGIN_MESSAGE_MAP(CBeamWellBasicDlg, CCaltPageDlg)
     ON_EN_KILLFOCUS(IDC_BW_DISTB, OnKillFocusDistB)
 END_MESSAGE_MAP()
 
-CBeamWellBasicDlg::CBeamWellBasicDlg(CWnd* pParent) : CCaltPageDlg(IDD, pParent), nPictureId(0) {}
+CBeamWellBasicDlg::CBeamWellBasicDlg(CWnd* pParent)
+    : CCaltPageDlg(IDD, pParent), nPictureId(0), m_dLoad(0), m_dDistA(0), m_dDistB(0) {}
 
 CBeamWellBasicDlg::~CBeamWellBasicDlg() { m_bitmap.DeleteObject(); }
 
@@ -84,11 +85,17 @@ void CBeamWellBasicDlg::OnVerticalSpanChange() { ShowGridPicture(); }
 
 BOOL CBeamWellBasicDlg::OnHelpInfo(HELPINFO*) { return TRUE; }
 
-void CBeamWellBasicDlg::OnKillFocusLoad() { CheckEditValue(this, IDC_BW_LOAD, 0, 1000000, 0); }
+void CBeamWellBasicDlg::OnKillFocusLoad() {
+    TakeRangedValue(*this, IDC_BW_LOAD, m_dLoad, BEAMWELL_LOAD_MIN, BEAMWELL_LOAD_MAX);
+}
 
-void CBeamWellBasicDlg::OnKillFocusDistA() { CheckEditValue(this, IDC_BW_DISTA, 0.000001, 1000000000, 0); }
+void CBeamWellBasicDlg::OnKillFocusDistA() {
+    TakeRangedValue(*this, IDC_BW_DISTA, m_dDistA, BEAMWELL_DIST_MIN, BEAMWELL_DIST_MAX);
+}
 
-void CBeamWellBasicDlg::OnKillFocusDistB() { CheckEditValue(this, IDC_BW_DISTB, 0.000001, 1000000000, 0); }
+void CBeamWellBasicDlg::OnKillFocusDistB() {
+    TakeRangedValue(*this, IDC_BW_DISTB, m_dDistB, BEAMWELL_DIST_MIN, BEAMWELL_DIST_MAX);
+}
 
 void CBeamWellBasicDlg::SetData(CVuskParam* pParam) {
     CBeamWellParam* pWell = static_cast<CBeamWellParam*>(pParam);
@@ -97,9 +104,12 @@ void CBeamWellBasicDlg::SetData(CVuskParam* pParam) {
     FillVerticalSpanList(pWell->nNox);
     SetComboBoxText(IDC_BW_NOX, pWell->nNox);
     SetComboBoxText(IDC_BW_NOY, pWell->nNoy);
-    SetEditText(IDC_BW_DISTA, pWell->dDistA);
-    SetEditText(IDC_BW_DISTB, pWell->dDistB);
-    SetEditText(IDC_BW_LOAD, pWell->dLoad);
+    m_dDistA = pWell->dDistA;
+    m_dDistB = pWell->dDistB;
+    m_dLoad = pWell->dLoad;
+    SetEditText(IDC_BW_DISTA, m_dDistA);
+    SetEditText(IDC_BW_DISTB, m_dDistB);
+    SetEditText(IDC_BW_LOAD, m_dLoad);
     SetEditText(IDC_BW_NUMBER, pWell->strNumber);
     ShowGridPicture();
 }
@@ -116,16 +126,15 @@ void CBeamWellBasicDlg::GetData(CVuskParam* pParam) {
     pWell->nPictureId = nPictureId;
 }
 
-BOOL CBeamWellBasicDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray&) {
+BOOL CBeamWellBasicDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) {
     const CBeamWellParam* pWell = static_cast<const CBeamWellParam*>(pParam);
+    const int nErrors = arrErrors.GetSize();
+    pWell->CheckInputRanges(arrErrors);
+    if (arrErrors.GetSize() > nErrors) return FALSE;
     LPCTSTR lpszTable = NULL;
     BOOL bSixRow = TRUE;
     if (!pWell->FindCoefTable(&lpszTable, &bSixRow)) return TRUE;  // the calculation says why
-    const double dRatio = pWell->dDistA == 0 ? 1 : pWell->dDistB / pWell->dDistA;
-    // A hair of tolerance keeps a ratio typed at a table's end (1.6 = 1600 / 1000) inside it.
-    const double dLower = bSixRow ? 0.6 : 0.8;
-    const double dUpper = bSixRow ? 1.6 : 1.2;
-    if (dRatio < dLower - 1e-9 || dRatio > dUpper + 1e-9) {
+    if (!pWell->IsRatioInTable(bSixRow)) {
         arrWarnings.Add("跨度比b/a不合理,会导致查表失败!");
         return FALSE;
     }

@@ -19,7 +19,8 @@ public:
 
     void GetData(CVuskParam* pParam) override;
     void SetData(CVuskParam* pParam) override;
-    // Warns when b/a lies outside the rows of the grid's table (0.6 … 1.6 or 0.8 … 1.2).
+    // Errors for a load or panel size outside its range; warns when b/a lies outside the rows of the
+    // grid's table (0.6 … 1.6 or 0.8 … 1.2), where the calculation then finds no coefficients.
     BOOL CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) override;
 
     // Refills the vertical counts for a horizontal count and selects the first.
@@ -29,6 +30,8 @@ public:
 
     CBitmap m_bitmap;  // the picture shown
     int nPictureId;    // its id; 0 before one is chosen
+    // The load and the panel sizes as their boxes last took them: a refused text gets them back.
+    double m_dLoad, m_dDistA, m_dDistB;
 
 protected:
     BOOL OnInitDialog() override;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "beam/BeamWellTables.h"
+#include "framework/InputValidator.h"
 #include "framework/ParamExchange.h"
 #include "host/Help.h"
 #include "host/Numbers.h"
@@ -56,7 +57,7 @@ double RoundCoefficient(double dCoef, BOOL bNegative) {
 
 }  // namespace
 
-CBeamWellParam::CBeamWellParam() : nPictureId(0), dRatio(1) {
+CBeamWellParam::CBeamWellParam() : nPictureId(0), bCalculated(TRUE), dRatio(1) {
     std::memset(dCoefTable, 0, sizeof dCoefTable);
     std::memset(beamCoef, 0, sizeof beamCoef);
     InitDefaultParam();
@@ -148,6 +149,31 @@ void CBeamWellParam::LoadCoefTable(LPCTSTR lpszTable) {
     }
 }
 
+BOOL CBeamWellParam::IsRatioInTable(BOOL bSixRow) const {
+    const double dLower = bSixRow ? 0.6 : 0.8;
+    const double dUpper = bSixRow ? 1.6 : 1.2;
+    const double dRatioNow = dDistA == 0 ? 1 : dDistB / dDistA;
+    return dRatioNow >= dLower - 1e-9 && dRatioNow <= dUpper + 1e-9;
+}
+
+void CBeamWellParam::CheckInputRanges(CStringArray& arrErrors) const {
+    const struct {
+        LPCTSTR lpszLabel;
+        double dValue, dLower, dUpper;
+    } inputs[] = {{"荷载q", dLoad, BEAMWELL_LOAD_MIN, BEAMWELL_LOAD_MAX},
+                  {"跨度a", dDistA, BEAMWELL_DIST_MIN, BEAMWELL_DIST_MAX},
+                  {"跨度b", dDistB, BEAMWELL_DIST_MIN, BEAMWELL_DIST_MAX}};
+    for (const auto& input : inputs)
+        if (!(input.dValue >= input.dLower && input.dValue <= input.dUpper))
+            arrErrors.Add(CString(input.lpszLabel) + "：" + RangeMessage(input.dLower, input.dUpper));
+}
+
+void CBeamWellParam::ClearResults() {
+    std::memset(beamCoef, 0, sizeof beamCoef);
+    std::memset(beamForce, 0, sizeof beamForce);
+    bCalculated = FALSE;
+}
+
 int CBeamWellParam::Calculate() {
     LPCTSTR lpszTable = nullptr;
     BOOL bSixRow = TRUE;
@@ -155,6 +181,14 @@ int CBeamWellParam::Calculate() {
         CString strMessage;
         strMessage.Format("没有%s、横向跨数 %d、纵向跨数 %d 的井字梁系数表，请核查", (LPCTSTR)strAbutType, nNox, nNoy);
         AfxMessageBox(strMessage);
+        ClearResults();
+        return FALSE;
+    }
+    // A ratio beyond the table's rows has no coefficients: extrapolated ones would be numbers of
+    // no table (negative moments of a simply supported grid among them).
+    if (!IsRatioInTable(bSixRow)) {
+        AfxMessageBox("跨度比b/a不合理,查表失败!");
+        ClearResults();
         return FALSE;
     }
     bSpecialTable = bSixRow;
@@ -168,8 +202,7 @@ int CBeamWellParam::Calculate() {
     const double dFactorV = b * a * q * 1e-6;
     dRatio = a == 0 ? 1 : b / a;
 
-    // The lower row of the interval that holds the ratio, and its b/a; no clamping: a ratio
-    // outside the table extrapolates from its end interval.
+    // The lower row of the interval that holds the ratio, and its b/a.
     int nRow;
     double dBase;
     if (bSpecialTable) {
@@ -211,6 +244,7 @@ int CBeamWellParam::Calculate() {
         // A zero negative moment rounds to −0; + 0.0 makes it 0, so that it prints "0.000".
         beamForce[i].dNegative = i <= BW_B2 ? RoundCoefficient(beamCoef[i].dNegative, TRUE) * dFactorM * 0.0001 + 0.0 : 0;
     }
+    bCalculated = TRUE;
     return TRUE;
 }
 
@@ -244,6 +278,7 @@ void CBeamWellParam::GetListData() {
                       nNoy, dDistA, dDistB);
     strLoadInfo.Format("荷载设计值:p =%s\n", (LPCTSTR)ftosp(dLoad, 3, 0, 0));
     strResultInfo.Empty();
+    if (!bCalculated) return CVuskParam::GetListData();
     auto add = [this](LPCTSTR lpszFormat, double dValue) {
         CString strLine;
         strLine.Format(lpszFormat, dValue);

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "host/VuskParam.h"
+#include "mfc/base/Array.h"
 #include "mfc/base/Object.h"
 #include "mfc/base/String.h"
 #include "win/WinTypes.h"
@@ -41,6 +42,13 @@ struct BEAMWELLROW {
     int nIndex;         // from 0: A1 is 0 of family A
 };
 
+// The ranges of the input: the load q (kN/m²) and the panel sizes a and b (mm). A larger load or
+// panel would give results of more digits than a report can print.
+const double BEAMWELL_LOAD_MIN = 0;
+const double BEAMWELL_LOAD_MAX = 10000;
+const double BEAMWELL_DIST_MIN = 0.000001;
+const double BEAMWELL_DIST_MAX = 100000;
+
 #define BEAMWELL_SIMPLE "周边简支"
 #define BEAMWELL_FIXED "周边固定"
 #define BEAMWELL_HALF_FIXED "周边半固定"
@@ -55,7 +63,8 @@ public:
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
     // Loads the table of the grid and fills the coefficients and results. FALSE, with a message and
-    // nothing changed, when no table serves the panel counts and support (see FindCoefTable).
+    // no results, when no table serves the panel counts and support (see FindCoefTable) or b/a lies
+    // outside the table's rows: the result page and the reports then show none.
     int Calculate() override;
     int BuildWordS() override;
     int BuildWordC() override;
@@ -68,6 +77,11 @@ public:
     // three). A table serves only nNox ≥ nNoy ≥ 2, a support of the three, and a three-row table
     // only simple supports (its values are those of simply supported edges).
     BOOL FindCoefTable(LPCTSTR* plpszTable, BOOL* pbSixRow) const;
+    // Whether b/a lies within the rows of a six-row (0.6 … 1.6) or a three-row (0.8 … 1.2) table;
+    // a ratio typed at a table's end (1.6 = 1600 / 1000) lies within it.
+    BOOL IsRatioInTable(BOOL bSixRow) const;
+    // The errors of a load or a panel size outside its range (a damaged store can hold them).
+    void CheckInputRanges(CStringArray& arrErrors) const;
     // The numbers of distinct A and B beams.
     int GetBeamCountA() const { return nNox / 2; }
     int GetBeamCountB() const { return nNoy / 2; }
@@ -89,11 +103,14 @@ public:
     BeamCoef beamCoef[BW_BEAMS];    // coefficients of the last calculation, before rounding
     BeamForce beamForce[BW_BEAMS];  // results; stored; the result page may edit them
     BOOL bSpecialTable;      // TRUE: the last calculation took a six-row table
+    BOOL bCalculated;        // FALSE after a calculation that found no coefficients; not stored
     double dRatio;           // b/a of the last calculation
     double dCoefTable[6][20];  // the loaded table: a row per b/a, (moment, shear) of A1, B1, A2, B2 … A5, A6
 
 private:
     void LoadCoefTable(LPCTSTR lpszTable);
+    // No results: coefficients and results 0, bCalculated FALSE.
+    void ClearResults();
     void ExchangeParams(CParamExchange& px);
     // Report pieces (BeamWellReport.cpp); bFormulas: the full report's lines with the coefficients.
     void WriteSizeText(CWordObject& word, BOOL bFull) const;

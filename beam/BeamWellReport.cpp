@@ -1,6 +1,6 @@
 // The grid beam's short report (BuildWordS) and full calculation report (BuildWordC). Both print
 // the results as they stand, values edited on the result page included, and the coefficients of
-// the last calculation.
+// the last calculation; after a calculation that found no coefficients they write nothing.
 #include "beam/BeamWellParam.h"
 
 #include "beam/BeamWellPicture.h"
@@ -84,6 +84,7 @@ void CBeamWellParam::WriteResultTexts(CWordObject& word, BOOL bFormulas) const {
 }
 
 int CBeamWellParam::BuildWordS() {
+    if (!bCalculated) return TRUE;
     wordS.WriteTitleInfo(strTitle);
     CString strSection;
     strSection.Format("一、构件编号: %s", (LPCTSTR)strNumber);
@@ -98,6 +99,7 @@ int CBeamWellParam::BuildWordS() {
 }
 
 int CBeamWellParam::BuildWordC() {
+    if (!bCalculated) return TRUE;
     wordC.WriteTitleInfo(strTitle);
     wordC.WriteSectionTitle("项目名称_____________日    期_____________");
     wordC.WriteSectionTitle("设 计 者_____________校 对 者_____________\n");

@@ -32,5 +32,8 @@ protected:
     BOOL OnInitDialog() override;
 
     afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+    // An edited cell: a number within the column's range goes into the results at once, anything
+    // else is refused with the range's message and the cell shows the result it held.
+    afx_msg LRESULT OnCellCommit(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,7 @@
 // Defaults, stored keys, calculation and list entry of the continuous beam.
 #include "beam/ContinuousBeam.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "beam/SectionBar.h"
@@ -9,7 +10,6 @@
 #include "framework/ParamExchange.h"
 #include "host/Help.h"
 #include "host/QeltConcrete.h"
-#include "host/VuskSave.h"
 #include "mfc/user/MessageBox.h"
 #include "sibling/BeamRecords.h"
 #include "sibling/SteelSpanLoad.h"
@@ -240,27 +240,11 @@ BOOL CContinuousBeam::ReadParam(const CString& strPrefix) {
     CParamExchange px(strPrefix, FALSE);
     px.Exchange("/strNumber", strNumber);
     Reset();
-    int nStoredSpans = 0;
-    const BOOL bStored = CVuskSave::GetValue(strPrefix + "m_nSpanNum", nStoredSpans, 0);
-    if (ExchangeParams(px, strPrefix)) {
-        if (!bStored) AddFirstRunBeam();
-        return bResult;
-    }
+    if (ExchangeParams(px, strPrefix)) return bResult;
     // A refused count: the defaults instead of a beam read in part; the store stays as it is.
     InitDefaultParam();
     m_ResultArr.RemoveAll();
     return FALSE;
-}
-
-void CContinuousBeam::AddFirstRunBeam() {
-    CSteelSpan* pSpan = new CSteelSpan;
-    pSpan->m_dSpanLen = 6;
-    pSpan->m_dSecWidth = 300;
-    pSpan->m_dSecHeight = 600;
-    AddSpan(pSpan);
-    if (GetComNum() == 0) AddComStyle(BEAM_CASE_DEAD);
-    SetCurrentCom(0);
-    pSpan->AddSpanLoad(BEAM_LOAD_UNIFORM, 10.0);
 }
 
 BOOL CContinuousBeam::WriteParam(const CString& strPrefix) {
@@ -288,10 +272,24 @@ int CContinuousBeam::Calculate() {
             span.AddSpanLoad(BEAM_LOAD_UNIFORM, 25e-6 * span.m_dSecWidth * span.m_dSecHeight);
         }
     }
-    if (!CalBeamStruct()) {
+    // The characteristic envelope first (every factor 1), for the crack widths and deflections;
+    // then the design envelope with the load factors.
+    const double dDeadFactor = m_dConLoadScale, dLiveFactor = m_dVarLoadScale;
+    m_dConLoadScale = m_dVarLoadScale = 1.0;
+    BOOL bAnalysed = CalBeamStruct();
+    m_ServiceArr.SetSize(bAnalysed ? nSpans : 0);
+    for (int i = 0; bAnalysed && i < nSpans; ++i) {
+        SpanServiceMoments& service = m_ServiceArr[i];
+        m_SpanArr[i]->GetMaxPosMoment(service.dSagging, service.dSaggingAt);
+        m_SpanArr[i]->GetMaxNegMoment(service.dHogging, service.dHoggingAt);
+    }
+    m_dConLoadScale = dDeadFactor;
+    m_dVarLoadScale = dLiveFactor;
+    if (!bAnalysed || !CalBeamStruct()) {
         // A load off its span: no results rather than numbers of a beam that was not analysed.
         if (m_CalBeamWeightCheck) RemoveComStyle(nWeightCase);
         m_ResultArr.RemoveAll();
+        m_ServiceArr.RemoveAll();
         m_TipDesignArr.SetSize(0);
         m_MidDesignArr.SetSize(0);
         m_StirrupSetArr.SetSize(0);
@@ -320,6 +318,25 @@ int CContinuousBeam::FindSpanWithLoadOutside() const {
                 const AnyLoad& load = loads.m_AnyLoadArr[k];
                 if (!on(load.m_dPosA, L) || !on(load.m_dPosC, L) || !on(load.m_dPosA + load.m_dPosC, L)) return i;
             }
+        }
+    }
+    return -1;
+}
+
+int CContinuousBeam::FindSpanWithLoadBeyond(double dLimit) const {
+    auto beyond = [dLimit](double v) { return !(std::fabs(v) <= dLimit); };
+    for (int i = 0; i < getSpanNum(); ++i) {
+        const CSteelSpan& span = *m_SpanArr[i];
+        for (int r = 0; r < span.m_SpanLoadArr.GetSize(); ++r) {
+            const CSteelSpanLoad& loads = *span.m_SpanLoadArr[r];
+            for (const CArray<NormalLoad, NormalLoad&>* pArr : {&loads.m_CenLoadArr, &loads.m_CenMomArr, &loads.m_TraLoadArr})
+                for (int k = 0; k < pArr->GetSize(); ++k)
+                    if (beyond((*pArr)[k].m_dLoadValue)) return i;
+            for (const CArray<double, double>* pArr : {&loads.m_DisLoadArr, &loads.m_TriLoadArr})
+                for (int k = 0; k < pArr->GetSize(); ++k)
+                    if (beyond((*pArr)[k])) return i;
+            for (int k = 0; k < loads.m_AnyLoadArr.GetSize(); ++k)
+                if (beyond(loads.m_AnyLoadArr[k].m_dLoadValue1) || beyond(loads.m_AnyLoadArr[k].m_dLoadValue2)) return i;
         }
     }
     return -1;
@@ -390,8 +407,8 @@ void CContinuousBeam::DesignSpans() {
         DesignSection(span, span.getPosMoment(0) * m_TipModulus, span.getNegMoment(0) * m_TipModulus,
                       m_TipDesignArr[i]);
         AddResult(*m_TipDesignArr[i]);
-        double dSagging, dHogging, dPos;
-        span.GetCenMaxPosMom(dSagging, dPos);
+        double dHogging, dPos;
+        const double dSagging = GetSpanSagging(span, dPos).m_dValue;
         span.GetCenMaxNegMom(dHogging, dPos);
         DesignSection(span, dSagging * m_MidModulus, dHogging * m_MidModulus, m_MidDesignArr[i]);
         double dShear;
@@ -426,16 +443,32 @@ int EquivalentDiameter(const CBarScheme& bars) {
 
 }  // namespace
 
+CalValue CContinuousBeam::GetSpanSagging(const CSteelSpan& span, double& dPos) {
+    CalValue value{0, 0};
+    span.GetMaxPosMoment(value.m_dValue, dPos);
+    if (span.IsEmptyEnvelop() || !(span.m_dSpanLen > 0)) return value;
+    const int nPoint = static_cast<int>(std::lround(dPos / span.m_dSpanLen * (BEAM_ENVELOPE_POINTS - 1)));
+    return span.m_PosMomEnv[std::min(std::max(nPoint, 0), BEAM_ENVELOPE_POINTS - 1)];
+}
+
+BOOL CContinuousBeam::GetServiceMoment(int i, double& dMoment) const {
+    dMoment = 0;
+    const CSteelSpan* pSpan = getSpan(i);
+    if (!pSpan || i >= m_ServiceArr.GetSize()) return FALSE;
+    const SpanServiceMoments& service = m_ServiceArr[i];
+    const double L = pSpan->m_dSpanLen, xn = service.dHoggingAt;
+    const BOOL bHogging = service.dSagging < service.dHogging &&
+                          ((L / 3 <= xn && xn <= 2 * L / 3) || service.dSagging == 0);
+    dMoment = bHogging ? service.dHogging : service.dSagging;
+    return bHogging;
+}
+
 double CContinuousBeam::CalcSpanDeformCrack(int i) {
     CSteelSpan* pSpan = getSpan(i);
     if (!pSpan || 2 * i + 1 >= m_ResultArr.GetSize()) return 0;
     SectionResult& result = m_ResultArr[2 * i + 1];
-    double Mp, xp, Mn, xn;
-    pSpan->GetMaxPosMoment(Mp, xp);
-    pSpan->GetMaxNegMoment(Mn, xn);
-    const double L = pSpan->m_dSpanLen;
-    const BOOL bHogging = Mp < Mn && ((L / 3 <= xn && xn <= 2 * L / 3) || Mp == 0);
-    const double M = bHogging ? Mn : Mp;
+    double M = 0;
+    const BOOL bHogging = GetServiceMoment(i, M);
     const BOOL bSet = bHogging ? result.m_bInitTopBar : result.m_bInitBotBar;
     const CBarScheme& bars = bHogging ? result.TopBar : result.BotBar;
     result.Deform = 0;

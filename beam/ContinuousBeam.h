@@ -20,6 +20,14 @@ class CParamExchange;
 // Kinds of a report's section paragraph.
 enum { SECTION_MID_SPAN = 0, SECTION_SUPPORT = 1 };
 
+// The extremes of a span's envelope under the characteristic combination (every load factor 1:
+// dead loads always, live loads where unfavourable), with their positions (m): what its crack
+// width and deflection are checked for.
+struct SpanServiceMoments {
+    double dSagging, dSaggingAt;
+    double dHogging, dHoggingAt;  // a magnitude
+};
+
 class CContinuousBeam : public CSteelBeam, public CVuskParam {
     DECLARE_DYNAMIC(CContinuousBeam)
 
@@ -28,8 +36,7 @@ public:
     ~CContinuousBeam() override;
 
     // FALSE, with a message and the defaults, when the store holds a count out of bounds. A store
-    // that holds no beam yet (the command's first run) gives a beam to begin with: one span of
-    // 6 m, 300 × 600, under 10 kN/m of dead load, as the span and load editors offer them.
+    // that holds no beam yet (the command's first run) gives an empty beam.
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
     // 0, changing nothing, for an unstable beam; otherwise the analysis and the design of every
@@ -40,6 +47,9 @@ public:
     // The first span holding a load that lies off it (a position beyond the span, a trapezoid's ramp
     // beyond half of it), or -1.
     int FindSpanWithLoadOutside() const;
+    // The first span holding a load value (a force, moment or line load) that is no number within
+    // ±dLimit, or -1.
+    int FindSpanWithLoadBeyond(double dLimit) const;
     void GetListData() override;
     // Sizes the design arrays anew and designs every section; the results take the stirrup grade.
     void DesignSections();
@@ -53,6 +63,13 @@ public:
     // Crack width and deflection of span i into its mid-span record, from the governing moment and
     // its bars; returns the deflection (m). A span whose governing bars are unset gets neither.
     double CalcSpanDeformCrack(int i);
+    // The characteristic moment (kN·m, a magnitude) that governs span i's serviceability: the
+    // hogging one (TRUE) when it is the larger and lies in the middle third or no sagging moment
+    // exists, otherwise the sagging one (FALSE). 0 and FALSE before a calculation.
+    BOOL GetServiceMoment(int i, double& dMoment) const;
+    // The largest sagging moment anywhere on the span, with the load cases that give it and its
+    // position (m): the mid-span section's moment.
+    static CalValue GetSpanSagging(const CSteelSpan& span, double& dPos);
     void InitDefaultParam() override;
     int BuildWordS() override;
     int BuildWordC() override;
@@ -74,6 +91,7 @@ public:
     PtrVector<SectionDesign*> m_TipDesignArr;  // per support
     PtrVector<StirrupOptionSet*> m_StirrupSetArr;  // per span
     CArray<SectionResult, SectionResult&> m_ResultArr;
+    CArray<SpanServiceMoments, SpanServiceMoments&> m_ServiceArr;  // per span; made by a calculation of this run
     int m_nSelSpan;            // span highlighted by the input picture; -1 none
 
     // Pictures (ContinuousBeamPicture.cpp), drawn into m_Graph's back buffer; nothing happens while
@@ -132,5 +150,4 @@ private:
     BOOL ExchangeSpan(CParamExchange& px, const CString& strPrefix, int i, CSteelSpan& span);
     void ExchangeResult(CParamExchange& px, int r, SectionResult& result);
     SectionResult& AddResult(const SectionDesign& design);
-    void AddFirstRunBeam();
 };

@@ -152,8 +152,8 @@ void CContinuousBeam::WriteSectionForces(int i, int nKind, CWordObject& word) {
         return;
     }
     const CSteelSpan& span = *m_SpanArr[i];
-    double dSagging, dSaggingAt, dHogging, dHoggingAt, dShear, dShearAt;
-    span.GetCenMaxPosMom(dSagging, dSaggingAt);
+    double dSaggingAt, dHogging, dHoggingAt, dShear, dShearAt;
+    const double dSagging = GetSpanSagging(span, dSaggingAt).m_dValue;
     span.GetCenMaxNegMom(dHogging, dHoggingAt);
     span.GetMaxShear(dShear, dShearAt);
     const LPCTSTR lpszAt = "\t位置:  %5.2fm\n";
@@ -182,8 +182,11 @@ void CContinuousBeam::WriteServiceability(int i, CWordObject& word) {
 
 void CContinuousBeam::WriteStirrups(int i, CWordObject& word) {
     const int r = 2 * i + 1;
+    const StirrupOptionSet* pSet = i < m_StirrupSetArr.GetSize() ? m_StirrupSetArr[i] : nullptr;
     if (r >= m_ResultArr.GetSize() || !m_ResultArr[r].m_bInitStiBar) {
-        WriteLine(word, CString("\t\t\t\t 箍筋: ") + "  无钢筋方案\n");
+        // Why there is none: a section too small for the span's shear is the engineer's to enlarge.
+        const BOOL bTooSmall = pSet && pSet->m_nCode == STIRRUP_TOO_SMALL;
+        WriteLine(word, CString("\t\t\t\t 箍筋: ") + (bTooSmall ? "  无钢筋方案(截面尺寸不足，请加大截面)\n" : "  无钢筋方案\n"));
         return;
     }
     const SectionResult& result = m_ResultArr[r];
@@ -193,7 +196,6 @@ void CContinuousBeam::WriteStirrups(int i, CWordObject& word) {
     option.m_strGrade = result.StiGrade;
     const double d = StirrupDiameter(result.StiDia);
     const double dActual = result.StiInt > 0 ? 2 * 250 * M_PI * d * d / result.StiInt : 0;
-    const StirrupOptionSet* pSet = i < m_StirrupSetArr.GetSize() ? m_StirrupSetArr[i] : nullptr;
     const double dRequired = pSet ? pSet->m_dAreaPerMetre : result.StiArea;
     WriteLine(word, CString("\t\t\t\t 箍筋: ") + option.GetText() + Formatted(",\t 实际面积: %1.2f mm$2$/m", dActual) +
                         Formatted(", 计算面积: %1.2f mm$2$/m\n", dRequired));

@@ -75,7 +75,7 @@ int CStirrupCfg::SetResult(StirrupOptionSet& set, double dAsvPerS, int nCode) co
 int CStirrupCfg::EnumOptions(StirrupOptionSet& set, double dAsvPerS) const {
     const int nMaxSpacing = MaxSpacing(m_V) / 10;
     BOOL bNoSpacing = FALSE;
-    for (int i = MinDiameterIndex(); i < 5; ++i) {
+    for (int i = MinDiameterIndex(); i < STIRRUP_DESIGN_DIAMETERS; ++i) {
         const double d = g_StirrupDiameters[i];
         const double Asv = m_nLegs * M_PI * d * d / 4;
         const double sHi = Asv / dAsvPerS;

@@ -3,9 +3,11 @@
 
 #include <cstring>
 
-const int g_StirrupDiameters[5] = {4, 5, 6, 8, 10};
+const int g_StirrupDiameters[STIRRUP_DIAMETERS] = {4, 5, 6, 8, 10, 12, 14, 16};
 
-int StirrupDiameter(int nIndex) { return nIndex >= 0 && nIndex < 5 ? g_StirrupDiameters[nIndex] : nIndex; }
+int StirrupDiameter(int nIndex) {
+    return nIndex >= 0 && nIndex < STIRRUP_DIAMETERS ? g_StirrupDiameters[nIndex] : nIndex;
+}
 
 CString StirrupOption::GetText() const {
     static const struct {

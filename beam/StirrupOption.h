@@ -5,9 +5,11 @@
 #include "mfc/base/String.h"
 #include "win/WinTypes.h"
 
-// The stirrup diameters (mm) by index 0 .. 4.
-extern const int g_StirrupDiameters[5];
-// The diameter of an index; an index outside 0 .. 4 is taken as the diameter itself.
+// The stirrup diameters (mm) by index. The design chooses among the first five (4 to 10 mm); the
+// larger ones, appended so that stored indices keep their meaning, are the engineer's to compose.
+enum { STIRRUP_DIAMETERS = 8, STIRRUP_DESIGN_DIAMETERS = 5 };
+extern const int g_StirrupDiameters[STIRRUP_DIAMETERS];
+// The diameter of an index; an index outside the table is taken as the diameter itself.
 int StirrupDiameter(int nIndex);
 
 // Result codes of a span's stirrup design.

@@ -1,14 +1,20 @@
 // The load tree: notifications of its use and the walks over children.
 #include "beam/TreeCtrlEx.h"
 
+#include "beam/BeamLoadPictures.h"
+
 BEGIN_MESSAGE_MAP(CTreeCtrlEx, CTreeCtrl)
     ON_WM_LBUTTONDOWN()
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 void CTreeCtrlEx::InitImageList() {
-    if (m_ImageList.GetSafeHandle()) return;
-    m_ImageList.Create(16, 16, ILC_COLOR8 | ILC_MASK, 2, 2);
+    // The list lives with the object; each window the page makes for it is given it anew.
+    if (!m_ImageList.GetSafeHandle()) {
+        m_ImageList.Create(LOAD_TREE_ICON_SIZE, LOAD_TREE_ICON_SIZE, ILC_COLOR8 | ILC_MASK, 2, 2);
+        CBitmap icons;
+        if (CreateLoadTreeIcons(icons)) m_ImageList.Add(&icons, LOAD_PICTURE_MASK);
+    }
     SetImageList(&m_ImageList, TVSIL_NORMAL);
 }
 

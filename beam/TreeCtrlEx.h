@@ -13,7 +13,8 @@ class CTreeCtrlEx : public CTreeCtrl {
 public:
     CTreeCtrlEx() = default;
 
-    // The tree's 16 × 16 image list (made once).
+    // Gives the tree its 16 × 16 image list (made once): the icons of case nodes, span nodes and the six
+    // load kinds (BeamLoadPictures.h).
     void InitImageList();
     // The first child of an item, then n times the next sibling; null when the chain ends.
     HTREEITEM GetChildByIndex(HTREEITEM hItem, int n) const;

@@ -1,5 +1,7 @@
 #include "framework/InputValidator.h"
 
+#include "host/Numbers.h"
+
 static BOOL IsDigitByte(char ch)
 {
     return ch >= '0' && ch <= '9';
@@ -67,4 +69,11 @@ BOOL IsValidInputString(CString& strText, int nLength, int nKind)
     default:
         return TRUE;
     }
+}
+
+CString RangeMessage(double dLower, double dUpper)
+{
+    CString strText;
+    strText.Format("输入值应在%s与%s之间", static_cast<LPCTSTR>(ftos(dLower)), static_cast<LPCTSTR>(ftos(dUpper)));
+    return strText;
 }

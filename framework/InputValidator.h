@@ -15,3 +15,7 @@ enum {
 // nKind. An empty text is valid for every kind, and so is any text of an unknown kind. Bytes of a
 // GBK character are never digits, letters or points. Returns TRUE when valid; changes nothing.
 BOOL IsValidInputString(CString& strText, int nLength, int nKind);
+
+// The message that refuses a number outside [dLower, dUpper], "输入值应在1与2之间": the bounds as
+// ftos writes them, the words as the host's range check of an edit box shows them.
+CString RangeMessage(double dLower, double dUpper);

@@ -48,6 +48,7 @@
 #define IDC_CB_LABEL_VALUE2 249
 #define IDC_CB_LABEL_POS_A 250
 #define IDC_CB_LABEL_POS_C 252
+#define IDC_CB_TIPS 1001
 
 // The result page "计算结果".
 #define IDD_BEAM_COM_OUTPUT 23

@@ -80,8 +80,8 @@ int CRectBoardCalculator::WriteBriefReport(CWordObject* pReport, const CString& 
         WriteReportText(pReport, strText);
 
         const double dAllowed = GetAllowedDeflection();
-        strText.Format(m_dDeflection <= dAllowed ? "   (3)挠度验算\n      挠度限值 fmax = %.3lfmm <= %.3lf, 满足规范要求"
-                                                 : "   (3)挠度验算\n      挠度限值 fmax = %.3lfmm > %.3lf, 不满足规范要求",
+        strText.Format(m_dDeflection <= dAllowed ? "   (3)挠度验算\n      挠度 fmax = %.3lfmm <= %.3lf, 满足规范要求"
+                                                 : "   (3)挠度验算\n      挠度 fmax = %.3lfmm > %.3lf, 不满足规范要求",
                        m_dDeflection, dAllowed);
         WriteReportText(pReport, strText);
     } catch (...) {

@@ -5,6 +5,7 @@
 #include "mfc/user/DataExchange.h"
 #include "mfc/user/MessageBox.h"
 #include "slab/rect/RectBoardParam.h"
+#include "slab/rect/SlabInputRanges.h"
 #include "slab/rect/SlabPageInput.h"
 
 namespace {
@@ -12,25 +13,26 @@ namespace {
 const UINT WM_SLAB_PARAM_ERROR = WM_USER + 1010;
 
 // The fields tested when they lose the focus, by index: the box, the member whose value comes back
-// and its format. A limit must also be positive: a crack width or a deflection divisor of 0 or
-// less would pass every check.
+// and its format, and the range its value must lie in (SlabInputRanges.h): a crack width or a
+// deflection divisor of 0 would pass every other check. A whole number takes digits only.
 struct CheckedField {
     UINT nID;
     double CRectBoardCalParamDlg::*pDouble;
     int CRectBoardCalParamDlg::*pInt;
-    bool bPositive;
+    int nInput;
 };
 
 const CheckedField kFields[] = {
-    {IDC_RBC_CRACKWIDTH, &CRectBoardCalParamDlg::m_dCrackWidth, nullptr, true},
-    {IDC_RBC_MAGNIFYVALUE1, &CRectBoardCalParamDlg::m_dMagnifyValue1, nullptr, false},
-    {IDC_RBC_FLELIM1, &CRectBoardCalParamDlg::m_dFleLim1, nullptr, true},
-    {IDC_RBC_FLELIM2, &CRectBoardCalParamDlg::m_dFleLim2, nullptr, true},
-    {IDC_RBC_FLELIM3, &CRectBoardCalParamDlg::m_dFleLim3, nullptr, true},
-    {IDC_RBC_USERVALUE, &CRectBoardCalParamDlg::m_dUserValue, nullptr, false},
-    {IDC_RBC_NTHICKLIM, nullptr, &CRectBoardCalParamDlg::m_nThickLim, false},
-    {IDC_RBC_MAGNIFYVALUE2, &CRectBoardCalParamDlg::m_dMagnifyValue2, nullptr, false},
-    {IDC_RBC_STEELLIMDIA, nullptr, nullptr, false},
+    {IDC_RBC_CRACKWIDTH, &CRectBoardCalParamDlg::m_dCrackWidth, nullptr, SLAB_IN_CRACK},
+    {IDC_RBC_MAGNIFYVALUE1, &CRectBoardCalParamDlg::m_dMagnifyValue1, nullptr, SLAB_IN_MAGNIFY1},
+    {IDC_RBC_FLELIM1, &CRectBoardCalParamDlg::m_dFleLim1, nullptr, SLAB_IN_FLELIM1},
+    {IDC_RBC_FLELIM2, &CRectBoardCalParamDlg::m_dFleLim2, nullptr, SLAB_IN_FLELIM2},
+    {IDC_RBC_FLELIM3, &CRectBoardCalParamDlg::m_dFleLim3, nullptr, SLAB_IN_FLELIM3},
+    {IDC_RBC_USERVALUE, &CRectBoardCalParamDlg::m_dUserValue, nullptr, SLAB_IN_USERVALUE},
+    {IDC_RBC_NTHICKLIM, nullptr, &CRectBoardCalParamDlg::m_nThickLim, SLAB_IN_THICKLIM},
+    {IDC_RBC_MAGNIFYVALUE2, &CRectBoardCalParamDlg::m_dMagnifyValue2, nullptr, SLAB_IN_MAGNIFY2},
+    {IDC_RBC_NSTEELSEL, nullptr, &CRectBoardCalParamDlg::m_nSteelSel, SLAB_IN_STEELSEL},
+    {IDC_RBC_STEELLIMDIA, nullptr, nullptr, SLAB_IN_STEELLIMDIA},
 };
 const int kFieldCount = sizeof(kFields) / sizeof(kFields[0]);
 
@@ -117,7 +119,8 @@ void CRectBoardCalParamDlg::CheckField(int nIndex) {
     if (!pBox) return;
     CString strText;
     pBox->GetWindowText(strText);
-    const bool bValid = SlabInputTextValid(strText, 0) && !(field.bPositive && std::atof(strText) <= 0);
+    const bool bValid = SlabInputTextValid(strText, GetSlabInputRange(field.nInput).bWhole ? 2 : 0) &&
+                        IsInSlabRange(field.nInput, std::atof(strText));
     if (bValid) {
         UpdateData(TRUE);
         return;

@@ -9,6 +9,7 @@
 #include "mfc/stdctrl/ComboBox.h"
 #include "mfc/user/DataExchange.h"
 #include "slab/rect/RectBoardParam.h"
+#include "slab/rect/SlabInputRanges.h"
 #include "slab/rect/SlabPageInput.h"
 #include "slab/rect/SlabRecords.h"
 
@@ -20,32 +21,38 @@ const int kAutoRatioItem = 1;
 const char* const kAutoRatio = "自动计算";
 
 // The boxes tested when they lose the focus: the member whose value comes back, its format, the
-// index the refusal is posted with, and whether the value must be above 0 (a slab without span or
-// thickness has no moments, and its reports would print infinities as results).
+// index the refusal is posted with, and the range the value must lie in (SlabInputRanges.h; the
+// value box's depends on the slab type).
 struct CheckedBox {
     UINT nID;
     int nIndex;
     int CRectBoardDlg::*pInt;
     double CRectBoardDlg::*pDouble;
     const char* pszFormat;
-    bool bPositive;
+    int nInput;
 };
 
 const CheckedBox kBoxes[] = {
-    {IDC_RB_THICK, 0, &CRectBoardDlg::m_nThick, nullptr, "%d", true},
-    {IDC_RB_RQ, 1, nullptr, &CRectBoardDlg::m_dRq, "%.1lf", false},
-    {IDC_RB_RG, 2, nullptr, &CRectBoardDlg::m_dRg, "%.1lf", false},
-    {IDC_RB_QQK, 3, nullptr, &CRectBoardDlg::m_dQqk, "%.2lf", false},
-    {IDC_RB_QGK, 4, nullptr, &CRectBoardDlg::m_dQgk, "%.2lf", false},
-    {IDC_RB_WIDTH, 5, &CRectBoardDlg::m_nWidth, nullptr, "%d", true},
-    {IDC_RB_LENGTH, 6, &CRectBoardDlg::m_nLength, nullptr, "%d", true},
-    {IDC_RB_WQ, 7, nullptr, &CRectBoardDlg::m_dWq, "%.1lf", false},
-    {IDC_RB_C, 8, &CRectBoardDlg::m_nC, nullptr, "%d", false},
-    {IDC_RB_BOARDVALUE, 9, nullptr, &CRectBoardDlg::m_dBoardValue, "%.1lf", false},
-    {IDC_RB_P, 11, nullptr, nullptr, nullptr, false},
-    {IDC_RB_IMPRO, 12, nullptr, nullptr, nullptr, false},
-    {IDC_RB_AS, 13, &CRectBoardDlg::m_nAs, nullptr, "%d", false},
+    {IDC_RB_THICK, 0, &CRectBoardDlg::m_nThick, nullptr, "%d", SLAB_IN_THICK},
+    {IDC_RB_RQ, 1, nullptr, &CRectBoardDlg::m_dRq, "%.1lf", SLAB_IN_RQ},
+    {IDC_RB_RG, 2, nullptr, &CRectBoardDlg::m_dRg, "%.1lf", SLAB_IN_RG},
+    {IDC_RB_QQK, 3, nullptr, &CRectBoardDlg::m_dQqk, "%.2lf", SLAB_IN_QQK},
+    {IDC_RB_QGK, 4, nullptr, &CRectBoardDlg::m_dQgk, "%.2lf", SLAB_IN_QGK},
+    {IDC_RB_WIDTH, 5, &CRectBoardDlg::m_nWidth, nullptr, "%d", SLAB_IN_WIDTH},
+    {IDC_RB_LENGTH, 6, &CRectBoardDlg::m_nLength, nullptr, "%d", SLAB_IN_LENGTH},
+    {IDC_RB_WQ, 7, nullptr, &CRectBoardDlg::m_dWq, "%.1lf", SLAB_IN_WQ},
+    {IDC_RB_C, 8, &CRectBoardDlg::m_nC, nullptr, "%d", SLAB_IN_C},
+    {IDC_RB_BOARDVALUE, 9, nullptr, &CRectBoardDlg::m_dBoardValue, "%.1lf", SLAB_IN_MU},
+    {IDC_RB_P, 11, nullptr, nullptr, nullptr, SLAB_IN_P},
+    {IDC_RB_IMPRO, 12, nullptr, nullptr, nullptr, SLAB_IN_IMPRO},
+    {IDC_RB_AS, 13, &CRectBoardDlg::m_nAs, nullptr, "%d", SLAB_IN_AS},
 };
+
+// A typed text that its input takes: a number of the input's kind within its range.
+BOOL TakesText(const CString& strText, int nInput) {
+    const SlabInputRange& range = GetSlabInputRange(nInput);
+    return SlabInputTextValid(strText, range.bWhole ? 2 : 0) && IsInSlabRange(nInput, std::atof(strText));
+}
 
 // The two corners of an edge: the post box there and the other edge that meets it.
 struct Corner {
@@ -217,7 +224,9 @@ void CRectBoardDlg::OnKillfocusBox(UINT nID) {
     if (!pBox || !pEdit) return;
     CString strText;
     pEdit->GetWindowText(strText);
-    if (!SlabInputTextValid(strText, 0) || (pBox->bPositive && std::atof(strText) <= 0)) {
+    // μ lies in [0, 0.3], β in [1.2, 2.0]: a value outside is refused like any other.
+    const int nInput = nID == IDC_RB_BOARDVALUE && GetSelection(IDC_RB_BOARDKIND) == 1 ? SLAB_IN_BETA : pBox->nInput;
+    if (!TakesText(strText, nInput)) {
         CString strRestore;
         if (pBox->pInt) strRestore.Format(pBox->pszFormat, this->*(pBox->pInt));
         else strRestore.Format(pBox->pszFormat, this->*(pBox->pDouble));
@@ -225,11 +234,6 @@ void CRectBoardDlg::OnKillfocusBox(UINT nID) {
         return;
     }
     UpdateData(TRUE);
-    if (nID == IDC_RB_BOARDVALUE) {
-        // μ lies in [0, 0.3], β in [1.2, 2.0]; the box keeps its text until the page is shown again.
-        m_dBoardValue = GetSelection(IDC_RB_BOARDKIND) == 1 ? std::min(2.0, std::max(1.2, m_dBoardValue))
-                                                            : std::min(0.3, std::max(0.0, m_dBoardValue));
-    }
 }
 
 void CRectBoardDlg::OnKillfocusRhoMin() {
@@ -238,7 +242,7 @@ void CRectBoardDlg::OnKillfocusRhoMin() {
     CString strText;
     pCombo->GetWindowText(strText);
     if (strText == kAutoRatio) return;
-    if (!SlabInputTextValid(strText, 0)) {
+    if (!TakesText(strText, SLAB_IN_P)) {
         RefuseBox(IDC_RB_P, m_strP, 11);
         return;
     }
@@ -250,7 +254,7 @@ void CRectBoardDlg::OnKillfocusImpro() {
     if (!pCombo) return;
     CString strText;
     pCombo->GetWindowText(strText);
-    if (!SlabInputTextValid(strText, 0)) {
+    if (!TakesText(strText, SLAB_IN_IMPRO)) {
         RefuseBox(IDC_RB_IMPRO, m_strImpro, 12);
         return;
     }
@@ -332,7 +336,7 @@ void CRectBoardDlg::SetData(CVuskParam* pParam) {
     m_dRq = p->m_dRq;
     m_dWq = p->m_dWq;
     // The stored member number comes back, so that the next calculation keeps it.
-    if (!p->strNumber.IsEmpty()) m_strNumber = p->strNumber;
+    m_strNumber = p->strNumber;
 
     SetSelection(IDC_RB_BOARDKIND, p->m_nBoardKind);
     if (GetSelection(IDC_RB_BOARDKIND) != 0) {
@@ -368,7 +372,11 @@ void CRectBoardDlg::SetData(CVuskParam* pParam) {
     UpdatePreview();
 }
 
-BOOL CRectBoardDlg::CheckData(CVuskParam*, CStringArray& arrWarnings, CStringArray&) {
+BOOL CRectBoardDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) {
+    // What the boxes hold came from the store as well: each value within its range.
+    const int nErrors = arrErrors.GetSize();
+    if (pParam) static_cast<CRectBoardParam*>(pParam)->CheckInputs(arrErrors);
+    if (arrErrors.GetSize() > nErrors) return FALSE;
     if (m_nAs >= m_nC) return TRUE;
     arrWarnings.Add("纵筋合力点至近边距离as应大于保护层厚度c");
     return FALSE;

@@ -1,7 +1,8 @@
 // CRectBoardDlg: the rectangular slab's basic page "基本参数" (dialog 25): the support of each
 // edge with the corner posts, spans and thickness, materials, minimum ratio, slab type with μ or β,
 // loads and factors, and a preview of the edges and posts. A box whose text is not an unsigned
-// number gets its last value back and "输入错误，请核查" when it loses the focus.
+// number within its range (SlabInputRanges.h) gets its last value back and "输入错误，请核查" when
+// it loses the focus.
 #pragma once
 
 #include "framework/CaltPageDlg.h"

@@ -13,6 +13,8 @@
 #include "host/VuskMainInfo.h"
 #include "mfc/user/MessageBox.h"
 #include "slab/rect/BoardReinList.h"
+#include "slab/rect/SlabInputRanges.h"
+#include "slab/rect/SlabRecords.h"
 
 IMPLEMENT_DYNAMIC(CRectBoardParam, CVuskParam)
 
@@ -32,6 +34,8 @@ void ExchangeGrade(CParamExchange& px, LPCTSTR lpszKey, char (&szGrade)[10]) {
 CRectBoardParam::CRectBoardParam() : m_bCalculated(0) { InitDefaultParam(); }
 
 void CRectBoardParam::InitDefaultParam() {
+    CVuskParam::InitDefaultParam();
+    strNumber = "LB-1";
     m_nTop = m_nBottom = m_nLeft = m_nRight = 0;
     m_nTopLeft = m_nTopRight = m_nBottomLeft = m_nBottomRight = 0;
     m_nLength = 6000;
@@ -80,6 +84,7 @@ void CRectBoardParam::InitDefaultParam() {
 }
 
 void CRectBoardParam::ExchangeParams(CParamExchange& px) {
+    px.Exchange("/strNumber", strNumber);
     px.Exchange("/Top", m_nTop);
     px.Exchange("/Bottom", m_nBottom);
     px.Exchange("/Left", m_nLeft);
@@ -154,9 +159,10 @@ int CRectBoardParam::Calculate() {
     return 1;
 }
 
-BOOL CRectBoardParam::CheckServiceability() {
+BOOL CRectBoardParam::CheckServiceability(BOOL bPrompt) {
     m_calc.CalDeflection();
     if (m_calc.CalCrack() != SLAB_CRACK_TOO_WIDE) return TRUE;
+    if (!bPrompt) return FALSE;
     CCheckPromptDlg prompt;
     prompt.m_nMode = CHECK_PROMPT_ERRORS;
     prompt.m_strMessage = "计算裂缝宽度超过最大裂缝宽度";
@@ -164,13 +170,15 @@ BOOL CRectBoardParam::CheckServiceability() {
     return FALSE;
 }
 
+// The work dialog builds the full report first: its check tells a crack that is too wide once,
+// and the brief report's check, which finds the same, says nothing more.
 int CRectBoardParam::BuildWordS() {
-    if (m_bCalculated == 1 && CheckServiceability()) m_calc.WriteBriefReport(&wordS, strNumber);
+    if (m_bCalculated == 1 && CheckServiceability(FALSE)) m_calc.WriteBriefReport(&wordS, strNumber);
     return 1;
 }
 
 int CRectBoardParam::BuildWordC() {
-    if (m_bCalculated == 1 && CheckServiceability()) m_calc.WriteFullReport(&wordC, strNumber);
+    if (m_bCalculated == 1 && CheckServiceability(TRUE)) m_calc.WriteFullReport(&wordC, strNumber);
     return 1;
 }
 
@@ -242,7 +250,53 @@ void CRectBoardParam::PickScheme(CBoardReinList& list, BoardReinScheme& scheme, 
     scheme.nArea = picked.nArea;
 }
 
+void CRectBoardParam::CheckInputs(CStringArray& arrErrors) const {
+    const double values[SLAB_INPUT_COUNT] = {
+        static_cast<double>(m_nLength), static_cast<double>(m_nWidth), static_cast<double>(m_nThick),
+        static_cast<double>(m_nAs), static_cast<double>(m_nC), m_dQgk, m_dQqk, m_dRg, m_dRq, m_dWq, m_dBS, m_dB,
+        m_dP * 100, m_dImpro, m_dCrackWidth, m_dMagnifyValue1, m_dMagnifyValue2, m_dFleLim1, m_dFleLim2,
+        m_dFleLim3, m_dUserValue, static_cast<double>(m_nThickLim), static_cast<double>(m_nSteelSel),
+        static_cast<double>(m_nSteelLimDia)};
+    for (int i = 0; i < SLAB_INPUT_COUNT; ++i) {
+        // μ and β: the calculation tells their ranges itself ("泊松比的范围值应为[0,0.3]").
+        if (i == SLAB_IN_MU || i == SLAB_IN_BETA) continue;
+        CheckSlabRange(i, values[i], arrErrors);
+    }
+    if (m_nAs >= m_nThick) arrErrors.Add("纵筋合力点至近边距离as应小于板厚h");
+    const struct {
+        LPCTSTR lpszLabel;
+        int nValue, nLast;
+    } choices[] = {{"上边", m_nTop, SLAB_FREE},          {"下边", m_nBottom, SLAB_FREE},
+                   {"左边", m_nLeft, SLAB_FREE},         {"右边", m_nRight, SLAB_FREE},
+                   {"左上角支", m_nTopLeft, 1},          {"右上角支", m_nTopRight, 1},
+                   {"左下角支", m_nBottomLeft, 1},       {"右下角支", m_nBottomRight, 1},
+                   {"板计算类型", m_nBoardKind, 1},      {"钢筋类别", m_nKindSteel, 1}};
+    for (const auto& choice : choices)
+        if (choice.nValue < 0 || choice.nValue > choice.nLast) arrErrors.Add(CString(choice.lpszLabel) + "：没有这一选项");
+    CStringArray arrConcrete, arrSteel;
+    CQeltConcrete::GetConcreteGradeString(arrConcrete);
+    CQeltSteelBar::GetSteelBarGradeString(arrSteel);
+    auto known = [](const CStringArray& arrGrades, LPCTSTR lpszGrade) {
+        for (int i = 0; i < arrGrades.GetSize(); ++i)
+            if (arrGrades[i] == lpszGrade) return true;
+        return false;
+    };
+    if (!known(arrConcrete, m_szConcrete)) arrErrors.Add(CString("混凝土等级：没有这一选项"));
+    if (!known(arrSteel, m_szSteelBar)) arrErrors.Add(CString("钢筋等级：没有这一选项"));
+}
+
 void CRectBoardParam::CalBoard() {
+    // Stored values reach the calculation only as the pages would have let them through.
+    CStringArray arrErrors;
+    CheckInputs(arrErrors);
+    if (arrErrors.GetSize() > 0) {
+        m_bCalculated = 0;
+        CCheckPromptDlg prompt;
+        prompt.m_nMode = CHECK_PROMPT_ERRORS;
+        for (int i = 0; i < arrErrors.GetSize(); ++i) prompt.m_strMessage.AppendFormat("%d.  %s\r\n", i + 1, (LPCTSTR)arrErrors[i]);
+        prompt.DoModal();
+        return;
+    }
     const double dLimit = GetMinRatioLimit();
     m_bCalculated = 1;
     if (m_dP < dLimit) {

@@ -31,6 +31,10 @@ public:
     // The smallest ratio the code allows: the larger of 0.2 % and 45 ft/fy %, as a ratio.
     double GetMinRatioLimit() const;
     RectBoardInputs MakeInputs() const;
+    // The errors of values that no page would have let through (a damaged store holds them): a
+    // number outside its range (SlabInputRanges.h; μ and β are the calculation's to tell), an as not
+    // below h, an edge or kind that no list offers, a grade the host does not know.
+    void CheckInputs(CStringArray& arrErrors) const;
 
     int m_nTop, m_nBottom, m_nLeft, m_nRight;
     int m_nTopLeft, m_nTopRight, m_nBottomLeft, m_nBottomRight;
@@ -66,8 +70,9 @@ public:
     CRectBoardCalculator m_calc;
 
 private:
-    // The deflection and crack checks before a report; FALSE, after the prompt, when a crack is too wide.
-    BOOL CheckServiceability();
+    // The deflection and crack checks before a report; FALSE when a crack is too wide, after the
+    // prompt when bPrompt is set.
+    BOOL CheckServiceability(BOOL bPrompt);
     void ExchangeParams(CParamExchange& px);
     // Picks the scheme of one bar result for its required area, with the grade switch.
     void PickScheme(CBoardReinList& list, BoardReinScheme& scheme, int nArea) const;

@@ -291,12 +291,15 @@ void CRectBoardResultDlg::GetData(CVuskParam*) {
         GetDlgItemText(kGroups[g].nProvided, strProvided);
         if (strProvided.IsEmpty()) picked.nDiameter = picked.nSpacing = 0;
         picked.nArea = std::atoi(strProvided);
-        // The grade text of a bar result stays.
+        // The group's choice goes to the results it shows; the others keep theirs (the construction
+        // bars of a supported edge that an elastic slab's group does not show among them). The grade
+        // text of a bar result stays.
         auto take = [&](int nScheme, bool bUsed) {
+            if (!bUsed) return;
             BoardReinScheme& scheme = m_pSchemes[nScheme];
-            scheme.nDiameter = bUsed ? picked.nDiameter : 0;
-            scheme.nSpacing = bUsed ? picked.nSpacing : 0;
-            scheme.nArea = bUsed ? picked.nArea : 0;
+            scheme.nDiameter = picked.nDiameter;
+            scheme.nSpacing = picked.nSpacing;
+            scheme.nArea = picked.nArea;
         };
         switch (g) {
         case GROUP_XBOTTOM: take(SCHEME_XSPAN, true); break;

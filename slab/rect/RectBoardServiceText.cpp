@@ -172,7 +172,7 @@ void CRectBoardCalculator::WriteDeflectionText(DeflectionText text) {
         CString strText = SlabFormat("   %d.计算受弯构件的短期刚度 Bs\n", n);
         strText += "     1) 计算按荷载荷载效应的标准组合作用下，构件纵向受拉钢筋应力\n";
         strText += "         σsk = Mk/(0.87*ho*As)  (混凝土规范式 8.1.3－3)\n";
-        strText += SlabFormat("              = %s/(0.87*%d*%d) = %.3lf N/mm\n",
+        strText += SlabFormat("              = %s/(0.87*%d*%d) = %.3lf N/mm$2$\n",
                               static_cast<LPCTSTR>(NumToStrE6(dMk, 3)), nH0, nAs, dSigma);
         strText += "     2) 计算按有效受拉混凝土截面面积计算的纵向受拉钢筋配筋率\n";
         strText += SlabFormat("         矩形截面积: Ate = 0.5*b*h = 0.5*%d*%d= %dmm$2$\n", 1000, nH, Rounded(dAte));
@@ -389,7 +389,7 @@ void CRectBoardCalculator::WriteCrackText(CWordObject* pReport, const double* pM
         CString strText = SlabFormat("     %d) 计算按荷载荷载效应的标准组合作用下，构件纵向受拉钢筋应力\n", (*pStep)++);
         strText += "         σsk=Mk/(0.87*ho*As)  (混凝土规范式 8.1.3－3)\n";
         strText += SlabFormat("             =%s/(0.87*%d*%d)\n", static_cast<LPCTSTR>(NumToStrE6(dMk, 3)), nH0, nAs);
-        strText += SlabFormat("             =%.3lfN/mm\n", dSigma);
+        strText += SlabFormat("             =%.3lfN/mm$2$\n", dSigma);
         strText += SlabFormat("     %d) 计算按有效受拉混凝土截面面积计算的纵向受拉钢筋配筋率\n", (*pStep)++);
         strText += SlabFormat("         矩形截面积，Ate=0.5*b*h=0.5*%d*%d=%d mm$2$\n", 1000, nH, Rounded(dAte));
         strText += "         ρte=As/Ate  (混凝土规范式 8.1.2－4)\n";

@@ -5,6 +5,10 @@
 #include <string>
 
 #include "Printers.h"
+#include "ReferencePicture.h"
+#include "beam/BeamLoadPictures.h"
+#include "mfc/stdctrl/Static.h"
+#include "render/Render.h"
 #include "beam/BeamComInputDlg.h"
 #include "mfc/person/InteractionLog.h"
 #include "sibling/BeamRecords.h"
@@ -85,7 +89,7 @@ TEST_F(BeamComInputPage, AppendingASpanAddsItsRowAndASpanNodeToEveryCase) {
     EXPECT_EQ(CString("工况1(恒载)\n  第1跨\n  第2跨\n工况2(活载)\n  第1跨\n  第2跨\n"), Tree());
     ASSERT_EQ(2, m_beam.GetComNum());
     EXPECT_EQ(BEAM_CASE_LIVE, m_beam.m_ComStyleArr[1]);
-    // Deleting the first span renumbers the rest; deleting the last leaves the single root.
+    // Deleting the first span renumbers the rest; deleting the last leaves the beam's two cases.
     m_page.m_listSpan.SelectItem(0);
     Click(IDC_CB_DELETE_SPAN);
     EXPECT_EQ(1, m_beam.getSpanNum());
@@ -94,7 +98,8 @@ TEST_F(BeamComInputPage, AppendingASpanAddsItsRowAndASpanNodeToEveryCase) {
     m_page.m_listSpan.SelectItem(0);
     Click(IDC_CB_DELETE_SPAN);
     EXPECT_EQ(0, m_page.m_listSpan.GetItemCount());
-    EXPECT_EQ(CString("工况1(恒载)\n"), Tree());
+    EXPECT_EQ(CString("工况1(恒载)\n工况2(活载)\n"), Tree());
+    EXPECT_EQ(2, m_beam.GetComNum());
 }
 
 // l/h = 6000/1500 = 4 asks; the default answer 是 goes back to editing.
@@ -243,39 +248,50 @@ TEST_F(BeamComInputPage, CoverIsCheckedAgainstEverySpan) {
             EXPECT_EQ(CString("保护层厚度太大，请重新输入！"), errors[0]);
         }
     }
-    // Leaving the box: 120 becomes 100, which fails against h = 180, and the old cover returns.
+    // Leaving the box: 120 is beyond the cover's range and 95 fails against h = 180; each time the
+    // old cover returns.
     Type(IDC_CB_COVER, "80");
     m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CB_COVER, EN_KILLFOCUS), 0);
-    Type(IDC_CB_COVER, "120");
-    qelt::InteractionLog::Instance().Clear();
-    m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CB_COVER, EN_KILLFOCUS), 0);
-    EXPECT_EQ(CString("保护层厚度太大，请重新输入！"), LastMessage());
-    EXPECT_EQ(CString("80"), m_page.GetEditText(IDC_CB_COVER));
+    const struct {
+        const char* pszTyped;
+        const char* pszMessage;
+    } refused[] = {{"120", "输入值应在10与100之间"}, {"95", "保护层厚度太大，请重新输入！"}};
+    for (const auto& r : refused) {
+        Type(IDC_CB_COVER, r.pszTyped);
+        qelt::InteractionLog::Instance().Clear();
+        m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CB_COVER, EN_KILLFOCUS), 0);
+        EXPECT_EQ(CString(r.pszMessage), LastMessage());
+        EXPECT_EQ(CString("80"), m_page.GetEditText(IDC_CB_COVER));
+    }
 }
 
-TEST_F(BeamComInputPage, FactorsAreKeptInTheirRanges) {
+// A factor outside its range is refused with the range's message when its box is left, and the box
+// keeps the factor it held; one inside is taken.
+TEST_F(BeamComInputPage, FactorsOutsideTheirRangesAreRefused) {
     struct Case {
         UINT nID;
-        UINT nNotification;
         const char* pszTyped;
         const char* pszShown;
+        const char* pszMessage;
     } cases[] = {
-        {IDC_CB_DEAD_FACTOR, EN_CHANGE, "2.5", "2"},      {IDC_CB_LIVE_FACTOR, EN_CHANGE, "0.5", "1"},
-        {IDC_CB_LIVE_FACTOR, EN_CHANGE, "1.3", "1.3"},    {IDC_CB_SPAN_FACTOR, EN_KILLFOCUS, "0.4", "0.5"},
-        {IDC_CB_SUPPORT_FACTOR, EN_KILLFOCUS, "3", "2"},  {IDC_CB_SUPPORT_FACTOR, EN_KILLFOCUS, "0.8", "0.8"},
+        {IDC_CB_DEAD_FACTOR, "2.5", "1.2", "输入值应在1与2之间"},     {IDC_CB_LIVE_FACTOR, "0.5", "1.4", "输入值应在1与2之间"},
+        {IDC_CB_LIVE_FACTOR, "1.3", "1.3", ""},                       {IDC_CB_SPAN_FACTOR, "0.4", "1", "输入值应在0.5与2之间"},
+        {IDC_CB_SUPPORT_FACTOR, "3", "1", "输入值应在0.5与2之间"},    {IDC_CB_SUPPORT_FACTOR, "0.8", "0.8", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszTyped);
+        qelt::InteractionLog::Instance().Clear();
         Type(c.nID, c.pszTyped);
-        m_page.SendMessage(WM_COMMAND, MAKEWPARAM(c.nID, c.nNotification), 0);
+        m_page.SendMessage(WM_COMMAND, MAKEWPARAM(c.nID, EN_KILLFOCUS), 0);
         EXPECT_EQ(CString(c.pszShown), m_page.GetEditText(c.nID));
+        EXPECT_EQ(CString(c.pszMessage), LastMessage());
     }
     AppendSpan("6", "300", "600");
     CStringArray warnings, errors;
     m_page.CheckData(&m_beam, warnings, errors);
-    EXPECT_EQ(2, m_beam.m_dConLoadScale);
+    EXPECT_EQ(1.2, m_beam.m_dConLoadScale);
     EXPECT_EQ(1.3, m_beam.m_dVarLoadScale);
-    EXPECT_EQ(0.5, m_beam.m_MidModulus);
+    EXPECT_EQ(1, m_beam.m_MidModulus);
     EXPECT_EQ(0.8, m_beam.m_TipModulus);
 }
 
@@ -331,6 +347,48 @@ TEST_F(BeamComInputPage, DeletingASpanNodesLoadsKeepsTheOtherCases) {
     ASSERT_EQ(1, m_beam.getSpan(0)->m_SpanLoadArr.GetSize());
     EXPECT_EQ(0, m_beam.getSpan(0)->m_SpanLoadArr[0]->m_nComIndex);
     EXPECT_EQ(CString("工况1(恒载)\n  第1跨\n    10\n工况2(恒载)\n  第1跨\n"), Tree());
+}
+
+// Whether a snapped window shows a pixel of a colour (0xRRGGBB).
+bool Shows(HWND window, std::uint32_t colour) {
+    cairo_surface_t* image = qelt::test::picture_detail::Decode(qelt::render::SnapWindow(window));
+    if (!image) return false;
+    bool found = false;
+    for (int y = 0; y < cairo_image_surface_get_height(image) && !found; ++y)
+        for (int x = 0; x < cairo_image_surface_get_width(image) && !found; ++x)
+            found = qelt::test::picture_detail::Pixel(image, x, y) == colour;
+    cairo_surface_destroy(image);
+    return found;
+}
+
+// The pictures of the load editor: the kind selector shows six pictures (items without text, 20
+// pixels high), the static beside it the chosen kind's picture, the tree its icons (also in a page
+// window made again), and the note its information icon.
+TEST_F(BeamComInputPage, LoadKindsAndTheTreeShowTheirPictures) {
+    m_page.DestroyWindow();
+    ASSERT_TRUE(m_page.Create(CBeamComInputDlg::IDD, &m_frame));
+    m_page.ShowWindow(SW_SHOW);
+    m_page.SetData(&m_beam);
+    ASSERT_NE(nullptr, m_page.m_cmbLoadKind.GetImageList());
+    EXPECT_EQ(BEAM_LOAD_KINDS, m_page.m_cmbLoadKind.GetImageList()->GetImageCount());
+    EXPECT_EQ(BEAM_LOAD_KINDS, m_page.m_cmbLoadKind.GetCount());
+    CString strItem;
+    m_page.m_cmbLoadKind.GetLBText(0, strItem);
+    EXPECT_EQ(CString(""), strItem);
+    EXPECT_EQ(LOAD_KIND_IMAGE_HEIGHT, m_page.m_cmbLoadKind.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
+    CStatic* pKind = static_cast<CStatic*>(m_page.GetDlgItem(IDC_CB_KIND_PICTURE));
+    const HBITMAP hUniform = pKind->GetBitmap();
+    EXPECT_NE(nullptr, hUniform);
+    ChooseKind(BEAM_LOAD_FORCE);
+    EXPECT_NE(nullptr, pKind->GetBitmap());
+    EXPECT_NE(hUniform, pKind->GetBitmap());
+    CImageList* pIcons = m_page.m_treeLoad.GetImageList(TVSIL_NORMAL);
+    ASSERT_NE(nullptr, pIcons);
+    EXPECT_EQ(LOAD_TREE_ICONS, pIcons->GetImageCount());
+    // The case node's folder (its face RGB(255, 216, 80)) and the force's arrow (RGB(210, 0, 0)).
+    EXPECT_TRUE(Shows(m_page.m_treeLoad.GetSafeHwnd(), 0xFFD850));
+    EXPECT_TRUE(Shows(m_page.m_cmbLoadKind.GetSafeHwnd(), 0xD20000));
+    EXPECT_NE(nullptr, static_cast<CStatic*>(m_page.GetDlgItem(IDC_CB_TIPS))->GetBitmap());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Printers.h"
+#include "ReportRows.h"
 #include "TempStore.h"
 #include "beam/BeamComOutputDlg.h"
 #include "host/VuskMainInfo.h"
@@ -22,18 +23,7 @@ class BeamComOutputPage : public testing::Test {
 protected:
     void SetUp() override {
         qelt::InteractionLog::Instance().Clear();
-        for (int i = 0; i < 2; ++i) {
-            CSteelSpan* pSpan = new CSteelSpan;
-            pSpan->m_dSpanLen = 6;
-            pSpan->m_dSecWidth = 250;
-            pSpan->m_dSecHeight = 500;
-            m_beam.AddSpan(pSpan);
-        }
-        m_beam.AddComStyle(BEAM_CASE_LIVE);
-        for (int c = 0; c < 2; ++c) {
-            m_beam.SetCurrentCom(c);
-            for (int i = 0; i < 2; ++i) m_beam.getSpan(i)->AddSpanLoad(BEAM_LOAD_UNIFORM, 10.0);
-        }
+        MakeBeam();
         ASSERT_EQ(1, m_beam.Calculate());
         // The first span's stirrups: 8 mm (index 3) at 200; its serviceability set.
         SectionResult& mid = m_beam.m_ResultArr[1];
@@ -51,6 +41,21 @@ protected:
     void TearDown() override {
         m_page.DestroyWindow();
         m_frame.DestroyWindow();
+    }
+    virtual void MakeBeam() {
+        for (int i = 0; i < 2; ++i) AddSpan(250, 500);
+        m_beam.AddComStyle(BEAM_CASE_LIVE);
+        for (int c = 0; c < 2; ++c) {
+            m_beam.SetCurrentCom(c);
+            for (int i = 0; i < 2; ++i) m_beam.getSpan(i)->AddSpanLoad(BEAM_LOAD_UNIFORM, 10.0);
+        }
+    }
+    void AddSpan(double b, double h) {
+        CSteelSpan* pSpan = new CSteelSpan;
+        pSpan->m_dSpanLen = 6;
+        pSpan->m_dSecWidth = b;
+        pSpan->m_dSecHeight = h;
+        m_beam.AddSpan(pSpan);
     }
     CString Cell(int nRow, int nCol) { return m_page.m_lstSection.GetItemText(nRow, nCol); }
     void Choose(UINT nID, const char* pszText) {
@@ -116,26 +121,39 @@ TEST(ForceValue, CombinationTextListsTheCases) {
 }
 
 // A stirrup composed in the boxes goes into the list and into the results as an index into the
-// stirrup table: 8 mm at 100 (1005.31 mm²/m) is index 3, and the report reads it back as 8 mm.
+// stirrup table, which holds 4 to 16 mm: 8 mm at 100 (1005.31 mm²/m) is index 3, 12 mm at 100
+// (2 · π/4 · 12² / 100 · 1000 = 2261.95 mm²/m) index 5, and the report reads them back.
 TEST_F(BeamComOutputPage, AComposedStirrupIsStoredAsItsIndex) {
-    m_page.m_lstSection.SelectItem(1);
-    Choose(IDC_CO_STIR_DIA, "8");
-    m_page.SetDlgItemText(IDC_CO_STIR_SPACING, "100");
-    const SectionResult& mid = m_beam.m_ResultArr[1];
-    EXPECT_EQ(1, mid.m_bInitStiBar);
-    EXPECT_EQ(3, mid.StiDia);
-    EXPECT_EQ(100, mid.StiInt);
-    EXPECT_EQ(CString("d8@100"), Cell(1, 3));
-    const int nLast = m_page.m_lstStirrup.GetItemCount() - 1;
-    EXPECT_EQ(CString("1005.31"), m_page.m_lstStirrup.GetItemText(nLast, 1));
-    // The diameter box offers only diameters the results can hold.
+    // The diameter box offers 6 to 16 mm, every one the results can hold.
     CComboBox* pCombo = static_cast<CComboBox*>(m_page.GetDlgItem(IDC_CO_STIR_DIA));
-    EXPECT_EQ(3, pCombo->GetCount());
-    m_beam.BuildWordC();
-    bool bFound = false;
-    for (int r = 0; r < m_beam.wordC.GetRowCount(); ++r)
-        bFound = bFound || m_beam.wordC.GetRow(r)->GetText().Find("d8@100") >= 0;
-    EXPECT_TRUE(bFound);
+    EXPECT_EQ(6, pCombo->GetCount());
+    const struct {
+        const char* pszDiameter;
+        int nIndex;
+        const char* pszText;
+        const char* pszArea;
+    } cases[] = {{"8", 3, "d8@100", "1005.31"}, {"12", 5, "d12@100", "2261.95"}, {"16", 7, "d16@100", "4021.24"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszText);
+        m_page.m_lstSection.SelectItem(3);
+        m_page.m_lstSection.SelectItem(1);
+        Choose(IDC_CO_STIR_DIA, c.pszDiameter);
+        m_page.SetDlgItemText(IDC_CO_STIR_SPACING, "100");
+        const SectionResult& mid = m_beam.m_ResultArr[1];
+        EXPECT_EQ(1, mid.m_bInitStiBar);
+        EXPECT_EQ(c.nIndex, mid.StiDia);
+        EXPECT_EQ(100, mid.StiInt);
+        EXPECT_EQ(CString(c.pszText), Cell(1, 3));
+        const int nLast = m_page.m_lstStirrup.GetItemCount() - 1;
+        EXPECT_EQ(CString(c.pszArea), m_page.m_lstStirrup.GetItemText(nLast, 1));
+        m_beam.wordC.InitData();
+        m_beam.BuildWordC();
+        bool bFound = false;
+        const CString strRow = CString(c.pszText) + ",\t 实际面积: " + c.pszArea + " mm$2$/m";
+        for (int r = 0; r < m_beam.wordC.GetRowCount(); ++r)
+            bFound = bFound || m_beam.wordC.GetRow(r)->GetText().Find(strRow) >= 0;
+        EXPECT_TRUE(bFound);
+    }
 }
 
 // Picking a stirrup from the candidates stores its index, never its millimetres.
@@ -230,6 +248,61 @@ TEST_F(BeamComOutputPage, ChoosingTwoRowsRedesignsTheSection) {
     m_page.m_lstSection.SelectItem(1);
     m_page.m_lstSection.SelectItem(2);
     EXPECT_EQ(CString("截面配筋结果:1支座"), m_page.m_strResultCaption);
+}
+
+// Two spans of different sections, 250 × 500 and 400 × 700, under 10 kN/m dead. Support 1 is
+// designed with the section of the span to its right, so its bars are fitted to that section and
+// its drawing takes it.
+class BeamComOutputPageOfTwoSections : public BeamComOutputPage {
+protected:
+    void MakeBeam() override {
+        AddSpan(250, 500);
+        AddSpan(400, 700);
+        m_beam.SetCurrentCom(0);
+        for (int i = 0; i < 2; ++i) m_beam.getSpan(i)->AddSpanLoad(BEAM_LOAD_UNIFORM, 10.0);
+    }
+};
+
+// Six top bars of 25 mm fit 400 − 50 = 350 (350 − 5 · 25 = 225 ≥ 6 · 25), not the first span's
+// 250 − 50 = 200 (200 − 125 = 75 < 150).
+TEST_F(BeamComOutputPageOfTwoSections, AnInnerSupportTakesTheSectionItWasDesignedFor) {
+    m_page.m_lstSection.SelectItem(2);
+    Choose(IDC_CO_TOP_COUNT1, "6根");
+    Choose(IDC_CO_TOP_DIA1, "25");
+    EXPECT_EQ(CString("6d25"), Cell(2, 2));
+    EXPECT_EQ(6, m_beam.m_ResultArr[2].TopBar.m_nNumOne);
+    m_page.DrawSection();
+    double b = 0, h = 0, A1 = 0;
+    EXPECT_TRUE(CYorFile::GetValue("CBeamSectionDlg/m_dSizeB0", b, 0.0));
+    EXPECT_TRUE(CYorFile::GetValue("CBeamSectionDlg/m_dSizeH0", h, 0.0));
+    EXPECT_TRUE(CYorFile::GetValue("CBeamSectionDlg/m_dSizeA1", A1, 0.0));
+    EXPECT_EQ(400, b);
+    EXPECT_EQ(700, h);
+    EXPECT_EQ(100, A1);
+}
+
+// Two spans of 200 × 300 under 100 kN/m dead: the governing shears (1.2 · 100 · 6 · 5/8 = 450 kN at
+// the inner support) exceed 0.25 fm b h0 = 0.25 · 15.73 · 200 · 265 = 208.42 kN. No stirrup fits,
+// and the page and the report say why.
+class BeamComOutputPageOfASmallSection : public BeamComOutputPage {
+protected:
+    void MakeBeam() override {
+        AddSpan(200, 300);
+        AddSpan(200, 300);
+        m_beam.SetCurrentCom(0);
+        for (int i = 0; i < 2; ++i) m_beam.getSpan(i)->AddSpanLoad(BEAM_LOAD_UNIFORM, 100.0);
+    }
+};
+
+TEST_F(BeamComOutputPageOfASmallSection, ASectionTooSmallForItsShearSaysSo) {
+    EXPECT_EQ(STIRRUP_TOO_SMALL, m_beam.m_StirrupSetArr[0]->m_nCode);
+    EXPECT_EQ(0, m_beam.m_ResultArr[1].m_bInitStiBar);
+    m_page.m_lstSection.SelectItem(1);
+    EXPECT_EQ(CString("箍筋方案:*截面尺寸不足*"), m_page.m_strStirCaption);
+    EXPECT_EQ(0, m_page.m_lstStirrup.GetItemCount());
+    m_beam.BuildWordC();
+    EXPECT_NE(std::string::npos,
+              ReportRows(m_beam.wordC).find(u8R"("\t\t\t\t 箍筋:   无钢筋方案(截面尺寸不足，请加大截面)\n")"));
 }
 
 }  // namespace

@@ -32,19 +32,15 @@ const CalcCase s_cases[] = {
     // b/a = 1.6 takes row 1.6 itself (0.0981, 0.3481 / 0.4019, 0.6519); a = 1000, b = 1600,
     // q = 1: KA = 2.56, KB = 1.6, KV = 1.6.
     {"last row", "周边简支", 2, 2, 1000, 1600, 1, TRUE, {0.251136, 0, 0.55696}, {0.64304, 0, 1.04304}},
-    // b/a = 2 extrapolates from rows 1.4 and 1.6: A1 M 0.1335 + 0.6·(0.0981 − 0.1335)·5 = 0.0273,
-    // V 0.3835 − 0.1062 = 0.2773; B1 M 0.3665 + 0.1062 = 0.4727, V 0.6165 + 0.1062 = 0.7227.
-    // KA = 4, KB = 2, KV = 2.
-    {"extrapolated above", "周边简支", 2, 2, 1000, 2000, 1, TRUE, {0.1092, 0, 0.5546}, {0.9454, 0, 1.4454}},
     // A 3 × 3 grid at a row of its table (b/a = 0.8): four crossings alike, each shared as
     // X = P/(1 + r³) = 0.661376·P (A) and 0.338624·P (B); M_A = X·b, M_B = (P − X)·a,
     // V = the crossing's share + 0.25·q·a·b. KA = 400, KB = 500, KV = 100.
     {"3 x 3 simple", "周边简支", 3, 3, 5000, 4000, 5, TRUE, {264.56, 0, 91.14}, {169.30, 0, 58.86}},
     // Fixed: end moment 2X·b/3, span moment X·b/3 (0.2205 / 0.4409 and 0.1129 / 0.2257).
     {"3 x 3 fixed", "周边固定", 3, 3, 5000, 4000, 5, TRUE, {88.2, -176.36, 91.14}, {56.45, -112.85, 58.86}},
-    // Generic 6 × 6 at b/a = 0.7, below its first row: A1 1.83 + (−0.1)(1.35 − 1.83)·5 = 2.07,
-    // V 1.38 + 0.13 = 1.51; B1 0.89 − 0.23 = 0.66, V 0.88 − 0.12 = 0.76. KA = 0.49, KB = 0.7, KV = 0.7.
-    {"generic extrapolated below", "周边简支", 6, 6, 1000, 700, 1, FALSE, {1.0143, 0, 1.057}, {0.462, 0, 0.532}},
+    // Generic 6 × 6 at b/a = 0.8, its first row: A1 1.83 / 1.38, B1 0.89 / 0.88; KA = 0.64,
+    // KB = 0.8, KV = 0.8.
+    {"generic first row", "周边简支", 6, 6, 1000, 800, 1, FALSE, {1.1712, 0, 1.104}, {0.712, 0, 0.704}},
 };
 
 TEST(BeamWellCalculate, WorkedGrids) {
@@ -113,8 +109,8 @@ TEST(BeamWellCalculate, HoggingBeamOfSimplySupportedGridGetsANegativeMoment) {
 }
 
 // Stored values can name grids that no table serves: the calculation refuses with a message and
-// keeps the results as they were.
-TEST(BeamWellCalculate, GridWithoutTableIsRefusedAndKeepsItsResults) {
+// leaves no results.
+TEST(BeamWellCalculate, GridWithoutTableIsRefusedWithoutResults) {
     struct Case {
         const char* pszSupport;
         int nNox, nNoy;
@@ -131,8 +127,46 @@ TEST(BeamWellCalculate, GridWithoutTableIsRefusedAndKeepsItsResults) {
         param.beamForce[BW_A1].dPositive = 12.5;
         qelt::InteractionLog::Instance().Clear();
         EXPECT_FALSE(param.Calculate());
-        EXPECT_EQ(12.5, param.beamForce[BW_A1].dPositive);
+        EXPECT_EQ(0, param.beamForce[BW_A1].dPositive);
+        EXPECT_FALSE(param.bCalculated);
         EXPECT_EQ(1u, qelt::InteractionLog::Instance().Entries().size());
+    }
+}
+
+// A ratio b/a beyond the rows of the grid's table has no coefficients: b/a = 2 for a six-row table
+// (0.6 … 1.6), 0.7 for a three-row one (0.8 … 1.2), and a span a of 0.000001 mm (b/a = 10⁹). The
+// calculation says so, leaves no results, and the reports write nothing; at a table's end it
+// calculates.
+TEST(BeamWellCalculate, ARatioBeyondTheTableGivesNoResults) {
+    struct Case {
+        int nNox;
+        double a, b;
+    } cases[] = {{2, 1000, 2000}, {6, 1000, 700}, {2, 0.000001, 1000}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.b / c.a);
+        CBeamWellParam param;
+        param.nNox = param.nNoy = c.nNox;
+        param.dDistA = c.a;
+        param.dDistB = c.b;
+        param.beamForce[BW_A1].dPositive = 12.5;
+        qelt::InteractionLog::Instance().Clear();
+        EXPECT_FALSE(param.Calculate());
+        ASSERT_EQ(1u, qelt::InteractionLog::Instance().Entries().size());
+        EXPECT_EQ(CString("跨度比b/a不合理,查表失败!"), qelt::InteractionLog::Instance().Entries()[0].text);
+        EXPECT_FALSE(param.bCalculated);
+        for (const BeamForce& force : param.beamForce) {
+            EXPECT_EQ(0, force.dPositive);
+            EXPECT_EQ(0, force.dNegative);
+            EXPECT_EQ(0, force.dShear);
+        }
+        EXPECT_TRUE(param.BuildWordS());
+        EXPECT_TRUE(param.BuildWordC());
+        EXPECT_EQ(0, param.wordS.GetRowCount());
+        EXPECT_EQ(0, param.wordC.GetRowCount());
+        param.dDistB = c.nNox == 2 ? 1600 : 1200;
+        param.dDistA = 1000;
+        EXPECT_TRUE(param.Calculate());
+        EXPECT_TRUE(param.bCalculated);
     }
 }
 

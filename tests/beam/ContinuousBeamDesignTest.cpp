@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Printers.h"
+#include "ReportRows.h"
 #include "beam/ContinuousBeam.h"
 #include "beam/SectionBar.h"
 #include "sibling/BeamRecords.h"
@@ -152,6 +153,76 @@ TEST(ContinuousBeamDesign, OneSpanGivesThreeRecords) {
     EXPECT_EQ(1, beam.m_MidDesignArr.GetSize());
     ASSERT_EQ(1, beam.Calculate());
     EXPECT_EQ(3, beam.m_ResultArr.GetSize());
+}
+
+CSteelSpan* NewSpan(double L, double b, double h) {
+    CSteelSpan* pSpan = new CSteelSpan;
+    pSpan->m_dSpanLen = L;
+    pSpan->m_dSecWidth = b;
+    pSpan->m_dSecHeight = h;
+    return pSpan;
+}
+
+// One simply supported 6 m span of 300 × 600 (C30, HPB235, as 35) with 100 kN of dead load at
+// 1.2 m: P = 1.2 · 100 = 120 kN gives its largest moment under the load, P a b / L = 120 · 1.2 ·
+// 4.8 / 6 = 115.2 kN·m, outside the middle third. The mid-span bars are designed for it:
+// αs = M/(fm b h0²) with fm = 1.1 · 14.3, h0 = 565; As = M/(fy h0 γs), γs = (1 + √(1 − 2αs))/2.
+TEST(ContinuousBeamDesign, MidSpanBarsTakeTheLargestSaggingMomentOfTheSpan) {
+    CContinuousBeam beam;
+    beam.AddSpan(NewSpan(6, 300, 600));
+    beam.SetCurrentCom(0);
+    beam.getSpan(0)->AddSpanLoad(BEAM_LOAD_FORCE, NormalLoad{100, 1.2});
+    ASSERT_EQ(1, beam.Calculate());
+    double dPos = 0;
+    EXPECT_NEAR(115.2, CContinuousBeam::GetSpanSagging(*beam.getSpan(0), dPos).m_dValue, 1e-9);
+    EXPECT_NEAR(1.2, dPos, 1e-12);
+    const double M = 115.2e6, fm = 1.1 * 14.3, h0 = 565, alpha = M / (fm * 300 * h0 * h0);
+    const double As = M / (210 * h0 * 0.5 * (1 + std::sqrt(1 - 2 * alpha)));  // 1011.19
+    ASSERT_EQ(3, beam.m_ResultArr.GetSize());
+    EXPECT_NEAR(As, beam.m_ResultArr[1].BotMainArea, 1e-6);
+    EXPECT_NEAR(1011.19, beam.m_ResultArr[1].BotMainArea, 0.01);
+    ASSERT_TRUE(beam.BuildWordC());
+    EXPECT_NE(std::string::npos, ReportRows(beam.wordC).find(u8R"("正弯矩\t115.20 kN*m,\t\t位置:   1.20m\n")"));
+}
+
+// Crack width and deflection take the characteristic moment (every factor 1), not the design one.
+// One simply supported 6 m span of 300 × 500, C30 (ftk 2.01, Ec 3.0e4), HRB335 (Es 2.0e5), 10 kN/m
+// dead and 10 kN/m live: Mk = 20 · 6²/8 = 90 kN·m (the design's is 26 · 36/8 = 117). With three bars
+// of 20 mm (As = 942.48, deq 20) and h0 = 470: σsk = Mk/(0.87 h0 As), ρte = As/(0.5 b h),
+// ψ = 1.1 − 0.65 ftk/(ρte σsk), w = 1.47 ψ σsk/Es (67.5 + 0.1 deq/ρte) = 0.255 mm;
+// Bs = Es As h0²/(1.15ψ + 0.2 + 6 αE ρ); f = (θl + θr) L/8 + Σq L⁴/(384 B), the end rotations
+// θ = q L³/(24 Ec I) of the uncracked span under both cases.
+TEST(ContinuousBeamDesign, ServiceabilityTakesTheCharacteristicMoment) {
+    CContinuousBeam beam;
+    beam.m_strMainReinLv = "HRB335";
+    beam.AddSpan(NewSpan(6, 300, 500));
+    beam.AddComStyle(BEAM_CASE_LIVE);
+    for (int c = 0; c < 2; ++c) {
+        beam.SetCurrentCom(c);
+        beam.getSpan(0)->AddSpanLoad(BEAM_LOAD_UNIFORM, 10.0);
+    }
+    ASSERT_EQ(1, beam.Calculate());
+    double Mk = 0;
+    EXPECT_FALSE(beam.GetServiceMoment(0, Mk));
+    EXPECT_NEAR(90, Mk, 1e-9);
+    SectionResult& mid = beam.m_ResultArr[1];
+    mid.m_bInitBotBar = 1;
+    mid.BotBar = CBarScheme{4, 0, 3, 0};  // 3 × 20 mm
+    beam.CalcSpanDeformCrack(0);
+
+    const double b = 300, h = 500, h0 = 470, As = 3 * M_PI / 4 * 400, ftk = 2.01, Ec = 3.0e4, Es = 2.0e5;
+    const double sigma = 90e6 / (0.87 * h0 * As);
+    const double rhoTe = As / (0.5 * b * h);
+    const double psi = 1.1 - 0.65 * ftk / (rhoTe * sigma);
+    const double w = 1.47 * psi * sigma / Es * (67.5 + 0.1 * 20 / rhoTe);
+    EXPECT_NEAR(w, mid.Crack, 1e-12);
+    EXPECT_NEAR(0.2548, mid.Crack, 0.0001);
+    const double Bs = Es * As * h0 * h0 / (1.15 * psi + 0.2 + 6 * (Es / Ec) * As / (b * h0));
+    const double EI = Ec * 1e3 * (0.3 * 0.5 * 0.5 * 0.5 / 12);  // kN·m²
+    const double theta = 20 * 216 / (24 * EI) * 1e6;                // µrad, each end
+    const double f = 1.25e-7 * 2 * theta * 6 + 20 * 1296 / (384 * Bs * 1e-9);
+    EXPECT_NEAR(f, mid.Deform, 1e-9);
+    EXPECT_NEAR(0.00486, mid.Deform, 0.00001);
 }
 
 }  // namespace

@@ -138,8 +138,8 @@ TEST(ContinuousBeamReport, TwoSpansWholeReports) {
 // A 2 m cantilever (free left end) with 20 kN dead at its tip, then a 6 m span simply supported at
 // the right with 10 kN/m dead and 5 kN/m live: support 1 M = −1.2·20·2 = −48, the cantilever's
 // shear −24; the span under 19 kN/m: M(x) = −48 + 65x − 9.5x², largest 63.18 at 3.42 (of the
-// 0.01 m grid), V = 65 at the left, 65 − 19·6 = −49 at the right. The cantilever's middle third
-// has M = −24x down to −32 at 1.33 m and no sagging (0 at its start 0.67 m).
+// 0.01 m grid), V = 65 at the left, 65 − 19·6 = −49 at the right. The cantilever has no
+// sagging moment (0, first at its start); in its middle third M = −24x reaches −32 at 1.33 m.
 TEST(ContinuousBeamReport, CantileverSettingsAndMissingBars) {
     CContinuousBeam beam;
     AttachBuffer(beam);
@@ -211,7 +211,7 @@ TEST(ContinuousBeamReport, CantileverSettingsAndMissingBars) {
 "\t\t\t\t 上钢筋: 3D16,\t 实际面积: 603.19 mm$2$, 计算面积: 500.00 mm$2$\n"
 "\t\t\t\t 下钢筋: 2D14,\t 实际面积: 307.88 mm$2$, 计算面积: 250.00 mm$2$\n"
 "\t\t1跨中:\t "
-"正弯矩\t 0.00 kN*m,\t\t位置:   0.67m\n"
+"正弯矩\t 0.00 kN*m,\t\t位置:   0.00m\n"
 "\t\t\t\t 负弯矩\t32.00 kN*m,\t\t位置:   1.33m\n"
 "\t\t\t\t 剪力\t24.00 kN,\t\t位置:   0.00m\n"
 "\t\t\t\t 挠度 5.12mm(↑),\t\t位置： 左端\n\t\t\t\t 裂缝  0.21mm\n"

@@ -59,4 +59,11 @@ TEST(InputValidator, ReadsOnlyTheGivenLength)
     EXPECT_FALSE(IsValidInputString(text, 50, INPUT_UNSIGNED_INT));
 }
 
+// The bounds as the host writes numbers: no trailing zeros, six decimals at most.
+TEST(InputValidator, RangeMessageNamesBothBounds)
+{
+    EXPECT_EQ(CString("输入值应在0.5与2之间"), RangeMessage(0.5, 2.0));
+    EXPECT_EQ(CString("输入值应在0.000001与100000之间"), RangeMessage(0.000001, 100000));
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "mfc/comctl/CommonControl.h"
+#include "mfc/gdi/GdiApi.h"
+#include "mfc/user/ControlPaint.h"
 #include "mfc/base/Diagnostics.h"
 #include "mfc/user/WindowClass.h"
 #include "mfc/user/WindowManager.h"
@@ -69,6 +71,13 @@ public:
             // The child's notifications are the ComboBoxEx's own.
             if (reinterpret_cast<HWND>(lParam) == m_inner) qelt::NotifyParent(window, HIWORD(wParam));
             return true;
+        case WM_DRAWITEM: {
+            const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (!draw || draw->hwndItem != m_inner) return false;
+            DrawItem(*draw);
+            result = TRUE;
+            return true;
+        }
         case WM_SETFOCUS:
             ::SetFocus(Inner(window));
             return true;
@@ -102,7 +111,9 @@ private:
         if (m_inner && ::IsWindow(m_inner)) return m_inner;
         CREATESTRUCT cs{};
         cs.lpszClass = "ComboBox";
-        cs.style = static_cast<LONG>(WS_CHILD | WS_VISIBLE | WS_VSCROLL | (window.style & 0x0003) | CBS_AUTOHSCROLL);
+        // As on the platform the child is drawn by the ComboBoxEx: each item its image, then its text.
+        cs.style = static_cast<LONG>(WS_CHILD | WS_VISIBLE | WS_VSCROLL | (window.style & 0x0003) | CBS_AUTOHSCROLL |
+                                     CBS_OWNERDRAWFIXED | CBS_HASSTRINGS);
         cs.hwndParent = window.handle;
         cs.hMenu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(window.id));
         CRect client;
@@ -186,6 +197,33 @@ private:
         if (item->mask & CBEIF_LPARAM) ::SendMessage(inner, CB_SETITEMDATA, static_cast<WPARAM>(index), item->lParam);
         ::InvalidateRect(window.handle, nullptr, TRUE);
         return TRUE;
+    }
+
+    // An item of the child combo box: the highlight of a focused selection field, the item's image
+    // (its selected image there) centred on the row after its indent, then its text.
+    void DrawItem(const DRAWITEMSTRUCT& draw) {
+        CRect row = draw.rcItem;
+        const bool highlighted = (draw.itemState & ODS_SELECTED) != 0;
+        qelt::FillSysColor(draw.hDC, row, highlighted ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+        const int index = static_cast<int>(draw.itemID);
+        if (index < 0 || index >= static_cast<int>(m_itemImages.size())) return;
+        const ItemImages& images = m_itemImages[static_cast<size_t>(index)];
+        int left = row.left + 2 + images.indent * 10;
+        const int image = (draw.itemState & ODS_COMBOBOXEDIT) ? images.selectedImage : images.image;
+        int cx = 0, cy = 0;
+        if (m_images && image >= 0 && image < ImageList_GetImageCount(m_images) && ImageList_GetIconSize(m_images, &cx, &cy)) {
+            ImageList_Draw(m_images, image, draw.hDC, left, row.top + (row.Height() - cy) / 2, ILD_TRANSPARENT);
+            left += cx + 4;
+        }
+        CString text;
+        const int length = static_cast<int>(::SendMessage(m_inner, CB_GETLBTEXTLEN, draw.itemID, 0));
+        if (length <= 0) return;
+        ::SendMessage(m_inner, CB_GETLBTEXT, draw.itemID, reinterpret_cast<LPARAM>(text.GetBufferSetLength(length)));
+        text.ReleaseBuffer(length);
+        ::SetBkMode(draw.hDC, TRANSPARENT);
+        ::SetTextColor(draw.hDC, ::GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        RECT textRect{left, row.top, row.right, row.bottom};
+        qelt::DrawWindowText(draw.hDC, m_inner, text, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
 
     HWND m_inner = nullptr;

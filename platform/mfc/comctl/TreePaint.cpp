@@ -1,5 +1,7 @@
 #include "mfc/comctl/TreePaint.h"
 
+#include "mfc/comctl/ImageList.h"
+
 #include "mfc/gdi/GdiApi.h"
 #include "mfc/user/ControlPaint.h"
 #include "mfc/user/WinUserApi.h"
@@ -29,7 +31,7 @@ void ExpandBox(HDC dc, int cx, int cy, bool expanded) {
 
 }  // namespace
 
-void PaintTreeView(HWND tree, const std::vector<TreeRow>& rows) {
+void PaintTreeView(HWND tree, const std::vector<TreeRow>& rows, HIMAGELIST images) {
     ControlPaintScope scope(tree);
     if (!scope.dc) return;
     HDC dc = scope.dc;
@@ -72,7 +74,14 @@ void PaintTreeView(HWND tree, const std::vector<TreeRow>& rows) {
         }
         if (buttons && row.hasChildren && row.depth >= first) ExpandBox(dc, centre(row.depth), cy, row.expanded);
 
-        const int left = inset + (row.depth - first + 1) * kTreeIndent + 2;
+        int left = inset + (row.depth - first + 1) * kTreeIndent + 2;
+        // The item's image, centred on the row, then the label after it.
+        int imageWidth = 0, imageHeight = 0;
+        if (images && row.image >= 0 && row.image < ImageList_GetImageCount(images) &&
+            ImageList_GetIconSize(images, &imageWidth, &imageHeight)) {
+            ImageList_Draw(images, row.image, dc, left, top + (kTreeRowHeight - imageHeight) / 2, ILD_TRANSPARENT);
+            left += imageWidth + 1;
+        }
         SIZE size{0, 0};
         ::GetTextExtentPoint32A(dc, row.text, row.text.GetLength(), &size);
         RECT label{left, top, left + size.cx + 4, bottom};

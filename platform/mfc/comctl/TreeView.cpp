@@ -83,7 +83,7 @@ public:
             result = DLGC_WANTARROWS | DLGC_WANTCHARS;
             return true;
         case WM_PAINT:
-            qelt::PaintTreeView(window.handle, ShownRows());
+            qelt::PaintTreeView(window.handle, ShownRows(), m_images[0]);
             return true;
         case WM_DESTROY:
             m_nodes.clear();
@@ -153,6 +153,7 @@ private:
             row.hasChildren = !node.children.empty() || node.childrenFlag != 0;
             row.expanded = (node.state & TVIS_EXPANDED) != 0;
             row.selected = node.handle == m_selected;
+            row.image = row.selected ? node.selectedImage : node.image;
             row.continues = continues;
             rows.push_back(row);
             if (row.expanded) AddShownRows(node, continues, rows);

@@ -75,8 +75,23 @@ public:
             result = DLGC_WANTCHARS | DLGC_WANTARROWS | (IsDropDownList(window) ? 0 : DLGC_HASSETSEL);
             return true;
         case WM_PAINT:
-            qelt::PaintComboBox(window.handle);
+            qelt::PaintComboBox(window.handle, m_fieldHeight);
             return true;
+        case CB_SETITEMHEIGHT:
+            // -1 the selection field, any other index the items of the list (all alike).
+            if (static_cast<int>(lParam) <= 0 || lParam > 255) {
+                result = CB_ERR;
+                return true;
+            }
+            (static_cast<int>(wParam) == -1 ? m_fieldHeight : m_itemHeight) = static_cast<int>(lParam);
+            ::InvalidateRect(window.handle, nullptr, TRUE);
+            result = 0;
+            return true;
+        case CB_GETITEMHEIGHT: {
+            const int height = static_cast<int>(wParam) == -1 ? m_fieldHeight : m_itemHeight;
+            result = height > 0 ? height : qelt::FontItemHeight(window.handle);
+            return true;
+        }
         case WM_SETFOCUS:
             qelt::NotifyParent(window, CBN_SETFOCUS);
             return true;
@@ -186,6 +201,8 @@ private:
 
     qelt::ListItems m_items;
     int m_limit = 0x7FFFFFFE;
+    int m_fieldHeight = 0;  // CB_SETITEMHEIGHT's of the selection field; 0: the font's
+    int m_itemHeight = 0;   // of the list's items; 0: the font's
     int m_editStart = 0;
     int m_editEnd = 0;
     bool m_dropped = false;

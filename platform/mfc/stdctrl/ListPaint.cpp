@@ -24,20 +24,46 @@ int LineHeight(HWND window, HDC dc) {
 
 }  // namespace
 
-void PaintComboBox(HWND combo) {
+int FontItemHeight(HWND window) {
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    const int height = LineHeight(window, dc) + 2;
+    ::DeleteDC(dc);
+    return height;
+}
+
+void PaintComboBox(HWND combo, int fieldHeight) {
     ControlPaintScope scope(combo);
     if (!scope.dc) return;
     const DWORD style = static_cast<DWORD>(::GetWindowLong(combo, GWL_STYLE));
     const bool enabled = ::IsWindowEnabled(combo) != FALSE;
     HBRUSH background = ControlColors(combo, scope.dc, enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
     CRect field = scope.client;
-    field.bottom = std::min(field.bottom, field.top + LineHeight(combo, scope.dc) + 8);
+    // The field's content, then three pixels of edge and margin above and below it.
+    const int content = fieldHeight > 0 ? fieldHeight : LineHeight(combo, scope.dc) + 2;
+    field.bottom = std::min(field.bottom, field.top + content + 6);
     ::FillRect(scope.dc, &field, background);
     DrawEdge3D(scope.dc, &field, true);
     if ((style & 3) != CBS_SIMPLE) {
         const int arrowWidth = std::min(kArrowWidth, field.Width());
         DrawArrowBox(scope.dc, CRect(field.right - arrowWidth, field.top, field.right, field.bottom), 0, enabled);
         field.right -= arrowWidth;
+    }
+    if (style & CBS_OWNERDRAWFIXED) {
+        DRAWITEMSTRUCT draw{};
+        draw.CtlType = ODT_COMBOBOX;
+        draw.CtlID = static_cast<UINT>(::GetDlgCtrlID(combo));
+        draw.itemID = static_cast<UINT>(::SendMessage(combo, CB_GETCURSEL, 0, 0));
+        draw.itemAction = ODA_DRAWENTIRE;
+        draw.itemState = ODS_COMBOBOXEDIT | (::GetFocus() == combo ? ODS_SELECTED | ODS_FOCUS : 0) |
+                         (enabled ? 0 : ODS_DISABLED);
+        draw.hwndItem = combo;
+        draw.hDC = scope.dc;
+        field.DeflateRect(3, 3);
+        draw.rcItem = field;
+        if (draw.itemID != static_cast<UINT>(CB_ERR))
+            draw.itemData = static_cast<ULONG_PTR>(::SendMessage(combo, CB_GETITEMDATA, draw.itemID, 0));
+        ::SendMessage(::GetParent(combo), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+        return;
     }
     field.DeflateRect(2, 0);
     DrawWindowText(scope.dc, combo, WindowTextOf(combo), field, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

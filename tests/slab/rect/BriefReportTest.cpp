@@ -78,7 +78,7 @@ TEST(SlabBriefReport, EveryValueInItsColumn) {
               u8"      实配面积        d10@150(523)  d10@140(560) d10@130(604)  d12@180(628)\\n"
               u8"      裂缝宽度        0.1100        0.1200       0.1300        0.1400\\n"
               u8"      (弯矩单位:kN*m  配筋面积:mm2  裂缝宽度:mm )\\n\"\n"
-              u8"\"   (3)挠度验算\\n      挠度限值 fmax = 12.500mm <= 21.000, 满足规范要求\"\n");
+              u8"\"   (3)挠度验算\\n      挠度 fmax = 12.500mm <= 21.000, 满足规范要求\"\n");
 }
 
 // fo = Lo / 200 below 7 m, Lo / 250 from 7 m to 9 m, Lo / 300 above; a cantilever 2·Lo / 200.
@@ -89,13 +89,13 @@ TEST(SlabBriefReport, DeflectionVerdict) {
         double dDeflection;
         const char* verdict;
     } cases[] = {
-        {4200, DEFLECT_TABLE, 21.0, u8"      挠度限值 fmax = 21.000mm <= 21.000, 满足规范要求"},
-        {4200, DEFLECT_TABLE, 21.01, u8"      挠度限值 fmax = 21.010mm > 21.000, 不满足规范要求"},
-        {7000, DEFLECT_SIMPLE, 20.0, u8"      挠度限值 fmax = 20.000mm <= 28.000, 满足规范要求"},
-        {9000, DEFLECT_SIMPLE, 36.5, u8"      挠度限值 fmax = 36.500mm > 36.000, 不满足规范要求"},
-        {9300, DEFLECT_FIXED_FIXED, 31.0, u8"      挠度限值 fmax = 31.000mm <= 31.000, 满足规范要求"},
-        {1500, DEFLECT_CANTILEVER, 14.0, u8"      挠度限值 fmax = 14.000mm <= 15.000, 满足规范要求"},
-        {8000, DEFLECT_CANTILEVER, 79.0, u8"      挠度限值 fmax = 79.000mm <= 80.000, 满足规范要求"},
+        {4200, DEFLECT_TABLE, 21.0, u8"      挠度 fmax = 21.000mm <= 21.000, 满足规范要求"},
+        {4200, DEFLECT_TABLE, 21.01, u8"      挠度 fmax = 21.010mm > 21.000, 不满足规范要求"},
+        {7000, DEFLECT_SIMPLE, 20.0, u8"      挠度 fmax = 20.000mm <= 28.000, 满足规范要求"},
+        {9000, DEFLECT_SIMPLE, 36.5, u8"      挠度 fmax = 36.500mm > 36.000, 不满足规范要求"},
+        {9300, DEFLECT_FIXED_FIXED, 31.0, u8"      挠度 fmax = 31.000mm <= 31.000, 满足规范要求"},
+        {1500, DEFLECT_CANTILEVER, 14.0, u8"      挠度 fmax = 14.000mm <= 15.000, 满足规范要求"},
+        {8000, DEFLECT_CANTILEVER, 79.0, u8"      挠度 fmax = 79.000mm <= 80.000, 满足规范要求"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.verdict);

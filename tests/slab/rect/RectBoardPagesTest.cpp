@@ -84,7 +84,7 @@ TEST_F(RectBoardBasicPage, PostsFollowTheEdges) {
 }
 
 // The value box holds μ for an elastic slab and β for a plastic one; the value of the other kind is
-// kept in the parameters. A typed value is held into its range.
+// kept in the parameters. A typed value outside its range is refused and the box keeps its value.
 TEST_F(RectBoardBasicPage, SlabTypeSwitchesTheValueBox) {
     CString strLabel;
     ChooseEdge(IDC_RB_BOARDKIND, 1);
@@ -94,12 +94,17 @@ TEST_F(RectBoardBasicPage, SlabTypeSwitchesTheValueBox) {
     m_page.SetDlgItemText(IDC_RB_BOARDVALUE, "2.5");
     m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_RB_BOARDVALUE, EN_KILLFOCUS),
                        reinterpret_cast<LPARAM>(m_page.GetDlgItem(IDC_RB_BOARDVALUE)->GetSafeHwnd()));
-    EXPECT_EQ(m_page.m_dBoardValue, 2.0);
+    EXPECT_EQ(m_page.m_dBoardValue, 0.2);
+    EXPECT_EQ(m_page.GetEditText(IDC_RB_BOARDVALUE), CString("0.2"));
+    m_page.SetDlgItemText(IDC_RB_BOARDVALUE, "1.5");
+    m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_RB_BOARDVALUE, EN_KILLFOCUS),
+                       reinterpret_cast<LPARAM>(m_page.GetDlgItem(IDC_RB_BOARDVALUE)->GetSafeHwnd()));
+    EXPECT_EQ(m_page.m_dBoardValue, 1.5);
     ChooseEdge(IDC_RB_BOARDKIND, 0);
     m_page.SetDlgItemText(IDC_RB_BOARDVALUE, "0.35");
     m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_RB_BOARDVALUE, EN_KILLFOCUS),
                        reinterpret_cast<LPARAM>(m_page.GetDlgItem(IDC_RB_BOARDVALUE)->GetSafeHwnd()));
-    EXPECT_EQ(m_page.m_dBoardValue, 0.3);
+    EXPECT_EQ(m_page.m_dBoardValue, 1.5);
 }
 
 TEST(RectBoardBasicPageCheck, CoverAgainstAs) {

@@ -405,10 +405,12 @@ TEST_F(QeltProcessTest, ExamplesRunTheirCommands) {
     }
 }
 
-// The continuous beam's first run: one 6 m span under 10 kN/m dead (q = 1.2·10 = 12 kN/m):
-// M = qL²/8 = 54 kN·m at mid-span, V = qL/2 = 36 kN at the ends; both reports with their pictures.
-TEST_F(QeltProcessTest, ContinuousBeamRunsOnItsDefaultInput) {
-    Outcome outcome = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "out", "--quiet"});
+// The continuous beam's first run begins with no beam: a script appends the span editor's 6 m span
+// and the load editor's 10 kN/m dead load (q = 1.2·10 = 12 kN/m): M = qL²/8 = 54 kN·m at mid-span,
+// V = qL/2 = 36 kN at the ends; both reports with their pictures.
+TEST_F(QeltProcessTest, ContinuousBeamRunsOnAScriptedSpan) {
+    const std::string script = Script("span.txt", "click 569\nclick 492\nclick 553\n");
+    Outcome outcome = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "out", "--quiet", "--script", script});
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     const std::string full = ReadFile(m_dir / "out/lxljs-full.txt");
     const std::string brief = ReadFile(m_dir / "out/lxljs-short.txt");
@@ -421,12 +423,13 @@ TEST_F(QeltProcessTest, ContinuousBeamRunsOnItsDefaultInput) {
     EXPECT_FALSE(fs::exists(m_dir / "out/lxljs-full-5.png"));
 }
 
-// A script adds a second 6 m span with 10 kN/m dead, a live case of 10 kN/m on both spans and sets
+// A script adds two 6 m spans with 10 kN/m dead, a live case of 10 kN/m on both spans and sets
 // both ends: q = 1.2·10 + 1.4·10 = 26 kN/m over two equal spans gives −qL²/8 = −117 kN·m and
 // shears ∓5qL/8 = ∓97.5 kN at the inner support, 9qL²/128 = 65.81 kN·m at 2.25 m.
 TEST_F(QeltProcessTest, ContinuousBeamTakesSpansSupportsAndCasesFromAScript) {
     const std::string script = Script("beam.txt",
-                                      u8"click 569\nclick 492\nclick 486\ncheck 682 on\nrow 156 0\nclick 492\n"
+                                      u8"click 569\nclick 492\nclick 569\nclick 492\nclick 486\ncheck 682 on\n"
+                                      u8"row 156 0\nclick 492\n"
                                       u8"row 156 1\nclick 492\nchoose 472 简支\nchoose 566 简支\nclick 553\n"
                                       u8"tab 计算结果\ntab 计算书\n");
     Outcome outcome = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "out", "--quiet", "--script", script});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "mfc/Afx.h"
 #include "mfc/comctl/ComboBoxEx.h"
 #include "mfc/person/UserScript.h"
+#include "mfc/user/WindowDC.h"
 #include "resources/ControlResource.h"
 #include "Printers.h"
 
@@ -130,6 +132,41 @@ TEST(ComboBoxEx, ItemsKeepTheirImagesThroughDeletionAndRenaming) {
     EXPECT_EQ(misuses.Count(), 1);
     item.iItem = 7;
     EXPECT_FALSE(kinds.GetItem(&item));
+}
+
+// The ComboBoxEx draws its items itself, as on the platform: its child combo box is owner-drawn, and
+// its selection field, as high as CB_SETITEMHEIGHT makes it, shows the selected item's selected
+// image (13 red images here; item 1's selected image is 11).
+TEST(ComboBoxEx, TheFieldShowsTheSelectedItemsImage) {
+    KindDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_CTL_COMBOEX));
+    const std::vector<unsigned char> red(16 * 13 * 16 * 4, 0);
+    std::vector<unsigned char> bits(red);
+    for (size_t i = 2; i < bits.size(); i += 4) bits[i] = 255;
+    CBitmap strip;
+    ASSERT_TRUE(strip.CreateBitmap(16 * 13, 16, 1, 32, bits.data()));
+    ASSERT_EQ(dialog.m_images.Add(&strip, RGB(128, 128, 128)), 0);
+    CComboBoxEx& kinds = dialog.m_kinds;
+    CComboBox* pInner = kinds.GetComboBoxCtrl();
+    ASSERT_NE(pInner, nullptr);
+    EXPECT_TRUE(pInner->GetStyle() & CBS_OWNERDRAWFIXED);
+    EXPECT_GT(kinds.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)), 0);
+    EXPECT_EQ(kinds.SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 20), 0);
+    EXPECT_EQ(kinds.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)), 20);
+    dialog.ShowWindow(SW_SHOW);
+    pInner->Invalidate();
+    pInner->UpdateWindow();
+    const auto recording = qelt::gdi::WindowRecording(pInner->GetSafeHwnd());
+    ASSERT_NE(recording, nullptr);
+    // One image (drawn through its mask, so in two passes), centred in the field of 20 pixels within
+    // its three pixels of edge: (20 − 16) / 2 + 3.
+    std::set<std::pair<double, double>> places;
+    for (const qelt::gdi::Record& record : recording->records)
+        if (const auto* image = std::get_if<qelt::gdi::ImageRecord>(&record.item); image && image->width == 16)
+            places.insert({image->x, image->y});
+    ASSERT_EQ(places.size(), 1u);
+    EXPECT_EQ(places.begin()->second, 5);
+    dialog.DestroyWindow();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "NotificationLog.h"
 #include "mfc/Afx.h"
 #include "mfc/comctl/TreeCtrl.h"
+#include "mfc/user/WindowDC.h"
 #include "resources/ControlResource.h"
 #include "Printers.h"
 
@@ -232,6 +234,35 @@ TEST_F(TreeMessageTest, SortingChildren) {
     EXPECT_EQ(ChildTexts(group), (Texts{"X", "y"}));
     EXPECT_TRUE(m_tree->SortChildren(group));
     EXPECT_EQ(m_dialog.m_log, qelt::test::Notifications{});
+}
+
+// A tree with a normal image list shows each shown item's image before its label, the selected
+// image for the selected item; without one it shows none.
+TEST_F(TreeCtrlTest, ItemsShowTheirImages) {
+    auto images = [&] {
+        m_tree.Invalidate();
+        m_tree.UpdateWindow();
+        // An image drawn through its mask is two records at one place.
+        std::set<std::pair<double, double>> places;
+        for (const qelt::gdi::Record& record : qelt::gdi::WindowRecording(m_tree.GetSafeHwnd())->records)
+            if (const auto* image = std::get_if<qelt::gdi::ImageRecord>(&record.item)) places.insert({image->y, image->x});
+        return places;
+    };
+    m_dialog.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(images().empty());
+    CImageList list;
+    ASSERT_TRUE(list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2));
+    std::vector<unsigned char> bits(32 * 16 * 4, 0);
+    for (size_t i = 0; i < bits.size(); i += 4) bits[i] = 255;  // blue
+    CBitmap icons;
+    ASSERT_TRUE(icons.CreateBitmap(32, 16, 1, 32, bits.data()));
+    ASSERT_EQ(list.Add(&icons, RGB(128, 128, 128)), 0);
+    m_tree.SetImageList(&list, TVSIL_NORMAL);
+    // Seven rows at the root (the group closed): an image each, all in one column.
+    const auto places = images();
+    ASSERT_EQ(places.size(), 7u);
+    for (const auto& place : places) EXPECT_EQ(place.second, places.begin()->second);
+    m_tree.SetImageList(nullptr, TVSIL_NORMAL);
 }
 
 }  // namespace
