@@ -116,7 +116,25 @@ Eigen::SparseMatrix<double> AssembleStiffness(const Mesh& mesh, const NodeGraph&
     std::fill(values, values + entries, 0.0);
 
     // Each element adds the block of each pair of its nodes to the columns of the earlier node.
-    for (const auto& t : mesh.triangles) {
+    // Elements are taken in the order of their earliest equation, so that those that add to nearby
+    // columns come one after the other (the mesh's own order scatters them over the matrix).
+    // (An element whose values are all held adds nothing.)
+    auto earliest = [&](const std::array<int, 3>& t) {
+        int first = equations.count;
+        for (int node : t)
+            if (firstEquation[node] >= 0) first = std::min(first, firstEquation[node]);
+        return first;
+    };
+    std::vector<int> elementStart(equations.count + 1, 0);
+    for (const auto& t : mesh.triangles)
+        if (earliest(t) < equations.count) ++elementStart[earliest(t) + 1];
+    for (int j = 0; j < equations.count; ++j) elementStart[j + 1] += elementStart[j];
+    std::vector<int> elements(elementStart[equations.count]);
+    for (std::size_t e = 0; e < mesh.triangles.size(); ++e)
+        if (earliest(mesh.triangles[e]) < equations.count)
+            elements[elementStart[earliest(mesh.triangles[e])]++] = static_cast<int>(e);
+    for (int e : elements) {
+        const std::array<int, 3>& t = mesh.triangles[e];
         const ElementMatrix k = ElementOf(mesh, t, rigidity, poisson).Stiffness();
         for (int a = 0; a < 3; ++a)
             for (int b = 0; b < 3; ++b) {
