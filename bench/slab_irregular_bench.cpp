@@ -4,7 +4,7 @@
 // (500 mm) and finer, so that the cost of the records can be set against the analysis's.
 #include <benchmark/benchmark.h>
 
-#include "plateserver/PlateSolver.h"
+#include "plateserver/PlateServer.h"
 #include "slab/irregular/AtypicalBoardParam.h"
 #include "slab/irregular/BoardRecords.h"
 

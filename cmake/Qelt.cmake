@@ -89,14 +89,22 @@ endfunction()
 
 # A platform layer: one shared library of the folder's sources and of its parts' objects, so that
 # the host program and the dlopen'ed module share one copy of its state (window tree, registry,
-# resource handle).
-#   qelt_platform_library(NAME [HEADER_ONLY] [PARTS part…] [LIBS lib…])
+# resource handle). A STATIC one holds no state: its objects join each library that uses them (the
+# ids and records of a server's interface, which its clients and the server both hold).
+#   qelt_platform_library(NAME [HEADER_ONLY|STATIC] [PARTS part…] [LIBS lib…])
 function(qelt_platform_library name)
-  cmake_parse_arguments(ARG "HEADER_ONLY" "" "PARTS;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "HEADER_ONLY;STATIC" "" "PARTS;LIBS" ${ARGN})
   if(ARG_HEADER_ONLY)
     add_library(${name} INTERFACE)
     qelt_include_root(${name} INTERFACE)
     target_link_libraries(${name} INTERFACE ${ARG_LIBS})
+    return()
+  endif()
+  if(ARG_STATIC)
+    qelt_folder_sources(sources)
+    add_library(${name} STATIC ${sources})
+    qelt_include_root(${name} PUBLIC)
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
     return()
   endif()
   qelt_folder_sources(sources)

@@ -21,7 +21,10 @@ std::string _com_error::ErrorMessage() const
         {DISP_E_ARRAYISLOCKED, "Memory is locked"},
         {DISP_E_BADINDEX, "Invalid index"},
         {CLASS_E_NOAGGREGATION, "Class does not support aggregation"},
+        {CLASS_E_CLASSNOTAVAILABLE, "ClassFactory cannot supply requested class"},
         {REGDB_E_CLASSNOTREG, "Class not registered"},
+        {CO_E_DLLNOTFOUND, "DLL for class not found"},
+        {CO_E_ERRORINDLL, "Error in the DLL"},
         {TYPE_E_ELEMENTNOTFOUND, "Element not found"},
     };
     const char* text = "Unknown error";

@@ -34,65 +34,126 @@ double FlexuralRigidity(const Slab& slab) {
     return slab.elasticModulus * h * h * h / (12.0 * (1.0 - slab.poisson * slab.poisson));
 }
 
-Equations NumberEquations(const std::vector<std::array<bool, 3>>& held) {
+Equations NumberEquations(const std::vector<std::array<bool, 3>>& held, const std::vector<int>& order) {
     Equations equations;
     equations.free.assign(3 * held.size(), -1);
-    for (std::size_t n = 0; n < held.size(); ++n)
+    auto number = [&](std::size_t n) {
         for (int k = 0; k < 3; ++k)
             if (!held[n][k]) equations.free[3 * n + k] = equations.count++;
+    };
+    if (order.empty()) {
+        for (std::size_t n = 0; n < held.size(); ++n) number(n);
+    } else {
+        for (int n : order) number(static_cast<std::size_t>(n));
+    }
     return equations;
 }
 
-Eigen::SparseMatrix<double> AssembleStiffness(const Mesh& mesh, const Equations& equations, double rigidity,
-                                              double poisson) {
-    // The pattern from the nodes' neighbours: column j holds the equations j and above of the
-    // values of its node and of the nodes that share an element with it.
-    const std::size_t nodeCount = mesh.nodes.size();
-    std::vector<std::vector<int>> neighbours(nodeCount);
-    for (const auto& t : mesh.triangles)
-        for (int a = 0; a < 3; ++a)
-            for (int b = 0; b < 3; ++b) neighbours[t[a]].push_back(t[b]);
-    std::vector<int> starts(equations.count + 1, 0), rows;
-    std::size_t estimate = 0;
-    for (std::size_t n = 0; n < nodeCount; ++n) {
-        std::sort(neighbours[n].begin(), neighbours[n].end());
-        neighbours[n].erase(std::unique(neighbours[n].begin(), neighbours[n].end()), neighbours[n].end());
-        estimate += 9 * neighbours[n].size();
+Eigen::SparseMatrix<double> AssembleStiffness(const Mesh& mesh, const NodeGraph& graph, const Equations& equations,
+                                              double rigidity, double poisson) {
+    // A node's free values have consecutive equations, so nodes compare by their first one. The
+    // column of value (n, d) holds the free values e >= d of node n, then all free values of each
+    // later neighbour in turn (a neighbour whose equations follow n's), ascending.
+    const int nodeCount = static_cast<int>(mesh.nodes.size());
+    auto isFree = [&](int node, int k) { return equations.free[3 * node + k] >= 0; };
+    auto freeFrom = [&](int node, int first) {  // the node's free values first … 2
+        int count = 0;
+        for (int k = first; k < 3; ++k) count += isFree(node, k);
+        return count;
+    };
+    std::vector<int> firstEquation(nodeCount, -1);
+    for (int n = 0; n < nodeCount; ++n)
+        for (int k = 2; k >= 0; --k)
+            if (isFree(n, k)) firstEquation[n] = equations.free[3 * n + k];
+    // The later neighbours of each node in the equations' order, and where each one's values
+    // start among them.
+    std::vector<int> laterStart(nodeCount + 1, 0), later, laterOffset;
+    later.reserve(graph.neighbours.size() / 2);
+    for (int n = 0; n < nodeCount; ++n) {
+        const std::size_t first = later.size();
+        if (firstEquation[n] >= 0)
+            for (int k = graph.start[n]; k < graph.start[n + 1]; ++k)
+                if (firstEquation[graph.neighbours[k]] > firstEquation[n]) later.push_back(graph.neighbours[k]);
+        std::sort(later.begin() + first, later.end(),
+                  [&](int a, int b) { return firstEquation[a] < firstEquation[b]; });
+        laterStart[n + 1] = static_cast<int>(later.size());
     }
-    rows.reserve(estimate / 2 + equations.count);
-    for (std::size_t n = 0; n < nodeCount; ++n)
-        for (int d = 0; d < 3; ++d) {
-            const int column = equations.free[3 * n + d];
-            if (column < 0) continue;
-            const std::size_t first = rows.size();
-            for (int m : neighbours[n])
-                for (int e = 0; e < 3; ++e) {
-                    const int row = equations.free[3 * m + e];
-                    if (row >= column) rows.push_back(row);
-                }
-            std::sort(rows.begin() + first, rows.end());
-            starts[column + 1] = static_cast<int>(rows.size() - first);
+    laterOffset.resize(later.size());
+    std::vector<int> laterValues(nodeCount, 0);
+    for (int n = 0; n < nodeCount; ++n)
+        for (int k = laterStart[n]; k < laterStart[n + 1]; ++k) {
+            laterOffset[k] = laterValues[n];
+            laterValues[n] += freeFrom(later[k], 0);
         }
-    // Columns were made in node order, which is the equations' order.
-    for (int j = 0; j < equations.count; ++j) starts[j + 1] += starts[j];
-    Eigen::SparseMatrix<double> stiffness(equations.count, equations.count);
-    stiffness.resizeNonZeros(static_cast<Eigen::Index>(rows.size()));
-    std::copy(starts.begin(), starts.end(), stiffness.outerIndexPtr());
-    std::copy(rows.begin(), rows.end(), stiffness.innerIndexPtr());
-    double* entries = stiffness.valuePtr();
-    std::fill(entries, entries + rows.size(), 0.0);
 
-    for (const auto& t : mesh.triangles) {
-        const ElementMatrix k = ElementOf(mesh, t, rigidity, poisson).Stiffness();
-        int index[9];
-        for (int a = 0; a < 3; ++a)
-            for (int d = 0; d < 3; ++d) index[3 * a + d] = equations.free[3 * t[a] + d];
-        for (int j = 0; j < 9; ++j) {
-            if (index[j] < 0) continue;
-            const auto begin = rows.begin() + starts[index[j]], end = rows.begin() + starts[index[j] + 1];
-            for (int i = 0; i < 9; ++i)
-                if (index[i] >= index[j]) entries[std::lower_bound(begin, end, index[i]) - rows.begin()] += k(i, j);
+    std::size_t entries = 0;
+    for (int n = 0; n < nodeCount; ++n)
+        for (int d = 0; d < 3; ++d)
+            if (isFree(n, d)) entries += freeFrom(n, d) + laterValues[n];
+    Eigen::SparseMatrix<double> stiffness(equations.count, equations.count);
+    stiffness.resizeNonZeros(static_cast<Eigen::Index>(entries));
+    int* starts = stiffness.outerIndexPtr();
+    int* rows = stiffness.innerIndexPtr();
+    double* values = stiffness.valuePtr();
+    // The columns in the equations' order: node by node, each node's free values in turn.
+    std::vector<int> nodeAt(equations.count, -1);
+    for (int n = 0; n < nodeCount; ++n)
+        if (firstEquation[n] >= 0) nodeAt[firstEquation[n]] = n;
+    int position = 0;
+    for (int n : nodeAt) {
+        if (n < 0) continue;
+        for (int d = 0; d < 3; ++d) {
+            if (!isFree(n, d)) continue;
+            starts[equations.free[3 * n + d]] = position;
+            for (int e = d; e < 3; ++e)
+                if (isFree(n, e)) rows[position++] = equations.free[3 * n + e];
+            for (int k = laterStart[n]; k < laterStart[n + 1]; ++k)
+                for (int e = 0; e < 3; ++e)
+                    if (isFree(later[k], e)) rows[position++] = equations.free[3 * later[k] + e];
         }
+    }
+    starts[equations.count] = position;
+    std::fill(values, values + entries, 0.0);
+
+    // Each element adds the block of each pair of its nodes to the columns of the earlier node.
+    // Elements are taken in the order of their earliest equation, so that those that add to nearby
+    // columns come one after the other (the mesh's own order scatters them over the matrix).
+    // (An element whose values are all held adds nothing.)
+    auto earliest = [&](const std::array<int, 3>& t) {
+        int first = equations.count;
+        for (int node : t)
+            if (firstEquation[node] >= 0) first = std::min(first, firstEquation[node]);
+        return first;
+    };
+    std::vector<int> elementStart(equations.count + 1, 0);
+    for (const auto& t : mesh.triangles)
+        if (earliest(t) < equations.count) ++elementStart[earliest(t) + 1];
+    for (int j = 0; j < equations.count; ++j) elementStart[j + 1] += elementStart[j];
+    std::vector<int> elements(elementStart[equations.count]);
+    for (std::size_t e = 0; e < mesh.triangles.size(); ++e)
+        if (earliest(mesh.triangles[e]) < equations.count)
+            elements[elementStart[earliest(mesh.triangles[e])]++] = static_cast<int>(e);
+    for (int e : elements) {
+        const std::array<int, 3>& t = mesh.triangles[e];
+        const ElementMatrix k = ElementOf(mesh, t, rigidity, poisson).Stiffness();
+        for (int a = 0; a < 3; ++a)
+            for (int b = 0; b < 3; ++b) {
+                const int column = t[a], row = t[b];
+                if (firstEquation[column] < 0 || firstEquation[row] < firstEquation[column]) continue;
+                int offset = 0;  // of the row node's values after the column node's own
+                if (row != column) {
+                    int j = laterStart[column];
+                    while (later[j] != row) ++j;
+                    offset = laterOffset[j];
+                }
+                for (int d = 0; d < 3; ++d) {
+                    const int j = equations.free[3 * column + d];
+                    if (j < 0) continue;
+                    double* entry = values + starts[j] + (row == column ? 0 : freeFrom(column, d) + offset);
+                    for (int e = row == column ? d : 0; e < 3; ++e)
+                        if (isFree(row, e)) *entry++ += k(3 * b + e, 3 * a + d);
+                }
+            }
     }
     return stiffness;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Mesher.h"
+#include "NodeGraph.h"
 #include "PlateModel.h"
 
 namespace qelt::fea {
@@ -21,11 +22,14 @@ struct Equations {
     int count = 0;
 };
 
-Equations NumberEquations(const std::vector<std::array<bool, 3>>& held);
+// Numbers the free values node by node in the order given (every node once, OrderNodes), or in the
+// nodes' own order when it is empty; a node's free values get consecutive equations.
+Equations NumberEquations(const std::vector<std::array<bool, 3>>& held, const std::vector<int>& order = {});
 
-// The lower triangle of the stiffness of the free values.
-Eigen::SparseMatrix<double> AssembleStiffness(const Mesh& mesh, const Equations& equations, double rigidity,
-                                              double poisson);
+// The lower triangle of the stiffness of the free values in the equations' order, its pattern
+// from the node graph.
+Eigen::SparseMatrix<double> AssembleStiffness(const Mesh& mesh, const NodeGraph& graph, const Equations& equations,
+                                              double rigidity, double poisson);
 
 // The nodal loads of every value (held ones included), one column per load case, in N and N·mm:
 // the uniform loads over every element, area loads over the elements inside them, line loads

@@ -116,7 +116,8 @@ ElementMatrix DktElement::Stiffness() const {
     const double points[3][3] = {{0.5, 0.5, 0.0}, {0.0, 0.5, 0.5}, {0.5, 0.0, 0.5}};
     for (const auto& p : points) {
         const CurvatureMatrix b = Curvature(p[0], p[1], p[2]);
-        k += (m_area / 3.0) * b.transpose() * m_elasticity * b;
+        const CurvatureMatrix eb = m_elasticity * b;
+        k.noalias() += (m_area / 3.0) * b.transpose().lazyProduct(eb);  // fixed sizes: no general product
     }
     return k;
 }

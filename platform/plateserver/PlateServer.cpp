@@ -5,16 +5,12 @@
 
 #include <memory>
 
-#include "com/ClassRegistry.h"
 #include "com/SafeArrayData.h"
 #include "fea/Serviceability.h"
-#include "plateserver/PlateSolver.h"
+#include "plateserver/PlateServer.h"
 #include "plateserver/ServerOutput.h"
 
 namespace fea = qelt::fea;
-
-const CLSID CLSID_PlateSolver = {0x451007B3, 0xDA5D, 0x4999, {0x98, 0xC6, 0x8C, 0xE3, 0xDE, 0x2C, 0x46, 0xF5}};
-const IID IID_IPlateSolver = {0x5614344A, 0x7021, 0x43BF, {0xA9, 0xAC, 0xB4, 0xD4, 0xC7, 0x06, 0xC5, 0xEE}};
 
 namespace {
 
@@ -168,6 +164,16 @@ HRESULT CreatePlateSolver(REFIID riid, void** ppv)
 }
 
 }  // namespace
+
+HRESULT DllGetClassObject(REFCLSID clsid, InprocClassFactory* factory)
+{
+    if (!factory) return E_POINTER;
+    *factory = nullptr;
+    if (clsid != CLSID_PlateSolver) return CLASS_E_CLASSNOTAVAILABLE;
+    RegisterPlateRecordTypes();
+    *factory = &CreatePlateSolver;
+    return S_OK;
+}
 
 void RegisterPlateServer()
 {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "fea/SlabDesign.h"
-#include "plateserver/PlateRecords.h"
+#include "plateserver/interface/PlateRecords.h"
 
 struct ServerInput {
     qelt::fea::Slab slab;

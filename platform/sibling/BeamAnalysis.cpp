@@ -51,7 +51,7 @@ class Tridiagonal {
 public:
     bool Factorise(const std::vector<double>& below, const std::vector<double>& diagonal, const std::vector<double>& above) {
         const size_t n = diagonal.size();
-        m_below = below;
+        m_below.assign(below.begin(), below.end());
         m_pivot.assign(n, 0.0);
         m_upper.assign(n, 0.0);
         for (size_t i = 0; i < n; ++i) {
@@ -81,6 +81,7 @@ public:
         const int spans = beam.getSpanNum(), cases = beam.GetComNum();
         m_cases = cases;
         m_begin.assign(static_cast<size_t>(spans * cases) + 1, 0);
+        m_shapes.clear();
         for (int s = 0; s < spans; ++s) {
             CSteelSpan* span = beam.getSpan(s);
             for (int k = 0; k < cases; ++k) {
@@ -141,6 +142,16 @@ void PointPositions(double length, double* xs) {
     for (int i = 0; i <= kLast; ++i) xs[i] = PointX(i, length);
 }
 
+// Takes what a shape takes from V and M at the points from .. to − 1 off them.
+template <class Effect>
+void Subtract(int from, int to, const double* xs, double* __restrict moment, double* __restrict shear, Effect effect) {
+    for (int i = from; i < to; ++i) {
+        const qelt::sibling::SectionEffect e = effect(xs[i]);
+        moment[i] -= e.moment;
+        shear[i] -= e.shear;
+    }
+}
+
 // Fills the moments and shears of one span and case at the 601 points and records the case's jumps.
 void FillCase(const Range& shapes, const double* xs, EndForces end, double* __restrict moment,
               double* __restrict shear, std::vector<Jump>& jumps) {
@@ -162,10 +173,25 @@ void FillCase(const Range& shapes, const double* xs, EndForces end, double* __re
                 jumps.push_back({onPoint, right.shear, right.moment});
             }
         }
-        for (int i = first; i <= kLast; ++i) {
-            const qelt::sibling::SectionEffect effect = qelt::sibling::EffectLeftOf(shape, xs[i]);
-            moment[i] -= effect.moment;
-            shear[i] -= effect.shear;
+        // Each run of points under one formula in a loop of its own, which runs in vector lanes;
+        // the shape copied, so that the stores cannot change it.
+        const SpanShape s = shape;
+        switch (s.kind) {
+        case SpanShape::Force:
+            Subtract(first, kLast + 1, xs, moment, shear, [s](double x) { return qelt::sibling::ForceEffect(s, x); });
+            break;
+        case SpanShape::Couple:
+            Subtract(first, kLast + 1, xs, moment, shear, [s](double) { return qelt::sibling::CoupleEffect(s); });
+            break;
+        case SpanShape::Piece: {
+            int beyond = first;
+            while (beyond <= kLast && xs[beyond] < s.x2) ++beyond;
+            Subtract(first, beyond, xs, moment, shear, [s](double x) { return qelt::sibling::PieceEffectInside(s, x); });
+            const qelt::sibling::ShapeStatics statics = qelt::sibling::StaticsOf(s);
+            Subtract(beyond, kLast + 1, xs, moment, shear,
+                     [statics](double x) { return qelt::sibling::PieceEffectBeyond(statics, x); });
+            break;
+        }
         }
     }
 }
@@ -188,7 +214,8 @@ struct Combination {
 };
 
 // Adds γ·values of one case: always (a dead case), or where it makes the effect worse (a live one).
-void AddCase(const double* __restrict values, size_t columns, double factor, bool dead, CaseSet bit, double tolerance,
+// Most of an analysis's time; made for the wider vector lanes too, taken where the processor has them.
+[[gnu::target_clones("avx2", "default")]] void AddCase(const double* __restrict values, size_t columns, double factor, bool dead, CaseSet bit, double tolerance,
              double* __restrict positive, CaseSet* __restrict positiveCases, double* __restrict negative,
              CaseSet* __restrict negativeCases) {
     if (dead) {
@@ -227,14 +254,16 @@ void WriteEnvelope(CalValue* envelope, const std::vector<double>& values, const 
     }
 }
 
-// The analysis of one beam: Run is false, before any result is written, for a beam that cannot be
-// analysed.
+// The analysis of a beam: Run is false, before any result is written, for a beam that cannot be
+// analysed. Its storage serves one analysis after another, so that an analysis allocates only for
+// a beam larger than those before it.
 class BeamAnalysis {
 public:
-    explicit BeamAnalysis(CSteelBeam& beam)
-        : m_beam(beam), m_spans(beam.getSpanNum()), m_cases(beam.GetComNum()), m_nodes(m_spans + 1) {}
-
-    bool Run() {
+    bool Run(CSteelBeam& beam) {
+        m_beam = &beam;
+        m_spans = beam.getSpanNum();
+        m_cases = beam.GetComNum();
+        m_nodes = m_spans + 1;
         if (!Prepare() || !SolveRotations()) return false;
         m_moments.resize(BEAM_ENVELOPE_POINTS + m_shapes.PointLoadCount());
         m_shears.resize(m_moments.size());
@@ -247,10 +276,10 @@ public:
     }
 
 private:
-    CSteelSpan& Span(int s) const { return *m_beam.m_SpanArr[s]; }
+    CSteelSpan& Span(int s) const { return *m_beam->m_SpanArr[s]; }
     Range Shapes(int s, int c) const { return Range{m_shapes.begin(s, c), m_shapes.end(s, c)}; }
-    bool Dead(int c) const { return m_beam.m_ComStyleArr[c] == BEAM_CASE_DEAD; }
-    double Factor(int c) const { return Dead(c) ? m_beam.m_dConLoadScale : m_beam.m_dVarLoadScale; }
+    bool Dead(int c) const { return m_beam->m_ComStyleArr[c] == BEAM_CASE_DEAD; }
+    double Factor(int c) const { return Dead(c) ? m_beam->m_dConLoadScale : m_beam->m_dVarLoadScale; }
     double* Rotations(int c) { return &m_rotations[static_cast<size_t>(c * m_nodes)]; }  // c = cases: all
     const double* Rotations(int c) const { return &m_rotations[static_cast<size_t>(c * m_nodes)]; }
     double* NodalLoads(int s, int c) { return &m_nodalLoads[static_cast<size_t>((s * m_cases + c) * 4)]; }
@@ -258,47 +287,46 @@ private:
 
     // The model's checks, the spans' stiffness and kind, and the loads as shapes.
     bool Prepare() {
-        if (!m_beam.CheckStruct() || m_cases > BEAM_MAX_CASES || !std::isfinite(m_beam.m_dConLoadScale) ||
-            !std::isfinite(m_beam.m_dVarLoadScale))
+        if (!m_beam->CheckStruct() || m_cases > BEAM_MAX_CASES || !std::isfinite(m_beam->m_dConLoadScale) ||
+            !std::isfinite(m_beam->m_dVarLoadScale))
             return false;
         for (int c = 0; c < m_cases; ++c) {
-            if (m_beam.m_ComStyleArr[c] != BEAM_CASE_DEAD && m_beam.m_ComStyleArr[c] != BEAM_CASE_LIVE) return false;
+            if (m_beam->m_ComStyleArr[c] != BEAM_CASE_DEAD && m_beam->m_ComStyleArr[c] != BEAM_CASE_LIVE) return false;
         }
         m_stiffness.assign(static_cast<size_t>(m_spans), 0.0);
         m_types.assign(static_cast<size_t>(m_spans), Supported);
         for (int s = 0; s < m_spans; ++s) {
             const double length = Span(s).m_dSpanLen;
-            m_stiffness[s] = m_beam.m_dElastModulus * 1000.0 * Span(s).m_dSectIx0;
+            m_stiffness[s] = m_beam->m_dElastModulus * 1000.0 * Span(s).m_dSectIx0;
             if (!(length > 0.0) || !std::isfinite(length) || !(m_stiffness[s] > 0.0) || !std::isfinite(m_stiffness[s]))
                 return false;
         }
-        if (m_beam.m_nLeftSupport == BEAM_END_FREE) m_types[0] = LeftCantilever;
-        if (m_beam.m_nRightSupport == BEAM_END_FREE) m_types[m_spans - 1] = RightCantilever;
-        return m_shapes.Build(m_beam);
+        if (m_beam->m_nLeftSupport == BEAM_END_FREE) m_types[0] = LeftCantilever;
+        if (m_beam->m_nRightSupport == BEAM_END_FREE) m_types[m_spans - 1] = RightCantilever;
+        return m_shapes.Build(*m_beam);
     }
 
     // The rotations of the supported nodes under every case and under all cases together (the last
     // row). A node whose rotation is no unknown, a fixed end or a free end, keeps the row θ = 0.
     bool SolveRotations() {
-        std::vector<bool> held(static_cast<size_t>(m_nodes), false);
-        held[0] = m_beam.m_nLeftSupport != BEAM_END_SIMPLE;
-        held[m_spans] = m_beam.m_nRightSupport != BEAM_END_SIMPLE;
-        std::vector<double> below(m_nodes, 0.0), diagonal(m_nodes, 0.0), above(m_nodes, 0.0);
+        m_held.assign(static_cast<size_t>(m_nodes), false);
+        m_held[0] = m_beam->m_nLeftSupport != BEAM_END_SIMPLE;
+        m_held[m_spans] = m_beam->m_nRightSupport != BEAM_END_SIMPLE;
+        for (std::vector<double>* row : {&m_below, &m_diagonal, &m_above}) row->assign(static_cast<size_t>(m_nodes), 0.0);
         for (int s = 0; s < m_spans; ++s) {
             if (m_types[s] != Supported) continue;
             const double k = m_stiffness[s] / Span(s).m_dSpanLen;
-            diagonal[s] += 4.0 * k;
-            diagonal[s + 1] += 4.0 * k;
-            if (!held[s] && !held[s + 1]) {
-                above[s] = 2.0 * k;
-                below[s + 1] = 2.0 * k;
+            m_diagonal[s] += 4.0 * k;
+            m_diagonal[s + 1] += 4.0 * k;
+            if (!m_held[s] && !m_held[s + 1]) {
+                m_above[s] = 2.0 * k;
+                m_below[s + 1] = 2.0 * k;
             }
         }
         for (int j = 0; j < m_nodes; ++j) {
-            if (held[j]) diagonal[j] = 1.0;
+            if (m_held[j]) m_diagonal[j] = 1.0;
         }
-        Tridiagonal system;
-        if (!system.Factorise(below, diagonal, above)) return false;
+        if (!m_system.Factorise(m_below, m_diagonal, m_above)) return false;
 
         m_rotations.assign(static_cast<size_t>((m_cases + 1) * m_nodes), 0.0);
         m_nodalLoads.assign(static_cast<size_t>(m_spans * m_cases * 4), 0.0);
@@ -324,13 +352,14 @@ private:
                 rhs[s + 1] += loads[3];
             }
             for (int j = 0; j < m_nodes; ++j) {
-                if (held[j]) rhs[j] = 0.0;
+                if (m_held[j]) rhs[j] = 0.0;
                 Rotations(m_cases)[j] += rhs[j];
             }
         }
-        m_beam.m_BeamFunction.SetDimension(m_nodes);
-        for (int j = 0; j < m_nodes; ++j) m_beam.m_BeamFunction.SetRow(j, below[j], diagonal[j], above[j], Rotations(m_cases)[j]);
-        for (int c = 0; c <= m_cases; ++c) system.Solve(Rotations(c));
+        m_beam->m_BeamFunction.SetDimension(m_nodes);
+        for (int j = 0; j < m_nodes; ++j)
+            m_beam->m_BeamFunction.SetRow(j, m_below[j], m_diagonal[j], m_above[j], Rotations(m_cases)[j]);
+        for (int c = 0; c <= m_cases; ++c) m_system.Solve(Rotations(c));
         m_momentTolerance = kZeroTolerance * momentScale;
         m_shearTolerance = kZeroTolerance * shearScale;
         return true;
@@ -436,11 +465,14 @@ private:
         WriteEnvelope(span.m_NegShearEnv, sum.negShear, sum.negShearCases, -1, m_shearTolerance);
     }
 
-    CSteelBeam& m_beam;
-    const int m_spans, m_cases, m_nodes;
+    CSteelBeam* m_beam = nullptr;
+    int m_spans = 0, m_cases = 0, m_nodes = 0;
     std::vector<double> m_stiffness;  // EI (kN·m²) of each span
     std::vector<SpanType> m_types;
     BeamShapes m_shapes;
+    std::vector<bool> m_held;  // per node: its rotation is no unknown
+    std::vector<double> m_below, m_diagonal, m_above;  // the rotations' tridiagonal system
+    Tridiagonal m_system;
     std::vector<double> m_rotations;   // per case, then all cases: one per node (rad, counter-clockwise)
     std::vector<double> m_nodalLoads;  // per span and case: the four equivalent nodal loads
     double m_momentTolerance = 0.0, m_shearTolerance = 0.0;
@@ -451,10 +483,17 @@ private:
     Combination m_combination;
 };
 
+// The analysis of the calling thread, whose storage its analyses share. Not inline: the thread's
+// copy is looked up once, not at every use in the analysis.
+[[gnu::noinline]] BeamAnalysis& ThreadAnalysis() {
+    thread_local BeamAnalysis analysis;
+    return analysis;
+}
+
 }  // namespace
 
 int CSteelBeam::CalBeamStruct() {
-    if (!BeamAnalysis(*this).Run()) {
+    if (!ThreadAnalysis().Run(*this)) {
         ClearResults();
         return 0;
     }

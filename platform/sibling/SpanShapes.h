@@ -52,24 +52,28 @@ inline ShapeStatics StaticsOf(const SpanShape& shape) {
 // bending moment is M(x) = M0 + V0·x − m(x).
 double IntegratedShapeMoment(const SpanShape& shape, double length);
 
-// What the part of the shape left of x (up to x, included) takes from V and from M.
+// What the part of the shape left of x (up to x, included) takes from V and from M; by kind, and
+// for a piece apart inside it (x1 <= x < x2) and beyond it (x >= x2), for loops over many points.
 struct SectionEffect {
     double shear;
     double moment;
 };
+inline SectionEffect ForceEffect(const SpanShape& shape, double x) { return {shape.v1, shape.v1 * (x - shape.x1)}; }
+// A clockwise couple raises M to its right.
+inline SectionEffect CoupleEffect(const SpanShape& shape) { return {0.0, -shape.v1}; }
+inline SectionEffect PieceEffectInside(const SpanShape& shape, double x) {
+    const double u = x - shape.x1, slope = (shape.v2 - shape.v1) / (shape.x2 - shape.x1);
+    return {shape.v1 * u + 0.5 * slope * u * u, 0.5 * shape.v1 * u * u + slope * u * u * u / 6.0};
+}
+inline SectionEffect PieceEffectBeyond(const ShapeStatics& statics, double x) {
+    return {statics.force, statics.force * x - statics.firstMoment};
+}
 inline SectionEffect EffectLeftOf(const SpanShape& shape, double x) {
     switch (shape.kind) {
-    case SpanShape::Force: return {shape.v1, shape.v1 * (x - shape.x1)};
-    case SpanShape::Couple: return {0.0, -shape.v1};  // a clockwise couple raises M to its right
+    case SpanShape::Force: return ForceEffect(shape, x);
+    case SpanShape::Couple: return CoupleEffect(shape);
     case SpanShape::Piece:
-    default: {
-        if (x >= shape.x2) {
-            const ShapeStatics statics = StaticsOf(shape);
-            return {statics.force, statics.force * x - statics.firstMoment};
-        }
-        const double u = x - shape.x1, slope = (shape.v2 - shape.v1) / (shape.x2 - shape.x1);
-        return {shape.v1 * u + 0.5 * slope * u * u, 0.5 * shape.v1 * u * u + slope * u * u * u / 6.0};
-    }
+    default: return x >= shape.x2 ? PieceEffectBeyond(StaticsOf(shape), x) : PieceEffectInside(shape, x);
     }
 }
 

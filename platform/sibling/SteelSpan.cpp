@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <mutex>
+#include <vector>
 
 #include "mfc/base/Diagnostics.h"
 
@@ -12,12 +14,56 @@ const int kLastPoint = BEAM_ENVELOPE_POINTS - 1;
 const int kMiddleFirst = kLastPoint / 3;      // x = L/3
 const int kMiddleLast = 2 * kLastPoint / 3;   // x = 2L/3
 
-std::array<CalValue**, 6> EnvelopeSlots(CSteelSpan& span) {
+const int kEnvelopes = 6;
+const std::size_t kBlockValues = kEnvelopes * BEAM_ENVELOPE_POINTS;
+
+// A span's six envelopes live in one block. The blocks of spans that are gone are kept for the
+// next ones, so that the analysis of a new beam writes into memory that is mapped already instead
+// of fresh pages; the store holds no more blocks than the most spans that were freed at a time,
+// at most kKeptBlocks, and lives as long as the process.
+class EnvelopeBlocks {
+public:
+    static EnvelopeBlocks& Store() {
+        static EnvelopeBlocks* store = new EnvelopeBlocks;
+        return *store;
+    }
+
+    CalValue* Take() {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (!m_free.empty()) {
+                CalValue* block = m_free.back();
+                m_free.pop_back();
+                return block;
+            }
+        }
+        return new CalValue[kBlockValues];
+    }
+
+    void Give(CalValue* block) {
+        if (!block) return;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_free.size() < kKeptBlocks) {
+                m_free.push_back(block);
+                return;
+            }
+        }
+        delete[] block;
+    }
+
+private:
+    static const std::size_t kKeptBlocks = 64;
+    std::mutex m_mutex;
+    std::vector<CalValue*> m_free;
+};
+
+std::array<CalValue**, kEnvelopes> EnvelopeSlots(CSteelSpan& span) {
     return {&span.m_PosMomEnv, &span.m_NegMomEnv, &span.m_PosShearEnv, &span.m_NegShearEnv,
             &span.m_ReservedEnv1, &span.m_ReservedEnv2};
 }
 
-std::array<const CalValue*, 6> Envelopes(const CSteelSpan& span) {
+std::array<const CalValue*, kEnvelopes> Envelopes(const CSteelSpan& span) {
     return {span.m_PosMomEnv, span.m_NegMomEnv, span.m_PosShearEnv, span.m_NegShearEnv, span.m_ReservedEnv1,
             span.m_ReservedEnv2};
 }
@@ -87,20 +133,22 @@ CSteelSpan::~CSteelSpan() { Reset(); }
 void CSteelSpan::Reset() {
     for (int i = 0; i < m_SpanLoadArr.GetSize(); ++i) delete m_SpanLoadArr[i];
     m_SpanLoadArr.RemoveAll();
-    for (CalValue** slot : EnvelopeSlots(*this)) {
-        delete[] *slot;
-        *slot = nullptr;
-    }
+    EnvelopeBlocks::Store().Give(m_PosMomEnv);
+    for (CalValue** slot : EnvelopeSlots(*this)) *slot = nullptr;
     std::fill(std::begin(m_dReserved), std::end(m_dReserved), 0.0);
     m_dRotLeft = m_dRotRight = 0.0;
     m_ForceValueArr.RemoveAll();
 }
 
 void CSteelSpan::ReSetEnvelop() {
-    for (CalValue** slot : EnvelopeSlots(*this)) {
-        if (!*slot) *slot = new CalValue[BEAM_ENVELOPE_POINTS];
-        std::fill_n(*slot, BEAM_ENVELOPE_POINTS, CalValue{0.0, 0});
+    if (!m_PosMomEnv) {
+        CalValue* block = EnvelopeBlocks::Store().Take();
+        for (CalValue** slot : EnvelopeSlots(*this)) {
+            *slot = block;
+            block += BEAM_ENVELOPE_POINTS;
+        }
     }
+    std::fill_n(m_PosMomEnv, kBlockValues, CalValue{0.0, 0});
 }
 
 CSteelSpan& CSteelSpan::operator=(const CSteelSpan& other) {

@@ -2,7 +2,7 @@
 
 #include "com/ComError.h"
 #include "com/SafeArrayData.h"
-#include "plateserver/PlateRecords.h"
+#include "plateserver/interface/PlateRecords.h"
 
 namespace {
 

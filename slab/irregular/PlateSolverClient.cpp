@@ -2,7 +2,7 @@
 
 #include "com/ClassRegistry.h"
 #include "com/ComError.h"
-#include "plateserver/PlateSolver.h"
+#include "plateserver/interface/PlateSolver.h"
 #include "slab/irregular/BoardRecords.h"
 
 CPlateSolverClient::CPlateSolverClient() : m_pSolver(nullptr)

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "com/ClassRegistry.h"
 #include "host/CommandReports.h"
 #include "host/Help.h"
 #include "host/ReportText.h"
@@ -30,7 +31,8 @@
 #include "mfc/base/Encoding.h"
 #include "mfc/person/InteractionLog.h"
 #include "mfc/person/UserScript.h"
-#include "plateserver/PlateSolver.h"
+#include "plateserver/interface/PlateRecords.h"
+#include "plateserver/interface/PlateSolver.h"
 #include "render/Render.h"
 #include "resources/FrameworkResource.h"
 
@@ -236,8 +238,10 @@ int main(int argc, char** argv) {
         std::cout << UsageText();
         return kDone;
     }
-    // The irregular slab's analysis server is installed with the host, as an in-process class.
-    RegisterPlateServer();
+    // The irregular slab's analysis server is installed with the host: the records of its type
+    // library, and its library, which CoCreateInstance loads when the slab first asks for the class.
+    RegisterPlateRecordTypes();
+    CoRegisterInprocServer(CLSID_PlateSolver, QELT_PLATESERVER_PATH);
     CVuskApp app;
     std::string error;
     std::unique_ptr<LoadedModule> module = LoadedModule::Load(QELT_MODULE_PATH, &error);

@@ -6,8 +6,8 @@
 
 #include "com/ClassRegistry.h"
 #include "com/SafeArrayData.h"
-#include "plateserver/PlateRecords.h"
-#include "plateserver/PlateSolver.h"
+#include "plateserver/interface/PlateRecords.h"
+#include "plateserver/PlateServer.h"
 
 namespace {
 
@@ -74,6 +74,39 @@ TEST_F(PlateServer, ParallelRegionsRunOnOneThread) {
         threads = omp_get_num_threads();
     }
     EXPECT_EQ(threads, 1);
+}
+
+// A client that knows only the class id and the server's library: the registry loads the library
+// when the class is first asked for, and tells a library that is missing or serves no such class.
+TEST(PlateServerLibrary, IsLoadedWhenItsClassIsFirstAskedFor) {
+    const CLSID otherClass = {0x0BADC0DE, 0x1111, 0x2222, {3, 3, 3, 3, 3, 3, 3, 3}};
+    struct Case {
+        const char* name;
+        const char* library;
+        const CLSID* clsid;
+        HRESULT expected;
+    };
+    const Case cases[] = {
+        {"the server", QELT_PLATESERVER, &CLSID_PlateSolver, S_OK},
+        {"a class it does not serve", QELT_PLATESERVER, &otherClass, CLASS_E_CLASSNOTAVAILABLE},
+        {"no such library", "/nonexistent/libqelt_plateserver.so", &CLSID_PlateSolver, CO_E_DLLNOTFOUND},
+        {"a library that is no server", QELT_COM_LIBRARY, &CLSID_PlateSolver, CO_E_ERRORINDLL},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CoRevokeInprocClass(*c.clsid);
+        CoRegisterInprocServer(*c.clsid, c.library);
+        IPlateSolver* solver = nullptr;
+        EXPECT_EQ(CoCreateInstance(*c.clsid, nullptr, CLSCTX_ALL, IID_IPlateSolver, reinterpret_cast<void**>(&solver)),
+                  c.expected);
+        EXPECT_EQ(solver != nullptr, c.expected == S_OK);
+        if (solver) {
+            std::int32_t flag = 7;
+            EXPECT_EQ(solver->Solve(VARIANT(), VARIANT(), &flag), DISP_E_TYPEMISMATCH);
+            solver->Release();
+        }
+        CoRevokeInprocClass(*c.clsid);
+    }
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "com/SafeArrayData.h"
 #include "fea/PlateAnalysis.h"
 #include "mfc/person/InteractionLog.h"
-#include "plateserver/PlateSolver.h"
+#include "plateserver/PlateServer.h"
 #include "plateserver/ServerInput.h"
 #include "slab/irregular/AtypicalBoardParam.h"
 #include "slab/irregular/BoardRecords.h"

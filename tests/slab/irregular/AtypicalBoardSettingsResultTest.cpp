@@ -8,7 +8,7 @@
 #include "BoardPanelFixture.h"
 #include "SlabDrawingFixture.h"
 #include "mfc/person/InteractionLog.h"
-#include "plateserver/PlateSolver.h"
+#include "plateserver/PlateServer.h"
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardCalParamDlg.h"
 #include "slab/irregular/AtypicalBoardResultDlg.h"

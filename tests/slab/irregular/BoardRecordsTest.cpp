@@ -6,7 +6,7 @@
 #include "BoardFixtures.h"
 #include "com/ComError.h"
 #include "com/SafeArrayData.h"
-#include "plateserver/PlateRecords.h"
+#include "plateserver/interface/PlateRecords.h"
 #include "slab/irregular/BoardRecords.h"
 
 namespace {

@@ -129,5 +129,5 @@ struct ResultRecord {
 // A variant holding one PointRecord; it is cleared first.
 HRESULT PointToRecordVariant(double x, double y, double z, VARIANT& v);
 
-// Registers the library's record descriptions (again is harmless).
+// Registers the library's record descriptions (again is harmless), as installing the server does.
 void RegisterPlateRecordTypes();

@@ -1,6 +1,6 @@
 // The plate server's interface: solve a slab model with its settings, then hand back the model with
 // its result picture elements and the result rows; the crack width of a row with other bars.
-// RegisterPlateServer makes the class known to CoCreateInstance (an installation does it once).
+// The server's library (platform/plateserver) makes the objects; a client knows only this header.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +29,3 @@ public:
 protected:
     ~IPlateSolver() = default;
 };
-
-void RegisterPlateServer();
-void RevokePlateServer();

@@ -1,4 +1,4 @@
-#include "plateserver/PlateRecords.h"
+#include "plateserver/interface/PlateRecords.h"
 
 #include <cstddef>
 
