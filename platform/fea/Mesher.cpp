@@ -116,8 +116,8 @@ double MinimumAngle(const Point2& a, const Point2& b, const Point2& c) {
 
 bool MeshSlab(const Slab& slab, const MeshOptions& options, Mesh& mesh, std::string& message) {
     mesh = Mesh();
-    if (slab.outline.size() < 3) {
-        message = "the outline has fewer than three vertices";
+    if (slab.outline.size() < 2) {
+        message = "the outline has fewer than two vertices";
         return false;
     }
     if (!(options.elementSize > 0.0) || !std::isfinite(options.elementSize)) {
@@ -137,6 +137,10 @@ bool MeshSlab(const Slab& slab, const MeshOptions& options, Mesh& mesh, std::str
 
     const std::vector<PolygonVertex> outlinePolygon(slab.outline.begin(), slab.outline.end());
     const ChordPolygon outline = ToChords(outlinePolygon, size, tolerance);
+    if (outline.points.size() < 3) {  // two vertices and no arc between them
+        message = "the outline encloses no area";
+        return false;
+    }
     domain.outline = outline.points;
     AddPolygon(cdt, outline, EdgeSource::Outline, 0, chords);
     for (std::size_t h = 0; h < slab.holes.size(); ++h) {

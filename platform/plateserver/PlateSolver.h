@@ -19,7 +19,7 @@ enum PlateResultFlag : std::int32_t {
     kRowSectionTooSmall = 2,  // the moment needs a compression zone beyond ξb·h0 (or h0 = h - as <= 0)
     kRowNoBars = 3,           // no bars within the least diameter and the greatest spacing give the area
     kRowCrackTooWide = 4,     // every bars that give the area crack wider than the allowed width
-    kSlabNoOutline = 11,      // no outline of three vertices
+    kSlabNoOutline = 11,      // no outline
     kSlabBadSettings = 12,    // a grade the tables do not hold, or a setting that is not a number
     kSlabBadInput = 13,       // a load off the slab or over a hole, or a shape that cannot be meshed
     kSlabMechanism = 14,      // the supports do not hold the slab

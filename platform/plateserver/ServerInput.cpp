@@ -132,7 +132,7 @@ HRESULT ReadSlab(const ModelRecord& model, fea::Slab& slab, bool& hasOutline)
         FAILED(hr = ReadPolylines(model.trapLoads, traps)))
         return hr;
     if (outline.size() != 1) return DISP_E_TYPEMISMATCH;
-    hasOutline = model.hasBoard != 0 && outline[0].points.size() >= 3;
+    hasOutline = model.hasBoard != 0 && outline[0].points.size() >= 2;  // a circle has two
     for (std::size_t i = 0; i < outline[0].points.size(); ++i) {
         fea::OutlineVertex vertex;
         vertex.x = outline[0].points[i].x;
