@@ -92,13 +92,13 @@ SlabDesign DesignSlab(const Slab& slab, const PlateAnalysis& analysis, const Des
         const OutlineVertex &from = slab.outline[k], &to = slab.outline[(k + 1) % slab.outline.size()];
         row.barAngle = std::atan2(to.y - from.y, to.x - from.x) * 180.0 / kPi + 90.0;
         // The bars cross each mesh edge of the segment at right angles.
+        const bool freeToTurn = slab.outline[k].support != EdgeSupport::Fixed;
         std::vector<MeshEdge> edges;
         std::vector<std::pair<StripValues, StripValues>> ends;
         for (const MeshEdge& edge : mesh.edges) {
             if (edge.source != EdgeSource::Outline || edge.index != static_cast<int>(k)) continue;
             const Point2 &a = mesh.nodes[edge.a], &b = mesh.nodes[edge.b];
             const double normal = std::atan2(b.y - a.y, b.x - a.x) * 180.0 / kPi + 90.0;
-            const bool freeToTurn = slab.outline[k].support != EdgeSupport::Fixed;
             edges.push_back(edge);
             ends.emplace_back(ValuesAt(c, edge.a, normal, false, settings.negativeAdjustment, freeToTurn),
                               ValuesAt(c, edge.b, normal, false, settings.negativeAdjustment, freeToTurn));

@@ -52,7 +52,9 @@ struct SlabDesign {
     Combinations combinations;
     // 0 and 1: bottom bars in direction 1 and 2 (the largest mean sagging design moment over a
     // strip across the bars anywhere); 2 + k: top bars across outline edge k (the largest mean
-    // hogging moment normal to it over a strip along it). Strips are kStripWidth wide.
+    // hogging design moment normal to it over a strip along it; a simply supported or free edge
+    // has no moment normal to it, so its bars take the twist there). Strips are kStripWidth wide
+    // (DesignStrips.h).
     std::vector<DesignRow> rows;
     int deflectionNode = -1;            // where the characteristic deflection is largest
     double longTermDeflection = 0.0;    // mm there, with the less stiff bottom row
