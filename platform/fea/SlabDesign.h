@@ -37,7 +37,7 @@ struct DesignRow {
     bool bottom = true;
     int node = -1;                // the node nearest the middle of the governing strip; −1 for an edge without nodes
     Point2 at;                    // the middle of the governing strip
-    double barAngle = 0.0;        // degrees, the bars' direction (of an edge row, at the edge's start)
+    double barAngle = 0.0;        // degrees, the bars' direction (of an edge row, across the edge's chord)
     double moment = 0.0;          // Wood–Armer design moment, kN·m/m, adjusted, the strip's mean (DesignStrips.h)
     double characteristic = 0.0;  // the same of G + Q, for crack width and stiffness
     double quasiPermanent = 0.0;  // the same of G + ψq·Q
