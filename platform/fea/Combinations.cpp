@@ -1,7 +1,5 @@
 #include "Combinations.h"
 
-#include <cmath>
-
 namespace qelt::fea {
 
 namespace {
@@ -9,12 +7,6 @@ namespace {
 std::vector<double> Linear(const std::vector<double>& a, const std::vector<double>& b, double g, double q) {
     std::vector<double> result(a.size());
     for (std::size_t i = 0; i < a.size(); ++i) result[i] = g * a[i] + q * b[i];
-    return result;
-}
-
-std::vector<double> LargerMagnitude(const std::vector<double>& a, const std::vector<double>& b) {
-    std::vector<double> result(a.size());
-    for (std::size_t i = 0; i < a.size(); ++i) result[i] = std::fabs(a[i]) >= std::fabs(b[i]) ? a[i] : b[i];
     return result;
 }
 
@@ -29,9 +21,6 @@ Combinations CombineCases(const NodalResults& dead, const NodalResults& live, co
     Combinations c;
     c.liveGoverned = Combine(dead, live, factors.importance * factors.dead, factors.importance * factors.live);
     c.deadGoverned = Combine(dead, live, factors.importance * 1.35, factors.importance * 1.4 * factors.combination);
-    c.design = {LargerMagnitude(c.liveGoverned.w, c.deadGoverned.w), LargerMagnitude(c.liveGoverned.mx, c.deadGoverned.mx),
-                LargerMagnitude(c.liveGoverned.my, c.deadGoverned.my),
-                LargerMagnitude(c.liveGoverned.mxy, c.deadGoverned.mxy)};
     c.characteristic = Combine(dead, live, 1.0, 1.0);
     c.quasiPermanent = Combine(dead, live, 1.0, factors.quasiPermanent);
     return c;

@@ -19,7 +19,6 @@ NodalResults Combine(const NodalResults& dead, const NodalResults& live, double 
 struct Combinations {
     NodalResults liveGoverned;  // γ0·(γG·G + γQ·Q)
     NodalResults deadGoverned;  // γ0·(1.35·G + 1.4·ψc·Q)
-    NodalResults design;        // each value from whichever of the two is larger in magnitude
     NodalResults characteristic;  // G + Q
     NodalResults quasiPermanent;  // G + ψq·Q
 };

@@ -9,7 +9,6 @@ namespace qelt::fea {
 namespace {
 
 const double kPi = 3.14159265358979323846;
-const double kStripWidth = 1000.0;  // mm
 const double kDiameters[] = {6, 8, 10, 12, 14, 16, 18, 20, 22, 25, 28, 32};
 
 }  // namespace
@@ -41,6 +40,14 @@ DesignMoments WoodArmer(const BarMoments& m) {
 StripDesign DesignStrip(double moment, const SlabSection& section, double areaFactor) {
     StripDesign result;
     const double h0 = section.thickness - section.barCentroid;
+    const double ratio = section.minimumRatio > 0.0 ? section.minimumRatio
+                                                    : std::max(0.2, 45.0 * section.ft / section.fy);
+    const double minimumArea = ratio / 100.0 * kStripWidth * section.thickness;
+    if (!(h0 > 0.0)) {
+        result.sectionTooSmall = true;
+        result.area = minimumArea * areaFactor;
+        return result;
+    }
     const double m = std::max(moment, 0.0) * 1e6;  // N·mm per metre
     const double force = section.alpha1 * section.fc * kStripWidth;
     const double xLimit = section.xiB * h0;
@@ -50,30 +57,38 @@ StripDesign DesignStrip(double moment, const SlabSection& section, double areaFa
         result.sectionTooSmall = true;
         x = xLimit;
     }
-    const double ratio = section.minimumRatio > 0.0 ? section.minimumRatio
-                                                    : std::max(0.2, 45.0 * section.ft / section.fy);
-    const double area = std::max(force * x / section.fy, ratio / 100.0 * kStripWidth * section.thickness);
+    const double area = std::max(force * x / section.fy, minimumArea);
     result.area = area * areaFactor;
     return result;
 }
 
 double BarArea(double diameter, double spacing) { return kPi * diameter * diameter / 4.0 * kStripWidth / spacing; }
 
-BarChoice ChooseBars(double requiredArea, double leastDiameter, double greatestSpacing) {
+BarChoice ChooseBars(double requiredArea, double leastDiameter, double greatestSpacing, const CrackOfBars& crack,
+                     double crackLimit) {
     std::vector<double> spacings;
     for (int s = 100; s <= 250; s += 10) spacings.push_back(s);
     spacings.push_back(300);
-    BarChoice best, largest;
+    BarChoice best, largest, leastCrack;
+    double leastWidth = 0.0;
     for (double d : kDiameters) {
         if (d < leastDiameter) continue;
         for (double s : spacings) {
             if (s > greatestSpacing) continue;
             const double area = BarArea(d, s);
-            if (area > largest.area) largest = {d, s, area, false};
-            if (area >= requiredArea && (!best.enough || area < best.area)) best = {d, s, area, true};
+            if (area > largest.area) largest = {d, s, area, BarFit::TooLittleArea};
+            if (area < requiredArea) continue;
+            const double width = crack(d, area);
+            if (width <= crackLimit) {
+                if (best.fit != BarFit::Fits || area < best.area) best = {d, s, area, BarFit::Fits};
+            } else if (leastCrack.area == 0.0 || width < leastWidth) {
+                leastCrack = {d, s, area, BarFit::CrackTooWide};
+                leastWidth = width;
+            }
         }
     }
-    return best.enough ? best : largest;
+    if (best.fit == BarFit::Fits) return best;
+    return leastCrack.area > 0.0 ? leastCrack : largest;
 }
 
 }  // namespace qelt::fea

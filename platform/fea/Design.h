@@ -2,7 +2,13 @@
 // of a one-metre strip after GB 50010-2002 and the choice of bars.
 #pragma once
 
+#include <functional>
+
 namespace qelt::fea {
+
+// The width of the strip of slab that one design covers, mm: the section's width b, and the width
+// over which a row's moments are averaged (DesignStrips.h).
+constexpr double kStripWidth = 1000.0;
 
 // Moments (kN·m/m, sagging positive) turned into the bar directions: direction 1 at the angle
 // (degrees, counter-clockwise from x), direction 2 at the angle + 90°.
@@ -33,21 +39,34 @@ struct SlabSection {
 
 struct StripDesign {
     double area = 0.0;               // mm²/m required, the minimum and the area factor included
-    bool sectionTooSmall = false;    // x > ξb·h0: the single-reinforced section cannot take the moment
+    bool sectionTooSmall = false;    // x > ξb·h0, or h0 ≤ 0: the single-reinforced section cannot take the moment
 };
 
 // α1·fc·b·x = fy·As with M = α1·fc·b·x·(h0 − x/2), b = 1000 mm, As ≥ ρmin·b·h, times the factor.
-// A section too small gets the area at x = ξb·h0 (what it can hold at most) and the flag.
+// A section too small gets the area at x = ξb·h0 (what it can hold at most) and the flag; one
+// without an effective depth (h0 = h − as ≤ 0) gets the minimum area and the flag.
 StripDesign DesignStrip(double moment, const SlabSection& section, double areaFactor);
 
-// The bars of least area (mm²/m) that give at least the required area: diameters 6 … 32 mm not
-// below the least diameter, spacings 100 … 250 mm in steps of 10 and 300 mm, not above the greatest
-// spacing. When none is enough, the largest area there is, with enough = false.
+// How bars fit a row: they give the area and crack within the limit; no bars within the least
+// diameter and the greatest spacing give the area; every bars that give it crack too wide.
+enum class BarFit { Fits, TooLittleArea, CrackTooWide };
+
 struct BarChoice {
     double diameter = 0.0, spacing = 0.0, area = 0.0;
-    bool enough = false;
+    BarFit fit = BarFit::TooLittleArea;
 };
-BarChoice ChooseBars(double requiredArea, double leastDiameter, double greatestSpacing);
+
+// The crack width (mm) of a row with bars of the diameter (mm) and area (mm²/m).
+using CrackOfBars = std::function<double(double diameter, double area)>;
+
+// The bars of least area (mm²/m) that give at least the required area and whose crack width is
+// within the limit: diameters 6 … 32 mm not below the least diameter, spacings 100 … 250 mm in steps
+// of 10 and 300 mm, not above the greatest spacing; of equal areas the one of the smaller diameter.
+// Where the first choice cracks too wide, a closer spacing or a larger bar follows. When none gives
+// the area: the largest bars there are (none at all when the limits leave none), TooLittleArea;
+// when all that give it crack too wide: those of the least crack width, CrackTooWide.
+BarChoice ChooseBars(double requiredArea, double leastDiameter, double greatestSpacing, const CrackOfBars& crack,
+                     double crackLimit);
 
 // The area of bars of the diameter at the spacing, mm²/m.
 double BarArea(double diameter, double spacing);

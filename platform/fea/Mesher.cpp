@@ -57,6 +57,29 @@ void AddPolygon(Cdt& cdt, const ChordPolygon& polygon, EdgeSource source, int in
     }
 }
 
+// The polygon with each chord split into equal pieces no longer than the length.
+ChordPolygon SplitChords(const ChordPolygon& polygon, double length) {
+    ChordPolygon split;
+    const std::size_t n = polygon.points.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point2 a = polygon.points[i], b = polygon.points[(i + 1) % n];
+        const int pieces = std::max(1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / length)));
+        for (int k = 0; k < pieces; ++k) {
+            split.points.push_back({a.x + (b.x - a.x) * k / pieces, a.y + (b.y - a.y) * k / pieces});
+            split.source.push_back(polygon.source[i]);
+        }
+    }
+    return split;
+}
+
+// The smaller side of the polygon's bounding box.
+double Width(const std::vector<Point2>& polygon) {
+    double xMin = 1e300, xMax = -1e300, yMin = 1e300, yMax = -1e300;
+    for (const Point2& p : polygon)
+        xMin = std::min(xMin, p.x), xMax = std::max(xMax, p.x), yMin = std::min(yMin, p.y), yMax = std::max(yMax, p.y);
+    return std::min(xMax - xMin, yMax - yMin);
+}
+
 // Grid points inside the domain, at least half a spacing from every chord, for rules 2 and 3.
 void AddGrid(Cdt& cdt, const Domain& domain, const std::vector<SourceChord>& chords, double spacing,
              double angleDegrees) {
@@ -93,8 +116,8 @@ double MinimumAngle(const Point2& a, const Point2& b, const Point2& c) {
 
 bool MeshSlab(const Slab& slab, const MeshOptions& options, Mesh& mesh, std::string& message) {
     mesh = Mesh();
-    if (slab.outline.size() < 3) {
-        message = "the outline has fewer than three vertices";
+    if (slab.outline.size() < 2) {
+        message = "the outline has fewer than two vertices";
         return false;
     }
     if (!(options.elementSize > 0.0) || !std::isfinite(options.elementSize)) {
@@ -114,10 +137,17 @@ bool MeshSlab(const Slab& slab, const MeshOptions& options, Mesh& mesh, std::str
 
     const std::vector<PolygonVertex> outlinePolygon(slab.outline.begin(), slab.outline.end());
     const ChordPolygon outline = ToChords(outlinePolygon, size, tolerance);
+    if (outline.points.size() < 3) {  // two vertices and no arc between them
+        message = "the outline encloses no area";
+        return false;
+    }
     domain.outline = outline.points;
     AddPolygon(cdt, outline, EdgeSource::Outline, 0, chords);
     for (std::size_t h = 0; h < slab.holes.size(); ++h) {
-        const ChordPolygon hole = ToChords(slab.holes[h], size, tolerance);
+        // Pieces of at most an eighth of the hole's width along its edges, so that the field beside
+        // a hole of a few elements is resolved.
+        const ChordPolygon arcs = ToChords(slab.holes[h], size, tolerance);
+        const ChordPolygon hole = SplitChords(arcs, std::min(size, Width(arcs.points) / 8.0));
         domain.holes.push_back(hole.points);
         AddPolygon(cdt, hole, EdgeSource::Hole, static_cast<int>(h), chords);
     }

@@ -32,8 +32,8 @@ struct Mesh {
     double minimumAngle = 0.0;                   // degrees, over all triangles
 };
 
-// Meshes the slab. False with a message when the geometry cannot be meshed (fewer than three
-// outline vertices, an element size that is not a positive number, a rule other than 1 to 3, a
+// Meshes the slab. False with a message when the geometry cannot be meshed (an outline that
+// encloses no area, an element size that is not a positive number, a rule other than 1 to 3, a
 // point load off the slab, nothing left to mesh).
 bool MeshSlab(const Slab& slab, const MeshOptions& options, Mesh& mesh, std::string& message);
 

@@ -55,7 +55,8 @@ struct LineLoad {
 
 struct Slab {
     std::vector<OutlineVertex> outline;           // counter-clockwise or clockwise
-    std::vector<std::vector<PolygonVertex>> holes;  // hole edges are free
+    std::vector<std::vector<PolygonVertex>> holes;
+    std::vector<EdgeSupport> holeSupports;          // of every edge of hole h; free without an entry
     std::vector<PointLoad> pointLoads;
     std::vector<AreaLoad> areaLoads;
     std::vector<LineLoad> lineLoads;

@@ -6,8 +6,6 @@ namespace qelt::fea {
 
 namespace {
 
-const double kStripWidth = 1000.0;  // mm
-
 struct Strain {
     double sigma;  // σsk, N/mm²
     double rhoTe;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Assembly.h"
+#include "DesignStrips.h"
 #include "Serviceability.h"
 
 namespace qelt::fea {
@@ -12,39 +13,57 @@ namespace {
 
 const double kPi = 3.14159265358979323846;
 
-// The design moment of one face and direction at a node: direction 1 of the angle, bottom or
-// top, the larger of the two ultimate combinations.
-double DesignMoment(const NodalResults& results, int node, double angle, bool bottom) {
-    const DesignMoments d =
-        WoodArmer(ToBarDirections(results.mx[node], results.my[node], results.mxy[node], angle));
+// The design moment of one face and direction: direction 1 of the angle, bottom or top. Across a
+// simply supported or free edge (direction 1 its normal) the moment normal to the edge is 0, its
+// boundary condition, which the elements meet only on average.
+double DesignMoment(const NodalResults& r, int node, double angle, bool bottom, bool freeToTurn) {
+    BarMoments turned = ToBarDirections(r.mx[node], r.my[node], r.mxy[node], angle);
+    if (freeToTurn) turned.m1 = 0.0;
+    const DesignMoments d = WoodArmer(turned);
     return bottom ? d.bottom1 : d.top1;
 }
 
-void FillAt(DesignRow& row, const Combinations& c, const Mesh& mesh, int node, double adjustment) {
-    row.node = node;
-    row.at = mesh.nodes[node];
-    row.moment = adjustment * std::max(DesignMoment(c.liveGoverned, node, row.barAngle, row.bottom),
-                                       DesignMoment(c.deadGoverned, node, row.barAngle, row.bottom));
-    row.characteristic = adjustment * DesignMoment(c.characteristic, node, row.barAngle, row.bottom);
-    row.quasiPermanent = adjustment * DesignMoment(c.quasiPermanent, node, row.barAngle, row.bottom);
+// What a row designs with at a node: the larger design moment of the two ultimate combinations,
+// and those of the characteristic and the quasi-permanent one, each adjusted.
+StripValues ValuesAt(const Combinations& c, int node, double angle, bool bottom, double adjustment,
+                     bool freeToTurn = false) {
+    return {adjustment * std::max(DesignMoment(c.liveGoverned, node, angle, bottom, freeToTurn),
+                                  DesignMoment(c.deadGoverned, node, angle, bottom, freeToTurn)),
+            adjustment * DesignMoment(c.characteristic, node, angle, bottom, freeToTurn),
+            adjustment * DesignMoment(c.quasiPermanent, node, angle, bottom, freeToTurn)};
 }
 
-// Over the candidates (node, bar angle), the one of the largest design moment.
-void Govern(DesignRow& row, const Combinations& c, const Mesh& mesh, const std::vector<std::pair<int, double>>& candidates,
-            double adjustment) {
-    double best = -1.0;
-    for (const auto& [node, angle] : candidates) {
-        DesignRow trial = row;
-        trial.barAngle = angle;
-        FillAt(trial, c, mesh, node, adjustment);
-        if (trial.moment > best) best = trial.moment, row = trial;
+int NearestNode(const Mesh& mesh, Point2 p) {
+    int nearest = -1;
+    double distance = 0.0;
+    for (int n = 0; n < static_cast<int>(mesh.nodes.size()); ++n) {
+        const double d = std::hypot(mesh.nodes[n].x - p.x, mesh.nodes[n].y - p.y);
+        if (nearest < 0 || d < distance) nearest = n, distance = d;
     }
+    return nearest;
+}
+
+void TakeStrip(DesignRow& row, const StripMean& strip, const Mesh& mesh) {
+    if (!strip.found) return;
+    row.moment = strip.mean.design;
+    row.characteristic = strip.mean.characteristic;
+    row.quasiPermanent = strip.mean.quasiPermanent;
+    row.at = strip.centre;
+    row.node = NearestNode(mesh, strip.centre);
 }
 
 void Reinforce(DesignRow& row, const DesignSettings& settings) {
-    row.strip = DesignStrip(row.moment, settings.section, row.bottom ? settings.bottomAreaFactor : settings.topAreaFactor);
-    row.bars = ChooseBars(row.strip.area, settings.leastDiameter, settings.greatestSpacing);
-    row.crackWidth = CrackWidth(row.characteristic, row.bars.diameter, row.bars.area, settings.section);
+    const SlabSection& section = settings.section;
+    row.strip = DesignStrip(row.moment, section, row.bottom ? settings.bottomAreaFactor : settings.topAreaFactor);
+    const double mk = row.characteristic;
+    row.bars = ChooseBars(row.strip.area, settings.leastDiameter, settings.greatestSpacing,
+                          [&](double diameter, double area) { return CrackWidth(mk, diameter, area, section); },
+                          settings.crackLimit);
+    row.crackWidth = CrackWidth(mk, row.bars.diameter, row.bars.area, section);
+    row.status = row.strip.sectionTooSmall               ? RowStatus::SectionTooSmall
+                 : row.bars.fit == BarFit::TooLittleArea ? RowStatus::NoBars
+                 : row.bars.fit == BarFit::CrackTooWide  ? RowStatus::CrackTooWide
+                                                         : RowStatus::Designed;
 }
 
 }  // namespace
@@ -59,25 +78,32 @@ SlabDesign DesignSlab(const Slab& slab, const PlateAnalysis& analysis, const Des
     for (int direction = 0; direction < 2; ++direction) {
         DesignRow row;
         row.bottom = true;
-        std::vector<std::pair<int, double>> candidates;
+        row.barAngle = settings.barAngle + 90.0 * direction;
+        std::vector<StripValues> nodal(mesh.nodes.size());
         for (int n = 0; n < static_cast<int>(mesh.nodes.size()); ++n)
-            candidates.emplace_back(n, settings.barAngle + 90.0 * direction);
-        Govern(row, c, mesh, candidates, settings.positiveAdjustment);
+            nodal[n] = ValuesAt(c, n, row.barAngle, true, settings.positiveAdjustment);
+        TakeStrip(row, LargestBottomStrip(mesh, nodal, row.barAngle), mesh);
         Reinforce(row, settings);
         design.rows.push_back(row);
     }
     for (std::size_t k = 0; k < slab.outline.size(); ++k) {
         DesignRow row;
         row.bottom = false;
-        std::vector<std::pair<int, double>> candidates;
+        const OutlineVertex &from = slab.outline[k], &to = slab.outline[(k + 1) % slab.outline.size()];
+        row.barAngle = std::atan2(to.y - from.y, to.x - from.x) * 180.0 / kPi + 90.0;
+        // The bars cross each mesh edge of the segment at right angles.
+        const bool freeToTurn = slab.outline[k].support != EdgeSupport::Fixed;
+        std::vector<MeshEdge> edges;
+        std::vector<std::pair<StripValues, StripValues>> ends;
         for (const MeshEdge& edge : mesh.edges) {
             if (edge.source != EdgeSource::Outline || edge.index != static_cast<int>(k)) continue;
             const Point2 &a = mesh.nodes[edge.a], &b = mesh.nodes[edge.b];
             const double normal = std::atan2(b.y - a.y, b.x - a.x) * 180.0 / kPi + 90.0;
-            candidates.emplace_back(edge.a, normal);
-            candidates.emplace_back(edge.b, normal);
+            edges.push_back(edge);
+            ends.emplace_back(ValuesAt(c, edge.a, normal, false, settings.negativeAdjustment, freeToTurn),
+                              ValuesAt(c, edge.b, normal, false, settings.negativeAdjustment, freeToTurn));
         }
-        Govern(row, c, mesh, candidates, settings.negativeAdjustment);
+        TakeStrip(row, LargestEdgeStrip(mesh, edges, ends), mesh);
         Reinforce(row, settings);
         design.rows.push_back(row);
     }

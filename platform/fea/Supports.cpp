@@ -19,8 +19,10 @@ int FindRoot(std::vector<int>& parent, int node) {
 std::vector<std::array<bool, 3>> HeldValues(const Slab& slab, const Mesh& mesh) {
     std::vector<std::array<bool, 3>> held(mesh.nodes.size(), {false, false, false});
     for (const MeshEdge& edge : mesh.edges) {
-        if (edge.source != EdgeSource::Outline) continue;
-        const EdgeSupport support = slab.outline[edge.index].support;
+        EdgeSupport support = EdgeSupport::Free;
+        if (edge.source == EdgeSource::Outline) support = slab.outline[edge.index].support;
+        else if (edge.source == EdgeSource::Hole && edge.index < static_cast<int>(slab.holeSupports.size()))
+            support = slab.holeSupports[edge.index];
         if (support == EdgeSupport::Free) continue;
         for (int node : {edge.a, edge.b}) {
             held[node][0] = true;

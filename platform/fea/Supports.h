@@ -11,9 +11,9 @@
 
 namespace qelt::fea {
 
-// Per node: whether w, θx and θy are held. A simply supported outline edge holds w at its nodes,
-// a fixed one all three values, a free one nothing; a column holds w at its vertex. Hole edges
-// are free. Where edges of different kinds meet, the node takes the stronger support.
+// Per node: whether w, θx and θy are held. A simply supported outline or hole edge holds w at its
+// nodes, a fixed one all three values, a free one nothing; a column holds w at its vertex. Where
+// edges of different kinds meet, the node takes the stronger support.
 std::vector<std::array<bool, 3>> HeldValues(const Slab& slab, const Mesh& mesh);
 
 // False with a message when a connected part of the mesh can still move as a rigid body

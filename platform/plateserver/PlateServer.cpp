@@ -15,7 +15,7 @@ namespace fea = qelt::fea;
 namespace {
 
 struct Solution {
-    bool solved = false;  // false: refused, with the mesh when there is one and no rows
+    bool solved = false;  // false: refused, with the mesh when there is one and rows that say why
     ServerInput input;
     fea::PlateAnalysis analysis;
     fea::SlabDesign design;
@@ -41,11 +41,23 @@ void UseOneThread()
     if (auto openblas = reinterpret_cast<SetThreads>(dlsym(RTLD_DEFAULT, "openblas_set_num_threads"))) openblas(1);
 }
 
-bool SectionsHold(const fea::SlabDesign& design)
+bool EveryRowDesigned(const fea::SlabDesign& design)
 {
     for (const fea::DesignRow& row : design.rows)
-        if (row.strip.sectionTooSmall) return false;
+        if (row.status != fea::RowStatus::Designed) return false;
     return true;
+}
+
+// Why a slab that was not analysed was refused.
+std::int32_t RefusalOf(InputStatus input, fea::AnalysisStatus analysis)
+{
+    if (input == InputStatus::NoOutline) return kSlabNoOutline;
+    if (input == InputStatus::BadSettings) return kSlabBadSettings;
+    switch (analysis) {
+    case fea::AnalysisStatus::Mechanism: return kSlabMechanism;
+    case fea::AnalysisStatus::TooLarge: return kSlabTooLarge;
+    default: return kSlabBadInput;
+    }
 }
 
 // The model as sent, its result elements replaced by those of the solution.
@@ -99,17 +111,20 @@ public:
         InputStatus status = InputStatus::Ready;
         HRESULT hr = ReadServerInput(model, settings, solution->input, status);
         if (FAILED(hr)) return hr;
+        bool designed = false;
         if (status == InputStatus::Ready) {
             solution->analysis = fea::AnalysePlate(solution->input.slab, solution->input.mesh);
             if (solution->analysis.status == fea::AnalysisStatus::Solved) {
                 solution->design = fea::DesignSlab(solution->input.slab, solution->analysis, solution->input.design);
-                solution->solved = SectionsHold(solution->design);
+                designed = true;
+                solution->solved = EveryRowDesigned(solution->design);
             }
         }
-        // A refused slab is kept too: its model comes back with the mesh, if any, and no rows.
-        const fea::SlabDesign none;
+        // A refused slab is kept too: its model comes back with the mesh, if any, and rows that say why.
         if (FAILED(hr = EchoModel(model, *solution)) ||
-            FAILED(hr = BuildResultRows(solution->solved ? solution->design : none, solution->rows.GetVARIANT())))
+            FAILED(hr = designed ? BuildResultRows(solution->design, solution->rows.GetVARIANT())
+                                 : BuildRefusalRow(RefusalOf(status, solution->analysis.status),
+                                                   solution->rows.GetVARIANT())))
             return hr;
         *flag = solution->solved ? 1 : 0;
         LastSolution() = std::move(solution);

@@ -1,5 +1,6 @@
 #include "plateserver/ServerInput.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,7 @@ struct Polyline {
     std::vector<double> bulges, loadValues;
     std::vector<int> types, columns;
     int loadType = 0;
+    int holeSupport = 0;
 
     template <class T>
     static T Entry(const std::vector<T>& values, std::size_t i) { return i < values.size() ? values[i] : T(); }
@@ -81,6 +83,7 @@ HRESULT ReadPolyline(const PolylineRecord& record, Polyline& poly)
         FAILED(hr = ReadInts(record.hasColu, poly.columns)))
         return hr;
     poly.loadType = record.loadType;
+    poly.holeSupport = record.holeSupport;
     return S_OK;
 }
 
@@ -111,6 +114,15 @@ void AddLineLoads(const std::vector<Polyline>& polylines, fea::Slab& slab)
     }
 }
 
+// The support of an outline segment or of a hole's edges from its code: 1 fixed, 2 free, any other
+// simply supported.
+fea::EdgeSupport SupportOf(int code)
+{
+    return code == kEdgeFixed ? fea::EdgeSupport::Fixed
+           : code == kEdgeFree ? fea::EdgeSupport::Free
+                               : fea::EdgeSupport::SimplySupported;
+}
+
 HRESULT ReadSlab(const ModelRecord& model, fea::Slab& slab, bool& hasOutline)
 {
     std::vector<Polyline> outline, holes, parts, lines, traps;
@@ -120,21 +132,21 @@ HRESULT ReadSlab(const ModelRecord& model, fea::Slab& slab, bool& hasOutline)
         FAILED(hr = ReadPolylines(model.trapLoads, traps)))
         return hr;
     if (outline.size() != 1) return DISP_E_TYPEMISMATCH;
-    hasOutline = model.hasBoard != 0 && outline[0].points.size() >= 3;
+    hasOutline = model.hasBoard != 0 && outline[0].points.size() >= 2;  // a circle has two
     for (std::size_t i = 0; i < outline[0].points.size(); ++i) {
         fea::OutlineVertex vertex;
         vertex.x = outline[0].points[i].x;
         vertex.y = outline[0].points[i].y;
         vertex.bulge = Polyline::Entry(outline[0].bulges, i);
-        const int type = Polyline::Entry(outline[0].types, i);
-        vertex.support = type == kEdgeFixed  ? fea::EdgeSupport::Fixed
-                         : type == kEdgeFree ? fea::EdgeSupport::Free
-                                             : fea::EdgeSupport::SimplySupported;
+        vertex.support = SupportOf(Polyline::Entry(outline[0].types, i));
         vertex.column = Polyline::Entry(outline[0].columns, i) == 1;
         slab.outline.push_back(vertex);
     }
-    // A hole's edges are free: its support code stands for no support the engine could place.
-    for (const Polyline& hole : holes) slab.holes.push_back(hole.Polygon());
+    // Every edge of a hole takes the hole's support code (its segment types all say "hole edge").
+    for (const Polyline& hole : holes) {
+        slab.holes.push_back(hole.Polygon());
+        slab.holeSupports.push_back(SupportOf(hole.holeSupport));
+    }
     for (const Polyline& part : parts) {
         fea::AreaLoad load;
         load.polygon = part.Polygon();
@@ -187,8 +199,15 @@ HRESULT FillDesign(const SettingRecord& s, fea::DesignSettings& design, InputSta
     CStringArray concreteGrades, steelGrades;
     CQeltConcrete::GetConcreteGradeString(concreteGrades);
     CQeltSteelBar::GetSteelBarGradeString(steelGrades);
-    if (!IsListed(concreteGrades, concrete) || !IsListed(steelGrades, steel)) {
-        status = InputStatus::UnknownGrade;
+    const double numbers[] = {s.everLoadCoef, s.actLoadCoef,  s.preEverCoef,   s.importCoef, s.protectWidth,
+                              s.plusReinCoef, s.minusReinCoef, s.reinMinDia,    s.reinMaxDis, s.coluReinMinRate,
+                              s.resultantForce, s.crackWidth, s.naoDu,         s.loadZuHe,   s.plusWanJu,
+                              s.minusWanJu,   s.boxLength,     s.reinDir,       s.boardWidth, s.everLoadVal,
+                              s.actLoadVal};
+    bool finite = true;
+    for (double number : numbers) finite = finite && std::isfinite(number);
+    if (!finite || !IsListed(concreteGrades, concrete) || !IsListed(steelGrades, steel)) {
+        status = InputStatus::BadSettings;
         return S_OK;
     }
     design.factors = {s.importCoef, s.everLoadCoef, s.actLoadCoef, s.loadZuHe, s.preEverCoef};
@@ -213,6 +232,7 @@ HRESULT FillDesign(const SettingRecord& s, fea::DesignSettings& design, InputSta
     design.topAreaFactor = s.minusReinCoef;
     design.leastDiameter = s.reinMinDia;
     design.greatestSpacing = s.reinMaxDis;
+    design.crackLimit = s.crackWidth;
     design.deflectionAdjustment = s.naoDu;
     status = InputStatus::Ready;
     return S_OK;

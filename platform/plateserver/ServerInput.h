@@ -12,10 +12,11 @@ struct ServerInput {
     int contourCount = 10;
 };
 
-enum class InputStatus { Ready, NoOutline, UnknownGrade };
+enum class InputStatus { Ready, NoOutline, BadSettings };
 
 // DISP_E_TYPEMISMATCH for a record of the wrong shape; otherwise S_OK with the status: a slab
-// without an outline of three vertices, or with a grade the tables do not hold, is not analysed.
+// without an outline (of two vertices at least: a circle has two), with a grade the tables do not hold or with a setting that
+// is not a number, is not analysed.
 HRESULT ReadServerInput(const VARIANT& model, const VARIANT& settings, ServerInput& input, InputStatus& status);
 // The design settings of a settings record alone (for a crack width).
 HRESULT ReadDesignSettings(const VARIANT& settings, qelt::fea::DesignSettings& design, InputStatus& status);

@@ -10,6 +10,7 @@
 #include "com/SafeArrayData.h"
 #include "fea/Contours.h"
 #include "fea/Geometry.h"
+#include "plateserver/interface/PlateSolver.h"
 
 namespace fea = qelt::fea;
 
@@ -185,11 +186,26 @@ HRESULT BuildResultRows(const fea::SlabDesign& design, VARIANT& rows)
         record.realArea = row.bars.area;
         record.diameter = row.bars.diameter;
         record.space = row.bars.spacing;
-        record.flag = row.bars.enough ? 1 : 0;
+        record.flag = row.status == fea::RowStatus::SectionTooSmall ? kRowSectionTooSmall
+                      : row.status == fea::RowStatus::NoBars        ? kRowNoBars
+                      : row.status == fea::RowStatus::CrackTooWide  ? kRowCrackTooWide
+                                                                    : kRowDesigned;
         record.deflection = row.deflection;
         record.crack = row.crackWidth;
         record.rowId = std::int32_t(i);
     }
+    return S_OK;
+}
+
+HRESULT BuildRefusalRow(std::int32_t reason, VARIANT& rows)
+{
+    const HRESULT hr = CreateRecordArray(LIBID_PlateServer, GUID_ResultRecord, 1, rows);
+    if (FAILED(hr)) return hr;
+    CSafeArrayData data;
+    data.Open(rows, VT_RECORD, &GUID_ResultRecord);
+    ResultRecord& record = data.At<ResultRecord>(0);
+    record.flag = reason;
+    record.rowId = -1;
     return S_OK;
 }
 

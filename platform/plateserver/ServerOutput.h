@@ -8,6 +8,9 @@
 #include "fea/SlabDesign.h"
 #include "plateserver/ServerInput.h"
 
+// A row per design row, flagged with its status (PlateSolver.h).
 HRESULT BuildResultRows(const qelt::fea::SlabDesign& design, VARIANT& rows);
+// The one row of a slab refused before it was designed: row id -1, the reason as its flag.
+HRESULT BuildRefusalRow(std::int32_t reason, VARIANT& rows);
 HRESULT BuildResultPictures(const ServerInput& input, const qelt::fea::PlateAnalysis& analysis,
                             const qelt::fea::SlabDesign* design, VARIANT& points, VARIANT& lines, VARIANT& texts);

@@ -14,7 +14,8 @@ public:
 
     int SetParentWnd(CWnd* pWnd);
     void ShowSettings();
-    // The current cell's text into its setting; marks the slab modified. Returns 1.
+    // The current cell's text into its setting, marking the slab modified: 1. A text outside the
+    // row's range is refused with its message and the cell shows the setting kept: 0.
     int StoreCell();
 
     CEditCmbList m_grid;

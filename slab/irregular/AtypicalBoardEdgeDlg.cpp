@@ -6,6 +6,7 @@
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardDrawDlg.h"
 #include "slab/irregular/AtypicalBoardParam.h"
+#include "slab/irregular/BoardInputRanges.h"
 #include "slab/irregular/PlaneGeometry.h"
 
 namespace {
@@ -51,6 +52,7 @@ void CAtypicalBoardEdgeDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_BOARD_OUTLINE_BOX, m_bOutline);
     DDX_Check(pDX, IDC_BOARD_HOLE_BOX, m_bHole);
     DDX_Text(pDX, IDC_BOARD_THICKNESS, m_nThickness);
+    DDV_MinMaxInt(pDX, m_nThickness, static_cast<int>(kBoardLeastThickness), static_cast<int>(kBoardGreatestThickness));
 }
 
 int CAtypicalBoardEdgeDlg::SetParentWnd(CWnd* pWnd)

@@ -6,6 +6,7 @@
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardDrawDlg.h"
 #include "slab/irregular/AtypicalBoardParam.h"
+#include "slab/irregular/BoardInputRanges.h"
 #include "slab/irregular/BoardPartList.h"
 #include "slab/irregular/BoardVertexList.h"
 #include "slab/irregular/PlaneGeometry.h"
@@ -112,9 +113,13 @@ void CAtypicalBoardLineLoadDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_BOARD_TRAP_LIST, m_lstTrap);
     DDX_Check(pDX, IDC_BOARD_LINE_BOX, m_bLineLoad);
     DDX_Check(pDX, IDC_BOARD_TRAP_BOX, m_bTrapLoad);
+    // Loads are numbers within ±kBoardLoadLimit.
     DDX_Text(pDX, IDC_BOARD_LINE_DEFAULT, m_dLineDefault);
+    DDV_MinMaxDouble(pDX, m_dLineDefault, -kBoardLoadLimit, kBoardLoadLimit);
     DDX_Text(pDX, IDC_BOARD_TRAP_P1, m_dTrapP1Default);
+    DDV_MinMaxDouble(pDX, m_dTrapP1Default, -kBoardLoadLimit, kBoardLoadLimit);
     DDX_Text(pDX, IDC_BOARD_TRAP_P2, m_dTrapP2Default);
+    DDV_MinMaxDouble(pDX, m_dTrapP2Default, -kBoardLoadLimit, kBoardLoadLimit);
 }
 
 int CAtypicalBoardLineLoadDlg::SetParentWnd(CWnd* pWnd)
@@ -354,7 +359,12 @@ void CAtypicalBoardLineLoadDlg::OnLineCellEdit()
         return;
     CBoardPolyline load = loads[index];
     const CString text = m_lstLine.GetItemText(row, column);
-    const double value = std::atof(text);
+    const double limit = column == LINE_VALUE1 || column == LINE_VALUE2 ? kBoardLoadLimit : kBoardCoordinateLimit;
+    double value = 0.0;
+    if (column >= LINE_X1 && column <= LINE_VALUE2 && !ReadCellNumber(m_lstLine, row, column, -limit, limit, value)) {
+        WriteLineRow(row, index + 1, load);
+        return;
+    }
     switch (column) {
     case LINE_KIND: load.SetLoadType(LoadKindOfText(text)); break;
     case LINE_X1:
@@ -388,10 +398,18 @@ void CAtypicalBoardLineLoadDlg::OnTrapCellEdit()
     CBoardPolyline& load = loads[index];
     const CString text = m_lstTrap.GetItemText(row, column);
     AcGePoint3d a = load.GetPoint(0), b = load.GetPoint(1);
+    // From the bottom distance on, a column takes a number (a distance or a load), or a full width.
+    const double limit = column == TRAP_P1 || column == TRAP_P2 ? kBoardLoadLimit : kBoardCoordinateLimit;
+    double value = 0.0;
+    if (column >= TRAP_BOTTOM && !(column == TRAP_LENGTH && text == kFullWidth) &&
+        !ReadCellNumber(m_lstTrap, row, column, -limit, limit, value)) {
+        WriteTrapRow(row, index + 1, load);
+        return;
+    }
     switch (column) {
     case TRAP_KIND: load.SetLoadType(LoadKindOfText(text)); break;
     case TRAP_BOTTOM: {
-        const double bottom = std::atof(text), length = Along(load, b) - Along(load, a);
+        const double bottom = value, length = Along(load, b) - Along(load, a);
         load.m_dBottomDis = bottom;
         SetAlong(load, a, Along(load, load.m_ptLeft) + bottom);
         SetAlong(load, b, Along(load, load.m_ptLeft) + bottom + length);
@@ -409,14 +427,15 @@ void CAtypicalBoardLineLoadDlg::OnTrapCellEdit()
             load.SetLoadWidth(-1.0);
         } else {
             MarkFullWidth(row, FALSE);
-            const int width = std::atoi(text);
+            // A length is a whole number of millimetres.
+            const int width = static_cast<int>(value);
             SetAlong(load, b, Along(load, a) + width);
             load.MovePoint(1, b);
             load.SetLoadWidth(width);
         }
         break;
-    case TRAP_P1: load.SetLoadVal(0, std::atof(text)); break;
-    case TRAP_P2: load.SetLoadVal(1, std::atof(text)); break;
+    case TRAP_P1: load.SetLoadVal(0, value); break;
+    case TRAP_P2: load.SetLoadVal(1, value); break;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardDrawDlg.h"
 #include "slab/irregular/AtypicalBoardParam.h"
+#include "slab/irregular/BoardInputRanges.h"
 
 namespace {
 
@@ -40,12 +41,17 @@ void CAtypicalBoardLoadDlg::DoDataExchange(CDataExchange* pDX)
     CCaltPageDlg::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_BOARD_PART_LIST, m_PartList);
     DDX_Control(pDX, IDC_BOARD_MASS_LIST, m_MassList);
+    // Loads are numbers within ±kBoardLoadLimit.
     DDX_Text(pDX, IDC_BOARD_DEAD_LOAD, m_dEverLoad);
+    DDV_MinMaxDouble(pDX, m_dEverLoad, -kBoardLoadLimit, kBoardLoadLimit);
     DDX_Text(pDX, IDC_BOARD_LIVE_LOAD, m_dActLoad);
+    DDV_MinMaxDouble(pDX, m_dActLoad, -kBoardLoadLimit, kBoardLoadLimit);
     DDX_Check(pDX, IDC_BOARD_MASS_BOX, m_bMass);
     DDX_Check(pDX, IDC_BOARD_PART_BOX, m_bPart);
     DDX_Text(pDX, IDC_BOARD_MASS_DEFAULT, m_dMassDefault);
+    DDV_MinMaxDouble(pDX, m_dMassDefault, -kBoardLoadLimit, kBoardLoadLimit);
     DDX_Text(pDX, IDC_BOARD_PART_DEFAULT, m_dPartDefault);
+    DDV_MinMaxDouble(pDX, m_dPartDefault, -kBoardLoadLimit, kBoardLoadLimit);
 }
 
 int CAtypicalBoardLoadDlg::SetParentWnd(CWnd* pWnd)
@@ -248,11 +254,17 @@ void CAtypicalBoardLoadDlg::OnMassCellEdit()
     CMassLoad load = loads[index];
     const CString text = m_MassList.GetItemText(row, column);
     AcGePoint3d point = load.GetMassPt();
+    const double limit = column == MASS_VALUE ? kBoardLoadLimit : kBoardCoordinateLimit;
+    double value = 0.0;
+    if (column >= MASS_X && !ReadCellNumber(m_MassList, row, column, -limit, limit, value)) {
+        WriteMassRow(row, load);
+        return;
+    }
     switch (column) {
     case MASS_KIND: load.SetLoadType(LoadKindOfText(text)); break;
-    case MASS_X: point.x = std::atof(text); break;
-    case MASS_Y: point.y = std::atof(text); break;
-    case MASS_VALUE: load.SetLoadVal(std::atof(text)); break;
+    case MASS_X: point.x = value; break;
+    case MASS_Y: point.y = value; break;
+    case MASS_VALUE: load.SetLoadVal(value); break;
     }
     load.SetMassPt(point);
     loads[index] = load;
@@ -281,7 +293,13 @@ void CAtypicalBoardLoadDlg::OnPartCellEdit()
         poly.SetLoadType(LoadKindOfText(text));
     } else if (row > firstRow && !m_parts.ApplyGeometryCell(row, column, poly, firstRow) &&
                column == CBoardPartList::COL_VALUE) {
-        poly.SetLoadVal(row == closingRow ? 0 : row - firstRow, std::atof(text));
+        const int vertex = row == closingRow ? 0 : row - firstRow;
+        double value = 0.0;
+        if (!ReadCellNumber(m_PartList, row, column, -kBoardLoadLimit, kBoardLoadLimit, value)) {
+            m_PartList.SetItemText(row, column, FormatWhole(poly.GetLoadVal(vertex)));
+            return;
+        }
+        poly.SetLoadVal(vertex, value);
     }
     parts[index] = poly;
     if (row == closingRow)

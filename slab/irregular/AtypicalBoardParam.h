@@ -23,13 +23,12 @@ public:
     CAtypicalBoardParam();
     ~CAtypicalBoardParam() override = default;
 
-    // A store that holds no slab yet (the command's first run) gives a slab to begin with: a
-    // 6 m × 4 m outline, simply supported all round, under the settings' uniform loads.
     BOOL ReadParam(const CString& strPrefix) override;
     BOOL WriteParam(const CString& strPrefix) override;
     // Solves the slab on the analysis server when it changed since the last success: 1 when there
-    // was nothing to do or it was solved, 0 when the server refused it or could not be asked (with
-    // a message; the result rows and lines are then empty and the modified flag stays set).
+    // was nothing to do or it was solved, 0 when a setting or a load is out of its range, the
+    // server refused the slab or could not be asked (with a message that says why; the result rows
+    // and lines are then empty and the modified flag stays set).
     int Calculate() override;
     void GetListData() override;
     void InitDefaultParam() override { SetDefaultData(); }
@@ -42,8 +41,6 @@ public:
     // The short and the full calculation report (BoardReport.cpp).
     int BuildWordS() override;
     int BuildWordC() override;
-
-    void AddFirstRunBoard();
 
     // The flat key scheme, one part at a time, under the prefix given.
     void WriteBoardData(const CString& strPrefix, const CBoardData& data);

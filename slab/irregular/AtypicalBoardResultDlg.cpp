@@ -15,6 +15,16 @@ namespace {
 
 enum { COL_NAME, COL_MOMENT, COL_CAL_AREA, COL_DIAMETER, COL_SPACE, COL_REAL_AREA, COL_DEFLECTION, COL_CRACK };
 
+const char* const kNoScheme = "无配筋方案";
+
+// The diameter or the spacing of a row's bars; a row without bars says so in place of its diameter.
+CString BarCell(const BoardReinResult& row, int column)
+{
+    if (!HasBars(row))
+        return column == COL_DIAMETER ? kNoScheme : "";
+    return FormatWhole(column == COL_DIAMETER ? row.m_dDiameter : row.m_dSpace);
+}
+
 CString Format2(double value)
 {
     CString text;
@@ -83,12 +93,14 @@ void CAtypicalBoardResultDlg::BuildColumns()
 
 void CAtypicalBoardResultDlg::WriteRow(int row, const CString& name, const BoardReinResult& result)
 {
-    CString diameter, space;
-    diameter.Format("%.0f", result.m_dDiameter);
-    space.Format("%.0f", result.m_dSpace);
-    const CString texts[] = {name,     Format2(result.m_dMoment),    Format2(result.m_dCalArea),
-                             diameter, space,                        Format2(result.m_dRealArea),
-                             Format2(result.m_dDeflection), Format2(result.m_dCrack)};
+    const CString texts[] = {name,
+                             Format2(result.m_dMoment),
+                             Format2(result.m_dCalArea),
+                             BarCell(result, COL_DIAMETER),
+                             BarCell(result, COL_SPACE),
+                             Format2(result.m_dRealArea),
+                             Format2(result.m_dDeflection),
+                             Format2(result.m_dCrack)};
     for (int column = 0; column <= COL_CRACK; ++column)
         m_table.SetItemText(row, column, texts[column]);
 }
@@ -96,21 +108,19 @@ void CAtypicalBoardResultDlg::WriteRow(int row, const CString& name, const Board
 void CAtypicalBoardResultDlg::SetRows(const CArray<BoardReinResult, const BoardReinResult&>& rows)
 {
     m_table.DeleteAllItems();
-    const char* const directions[] = {"X向正筋", "Y向正筋"};
+    const int n = m_pParam->m_BoardData.m_BoardPoly.GetCount();
     for (int i = 0; i < 2; ++i) {
-        m_table.InsertItem(i, directions[i]);
+        m_table.InsertItem(i, BoardRowName(i, n));
         if (rows.GetSize() >= 2) {
-            WriteRow(i, directions[i], rows[i]);
+            WriteRow(i, BoardRowName(i, n), rows[i]);
         } else {
             for (int column = COL_MOMENT; column <= COL_CRACK; ++column)
                 m_table.SetItemText(i, column, "***");
         }
     }
     if (rows.GetSize() >= 2) {
-        const int n = m_pParam->m_BoardData.m_BoardPoly.GetCount();
         for (int k = 0; k < n && 2 + k < rows.GetSize(); ++k) {
-            CString name;
-            name.Format("%d-%d", k + 1, k + 1 < n ? k + 2 : 1);
+            const CString name = BoardRowName(2 + k, n);
             WriteRow(m_table.InsertItem(m_table.GetItemCount(), name), name, rows[2 + k]);
         }
     }
@@ -124,11 +134,10 @@ int CAtypicalBoardResultDlg::RecalcRow()
         return 0;
     const BoardReinResult& own = m_rows[row];
     const double typed = BarValue(m_table.GetItemText(row, column));
-    if (typed <= 0.0) {
-        // No bars of zero or no size: the row's own value comes back.
-        CString text;
-        text.Format("%.0f", column == COL_DIAMETER ? own.m_dDiameter : own.m_dSpace);
-        m_table.SetItemText(row, column, text);
+    if (typed <= 0.0 || !HasBars(own)) {
+        // No bars of zero or no size, and none for a row without a scheme: the row's own value
+        // comes back.
+        m_table.SetItemText(row, column, BarCell(own, column));
         return 0;
     }
     const double diameter = column == COL_DIAMETER ? typed : own.m_dDiameter;

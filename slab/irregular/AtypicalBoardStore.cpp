@@ -82,23 +82,10 @@ BOOL CAtypicalBoardParam::ReadParam(const CString& strPrefix)
     ExchangeSettings(strPrefix, FALSE);
     // The stored slab replaces the one held, rather than adding its holes and loads to it.
     m_BoardData.Reset();
-    int nHasBoard = 0;
-    if (CVuskSave::GetValue(strPrefix + "m_HasBoard", nHasBoard, 0)) ReadBoardData(strPrefix, m_BoardData);
-    else AddFirstRunBoard();
+    ReadBoardData(strPrefix, m_BoardData);
     // Results are not stored: a slab read back has none until it is calculated again.
     m_bModified = 1;
     return bResult & 1;
-}
-
-void CAtypicalBoardParam::AddFirstRunBoard()
-{
-    const AcGePoint3d corners[] = {AcGePoint3d(0, 0, 0), AcGePoint3d(6000, 0, 0), AcGePoint3d(6000, 4000, 0),
-                                   AcGePoint3d(0, 4000, 0)};
-    CBoardPolyline outline;
-    for (const AcGePoint3d& corner : corners) outline.AddPoint(corner, LOAD_DEAD, 0, BOARD_OUTLINE, m_dDefaultLoad, 0.0);
-    outline.Close(1);
-    m_BoardData.m_BoardPoly = outline;
-    m_BoardData.m_HasBoard = 1;
 }
 
 void CAtypicalBoardParam::WriteBoardData(const CString& strPrefix, const CBoardData& data)

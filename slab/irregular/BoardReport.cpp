@@ -177,6 +177,7 @@ void CAtypicalBoardParam::BuildReport(CWordObject& word, BOOL bFull)
     report.Text(Format("\t\t纵筋级别:                \t\t%s\n", static_cast<LPCTSTR>(m_param.m_strReinGrade)));
     report.Text(Format("\t\t保护层厚度:              \t\t%.0lf    mm\n", m_param.m_dProtectWidth));
     report.Text(Format("\t\t合力点as:                \t\t%.0lf    mm\n", m_param.m_dResultantForce));
+    report.Text(Format("\t\t允许裂缝宽度:            \t\t%.2lf   mm\n", m_param.m_dCrackWidth));
     report.Text(Format("\t\t网格控制长度:            \t\t%.0lf   mm\n", m_param.m_dBoxLength));
     report.Text(Format("\t\t配筋方向(度):            \t\t%.1lf   度\n", m_param.m_dReinDir));
     report.Text(Format("\t\t结构重要性系数:          \t\t%.1lf\n", m_param.m_dImportCoef));
@@ -196,10 +197,14 @@ void CAtypicalBoardParam::BuildReport(CWordObject& word, BOOL bFull)
     const int count = m_ReinResults.GetSize();
     if (count < 2)
         return;
-    auto scheme = [](const BoardReinResult& row) { return Format("%.0lf@%.0lf", row.m_dDiameter, row.m_dSpace); };
+    auto scheme = [](const BoardReinResult& row) {
+        return HasBars(row) ? Format("%.0lf@%.0lf", row.m_dDiameter, row.m_dSpace) : CString("无配筋方案");
+    };
     // Row i belongs to the edge from vertex i-1 to vertex i; the last to the closing edge.
     auto edge = [count](int i) { return i == count - 1 ? Format("%d-%d", count - 2, 1) : Format("%d-%d", i - 1, i); };
     report.Text(report.Numbered("\t%d.2 弯矩及配筋:\n", 3));
+    // The strip rule of the design moments (fea/DesignStrips.h).
+    report.Text("\t\t弯矩取1000mm宽板带内的平均值:板底钢筋的板带垂直于钢筋,板边钢筋的板带沿板边\n");
     report.Text("\t  编号    弯矩    计算面积    配筋方案    实配面积    备注\n");
     const char* const bottoms[] = {"板底配筋方向", "板底垂直配筋方向"};
     for (int i = 0; i < 2; ++i) {
@@ -214,6 +219,7 @@ void CAtypicalBoardParam::BuildReport(CWordObject& word, BOOL bFull)
     }
     report.Text(report.Numbered("\t%d.3 挠度裂缝:\n", 3));
     report.Text("\t    ==========　裂缝计算结果 ==========\n");
+    report.Text(Format("\t\t允许裂缝宽度为:    %.2lf mm\n", m_param.m_dCrackWidth));
     report.Text(Format("\t\t板底平行配筋方向裂缝的宽度为:    %.4lf mm\n", m_ReinResults[0].m_dCrack));
     report.Text(Format("\t\t板底垂直配筋方向裂缝的宽度为:    %.4lf mm\n", m_ReinResults[1].m_dCrack));
     for (int i = 2; bFull && i < count; ++i)

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "mfc/user/Menu.h"
+#include "slab/irregular/BoardInputRanges.h"
 #include "slab/irregular/PlaneGeometry.h"
 
 namespace {
@@ -11,6 +12,13 @@ namespace {
 const COLORREF kFirstRowGrey = 0xC0C0C0;
 const COLORREF kRowWhite = 0xFFFFFF;
 const char* const kDash = "--";
+
+// The chord height of a segment as its cell shows it.
+CString ChordText(const CBoardPolyline& poly, int segment)
+{
+    const double bulge = poly.GetBulge(segment);
+    return bulge == 0.0 ? CString("0") : FormatWhole(GetArcHeight(poly.GetChordLength(segment), bulge));
+}
 
 }  // namespace
 
@@ -87,8 +95,7 @@ void CBoardVertexList::WriteRow(int row, const CBoardPolyline& poly, int number,
         DashSegmentCells(row);
     } else {
         SetNumberText(row, m_columns.length, std::fabs(poly.GetSegLength(segment)));
-        const double bulge = poly.GetBulge(segment);
-        SetText(row, m_columns.chord, bulge == 0.0 ? CString("0") : FormatWhole(GetArcHeight(poly.GetChordLength(segment), bulge)));
+        SetText(row, m_columns.chord, ChordText(poly, segment));
     }
     WriteOtherColumns(row, poly, vertex, segment);
 }
@@ -175,16 +182,26 @@ BOOL CBoardVertexList::ApplyGeometryCell(int row, int column, CBoardPolyline& po
     const BOOL closing = row == closingRow;
     const int vertex = closing ? 0 : row - firstRow;
     const int segment = closing ? k - 1 : vertex - 1;
-    const double value = std::atof(m_list.GetItemText(row, column));
+    const double limit = kBoardCoordinateLimit;
+    double value = 0.0;
     if (column == m_columns.x || column == m_columns.y) {
         AcGePoint3d p = poly.GetPoint(vertex);
-        (column == m_columns.x ? p.x : p.y) = value;
+        double& coordinate = column == m_columns.x ? p.x : p.y;
+        if (!ReadCellNumber(m_list, row, column, -limit, limit, value)) {
+            SetNumberText(row, column, coordinate);
+            return TRUE;
+        }
+        coordinate = value;
         poly.MovePoint(vertex, p);
         SetNumberText(row, m_columns.length, std::fabs(poly.GetSegLength(segment)));
         SetNumberText(closing ? firstRow + 1 : row + 1, m_columns.length, std::fabs(poly.GetSegLength(vertex)));
         return TRUE;
     }
     if (column == m_columns.chord) {
+        if (!ReadCellNumber(m_list, row, column, -limit, limit, value)) {
+            SetText(row, column, ChordText(poly, segment));
+            return TRUE;
+        }
         // A chord of zero length (a vertex just inserted on its neighbour) takes no arc.
         const double chord = poly.GetChordLength(segment);
         poly.SetBulge(segment, chord > 0.0 ? GetBulgeFromHeight(chord, value) : 0.0);

@@ -40,7 +40,8 @@ public:
     void WriteRow(int row, const CBoardPolyline& poly, int number, int vertex, int segment);
 
     // A cell of a polyline's rows edited: X, Y or chord height applied to poly (whose first row is
-    // given) and the dependent cells updated; FALSE for another column.
+    // given) and the dependent cells updated, or a text that is no number within the coordinates'
+    // range refused (the cell shows the value kept); FALSE for another column.
     BOOL ApplyGeometryCell(int row, int column, CBoardPolyline& poly, int firstRow);
     // After an edit of a closing row: the first row takes its texts and is a first row again.
     void RenewFirstRow(int closingRow, int firstRow);

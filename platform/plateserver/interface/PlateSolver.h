@@ -10,13 +10,28 @@
 extern const CLSID CLSID_PlateSolver;
 extern const IID IID_IPlateSolver;
 
+// The flag of a result row. Every row of a solved slab is designed. After a refusal the rows tell
+// why: when the slab was analysed, all its rows, each with its own flag, the limit that stops a row
+// that could not be reinforced within the settings; otherwise one row, of row id -1, whose flag is
+// the reason the slab was not analysed.
+enum PlateResultFlag : std::int32_t {
+    kRowDesigned = 1,
+    kRowSectionTooSmall = 2,  // the moment needs a compression zone beyond ξb·h0 (or h0 = h - as <= 0)
+    kRowNoBars = 3,           // no bars within the least diameter and the greatest spacing give the area
+    kRowCrackTooWide = 4,     // every bars that give the area crack wider than the allowed width
+    kSlabNoOutline = 11,      // no outline
+    kSlabBadSettings = 12,    // a grade the tables do not hold, or a setting that is not a number
+    kSlabBadInput = 13,       // a load off the slab or over a hole, or a shape that cannot be meshed
+    kSlabMechanism = 14,      // the supports do not hold the slab
+    kSlabTooLarge = 15,       // the mesh would have too many nodes for the slab's size
+};
+
 class IPlateSolver : public IDispatch {
 public:
-    // The result rows of the last solution: an array of ResultRecord, empty after a refusal.
+    // The result rows of the last solution: an array of ResultRecord, with the flags above.
     virtual HRESULT GetResults(VARIANT* results) = 0;
-    // flag 1: solved; 0: the slab cannot be analysed (no outline, a grade not in the tables, a
-    // mechanism, a mesh over the node limit, a section too small for its moment). A malformed
-    // record fails with DISP_E_TYPEMISMATCH and leaves no solution.
+    // flag 1: solved; 0: refused, the rows say why (PlateResultFlag). A malformed record fails with
+    // DISP_E_TYPEMISMATCH and leaves no solution.
     virtual HRESULT Solve(VARIANT model, VARIANT settings, std::int32_t* flag) = 0;
     // The model of the last solution as sent, with fresh result points, lines and texts; after a
     // refusal with the mesh alone, when the slab was meshed. E_UNEXPECTED without a solution.

@@ -119,33 +119,58 @@ TEST_P(Strip, NeedsTheHandArea) {
 INSTANTIATE_TEST_SUITE_P(Moments, Strip, testing::ValuesIn(kStrips),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Bars at the slab's far face (as = h) have no lever arm: too small for any moment, and the least
+// area 0.2 %·1000·120 = 240 mm²/m.
+TEST(Strip, WithoutEffectiveDepthIsTooSmall) {
+    SlabSection section = C25Hrb335();
+    section.barCentroid = section.thickness;
+    const StripDesign d = DesignStrip(1.0, section, 1.0);
+    EXPECT_TRUE(d.sectionTooSmall);
+    EXPECT_NEAR(d.area, 240.0, 1e-9);
+}
+
 struct BarsRow {
     const char* name;
     double required, leastDiameter, greatestSpacing;
+    double mk, crackLimit;  // the row's characteristic moment (kN·m/m) and the allowed width (mm)
     BarChoice expected;
 };
 
+// The crack widths of the section below under Mk = 8 (by hand as in the serviceability test after
+// the table): 8@140 0.1778, 8@130 0.1563, 10@200 0.1758, 10@190 0.1598, 8@100 0.0916,
+// 10@100 0.0420 mm; of every bars that give 348.66 mm², 32@100 cracks least (0.0024 mm).
 const BarsRow kBars[] = {
     // 8@150 gives 335.1 < 348.66; 8@140 gives 359.04, less than 10@200 (392.70).
-    {"LeastAreaAbove", 348.656, 8, 200, {8, 140, 359.039, true}},
+    {"LeastAreaAbove", 348.656, 8, 200, 0, 0.3, {8, 140, 359.039, BarFit::Fits}},
     // No 8 mm bars: 10@200 is the least.
-    {"LeastDiameter", 348.656, 10, 200, {10, 200, 392.699, true}},
+    {"LeastDiameter", 348.656, 10, 200, 0, 0.3, {10, 200, 392.699, BarFit::Fits}},
     // Up to 300 mm: 6@... are out (least 8), 8@300 gives 167.55.
-    {"WideSpacing", 150.0, 8, 300, {8, 300, 167.552, true}},
-    {"NothingEnough", 10000.0, 8, 200, {32, 100, 8042.477, false}},
+    {"WideSpacing", 150.0, 8, 300, 0, 0.3, {8, 300, 167.552, BarFit::Fits}},
+    {"NothingEnough", 10000.0, 8, 200, 0, 0.3, {32, 100, 8042.477, BarFit::TooLittleArea}},
+    // Limits that leave no bars at all.
+    {"NoBarsWithinTheLimits", 100.0, 40, 200, 0, 0.3, {0, 0, 0, BarFit::TooLittleArea}},
+    {"NoSpacingWithinTheLimits", 100.0, 8, 90, 0, 0.3, {0, 0, 0, BarFit::TooLittleArea}},
+    // 8@140 cracks 0.178 > 0.16: the next area up that keeps it, 8@130 (0.156).
+    {"CrackWantsACloserSpacing", 348.656, 8, 200, 8, 0.16, {8, 130, 386.658, BarFit::Fits}},
+    // Spacings of 100 mm only: 8@100 cracks 0.092 > 0.09, 10@100 0.042.
+    {"CrackWantsALargerBar", 348.656, 8, 100, 8, 0.09, {10, 100, 785.398, BarFit::Fits}},
+    {"CrackTooWideForEveryBar", 348.656, 8, 200, 8, 0.001, {32, 100, 8042.477, BarFit::CrackTooWide}},
 };
 
 void PrintTo(const BarsRow& row, std::ostream* os) { *os << row.name; }
 
 class Bars : public testing::TestWithParam<BarsRow> {};
 
-TEST_P(Bars, AreTheLeastThatSuffice) {
+TEST_P(Bars, AreTheLeastThatSufficeAndCrackWithinTheLimit) {
     const BarsRow& row = GetParam();
-    const BarChoice c = ChooseBars(row.required, row.leastDiameter, row.greatestSpacing);
+    const SlabSection section = C25Hrb335();
+    const BarChoice c = ChooseBars(row.required, row.leastDiameter, row.greatestSpacing,
+                                   [&](double d, double area) { return CrackWidth(row.mk, d, area, section); },
+                                   row.crackLimit);
     EXPECT_EQ(c.diameter, row.expected.diameter);
     EXPECT_EQ(c.spacing, row.expected.spacing);
     EXPECT_NEAR(c.area, row.expected.area, 1e-3);
-    EXPECT_EQ(c.enough, row.expected.enough);
+    EXPECT_EQ(c.fit, row.expected.fit);
 }
 
 INSTANTIATE_TEST_SUITE_P(Areas, Bars, testing::ValuesIn(kBars),

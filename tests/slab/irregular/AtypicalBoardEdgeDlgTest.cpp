@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "BoardPanelFixture.h"
+#include "mfc/person/InteractionLog.h"
 #include "SlabDrawingFixture.h"
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardEdgeDlg.h"
@@ -66,6 +67,23 @@ TEST_F(EdgePanelTest, ThicknessInWholeMillimetres)
     panel.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BOARD_THICKNESS, EN_KILLFOCUS), 0);
     EXPECT_EQ(param.m_param.m_nBoardWidth, 120.0);
     EXPECT_EQ(param.m_bModified, 1);
+}
+
+// A thickness that is not positive (or past a metre) is refused with the panel's message; the
+// stored one stays.
+TEST_F(EdgePanelTest, ThicknessIsPositive)
+{
+    Open();
+    for (const char* bad : {"-100", "0", "5000"}) {
+        SCOPED_TRACE(bad);
+        qelt::InteractionLog::Instance().Clear();
+        param.m_bModified = 0;
+        panel.SetEditText(IDC_BOARD_THICKNESS, bad);
+        panel.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BOARD_THICKNESS, EN_KILLFOCUS), 0);
+        EXPECT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
+        EXPECT_EQ(param.m_param.m_nBoardWidth, 100.0);
+        EXPECT_EQ(param.m_bModified, 0);
+    }
 }
 
 // 固支 chosen as the default edge, then a triangle drawn: every segment is fixed and says so.

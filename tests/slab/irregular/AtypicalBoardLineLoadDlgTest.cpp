@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BoardPanelFixture.h"
+#include "mfc/person/InteractionLog.h"
 #include "SlabDrawingFixture.h"
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardLineLoadDlg.h"
@@ -128,6 +129,33 @@ TEST_F(LineLoadPanelTest, LineLoads)
     ASSERT_EQ(panel.m_lstLine.GetItemCount(), 2);
     EXPECT_EQ(panel.m_lstLine.GetItemText(1, 0), "2");
     EXPECT_EQ(panel.m_lstLine.GetItemText(1, 3), "2000");
+    // A value that is no number within ±10000, or a coordinate that is no number, is refused and
+    // the row shows the load as it is.
+    const std::vector<CString> kept = slabtest::ListRow(panel.m_lstLine, 0);
+    for (const auto& [column, bad] : {std::pair{6, "nan"}, {7, "1e308"}, {2, "abc"}}) {
+        qelt::InteractionLog::Instance().Clear();
+        slabtest::EditCell(panel.m_lstLine, column, 0, bad);
+        EXPECT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u) << bad;
+        EXPECT_EQ(slabtest::ListRow(panel.m_lstLine, 0), kept) << bad;
+    }
+    EXPECT_EQ(Data().m_LineLoadArray[0].GetLoadVal(0), 10.0);
+}
+
+// P1 and P2 of a trapezoid load are numbers within ±10000.
+TEST_F(LineLoadPanelTest, TrapezoidValuesAreNumbers)
+{
+    Slab();
+    Open();
+    DrawTrapezoid(P(2000, 1500), P(3000, 1500));
+    const std::vector<CString> kept = slabtest::ListRow(panel.m_lstTrap, 0);
+    for (const char* bad : {"inf", "-2e4", "x"}) {
+        qelt::InteractionLog::Instance().Clear();
+        slabtest::EditCell(panel.m_lstTrap, 5, 0, bad);
+        EXPECT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u) << bad;
+        EXPECT_EQ(slabtest::ListRow(panel.m_lstTrap, 0), kept) << bad;
+    }
+    slabtest::EditCell(panel.m_lstTrap, 6, 0, "7.5");
+    EXPECT_EQ(Trap(0).GetLoadVal(1), 7.5);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BoardPanelFixture.h"
+#include "mfc/person/InteractionLog.h"
 #include "SlabDrawingFixture.h"
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardLoadDlg.h"
@@ -63,6 +64,42 @@ TEST_F(LoadPanelTest, WhatMarksTheSlabModified)
         EXPECT_EQ(param.m_bIsAutoCalSelfH, checked);
         EXPECT_EQ(param.m_bModified, 1);
     }
+}
+
+// Loads are numbers within ±10000 and coordinates numbers: nan, inf, 1e308 and words are refused
+// with the panel's message, and the slab keeps what it had (the cell shows it again).
+TEST_F(LoadPanelTest, BadLoadsAreRefused)
+{
+    ThreeLocalLoads();
+    Data().m_MassLoadArray.Add(CMassLoad(P(300, 400), LOAD_DEAD, 25.0));
+    Open();
+    const double part = Data().m_PartLoadArray[1].GetLoadVal(1);
+    const CString partShown = panel.m_PartList.GetItemText(5, 7);
+    for (const char* bad : {"nan", "inf", "1e308", "-20000", "abc"}) {
+        SCOPED_TRACE(bad);
+        qelt::InteractionLog::Instance().Clear();
+        panel.SetEditText(IDC_BOARD_DEAD_LOAD, bad);
+        Leave(IDC_BOARD_DEAD_LOAD);
+        EXPECT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
+        EXPECT_EQ(param.m_param.m_EverLoadVal, 4.0);
+        panel.SetEditText(IDC_BOARD_DEAD_LOAD, "4");
+
+        qelt::InteractionLog::Instance().Clear();
+        slabtest::EditCell(panel.m_MassList, 4, 0, bad);
+        slabtest::EditCell(panel.m_PartList, 7, 5, bad);
+        EXPECT_EQ(qelt::InteractionLog::Instance().Entries().size(), 2u);
+        EXPECT_EQ(Data().m_MassLoadArray[0].GetLoadVal(), 25.0);
+        EXPECT_EQ(panel.m_MassList.GetItemText(0, 4), "25");
+        EXPECT_EQ(Data().m_PartLoadArray[1].GetLoadVal(1), part);
+        EXPECT_EQ(panel.m_PartList.GetItemText(5, 7), partShown);
+    }
+    qelt::InteractionLog::Instance().Clear();
+    slabtest::EditCell(panel.m_MassList, 2, 0, "abc");
+    EXPECT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
+    EXPECT_EQ(Data().m_MassLoadArray[0].GetMassPt().x, 300.0);
+    EXPECT_EQ(panel.m_MassList.GetItemText(0, 2), "300");
+    slabtest::EditCell(panel.m_MassList, 4, 0, "-12.5");
+    EXPECT_EQ(Data().m_MassLoadArray[0].GetLoadVal(), -12.5);
 }
 
 // 活载 on a local load's first row makes the load and all its segments live.

@@ -12,6 +12,7 @@
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardCalParamDlg.h"
 #include "slab/irregular/AtypicalBoardResultDlg.h"
+#include "slab/irregular/BoardInputRanges.h"
 
 namespace {
 
@@ -50,26 +51,107 @@ protected:
     slabtest::CCodeRecorder page;
 };
 
-// 自动计算 in row 11 stores 0 and shows "0.00" when the grid is filled again; 12.5 in row 19 stores
-// 12; every edit marks the slab modified.
+// One row's texts: one its range takes, and some it refuses (out of range, no number, not a whole
+// number where it takes one, not a listed text).
+struct GridRow {
+    int row;
+    const char* good;
+    std::vector<const char*> bad;
+};
+
+const GridRow kGridRows[] = {
+    {0, "1.35", {"1.6", "nan", "-1"}},  {1, "1.3", {"0.5", "inf", "abc"}}, {2, "0.5", {"1.1", "-0.1"}},
+    {3, "1.1", {"1.3", "0"}},           {4, "20", {"5", "60"}},            {5, "C60", {"C99", "c25"}},
+    {6, "RRB400", {"HRB500"}},          {7, "1.2", {"0.5", "2"}},          {8, "0.9", {"3"}},
+    {9, "12", {"4", "40"}},             {10, "250", {"90", "350"}},        {11, "0.3", {"0.1", "1.5"}},
+    {12, "光面钢筋", {"钢筋"}},         {13, "35", {"10", "120"}},         {14, "0.2", {"0", "0.5"}},
+    {15, "1.5", {"0", "2.5"}},          {16, "0.5", {"1.2", "-0.5"}},      {17, "1.2", {"0.2", "1e308"}},
+    {18, "0.8", {"1.6"}},               {19, "2", {"12.5", "4", "0"}},     {20, "300", {"20", "1e9"}},
+    {21, "45", {"200", "nan"}},         {22, "20", {"0", "51", "2.5"}},
+};
+
+// Every row takes what its range allows and refuses the rest with its message, keeping its setting
+// and showing it again; only a value taken marks the slab modified. 自动计算 in row 11 stores 0 and
+// shows "0.00" when the grid is filled again.
 TEST_F(PanelPageTest, SettingsGrid)
 {
     CAtypicalBoardCalParamDlg panel;
     Open(panel, IDD_BOARD_SETTINGS);
     ASSERT_EQ(panel.m_grid.GetItemCount(), 23);
     EXPECT_EQ(panel.m_grid.GetItemText(22, 0), "等值线条数");
-    param.m_bModified = 0;
+    auto type = [&](int row, const char* text) {
+        if (*kBoardSettingRows[row].choices)
+            slabtest::TypeInComboCell(panel.m_grid, 1, row, text);
+        else
+            slabtest::EditCell(panel.m_grid, 1, row, text);
+    };
+    for (const GridRow& r : kGridRows) {
+        SCOPED_TRACE(r.row);
+        for (const char* bad : r.bad) {
+            SCOPED_TRACE(bad);
+            qelt::InteractionLog::Instance().Clear();
+            param.m_bModified = 0;
+            const CBoardSetting kept = param.m_param;
+            type(r.row, bad);
+            EXPECT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
+            EXPECT_EQ(FormatSettingRow(param.m_param, r.row), FormatSettingRow(kept, r.row));
+            EXPECT_EQ(panel.m_grid.GetItemText(r.row, 1), FormatSettingRow(kept, r.row));
+            EXPECT_EQ(param.m_bModified, 0);
+        }
+        qelt::InteractionLog::Instance().Clear();
+        type(r.row, r.good);
+        EXPECT_TRUE(qelt::InteractionLog::Instance().Entries().empty());
+        EXPECT_EQ(param.m_bModified, 1);
+        const CString shown = FormatSettingRow(param.m_param, r.row);
+        if (kBoardSettingRows[r.row].text)
+            EXPECT_EQ(shown, r.good);
+        else
+            EXPECT_DOUBLE_EQ(std::atof(shown), std::atof(r.good));
+    }
+    // The messages say what a row takes.
+    const std::pair<int, const char*> messages[] = {
+        {0, "永久荷载分项系数γG的输入值应在0.9与1.5之间"},
+        {11, "受拉纵筋最小配筋率应为自动计算,或在0.15与1之间"},
+        {12, "受拉纵筋钢筋类别应为光面钢筋、带肋钢筋之一"},
+        {19, "剖分线准则应为1到3之间的整数"},
+    };
+    for (const auto& [row, message] : messages) {
+        qelt::InteractionLog::Instance().Clear();
+        type(row, "abc");
+        ASSERT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
+        EXPECT_EQ(qelt::InteractionLog::Instance().Entries()[0].text, message);
+    }
     slabtest::ChooseCell(panel.m_grid, 1, 11, "自动计算");
     EXPECT_EQ(param.m_param.m_dColuReinMinRate, 0.0);
-    EXPECT_EQ(param.m_bModified, 1);
-    slabtest::TypeInComboCell(panel.m_grid, 1, 19, "12.5");
-    EXPECT_EQ(param.m_param.m_nPouFenXianType, 12);
-    slabtest::TypeInComboCell(panel.m_grid, 1, 5, "C35");
-    EXPECT_EQ(param.m_param.m_strBoardGrade, "C35");
     panel.ShowSettings();
     EXPECT_EQ(panel.m_grid.GetItemText(11, 1), "0.00");
-    EXPECT_EQ(panel.m_grid.GetItemText(19, 1), "12");
     panel.DestroyWindow();
+}
+
+// A setting, a load or the thickness out of its range that reached the slab another way (a damaged
+// store) is refused by the calculation with the same message, before anything is sent.
+TEST_F(PanelPageTest, CalculationChecksTheSettingsItIsGiven)
+{
+    Square();
+    const std::pair<void (*)(CAtypicalBoardParam&), const char*> cases[] = {
+        {[](CAtypicalBoardParam& p) { p.m_param.m_dReinMaxDis = 80.0; }, "板分布钢筋最大间距(mm)的输入值应在100与300之间"},
+        {[](CAtypicalBoardParam& p) { p.m_param.m_nBoardWidth = -100.0; }, "板厚(mm)的输入值应在1与1000之间"},
+        {[](CAtypicalBoardParam& p) { p.m_param.m_EverLoadVal = std::nan(""); }, "均布荷载的输入值应在-10000与10000之间"},
+        {[](CAtypicalBoardParam& p) { p.m_BoardData.m_MassLoadArray.Add(CMassLoad(P(1000, 1000), LOAD_DEAD, 1e308)); },
+         "荷载值的输入值应在-10000与10000之间"},
+    };
+    for (const auto& [change, message] : cases) {
+        SCOPED_TRACE(message);
+        CAtypicalBoardParam bad;
+        bad.SetDefaultData();
+        bad.m_BoardData = param.m_BoardData;
+        change(bad);
+        bad.m_bModified = 1;
+        qelt::InteractionLog::Instance().Clear();
+        EXPECT_EQ(bad.Calculate(), 0);
+        ASSERT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
+        EXPECT_EQ(qelt::InteractionLog::Instance().Entries()[0].text, message);
+    }
 }
 
 // 预览网格图 brings the mesh lines (kind 0) back, keeps the model's input, and asks the page for the

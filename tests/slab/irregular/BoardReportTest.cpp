@@ -117,12 +117,20 @@ TEST_F(BoardReportTest, FullReportOfASlabWithEveryLoad)
         u8"\"\\t  4-1     15.000     300       10@200       393      \\n\"\n\"\\t4.3 挠度裂缝:\\n\"",
         u8"\"\\t\\t3-4方向裂缝的宽度为:\\t\\t    0.1400 mm\\n\"",
         u8"\"\\t\\t挠度为:    5.5000 mm\\n\"",
+        // The allowed crack width, with the bar conditions and against the widths; the rule of the
+        // moments before the table.
+        u8"\"\\t\\t允许裂缝宽度:            \\t\\t0.30   mm\\n\"",
+        u8"\"\\t    ==========　裂缝计算结果 ==========\\n\"\n\"\\t\\t允许裂缝宽度为:    0.30 mm\\n\"",
+        u8"\"\\t4.2 弯矩及配筋:\\n\"\n\"\\t\\t弯矩取1000mm宽板带内的平均值:板底钢筋的板带垂直于钢筋,板边钢筋的板带沿板边\\n\"",
     };
     for (const char* text : expected) EXPECT_NE(full.find(text), std::string::npos) << text;
     EXPECT_EQ(full.find("kN/m\\n\"\n\"\\t\\t\\t 2 \\t\\t3.000"), std::string::npos) << "a local load is no line load";
     EXPECT_EQ(brief.find("1-2"), std::string::npos);
     EXPECT_EQ(brief.find(u8"集中荷载"), std::string::npos);
     EXPECT_NE(brief.find(u8"\"\\t3.2 弯矩及配筋:\\n\""), std::string::npos);
+    // A row without bars says so in place of its scheme.
+    param.m_ReinResults[3].m_dSpace = 0.0;
+    EXPECT_NE(Full().find(u8"\"\\t  2-3     13.000     300       无配筋方案       393      \\n\""), std::string::npos);
     EXPECT_NE(brief.find(u8"\"\\t\\t板底垂直配筋方向裂缝的宽度为:    0.1100 mm\\n\"\n\"\\t    ==========　挠度计算结果 ==========\\n\""),
               std::string::npos);
 }
