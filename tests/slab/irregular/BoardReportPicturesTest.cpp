@@ -11,7 +11,7 @@
 #include "ReferencePicture.h"
 #include "SlabDrawingFixture.h"
 #include "mfc/gdi/DC.h"
-#include "plateserver/interface/PlateSolver.h"
+#include "plateserver/PlateServer.h"
 #include "render/Render.h"
 #include "slab/irregular/BoardDraw.h"
 #include "slab/irregular/PolygonAlgorithms.h"
