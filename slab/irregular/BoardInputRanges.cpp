@@ -147,13 +147,6 @@ CString FormatSettingRow(const CBoardSetting& setting, int nRow)
     return text;
 }
 
-CString RangeMessage(double dLower, double dUpper)
-{
-    CString message;
-    message.Format("输入值应在%s与%s之间", (LPCTSTR)ftos(dLower), (LPCTSTR)ftos(dUpper));
-    return message;
-}
-
 BOOL StoreSettingText(CBoardSetting& setting, int nRow, const CString& strText, CString& strMessage)
 {
     if (nRow < 0 || nRow >= kBoardSettingRowCount)

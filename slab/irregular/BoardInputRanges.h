@@ -5,6 +5,7 @@
 // coordinates; the checks of a typed text against them and of a whole input (stored values too).
 
 #include "controls/EditCmbList.h"
+#include "framework/InputValidator.h"
 #include "slab/irregular/BoardSetting.h"
 
 class CBoardData;
@@ -40,9 +41,6 @@ CString FormatSettingRow(const CBoardSetting& setting, int nRow);
 // message that says what the row takes (the setting unchanged). "自动计算" in the row of the least
 // reinforcement ratio stands for 0.
 BOOL StoreSettingText(CBoardSetting& setting, int nRow, const CString& strText, CString& strMessage);
-
-// The message that a value must lie between the bounds: "输入值应在<lower>与<upper>之间".
-CString RangeMessage(double dLower, double dUpper);
 
 // A number typed into a list cell, within the bounds: TRUE with the value. Otherwise the person is
 // told the range: FALSE, and the caller shows the value kept.
