@@ -75,8 +75,8 @@ TEST_F(SolverLibraries, AreMappedOnlyByACommandThatUsesTheServer) {
     ASSERT_NE(check.find("libqeltrc.so"), std::string::npos) << check;
     for (const char* library : kSolverLibraries) EXPECT_EQ(check.find(library), std::string::npos) << library;
 
-    const std::string slab = LoadedBy({"run", "C:YXBJS1", "--store", (m_dir / "s.db").string(), "--out",
-                                       (m_dir / "out").string(), "--quiet"},
+    const std::string slab = LoadedBy({"run", "C:YXBJS1", "--script", QELT_EXAMPLES "/yxbjs1.txt", "--store",
+                                       (m_dir / "s.db").string(), "--out", (m_dir / "out").string(), "--quiet"},
                                       &code);
     ASSERT_EQ(code, 0);
     for (const char* library : {"libqelt_plateserver", "libqelt_fea", "libcholmod"})
