@@ -23,7 +23,7 @@
 namespace {
 
 enum : int { kPush = 100, kDefault, kCheck, kThreeState, kRadioOn, kRadioOff, kGroup, kLeft, kRight, kWrap, kEdit,
-             kReadOnly, kCombo, kList, kEtched };
+             kReadOnly, kCombo, kList, kEtched, kPushLikeOn, kPushLikeOff, kPushLikeCheck };
 
 struct ControlKind {
     int id;
@@ -49,6 +49,10 @@ const ControlKind kControls[] = {
     {kReadOnly, "Edit", "1.27", ES_RIGHT | ES_READONLY | WS_BORDER, CRect(340, 36, 430, 58)},
     {kCombo, "ComboBox", "", CBS_DROPDOWNLIST | WS_TABSTOP, CRect(340, 64, 430, 160)},
     {kList, "ListBox", "", WS_BORDER | WS_TABSTOP, CRect(212, 100, 330, 170)},
+    // Push-like radio buttons and check box: pressed while checked.
+    {kPushLikeOn, "Button", "拉", BS_AUTORADIOBUTTON | BS_PUSHLIKE | WS_GROUP | WS_TABSTOP, CRect(16, 130, 66, 150)},
+    {kPushLikeOff, "Button", "弯剪", BS_AUTORADIOBUTTON | BS_PUSHLIKE, CRect(70, 130, 120, 150)},
+    {kPushLikeCheck, "Button", "双筋", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_GROUP | WS_TABSTOP, CRect(140, 130, 190, 150)},
 };
 
 // The dialog, its 宋体 9 pt font given to every control as a dialog template would.
@@ -71,6 +75,8 @@ public:
         ::SendMessage(Item(kCheck), BM_SETCHECK, BST_CHECKED, 0);
         ::SendMessage(Item(kThreeState), BM_SETCHECK, BST_INDETERMINATE, 0);
         ::SendMessage(Item(kRadioOn), BM_SETCHECK, BST_CHECKED, 0);
+        ::SendMessage(Item(kPushLikeOn), BM_SETCHECK, BST_CHECKED, 0);
+        ::SendMessage(Item(kPushLikeCheck), BM_SETCHECK, BST_CHECKED, 0);
         for (const char* grade : {"C20", "C25", "C30"}) {
             ::SendMessage(Item(kCombo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(grade));
             ::SendMessage(Item(kList), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(grade));
