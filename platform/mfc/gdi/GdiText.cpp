@@ -187,6 +187,25 @@ double MeasureWidth(const FontSpec& font, const std::string& utf8) {
     return logical.width / double(PANGO_SCALE) * font.xScale;
 }
 
+std::vector<double> MeasureAdvances(const FontSpec& font, const std::string& utf8) {
+    std::vector<double> advances;
+    if (utf8.empty()) return {0};
+    PangoLayout* layout = MakeLayout(MeasuringContext(), font, utf8);
+    PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    do {
+        PangoRectangle r;
+        pango_layout_iter_get_char_extents(iter, &r);
+        if (pango_layout_iter_get_index(iter) < static_cast<int>(utf8.size()))
+            advances.push_back(r.x / double(PANGO_SCALE) * font.xScale);
+    } while (pango_layout_iter_next_char(iter));
+    pango_layout_iter_free(iter);
+    PangoRectangle logical;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    advances.push_back(logical.width / double(PANGO_SCALE) * font.xScale);
+    g_object_unref(layout);
+    return advances;
+}
+
 void DrawTextRecord(cairo_t* cr, const TextRecord& text) {
     cairo_save(cr);
     cairo_translate(cr, text.x, text.y);

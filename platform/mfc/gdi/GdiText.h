@@ -8,6 +8,7 @@
 #include <cairo.h>
 
 #include <string>
+#include <vector>
 
 #include "mfc/gdi/GdiRecording.h"
 #include "win/WinGdi.h"
@@ -27,6 +28,9 @@ FontMetricsPx MeasureFont(const FontSpec& font);
 
 // Advance width of a single line of text in device pixels.
 double MeasureWidth(const FontSpec& font, const std::string& utf8);
+// The advance from the start of a single line of text to the start of each of its characters (code
+// points), then to its end, in device pixels: one measurement of the whole line.
+std::vector<double> MeasureAdvances(const FontSpec& font, const std::string& utf8);
 
 // Draws a text record (its opaque background included) with the context's clip and operator.
 void DrawTextRecord(cairo_t* cr, const TextRecord& text);

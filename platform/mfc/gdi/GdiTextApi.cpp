@@ -122,6 +122,50 @@ Line WithoutPrefixes(const Line& in) {
 
 double Width(const DcFont& font, const Line& line) { return MeasureWidth(font.face, Utf8(line.text)); }
 
+// A line's characters measured once: the width of any run of whole characters is the difference
+// of two advances, so that breaking or cutting a long line costs one measurement, not one a try.
+class Advances {
+public:
+    Advances(const DcFont& font, const std::string& gbk) : m_index(gbk.size() + 1, 0) {
+        std::vector<size_t> starts;
+        for (size_t i = 0; i < gbk.size(); i += CharLength(gbk, i)) starts.push_back(i);
+        std::string utf8 = Utf8(gbk);
+        std::vector<size_t> codePoints(starts.size(), 1);  // per character, the code points it shows as
+        if (CodePoints(utf8) != starts.size()) {
+            // Bytes that are not GBK show as escapes: the text is converted a character at a time.
+            utf8.clear();
+            for (size_t k = 0; k < starts.size(); ++k) {
+                const size_t end = k + 1 < starts.size() ? starts[k + 1] : gbk.size();
+                const std::string piece = Utf8(gbk.substr(starts[k], end - starts[k]));
+                codePoints[k] = CodePoints(piece);
+                utf8 += piece;
+            }
+        }
+        const std::vector<double> x = MeasureAdvances(font.face, utf8);
+        size_t at = 0;  // code point
+        for (size_t k = 0; k < starts.size(); ++k) {
+            m_index[starts[k]] = m_x.size();
+            m_x.push_back(x[std::min(at, x.size() - 1)]);
+            at += codePoints[k];
+        }
+        m_index[gbk.size()] = m_x.size();
+        m_x.push_back(x.back());
+    }
+
+    // The width of the bytes [from, to), both at character starts or the end.
+    double Width(size_t from, size_t to) const { return m_x[m_index[to]] - m_x[m_index[from]]; }
+
+private:
+    static size_t CodePoints(const std::string& utf8) {
+        size_t count = 0;
+        for (char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        return count;
+    }
+
+    std::vector<size_t> m_index;  // per byte that begins a character (and the end), its number
+    std::vector<double> m_x;      // per character number, the advance before it; then the width
+};
+
 size_t TrimEnd(const Line& line, size_t from, size_t to) {
     while (to > from && line.text[to - 1] == ' ') --to;
     return to;
@@ -132,12 +176,13 @@ size_t TrimEnd(const Line& line, size_t from, size_t to) {
 std::vector<Line> Wrap(const DcFont& font, const Line& paragraph, double maxWidth) {
     std::vector<Line> lines;
     const std::string& s = paragraph.text;
+    const Advances advances(font, s);
     size_t start = 0;
     do {
         size_t end = start, lastBreak = 0;
         for (size_t i = start; i < s.size();) {
             const int n = CharLength(s, i);
-            if (i > start && Width(font, Sub(paragraph, start, TrimEnd(paragraph, start, i + n))) > maxWidth) break;
+            if (i > start && advances.Width(start, TrimEnd(paragraph, start, i + n)) > maxWidth) break;
             end = i + n;
             const bool wide = n == 2, nextWide = end < s.size() && CharLength(s, end) == 2;
             if (s[i] == ' ' || wide || nextWide) lastBreak = end;
@@ -157,17 +202,20 @@ std::vector<Line> Wrap(const DcFont& font, const Line& paragraph, double maxWidt
     return lines;
 }
 
+// The line cut after its longest beginning that fits maxWidth with "..." behind it.
 Line WithEllipsis(const DcFont& font, Line line, double maxWidth) {
-    if (Width(font, line) <= maxWidth) return line;
-    std::vector<size_t> starts;
-    for (size_t i = 0; i < line.text.size(); i += CharLength(line.text, i)) starts.push_back(i);
-    Line out;
-    for (size_t k = starts.size(); k-- > 0;) {
-        out = Sub(line, 0, starts[k]);
-        out.text += "...", out.underlined.insert(out.underlined.end(), 3, 0);
-        if (Width(font, out) <= maxWidth) return out;
+    const Advances advances(font, line.text);
+    if (advances.Width(0, line.text.size()) <= maxWidth) return line;
+    const double dots = MeasureWidth(font.face, "...");
+    size_t cut = 0;
+    for (size_t i = 0; i < line.text.size(); i += CharLength(line.text, i)) {
+        const size_t next = i + CharLength(line.text, i);
+        if (advances.Width(0, next) + dots > maxWidth) break;
+        cut = next;
     }
-    return out;  // even "..." alone does not fit
+    Line out = Sub(line, 0, cut);
+    out.text += "...", out.underlined.insert(out.underlined.end(), 3, 0);
+    return out;  // "..." alone when not even it fits
 }
 
 std::vector<Line> Paragraphs(const Line& text) {
