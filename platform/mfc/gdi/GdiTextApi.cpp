@@ -17,6 +17,7 @@ namespace {
 struct DcFont {
     FontSpec face;
     long ascent, descent;  // whole device pixels, as metrics report them
+    double baseline;       // from the cell's top, as drawn
     long Height() const { return ascent + descent; }
 };
 
@@ -25,8 +26,13 @@ DcFont FontOf(const DeviceContext& dc) {
     f.face = ResolveFont(dc.state.fontData->logFont, dc.ScaleX(), dc.ScaleY());
     const FontMetricsPx m = MeasureFont(f.face);
     f.ascent = std::lround(m.ascent), f.descent = std::lround(m.descent);
+    f.baseline = m.ascent;
     return f;
 }
+
+// The whole pixels a width of text covers: glyph advances are fractional, and text measured so
+// never draws past its extent.
+double WholePixels(double width) { return std::ceil(width - 1e-6); }
 
 int CharLength(const std::string& s, size_t i) {
     const auto c = static_cast<unsigned char>(s[i]);
@@ -66,7 +72,7 @@ double EmitLine(DeviceContext& dc, const DcFont& font, const Line& line, double 
     text.font = font.face;
     text.width = MeasureWidth(font.face, text.utf8);
     text.height = font.Height();
-    text.ascent = font.ascent;
+    text.ascent = font.baseline;
     text.angle = angle;
     text.color = dc.state.textColor;
     text.opaque = dc.state.bkMode == OPAQUE;
@@ -315,7 +321,7 @@ int DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format) {
     if (format & DT_CALCRECT) {
         double widest = 0;
         for (const Line& l : lines) widest = std::max(widest, Width(font, l));
-        const POINT corner{std::lround(dc->LogicalX(d.left + std::ceil(widest))),
+        const POINT corner{std::lround(dc->LogicalX(d.left + WholePixels(widest))),
                            std::lround(dc->LogicalY(d.top + lineHeight * double(lines.size())))};
         rect->right = rect->left + std::labs(corner.x - std::lround(dc->LogicalX(d.left)));
         rect->bottom = rect->top + std::labs(corner.y - std::lround(dc->LogicalY(d.top)));
@@ -349,7 +355,7 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size) {
     }
     const DcFont font = FontOf(*dc);
     const double width = length > 0 ? MeasureWidth(font.face, TextToUtf8(text, length)) : 0;
-    size->cx = std::lround(width / std::fabs(dc->ScaleX()));
+    size->cx = std::lround(WholePixels(width) / std::fabs(dc->ScaleX()));
     size->cy = std::lround(font.Height() / std::fabs(dc->ScaleY()));
     return TRUE;
 }
@@ -365,7 +371,7 @@ BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics) {
     tm.tmAscent = std::lround(font.ascent / sy);
     tm.tmDescent = std::lround(font.descent / sy);
     tm.tmHeight = tm.tmAscent + tm.tmDescent;
-    tm.tmInternalLeading = std::max(0L, tm.tmHeight - std::lround(font.face.emPixels / sy));
+    tm.tmInternalLeading = std::max(0L, tm.tmHeight - std::lround(m.em / sy));
     tm.tmAveCharWidth = std::lround(m.aveCharWidth / sx);
     tm.tmMaxCharWidth = std::lround(m.maxCharWidth / sx);
     tm.tmWeight = font.face.weight;
@@ -374,7 +380,7 @@ BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics) {
     tm.tmItalic = lf.lfItalic ? 1 : 0;
     tm.tmUnderlined = lf.lfUnderline ? 1 : 0;
     tm.tmStruckOut = lf.lfStrikeOut ? 1 : 0;
-    const bool fixed = font.face.families.find("Mono") != std::string::npos;
+    const bool fixed = IsFixedPitch(lf);
     // The pitch bit set means a variable pitch, as on the platform.
     tm.tmPitchAndFamily = static_cast<BYTE>((lf.lfPitchAndFamily & 0xF0) | TMPF_TRUETYPE | TMPF_VECTOR |
                                             (fixed ? 0 : TMPF_FIXED_PITCH));
