@@ -54,6 +54,9 @@ public:
     void Clear();
 
     const CharFormat& FormatAt(int index) const;  // index must lie in the document
+    // A number of the character's format, the same for every character of that format while the
+    // document is not cleared.
+    std::uint32_t FormatIdAt(int index) const { return m_chars[static_cast<size_t>(index)].format; }
     // Gives each character of [first, last) the format that change makes of its own.
     void Reformat(int first, int last, const std::function<CharFormat(const CharFormat&)>& change);
     char LastByte() const;                        // 0 for an empty document

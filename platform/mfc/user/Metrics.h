@@ -16,6 +16,8 @@
 // 3, else a border (WS_BORDER) of 1, plus 2 for WS_EX_CLIENTEDGE and 1 for WS_EX_STATICEDGE, on
 // every side.
 //
+// A scroll bar that a control draws for itself is 16 pixels across.
+//
 // The screen is 1024 × 768 pixels; top-level windows are placed in its coordinates.
 #pragma once
 
@@ -33,6 +35,7 @@ constexpr int kDialogFrame = 3;
 constexpr int kBorder = 1;
 constexpr int kClientEdge = 2;
 constexpr int kStaticEdge = 1;
+constexpr int kScrollBarWidth = 16;  // a window's scroll bar, across
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 
