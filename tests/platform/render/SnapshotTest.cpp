@@ -332,6 +332,33 @@ TEST(Snapshot, LabelsAreDrawnWhole) {
     }
 }
 
+// A layered window is blended with its opacity over the windows beneath it: a white rectangle
+// over a black one (the system's frame colour).
+TEST(Snapshot, ALayeredWindowShowsWhatLiesBeneath) {
+    const int white = GetRValue(::GetSysColor(COLOR_3DHIGHLIGHT)), black = GetRValue(::GetSysColor(COLOR_WINDOWFRAME));
+    for (const BYTE alpha : {255, 254, 128, 0}) {
+        CWnd beneath, dark, over, light;
+        beneath.CreateEx(0, "#32770", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 80), nullptr, 0);
+        dark.Create("Static", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, CRect(0, 0, 100, 80), &beneath, 1);
+        over.CreateEx(WS_EX_LAYERED, "#32770", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 80), nullptr, 0);
+        light.Create("Static", "", WS_CHILD | WS_VISIBLE | SS_WHITERECT, CRect(0, 0, 100, 80), &over, 1);
+        ASSERT_TRUE(over.SetLayeredWindowAttributes(0, alpha, LWA_ALPHA));
+        const label_detail::Image image(qelt::render::SnapWindow(over.m_hWnd));
+        const auto* row = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(image.surface) +
+                                                                 40 * cairo_image_surface_get_stride(image.surface));
+        EXPECT_NEAR(static_cast<int>(row[50] & 0xFF), black + (white - black) * alpha / 255.0, 1) << int(alpha);
+        over.DestroyWindow();
+        beneath.DestroyWindow();
+    }
+    // Only a layered window takes an opacity.
+    CWnd plain;
+    plain.CreateEx(0, "#32770", "", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
+    qelt::test::ExpectedMisuses misuses;
+    EXPECT_FALSE(plain.SetLayeredWindowAttributes(0, 128, LWA_ALPHA));
+    EXPECT_EQ(misuses.Count(), 1);
+    plain.DestroyWindow();
+}
+
 // A window painted again and again keeps one painting's drawing, not every painting's.
 TEST(Snapshot, RepaintingKeepsOneDrawing) {
     CommonControlDialog dialog;
