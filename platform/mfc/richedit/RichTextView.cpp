@@ -7,6 +7,7 @@
 #include <string>
 
 #include "mfc/gdi/GdiApi.h"
+#include "mfc/gdi/GdiImage.h"
 #include "mfc/user/ControlPaint.h"
 #include "mfc/user/Metrics.h"
 #include "mfc/user/WinUserApi.h"
@@ -92,30 +93,59 @@ private:
 bool IsParagraphEnd(const Document& text, int index) { return text.Text(index, index + 1, false) == "\r"; }
 bool IsTab(const Document& text, int index) { return text.Text(index, index + 1, false) == "\t"; }
 
-// Goes along a line from x = 0: tabs move to the next stop, and each run of characters of one
-// format is handed to `visit` with where it begins; answers the line's width.
-int WalkLine(const Document& text, int first, int end, HDC dc, Fonts& fonts,
-             const std::function<void(int x, int from, int to, const RunFont& font)>& visit) {
+// What a line holds, in order: runs of characters of one format (tabs taken out) and pictures.
+struct LineVisitor {
+    std::function<void(int x, int from, int to, const RunFont& font)> run;
+    std::function<void(int x, const Picture& picture)> picture;
+};
+
+// Goes along a line from x = 0: tabs move to the next stop, each picture standing before a
+// character (or at the line's end) and each run of characters of one format is handed to the
+// visitor with where it begins; answers the line's width.
+int WalkLine(const Document& text, int first, int end, HDC dc, Fonts& fonts, const LineVisitor& visit) {
+    const std::vector<Picture>& pictures = text.Pictures();
+    auto picture = std::lower_bound(pictures.begin(), pictures.end(), first,
+                                    [](const Picture& p, int position) { return p.position < position; });
     int x = 0;
-    for (int at = first; at < end;) {
+    for (int at = first;; ) {
+        for (; picture != pictures.end() && picture->position == at; ++picture) {
+            if (visit.picture) visit.picture(x, *picture);
+            x += picture->width;
+        }
+        if (at >= end) break;
         if (IsTab(text, at)) {
             x = (x / kTabStop + 1) * kTabStop;
             ++at;
             continue;
         }
+        const int stop = picture != pictures.end() ? std::min(end, picture->position) : end;
         int to = at + 1;
-        while (to < end && text.FormatIdAt(to) == text.FormatIdAt(at) && !IsTab(text, to)) ++to;
+        while (to < stop && text.FormatIdAt(to) == text.FormatIdAt(at) && !IsTab(text, to)) ++to;
         const RunFont& font = fonts.Of(at);
         const std::string bytes = text.Text(at, to, false);
         HGDIOBJ old = ::SelectObject(dc, font.font);
         SIZE size{0, 0};
         ::GetTextExtentPoint32A(dc, bytes.c_str(), static_cast<int>(bytes.size()), &size);
         ::SelectObject(dc, old);
-        if (visit) visit(x, at, to, font);
+        if (visit.run) visit.run(x, at, to, font);
         x += size.cx;
         at = to;
     }
     return x;
+}
+
+// A picture's PNG data drawn into a rectangle.
+void DrawPicture(HDC dc, const Picture& picture, int left, int top) {
+    HBITMAP bitmap = gdi::CreateBitmapFromImage(picture.png->data(), picture.png->size(), nullptr);
+    if (!bitmap) return;
+    BITMAP info{};
+    ::GetObject(bitmap, sizeof info, &info);
+    HDC source = ::CreateCompatibleDC(dc);
+    HGDIOBJ old = ::SelectObject(source, bitmap);
+    ::StretchBlt(dc, left, top, picture.width, picture.height, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    ::SelectObject(source, old);
+    ::DeleteDC(source);
+    ::DeleteObject(bitmap);
 }
 
 }  // namespace
@@ -133,10 +163,13 @@ void TextView::LayOut(const Document& text) {
             int end = first;
             while (end < length && !IsParagraphEnd(text, end)) ++end;
             int up = 0, down = 0;
-            const int width = WalkLine(text, first, end, dc, fonts, [&](int, int, int, const RunFont& font) {
+            LineVisitor measure;
+            measure.run = [&](int, int, int, const RunFont& font) {
                 up = std::max(up, font.ascent + font.rise);
                 down = std::max(down, font.descent - font.rise);
-            });
+            };
+            measure.picture = [&](int, const Picture& picture) { up = std::max(up, picture.height); };  // on the baseline
+            const int width = WalkLine(text, first, end, dc, fonts, measure);
             if (up + down == 0) {  // an empty line is as high as its paragraph end
                 const RunFont& font = fonts.Of(std::min(end, length - 1));
                 up = font.ascent + font.rise, down = font.descent - font.rise;
@@ -226,12 +259,15 @@ void TextView::Paint(HWND window, const Document& text, COLORREF background) {
             if (top >= box.bottom) break;
             if (top + line.height <= box.top) continue;
             const int left = box.left + kInset - m_scrollX, baseline = top + line.ascent;
-            WalkLine(text, line.first, line.end, dc, fonts, [&](int x, int from, int to, const RunFont& font) {
+            LineVisitor draw;
+            draw.run = [&](int x, int from, int to, const RunFont& font) {
                 const std::string bytes = text.Text(from, to, false);
                 ::SelectObject(dc, font.font);
                 ::SetTextColor(dc, font.color);
                 ::TextOutA(dc, left + x, baseline - font.rise, bytes.c_str(), static_cast<int>(bytes.size()));
-            });
+            };
+            draw.picture = [&](int x, const Picture& picture) { DrawPicture(dc, picture, left + x, baseline - picture.height); };
+            WalkLine(text, line.first, line.end, dc, fonts, draw);
         }
         ::RestoreDC(dc, saved);  // the fonts are deselected before they go
     }

@@ -3,7 +3,8 @@
 // its format's face, size, weight, slant, underline and colour (the window text colour while the
 // colour is automatic); superscripts and subscripts at two thirds of the size, their tops at the
 // line's top and their baselines a fifth of the size below the line's respectively, and \up / \dn
-// offsets above or below the baseline; tabs stop every half inch. The text lies inside a sunken
+// offsets above or below the baseline; tabs stop every half inch; pictures stand on the baseline
+// at their size. The text lies inside a sunken
 // border when the control has one (WS_BORDER or WS_EX_CLIENTEDGE), with a scroll bar down its right
 // side when it is taller than the box and one along the bottom when a line is wider; the window's
 // scroll bars (mfc/user/WindowScroll.h) hold their state in pixels.

@@ -1,5 +1,5 @@
 // The rich edit control as a person sees it: a report with a bold title, a superscript, a
-// subscript, a red row and a tab, and a report longer and wider than the box with its scroll bars,
+// subscript, a red row, a tab and a picture, and a report longer and wider than the box with its scroll bars,
 // each compared with a reference picture made once and looked at; and how it scrolls.
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ReferencePicture.h"
+#include "mfc/gdi/GdiApi.h"
 #include "mfc/richedit/RichEditCtrl.h"
 #include "mfc/user/WindowScroll.h"
 #include "mfc/user/WinUserApi.h"
@@ -19,12 +20,35 @@ const char kHead[] =
     "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}"
     "{\\colortbl;\\red255\\green0\\blue0;}\\f0\\fs21 ";
 
-const char kShort[] =
-    "{\\fs32\\b \\'bc\\'c6\\'cb\\'e3\\'ca\\'e9\\par}"        // 计算书, bold and large
-    "\\tab q=2.50kN/m{\\super 2}\\par"                      // a superscript, after a tab
-    "\\tab f{\\sub max}=12.0mm\\tab \\'a6\\'c3G=1.2\\par"   // a subscript; γG
-    "{\\cf1 \\'b2\\'bb\\'c2\\'fa\\'d7\\'e3\\'d2\\'aa\\'c7\\'f3}\\par"  // 不满足要求, red
-    "}";
+// A small sketch as the PNG of an RTF picture: a framed box with a diagonal.
+std::string SketchHex() {
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = ::CreateBitmap(60, 30, 1, 32, nullptr);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    ::PatBlt(dc, 0, 0, 60, 30, WHITENESS);
+    ::Rectangle(dc, 2, 2, 58, 28);
+    ::MoveToEx(dc, 2, 2, nullptr);
+    ::LineTo(dc, 58, 28);
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    const std::string png = qelt::render::BitmapToPng(bitmap);
+    ::DeleteObject(bitmap);
+    std::string hex;
+    for (unsigned char byte : png) {
+        static const char digits[] = "0123456789abcdef";
+        hex += digits[byte >> 4];
+        hex += digits[byte & 15];
+    }
+    return hex;
+}
+
+std::string ShortReport() {
+    return std::string("{\\fs32\\b \\'bc\\'c6\\'cb\\'e3\\'ca\\'e9\\par}")  // 计算书, bold and large
+           + "\\tab q=2.50kN/m{\\super 2}\\par"                                     // a superscript, after a tab
+           + "\\tab f{\\sub max}=12.0mm\\tab \\'a6\\'c3G=1.2\\par"                  // a subscript; γG
+           + "{\\cf1 \\'b2\\'bb\\'c2\\'fa\\'d7\\'e3\\'d2\\'aa\\'c7\\'f3}\\par"   // 不满足要求, red
+           + "{\\pict\\pngblip\\picw60\\pich30 " + SketchHex() + "}\\par}";        // a picture
+}
 
 DWORD CALLBACK Read(DWORD_PTR cookie, BYTE* buffer, LONG size, LONG* done) {
     auto* source = reinterpret_cast<std::string*>(cookie);
@@ -70,7 +94,7 @@ std::string LongReport() {
 }
 
 TEST(RichEditSnapshot, AShortReportShowsWholeWithoutScrollBars) {
-    ReportBox box(kShort);
+    ReportBox box(ShortReport());
     box.m_edit.SetSel(0, 0);
     EXPECT_TRUE(qelt::test::MatchesReferencePicture(box.Snap(), std::string(QELT_PICTURES) + "/richedit-short.png"));
     EXPECT_LT(box.Bar(SB_VERT).nMax, static_cast<int>(box.Bar(SB_VERT).nPage));  // all of it in the box
