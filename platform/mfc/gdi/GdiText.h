@@ -4,10 +4,11 @@
 //   Hei Mono, whose Latin letters are half as wide as its Chinese characters, as in 宋体. Its cell
 //   is the extent of its glyphs (the tallest Chinese character to the deepest descender), and it
 //   is drawn at the largest whole number of pixels that keeps that cell within the cell of the
-//   face it stands for: one em, 12 pixels for 宋体 9 pt at 96 dpi, so an em of 11 pixels. At the
-//   em itself its glyphs would overrun the cell by half a pixel on either side, and its own line
-//   metrics (1.26 em) would make every line a quarter taller than the dialog templates leave
-//   room for.
+//   face it stands for: one em, 12 pixels for 宋体 9 pt at 96 dpi, so an em of 11 pixels. Its
+//   metrics are that cell's (12 pixels: an ascent of 10 and a descent of 2), its glyphs in the
+//   middle. At the em itself its glyphs would overrun the cell by half a pixel on either side, and
+//   its own line metrics (1.26 em) would make every line a quarter taller than the dialog
+//   templates leave room for.
 //   "微软雅黑" (a face as tall as its stand-in): WenQuanYi Zen Hei with its own metrics.
 //   "Arial" and other sans faces: Liberation Sans; "Times New Roman": Liberation Serif;
 //   "Courier New": Liberation Mono (each with the metrics of the face it stands for); each falls
