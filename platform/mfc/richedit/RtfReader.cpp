@@ -374,9 +374,10 @@ private:
         Picture picture;
         picture.position = m_doc.Length();
         picture.png = std::make_shared<const std::string>(std::move(m_picture.bytes));
+        // Pixels (15 twips each), at most 16384 across or down.
         auto pixels = [](int goal, int own, int scale) {
-            const int size = goal > 0 ? (goal + 7) / 15 : own;
-            return std::max(1, size * (scale > 0 ? scale : 100) / 100);
+            const long long size = goal > 0 ? (goal + 7LL) / 15 : own;
+            return static_cast<int>(std::clamp(size * (scale > 0 ? scale : 100) / 100, 1LL, 16384LL));
         };
         picture.width = pixels(m_picture.goalWidth, m_picture.width, m_picture.scaleX);
         picture.height = pixels(m_picture.goalHeight, m_picture.height, m_picture.scaleY);

@@ -6,7 +6,8 @@
 // skipped: \* groups, \object, \info, \stylesheet, headers, footers, field instructions (the
 // field's result is read) and the like. A \pict of PNG data (\pngblip) becomes a picture of the
 // text where it stands, at its \picwgoal × \pichgoal (else \picw × \pich) scaled by \picscalex
-// and \picscaley; pictures of other formats are skipped. Other control words are ignored.
+// and \picscaley (at most 16384 pixels either way); pictures of other formats are skipped. Other
+// control words are ignored.
 #pragma once
 
 #include <string>
