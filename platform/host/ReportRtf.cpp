@@ -13,10 +13,23 @@ public:
 
     void OnText(const CWordTextRecord& record) override {
         const std::string& text = record.m_strText.Str();
-        if (text.empty()) return;
-        m_body += m_document.Text(text, record.m_lA, record.m_nB, WordColorToColorRef(record.m_nColor),
-                                  record.m_dSize, record.m_strFont.Str());
-        m_lineOpen = text.back() != '\n';
+        for (size_t start = 0; start < text.size();) {
+            const size_t newline = text.find('\n', start);
+            const size_t end = newline == std::string::npos ? text.size() : newline + 1;
+            std::string row = text.substr(start, end - start);
+            start = end;
+            if (!m_lineOpen) {
+                const size_t tabs = row.find_first_not_of('\t');
+                const size_t leading = tabs == std::string::npos ? row.size() : tabs;
+                row.erase(0, leading);
+                m_indent = static_cast<long>(leading) * RtfDocument::kTabTwips;
+            }
+            for (size_t at = row.find('\t'); at != std::string::npos; at = row.find('\t', at + 2)) row.insert(at, " ");
+            m_body += m_document.Text(row, record.m_lA, record.m_nB, WordColorToColorRef(record.m_nColor),
+                                      record.m_dSize, record.m_strFont.Str(), m_indent);
+            m_lineOpen = row.empty() || row.back() != '\n';
+            m_last = record;
+        }
     }
 
     void OnPicture(const CWordRow& row) override {
@@ -33,14 +46,20 @@ public:
     std::string& Body() { return m_body; }
 
 private:
+    // Ends a row left open in its own paragraph's format.
     void EndOpenLine() {
-        if (m_lineOpen) m_body += "\\par\n";
+        if (m_lineOpen) {
+            m_body += m_document.Text("\n", m_last.m_lA, m_last.m_nB, WordColorToColorRef(m_last.m_nColor),
+                                      m_last.m_dSize, m_last.m_strFont.Str(), m_indent);
+        }
         m_lineOpen = false;
     }
 
     RtfDocument& m_document;
     std::string m_body;
     bool m_lineOpen = false;
+    long m_indent = 0;                        // of the paragraph open or last written
+    CWordTextRecord m_last;  // the row that wrote last
 };
 
 }  // namespace

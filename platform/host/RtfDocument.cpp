@@ -93,11 +93,13 @@ std::string RtfDocument::Markup(std::string_view text) {
 }
 
 std::string RtfDocument::Text(std::string_view text, long style, int align, COLORREF color, double size,
-                              std::string_view font) {
+                              std::string_view font, long indent) {
     static const char* const alignments[] = {"\\ql", "\\qc", "\\qr"};
-    char format[128];
-    std::snprintf(format, sizeof format, "{\\pard%s\\plain\\f%d\\fs%ld\\cf%d%s%s%s ",
-                  alignments[align >= 0 && align <= 2 ? align : 0], Font(font), std::lround(size * 2),
+    char indentWord[32] = "";
+    if (indent > 0) std::snprintf(indentWord, sizeof indentWord, "\\li%ld", indent);
+    char format[160];
+    std::snprintf(format, sizeof format, "{\\pard%s%s\\plain\\f%d\\fs%ld\\cf%d%s%s%s ",
+                  alignments[align >= 0 && align <= 2 ? align : 0], indentWord, Font(font), std::lround(size * 2),
                   Color(color), (style & 1) ? "\\b" : "", (style & 2) ? "\\i" : "", (style & 4) ? "\\ul" : "");
     return format + Markup(text) + "}\n";
 }
@@ -163,8 +165,8 @@ std::string RtfDocument::Document(std::string_view body) const {
                       static_cast<unsigned>((color >> 8) & 0xFF), static_cast<unsigned>((color >> 16) & 0xFF));
         out += entry;
     }
-    out += "}\n\\paperw11906\\paperh16838\\margl1800\\margr1800\\margt1440\\margb1440\\deftab420"
-           "\\viewkind4\\uc1\n";
+    out += "}\n\\paperw11906\\paperh16838\\margl1800\\margr1800\\margt1440\\margb1440\\deftab" +
+           std::to_string(kTabTwips) + "\\viewkind4\\uc1\n";
     out += body;
     out += "}\n";
     return out;

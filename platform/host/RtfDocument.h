@@ -17,6 +17,7 @@ public:
     // The page of the Word output: A4 with 1800-twip side margins, so text runs 8306 twips wide.
     static constexpr int kTextWidthTwips = 8306;
     static constexpr int kTwipsPerPixel = 15;  // 96 pixels to the inch
+    static constexpr int kTabTwips = 420;      // the default tab stops, two characters of 宋体 10.5
 
     RtfDocument();
 
@@ -25,10 +26,11 @@ public:
     int Color(COLORREF color);
 
     // A text with the report markup and its format: style bits (1 bold, 2 italic, 4 underline),
-    // alignment (0 left, 1 centred, 2 right), colour, size in points and font. "\n" ends the
-    // paragraph; a text without it leaves the paragraph open for the next fragment.
+    // alignment (0 left, 1 centred, 2 right), colour, size in points, font and the paragraph's
+    // left indent in twips. "\n" ends the paragraph; a text without it leaves the paragraph open
+    // for the next fragment, which gives it the same indent.
     std::string Text(std::string_view text, long style, int align, COLORREF color, double size,
-                     std::string_view font);
+                     std::string_view font, long indent = 0);
     // The markup of a text as RTF runs (superscripts and subscripts as groups), in the current format.
     static std::string Markup(std::string_view text);
     // A picture on a paragraph of its own, as PNG, at 96 dpi, shrunk to the text width if wider.

@@ -21,6 +21,7 @@
 #include "mfc/user/ControlPaint.h"
 #include "mfc/user/WinUserApi.h"
 #include "mfc/user/WindowDC.h"
+#include "mfc/user/WindowManager.h"
 
 namespace qelt::render {
 
@@ -185,6 +186,48 @@ std::shared_ptr<const gdi::Metafile> Frame(HWND window, int width, int height) {
     return data;
 }
 
+// A window's outline on the screen: its frame (a window with a caption has one) around the client
+// area, the screen point of the outline's top-left corner, and its size.
+struct Outline {
+    POINT origin;
+    int left, top;  // from the outline's corner to the client area
+    int width, height;
+};
+
+Outline OutlineOf(HWND window) {
+    RECT client{0, 0, 0, 0};
+    ::GetClientRect(window, &client);
+    const bool framed = (::GetWindowLong(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    Outline outline;
+    outline.left = framed ? kBorder : 0, outline.top = framed ? kBorder + kCaption : 0;
+    outline.width = static_cast<int>(client.right) + 2 * outline.left;
+    outline.height = static_cast<int>(client.bottom) + outline.top + outline.left;
+    outline.origin = POINT{0, 0};
+    ::ClientToScreen(window, &outline.origin);
+    outline.origin.x -= outline.left, outline.origin.y -= outline.top;
+    return outline;
+}
+
+// Paints a window of the top level as a person sees it, painted afresh, into a picture whose
+// top-left corner lies at the screen point `pictureOrigin`: its frame, then its client area and its
+// visible descendants, each clipped to its ancestors.
+void PaintTopLevel(cairo_surface_t* surface, HWND window, POINT pictureOrigin) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const Outline outline = OutlineOf(window);
+    const POINT corner{outline.origin.x - pictureOrigin.x, outline.origin.y - pictureOrigin.y};
+    const CRect area(corner.x, corner.y, corner.x + outline.width, corner.y + outline.height);
+    if (outline.left || outline.top) {
+        if (std::shared_ptr<const gdi::Metafile> frame = Frame(window, outline.width, outline.height))
+            PaintRecords(surface, *frame->recording, corner, area);
+    }
+    std::vector<Placement> placements;
+    Place(window, pictureOrigin, area, placements);
+    for (const Placement& placement : placements) {
+        if (std::shared_ptr<const gdi::Recording> recording = gdi::WindowRecording(placement.window))
+            PaintRecords(surface, *recording, placement.origin, placement.visible);
+    }
+}
+
 }  // namespace
 
 std::string RenderBitmap(HBITMAP bitmap, Format format) {
@@ -229,32 +272,32 @@ std::string SnapWindow(HWND window) {
         ReportMisuse("SnapWindow: %p is not a window with an area", static_cast<void*>(window));
         return std::string();
     }
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    const bool framed = (::GetWindowLong(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-    const int left = framed ? kBorder : 0, top = framed ? kBorder + kCaption : 0;
-    const int width = static_cast<int>(client.right) + 2 * left;
-    const int height = static_cast<int>(client.bottom) + top + left;
-
-    POINT topOrigin{0, 0};
-    ::ClientToScreen(window, &topOrigin);
-    topOrigin.x -= left, topOrigin.y -= top;
-    std::vector<Placement> placements;
-    Place(window, topOrigin, CRect(0, 0, width, height), placements);
-
-    cairo_surface_t* surface = White(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
-    if (framed) {
-        if (std::shared_ptr<const gdi::Metafile> frame = Frame(window, width, height))
-            PaintRecords(surface, *frame->recording, POINT{0, 0}, CRect(0, 0, width, height));
-    }
-    for (const Placement& placement : placements) {
-        if (std::shared_ptr<const gdi::Recording> recording = gdi::WindowRecording(placement.window))
-            PaintRecords(surface, *recording, placement.origin, placement.visible);
+    const Outline outline = OutlineOf(window);
+    cairo_surface_t* surface = White(cairo_image_surface_create(CAIRO_FORMAT_RGB24, outline.width, outline.height));
+    BYTE alpha = 255;
+    if (!(::GetWindowLong(window, GWL_EXSTYLE) & WS_EX_LAYERED) || !::GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr))
+        alpha = 255;
+    if (alpha == 255) {
+        PaintTopLevel(surface, window, outline.origin);
+    } else {
+        // What lies beneath shows through: the visible windows of the top level made before it.
+        for (HWND other : AllWindows()) {
+            if (other == window) break;
+            if (!(::GetWindowLong(other, GWL_STYLE) & WS_CHILD) && ::IsWindowVisible(other))
+                PaintTopLevel(surface, other, outline.origin);
+        }
+        cairo_surface_t* own = White(cairo_image_surface_create(CAIRO_FORMAT_RGB24, outline.width, outline.height));
+        PaintTopLevel(own, window, outline.origin);
+        cairo_t* cr = cairo_create(surface);
+        cairo_set_source_surface(cr, own, 0, 0);
+        cairo_paint_with_alpha(cr, alpha / 255.0);
+        cairo_destroy(cr);
+        cairo_surface_destroy(own);
     }
     std::string bytes = Png(surface);
     cairo_surface_destroy(surface);
     return bytes;
 }
-
 
 bool WriteFile(const std::string& path, const std::string& bytes, std::string* error) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -23,8 +23,10 @@ std::string RenderWindow(HWND window, Format format);
 // A window as a person would see it, as PNG: the window and all its visible descendants painted
 // afresh (WM_ERASEBKGND, WM_CTLCOLOR…, WM_PAINT as the window manager sends them) and laid into one
 // picture, parents beneath children, later siblings above earlier ones, each clipped to its
-// ancestors; a window with a caption gets its frame and caption bar around the client area. Empty,
-// with a misuse reported, for a window that is not live or has no area.
+// ancestors; a window with a caption gets its frame and caption bar around the client area. A
+// layered window (WS_EX_LAYERED) is blended with its opacity over what lies beneath it: the
+// visible windows of the top level made before it, at their places on the screen. Empty, with a
+// misuse reported, for a window that is not live or has no area.
 std::string SnapWindow(HWND window);
 
 inline std::string BitmapToPng(HBITMAP bitmap) { return RenderBitmap(bitmap, Format::Png); }

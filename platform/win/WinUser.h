@@ -273,3 +273,7 @@ struct WNDCLASS {
 #define TPM_RIGHTBUTTON 0x0002
 #define TPM_NONOTIFY 0x0080
 #define TPM_RETURNCMD 0x0100
+
+// SetLayeredWindowAttributes.
+#define LWA_COLORKEY 0x00000001
+#define LWA_ALPHA 0x00000002

@@ -49,6 +49,8 @@ BOOL CRefPointDlg::OnInitDialog()
 {
     CCaltPageDlg::OnInitDialog();
     SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ModifyStyleEx(0, WS_EX_LAYERED);
+    SetLayeredWindowAttributes(0, 254, LWA_ALPHA);
     FillTree();
     return TRUE;
 }

@@ -714,6 +714,9 @@ private:
     BOOL SetItemState(qelt::WindowRecord& window, int index, const LVITEM* source) {
         if (!source) return FALSE;
         if (index == -1) {
+            // Deselecting all when nothing is selected does nothing, not even notify.
+            const bool anySelected = std::any_of(m_items.begin(), m_items.end(), [](const Item& item) { return item.state & LVIS_SELECTED; });
+            if (source->stateMask == LVIS_SELECTED && !(source->state & LVIS_SELECTED) && !anySelected) return TRUE;
             // A single-selection list cannot select every item.
             if ((window.style & LVS_SINGLESEL) && (source->state & source->stateMask & LVIS_SELECTED)) return FALSE;
             bool all = true;

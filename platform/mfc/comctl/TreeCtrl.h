@@ -13,8 +13,9 @@
 // selected item again notifies nobody. Expand changes TVIS_EXPANDED and sets TVIS_EXPANDEDONCE;
 // the first expansion of an item sends TVN_ITEMEXPANDING (a nonzero answer keeps it collapsed),
 // then TVN_ITEMEXPANDED, later ones and collapsing notify nobody. An item without children does
-// not expand, a collapsed one does not collapse (FALSE). SortChildren orders an item's children
-// by text, case-blind, equal texts keeping their order. DeleteItem sends
+// not expand, a collapsed one does not collapse (FALSE). SortChildren (TVM_SORTCHILDREN) orders an
+// item's direct children by text, case-blind, equal texts keeping their order, whatever its
+// recurse flag. DeleteItem sends
 // TVN_DELETEITEM for each item going, children before their parent; deleting the selected item
 // leaves no item selected, without notification. The focus sends NM_SETFOCUS and NM_KILLFOCUS.
 // Destroying the tree notifies nobody. Nothing is drawn.

@@ -49,7 +49,7 @@ public:
             result = Expand(window, item, static_cast<UINT>(wParam));
             return true;
         case TVM_SORTCHILDREN:
-            result = SortChildren(window, item, wParam != 0);
+            result = SortChildren(window, item);
             return true;
         case TVM_GETCOUNT:
             result = static_cast<LRESULT>(m_nodes.size());
@@ -291,23 +291,16 @@ private:
         return TRUE;
     }
 
-    // Orders an item's children (the top level for TVI_ROOT or null) by text, case-blind, keeping
-    // equal texts in their order; their children too when `recurse`.
-    BOOL SortChildren(qelt::WindowRecord& window, HTREEITEM handle, bool recurse) {
+    // Orders an item's direct children (the top level for TVI_ROOT or null) by text, case-blind,
+    // keeping equal texts in their order. The recurse flag is ignored, as the platform ignores it.
+    BOOL SortChildren(qelt::WindowRecord& window, HTREEITEM handle) {
         Node* node = Parent(handle, "TVM_SORTCHILDREN");
         if (!node) return FALSE;
-        SortBelow(node, recurse);
-        ::InvalidateRect(window.handle, nullptr, TRUE);
-        return TRUE;
-    }
-
-    static void SortBelow(Node* node, bool recurse) {
         std::stable_sort(node->children.begin(), node->children.end(), [](const Node* a, const Node* b) {
             return qelt::gbk::CompareNoCase(a->text.Str(), b->text.Str()) < 0;
         });
-        if (recurse) {
-            for (Node* child : node->children) SortBelow(child, true);
-        }
+        ::InvalidateRect(window.handle, nullptr, TRUE);
+        return TRUE;
     }
 
     // Whether a node is shown: every ancestor expanded.

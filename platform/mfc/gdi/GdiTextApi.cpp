@@ -17,6 +17,7 @@ namespace {
 struct DcFont {
     FontSpec face;
     long ascent, descent;  // whole device pixels, as metrics report them
+    double baseline;       // from the cell's top, as drawn
     long Height() const { return ascent + descent; }
 };
 
@@ -25,8 +26,13 @@ DcFont FontOf(const DeviceContext& dc) {
     f.face = ResolveFont(dc.state.fontData->logFont, dc.ScaleX(), dc.ScaleY());
     const FontMetricsPx m = MeasureFont(f.face);
     f.ascent = std::lround(m.ascent), f.descent = std::lround(m.descent);
+    f.baseline = m.ascent;
     return f;
 }
+
+// The whole pixels a width of text covers: glyph advances are fractional, and text measured so
+// never draws past its extent.
+double WholePixels(double width) { return std::ceil(width - 1e-6); }
 
 int CharLength(const std::string& s, size_t i) {
     const auto c = static_cast<unsigned char>(s[i]);
@@ -66,7 +72,7 @@ double EmitLine(DeviceContext& dc, const DcFont& font, const Line& line, double 
     text.font = font.face;
     text.width = MeasureWidth(font.face, text.utf8);
     text.height = font.Height();
-    text.ascent = font.ascent;
+    text.ascent = font.baseline;
     text.angle = angle;
     text.color = dc.state.textColor;
     text.opaque = dc.state.bkMode == OPAQUE;
@@ -122,6 +128,50 @@ Line WithoutPrefixes(const Line& in) {
 
 double Width(const DcFont& font, const Line& line) { return MeasureWidth(font.face, Utf8(line.text)); }
 
+// A line's characters measured once: the width of any run of whole characters is the difference
+// of two advances, so that breaking or cutting a long line costs one measurement, not one a try.
+class Advances {
+public:
+    Advances(const DcFont& font, const std::string& gbk) : m_index(gbk.size() + 1, 0) {
+        std::vector<size_t> starts;
+        for (size_t i = 0; i < gbk.size(); i += CharLength(gbk, i)) starts.push_back(i);
+        std::string utf8 = Utf8(gbk);
+        std::vector<size_t> codePoints(starts.size(), 1);  // per character, the code points it shows as
+        if (CodePoints(utf8) != starts.size()) {
+            // Bytes that are not GBK show as escapes: the text is converted a character at a time.
+            utf8.clear();
+            for (size_t k = 0; k < starts.size(); ++k) {
+                const size_t end = k + 1 < starts.size() ? starts[k + 1] : gbk.size();
+                const std::string piece = Utf8(gbk.substr(starts[k], end - starts[k]));
+                codePoints[k] = CodePoints(piece);
+                utf8 += piece;
+            }
+        }
+        const std::vector<double> x = MeasureAdvances(font.face, utf8);
+        size_t at = 0;  // code point
+        for (size_t k = 0; k < starts.size(); ++k) {
+            m_index[starts[k]] = m_x.size();
+            m_x.push_back(x[std::min(at, x.size() - 1)]);
+            at += codePoints[k];
+        }
+        m_index[gbk.size()] = m_x.size();
+        m_x.push_back(x.back());
+    }
+
+    // The width of the bytes [from, to), both at character starts or the end.
+    double Width(size_t from, size_t to) const { return m_x[m_index[to]] - m_x[m_index[from]]; }
+
+private:
+    static size_t CodePoints(const std::string& utf8) {
+        size_t count = 0;
+        for (char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        return count;
+    }
+
+    std::vector<size_t> m_index;  // per byte that begins a character (and the end), its number
+    std::vector<double> m_x;      // per character number, the advance before it; then the width
+};
+
 size_t TrimEnd(const Line& line, size_t from, size_t to) {
     while (to > from && line.text[to - 1] == ' ') --to;
     return to;
@@ -132,12 +182,13 @@ size_t TrimEnd(const Line& line, size_t from, size_t to) {
 std::vector<Line> Wrap(const DcFont& font, const Line& paragraph, double maxWidth) {
     std::vector<Line> lines;
     const std::string& s = paragraph.text;
+    const Advances advances(font, s);
     size_t start = 0;
     do {
         size_t end = start, lastBreak = 0;
         for (size_t i = start; i < s.size();) {
             const int n = CharLength(s, i);
-            if (i > start && Width(font, Sub(paragraph, start, TrimEnd(paragraph, start, i + n))) > maxWidth) break;
+            if (i > start && advances.Width(start, TrimEnd(paragraph, start, i + n)) > maxWidth) break;
             end = i + n;
             const bool wide = n == 2, nextWide = end < s.size() && CharLength(s, end) == 2;
             if (s[i] == ' ' || wide || nextWide) lastBreak = end;
@@ -157,17 +208,20 @@ std::vector<Line> Wrap(const DcFont& font, const Line& paragraph, double maxWidt
     return lines;
 }
 
+// The line cut after its longest beginning that fits maxWidth with "..." behind it.
 Line WithEllipsis(const DcFont& font, Line line, double maxWidth) {
-    if (Width(font, line) <= maxWidth) return line;
-    std::vector<size_t> starts;
-    for (size_t i = 0; i < line.text.size(); i += CharLength(line.text, i)) starts.push_back(i);
-    Line out;
-    for (size_t k = starts.size(); k-- > 0;) {
-        out = Sub(line, 0, starts[k]);
-        out.text += "...", out.underlined.insert(out.underlined.end(), 3, 0);
-        if (Width(font, out) <= maxWidth) return out;
+    const Advances advances(font, line.text);
+    if (advances.Width(0, line.text.size()) <= maxWidth) return line;
+    const double dots = MeasureWidth(font.face, "...");
+    size_t cut = 0;
+    for (size_t i = 0; i < line.text.size(); i += CharLength(line.text, i)) {
+        const size_t next = i + CharLength(line.text, i);
+        if (advances.Width(0, next) + dots > maxWidth) break;
+        cut = next;
     }
-    return out;  // even "..." alone does not fit
+    Line out = Sub(line, 0, cut);
+    out.text += "...", out.underlined.insert(out.underlined.end(), 3, 0);
+    return out;  // "..." alone when not even it fits
 }
 
 std::vector<Line> Paragraphs(const Line& text) {
@@ -267,7 +321,7 @@ int DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format) {
     if (format & DT_CALCRECT) {
         double widest = 0;
         for (const Line& l : lines) widest = std::max(widest, Width(font, l));
-        const POINT corner{std::lround(dc->LogicalX(d.left + std::ceil(widest))),
+        const POINT corner{std::lround(dc->LogicalX(d.left + WholePixels(widest))),
                            std::lround(dc->LogicalY(d.top + lineHeight * double(lines.size())))};
         rect->right = rect->left + std::labs(corner.x - std::lround(dc->LogicalX(d.left)));
         rect->bottom = rect->top + std::labs(corner.y - std::lround(dc->LogicalY(d.top)));
@@ -301,7 +355,7 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size) {
     }
     const DcFont font = FontOf(*dc);
     const double width = length > 0 ? MeasureWidth(font.face, TextToUtf8(text, length)) : 0;
-    size->cx = std::lround(width / std::fabs(dc->ScaleX()));
+    size->cx = std::lround(WholePixels(width) / std::fabs(dc->ScaleX()));
     size->cy = std::lround(font.Height() / std::fabs(dc->ScaleY()));
     return TRUE;
 }
@@ -317,7 +371,7 @@ BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics) {
     tm.tmAscent = std::lround(font.ascent / sy);
     tm.tmDescent = std::lround(font.descent / sy);
     tm.tmHeight = tm.tmAscent + tm.tmDescent;
-    tm.tmInternalLeading = std::max(0L, tm.tmHeight - std::lround(font.face.emPixels / sy));
+    tm.tmInternalLeading = std::max(0L, tm.tmHeight - std::lround(m.em / sy));
     tm.tmAveCharWidth = std::lround(m.aveCharWidth / sx);
     tm.tmMaxCharWidth = std::lround(m.maxCharWidth / sx);
     tm.tmWeight = font.face.weight;
@@ -326,7 +380,7 @@ BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics) {
     tm.tmItalic = lf.lfItalic ? 1 : 0;
     tm.tmUnderlined = lf.lfUnderline ? 1 : 0;
     tm.tmStruckOut = lf.lfStrikeOut ? 1 : 0;
-    const bool fixed = font.face.families.find("Mono") != std::string::npos;
+    const bool fixed = IsFixedPitch(lf);
     // The pitch bit set means a variable pitch, as on the platform.
     tm.tmPitchAndFamily = static_cast<BYTE>((lf.lfPitchAndFamily & 0xF0) | TMPF_TRUETYPE | TMPF_VECTOR |
                                             (fixed ? 0 : TMPF_FIXED_PITCH));

@@ -9,6 +9,7 @@
 #include "mfc/base/GbkText.h"
 #include "mfc/richedit/RichEditCtrl.h"
 #include "mfc/richedit/RichText.h"
+#include "mfc/richedit/RichTextView.h"
 #include "mfc/richedit/RtfReader.h"
 #include "mfc/richedit/RtfWriter.h"
 #include "mfc/user/WindowClass.h"
@@ -185,6 +186,13 @@ public:
             return true;
         case EM_EMPTYUNDOBUFFER:
             return true;
+        case WM_PAINT:
+            m_view.Paint(window.handle, m_doc, m_background);
+            return true;
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+            m_view.Scroll(window.handle, m_doc, message == WM_VSCROLL, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+            return true;
         case EM_CANUNDO:
             result = FALSE;
             return true;
@@ -202,6 +210,7 @@ private:
         end = std::clamp(end, 0, m_doc.Length());
         m_start = std::min(start, end);
         m_end = std::max(start, end);
+        m_view.Show(end);
         if (m_doc.Empty()) m_insertion = m_default;
         else m_insertion = m_doc.FormatAt(m_start > 0 ? m_start - 1 : 0);
     }
@@ -209,6 +218,7 @@ private:
     // The window text follows the document; the control is painted again.
     void Changed(qelt::WindowRecord& window) {
         window.text = CString(m_doc.Text(true));
+        m_view.Changed();
         ::InvalidateRect(window.handle, nullptr, TRUE);
     }
 
@@ -252,6 +262,7 @@ private:
         } else {
             m_doc.Reformat(m_start, m_end, apply);
         }
+        m_view.Changed();
         ::InvalidateRect(window.handle, nullptr, TRUE);
         return TRUE;
     }
@@ -334,6 +345,7 @@ private:
     COLORREF m_background = GetSysColor(COLOR_WINDOW);
     LONG m_limit = 32767;
     std::vector<qelt::rich::StreamedRtf> m_streamed;
+    qelt::rich::TextView m_view;
 };
 
 const qelt::WindowClassRegistration kRichEditClass(RICHEDIT_CLASS, &qelt::MakeProcedure<RichEditProcedure>,

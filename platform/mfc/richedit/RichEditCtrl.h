@@ -19,7 +19,9 @@
 //
 // Read-only (ES_READONLY) keeps the person from typing, not the code from writing. The text limit
 // (LimitText, 32767 at first) is kept for a person's typing only: code's insertions are never cut,
-// so a long report stays whole. Nothing is undone (CanUndo is FALSE) and nothing is drawn.
+// so a long report stays whole. Nothing is undone (CanUndo is FALSE). The control draws its text
+// as mfc/richedit/RichTextView.h describes and scrolls with WM_VSCROLL and WM_HSCROLL; setting the
+// selection scrolls its end into view.
 #pragma once
 
 #include <string>

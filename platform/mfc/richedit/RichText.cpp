@@ -73,6 +73,7 @@ int Document::Insert(int at, std::string_view gbk, const CharFormat& format) {
         i += width;
     }
     m_chars.insert(m_chars.begin() + at, chars.begin(), chars.end());
+    ShiftPictures(at, static_cast<int>(chars.size()));
     return static_cast<int>(chars.size());
 }
 
@@ -84,7 +85,24 @@ int Document::Insert(int at, const Document& other) {
     std::vector<Char> chars = other.m_chars;
     for (Char& c : chars) c.format = remap[c.format];
     m_chars.insert(m_chars.begin() + at, chars.begin(), chars.end());
+    ShiftPictures(at, static_cast<int>(chars.size()));
+    for (Picture picture : other.m_pictures) {
+        picture.position += at;
+        AddPicture(std::move(picture));
+    }
     return static_cast<int>(chars.size());
+}
+
+void Document::AddPicture(Picture picture) {
+    picture.position = std::clamp(picture.position, 0, Length());
+    auto after = std::upper_bound(m_pictures.begin(), m_pictures.end(), picture.position,
+                                  [](int position, const Picture& p) { return position < p.position; });
+    m_pictures.insert(after, std::move(picture));
+}
+
+void Document::ShiftPictures(int at, int count) {
+    for (Picture& picture : m_pictures)
+        if (picture.position > at) picture.position += count;
 }
 
 void Document::Append(std::string_view character, const CharFormat& format) {
@@ -95,12 +113,18 @@ void Document::Append(std::string_view character, const CharFormat& format) {
 
 void Document::Erase(int first, int last) {
     Clamp(first, last);
+    if (first == last) return;
     m_chars.erase(m_chars.begin() + first, m_chars.begin() + last);
+    m_pictures.erase(std::remove_if(m_pictures.begin(), m_pictures.end(),
+                                    [&](const Picture& p) { return p.position >= first && p.position < last; }),
+                     m_pictures.end());
+    ShiftPictures(last - 1, first - last);
 }
 
 void Document::Clear() {
     m_chars.clear();
     m_formats.clear();
+    m_pictures.clear();
 }
 
 const CharFormat& Document::FormatAt(int index) const {

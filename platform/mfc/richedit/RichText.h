@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,15 @@ struct CharFormat {
 
     bool operator==(const CharFormat& other) const;
     bool operator!=(const CharFormat& other) const { return !(*this == other); }
+};
+
+// A picture in the text, PNG data shown at width × height pixels. It stands before the character at
+// `position` (at the end when that is the length) and takes no position of its own: positions
+// count characters only.
+struct Picture {
+    int position = 0;
+    std::shared_ptr<const std::string> png;
+    int width = 0, height = 0;
 };
 
 // The byte length (1 or 2) of the GBK character that begins at text[index].
@@ -54,8 +64,16 @@ public:
     void Clear();
 
     const CharFormat& FormatAt(int index) const;  // index must lie in the document
+    // A number of the character's format, the same for every character of that format while the
+    // document is not cleared.
+    std::uint32_t FormatIdAt(int index) const { return m_chars[static_cast<size_t>(index)].format; }
     // Gives each character of [first, last) the format that change makes of its own.
     void Reformat(int first, int last, const std::function<CharFormat(const CharFormat&)>& change);
+    // A picture at its position (clamped), after the pictures already there. Inserting text moves
+    // the pictures after the place on; erasing characters takes the pictures before them along.
+    void AddPicture(Picture picture);
+    const std::vector<Picture>& Pictures() const { return m_pictures; }  // by position
+
     char LastByte() const;                        // 0 for an empty document
     void ReplaceLast(std::string_view character); // the last character becomes another one
 
@@ -68,8 +86,12 @@ private:
     std::uint32_t FormatIndex(const CharFormat& format);
     void Clamp(int& first, int& last) const;
 
+    // Moves the pictures after position `at` on by `count` characters.
+    void ShiftPictures(int at, int count);
+
     std::vector<Char> m_chars;
     std::vector<CharFormat> m_formats;
+    std::vector<Picture> m_pictures;
 };
 
 }  // namespace qelt::rich

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <memory>
 #include <optional>
 #include <unordered_set>
 #include <vector>
@@ -13,7 +14,7 @@
 namespace qelt::rich {
 namespace {
 
-enum class Destination { Text, Skip, FontTable, ColorTable };
+enum class Destination { Text, Skip, FontTable, ColorTable, Picture };
 
 struct Group {
     CharFormat format;
@@ -30,7 +31,7 @@ struct Font {
 // Destinations that hold no text of the document.
 const std::unordered_set<std::string_view>& SkippedDestinations() {
     static const std::unordered_set<std::string_view> names = {
-        "info", "stylesheet", "pict", "object", "header", "headerl", "headerr", "headerf", "footer",
+        "info", "stylesheet", "object", "header", "headerl", "headerr", "headerf", "footer",
         "footerl", "footerr", "footerf", "footnote", "annotation", "fldinst", "themedata",
         "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "listtable", "listoverridetable",
         "rsidtbl", "generator", "filetbl", "revtbl", "nonshppict", "template", "docvar", "xe", "tc",
@@ -127,6 +128,7 @@ private:
     void CloseGroup() {
         Flush();
         const Destination closed = Current().destination;
+        if (closed == Destination::Picture && m_groups.size() == m_pictureDepth) EndPicture();
         m_groups.pop_back();
         m_skipFallback = 0;
         m_ignorable = false;
@@ -227,7 +229,8 @@ private:
         Group& group = Current();
         if (m_ignorable) {
             m_ignorable = false;
-            group.destination = Destination::Skip;
+            // Of the optional destinations, a picture's wrapper (\*\shppict) holds a picture to show.
+            if (word != "shppict") group.destination = Destination::Skip;
             return;
         }
         if (group.destination == Destination::Skip) return;
@@ -241,6 +244,17 @@ private:
             Flush();
             group.destination = Destination::ColorTable;
             m_red = m_green = m_blue = -1;
+            return;
+        }
+        if (word == "pict") {
+            Flush();
+            group.destination = Destination::Picture;
+            m_picture = PictureData{};
+            m_pictureDepth = m_groups.size();
+            return;
+        }
+        if (group.destination == Destination::Picture) {
+            PictureWord(word, param);
             return;
         }
         if (SkippedDestinations().count(word)) {
@@ -341,6 +355,35 @@ private:
         }
     }
 
+    // The picture's format and sizes: pixels (\\picw, \\pich), the size to show it at in twips
+    // (\\picwgoal, \\pichgoal) and its scale in percent.
+    void PictureWord(std::string_view word, int param) {
+        if (word == "pngblip") m_picture.png = true;
+        else if (word == "picw") m_picture.width = param;
+        else if (word == "pich") m_picture.height = param;
+        else if (word == "picwgoal") m_picture.goalWidth = param;
+        else if (word == "pichgoal") m_picture.goalHeight = param;
+        else if (word == "picscalex") m_picture.scaleX = param;
+        else if (word == "picscaley") m_picture.scaleY = param;
+        else if (word.size() > 4 && word.substr(word.size() - 4) == "blip") m_picture.png = false;  // JPEG, metafiles …
+    }
+
+    // A PNG picture stands where the reading has come to, at the size it is to be shown at.
+    void EndPicture() {
+        if (!m_picture.png || m_picture.bytes.empty()) return;
+        Picture picture;
+        picture.position = m_doc.Length();
+        picture.png = std::make_shared<const std::string>(std::move(m_picture.bytes));
+        // Pixels (15 twips each), at most 16384 across or down.
+        auto pixels = [](int goal, int own, int scale) {
+            const long long size = goal > 0 ? (goal + 7LL) / 15 : own;
+            return static_cast<int>(std::clamp(size * (scale > 0 ? scale : 100) / 100, 1LL, 16384LL));
+        };
+        picture.width = pixels(m_picture.goalWidth, m_picture.width, m_picture.scaleX);
+        picture.height = pixels(m_picture.goalHeight, m_picture.height, m_picture.scaleY);
+        m_doc.AddPicture(std::move(picture));
+    }
+
     static void SetEffect(CharFormat& format, DWORD effect, bool on) {
         format.effects = on ? (format.effects | effect) : (format.effects & ~effect);
     }
@@ -386,6 +429,16 @@ private:
                     m_colours.emplace_back(RGB(std::max(m_red, 0), std::max(m_green, 0), std::max(m_blue, 0)));
                 }
                 m_red = m_green = m_blue = -1;
+            }
+            return;
+        case Destination::Picture:
+            if (HexValue(c) >= 0) {
+                if (m_picture.half < 0) {
+                    m_picture.half = HexValue(c);
+                } else {
+                    m_picture.bytes += static_cast<char>(m_picture.half * 16 + HexValue(c));
+                    m_picture.half = -1;
+                }
             }
             return;
         case Destination::Text:
@@ -434,6 +487,15 @@ private:
     Font m_font;
     std::vector<std::optional<COLORREF>> m_colours;
     int m_red = -1, m_green = -1, m_blue = -1;
+
+    struct PictureData {
+        bool png = false;
+        int width = 0, height = 0, goalWidth = 0, goalHeight = 0, scaleX = 0, scaleY = 0;
+        std::string bytes;
+        int half = -1;  // the first hexadecimal digit of a byte
+    };
+    PictureData m_picture;
+    size_t m_pictureDepth = 0;  // the groups open when the picture began
 };
 
 }  // namespace

@@ -3,8 +3,11 @@
 // ended by \row as one paragraph end); \'hh bytes (GBK, as \ansicpg936 documents write them);
 // \uN with its \ucN fallback; \b \i \ul \strike \fs \cf \f \super \sub \nosupersub \up \dn \plain;
 // the font and colour tables (for \f and \cf). Destinations that hold no text of the document are
-// skipped: \* groups, \pict, \object, \info, \stylesheet, headers, footers, field instructions
-// (the field's result is read) and the like. Other control words are ignored.
+// skipped: \* groups, \object, \info, \stylesheet, headers, footers, field instructions (the
+// field's result is read) and the like. A \pict of PNG data (\pngblip) becomes a picture of the
+// text where it stands, at its \picwgoal × \pichgoal (else \picw × \pich) scaled by \picscalex
+// and \picscaley (at most 16384 pixels either way); pictures of other formats are skipped. Other
+// control words are ignored.
 #pragma once
 
 #include <string>

@@ -1,6 +1,6 @@
 // Writes rich text as an RTF document in the system's code page (\ansicpg936): a font table of the
 // faces used, a colour table of the colours used, and each run of equally formatted characters.
-// ReadRtf reads it back to the same characters and formats.
+// ReadRtf reads it back to the same characters and formats. Pictures are not written.
 #pragma once
 
 #include <string>

@@ -59,15 +59,13 @@ public:
             ::SetFocus(window.handle);
             return true;
         case WM_LBUTTONUP: {
-            // Released over the button after a press on it: a click.
+            // Released over the button after a press on it: a click, even for a disabled button
+            // (only the person's mouse never reaches one; messages sent to it still act).
             const bool wasPushed = m_pushed;
             m_pushed = false;
             CRect client;
             ::GetClientRect(window.handle, &client);
-            if (wasPushed && client.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) &&
-                ::IsWindowEnabled(window.handle)) {
-                Activate(window);
-            }
+            if (wasPushed && client.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))) Activate(window);
             return true;
         }
         case BM_SETIMAGE: {

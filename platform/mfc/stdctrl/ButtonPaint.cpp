@@ -42,7 +42,9 @@ void FocusRect(HDC dc, const RECT& rect) {
     ::DeleteObject(pen);
 }
 
-void PaintPush(HDC dc, HWND button, const CRect& client, UINT state, bool isDefault) {
+// A push button: raised, or pressed while held down; a push-like check box or radio button while
+// checked is sunken over a face lightened halfway to the highlight (the platform's dither).
+void PaintPush(HDC dc, HWND button, const CRect& client, UINT state, bool isDefault, bool checked) {
     FillSysColor(dc, client, COLOR_3DFACE);
     CRect face = client;
     if (isDefault) {
@@ -54,11 +56,18 @@ void PaintPush(HDC dc, HWND button, const CRect& client, UINT state, bool isDefa
     if (pressed) {
         ::FrameRect(dc, &face, ::GetSysColorBrush(COLOR_3DSHADOW));
         face.DeflateRect(2, 2);
+    } else if (checked) {
+        DrawEdge3D(dc, &face, true);
+        const COLORREF a = ::GetSysColor(COLOR_3DFACE), b = ::GetSysColor(COLOR_3DHIGHLIGHT);
+        HBRUSH light = ::CreateSolidBrush(RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2,
+                                              (GetBValue(a) + GetBValue(b)) / 2));
+        ::FillRect(dc, &face, light);
+        ::DeleteObject(light);
     } else {
         DrawEdge3D(dc, &face, false);
     }
     CRect text = face;
-    if (pressed) text.OffsetRect(1, 1);
+    if (pressed || checked) text.OffsetRect(1, 1);
     const DWORD style = static_cast<DWORD>(::GetWindowLong(button, GWL_STYLE));
     ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
     DrawWindowText(dc, button, WindowTextOf(button), text,
@@ -159,6 +168,11 @@ void PaintButton(HWND button) {
     }
     const bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
     const bool check = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE;
+    if ((radio || check) && (style & BS_PUSHLIKE)) {
+        ControlColors(button, scope.dc, WM_CTLCOLORBTN);
+        PaintPush(scope.dc, button, client, state, false, (state & 3) != BST_UNCHECKED);
+        return;
+    }
     if (radio || check) {
         HBRUSH face = ControlColors(button, scope.dc, WM_CTLCOLORSTATIC);
         ::FillRect(scope.dc, &client, face);
@@ -166,7 +180,7 @@ void PaintButton(HWND button) {
         return;
     }
     ControlColors(button, scope.dc, WM_CTLCOLORBTN);
-    PaintPush(scope.dc, button, client, state, type == BS_DEFPUSHBUTTON);
+    PaintPush(scope.dc, button, client, state, type == BS_DEFPUSHBUTTON, false);
 }
 
 }  // namespace qelt

@@ -31,6 +31,7 @@ public:
             return true;
         case EM_SETSEL:
             SetSelection(window, static_cast<int>(wParam), static_cast<int>(lParam));
+            result = 1;  // documented as no value, answered as 1 by the platform
             return true;
         case EM_GETSEL:
             if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(m_start);

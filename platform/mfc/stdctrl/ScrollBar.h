@@ -1,19 +1,11 @@
-// Scroll bars: the two scroll bars of a window (SB_HORZ, SB_VERT), whose range, page and position
-// the window sets (a list view keeps its rows and its horizontal offset there), and the
-// "ScrollBar" control (SB_CTL) with CScrollBar. The position always lies within
-// min .. max − (page − 1) (max without a page); a window's bars start with the range 0 .. 100, a
-// control with the empty range 0 .. 0. Nothing is drawn.
+// The "ScrollBar" control (SB_CTL) with CScrollBar: its range, page and position (the window
+// scroll functions of mfc/user/WindowScroll.h reach it through SB_CTL), drawn as arrow boxes at
+// its ends and a thumb on the track between them. A control starts with the empty range 0 .. 0.
 #pragma once
 
+#include "mfc/user/WindowScroll.h"
 #include "mfc/user/Wnd.h"
 #include "win/WinScroll.h"
-
-int SetScrollInfo(HWND hWnd, int nBar, LPCSCROLLINFO lpsi, BOOL bRedraw);  // the new position
-BOOL GetScrollInfo(HWND hWnd, int nBar, LPSCROLLINFO lpsi);
-int SetScrollPos(HWND hWnd, int nBar, int nPos, BOOL bRedraw);              // the previous position
-int GetScrollPos(HWND hWnd, int nBar);
-BOOL SetScrollRange(HWND hWnd, int nBar, int nMinPos, int nMaxPos, BOOL bRedraw);
-BOOL GetScrollRange(HWND hWnd, int nBar, LPINT lpMinPos, LPINT lpMaxPos);
 
 class CScrollBar : public CWnd {
     DECLARE_DYNAMIC(CScrollBar)

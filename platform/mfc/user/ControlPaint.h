@@ -28,6 +28,11 @@ void DrawWindowText(HDC dc, HWND window, const CString& text, RECT rect, UINT fo
 // 0 down, 1 up, 2 left, 3 right; a disabled arrow is grey.
 void DrawArrowBox(HDC dc, const RECT& rect, int direction, bool enabled);
 
+// A scroll bar in rect: an arrow box at each end, the track between them and, while enabled with
+// a range, the thumb on it, as long as the page is to the range (a square without a page) and
+// placed as the position is between its limits.
+void DrawScrollBar(HDC dc, const RECT& rect, bool vertical, const SCROLLINFO& info, bool enabled);
+
 // A check box's sunken square (13 × 13 in box) with its mark: check is BST_UNCHECKED, BST_CHECKED or
 // BST_INDETERMINATE (a grey mark on the face colour); pushed or disabled boxes show the face colour.
 void DrawCheckBox(HDC dc, const RECT& box, UINT check, bool enabled, bool pushed);

@@ -18,7 +18,13 @@ namespace qelt {
 // The window class "#32770".
 class DialogProcedure : public WindowProcedure {
 public:
+    ~DialogProcedure() override {
+        if (font) ::DeleteObject(font);
+    }
+
     const res::DialogTemplate* dialogTemplate = nullptr;
+    HFONT font = nullptr;  // the template's font, made for the dialog and deleted with it
+    metrics::BaseUnits baseUnits;
     UINT defaultId = 0;
 
     bool Handle(WindowRecord& window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
@@ -140,7 +146,30 @@ const res::DialogTemplate* DialogTemplateOf(HWND dialog) {
 }
 
 void SetDialogTemplate(HWND dialog, const res::DialogTemplate* dialogTemplate) {
-    if (DialogProcedure* procedure = DialogProcedureOf(dialog)) procedure->dialogTemplate = dialogTemplate;
+    DialogProcedure* procedure = DialogProcedureOf(dialog);
+    if (!procedure) return;
+    procedure->dialogTemplate = dialogTemplate;
+    if (procedure->font) ::DeleteObject(procedure->font);
+    procedure->font = nullptr;
+    if (dialogTemplate && dialogTemplate->fontFace) {
+        LOGFONTA lf{};
+        lf.lfHeight = -metrics::MulDiv(dialogTemplate->fontSize, 96, 72);
+        lf.lfWeight = FW_NORMAL;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        std::snprintf(lf.lfFaceName, sizeof lf.lfFaceName, "%s", dialogTemplate->fontFace);
+        procedure->font = ::CreateFontIndirectA(&lf);
+    }
+    procedure->baseUnits = metrics::MeasureBaseUnits(procedure->font);
+}
+
+HFONT DialogFontOf(HWND dialog) {
+    DialogProcedure* procedure = DialogProcedureOf(dialog);
+    return procedure ? procedure->font : nullptr;
+}
+
+metrics::BaseUnits DialogBaseUnits(HWND dialog) {
+    DialogProcedure* procedure = DialogProcedureOf(dialog);
+    return procedure ? procedure->baseUnits : metrics::BaseUnits{};
 }
 
 bool IsDialogWindow(HWND window) { return DialogProcedureOf(window) != nullptr; }
@@ -314,6 +343,6 @@ BOOL IsDialogMessage(HWND hDlg, LPMSG lpMsg) {
 
 BOOL MapDialogRect(HWND hDlg, LPRECT lpRect) {
     if (!qelt::RequireWindow(hDlg, "MapDialogRect") || !lpRect) return FALSE;
-    *lpRect = qelt::metrics::DialogRectToPixels(*lpRect);
+    *lpRect = qelt::metrics::DialogRectToPixels(*lpRect, qelt::DialogBaseUnits(hDlg));
     return TRUE;
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "mfc/user/Metrics.h"
 #include "mfc/user/ResourceTables.h"
 #include "win/Windows.h"
 
@@ -19,9 +20,16 @@ constexpr const char* kDialogClass = "#32770";
 // a control cannot be made; nothing is left behind then.
 HWND CreateDialogFromTemplate(CDialog& dialog, LPCTSTR name, HWND parent);
 
-// The template a dialog window was built from; null for other windows.
+// The template a dialog window was built from; null for other windows. Setting it makes the
+// template's font (for a template with one) and measures the dialog's base units.
 const res::DialogTemplate* DialogTemplateOf(HWND dialog);
 void SetDialogTemplate(HWND dialog, const res::DialogTemplate* dialogTemplate);
+// The font made from the dialog's template (null without one), which the dialog and its controls
+// are given and which goes with the dialog.
+HFONT DialogFontOf(HWND dialog);
+// The base units the dialog is laid out in (mfc/user/Metrics.h); those of 宋体 9 pt for a window
+// that is no dialog.
+metrics::BaseUnits DialogBaseUnits(HWND dialog);
 
 bool IsDialogWindow(HWND window);
 // The innermost dialog that holds the window (the window itself when it is a dialog); null if none.

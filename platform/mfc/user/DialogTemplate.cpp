@@ -10,7 +10,8 @@ namespace qelt {
 namespace {
 
 CREATESTRUCT ControlCreation(const res::DialogItem& item, HWND dialog, HINSTANCE module) {
-    const CRect rect = metrics::DialogRectToPixels(CRect(item.x, item.y, item.x + item.cx, item.y + item.cy));
+    const CRect rect = metrics::DialogRectToPixels(CRect(item.x, item.y, item.x + item.cx, item.y + item.cy),
+                                                   DialogBaseUnits(dialog));
     CREATESTRUCT cs{};
     // The control sees its template entry (an image static finds its image there).
     cs.lpCreateParams = const_cast<res::DialogItem*>(&item);
@@ -32,10 +33,11 @@ CREATESTRUCT ControlCreation(const res::DialogItem& item, HWND dialog, HINSTANCE
 // area, a popup relative to its owner's client area (centred with DS_CENTER).
 void PlaceDialog(HWND dialog, const res::DialogTemplate& tmpl, HWND parent) {
     WindowRecord* window = LookupWindow(dialog);
-    const CRect client = metrics::DialogRectToPixels(CRect(0, 0, tmpl.cx, tmpl.cy));
+    const metrics::BaseUnits units = DialogBaseUnits(dialog);
+    const CRect client = metrics::DialogRectToPixels(CRect(0, 0, tmpl.cx, tmpl.cy), units);
     const RECT insets = metrics::FrameInsets(window->style, window->exStyle);
     const CSize size(client.Width() + insets.left + insets.right, client.Height() + insets.top + insets.bottom);
-    CPoint topLeft(metrics::DialogUnitsToPixelsX(tmpl.x), metrics::DialogUnitsToPixelsY(tmpl.y));
+    CPoint topLeft(metrics::DialogUnitsToPixelsX(tmpl.x, units), metrics::DialogUnitsToPixelsY(tmpl.y, units));
     if (!window->IsChild() && parent) ::ClientToScreen(parent, &topLeft);
     window->rect = CRect(topLeft, size);
     if (!window->IsChild() && (window->style & DS_CENTER)) {
@@ -64,6 +66,8 @@ HWND CreateDialogFromTemplate(CDialog& dialog, LPCTSTR name, HWND parent) {
     HWND handle = NewWindow(cs, &dialog);
     if (!handle) return nullptr;
     SetDialogTemplate(handle, tmpl);
+    HFONT font = DialogFontOf(handle);
+    if (font) ::SendMessage(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     dialog.PreSubclassWindow();
     if (!::IsWindow(handle)) return nullptr;
     PlaceDialog(handle, *tmpl, parent);
@@ -74,12 +78,15 @@ HWND CreateDialogFromTemplate(CDialog& dialog, LPCTSTR name, HWND parent) {
     for (int i = 0; i < tmpl->itemCount && ::IsWindow(handle); ++i) {
         const res::DialogItem& item = tmpl->items[i];
         CREATESTRUCT control = ControlCreation(item, handle, module);
-        if (!CreateWindowFor(control, nullptr)) {
+        HWND made = CreateWindowFor(control, nullptr);
+        if (!made) {
             ReportMisuse("dialog %s: control %d (class \"%s\") could not be created",
                          DescribeResourceName(name).Str().c_str(), item.id, item.className);
             if (::IsWindow(handle)) ::DestroyWindow(handle);
             return nullptr;
         }
+        // Every control speaks in the dialog's font.
+        if (font && ::IsWindow(made)) ::SendMessage(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     if (!::IsWindow(handle)) return nullptr;
     HWND firstTabStop = ::GetNextDlgTabItem(handle, nullptr, FALSE);

@@ -1,6 +1,9 @@
 #include "mfc/user/Metrics.h"
 
+#include <algorithm>
 #include <cstdlib>
+
+#include "mfc/gdi/GdiApi.h"
 
 namespace qelt::metrics {
 
@@ -12,12 +15,28 @@ int MulDiv(int value, int numerator, int denominator) {
     return static_cast<int>(rounded);
 }
 
-int DialogUnitsToPixelsX(int x) { return MulDiv(x, kBaseUnitX, 4); }
-int DialogUnitsToPixelsY(int y) { return MulDiv(y, kBaseUnitY, 8); }
+BaseUnits MeasureBaseUnits(HFONT font) {
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA metrics{};
+    SIZE letters{0, 0};
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    ::GetTextMetricsA(dc, &metrics);
+    ::GetTextExtentPoint32A(dc, kLetters, 52, &letters);
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    BaseUnits units;
+    units.x = std::max<int>(1, (letters.cx / 26 + 1) / 2);
+    units.y = std::max<int>(1, metrics.tmHeight);
+    return units;
+}
 
-CRect DialogRectToPixels(const RECT& du) {
-    return CRect(DialogUnitsToPixelsX(du.left), DialogUnitsToPixelsY(du.top), DialogUnitsToPixelsX(du.right),
-                 DialogUnitsToPixelsY(du.bottom));
+int DialogUnitsToPixelsX(int x, const BaseUnits& units) { return MulDiv(x, units.x, 4); }
+int DialogUnitsToPixelsY(int y, const BaseUnits& units) { return MulDiv(y, units.y, 8); }
+
+CRect DialogRectToPixels(const RECT& du, const BaseUnits& units) {
+    return CRect(DialogUnitsToPixelsX(du.left, units), DialogUnitsToPixelsY(du.top, units),
+                 DialogUnitsToPixelsX(du.right, units), DialogUnitsToPixelsY(du.bottom, units));
 }
 
 RECT FrameInsets(DWORD style, DWORD exStyle) {

@@ -70,6 +70,12 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy,
 BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);
 BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);
 
+// Layered windows (WS_EX_LAYERED): a window drawn with a constant opacity over what lies beneath
+// it (LWA_ALPHA, 0 clear to 255 opaque). A window without the style, or a colour key (LWA_COLORKEY,
+// not drawn here), is refused with a misuse diagnostic. A layered window is opaque until set.
+BOOL SetLayeredWindowAttributes(HWND hWnd, COLORREF crKey, BYTE bAlpha, DWORD dwFlags);
+BOOL GetLayeredWindowAttributes(HWND hWnd, COLORREF* pcrKey, BYTE* pbAlpha, DWORD* pdwFlags);
+
 // Painting state: what is invalid waits for WM_PAINT (sent by UpdateWindow, RedrawWindow with
 // RDW_UPDATENOW, and the modal loop when nothing else is pending).
 BOOL InvalidateRect(HWND hWnd, LPCRECT lpRect, BOOL bErase);

@@ -43,6 +43,9 @@ struct WindowRecord {
     HFONT font = nullptr;
     HICON icons[2] = {nullptr, nullptr};
     HINSTANCE instance = nullptr;
+    // The opacity of a layered window (WS_EX_LAYERED) and the LWA_ flags it was set with.
+    BYTE alpha = 255;
+    DWORD layeredFlags = 0;
 
     // The object whose message map sees the window's messages (set by creation or subclassing).
     CWnd* permanent = nullptr;

@@ -297,6 +297,11 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
     return ModifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
+BOOL CWnd::SetLayeredWindowAttributes(COLORREF crKey, BYTE bAlpha, DWORD dwFlags) {
+    if (!HasWindow("SetLayeredWindowAttributes")) return FALSE;
+    return ::SetLayeredWindowAttributes(m_hWnd, crKey, bAlpha, dwFlags);
+}
+
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
     if (HasWindow("MoveWindow")) ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
 }

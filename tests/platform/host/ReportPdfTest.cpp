@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -150,3 +151,77 @@ TEST(ReportPdf, LibreOfficeReadsTheWordOutputAndThePagesDocument) {
     }
     if (!HasFailure()) std::system(("rm -rf " + dir).c_str());
 }
+
+namespace {
+
+// A word of pdftotext -bbox: its box in points and its text.
+struct Word {
+    double left, top, right;
+    std::string text;
+};
+
+std::vector<Word> Words(const std::string& bbox) {
+    std::vector<Word> words;
+    for (size_t at = bbox.find("<word "); at != std::string::npos; at = bbox.find("<word ", at + 1)) {
+        auto number = [&](const char* name) { return std::atof(bbox.c_str() + bbox.find(name, at) + std::strlen(name)); };
+        const size_t open = bbox.find('>', at) + 1;
+        words.push_back({number("xMin=\""), number("yMin=\""), number("xMax=\""),
+                         bbox.substr(open, bbox.find("</word>", open) - open)});
+    }
+    return words;
+}
+
+const Word* Find(const std::vector<Word>& words, const std::string& begin) {
+    for (const Word& word : words)
+        if (word.text.rfind(begin, 0) == 0) return &word;
+    return nullptr;
+}
+
+}  // namespace
+
+// On paper a row longer than the line wraps under its own beginning, not at the margin, and a field
+// that ends just short of a tab stop stays apart from the next one: the Word output printed to PDF
+// by LibreOffice.
+TEST(ReportPdf, AWrappedRowKeepsItsIndentAndTabbedFieldsAGap) {
+    if (std::system("command -v soffice >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "soffice is missing (Debian package libreoffice-writer-nogui, see scripts/deps.sh)";
+    char pattern[] = "/tmp/qelt-reportwrap-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    CWordObject report;
+    report.WriteText("\t\t混凝土等级:\tC20\tfc=9.6N/mm$2$\tft=1.10N/mm$2$\n", 0, 0, 0, 0, 0, 10.5, "宋体");
+    report.WriteText("\t\tα~s~=γ~o~*M/(α~1~*f~c~*b*h~o~*h~o~)=1.0*500.000*10$6$/(1.0*9.6*400*765*765)=0.222\n", 0, 0, 0,
+                     0, 0, 10.5, "宋体");
+    CYorWord::SetOutputPath((dir + "/word.rtf").c_str());
+    CYorWord word(1, 1);
+    ASSERT_TRUE(report.WriteToWord(&word)) << word.GetErrorMessage();
+    CYorWord::SetOutputPath(nullptr);
+    const std::string convert = "cd " + dir + " && HOME=" + dir + " timeout 180 soffice -env:UserInstallation=file://" +
+                                dir + "/profile --headless --convert-to pdf --outdir " + dir + " " + dir +
+                                "/word.rtf >" + dir + "/soffice.log 2>&1 && pdftotext -bbox " + dir + "/word.pdf " + dir +
+                                "/word.html";
+    ASSERT_EQ(std::system(convert.c_str()), 0) << ReadFile(dir + "/soffice.log");
+    const std::vector<Word> words = Words(ReadFile(dir + "/word.html"));
+
+    // The left margin is 1800 twips (90 pt); two tabs of 420 twips indent by 42 pt.
+    const Word* grade = Find(words, u8"混凝土等级");
+    const Word* formula = Find(words, u8"α");
+    ASSERT_TRUE(grade && formula) << ReadFile(dir + "/word.html");
+    EXPECT_NEAR(grade->left, 132, 1.5);
+    EXPECT_NEAR(formula->left, 132, 1.5);  // the formula begins on the row's own line, at its indent
+    // The first word of the next line (subscripts lie a few points lower on their own line).
+    const Word* wrapped = nullptr;
+    for (const Word& w : words)
+        if (w.top > formula->top + 10 &&
+            (!wrapped || w.top < wrapped->top - 5 || (w.top < wrapped->top + 5 && w.left < wrapped->left)))
+            wrapped = &w;
+    ASSERT_TRUE(wrapped);
+    EXPECT_NEAR(wrapped->left, formula->left, 1.5) << wrapped->text;  // and goes on under it
+
+    const Word* c20 = Find(words, "C20");
+    const Word* fc = Find(words, "fc=9.6");
+    ASSERT_TRUE(c20 && fc);
+    EXPECT_GE(fc->left - c20->right, 2.0);  // at least a space between the fields
+    if (!HasFailure()) std::system(("rm -rf " + dir).c_str());
+}
+

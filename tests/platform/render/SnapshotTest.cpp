@@ -2,6 +2,9 @@
 // with reference pictures made once and looked at.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -23,7 +26,7 @@
 namespace {
 
 enum : int { kPush = 100, kDefault, kCheck, kThreeState, kRadioOn, kRadioOff, kGroup, kLeft, kRight, kWrap, kEdit,
-             kReadOnly, kCombo, kList, kEtched };
+             kReadOnly, kCombo, kList, kEtched, kPushLikeOn, kPushLikeOff, kPushLikeCheck };
 
 struct ControlKind {
     int id;
@@ -49,6 +52,10 @@ const ControlKind kControls[] = {
     {kReadOnly, "Edit", "1.27", ES_RIGHT | ES_READONLY | WS_BORDER, CRect(340, 36, 430, 58)},
     {kCombo, "ComboBox", "", CBS_DROPDOWNLIST | WS_TABSTOP, CRect(340, 64, 430, 160)},
     {kList, "ListBox", "", WS_BORDER | WS_TABSTOP, CRect(212, 100, 330, 170)},
+    // Push-like radio buttons and check box: pressed while checked.
+    {kPushLikeOn, "Button", "拉", BS_AUTORADIOBUTTON | BS_PUSHLIKE | WS_GROUP | WS_TABSTOP, CRect(16, 130, 66, 150)},
+    {kPushLikeOff, "Button", "弯剪", BS_AUTORADIOBUTTON | BS_PUSHLIKE, CRect(70, 130, 120, 150)},
+    {kPushLikeCheck, "Button", "双筋", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_GROUP | WS_TABSTOP, CRect(140, 130, 190, 150)},
 };
 
 // The dialog, its 宋体 9 pt font given to every control as a dialog template would.
@@ -71,6 +78,8 @@ public:
         ::SendMessage(Item(kCheck), BM_SETCHECK, BST_CHECKED, 0);
         ::SendMessage(Item(kThreeState), BM_SETCHECK, BST_INDETERMINATE, 0);
         ::SendMessage(Item(kRadioOn), BM_SETCHECK, BST_CHECKED, 0);
+        ::SendMessage(Item(kPushLikeOn), BM_SETCHECK, BST_CHECKED, 0);
+        ::SendMessage(Item(kPushLikeCheck), BM_SETCHECK, BST_CHECKED, 0);
         for (const char* grade : {"C20", "C25", "C30"}) {
             ::SendMessage(Item(kCombo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(grade));
             ::SendMessage(Item(kList), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(grade));
@@ -226,6 +235,129 @@ INSTANTIATE_TEST_SUITE_P(CommonControls, CommonSnapshot,
                                            CommonSnapCase{"common-controls-tree_focused", 202, false},
                                            CommonSnapCase{"common-controls-disabled", 0, true}),
                          [](const auto& info) { return std::string(info.param.picture).substr(16); });
+
+// Labels lose nothing of their glyphs: a label of the dialog font's cell height (8 dialog units, 12
+// pixels) shows every dark row that the same text shows drawn without any clip, the rows below
+// the baseline (descenders) among them, inside the label.
+namespace label_detail {
+
+constexpr int kLabelTop = 20, kLabelHeight = 12;
+
+struct Image {
+    explicit Image(const std::string& png) {
+        struct Reader {
+            const std::string* bytes;
+            size_t at;
+        } reader{&png, 0};
+        surface = cairo_image_surface_create_from_png_stream(
+            [](void* closure, unsigned char* data, unsigned int length) {
+                auto* r = static_cast<Reader*>(closure);
+                if (r->at + length > r->bytes->size()) return CAIRO_STATUS_READ_ERROR;
+                r->bytes->copy(reinterpret_cast<char*>(data), length, r->at);
+                r->at += length;
+                return CAIRO_STATUS_SUCCESS;
+            },
+            &reader);
+    }
+    ~Image() { cairo_surface_destroy(surface); }
+    // The rows from top to bottom (exclusive), counted from top, that hold between left and right a
+    // pixel less than half as bright as the background (the pixel at left, top): a glyph's stroke
+    // covering more than half of it.
+    std::vector<int> DarkRows(int left, int top, int right, int bottom) const {
+        std::vector<int> rows;
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        const int background = reinterpret_cast<const std::uint32_t*>(data + top * stride)[left] & 0xFF;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x) {
+                const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(data + y * stride)[x];
+                if (static_cast<int>(p & 0xFF) * 2 < background && static_cast<int>((p >> 8) & 0xFF) * 2 < background) {
+                    rows.push_back(y - top);
+                    break;
+                }
+            }
+        return rows;
+    }
+    cairo_surface_t* surface;
+};
+
+}  // namespace label_detail
+
+TEST(Snapshot, LabelsAreDrawnWhole) {
+    using namespace label_detail;
+    for (const char* text : {"γG", "ψq", "ρmin", "q(kN/m)", "Qgk", "通过挠度"}) {
+        LOGFONTA lf{};
+        lf.lfHeight = -12;
+        lf.lfCharSet = GB2312_CHARSET;
+        std::strcpy(lf.lfFaceName, "宋体");
+        HFONT font = ::CreateFontIndirect(&lf);
+        CWnd dialog, label;
+        dialog.CreateEx(0, "#32770", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 120, 50), nullptr, 0);
+        label.Create("Static", text, WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(10, kLabelTop, 110, kLabelTop + kLabelHeight),
+                     &dialog, 100);
+        label.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        const Image shown(qelt::render::SnapWindow(dialog.m_hWnd));
+
+        // The same text drawn without a clip, its cell's top at row 20 of a tall bitmap.
+        HDC screen = ::GetDC(nullptr);
+        HDC dc = ::CreateCompatibleDC(screen);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 120, 60);
+        ::ReleaseDC(nullptr, screen);
+        HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
+        HGDIOBJ oldFont = ::SelectObject(dc, font);
+        RECT all{0, 0, 120, 60};
+        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        ::SetBkMode(dc, TRANSPARENT);
+        RECT cell{10, kLabelTop, 110, kLabelTop + kLabelHeight};
+        ::DrawTextA(dc, text, -1, &cell, DT_LEFT | DT_NOCLIP);
+        TEXTMETRICA metrics{};
+        ::GetTextMetricsA(dc, &metrics);
+        ::SelectObject(dc, oldFont);
+        ::SelectObject(dc, oldBitmap);
+        const Image free(qelt::render::BitmapToPng(bitmap));
+        ::DeleteObject(bitmap);
+        ::DeleteDC(dc);
+
+        std::vector<int> expected;
+        for (int row : free.DarkRows(10, 0, 110, 60)) expected.push_back(row - kLabelTop);
+        const std::vector<int> got = shown.DarkRows(10, kLabelTop, 110, 50);  // over the label's own face
+        EXPECT_EQ(got, expected) << text;  // every dark row, and each inside the label
+        EXPECT_EQ(metrics.tmHeight, kLabelHeight) << text;
+        if (std::strpbrk(text, "qg") || std::strstr(text, "ψ") || std::strstr(text, "ρ") || std::strstr(text, "γ")) {
+            EXPECT_TRUE(!got.empty() && got.back() >= metrics.tmAscent) << text << ": nothing below the baseline";
+        }
+        for (int row : got) EXPECT_TRUE(row >= 0 && row < kLabelHeight) << text << ": row " << row;
+        dialog.DestroyWindow();
+        ::DeleteObject(font);
+    }
+}
+
+// A layered window is blended with its opacity over the windows beneath it: a white rectangle
+// over a black one (the system's frame colour).
+TEST(Snapshot, ALayeredWindowShowsWhatLiesBeneath) {
+    const int white = GetRValue(::GetSysColor(COLOR_3DHIGHLIGHT)), black = GetRValue(::GetSysColor(COLOR_WINDOWFRAME));
+    for (const BYTE alpha : {255, 254, 128, 0}) {
+        CWnd beneath, dark, over, light;
+        beneath.CreateEx(0, "#32770", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 80), nullptr, 0);
+        dark.Create("Static", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, CRect(0, 0, 100, 80), &beneath, 1);
+        over.CreateEx(WS_EX_LAYERED, "#32770", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 80), nullptr, 0);
+        light.Create("Static", "", WS_CHILD | WS_VISIBLE | SS_WHITERECT, CRect(0, 0, 100, 80), &over, 1);
+        ASSERT_TRUE(over.SetLayeredWindowAttributes(0, alpha, LWA_ALPHA));
+        const label_detail::Image image(qelt::render::SnapWindow(over.m_hWnd));
+        const auto* row = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(image.surface) +
+                                                                 40 * cairo_image_surface_get_stride(image.surface));
+        EXPECT_NEAR(static_cast<int>(row[50] & 0xFF), black + (white - black) * alpha / 255.0, 1) << int(alpha);
+        over.DestroyWindow();
+        beneath.DestroyWindow();
+    }
+    // Only a layered window takes an opacity.
+    CWnd plain;
+    plain.CreateEx(0, "#32770", "", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
+    qelt::test::ExpectedMisuses misuses;
+    EXPECT_FALSE(plain.SetLayeredWindowAttributes(0, 128, LWA_ALPHA));
+    EXPECT_EQ(misuses.Count(), 1);
+    plain.DestroyWindow();
+}
 
 // A window painted again and again keeps one painting's drawing, not every painting's.
 TEST(Snapshot, RepaintingKeepsOneDrawing) {

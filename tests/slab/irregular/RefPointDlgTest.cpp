@@ -61,6 +61,26 @@ TEST_F(RefPointDlgTest, PicksTheTwelfthOutlineVertex)
     EXPECT_EQ(point, P(0, 500));
 }
 
+// The dialog stands over the drawing a little see-through: layered with an opacity of 254.
+TEST_F(RefPointDlgTest, IsLayeredAlmostOpaque)
+{
+    qelt::UserScript script;
+    BYTE alpha = 0;
+    script.SetSnapHandler(
+        [&alpha](HWND dialog, const std::string&) {
+            ::GetLayeredWindowAttributes(dialog, nullptr, &alpha, nullptr);
+            return std::string();
+        },
+        "");
+    qelt::UserAction look;
+    look.kind = qelt::UserAction::Kind::Snap;
+    look.text = "ref";
+    script.Add(look).Answer(IDCANCEL);
+    AcGePoint3d point;
+    Run(script, point);
+    EXPECT_EQ(alpha, 254);
+}
+
 TEST_F(RefPointDlgTest, HoleNumbersOfTwoDigits)
 {
     qelt::UserScript script;

@@ -432,6 +432,11 @@ TEST_F(ListStateTest, SettingTheStateOfEveryItem) {
         {IDC_CTL_LIST, {}, LVIS_SELECTED, TRUE, {0, 1, 2}, {kChanging, kChanged, kChanging, kChanged, kChanging, kChanged}},
         // The selected ones hear of the attempt only.
         {IDC_CTL_LIST, {0, 2}, LVIS_SELECTED, TRUE, {0, 1, 2}, {kChanging, kChanging, kChanged, kChanging}},
+        // Selecting all again: every item hears of the attempt, none of a change.
+        {IDC_CTL_LIST, {0, 1, 2}, LVIS_SELECTED, TRUE, {0, 1, 2}, {kChanging, kChanging, kChanging}},
+        // Deselecting all when none is selected says nothing at all.
+        {IDC_CTL_LIST, {}, 0, TRUE, {}, {}},
+        {IDC_CTL_DRAWN_LIST, {}, 0, TRUE, {}, {}},
     };
     for (const Case& c : cases) {
         CListCtrl& list = Fill(c.id);

@@ -223,17 +223,34 @@ TEST_F(TreeMessageTest, ExpandingAndCollapsing) {
 }
 
 TEST_F(TreeMessageTest, SortingChildren) {
-    HTREEITEM group = m_tree->InsertItem("b");
-    for (const char* text : {"c", "B", "a"}) m_tree->InsertItem(text);
-    for (const char* text : {"y", "X"}) m_tree->InsertItem(text, group);
     using Texts = std::vector<std::string>;
-    EXPECT_TRUE(m_tree->SortChildren(TVI_ROOT));
-    EXPECT_EQ(ChildTexts(TVI_ROOT), (Texts{"a", "b", "B", "c"}));  // case-blind, equal texts in their order
-    EXPECT_EQ(ChildTexts(group), (Texts{"y", "X"}));                // one level only
-    EXPECT_TRUE(m_tree->SendMessage(TVM_SORTCHILDREN, TRUE, reinterpret_cast<LPARAM>(TVI_ROOT)));
-    EXPECT_EQ(ChildTexts(group), (Texts{"X", "y"}));
-    EXPECT_TRUE(m_tree->SortChildren(group));
-    EXPECT_EQ(m_dialog.m_log, qelt::test::Notifications{});
+    struct Case {
+        const char* what;
+        bool group;       // sort the group's children, else the top level
+        WPARAM recurse;   // ignored, as the platform ignores it
+        Texts top, groupChildren;
+    } cases[] = {
+        // Case-blind, equal texts in their order, the direct children only.
+        {"top level", false, FALSE, {"a", "b", "B", "c"}, {"y", "X", "Z"}},
+        {"top level, recursing", false, TRUE, {"a", "b", "B", "c"}, {"y", "X", "Z"}},
+        {"the group", true, FALSE, {"c", "b", "B", "a"}, {"X", "y", "Z"}},
+    };
+    for (const Case& c : cases) {
+        m_tree->DeleteAllItems();
+        m_tree->InsertItem("c");
+        HTREEITEM group = m_tree->InsertItem("b");
+        for (const char* text : {"B", "a"}) m_tree->InsertItem(text);
+        for (const char* text : {"y", "X", "Z"}) m_tree->InsertItem(text, group);
+        HTREEITEM leaf = m_tree->GetChildItem(group);
+        m_tree->InsertItem("2", leaf), m_tree->InsertItem("1", leaf);
+        m_dialog.m_log.clear();
+        EXPECT_TRUE(m_tree->SendMessage(TVM_SORTCHILDREN, c.recurse,
+                                        reinterpret_cast<LPARAM>(c.group ? group : TVI_ROOT))) << c.what;
+        EXPECT_EQ(ChildTexts(TVI_ROOT), c.top) << c.what;
+        EXPECT_EQ(ChildTexts(group), c.groupChildren) << c.what;
+        EXPECT_EQ(ChildTexts(leaf), (Texts{"2", "1"})) << c.what;  // grandchildren never move
+        EXPECT_EQ(m_dialog.m_log, qelt::test::Notifications{}) << c.what;
+    }
 }
 
 // A tree with a normal image list shows each shown item's image before its label, the selected

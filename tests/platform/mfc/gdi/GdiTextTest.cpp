@@ -159,6 +159,7 @@ TEST(GdiText, DrawTextFormats) {
     clipped.dc.DrawText("受弯构件计算书", &cellCalc, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX | DT_CALCRECT);
     clipped.dc.SelectObject(previous);
     EXPECT_LE(cellCalc.Width(), cell.Width());
+    EXPECT_GT(cellCalc.Width(), cell.Width() - 16);  // the longest beginning that fits, less than a character short
     const CRect ink = clipped.Ink();
     EXPECT_GE(ink.left, 10);
     EXPECT_LE(ink.right, 60);

@@ -5,6 +5,7 @@
 #define IDD_PAGE 101
 #define IDD_PROMPT 102
 #define IDD_HOST 103
+#define IDD_LARGE_FONT 104
 
 #define IDC_NAME 1001
 #define IDC_WIDTH 1002

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "ExpectedMisuses.h"
 #include "mfc/Afx.h"
@@ -47,6 +49,60 @@ TEST(RtfReader, PlainText) {
         auto result = ReadRtf(c.rtf, CharFormat{});
         ASSERT_TRUE(result.ok) << c.name << ": " << result.error;
         EXPECT_EQ(Utf8(result.text.Text(true)), c.text) << c.name;
+    }
+}
+
+// A PNG picture stands before the character that follows it, at the size it is to be shown at.
+TEST(RtfReader, PicturesStandWhereTheyAre) {
+    struct Case {
+        const char* name;
+        const char* rtf;
+        int count, position, width, height;
+    } cases[] = {
+        {"between characters, at its goal size",
+         R"({\rtf1 a{\pict\pngblip\picw400\pich200\picwgoal600\pichgoal300 89504e47}b})", 1, 1, 40, 20},
+        {"at the end, at its own size", R"({\rtf1 a{\pict\pngblip\picw40\pich20 8950 4e47}})", 1, 1, 40, 20},
+        {"scaled", R"({\rtf1 {\pict\pngblip\picw10\pich10\picscalex50\picscaley200 8950}x})", 1, 0, 5, 20},
+        {"in Word's wrapper, its metafile stand-in skipped",
+         R"({\rtf1 {\*\shppict{\pict\pngblip\picw8\pich8 8950}}{\nonshppict{\pict\wmetafile8 0102}}x})", 1, 0, 8, 8},
+        {"other formats are skipped", R"({\rtf1 {\pict\jpegblip\picw8\pich8 ffd8}x})", 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        auto result = ReadRtf(c.rtf, CharFormat{});
+        ASSERT_TRUE(result.ok) << c.name << ": " << result.error;
+        const auto& pictures = result.text.Pictures();
+        ASSERT_EQ(static_cast<int>(pictures.size()), c.count) << c.name;
+        if (!c.count) continue;
+        EXPECT_EQ(pictures[0].position, c.position) << c.name;
+        EXPECT_EQ(pictures[0].width, c.width) << c.name;
+        EXPECT_EQ(pictures[0].height, c.height) << c.name;
+        EXPECT_EQ(pictures[0].png->substr(0, 2), "\x89\x50") << c.name;
+    }
+}
+
+// Text put in moves the pictures after it; erased text takes the pictures before its characters.
+TEST(RichText, PicturesFollowTheirCharacters) {
+    struct Case {
+        const char* name;
+        int insertAt;  // -1: none
+        int eraseFirst, eraseLast;
+        std::vector<int> positions;  // of the pictures at 1 and 3 of "abcd"
+    } cases[] = {
+        {"text before both", 0, 0, 0, {3, 5}},
+        {"text at a picture stays behind it", 1, 0, 0, {1, 5}},
+        {"erasing before both", -1, 0, 1, {0, 2}},
+        {"erasing a picture's character", -1, 1, 2, {2}},
+        {"erasing everything", -1, 0, 4, {}},
+    };
+    for (const Case& c : cases) {
+        qelt::rich::Document text;
+        text.Insert(0, "abcd", CharFormat{});
+        for (int at : {1, 3}) text.AddPicture(qelt::rich::Picture{at, std::make_shared<const std::string>("p"), 1, 1});
+        if (c.insertAt >= 0) text.Insert(c.insertAt, "xy", CharFormat{});
+        text.Erase(c.eraseFirst, c.eraseLast);
+        std::vector<int> positions;
+        for (const auto& picture : text.Pictures()) positions.push_back(picture.position);
+        EXPECT_EQ(positions, c.positions) << c.name;
     }
 }
 

@@ -40,20 +40,26 @@ TEST(Button, APressAndAReleaseInsideIsAClick) {
         const char* what;
         POINT down, up;
         bool pressFirst;
+        bool enabled;
         Notifications expected;
     } cases[] = {
-        {"press and release inside", {5, 5}, {10, 8}, true, {{IDC_APPLY, BN_CLICKED}}},
-        {"released outside", {5, 5}, {500, 5}, true, {}},
-        {"released without a press", {5, 5}, {5, 5}, false, {}},
+        {"press and release inside", {5, 5}, {10, 8}, true, true, {{IDC_APPLY, BN_CLICKED}}},
+        {"released outside", {5, 5}, {500, 5}, true, true, {}},
+        {"released without a press", {5, 5}, {5, 5}, false, true, {}},
+        // Messages sent to a disabled button still click it; only a person's mouse cannot.
+        {"disabled, press and release inside", {5, 5}, {10, 8}, true, false, {{IDC_APPLY, BN_CLICKED}}},
     };
     for (const Case& c : cases) {
         CNotificationLogDlg dlg(IDD_BASIC);
         ASSERT_TRUE(dlg.Create(IDD_BASIC));
         CWnd* apply = dlg.GetDlgItem(IDC_APPLY);
         dlg.GetDlgItem(IDC_NAME)->SetFocus();
+        apply->EnableWindow(c.enabled);
         if (c.pressFirst) {
             apply->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.down.x, c.down.y));
-            EXPECT_EQ(::GetFocus(), apply->m_hWnd) << c.what;  // the press takes the focus
+            if (c.enabled) {
+                EXPECT_EQ(::GetFocus(), apply->m_hWnd) << c.what;  // the press takes the focus
+            }
             EXPECT_TRUE(apply->SendMessage(BM_GETSTATE) & BST_PUSHED) << c.what;
         }
         apply->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(c.up.x, c.up.y));

@@ -48,6 +48,30 @@ TEST_F(EditTest, TextLimits) {
     }
 }
 
+TEST_F(EditTest, SelectionRanges) {
+    struct Case {
+        const char* what;
+        WPARAM start;
+        LPARAM end;
+        int selectedStart, selectedEnd;
+    } cases[] = {
+        {"all", 0, -1, 0, 6},
+        {"a part", 1, 3, 1, 3},
+        {"backwards", 4, 2, 2, 4},
+        {"past the end", 2, 100, 2, 6},
+        {"a start of -1 collapses the selection to its end", static_cast<WPARAM>(-1), 0, 3, 3},
+    };
+    for (const Case& c : cases) {
+        Single().SetWindowText("abcdef");
+        Single().SetSel(1, 3);
+        EXPECT_EQ(Single().SendMessage(EM_SETSEL, c.start, c.end), 1) << c.what;
+        int start = -1, end = -1;
+        Single().GetSel(start, end);
+        EXPECT_EQ(start, c.selectedStart) << c.what;
+        EXPECT_EQ(end, c.selectedEnd) << c.what;
+    }
+}
+
 TEST_F(EditTest, AMultiLineBoxWantsEveryKey) {
     struct Case {
         CEdit* edit;

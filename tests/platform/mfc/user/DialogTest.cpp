@@ -22,8 +22,8 @@ TEST(DialogUnits, ConvertAsDocumented) {
         int x, y;
     } cases[] = {{0, 0, 0}, {1, 2, 2}, {2, 3, 3}, {7, 11, 11}, {14, 21, 21}, {-1, -2, -2}, {255, 383, 383}};
     for (const Case& c : cases) {
-        EXPECT_EQ(qelt::metrics::DialogUnitsToPixelsX(c.du), c.x) << c.du;
-        EXPECT_EQ(qelt::metrics::DialogUnitsToPixelsY(c.du), c.y) << c.du;
+        EXPECT_EQ(qelt::metrics::DialogUnitsToPixelsX(c.du, qelt::metrics::BaseUnits{}), c.x) << c.du;
+        EXPECT_EQ(qelt::metrics::DialogUnitsToPixelsY(c.du, qelt::metrics::BaseUnits{}), c.y) << c.du;
     }
 
     CDialog dialog(IDD_BASIC);
@@ -39,6 +39,30 @@ TEST(DialogUnits, ConvertAsDocumented) {
     CRect mapped(40, 7, 120, 21);
     dialog.MapDialogRect(&mapped);
     EXPECT_EQ(mapped, CRect(60, 11, 180, 32));
+}
+
+// A dialog is laid out in the base units of its template's font, measured from the font, and
+// its controls are given that font: 宋体 9 pt is 12 pixels high (6 × 12 base units), 12 pt is 16
+// pixels (8 × 16).
+TEST(DialogUnits, ComeFromTheTemplatesFont) {
+    struct Case {
+        UINT id;
+        CRect mapped;  // 4 × 8 dialog units from the origin
+        LONG fontHeight;
+    } cases[] = {{IDD_BASIC, CRect(0, 0, 6, 12), -12}, {IDD_LARGE_FONT, CRect(0, 0, 8, 16), -16}};
+    for (const Case& c : cases) {
+        CDialog dialog(c.id);
+        ASSERT_TRUE(dialog.Create(c.id));
+        CRect mapped(0, 0, 4, 8);
+        dialog.MapDialogRect(&mapped);
+        EXPECT_EQ(mapped, c.mapped) << c.id;
+        LOGFONTA dialogFont{}, labelFont{};
+        ASSERT_TRUE(dialog.GetFont() && dialog.GetFont()->GetLogFont(&dialogFont)) << c.id;
+        EXPECT_EQ(dialogFont.lfHeight, c.fontHeight) << c.id;
+        ASSERT_TRUE(dialog.GetDlgItem(IDC_LABEL) && dialog.GetDlgItem(IDC_LABEL)->GetFont()) << c.id;
+        dialog.GetDlgItem(IDC_LABEL)->GetFont()->GetLogFont(&labelFont);
+        EXPECT_EQ(labelFont.lfHeight, c.fontHeight) << c.id;
+    }
 }
 
 // A page template is a child: it lies in its parent's client area at the template's position.
