@@ -235,7 +235,7 @@ TEST_F(CanvasTest, PrintModeTextsAreAtLeastBodyTextHigh) {
             if (print)
                 EXPECT_GE(text.font.emPixels, slabtest::kBodyTextEm - 1e-9) << text.utf8;
             else
-                EXPECT_LT(text.font.emPixels, 6.0) << text.utf8;
+                EXPECT_LT(text.font.emPixels, slabtest::kBodyTextEm) << text.utf8;
         }
         EXPECT_NE(fresh.m_pMemDC->GetPixel(700, 297), kWhite);  // a tick
         EXPECT_LE(CellCentre(texts[3]).y + texts[3].height / 2, 296.5);
