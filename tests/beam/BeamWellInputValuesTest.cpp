@@ -16,7 +16,7 @@
 
 namespace {
 
-const char* const kBadValues[] = {"nan", "inf", "1e400", "-1", "abc", ""};
+const std::vector<const char*> kBadValues = {"nan", "inf", "1e400", "-1", "abc", ""};
 
 class BeamWellInputValues : public WorkSession {
 protected:
@@ -47,29 +47,14 @@ protected:
 // The defaults (2 × 2, a = b = 1000 mm, q = 2.5 kN/m²) with each box left holding each bad value:
 // the range's message, the box's value back, and the calculation on it (M_A = 0.25 · 2.5 = 0.625).
 TEST_F(BeamWellInputValues, BoxesRefuseBadValuesAndKeepTheirOwn) {
-    const struct Field {
-        UINT nID;
-        const char* pszMessage;
-        const char* pszKept;
-    } fields[] = {{IDC_BW_LOAD, "输入值应在0与10000之间", "2.5"},
+    const std::vector<RefusedBox> fields = {{IDC_BW_LOAD, "输入值应在0与10000之间", "2.5"},
                   {IDC_BW_DISTA, "输入值应在0.000001与100000之间", "1000"},
                   {IDC_BW_DISTB, "输入值应在0.000001与100000之间", "1000"}};
     qelt::UserScript script;
-    for (const Field& field : fields)
-        for (const char* pszBad : kBadValues)
-            script.Set(field.nID, pszBad).Add(Action(qelt::UserAction::Kind::Read, field.nID));
+    TypeIntoEach(script, fields, kBadValues);
     script.Click(IDC_WORK_CALCULATE);
     Run(script);
-    const std::vector<CString> messages = Texts("message box");
-    const std::vector<CString> reads = Texts("read");
-    const size_t nValues = std::size(kBadValues);
-    ASSERT_EQ(std::size(fields) * nValues, messages.size());
-    ASSERT_EQ(std::size(fields) * nValues, reads.size());
-    for (size_t k = 0; k < messages.size(); ++k) {
-        const Field& field = fields[k / nValues];
-        EXPECT_EQ(CString(field.pszMessage), messages[k]) << field.nID << " " << kBadValues[k % nValues];
-        EXPECT_EQ(CString(field.pszKept), reads[k]) << field.nID << " " << kBadValues[k % nValues];
-    }
+    ExpectEachRefused(fields, kBadValues);
     EXPECT_EQ(2.5, m_param.dLoad);
     EXPECT_EQ(1000, m_param.dDistA);
     EXPECT_NEAR(0.625, m_param.beamForce[BW_A1].dPositive, 1e-12);

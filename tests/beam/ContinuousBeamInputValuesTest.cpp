@@ -13,18 +13,14 @@
 
 namespace {
 
-const char* const kBadValues[] = {"nan", "inf", "1e400", "-1", "abc", ""};
+const std::vector<const char*> kBadValues = {"nan", "inf", "1e400", "-1", "abc", ""};
 
 class ContinuousBeamInputValues : public ContinuousBeamSession {};
 
 // The boxes with a range, left with each bad value in turn, then "计算": the range's message each
 // time, the box's own value back, and the beam calculated on that value.
 TEST_F(ContinuousBeamInputValues, RangedBoxesRefuseBadValuesAndKeepTheirOwn) {
-    const struct Field {
-        UINT nID;
-        const char* pszMessage;
-        const char* pszKept;
-    } fields[] = {
+    const std::vector<RefusedBox> fields = {
         {IDC_CB_SPAN_LENGTH, "输入值应在1与1000之间", "6"},     {IDC_CB_COVER, "输入值应在10与100之间", "35"},
         {IDC_CB_SPAN_FACTOR, "输入值应在0.5与2之间", "1"},      {IDC_CB_SUPPORT_FACTOR, "输入值应在0.5与2之间", "1"},
         {IDC_CB_DEAD_FACTOR, "输入值应在1与2之间", "1.2"},      {IDC_CB_LIVE_FACTOR, "输入值应在1与2之间", "1.4"},
@@ -33,20 +29,10 @@ TEST_F(ContinuousBeamInputValues, RangedBoxesRefuseBadValuesAndKeepTheirOwn) {
     StoreOneSpan();
     qelt::UserScript script;
     script.Check(IDC_CB_OWN_STRENGTH, true);
-    for (const Field& field : fields)
-        for (const char* pszBad : kBadValues) script.Set(field.nID, pszBad).Add(Read(field.nID));
+    TypeIntoEach(script, fields, kBadValues);
     script.Click(IDC_WORK_CALCULATE);
     Run(script);
-    const std::vector<CString> messages = Texts("message box");
-    const std::vector<CString> reads = Texts("read");
-    const size_t nValues = std::size(kBadValues);
-    ASSERT_EQ(std::size(fields) * nValues, messages.size());
-    ASSERT_EQ(std::size(fields) * nValues, reads.size());
-    for (size_t k = 0; k < messages.size(); ++k) {
-        const Field& field = fields[k / nValues];
-        EXPECT_EQ(CString(field.pszMessage), messages[k]) << field.nID << " " << kBadValues[k % nValues];
-        EXPECT_EQ(CString(field.pszKept), reads[k]) << field.nID << " " << kBadValues[k % nValues];
-    }
+    ExpectEachRefused(fields, kBadValues);
     EXPECT_EQ(35, m_beam.m_ProtectAs);
     EXPECT_EQ(1, m_beam.m_MidModulus);
     EXPECT_EQ(1, m_beam.m_TipModulus);

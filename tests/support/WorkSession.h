@@ -38,5 +38,37 @@ protected:
         return texts;
     }
 
+    // A box of a page, the message that refuses a bad text in it and the value the box keeps.
+    struct RefusedBox {
+        UINT nID;
+        const char* pszMessage;
+        const char* pszKept;
+    };
+
+    // Each text typed into each box in turn, and the box read back after each.
+    static void TypeIntoEach(qelt::UserScript& script, const std::vector<RefusedBox>& boxes,
+                             const std::vector<const char*>& texts) {
+        for (const RefusedBox& box : boxes)
+            for (const char* pszText : texts) {
+                qelt::UserAction read;
+                read.kind = qelt::UserAction::Kind::Read;
+                read.controlId = box.nID;
+                script.Set(box.nID, pszText).Add(read);
+            }
+    }
+
+    // After TypeIntoEach's run: the box's message for each text, and the box's own value back.
+    static void ExpectEachRefused(const std::vector<RefusedBox>& boxes, const std::vector<const char*>& texts) {
+        const std::vector<CString> messages = Texts("message box");
+        const std::vector<CString> reads = Texts("read");
+        ASSERT_EQ(boxes.size() * texts.size(), messages.size());
+        ASSERT_EQ(boxes.size() * texts.size(), reads.size());
+        for (size_t k = 0; k < messages.size(); ++k) {
+            const RefusedBox& box = boxes[k / texts.size()];
+            EXPECT_EQ(CString(box.pszMessage), messages[k]) << box.nID << " " << texts[k % texts.size()];
+            EXPECT_EQ(CString(box.pszKept), reads[k]) << box.nID << " " << texts[k % texts.size()];
+        }
+    }
+
     TempStore m_store;
 };
