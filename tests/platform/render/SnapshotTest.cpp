@@ -244,21 +244,7 @@ namespace label_detail {
 constexpr int kLabelTop = 20, kLabelHeight = 12;
 
 struct Image {
-    explicit Image(const std::string& png) {
-        struct Reader {
-            const std::string* bytes;
-            size_t at;
-        } reader{&png, 0};
-        surface = cairo_image_surface_create_from_png_stream(
-            [](void* closure, unsigned char* data, unsigned int length) {
-                auto* r = static_cast<Reader*>(closure);
-                if (r->at + length > r->bytes->size()) return CAIRO_STATUS_READ_ERROR;
-                r->bytes->copy(reinterpret_cast<char*>(data), length, r->at);
-                r->at += length;
-                return CAIRO_STATUS_SUCCESS;
-            },
-            &reader);
-    }
+    explicit Image(const std::string& png) : surface(qelt::test::picture_detail::Decode(png)) {}
     ~Image() { cairo_surface_destroy(surface); }
     // The rows from top to bottom (exclusive), counted from top, that hold between left and right a
     // pixel less than half as bright as the background (the pixel at left, top): a glyph's stroke
@@ -297,6 +283,7 @@ TEST(Snapshot, LabelsAreDrawnWhole) {
                      &dialog, 100);
         label.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         const Image shown(qelt::render::SnapWindow(dialog.m_hWnd));
+        ASSERT_NE(shown.surface, nullptr);
 
         // The same text drawn without a clip, its cell's top at row 20 of a tall bitmap.
         HDC screen = ::GetDC(nullptr);
@@ -315,6 +302,7 @@ TEST(Snapshot, LabelsAreDrawnWhole) {
         ::SelectObject(dc, oldFont);
         ::SelectObject(dc, oldBitmap);
         const Image free(qelt::render::BitmapToPng(bitmap));
+        ASSERT_NE(free.surface, nullptr);
         ::DeleteObject(bitmap);
         ::DeleteDC(dc);
 
@@ -344,6 +332,7 @@ TEST(Snapshot, ALayeredWindowShowsWhatLiesBeneath) {
         light.Create("Static", "", WS_CHILD | WS_VISIBLE | SS_WHITERECT, CRect(0, 0, 100, 80), &over, 1);
         ASSERT_TRUE(over.SetLayeredWindowAttributes(0, alpha, LWA_ALPHA));
         const label_detail::Image image(qelt::render::SnapWindow(over.m_hWnd));
+        ASSERT_NE(image.surface, nullptr);
         const auto* row = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(image.surface) +
                                                                  40 * cairo_image_surface_get_stride(image.surface));
         EXPECT_NEAR(static_cast<int>(row[50] & 0xFF), black + (white - black) * alpha / 255.0, 1) << int(alpha);
