@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/CodePicture.h"
 #include "mfc/base/String.h"
 #include "mfc/gdi/DC.h"
 #include "sibling/BeamRecords.h"
@@ -12,20 +13,6 @@ const COLORREF kBeamColor = RGB(0, 0, 0);
 const COLORREF kForceColor = RGB(210, 0, 0);      // concentrated forces and moments
 const COLORREF kLineLoadColor = RGB(0, 0, 200);   // distributed loads
 const COLORREF kTextColor = RGB(0, 0, 0);
-
-// A picture of cx × cy pixels drawn by draw into an empty bitmap.
-template <class Draw>
-BOOL DrawPicture(CBitmap& bitmap, int cx, int cy, Draw draw) {
-    CDC dcScreen;
-    dcScreen.CreateDC("DISPLAY", nullptr, nullptr, nullptr);
-    CDC dc;
-    dc.CreateCompatibleDC(&dcScreen);
-    if (!bitmap.CreateCompatibleBitmap(&dcScreen, cx, cy)) return FALSE;
-    CBitmap* pOldBitmap = dc.SelectObject(&bitmap);
-    draw(dc);
-    dc.SelectObject(pOldBitmap);
-    return TRUE;
-}
 
 void Line(CDC& dc, int x0, int y0, int x1, int y1, COLORREF color, int nWidth = 1) {
     CPen pen(PS_SOLID, nWidth, color);
@@ -217,7 +204,7 @@ void TreeIcon(CDC& dc, int nIcon) {
 
 BOOL CreateLoadKindStrip(CBitmap& bitmap) {
     const int cx = LOAD_KIND_IMAGE_WIDTH * BEAM_LOAD_KINDS, cy = LOAD_KIND_IMAGE_HEIGHT;
-    return DrawPicture(bitmap, cx, cy, [&](CDC& dc) {
+    return DrawCodePicture(bitmap, cx, cy, [&](CDC& dc) {
         dc.FillSolidRect(0, 0, cx, cy, LOAD_PICTURE_MASK);
         for (int k = 0; k < BEAM_LOAD_KINDS; ++k)
             DrawLoadKind(dc, CRect(k * LOAD_KIND_IMAGE_WIDTH, 0, (k + 1) * LOAD_KIND_IMAGE_WIDTH, cy), k, FALSE);
@@ -226,7 +213,7 @@ BOOL CreateLoadKindStrip(CBitmap& bitmap) {
 
 BOOL CreateLoadKindPicture(CBitmap& bitmap, int nKind) {
     if (nKind < 0 || nKind >= BEAM_LOAD_KINDS) return FALSE;
-    return DrawPicture(bitmap, LOAD_PICTURE_WIDTH, LOAD_PICTURE_HEIGHT, [&](CDC& dc) {
+    return DrawCodePicture(bitmap, LOAD_PICTURE_WIDTH, LOAD_PICTURE_HEIGHT, [&](CDC& dc) {
         dc.FillSolidRect(0, 0, LOAD_PICTURE_WIDTH, LOAD_PICTURE_HEIGHT, RGB(255, 255, 255));
         CFont font;
         font.CreateFont(-10, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
@@ -240,7 +227,7 @@ BOOL CreateLoadKindPicture(CBitmap& bitmap, int nKind) {
 
 BOOL CreateLoadTreeIcons(CBitmap& bitmap) {
     const int cx = LOAD_TREE_ICON_SIZE * LOAD_TREE_ICONS, cy = LOAD_TREE_ICON_SIZE;
-    return DrawPicture(bitmap, cx, cy, [&](CDC& dc) {
+    return DrawCodePicture(bitmap, cx, cy, [&](CDC& dc) {
         dc.FillSolidRect(0, 0, cx, cy, LOAD_PICTURE_MASK);
         for (int i = 0; i < LOAD_TREE_ICONS; ++i) TreeIcon(dc, i);
     });
@@ -248,7 +235,7 @@ BOOL CreateLoadTreeIcons(CBitmap& bitmap) {
 
 BOOL CreateInformationIcon(CBitmap& bitmap, COLORREF background) {
     const int n = INFORMATION_ICON_SIZE;
-    return DrawPicture(bitmap, n, n, [&](CDC& dc) {
+    return DrawCodePicture(bitmap, n, n, [&](CDC& dc) {
         dc.FillSolidRect(0, 0, n, n, background);
         // A blue disc with a darker rim, and a white "i": its dot and its stem.
         CPen rim(PS_SOLID, 1, RGB(0, 64, 160));

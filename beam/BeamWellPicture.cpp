@@ -1,5 +1,6 @@
 #include "beam/BeamWellPicture.h"
 
+#include "framework/CodePicture.h"
 #include "mfc/gdi/DC.h"
 #include "mfc/user/Dialog.h"
 #include "mfc/stdctrl/Static.h"
@@ -119,15 +120,8 @@ int BeamWellPictureId(int nVertical, int nHorizontal) {
 BOOL CreateBeamWellPicture(CBitmap& bitmap, int nPictureId) {
     for (const BEAMWELLPICTURE& picture : s_pictures) {
         if (picture.nId != nPictureId) continue;
-        CDC dcScreen;
-        dcScreen.CreateDC("DISPLAY", nullptr, nullptr, nullptr);
-        CDC dc;
-        dc.CreateCompatibleDC(&dcScreen);
-        if (!bitmap.CreateCompatibleBitmap(&dcScreen, kWidth, kHeight)) return FALSE;
-        CBitmap* pOldBitmap = dc.SelectObject(&bitmap);
-        DrawGrid(dc, picture.nVertical, picture.nHorizontal);
-        dc.SelectObject(pOldBitmap);
-        return TRUE;
+        return DrawCodePicture(bitmap, kWidth, kHeight,
+                               [&](CDC& dc) { DrawGrid(dc, picture.nVertical, picture.nHorizontal); });
     }
     return FALSE;
 }

@@ -1,5 +1,6 @@
 #include "stair/StairBoardPreview.h"
 
+#include "framework/CodePicture.h"
 #include "mfc/base/String.h"
 #include "mfc/gdi/DC.h"
 
@@ -90,13 +91,5 @@ void DrawPreview(CDC& dc) {
 }  // namespace
 
 BOOL CreateStairBoardPreview(CBitmap& bitmap) {
-    CDC dcScreen;
-    dcScreen.CreateDC("DISPLAY", nullptr, nullptr, nullptr);
-    CDC dc;
-    dc.CreateCompatibleDC(&dcScreen);
-    if (!bitmap.CreateCompatibleBitmap(&dcScreen, kSize, kSize)) return FALSE;
-    CBitmap* pOldBitmap = dc.SelectObject(&bitmap);
-    DrawPreview(dc);
-    dc.SelectObject(pOldBitmap);
-    return TRUE;
+    return DrawCodePicture(bitmap, kSize, kSize, DrawPreview);
 }
