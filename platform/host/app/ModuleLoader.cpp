@@ -15,7 +15,7 @@ LoadedModule::~LoadedModule() {
 }
 
 std::unique_ptr<LoadedModule> LoadedModule::Load(const std::string& path, std::string* error) {
-    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* library = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     if (!library) {
         *error = std::string("cannot open the module: ") + dlerror();
         return nullptr;

@@ -1,6 +1,7 @@
-// A member check starts like a small program: the libraries of the slab's analysis server (the
-// plate engine, CHOLMOD, the BLAS, CGAL's GMP and MPFR) are loaded only when a command asks for
-// the server. The dynamic loader's report (LD_DEBUG=files) of a run tells what it mapped.
+// qelt starts like a small program: the libraries of the slab's analysis server (the plate engine,
+// CHOLMOD, the BLAS, CGAL's GMP and MPFR) are loaded only when a command asks for the server, and
+// the drawing libraries (cairo, pango, fontconfig) only when something is drawn or measured. The
+// dynamic loader's report (LD_DEBUG=files) of a run tells what it mapped.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -21,8 +22,9 @@ namespace fs = std::filesystem;
 
 const char* const kSolverLibraries[] = {"libqelt_plateserver", "libqelt_fea", "libcholmod", "libopenblas",
                                         "libblas", "libgmp", "libmpfr"};
+const char* const kDrawingLibraries[] = {"libcairo", "libpango", "libfontconfig", "libfreetype", "libglib"};
 
-class SolverLibraries : public ::testing::Test {
+class MappedLibraries : public ::testing::Test {
 protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "qelt-libraries-XXXXXX").string();
@@ -66,7 +68,7 @@ protected:
     fs::path m_dir;
 };
 
-TEST_F(SolverLibraries, AreMappedOnlyByACommandThatUsesTheServer) {
+TEST_F(MappedLibraries, SolverLibrariesOnlyByACommandThatUsesTheServer) {
     int code = -1;
     const std::string check = LoadedBy({"run", "C:ZHJMJS", "--store", (m_dir / "s.db").string(), "--out",
                                         (m_dir / "out").string(), "--quiet"},
@@ -81,6 +83,22 @@ TEST_F(SolverLibraries, AreMappedOnlyByACommandThatUsesTheServer) {
     ASSERT_EQ(code, 0);
     for (const char* library : {"libqelt_plateserver", "libqelt_fea", "libcholmod"})
         EXPECT_NE(slab.find(library), std::string::npos) << library;
+}
+
+// A dialog measures its font and paints: a run maps the drawing libraries, the list of commands
+// does not.
+TEST_F(MappedLibraries, DrawingLibrariesOnlyOnceSomethingIsDrawn) {
+    int code = -1;
+    const std::string list = LoadedBy({"list"}, &code);
+    ASSERT_EQ(code, 0);
+    ASSERT_NE(list.find("libqeltrc.so"), std::string::npos) << list;
+    for (const char* library : kDrawingLibraries) EXPECT_EQ(list.find(library), std::string::npos) << library;
+
+    const std::string check = LoadedBy({"run", "C:ZHJMJS", "--store", (m_dir / "s.db").string(), "--out",
+                                        (m_dir / "out").string(), "--quiet"},
+                                       &code);
+    ASSERT_EQ(code, 0);
+    for (const char* library : {"libcairo", "libpango"}) EXPECT_NE(check.find(library), std::string::npos) << library;
 }
 
 }  // namespace
