@@ -1,8 +1,8 @@
 // The drawing libraries (cairo, pango and what they stand on) are loaded when the process first
-// draws or measures text, not when it starts: a run that draws nothing (`qelt list`) maps none of
-// their two dozen libraries. Each function of theirs that the platform calls is defined here under
-// its own name and signature, so the compiler checks it against the libraries' headers; its first
-// call looks the function up in the loaded libraries and every call goes straight on to it.
+// makes a bitmap, draws or measures text, not when it starts: a run that draws nothing (`qelt
+// list`) maps none of their two dozen libraries. Each function of theirs that the platform calls
+// is defined here under its own name and signature, so the compiler checks it against the
+// libraries' headers; its first call looks the function up, and later calls go on to it directly.
 #include <cairo-svg.h>
 #include <dlfcn.h>
 #include <pango/pangocairo.h>
@@ -13,28 +13,29 @@
 namespace {
 
 // pango's cairo binding, which brings pango, cairo, GObject and GLib with it.
-const char *const kDrawingLibrary = "libpangocairo-1.0.so.0";
+const char* const kDrawingLibrary = "libpangocairo-1.0.so.0";
 
 // Drawing cannot go on without the libraries: an installation that lacks them ends the process
-// with a message that names what is missing.
-[[noreturn]] void Missing(const char *what) {
+// as the dynamic loader ends one that lacks a library it links (127), with a message that names
+// what is missing.
+[[noreturn]] void Missing(const char* what) {
     std::fprintf(stderr, "qelt: the drawing libraries cannot be used: %s\n", what);
-    std::abort();
+    std::_Exit(127);
 }
 
-void *DrawingSymbol(const char *name) {
-    static void *const library = [] {
-        void *handle = dlopen(kDrawingLibrary, RTLD_NOW | RTLD_LOCAL);
+void* DrawingSymbol(const char* name) {
+    static void* const library = [] {
+        void* handle = dlopen(kDrawingLibrary, RTLD_NOW | RTLD_LOCAL);
         if (!handle) Missing(dlerror());
         return handle;
     }();
-    void *symbol = dlsym(library, name);
+    void* symbol = dlsym(library, name);
     if (!symbol) Missing(name);
     return symbol;
 }
 
 template <typename Function>
-Function DrawingFunction(const char *name) {
+Function DrawingFunction(const char* name) {
     return reinterpret_cast<Function>(DrawingSymbol(name));
 }
 
