@@ -1,6 +1,5 @@
 #include "DktElement.h"
 
-#include <Eigen/LU>
 #include <cmath>
 
 namespace qelt::fea {
@@ -28,23 +27,6 @@ Eigen::Matrix<double, 9, 1> DktElement::CubicBasis(const double* l) {
     for (int k = 0; k < 6; ++k) phi(3 + k) = l[kPairs[k][0]] * l[kPairs[k][0]] * l[kPairs[k][1]] + bubble;
     return phi;
 }
-
-namespace {
-
-// ∂φ/∂L_m of the basis (rows: functions; columns: m).
-Eigen::Matrix<double, 9, 3> CubicBasisDerivatives(const double l[3]) {
-    Eigen::Matrix<double, 9, 3> d = Eigen::Matrix<double, 9, 3>::Zero();
-    for (int i = 0; i < 3; ++i) d(i, i) = 1.0;
-    for (int k = 0; k < 6; ++k) {
-        const int i = kPairs[k][0], j = kPairs[k][1];
-        for (int m = 0; m < 3; ++m) d(3 + k, m) = l[(m + 1) % 3] * l[(m + 2) % 3] / 2.0;
-        d(3 + k, i) += 2.0 * l[i] * l[j];
-        d(3 + k, j) += l[i] * l[i];
-    }
-    return d;
-}
-
-}  // namespace
 
 DktElement::DktElement(const Point2& p0, const Point2& p1, const Point2& p2, double rigidity, double poisson)
     : m_p{p0, p1, p2} {
@@ -79,17 +61,24 @@ DktElement::DktElement(const Point2& p0, const Point2& p1, const Point2& p2, dou
 }
 
 ElementVector DktElement::ToNodalValues(const Eigen::Matrix<double, 9, 1>& overBasis) const {
-    // The basis's values, w,y and −w,x at the corners: the rows of the nodal values.
-    Eigen::Matrix<double, 9, 9> values;
-    for (int c = 0; c < 3; ++c) {
-        double l[3] = {0.0, 0.0, 0.0};
-        l[c] = 1.0;
-        const Eigen::Matrix<double, 9, 3> d = CubicBasisDerivatives(l);
-        values.row(3 * c) = CubicBasis(l).transpose();
-        values.row(3 * c + 1) = (d * m_dl.row(1).transpose()).transpose();
-        values.row(3 * c + 2) = -(d * m_dl.row(0).transpose()).transpose();
+    // The basis's nodal values V (u = V·c for the basis coefficients c) are sparse: at corner i
+    // every cubic function is 0 and only the two of pairs (i, j) have a slope, ∂/∂L_j = 1; the
+    // linear ones give w = L_i and the same slopes at every corner. So Vᵀ·f = overBasis falls apart
+    // into a 2 × 2 system for each corner's rotations, then the forces.
+    ElementVector f;
+    double sumX = 0.0, sumY = 0.0;  // Σ of the rotations θx and θy over the corners
+    for (int i = 0; i < 3; ++i) {
+        const int j1 = kPairs[2 * i][1], j2 = kPairs[2 * i + 1][1];
+        // dl(1, j)·θx_i − dl(0, j)·θy_i = overBasis(pair (i, j)) for j = j1, j2.
+        const double a11 = m_dl(1, j1), a12 = -m_dl(0, j1), a21 = m_dl(1, j2), a22 = -m_dl(0, j2);
+        const double b1 = overBasis(3 + 2 * i), b2 = overBasis(4 + 2 * i);
+        const double det = a11 * a22 - a12 * a21;
+        f(3 * i + 1) = (b1 * a22 - a12 * b2) / det;
+        f(3 * i + 2) = (a11 * b2 - a21 * b1) / det;
+        sumX += f(3 * i + 1), sumY += f(3 * i + 2);
     }
-    return values.transpose().partialPivLu().solve(overBasis);
+    for (int m = 0; m < 3; ++m) f(3 * m) = overBasis(m) - m_dl(1, m) * sumX + m_dl(0, m) * sumY;
+    return f;
 }
 
 CurvatureMatrix DktElement::Curvature(double l0, double l1, double l2) const {
