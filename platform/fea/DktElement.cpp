@@ -28,35 +28,27 @@ Eigen::Matrix<double, 9, 1> DktElement::CubicBasis(const double* l) {
     return phi;
 }
 
-DktElement::DktElement(const Point2& p0, const Point2& p1, const Point2& p2, double rigidity, double poisson)
-    : m_p{p0, p1, p2} {
+DktElement::DktElement(const Point2& p0, const Point2& p1, const Point2& p2, double rigidity, double poisson) {
+    const Point2 p[3] = {p0, p1, p2};
     m_area = 0.5 * ((p1.x - p0.x) * (p2.y - p0.y) - (p2.x - p0.x) * (p1.y - p0.y));
     m_elasticity << 1.0, poisson, 0.0, poisson, 1.0, 0.0, 0.0, 0.0, (1.0 - poisson) / 2.0;
     m_elasticity *= rigidity;
     for (int i = 0; i < 3; ++i) {
-        const Point2& pj = m_p[(i + 1) % 3];
-        const Point2& pk = m_p[(i + 2) % 3];
+        const Point2& pj = p[(i + 1) % 3];
+        const Point2& pk = p[(i + 2) % 3];
         m_dl(0, i) = (pj.y - pk.y) / (2.0 * m_area);
         m_dl(1, i) = (pk.x - pj.x) / (2.0 * m_area);
     }
-
-    // Corner slopes: w,x = −θy, w,y = θx.
-    for (int i = 0; i < 3; ++i) {
-        m_slope[i].setZero();
-        m_slope[i](0, 3 * i + 2) = -1.0;
-        m_slope[i](1, 3 * i + 1) = 1.0;
-    }
-    // Mid-side slopes from the side's cubic (along it) and the corners' mean (across it).
+    // Mid-side slopes: along the side (unit s, length l) the slope of the side's cubic,
+    // 1.5·(w_j − w_i)/l − s·(G_i + G_j)/4; across it (unit n) the corners' mean n·(G_i + G_j)/2.
+    // So the slope there is 1.5·s/l·(w_j − w_i) + (n·nᵀ/2 − s·sᵀ/4)·(G_i + G_j).
     for (int side = 0; side < 3; ++side) {
-        const int i = side, j = (side + 1) % 3;
-        const double dx = m_p[j].x - m_p[i].x, dy = m_p[j].y - m_p[i].y;
-        const double length = std::hypot(dx, dy);
-        const Eigen::RowVector2d s(dx / length, dy / length), n(-dy / length, dx / length);
-        Eigen::Matrix<double, 1, 9> along = -(s * m_slope[i] + s * m_slope[j]) / 4.0;
-        along(3 * j) += 1.5 / length;
-        along(3 * i) -= 1.5 / length;
-        const Eigen::Matrix<double, 1, 9> across = (n * m_slope[i] + n * m_slope[j]) / 2.0;
-        m_slope[3 + side] = s.transpose() * along + n.transpose() * across;
+        const Point2& a = p[side];
+        const Point2& b = p[(side + 1) % 3];
+        const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+        m_sideW[side] << 1.5 * dx / length2, 1.5 * dy / length2;
+        m_sideG[side] << (2.0 * dy * dy - dx * dx) / (4.0 * length2), -3.0 * dx * dy / (4.0 * length2),
+            -3.0 * dx * dy / (4.0 * length2), (2.0 * dx * dx - dy * dy) / (4.0 * length2);
     }
 }
 
@@ -81,21 +73,61 @@ ElementVector DktElement::ToNodalValues(const Eigen::Matrix<double, 9, 1>& overB
     return f;
 }
 
-CurvatureMatrix DktElement::Curvature(double l0, double l1, double l2) const {
-    const double l[3] = {l0, l1, l2};
-    // Gradients of the six quadratic shape functions: corners, then mid-sides 01, 12, 20.
+Eigen::Matrix<double, 2, 6> DktElement::NodeSlopes(const ElementVector& u) const {
+    Eigen::Matrix<double, 2, 6> g;
+    for (int k = 0; k < 3; ++k) g.col(k) << -u(3 * k + 2), u(3 * k + 1);  // w,x = −θy, w,y = θx
+    for (int side = 0; side < 3; ++side) {
+        const int i = side, j = (side + 1) % 3;
+        g.col(3 + side) = m_sideW[side] * (u(3 * j) - u(3 * i)) + m_sideG[side] * (g.col(i) + g.col(j));
+    }
+    return g;
+}
+
+Eigen::Matrix<double, 1, 9> DktElement::SlopesToValues(const Eigen::Matrix<double, 2, 6>& q) const {
+    // Each mid-side's weights go to its corners' slopes and w; m_sideG is symmetric.
+    Eigen::Matrix<double, 2, 3> g = q.leftCols<3>();
+    double w[3] = {0.0, 0.0, 0.0};
+    for (int side = 0; side < 3; ++side) {
+        const int i = side, j = (side + 1) % 3;
+        const double along = m_sideW[side].dot(q.col(3 + side));
+        w[j] += along, w[i] -= along;
+        const Eigen::Vector2d slopes = m_sideG[side] * q.col(3 + side);
+        g.col(i) += slopes, g.col(j) += slopes;
+    }
+    Eigen::Matrix<double, 1, 9> row;
+    for (int k = 0; k < 3; ++k) row(3 * k) = w[k], row(3 * k + 1) = g(1, k), row(3 * k + 2) = -g(0, k);
+    return row;
+}
+
+Eigen::Matrix<double, 2, 6> DktElement::ShapeGradients(const double* l) const {
     Eigen::Matrix<double, 2, 6> dn;
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3;
         dn.col(i) = (4.0 * l[i] - 1.0) * m_dl.col(i);
         dn.col(3 + i) = 4.0 * (l[j] * m_dl.col(i) + l[i] * m_dl.col(j));
     }
-    CurvatureMatrix b = CurvatureMatrix::Zero();
-    for (int a = 0; a < 6; ++a) {
-        b.row(0) += dn(0, a) * m_slope[a].row(0);
-        b.row(1) += dn(1, a) * m_slope[a].row(1);
-        b.row(2) += dn(1, a) * m_slope[a].row(0) + dn(0, a) * m_slope[a].row(1);
-    }
+    return dn;
+}
+
+namespace {
+
+// The weights q of the node slopes G in curvature r (κ_r = Σ_a q(:, a)·G_a) for the shape
+// functions' gradients dn: κ = (∂(w,x)/∂x, ∂(w,y)/∂y, ∂(w,x)/∂y + ∂(w,y)/∂x).
+Eigen::Matrix<double, 2, 6> CurvatureWeights(const Eigen::Matrix<double, 2, 6>& dn, int r) {
+    Eigen::Matrix<double, 2, 6> q = Eigen::Matrix<double, 2, 6>::Zero();
+    if (r == 0) q.row(0) = dn.row(0);
+    else if (r == 1) q.row(1) = dn.row(1);
+    else q.row(0) = dn.row(1), q.row(1) = dn.row(0);
+    return q;
+}
+
+}  // namespace
+
+CurvatureMatrix DktElement::Curvature(double l0, double l1, double l2) const {
+    const double l[3] = {l0, l1, l2};
+    const Eigen::Matrix<double, 2, 6> dn = ShapeGradients(l);
+    CurvatureMatrix b;
+    for (int r = 0; r < 3; ++r) b.row(r) = SlopesToValues(CurvatureWeights(dn, r));
     return b;
 }
 
@@ -112,7 +144,11 @@ ElementMatrix DktElement::Stiffness() const {
 }
 
 Eigen::Vector3d DktElement::Moments(const ElementVector& u, double l0, double l1, double l2) const {
-    return -(m_elasticity * (Curvature(l0, l1, l2) * u));
+    const double l[3] = {l0, l1, l2};
+    const Eigen::Matrix<double, 2, 6> dn = ShapeGradients(l), g = NodeSlopes(u);
+    Eigen::Vector3d curvature;
+    for (int r = 0; r < 3; ++r) curvature(r) = CurvatureWeights(dn, r).cwiseProduct(g).sum();
+    return -(m_elasticity * curvature);
 }
 
 Eigen::Matrix<double, 6, 1> SideLoad(double dx, double dy, double p1, double p2) {

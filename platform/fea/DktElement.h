@@ -53,11 +53,21 @@ private:
     // inverse of the basis's nodal values).
     ElementVector ToNodalValues(const Eigen::Matrix<double, 9, 1>& overBasis) const;
 
-    Point2 m_p[3];
+    // The slopes G = (w,x, w,y) at the six nodes of the rotations' interpolation (columns: corners
+    // 0–2, mid-sides 01, 12, 20) for the element's nine values, and the transposed map: the row
+    // over the nine values of Σ_a q(:, a)·G_a.
+    Eigen::Matrix<double, 2, 6> NodeSlopes(const ElementVector& u) const;
+    Eigen::Matrix<double, 1, 9> SlopesToValues(const Eigen::Matrix<double, 2, 6>& q) const;
+    // The gradients of the six quadratic shape functions at the area coordinates l[0 … 2].
+    Eigen::Matrix<double, 2, 6> ShapeGradients(const double* l) const;
+
     double m_area;
-    Eigen::Matrix3d m_elasticity;             // D·[[1, ν, 0], [ν, 1, 0], [0, 0, (1 − ν)/2]]
-    Eigen::Matrix<double, 2, 3> m_dl;         // ∂L_i/∂x (row 0) and ∂L_i/∂y (row 1)
-    Eigen::Matrix<double, 2, 9> m_slope[6];   // (w,x, w,y) at corners 0–2 and mid-sides 01, 12, 20
+    Eigen::Matrix3d m_elasticity;       // D·[[1, ν, 0], [ν, 1, 0], [0, 0, (1 − ν)/2]]
+    Eigen::Matrix<double, 2, 3> m_dl;   // ∂L_i/∂x (row 0) and ∂L_i/∂y (row 1)
+    // The slope at the mid-side of side s (from corner i = s to j = s + 1) is
+    // m_sideW[s]·(w_j − w_i) + m_sideG[s]·(G_i + G_j), G being the corners' slopes.
+    Eigen::Vector2d m_sideW[3];
+    Eigen::Matrix2d m_sideG[3];         // symmetric
 };
 
 // Nodal loads of a load along a side of length l, linear from p1 at its first node to p2 at its
