@@ -83,71 +83,64 @@ Eigen::Matrix<double, 2, 6> DktElement::NodeSlopes(const ElementVector& u) const
     return g;
 }
 
-Eigen::Matrix<double, 1, 9> DktElement::SlopesToValues(const Eigen::Matrix<double, 2, 6>& q) const {
+CurvatureMatrix DktElement::SlopesToValues(const SlopeWeights c[6]) const {
     // Each mid-side's weights go to its corners' slopes and w; m_sideG is symmetric.
-    Eigen::Matrix<double, 2, 3> g = q.leftCols<3>();
-    double w[3] = {0.0, 0.0, 0.0};
+    SlopeWeights g[3] = {c[0], c[1], c[2]};
+    Eigen::Vector3d w[3] = {Eigen::Vector3d::Zero(), Eigen::Vector3d::Zero(), Eigen::Vector3d::Zero()};
     for (int side = 0; side < 3; ++side) {
         const int i = side, j = (side + 1) % 3;
-        const double along = m_sideW[side].dot(q.col(3 + side));
+        const Eigen::Vector3d along = c[3 + side] * m_sideW[side];
         w[j] += along, w[i] -= along;
-        const Eigen::Vector2d slopes = m_sideG[side] * q.col(3 + side);
-        g.col(i) += slopes, g.col(j) += slopes;
+        const SlopeWeights slopes = c[3 + side] * m_sideG[side];
+        g[i] += slopes, g[j] += slopes;
     }
-    Eigen::Matrix<double, 1, 9> row;
-    for (int k = 0; k < 3; ++k) row(3 * k) = w[k], row(3 * k + 1) = g(1, k), row(3 * k + 2) = -g(0, k);
-    return row;
+    CurvatureMatrix b;
+    for (int k = 0; k < 3; ++k) b.col(3 * k) = w[k], b.col(3 * k + 1) = g[k].col(1), b.col(3 * k + 2) = -g[k].col(0);
+    return b;
 }
 
-Eigen::Matrix<double, 2, 6> DktElement::ShapeGradients(const double* l) const {
+void DktElement::CurvatureWeights(const double* l, SlopeWeights c[6]) const {
+    // The gradients of the six quadratic shape functions.
     Eigen::Matrix<double, 2, 6> dn;
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3;
         dn.col(i) = (4.0 * l[i] - 1.0) * m_dl.col(i);
         dn.col(3 + i) = 4.0 * (l[j] * m_dl.col(i) + l[i] * m_dl.col(j));
     }
-    return dn;
+    // κ = (∂(w,x)/∂x, ∂(w,y)/∂y, ∂(w,x)/∂y + ∂(w,y)/∂x).
+    for (int a = 0; a < 6; ++a) c[a] << dn(0, a), 0.0, 0.0, dn(1, a), dn(1, a), dn(0, a);
 }
-
-namespace {
-
-// The weights q of the node slopes G in curvature r (κ_r = Σ_a q(:, a)·G_a) for the shape
-// functions' gradients dn: κ = (∂(w,x)/∂x, ∂(w,y)/∂y, ∂(w,x)/∂y + ∂(w,y)/∂x).
-Eigen::Matrix<double, 2, 6> CurvatureWeights(const Eigen::Matrix<double, 2, 6>& dn, int r) {
-    Eigen::Matrix<double, 2, 6> q = Eigen::Matrix<double, 2, 6>::Zero();
-    if (r == 0) q.row(0) = dn.row(0);
-    else if (r == 1) q.row(1) = dn.row(1);
-    else q.row(0) = dn.row(1), q.row(1) = dn.row(0);
-    return q;
-}
-
-}  // namespace
 
 CurvatureMatrix DktElement::Curvature(double l0, double l1, double l2) const {
     const double l[3] = {l0, l1, l2};
-    const Eigen::Matrix<double, 2, 6> dn = ShapeGradients(l);
-    CurvatureMatrix b;
-    for (int r = 0; r < 3; ++r) b.row(r) = SlopesToValues(CurvatureWeights(dn, r));
-    return b;
+    SlopeWeights c[6];
+    CurvatureWeights(l, c);
+    return SlopesToValues(c);
 }
 
 ElementMatrix DktElement::Stiffness() const {
-    // Mid-side points integrate the quadratic integrand exactly.
-    ElementMatrix k = ElementMatrix::Zero();
+    // Mid-side points integrate the quadratic integrand exactly: K = Σ (A/3)·Bᵀ·E·B over them,
+    // with B stacked over the points; K is symmetric, so only its lower triangle is
+    // formed.
     const double points[3][3] = {{0.5, 0.5, 0.0}, {0.0, 0.5, 0.5}, {0.5, 0.0, 0.5}};
-    for (const auto& p : points) {
-        const CurvatureMatrix b = Curvature(p[0], p[1], p[2]);
-        const CurvatureMatrix eb = m_elasticity * b;
-        k.noalias() += (m_area / 3.0) * b.transpose().lazyProduct(eb);  // fixed sizes: no general product
+    ElementMatrix b, eb;
+    for (int p = 0; p < 3; ++p) {
+        b.middleRows<3>(3 * p) = Curvature(points[p][0], points[p][1], points[p][2]);
+        eb.middleRows<3>(3 * p) = (m_area / 3.0) * m_elasticity * b.middleRows<3>(3 * p);
     }
+    ElementMatrix k;
+    for (int j = 0; j < 9; ++j)
+        for (int i = j; i < 9; ++i) k(i, j) = k(j, i) = b.col(i).dot(eb.col(j));
     return k;
 }
 
 Eigen::Vector3d DktElement::Moments(const ElementVector& u, double l0, double l1, double l2) const {
     const double l[3] = {l0, l1, l2};
-    const Eigen::Matrix<double, 2, 6> dn = ShapeGradients(l), g = NodeSlopes(u);
-    Eigen::Vector3d curvature;
-    for (int r = 0; r < 3; ++r) curvature(r) = CurvatureWeights(dn, r).cwiseProduct(g).sum();
+    SlopeWeights c[6];
+    CurvatureWeights(l, c);
+    const Eigen::Matrix<double, 2, 6> g = NodeSlopes(u);
+    Eigen::Vector3d curvature = Eigen::Vector3d::Zero();
+    for (int a = 0; a < 6; ++a) curvature += c[a] * g.col(a);
     return -(m_elasticity * curvature);
 }
 

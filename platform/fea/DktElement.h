@@ -53,13 +53,15 @@ private:
     // inverse of the basis's nodal values).
     ElementVector ToNodalValues(const Eigen::Matrix<double, 9, 1>& overBasis) const;
 
-    // The slopes G = (w,x, w,y) at the six nodes of the rotations' interpolation (columns: corners
-    // 0–2, mid-sides 01, 12, 20) for the element's nine values, and the transposed map: the row
-    // over the nine values of Σ_a q(:, a)·G_a.
+    // The weights of a node's slope G = (w,x, w,y) in the curvatures: κ = Σ_a C_a·G_a over the
+    // six nodes of the rotations' interpolation (corners 0–2, mid-sides 01, 12, 20).
+    using SlopeWeights = Eigen::Matrix<double, 3, 2>;
+    // C_a at the area coordinates l[0 … 2].
+    void CurvatureWeights(const double* l, SlopeWeights c[6]) const;
+    // The node slopes G (columns) for the element's nine values, and the transposed map: B with
+    // κ = B·u = Σ_a C_a·G_a.
     Eigen::Matrix<double, 2, 6> NodeSlopes(const ElementVector& u) const;
-    Eigen::Matrix<double, 1, 9> SlopesToValues(const Eigen::Matrix<double, 2, 6>& q) const;
-    // The gradients of the six quadratic shape functions at the area coordinates l[0 … 2].
-    Eigen::Matrix<double, 2, 6> ShapeGradients(const double* l) const;
+    CurvatureMatrix SlopesToValues(const SlopeWeights c[6]) const;
 
     double m_area;
     Eigen::Matrix3d m_elasticity;       // D·[[1, ν, 0], [ν, 1, 0], [0, 0, (1 − ν)/2]]
