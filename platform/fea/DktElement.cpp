@@ -134,14 +134,17 @@ ElementMatrix DktElement::Stiffness() const {
     return k;
 }
 
-Eigen::Vector3d DktElement::Moments(const ElementVector& u, double l0, double l1, double l2) const {
-    const double l[3] = {l0, l1, l2};
-    SlopeWeights c[6];
-    CurvatureWeights(l, c);
+Eigen::Matrix3d DktElement::CornerMoments(const ElementVector& u) const {
     const Eigen::Matrix<double, 2, 6> g = NodeSlopes(u);
-    Eigen::Vector3d curvature = Eigen::Vector3d::Zero();
-    for (int a = 0; a < 6; ++a) curvature += c[a] * g.col(a);
-    return -(m_elasticity * curvature);
+    Eigen::Matrix3d curvatures = Eigen::Matrix3d::Zero();
+    for (int corner = 0; corner < 3; ++corner) {
+        double l[3] = {0.0, 0.0, 0.0};
+        l[corner] = 1.0;
+        SlopeWeights c[6];
+        CurvatureWeights(l, c);
+        for (int a = 0; a < 6; ++a) curvatures.col(corner) += c[a] * g.col(a);
+    }
+    return -(m_elasticity * curvatures);
 }
 
 Eigen::Matrix<double, 6, 1> SideLoad(double dx, double dy, double p1, double p2) {

@@ -32,8 +32,8 @@ public:
 
     // B with κ = B·u at the point of area coordinates (l0, l1, l2).
     CurvatureMatrix Curvature(double l0, double l1, double l2) const;
-    // (Mx, My, Mxy) at that point for the element's nine values.
-    Eigen::Vector3d Moments(const ElementVector& u, double l0, double l1, double l2) const;
+    // (Mx, My, Mxy) at each corner (columns) for the element's nine values.
+    Eigen::Matrix3d CornerMoments(const ElementVector& u) const;
 
     // The nodal loads of an area load whose value (N/mm²) at a point of area coordinates (l0, l1,
     // l2) is load(l0, l1, l2); integrated exactly for a load linear over the element.
