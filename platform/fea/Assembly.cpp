@@ -5,6 +5,7 @@
 
 #include "DktElement.h"
 #include "Geometry.h"
+#include "LargePages.h"
 
 namespace qelt::fea {
 
@@ -95,6 +96,8 @@ Eigen::SparseMatrix<double> AssembleStiffness(const Mesh& mesh, const NodeGraph&
     int* starts = stiffness.outerIndexPtr();
     int* rows = stiffness.innerIndexPtr();
     double* values = stiffness.valuePtr();
+    AdviseLargePages(rows, entries * sizeof(int));
+    AdviseLargePages(values, entries * sizeof(double));
     // The columns in the equations' order: node by node, each node's free values in turn.
     std::vector<int> nodeAt(equations.count, -1);
     for (int n = 0; n < nodeCount; ++n)
