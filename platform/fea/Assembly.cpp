@@ -173,7 +173,7 @@ Eigen::MatrixXd AssembleLoads(const Slab& slab, const Mesh& mesh) {
     for (const auto& t : mesh.triangles) {
         const DktElement element = ElementOf(mesh, t, 1.0, 0.0);
         if (slab.uniformLoad[0] != 0.0 || slab.uniformLoad[1] != 0.0) {
-            const ElementVector unit = element.AreaLoad([](double, double, double) { return kAreaLoadUnit; });
+            const ElementVector unit = kAreaLoadUnit * element.UniformLoad();
             for (int c = 0; c < kLoadCaseCount; ++c) Scatter(loads, c, t, slab.uniformLoad[c] * unit);
         }
         // An area load's edges are mesh edges, so an element lies inside or outside it whole.

@@ -52,6 +52,14 @@ DktElement::DktElement(const Point2& p0, const Point2& p1, const Point2& p2, dou
     }
 }
 
+ElementVector DktElement::UniformLoad() const {
+    // Over the triangle, each L_i integrates to A/3 and each L_i²·L_j + L0·L1·L2/2 to
+    // A/30 + A/120 = A/24.
+    Eigen::Matrix<double, 9, 1> integral;
+    integral << Eigen::Vector3d::Constant(m_area / 3.0), Eigen::Matrix<double, 6, 1>::Constant(m_area / 24.0);
+    return ToNodalValues(integral);
+}
+
 ElementVector DktElement::ToNodalValues(const Eigen::Matrix<double, 9, 1>& overBasis) const {
     // The basis's nodal values V (u = V·c for the basis coefficients c) are sparse: at corner i
     // every cubic function is 0 and only the two of pairs (i, j) have a slope, ∂/∂L_j = 1; the

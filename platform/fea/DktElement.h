@@ -35,6 +35,8 @@ public:
     // (Mx, My, Mxy) at each corner (columns) for the element's nine values.
     Eigen::Matrix3d CornerMoments(const ElementVector& u) const;
 
+    // The nodal loads of a uniform load of 1 N/mm².
+    ElementVector UniformLoad() const;
     // The nodal loads of an area load whose value (N/mm²) at a point of area coordinates (l0, l1,
     // l2) is load(l0, l1, l2); integrated exactly for a load linear over the element.
     template <typename Load>
