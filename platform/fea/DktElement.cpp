@@ -128,8 +128,7 @@ CurvatureMatrix DktElement::Curvature(double l0, double l1, double l2) const {
 
 ElementMatrix DktElement::Stiffness() const {
     // Mid-side points integrate the quadratic integrand exactly: K = Σ (A/3)·Bᵀ·E·B over them,
-    // with B stacked over the points; K is symmetric, so only its lower triangle is
-    // formed.
+    // with B stacked over the points; K is symmetric, so only its lower triangle is formed.
     const double points[3][3] = {{0.5, 0.5, 0.0}, {0.0, 0.5, 0.5}, {0.5, 0.0, 0.5}};
     ElementMatrix b, eb;
     for (int p = 0; p < 3; ++p) {
