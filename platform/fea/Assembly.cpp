@@ -5,6 +5,7 @@
 
 #include "DktElement.h"
 #include "Geometry.h"
+#include "LargePages.h"
 
 namespace qelt::fea {
 
@@ -95,6 +96,8 @@ Eigen::SparseMatrix<double> AssembleStiffness(const Mesh& mesh, const NodeGraph&
     int* starts = stiffness.outerIndexPtr();
     int* rows = stiffness.innerIndexPtr();
     double* values = stiffness.valuePtr();
+    AdviseLargePages(rows, entries * sizeof(int));
+    AdviseLargePages(values, entries * sizeof(double));
     // The columns in the equations' order: node by node, each node's free values in turn.
     std::vector<int> nodeAt(equations.count, -1);
     for (int n = 0; n < nodeCount; ++n)
@@ -170,7 +173,7 @@ Eigen::MatrixXd AssembleLoads(const Slab& slab, const Mesh& mesh) {
     for (const auto& t : mesh.triangles) {
         const DktElement element = ElementOf(mesh, t, 1.0, 0.0);
         if (slab.uniformLoad[0] != 0.0 || slab.uniformLoad[1] != 0.0) {
-            const ElementVector unit = element.AreaLoad([](double, double, double) { return kAreaLoadUnit; });
+            const ElementVector unit = kAreaLoadUnit * element.UniformLoad();
             for (int c = 0; c < kLoadCaseCount; ++c) Scatter(loads, c, t, slab.uniformLoad[c] * unit);
         }
         // An area load's edges are mesh edges, so an element lies inside or outside it whole.

@@ -32,9 +32,11 @@ public:
 
     // B with κ = B·u at the point of area coordinates (l0, l1, l2).
     CurvatureMatrix Curvature(double l0, double l1, double l2) const;
-    // (Mx, My, Mxy) at that point for the element's nine values.
-    Eigen::Vector3d Moments(const ElementVector& u, double l0, double l1, double l2) const;
+    // (Mx, My, Mxy) at each corner (columns) for the element's nine values.
+    Eigen::Matrix3d CornerMoments(const ElementVector& u) const;
 
+    // The nodal loads of a uniform load of 1 N/mm².
+    ElementVector UniformLoad() const;
     // The nodal loads of an area load whose value (N/mm²) at a point of area coordinates (l0, l1,
     // l2) is load(l0, l1, l2); integrated exactly for a load linear over the element.
     template <typename Load>
@@ -53,11 +55,23 @@ private:
     // inverse of the basis's nodal values).
     ElementVector ToNodalValues(const Eigen::Matrix<double, 9, 1>& overBasis) const;
 
-    Point2 m_p[3];
+    // The weights of a node's slope G = (w,x, w,y) in the curvatures: κ = Σ_a C_a·G_a over the
+    // six nodes of the rotations' interpolation (corners 0–2, mid-sides 01, 12, 20).
+    using SlopeWeights = Eigen::Matrix<double, 3, 2>;
+    // C_a at the area coordinates l[0 … 2].
+    void CurvatureWeights(const double* l, SlopeWeights c[6]) const;
+    // The node slopes G (columns) for the element's nine values, and the transposed map: B with
+    // κ = B·u = Σ_a C_a·G_a.
+    Eigen::Matrix<double, 2, 6> NodeSlopes(const ElementVector& u) const;
+    CurvatureMatrix SlopesToValues(const SlopeWeights c[6]) const;
+
     double m_area;
-    Eigen::Matrix3d m_elasticity;             // D·[[1, ν, 0], [ν, 1, 0], [0, 0, (1 − ν)/2]]
-    Eigen::Matrix<double, 2, 3> m_dl;         // ∂L_i/∂x (row 0) and ∂L_i/∂y (row 1)
-    Eigen::Matrix<double, 2, 9> m_slope[6];   // (w,x, w,y) at corners 0–2 and mid-sides 01, 12, 20
+    Eigen::Matrix3d m_elasticity;       // D·[[1, ν, 0], [ν, 1, 0], [0, 0, (1 − ν)/2]]
+    Eigen::Matrix<double, 2, 3> m_dl;   // ∂L_i/∂x (row 0) and ∂L_i/∂y (row 1)
+    // The slope at the mid-side of side s (from corner i = s to j = s + 1) is
+    // m_sideW[s]·(w_j − w_i) + m_sideG[s]·(G_i + G_j), G being the corners' slopes.
+    Eigen::Vector2d m_sideW[3];
+    Eigen::Matrix2d m_sideG[3];         // symmetric
 };
 
 // Nodal loads of a load along a side of length l, linear from p1 at its first node to p2 at its

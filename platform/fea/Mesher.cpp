@@ -104,12 +104,15 @@ void AddGrid(Cdt& cdt, const Domain& domain, const std::vector<SourceChord>& cho
     cdt.insert(points.begin(), points.end());
 }
 
+// The smallest angle is the one opposite the shortest side.
 double MinimumAngle(const Point2& a, const Point2& b, const Point2& c) {
-    auto angle = [](const Point2& p, const Point2& q, const Point2& r) {
-        const double ux = q.x - p.x, uy = q.y - p.y, vx = r.x - p.x, vy = r.y - p.y;
-        return std::atan2(std::fabs(ux * vy - uy * vx), ux * vx + uy * vy);
-    };
-    return std::min({angle(a, b, c), angle(b, c, a), angle(c, a, b)}) * 180.0 / kPi;
+    auto squared = [](const Point2& p, const Point2& q) { return (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y); };
+    const Point2* corners[3] = {&a, &b, &c};
+    const double opposite[3] = {squared(b, c), squared(c, a), squared(a, b)};
+    const int k = static_cast<int>(std::min_element(opposite, opposite + 3) - opposite);
+    const Point2 &p = *corners[k], &q = *corners[(k + 1) % 3], &r = *corners[(k + 2) % 3];
+    const double ux = q.x - p.x, uy = q.y - p.y, vx = r.x - p.x, vy = r.y - p.y;
+    return std::atan2(std::fabs(ux * vy - uy * vx), ux * vx + uy * vy) * 180.0 / kPi;
 }
 
 }  // namespace
@@ -180,6 +183,8 @@ bool MeshSlab(const Slab& slab, const MeshOptions& options, Mesh& mesh, std::str
 
     // Nodes: the vertices of faces in the domain.
     for (auto vertex = cdt.all_vertices_begin(); vertex != cdt.all_vertices_end(); ++vertex) vertex->info() = -1;
+    mesh.nodes.reserve(cdt.number_of_vertices());
+    mesh.triangles.reserve(cdt.number_of_faces());
     double minimumAngle = 180.0;
     for (auto face = cdt.finite_faces_begin(); face != cdt.finite_faces_end(); ++face) {
         if (!face->is_in_domain()) continue;

@@ -4,7 +4,7 @@
 
 #include <numeric>
 
-#include "CholmodMemory.h"
+#include "LargePages.h"
 
 namespace qelt::fea {
 

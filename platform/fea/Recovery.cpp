@@ -32,12 +32,11 @@ NodalResults RecoverResults(const Mesh& mesh, const Eigen::VectorXd& values, dou
     for (std::size_t n = 0; n < count; ++n) results.w[n] = values(3 * n);
     std::vector<Eigen::Vector3d> sums(count, Eigen::Vector3d::Zero());
     std::vector<double> weights(count, 0.0);
-    const double corners[3][3] = {{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}};
     for (const auto& t : mesh.triangles) {
         const DktElement element(mesh.nodes[t[0]], mesh.nodes[t[1]], mesh.nodes[t[2]], rigidity, poisson);
-        const ElementVector u = ElementValues(values, t);
+        const Eigen::Matrix3d moments = element.CornerMoments(ElementValues(values, t));
         for (int a = 0; a < 3; ++a) {
-            sums[t[a]] += element.Area() * element.Moments(u, corners[a][0], corners[a][1], corners[a][2]);
+            sums[t[a]] += element.Area() * moments.col(a);
             weights[t[a]] += element.Area();
         }
     }

@@ -2,7 +2,7 @@
 
 #include <cholmod.h>
 
-#include "CholmodMemory.h"
+#include "LargePages.h"
 
 #include <algorithm>
 

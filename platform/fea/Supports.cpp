@@ -42,35 +42,40 @@ bool HoldsEveryPart(const Mesh& mesh, const std::vector<std::array<bool, 3>>& he
         parent[FindRoot(parent, t[1])] = FindRoot(parent, t[0]);
         parent[FindRoot(parent, t[2])] = FindRoot(parent, t[0]);
     }
-    // Each part's centre and size, so that the test does not depend on where the slab lies.
-    std::vector<double> sumX(count, 0.0), sumY(count, 0.0), nodes(count, 0.0), extent(count, 0.0);
+    // Each node's part, the parts numbered in the order of their first node.
+    std::vector<int> part(count, -1);
+    int parts = 0;
     for (int n = 0; n < count; ++n) {
         const int root = FindRoot(parent, n);
-        sumX[root] += mesh.nodes[n].x, sumY[root] += mesh.nodes[n].y, nodes[root] += 1.0;
+        if (part[root] < 0) part[root] = parts++;
+        part[n] = part[root];
     }
+    // Each part's centre and size, so that the test does not depend on where the slab lies.
+    std::vector<double> sumX(parts, 0.0), sumY(parts, 0.0), nodes(parts, 0.0), extent(parts, 0.0);
+    for (int n = 0; n < count; ++n)
+        sumX[part[n]] += mesh.nodes[n].x, sumY[part[n]] += mesh.nodes[n].y, nodes[part[n]] += 1.0;
     for (int n = 0; n < count; ++n) {
-        const int root = FindRoot(parent, n);
-        extent[root] = std::max({extent[root], std::fabs(mesh.nodes[n].x - sumX[root] / nodes[root]),
-                                 std::fabs(mesh.nodes[n].y - sumY[root] / nodes[root])});
+        const int p = part[n];
+        extent[p] = std::max({extent[p], std::fabs(mesh.nodes[n].x - sumX[p] / nodes[p]),
+                              std::fabs(mesh.nodes[n].y - sumY[p] / nodes[p])});
     }
     // Σ r·rᵀ over the held values' rows r of the rigid motion (a, b, c): w → (1, x, y),
     // θx = c → (0, 0, 1), θy = −b → (0, 1, 0).
-    std::vector<Eigen::Matrix3d> normal(count, Eigen::Matrix3d::Zero());
+    std::vector<Eigen::Matrix3d> normal(parts, Eigen::Matrix3d::Zero());
     for (int n = 0; n < count; ++n) {
-        const int root = FindRoot(parent, n);
-        const double scale = extent[root] > 0.0 ? extent[root] : 1.0;
-        Eigen::Matrix3d& m = normal[root];
+        const int p = part[n];
+        const double scale = extent[p] > 0.0 ? extent[p] : 1.0;
+        Eigen::Matrix3d& m = normal[p];
         if (held[n][0]) {
-            const Eigen::Vector3d r(1.0, (mesh.nodes[n].x - sumX[root] / nodes[root]) / scale,
-                                    (mesh.nodes[n].y - sumY[root] / nodes[root]) / scale);
+            const Eigen::Vector3d r(1.0, (mesh.nodes[n].x - sumX[p] / nodes[p]) / scale,
+                                    (mesh.nodes[n].y - sumY[p] / nodes[p]) / scale);
             m += r * r.transpose();
         }
         if (held[n][1]) m(2, 2) += 1.0;
         if (held[n][2]) m(1, 1) += 1.0;
     }
-    for (int n = 0; n < count; ++n) {
-        if (FindRoot(parent, n) != n) continue;
-        const Eigen::Vector3d eigenvalues = Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d>(normal[n]).eigenvalues();
+    for (const Eigen::Matrix3d& m : normal) {
+        const Eigen::Vector3d eigenvalues = Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d>(m).eigenvalues();
         if (eigenvalues(0) <= 1e-9 * std::max(1.0, eigenvalues(2))) {
             message = "the supports do not hold the slab: it can move as a rigid body";
             return false;

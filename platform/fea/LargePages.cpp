@@ -1,4 +1,4 @@
-#include "CholmodMemory.h"
+#include "LargePages.h"
 
 #include <SuiteSparse_config.h>
 #include <malloc.h>
@@ -92,6 +92,13 @@ void* Reallocate(void* block, std::size_t size) {
 }
 
 }  // namespace
+
+void AdviseLargePages(void* block, std::size_t bytes) {
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = (start + kHugePage - 1) / kHugePage * kHugePage;
+    const std::uintptr_t last = (start + bytes) / kHugePage * kHugePage;
+    if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+}
 
 void UseLargePagesForCholmod() {
     static std::once_flag installed;
