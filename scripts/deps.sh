@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libsqlite3-dev libcairo2-dev libpango1.0-dev fonts-wqy-zenhei fonts-liberation2
+  libsqlite3-dev libcairo2-dev libpango1.0-dev fonts-wqy-zenhei fonts-liberation2 fonts-dejavu-core
   # the plate engine: Eigen, CGAL's mesher, CHOLMOD over a one-thread optimised BLAS
   libeigen3-dev libcgal-dev libsuitesparse-dev libopenblas0-serial
   # the union of the embedded anchors' concrete cones: Boost.Geometry

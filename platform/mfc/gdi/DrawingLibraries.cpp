@@ -5,6 +5,7 @@
 // libraries' headers; its first call looks the function up, and later calls go on to it directly.
 #include <cairo-svg.h>
 #include <dlfcn.h>
+#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <cstdio>
@@ -12,7 +13,7 @@
 
 namespace {
 
-// pango's cairo binding, which brings pango, cairo, GObject and GLib with it.
+// pango's cairo binding, which brings pango, cairo, fontconfig, GObject and GLib with it.
 const char* const kDrawingLibrary = "libpangocairo-1.0.so.0";
 
 // Drawing cannot go on without the libraries: an installation that lacks them ends the process
@@ -47,6 +48,11 @@ Function DrawingFunction(const char* name) {
         return function arguments;                                              \
     }
 
+QELT_DRAWING_FUNCTION(FcConfig*, FcConfigCreate, (void), ())
+QELT_DRAWING_FUNCTION(void, FcConfigDestroy, (FcConfig* config), (config))
+QELT_DRAWING_FUNCTION(FcBool, FcConfigParseAndLoadFromMemory,
+                      (FcConfig* config, const FcChar8* buffer, FcBool complain), (config, buffer, complain))
+QELT_DRAWING_FUNCTION(FcBool, FcConfigSetCurrent, (FcConfig* config), (config))
 QELT_DRAWING_FUNCTION(void, cairo_clip, (cairo_t* cr), (cr))
 QELT_DRAWING_FUNCTION(void, cairo_close_path, (cairo_t* cr), (cr))
 QELT_DRAWING_FUNCTION(cairo_t*, cairo_create, (cairo_surface_t* target), (target))
@@ -125,9 +131,9 @@ QELT_DRAWING_FUNCTION(PangoAttribute*, pango_attr_strikethrough_new, (gboolean s
 QELT_DRAWING_FUNCTION(PangoAttribute*, pango_attr_underline_new, (PangoUnderline underline), (underline))
 QELT_DRAWING_FUNCTION(void, pango_cairo_context_set_font_options,
                       (PangoContext* context, const cairo_font_options_t* options), (context, options))
-QELT_DRAWING_FUNCTION(PangoContext*, pango_cairo_create_context, (cairo_t* cr), (cr))
 QELT_DRAWING_FUNCTION(PangoFontMap*, pango_cairo_font_map_get_default, (void), ())
 QELT_DRAWING_FUNCTION(void, pango_cairo_show_layout_line, (cairo_t* cr, PangoLayoutLine* line), (cr, line))
+QELT_DRAWING_FUNCTION(void, pango_cairo_update_context, (cairo_t* cr, PangoContext* context), (cr, context))
 QELT_DRAWING_FUNCTION(PangoFontMetrics*, pango_context_get_metrics,
                       (PangoContext* context, const PangoFontDescription* desc, PangoLanguage* language),
                       (context, desc, language))

@@ -10,16 +10,18 @@
 #include <string_view>
 
 #include "mfc/base/Encoding.h"
+#include "mfc/gdi/FontConfiguration.h"
 
 namespace qelt::gdi {
 
 namespace {
 
-const char* const kChinese = "WenQuanYi Zen Hei Mono";
-const char* const kChineseProportional = "WenQuanYi Zen Hei";
-const char* const kSans = "Liberation Sans, WenQuanYi Zen Hei";
-const char* const kSerif = "Liberation Serif, WenQuanYi Zen Hei";
-const char* const kMono = "Liberation Mono, WenQuanYi Zen Hei Mono";
+// Each list ends with the DejaVu face of its kind, for characters its other faces lack.
+const char* const kChinese = "WenQuanYi Zen Hei Mono, DejaVu Sans";
+const char* const kChineseProportional = "WenQuanYi Zen Hei, DejaVu Sans";
+const char* const kSans = "Liberation Sans, WenQuanYi Zen Hei, DejaVu Sans";
+const char* const kSerif = "Liberation Serif, WenQuanYi Zen Hei, DejaVu Serif";
+const char* const kMono = "Liberation Mono, WenQuanYi Zen Hei Mono, DejaVu Sans Mono";
 
 // The cell of 宋体 (and of the other Chinese faces of the platform) is one em: an ascent of 220
 // and a descent of 36 of its 256 units.
@@ -87,9 +89,15 @@ void Prepare(PangoContext* context) {
     pango_context_set_round_glyph_positions(context, FALSE);
 }
 
+// pango's fonts, found under the platform's own font configuration.
+PangoFontMap* FontMap() {
+    UseOwnFontConfiguration();
+    return pango_cairo_font_map_get_default();
+}
+
 PangoContext* MeasuringContext() {
     static PangoContext* context = [] {
-        PangoContext* c = pango_font_map_create_context(pango_cairo_font_map_get_default());
+        PangoContext* c = pango_font_map_create_context(FontMap());
         Prepare(c);
         return c;
     }();
@@ -267,10 +275,11 @@ void DrawTextRecord(cairo_t* cr, const TextRecord& text) {
         cairo_fill(cr);
     }
     if (!text.utf8.empty()) {
-            cairo_scale(cr, text.font.xScale, 1);
+        cairo_scale(cr, text.font.xScale, 1);
         cairo_set_source_rgb(cr, GetRValue(text.color) / 255.0, GetGValue(text.color) / 255.0,
                              GetBValue(text.color) / 255.0);
-        PangoContext* context = pango_cairo_create_context(cr);
+        PangoContext* context = pango_font_map_create_context(FontMap());
+        pango_cairo_update_context(cr, context);
         Prepare(context);
         PangoLayout* layout = MakeLayout(context, text.font, text.utf8, text.underlined);
         cairo_move_to(cr, 0, text.ascent);

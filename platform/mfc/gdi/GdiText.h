@@ -12,7 +12,8 @@
 //   "微软雅黑" (a face as tall as its stand-in): WenQuanYi Zen Hei with its own metrics.
 //   "Arial" and other sans faces: Liberation Sans; "Times New Roman": Liberation Serif;
 //   "Courier New": Liberation Mono (each with the metrics of the face it stands for); each falls
-//   back on WenQuanYi Zen Hei for Chinese characters.
+//   back on WenQuanYi Zen Hei for Chinese characters. Every face falls back on DejaVu last.
+// Fonts are found under the platform's own font configuration (FontConfiguration.h).
 #pragma once
 
 #include <cairo.h>
