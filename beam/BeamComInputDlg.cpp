@@ -421,14 +421,17 @@ void CBeamComInputDlg::LoadSpanToEditor(int i) {
     UpdateData(FALSE);
 }
 
-BOOL CBeamComInputDlg::CheckSpanInput() {
+BOOL CBeamComInputDlg::CheckSpanInput(int nIndex, int nSpansAfter) {
     // A box the exchange refuses has told so; the span is not made of what the members held before.
     if (!UpdateData(TRUE)) return FALSE;
     if (LPCTSTR lpszProblem = SpanProblem(m_dEditSpanLen, m_nEditWidth, m_nEditHeight)) {
         AfxMessageBox(lpszProblem, MB_OK | MB_ICONSTOP);
         return FALSE;
     }
-    if (m_dEditSpanLen * 1000 / m_nEditHeight < 5)
+    // Deep members are simply supported or continuous spans: a cantilever is none.
+    const BOOL bCantilever = (nIndex == 0 && m_pBeam->m_nLeftSupport == BEAM_END_FREE) ||
+                             (nIndex == nSpansAfter - 1 && m_pBeam->m_nRightSupport == BEAM_END_FREE);
+    if (!bCantilever && m_dEditSpanLen * 1000 / m_nEditHeight < 5)
         return AfxMessageBox("跨高比(l/h)小于5，应该按深受弯构件计算。\n是否返回修改？", MB_YESNO | MB_ICONQUESTION) !=
                IDYES;
     return TRUE;
@@ -456,7 +459,7 @@ static CSteelSpan* NewSpan(double dLength, int nWidth, int nHeight) {
 }
 
 void CBeamComInputDlg::OnAppendSpan() {
-    if (!m_pBeam || !CheckSpanInput()) return;
+    if (!m_pBeam || !CheckSpanInput(m_pBeam->getSpanNum(), m_pBeam->getSpanNum() + 1)) return;
     const int n = m_pBeam->getSpanNum();
     if (n >= 100) {
         AfxMessageBox("跨数不能超过100！", MB_OK | MB_ICONSTOP);
@@ -474,7 +477,7 @@ void CBeamComInputDlg::OnAppendSpan() {
 
 void CBeamComInputDlg::OnInsertSpan() {
     const int i = m_listSpan.GetSelectedItem();
-    if (!m_pBeam || i < 0 || !CheckSpanInput()) return;
+    if (!m_pBeam || i < 0 || !CheckSpanInput(i, m_pBeam->getSpanNum() + 1)) return;
     if (m_pBeam->getSpanNum() >= 100) {
         AfxMessageBox("跨数不能超过100！", MB_OK | MB_ICONSTOP);
         return;
@@ -493,7 +496,7 @@ void CBeamComInputDlg::OnInsertSpan() {
 void CBeamComInputDlg::OnModifySpan() {
     const int i = m_listSpan.GetSelectedItem();
     if (i < 0) return ShowAssert(564);
-    if (!m_pBeam || !CheckSpanInput()) return;
+    if (!m_pBeam || !CheckSpanInput(i, m_pBeam->getSpanNum())) return;
     CSteelSpan* pSpan = m_pBeam->getSpan(i);
     if (!pSpan) return ShowAssert(564);
     pSpan->m_dSpanLen = m_dEditSpanLen;

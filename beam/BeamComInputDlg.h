@@ -74,7 +74,9 @@ public:
     void AddSpanRow(int i);
     void ShowSpanRow(int i);
     void LoadSpanToEditor(int i);
-    BOOL CheckSpanInput();
+    // The edited span's values before it becomes span nIndex of nSpansAfter: refused with a message,
+    // or a deep span (l/h < 5, not a cantilever) the engineer chooses to go back to.
+    BOOL CheckSpanInput(int nIndex, int nSpansAfter);
     void ResetSelection();
     void SelectSpanRow(int i);
 

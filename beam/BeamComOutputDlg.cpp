@@ -1,12 +1,12 @@
 // The continuous beam's result page: forces, serviceability, bar and stirrup editing, redesign.
 #include "beam/BeamComOutputDlg.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "beam/BarText.h"
 #include "beam/SectionBar.h"
-#include "beam/TransformCal.h"
 #include "mfc/gdi/DC.h"
 #include "mfc/stdctrl/ComboBox.h"
 
@@ -52,7 +52,7 @@ int NumberIn(const CString& strText) { return std::atoi(strText); }
 }  // namespace
 
 CBeamComOutputDlg::CBeamComOutputDlg(CWnd* pParent)
-    : CBeamOutputDlg(IDD, pParent), m_nStirDiaIndex(-1), m_nStirSpacing(0), m_nMomentSign(1), m_dGovMoment(0) {
+    : CBeamOutputDlg(IDD, pParent), m_nStirDiaIndex(-1), m_nStirSpacing(0) {
     m_nCurRow = -1;
 }
 
@@ -122,12 +122,12 @@ void CBeamComOutputDlg::InsertSectionColumns() {
     m_lstSection.InsertColumn("裂缝", 5, -1, LVCF_TEXT | LVCF_WIDTH, LVCFMT_LEFT);
 }
 
-void CBeamComOutputDlg::ShowForceValue(const CalValue& value, double dPos, CString& strValue, CString& strPos,
-                                       CString& strCombo) {
+void CBeamComOutputDlg::ShowForceValue(const CalValue& value, double dPos, int nCases, CString& strValue,
+                                       CString& strPos, CString& strCombo) {
     strValue.Format("%1.2f", value.m_dValue);
     strPos.Format("%1.2f", dPos);
     strCombo.Empty();
-    for (int k = 1; k <= 32; ++k) {
+    for (int k = 1; k <= std::min(nCases, 32); ++k) {
         if (!(value.m_dwComMask & (static_cast<DWORD>(1) << (k - 1)))) continue;
         CString strCase;
         strCase.Format(strCombo.IsEmpty() ? "%d" : "+%d", k);
@@ -146,14 +146,15 @@ void CBeamComOutputDlg::ShowSectionForces(int bMidSpan, int nIndex) {
     const int n = SpanCount();
     const CSteelSpan* pSpan = n ? m_pBeam->getSpan(nIndex < n ? nIndex : n - 1) : nullptr;
     if (!pSpan || pSpan->IsEmptyEnvelop()) return;
+    const int nCases = m_pBeam->GetComNum();
     CalValue shear;
     double x = 0;
     pSpan->GetMaxShear(shear, x);
-    ShowForceValue(shear, x, m_strShearVal, m_strShearPos, m_strShearCombo);
+    ShowForceValue(shear, x, nCases, m_strShearVal, m_strShearPos, m_strShearCombo);
     if (!bMidSpan) {
         const int j = nIndex < n ? 0 : BEAM_ENVELOPE_POINTS - 1;
-        ShowForceValue(pSpan->m_NegMomEnv[j], 0, m_strMomVal1, m_strMomPos1, m_strMomCombo1);
-        ShowForceValue(pSpan->m_PosMomEnv[j], 0, m_strMomVal2, m_strMomPos2, m_strMomCombo2);
+        ShowForceValue(pSpan->m_NegMomEnv[j], 0, nCases, m_strMomVal1, m_strMomPos1, m_strMomCombo1);
+        ShowForceValue(pSpan->m_PosMomEnv[j], 0, nCases, m_strMomVal2, m_strMomPos2, m_strMomCombo2);
         m_strMomPos1.Empty();
         m_strMomPos2.Empty();
         m_strShearVal.Empty();
@@ -164,23 +165,48 @@ void CBeamComOutputDlg::ShowSectionForces(int bMidSpan, int nIndex) {
     CalValue sagging, hogging;
     double xs = 0, xh = 0;
     pSpan->GetCenMaxNegMom(hogging, xh);
-    ShowForceValue(hogging, xh, m_strMomVal2, m_strMomPos2, m_strMomCombo2);
+    ShowForceValue(hogging, xh, nCases, m_strMomVal2, m_strMomPos2, m_strMomCombo2);
     sagging = CContinuousBeam::GetSpanSagging(*pSpan, xs);
-    ShowForceValue(sagging, xs, m_strMomVal1, m_strMomPos1, m_strMomCombo1);
+    ShowForceValue(sagging, xs, nCases, m_strMomVal1, m_strMomPos1, m_strMomCombo1);
     if (std::fabs(shear.m_dValue) < 1e-6) m_strShearPos = "无危险截面";
 }
 
 void CBeamComOutputDlg::FillSpanRow(int, int nRow) {
     if (!HasRecord(nRow)) return;
     const SectionResult& result = m_pBeam->m_ResultArr[nRow];
-    if (!result.m_bInitStiBar) return;
-    SetStirrupText(result, nRow, 3);
-    if (!result.m_bInitTopBar || !result.m_bInitBotBar) return;
-    CString strText;
-    strText.Format(result.Deform < 0 ? "%.2f↑" : "%.2f↓", std::fabs(result.Deform) * 1000);
-    m_lstSection.SetItemText(nRow, 4, strText);
-    strText.Format("%1.2f", result.Crack);
-    m_lstSection.SetItemText(nRow, 5, strText);
+    if (result.m_bInitStiBar) SetStirrupText(result, nRow, 3);
+}
+
+void CBeamComOutputDlg::SetData(CVuskParam* pParam) {
+    CBeamOutputDlg::SetData(pParam);
+    if (!m_pBeam || !m_lstSection.GetSafeHwnd()) return;
+    for (int r = 0; r < m_lstSection.GetItemCount(); ++r) ShowServiceability(r);
+}
+
+void CBeamComOutputDlg::ShowServiceability(int nRow) {
+    if (!HasRecord(nRow)) return;
+    const SectionResult& result = m_pBeam->m_ResultArr[nRow];
+    const BOOL bChecked = m_pBeam->HasServiceBars(nRow);
+    CString strDeform, strCrack = "—";
+    if (nRow % 2) {
+        strDeform = "—";
+        if (bChecked) {
+            double l0 = 0;
+            int nDivisor = 0;
+            m_pBeam->GetDeflectionLimit(nRow / 2, l0, nDivisor);
+            strDeform.Format(result.Deform < 0 ? "%.2f↑" : "%.2f↓", std::fabs(result.Deform) * 1000);
+            if (std::fabs(result.Deform) > l0 / nDivisor) strDeform += " 不满足";
+        }
+    }
+    // A free end has no moment to crack it.
+    if (m_pBeam->IsFreeEnd(nRow / 2) && nRow % 2 == 0)
+        strCrack.Empty();
+    else if (bChecked) {
+        strCrack.Format("%1.2f", result.Crack);
+        if (result.Crack > kCrackLimit) strCrack += " 不满足";
+    }
+    m_lstSection.SetItemText(nRow, 4, strDeform);
+    m_lstSection.SetItemText(nRow, 5, strCrack);
 }
 
 SectionResult* CBeamComOutputDlg::CurrentRecord() {
@@ -294,10 +320,10 @@ void CBeamComOutputDlg::OnStirrupChanged(NMHDR*, LRESULT* pResult) {
 }
 
 void CBeamComOutputDlg::AddUserScheme(CListCtrlEx& list, int n1, int d1, int n2, int d2) {
-    const CSteelSpan* pSpan = SpanOfRow(m_nCurRow);
-    if (!pSpan || n1 < 1) return;
-    // The section the design used: a support's own span (the last span's for the last support).
-    const int W = static_cast<int>(pSpan->m_dSecWidth) - 50;
+    double b = 0, h = 0;
+    if (!m_pBeam->GetRecordSection(m_nCurRow, b, h) || n1 < 1) return;
+    // The section the design used.
+    const int W = static_cast<int>(b) - 50;
     auto fits = [W](int n, int d) { return W - (n - 1) * std::max(d, 25) >= n * d; };
     if (!fits(n1, d1) || !fits(n2, d2)) return;
     const CString X = n2 < 1 ? MakeBarText(m_pBeam->m_strMainReinLv, n1, d1, 0, 0)
@@ -450,8 +476,10 @@ void CBeamComOutputDlg::RedesignSection() {
         M1 = CContinuousBeam::GetSpanSagging(*pSpan, x).m_dValue;
         pSpan->GetCenMaxNegMom(M2, x);
     }
-    CSectionBar bar(static_cast<int>(pSpan->m_dSecHeight), static_cast<int>(pSpan->m_dSecWidth), m_pBeam->m_strConLevel,
-                    m_pBeam->m_strMainReinLv, m_pBeam->m_ProtectAs, m_pBeam->m_IntensionCheck, m_pBeam->m_StlIntension);
+    double b = 0, h = 0;
+    m_pBeam->GetRecordSection(m_nCurRow, b, h);
+    CSectionBar bar(static_cast<int>(h), static_cast<int>(b), m_pBeam->m_strConLevel, m_pBeam->m_strMainReinLv,
+                    m_pBeam->m_ProtectAs, m_pBeam->m_IntensionCheck, m_pBeam->m_StlIntension);
     bar.DesignWithRows(*m_pSpareDesign, M1, M2, m_nBotLayer == 0, m_nTopLayer == 0);
     m_lstBotScheme.DeleteAllItems();
     m_lstTopScheme.DeleteAllItems();
@@ -472,54 +500,14 @@ void CBeamComOutputDlg::OnApply() { ApplySelection(); }
 
 void CBeamComOutputDlg::UpdateServiceability(int nRow) {
     if (!HasRecord(nRow)) return;
-    m_lstSection.SetItemText(nRow, 4, "");
-    m_lstSection.SetItemText(nRow, 5, "");
-    if (nRow % 2 == 0) return;
-    const int i = nRow / 2;
-    FindGoverningMoment(i);
-    const CString X = m_lstSection.GetItemText(nRow, m_nMomentSign == 1 ? 1 : 2);
-    CString strDeform, strCrack;
-    if (!X.IsEmpty()) ComputeServiceability(i, X, strDeform, strCrack);
-    m_lstSection.SetItemText(nRow, 4, strDeform);
-    m_lstSection.SetItemText(nRow, 5, strCrack);
-}
-
-void CBeamComOutputDlg::FindGoverningMoment(int i) {
-    if (!m_pBeam->getSpan(i)) return;
-    m_nMomentSign = m_pBeam->GetServiceMoment(i, m_dGovMoment) ? -1 : 1;
-}
-
-void CBeamComOutputDlg::ParseBarText(const CString& strBars, double& dArea, int& nEquivalent) const {
-    int n1 = 0, d1 = 0, n2 = 0, d2 = 0;
-    ReadBarText(strBars, m_pBeam->m_strMainReinLv, n1, d1, n2, d2);
-    if (!strBars.IsEmpty() && strBars.Find('+') >= 0) {
-        dArea = M_PI / 4 * (n1 * d1 * d1 + n2 * d2 * d2);
-        const int nSum = n1 * d1 + n2 * d2;
-        nEquivalent = nSum > 0 ? static_cast<int>(dArea * 1.2732395447351628 / nSum) : 0;
-    } else {
-        dArea = M_PI / 4 * n1 * d1 * d1;
-        nEquivalent = d1;
+    SectionResult& record = m_pBeam->m_ResultArr[nRow];
+    for (BOOL bTop : {FALSE, TRUE}) {
+        const CString strBars = m_lstSection.GetItemText(nRow, bTop ? 2 : 1);
+        (bTop ? record.m_bInitTopBar : record.m_bInitBotBar) = !strBars.IsEmpty();
+        if (!strBars.IsEmpty()) (bTop ? record.TopBar : record.BotBar) = ParseBarIndexes(strBars);
     }
-}
-
-void CBeamComOutputDlg::ComputeServiceability(int i, const CString& strBars, CString& strDeform, CString& strCrack) {
-    double dArea = 0;
-    int nEquivalent = 0;
-    ParseBarText(strBars, dArea, nEquivalent);
-    // No bars, no cracked section: nothing is worked out or stored.
-    if (dArea <= 0 || nEquivalent <= 0) return;
-    CSteelSpan* pSpan = m_pBeam->getSpan(i);
-    CTransformCal cal(pSpan, m_dGovMoment, dArea, m_pBeam);
-    const int nMode = m_pBeam->m_nLeftSupport == BEAM_END_FREE && i == 0                             ? DEFLECT_FREE_LEFT
-                      : m_pBeam->m_nRightSupport == BEAM_END_FREE && i == m_pBeam->getSpanNum() - 1 ? DEFLECT_FREE_RIGHT
-                                                                                                      : DEFLECT_MID_SPAN;
-    const double f = cal.CalcDeflection(nMode);
-    SectionResult& result = m_pBeam->m_ResultArr[2 * i + 1];
-    result.Deform = f;
-    strDeform.Format(f < 0 ? "%.2f↑" : "%.2f↓", std::fabs(f) * 1000);
-    const double w = cal.CalcCrackWidth(nEquivalent);
-    result.Crack = w;
-    strCrack.Format("%1.2f", w);
+    m_pBeam->CheckServiceability();
+    for (int r = 0; r < m_lstSection.GetItemCount(); ++r) ShowServiceability(r);
 }
 
 void CBeamComOutputDlg::OnDrawSection() { DrawSection(); }

@@ -27,17 +27,20 @@ public:
     void FillSpanRow(int nSpan, int nRow) override;
     void ApplySelection() override;
 
-    void FindGoverningMoment(int i);
+    void SetData(CVuskParam* pParam) override;
+    // Row nRow's record takes the bars the row shows; the beam's serviceability is checked anew, as
+    // the report's is, and every row shows its figures.
     void UpdateServiceability(int nRow);
-    // The deflection and crack width of span i with the bars of a text, into its record and texts.
-    void ComputeServiceability(int i, const CString& strBars, CString& strDeform, CString& strCrack);
-    // The area (mm²) and equivalent diameter (mm) of a bar text.
-    void ParseBarText(const CString& strBars, double& dArea, int& nEquivalent) const;
+    // Deflection (a span's row) and crack width of a row from its record: "—" where its bars are
+    // unset, "不满足" after a figure beyond its limit.
+    void ShowServiceability(int nRow);
     // The bar text as a scheme of diameter indices; a diameter outside the table becomes index 0.
     CBarScheme ParseBarIndexes(const CString& strBars) const;
     // Selects the composed scheme in the list, or adds it when it fits and supplies the area.
     void AddUserScheme(CListCtrlEx& list, int n1, int d1, int n2, int d2);
-    static void ShowForceValue(const CalValue& value, double dPos, CString& strValue, CString& strPos,
+    // The value, its position and the load cases that give it, of the beam's nCases cases (the
+    // self-weight the calculation adds is no case of the beam's).
+    static void ShowForceValue(const CalValue& value, double dPos, int nCases, CString& strValue, CString& strPos,
                                CString& strCombo);
     // Writes the shown section's drawing parameters and sends the drawing command.
     void DrawSection();
@@ -49,8 +52,6 @@ public:
     int m_nStirSpacing;
     CString m_strMomCombo2;
     CString m_strMomPos2;
-    int m_nMomentSign;
-    double m_dGovMoment;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -28,9 +28,9 @@ void WriteGroups(LPCTSTR lpszArray, int n1, int d1, int n2, int d2) {
 
 void CBeamComOutputDlg::DrawSection() {
     const int n = SpanCount();
-    const CSteelSpan* pSpan = SpanOfRow(m_nCurRow);
-    if (!pSpan) return;
-    const double b = pSpan->m_dSecWidth, h = pSpan->m_dSecHeight;
+    // The section the row was designed with: a support's the less favourable of its spans'.
+    double b = 0, h = 0;
+    if (!m_pBeam->GetRecordSection(m_nCurRow, b, h)) return;
     const double A1 = h > 400 ? 100 : h * 0.25;
     const CString B = m_lstSection.GetItemText(m_nCurRow, 1), T = m_lstSection.GetItemText(m_nCurRow, 2);
     if (B.IsEmpty() || T.IsEmpty()) {

@@ -269,7 +269,7 @@ int CContinuousBeam::Calculate() {
         SetCurrentCom(nWeightCase);
         for (int i = 0; i < nSpans; ++i) {
             CSteelSpan& span = *m_SpanArr[i];
-            span.AddSpanLoad(BEAM_LOAD_UNIFORM, 25e-6 * span.m_dSecWidth * span.m_dSecHeight);
+            span.AddSpanLoad(BEAM_LOAD_UNIFORM, kConcreteWeight * 1e-6 * span.m_dSecWidth * span.m_dSecHeight);
         }
     }
     // The characteristic envelope first (every factor 1), for the crack widths and deflections;
@@ -279,9 +279,18 @@ int CContinuousBeam::Calculate() {
     BOOL bAnalysed = CalBeamStruct();
     m_ServiceArr.SetSize(bAnalysed ? nSpans : 0);
     for (int i = 0; bAnalysed && i < nSpans; ++i) {
+        const CSteelSpan& span = *m_SpanArr[i];
         SpanServiceMoments& service = m_ServiceArr[i];
-        m_SpanArr[i]->GetMaxPosMoment(service.dSagging, service.dSaggingAt);
-        m_SpanArr[i]->GetMaxNegMoment(service.dHogging, service.dHoggingAt);
+        span.GetMaxPosMoment(service.dSagging, service.dSaggingAt);
+        span.GetMaxNegMoment(service.dHogging, service.dHoggingAt);
+        double dPos = 0;
+        span.GetCenMaxNegMom(service.dMidHogging, dPos);
+        service.dMidHogging = std::fabs(service.dMidHogging);
+        for (int e = 0; e < 2; ++e) {
+            const int j = e == 0 ? 0 : BEAM_ENVELOPE_POINTS - 1;
+            service.dEndSagging[e] = std::max(span.getPosMoment(j), 0.0);
+            service.dEndHogging[e] = std::max(-span.getNegMoment(j), 0.0);
+        }
     }
     m_dConLoadScale = dDeadFactor;
     m_dVarLoadScale = dLiveFactor;
@@ -296,9 +305,13 @@ int CContinuousBeam::Calculate() {
         return 0;
     }
     DesignSections();
-    for (int i = 0; i < nSpans; ++i) CalcSpanDeformCrack(i);
+    // The serviceability checks add the self-weight themselves, as the result page's do.
     if (m_CalBeamWeightCheck) RemoveComStyle(nWeightCase);
-    return 1;
+    CheckServiceability();
+    const CString strUndesigned = FindUndesignedSections();
+    if (strUndesigned.IsEmpty()) return 1;
+    AfxMessageBox("连续梁配筋未完成：" + strUndesigned + "无钢筋方案，请加大截面或修改荷载。", MB_OK | MB_ICONSTOP);
+    return 0;
 }
 
 int CContinuousBeam::FindSpanWithLoadOutside() const {
@@ -365,9 +378,9 @@ void CContinuousBeam::DesignSections() {
     for (int r = 0; r < m_ResultArr.GetSize(); ++r) m_ResultArr[r].StiGrade = m_strHoopReinLv;
 }
 
-void CContinuousBeam::DesignSection(const CSteelSpan& span, double M1, double M2, SectionDesign*& pSlot) {
-    CSectionBar bar(static_cast<int>(span.m_dSecHeight), static_cast<int>(span.m_dSecWidth), m_strConLevel,
-                    m_strMainReinLv, m_ProtectAs, m_IntensionCheck, m_StlIntension);
+void CContinuousBeam::DesignSection(double b, double h, double M1, double M2, SectionDesign*& pSlot) {
+    CSectionBar bar(static_cast<int>(h), static_cast<int>(b), m_strConLevel, m_strMainReinLv, m_ProtectAs,
+                    m_IntensionCheck, m_StlIntension);
     if (pSlot) {
         ReportAssert("ContinuousBeam", 155);
         delete pSlot;
@@ -399,18 +412,30 @@ SectionResult& CContinuousBeam::AddResult(const SectionDesign& design) {
     return m_ResultArr[m_ResultArr.Add(result)];
 }
 
+void CContinuousBeam::DesignSupport(int nSupport) {
+    const int nSpans = getSpanNum();
+    const CSteelSpan& span = *m_SpanArr[nSupport < nSpans ? nSupport : nSpans - 1];
+    const int j = nSupport < nSpans ? 0 : BEAM_ENVELOPE_POINTS - 1;
+    double b = 0, h = 0;
+    GetRecordSection(2 * nSupport, b, h);
+    DesignSection(b, h, span.getPosMoment(j) * m_TipModulus, span.getNegMoment(j) * m_TipModulus,
+                  m_TipDesignArr[nSupport]);
+    SectionResult& result = AddResult(*m_TipDesignArr[nSupport]);
+    // A free end carries no moment: its bars are detailing, with no area required.
+    if (IsFreeEnd(nSupport)) result.TopMainArea = result.BotMainArea = 0;
+}
+
 void CContinuousBeam::DesignSpans() {
     m_ResultArr.RemoveAll();
     const int nSpans = getSpanNum();
     for (int i = 0; i < nSpans; ++i) {
         const CSteelSpan& span = *m_SpanArr[i];
-        DesignSection(span, span.getPosMoment(0) * m_TipModulus, span.getNegMoment(0) * m_TipModulus,
-                      m_TipDesignArr[i]);
-        AddResult(*m_TipDesignArr[i]);
+        DesignSupport(i);
         double dHogging, dPos;
         const double dSagging = GetSpanSagging(span, dPos).m_dValue;
         span.GetCenMaxNegMom(dHogging, dPos);
-        DesignSection(span, dSagging * m_MidModulus, dHogging * m_MidModulus, m_MidDesignArr[i]);
+        DesignSection(span.m_dSecWidth, span.m_dSecHeight, dSagging * m_MidModulus, dHogging * m_MidModulus,
+                      m_MidDesignArr[i]);
         double dShear;
         span.GetMaxShear(dShear, dPos);
         DesignStirrups(span, dShear, m_StirrupSetArr[i]);
@@ -423,25 +448,8 @@ void CContinuousBeam::DesignSpans() {
             mid.StiArea = stirrups.m_dAreaPerMetre;
         }
     }
-    if (nSpans == 0) return;
-    const CSteelSpan& last = *m_SpanArr[nSpans - 1];
-    DesignSection(last, last.getPosMoment(600) * m_TipModulus, last.getNegMoment(600) * m_TipModulus,
-                  m_TipDesignArr[nSpans]);
-    AddResult(*m_TipDesignArr[nSpans]);
+    if (nSpans > 0) DesignSupport(nSpans);
 }
-
-namespace {
-
-// The equivalent diameter (whole mm) of a bar scheme.
-int EquivalentDiameter(const CBarScheme& bars) {
-    if (bars.m_nNumTwo == 0) return bars.m_nDiaOne < 0 ? 12 : g_BarDiameters[bars.m_nDiaOne];
-    const int d1 = g_BarDiameters[bars.m_nDiaOne];
-    if (bars.m_nDiaOne == bars.m_nDiaTwo) return d1;
-    const int d2 = g_BarDiameters[bars.m_nDiaTwo];
-    return (bars.m_nNumOne * d1 * d1 + bars.m_nNumTwo * d2 * d2) / (bars.m_nNumOne * d1 + bars.m_nNumTwo * d2);
-}
-
-}  // namespace
 
 CalValue CContinuousBeam::GetSpanSagging(const CSteelSpan& span, double& dPos) {
     CalValue value{0, 0};
@@ -449,37 +457,4 @@ CalValue CContinuousBeam::GetSpanSagging(const CSteelSpan& span, double& dPos) {
     if (span.IsEmptyEnvelop() || !(span.m_dSpanLen > 0)) return value;
     const int nPoint = static_cast<int>(std::lround(dPos / span.m_dSpanLen * (BEAM_ENVELOPE_POINTS - 1)));
     return span.m_PosMomEnv[std::min(std::max(nPoint, 0), BEAM_ENVELOPE_POINTS - 1)];
-}
-
-BOOL CContinuousBeam::GetServiceMoment(int i, double& dMoment) const {
-    dMoment = 0;
-    const CSteelSpan* pSpan = getSpan(i);
-    if (!pSpan || i >= m_ServiceArr.GetSize()) return FALSE;
-    const SpanServiceMoments& service = m_ServiceArr[i];
-    const double L = pSpan->m_dSpanLen, xn = service.dHoggingAt;
-    const BOOL bHogging = service.dSagging < service.dHogging &&
-                          ((L / 3 <= xn && xn <= 2 * L / 3) || service.dSagging == 0);
-    dMoment = bHogging ? service.dHogging : service.dSagging;
-    return bHogging;
-}
-
-double CContinuousBeam::CalcSpanDeformCrack(int i) {
-    CSteelSpan* pSpan = getSpan(i);
-    if (!pSpan || 2 * i + 1 >= m_ResultArr.GetSize()) return 0;
-    SectionResult& result = m_ResultArr[2 * i + 1];
-    double M = 0;
-    const BOOL bHogging = GetServiceMoment(i, M);
-    const BOOL bSet = bHogging ? result.m_bInitTopBar : result.m_bInitBotBar;
-    const CBarScheme& bars = bHogging ? result.TopBar : result.BotBar;
-    result.Deform = 0;
-    result.Crack = 0;
-    // No bars, no cracked section to check.
-    if (!bSet || bars.GetArea() <= 0) return 0;
-    CTransformCal cal(pSpan, M, bars.GetArea(), this);
-    const int nMode = m_nLeftSupport == BEAM_END_FREE && i == 0                  ? DEFLECT_FREE_LEFT
-                      : m_nRightSupport == BEAM_END_FREE && i == getSpanNum() - 1 ? DEFLECT_FREE_RIGHT
-                                                                                  : DEFLECT_MID_SPAN;
-    result.Deform = cal.CalcDeflection(nMode);
-    result.Crack = cal.CalcCrackWidth(EquivalentDiameter(bars));
-    return result.Deform;
 }

@@ -17,6 +17,11 @@
 
 class CParamExchange;
 
+// The unit weight of the beam's concrete (kN/m³), for its self-weight.
+const double kConcreteWeight = 25;
+// The largest crack width allowed (mm).
+const double kCrackLimit = 0.3;
+
 // Kinds of a report's section paragraph.
 enum { SECTION_MID_SPAN = 0, SECTION_SUPPORT = 1 };
 
@@ -26,6 +31,8 @@ enum { SECTION_MID_SPAN = 0, SECTION_SUPPORT = 1 };
 struct SpanServiceMoments {
     double dSagging, dSaggingAt;
     double dHogging, dHoggingAt;  // a magnitude
+    double dMidHogging;           // the largest hogging moment of the middle part, a magnitude
+    double dEndSagging[2], dEndHogging[2];  // at the left and the right end; hogging as a magnitude
 };
 
 class CContinuousBeam : public CSteelBeam, public CVuskParam {
@@ -56,14 +63,39 @@ public:
     // The results of supports and mid-spans from the envelopes of the last analysis, the support
     // moments × m_TipModulus and the mid-span ones × m_MidModulus.
     void DesignSpans();
-    // Designs a section of the span for the sagging M1 and hogging M2 (kN·m) into the slot.
-    void DesignSection(const CSteelSpan& span, double M1, double M2, SectionDesign*& pSlot);
+    // Designs support k (0 … n) from the envelopes into its slot and appends its record.
+    void DesignSupport(int nSupport);
+    // Designs a section of b × h (mm) for the sagging M1 and hogging M2 (kN·m) into the slot.
+    void DesignSection(double b, double h, double M1, double M2, SectionDesign*& pSlot);
     // Designs the stirrups of the span for its governing shear V (kN) into the slot.
     void DesignStirrups(const CSteelSpan& span, double V, StirrupOptionSet*& pSlot);
-    // Crack width and deflection of span i into its mid-span record, from the governing moment and
-    // its bars; returns the deflection (m). A span whose governing bars are unset gets neither.
-    double CalcSpanDeformCrack(int i);
-    // The characteristic moment (kN·m, a magnitude) that governs span i's serviceability: the
+    // The section (mm) record r is designed and checked with: a mid-span's that of its span, a
+    // support's the less favourable of the spans meeting there (the smaller width and height).
+    BOOL GetRecordSection(int r, double& b, double& h) const;
+    // TRUE for a span with a free end (a cantilever), and for a support that is a free end.
+    BOOL IsCantileverSpan(int i) const;
+    BOOL IsFreeEnd(int nSupport) const;
+    // The characteristic sagging and hogging moments (kN·m, magnitudes) at record r; 0 before a
+    // calculation.
+    void GetRecordServiceMoments(int r, double& dSagging, double& dHogging) const;
+    // TRUE when record r holds the bars its serviceability check needs (both sides, and for a
+    // cantilever's mid-span also its root's).
+    BOOL HasServiceBars(int r) const;
+    // The crack width (mm) of record r with its bars: the larger of the sagging moment on the
+    // bottom bars and the hogging one on the top bars; into the record; 0 without the bars.
+    double CalcRecordCrack(int r);
+    // The deflection (m) of span i with the long-term stiffness of its governing section (a
+    // cantilever's root), into its mid-span record; 0 without the bars.
+    double CalcSpanDeflection(int i);
+    // Crack widths of every record and deflections of every span.
+    void CheckServiceability();
+    // The deflection limit of span i: l0 (m; twice the length of a cantilever) and the divisor of
+    // l0/divisor (200 below 7 m, 250 up to 9 m, 300 beyond).
+    void GetDeflectionLimit(int i, double& l0, int& nDivisor) const;
+    // The sections without a bar or stirrup scheme ("1跨中下钢筋、2支座上钢筋"); empty when every
+    // section is designed.
+    CString FindUndesignedSections() const;
+    // The characteristic moment (kN·m, a magnitude) that governs span i's deflection: the
     // hogging one (TRUE) when it is the larger and lies in the middle third or no sagging moment
     // exists, otherwise the sagging one (FALSE). 0 and FALSE before a calculation.
     BOOL GetServiceMoment(int i, double& dMoment) const;
@@ -141,6 +173,7 @@ private:
     void WriteGeometryPicture(CWordObject& word);
     void WriteForceSection(CWordObject& word);
     void WriteServiceability(int i, CWordObject& word);
+    void WriteCrack(int r, CWordObject& word);
     void WriteStirrups(int i, CWordObject& word);
 
     void ExchangeSettings(CParamExchange& px);

@@ -33,6 +33,9 @@ SectionDesign* DesignAt(PtrVector<SectionDesign*>& designs, int i) {
     return i >= 0 && i < designs.GetSize() ? designs[i] : nullptr;
 }
 
+// The verdict of a check.
+LPCTSTR Verdict(BOOL bPasses) { return bPasses ? "满足" : "不满足"; }
+
 }  // namespace
 
 // The picture drawn last into the transform, as a picture row; nothing while there is no buffer.
@@ -124,6 +127,8 @@ void CContinuousBeam::WriteSectionPara(int i, int nKind, CWordObject& word) {
         WriteLine(word, Formatted("\t\t%d支座:\t ", i));
         WriteSectionForces(i, nKind, word);
         WriteSectionBars(DesignAt(m_TipDesignArr, i), 2 * i, word);
+        // A free end has no moment to crack it.
+        if (!IsFreeEnd(i)) WriteCrack(2 * i, word);
     } else if (nKind == SECTION_MID_SPAN) {
         WriteLine(word, Formatted("\t\t%d跨中:\t ", i + 1));
         WriteSectionForces(i, nKind, word);
@@ -162,22 +167,39 @@ void CContinuousBeam::WriteSectionForces(int i, int nKind, CWordObject& word) {
     WriteLine(word, Formatted("\t\t\t\t 剪力\t%5.2f kN,\t", dShear) + Formatted(lpszAt, dShearAt));
 }
 
-// Deflection and crack width of span i, with the place of the deflection: the free end of a
-// cantilever span, otherwise mid-span.
+// Deflection of span i with its limit, and the crack width of its mid-span, with the place of the
+// deflection: the free end of a cantilever span, otherwise mid-span. A span without its bars has
+// neither figure.
 void CContinuousBeam::WriteServiceability(int i, CWordObject& word) {
     const int r = 2 * i + 1;
-    if (r >= m_ResultArr.GetSize() || !m_ResultArr[r].m_bInitTopBar || !m_ResultArr[r].m_bInitBotBar) {
-        WriteLine(word, CString("\t\t\t\t 挠度 ") + "0mm\n\t\t\t\t 裂缝  0mm\n");
+    if (r >= m_ResultArr.GetSize() || !HasServiceBars(r)) {
+        WriteLine(word, "\t\t\t\t 挠度 —\t(未配筋)\n");
+        WriteCrack(r, word);
         return;
     }
     const SectionResult& result = m_ResultArr[r];
-    const LPCTSTR lpszPlace = m_nLeftSupport == BEAM_END_FREE && i == 0                    ? "左端\n\t\t\t\t 裂缝  "
-                              : m_nRightSupport == BEAM_END_FREE && i == getSpanNum() - 1 ? "右端\n\t\t\t\t 裂缝  "
-                                                                                          : "跨中\n\t\t\t\t 裂缝  ";
+    const LPCTSTR lpszPlace = m_nLeftSupport == BEAM_END_FREE && i == 0                    ? "左端\n"
+                              : m_nRightSupport == BEAM_END_FREE && i == getSpanNum() - 1 ? "右端\n"
+                                                                                          : "跨中\n";
     const CString strDeform = result.Deform < 0 ? Formatted("%.2fmm(↑", std::fabs(result.Deform) * 1000)
                                                 : Formatted("%.2fmm(↓", result.Deform * 1000);
-    WriteLine(word, CString("\t\t\t\t 挠度 ") + strDeform + "),\t\t位置： " + lpszPlace +
-                        Formatted("%.2f", result.Crack) + "mm\n");
+    WriteLine(word, CString("\t\t\t\t 挠度 ") + strDeform + "),\t\t位置： " + lpszPlace);
+    double l0 = 0;
+    int nDivisor = 0;
+    GetDeflectionLimit(i, l0, nDivisor);
+    const double dLimit = l0 / nDivisor;
+    WriteLine(word, Formatted("\t\t\t\t 挠度限值 l0/%d = %.2fmm (l0 = %.2fm),\t %s\n", nDivisor, dLimit * 1000, l0,
+                              Verdict(std::fabs(result.Deform) <= dLimit)));
+    WriteCrack(r, word);
+}
+
+void CContinuousBeam::WriteCrack(int r, CWordObject& word) {
+    if (r >= m_ResultArr.GetSize() || !HasServiceBars(r)) {
+        WriteLine(word, "\t\t\t\t 裂缝 —\t(未配筋)\n");
+        return;
+    }
+    const double w = m_ResultArr[r].Crack;
+    WriteLine(word, Formatted("\t\t\t\t 裂缝  %.2fmm,\t 限值 %.2fmm,\t %s\n", w, kCrackLimit, Verdict(w <= kCrackLimit)));
 }
 
 void CContinuousBeam::WriteStirrups(int i, CWordObject& word) {
@@ -216,7 +238,10 @@ void CContinuousBeam::WriteBarsLine(LPCTSTR lpszLabel, int k, BOOL bTop, CWordOb
     }
     const SectionResult& result = m_ResultArr[k];
     const CBarScheme& bars = bTop ? result.TopBar : result.BotBar;
+    // A free end's bars are detailing: no area is required there.
+    const CString strRequired = IsFreeEnd(k / 2) && k % 2 == 0
+                                    ? CString(", 构造配筋\n")
+                                    : Formatted(", 计算面积: %1.2f mm$2$\n", bTop ? result.TopMainArea : result.BotMainArea);
     WriteLine(word, CString(lpszLabel) + bars.GetText(m_strMainReinLv) +
-                        Formatted(",\t 实际面积: %1.2f mm$2$", bars.GetArea()) +
-                        Formatted(", 计算面积: %1.2f mm$2$\n", bTop ? result.TopMainArea : result.BotMainArea));
+                        Formatted(",\t 实际面积: %1.2f mm$2$", bars.GetArea()) + strRequired);
 }

@@ -3,27 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "host/QeltConcrete.h"
 #include "host/QeltSteelBar.h"
 
 namespace {
-
-// αs,max and ξb of a steel grade; a grade not listed takes the last row.
-void GradeLimits(LPCTSTR lpszSteel, double& dAlphaMax, double& dXiB) {
-    static const struct {
-        LPCTSTR lpszGrade;
-        double dAlphaMax, dXiB;
-    } s_limits[] = {{"HPB235", 0.426, 0.614}, {"HRB335", 0.396, 0.544}, {"HRB400", 0.389, 0.528},
-                    {"RRB400", 0.384, 0.518}, {"", 0.415, 0.588}};
-    for (const auto& row : s_limits)
-        if (row.lpszGrade[0] == 0 || std::strcmp(row.lpszGrade, lpszSteel) == 0) {
-            dAlphaMax = row.dAlphaMax;
-            dXiB = row.dXiB;
-            return;
-        }
-}
 
 double BarArea(int d) { return M_PI * d * d / 4; }
 
@@ -39,7 +23,7 @@ CSectionBar::CSectionBar(int h, int b, LPCTSTR lpszConcrete, LPCTSTR lpszSteel, 
       m_dOwnStrength(dOwnStrength),
       m_as(dAs),
       m_fy(0),
-      m_fm(0),
+      m_dAlpha1Fc(0),
       m_dAlphaMax(0),
       m_dXiB(0),
       m_dB(0),
@@ -54,16 +38,19 @@ CSectionBar::CSectionBar(int h, int b, LPCTSTR lpszConcrete, LPCTSTR lpszSteel, 
 void CSectionBar::InitMaterial() {
     m_dB = m_b;
     m_dH = m_h;
-    m_fm = CQeltConcrete::GetFm(m_strConcrete);
+    m_dAlpha1Fc = CQeltConcrete::GetAlpha1(m_strConcrete) * CQeltConcrete::GetFc(m_strConcrete);
     m_fy = m_bOwnStrength ? m_dOwnStrength : CQeltSteelBar::GetFy(m_strSteel);
-    GradeLimits(m_strSteel, m_dAlphaMax, m_dXiB);
+    // The balanced depth ratio of the bars' own strength: ξb = β1/(1 + fy/(Es·εcu)).
+    const double dEsEcu = CQeltSteelBar::GetEs(m_strSteel) * CQeltConcrete::GetEcu(m_strConcrete);
+    m_dXiB = dEsEcu > 0 ? CQeltConcrete::GetBeta1(m_strConcrete) / (1 + m_fy / dEsEcu) : 0;
+    m_dAlphaMax = m_dXiB * (1 - 0.5 * m_dXiB);
 }
 
 void CSectionBar::CalcAs(double M, BOOL bTensionOneRow, BOOL bCompressionOneRow, double& dAs,
                          double& dAsPrime) const {
     const double h0 = m_dH - m_as - (bTensionOneRow ? 0 : 25);
     const double asPrime = m_as + (bCompressionOneRow ? 0 : 25);
-    const double alphaS = M / (m_fm * m_dB * h0 * h0);
+    const double alphaS = M / (m_dAlpha1Fc * m_dB * h0 * h0);
     const double ft = CQeltConcrete::GetFt(m_strConcrete);
     const double fyGrade = CQeltSteelBar::GetFy(m_strSteel);
     const double rhoMin = std::max(0.45 * ft / fyGrade, 0.002);
@@ -73,8 +60,10 @@ void CSectionBar::CalcAs(double M, BOOL bTensionOneRow, BOOL bCompressionOneRow,
         dAs = std::max(M / (m_fy * h0 * gammaS), AsMin);
         dAsPrime = 0;
     } else {
-        dAsPrime = (M - m_dAlphaMax * m_fm * m_dB * h0 * h0) / (m_fy * (h0 - asPrime));
-        dAs = m_dXiB * m_fm * m_dB * h0 / m_fy + dAsPrime;
+        // The compression bars at f′y, never above the tension bars' strength.
+        const double fyPrime = std::min(CQeltSteelBar::GetFy_(m_strSteel), m_fy);
+        dAsPrime = (M - m_dAlphaMax * m_dAlpha1Fc * m_dB * h0 * h0) / (fyPrime * (h0 - asPrime));
+        dAs = (m_dXiB * m_dAlpha1Fc * m_dB * h0 + fyPrime * dAsPrime) / m_fy;
     }
     dAsPrime = std::max({dAsPrime, 0.3 * dAs, AsMin});
 }

@@ -42,8 +42,9 @@ private:
     int m_bOwnStrength;
     double m_dOwnStrength;
     double m_as;         // mm
-    double m_fy, m_fm;   // N/mm²
-    double m_dAlphaMax, m_dXiB;
+    double m_fy;         // N/mm²
+    double m_dAlpha1Fc;  // the compression block's stress α1·fc (N/mm²)
+    double m_dAlphaMax, m_dXiB;  // αs,max = ξb(1 − 0.5ξb) and ξb
     double m_dB, m_dH;
     BOOL m_bFirstSagging, m_bSecondHogging;
     double m_M1, m_M2;   // magnitudes, N·mm

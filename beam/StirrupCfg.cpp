@@ -9,13 +9,15 @@
 #include "sibling/SteelSpanLoad.h"
 
 CStirrupCfg::CStirrupCfg(LPCTSTR lpszConcrete, const CSteelSpan* pSpan, double fyv, int nLegs, double V)
-    : m_strConcrete(lpszConcrete), m_pSpan(pSpan), m_fyv(fyv), m_fm(0), m_b(0), m_h0(0), m_h(0), m_nLegs(nLegs), m_V(V) {}
+    : m_strConcrete(lpszConcrete), m_pSpan(pSpan), m_fyv(fyv), m_fc(0), m_ft(0), m_dBetaC(0), m_b(0), m_h0(0), m_h(0), m_nLegs(nLegs), m_V(V) {}
 
 void CStirrupCfg::InitSection() {
     m_b = m_pSpan->m_dSecWidth;
     m_h = m_pSpan->m_dSecHeight;
     m_h0 = m_h - 35;
-    m_fm = CQeltConcrete::GetFm(m_strConcrete);
+    m_fc = CQeltConcrete::GetFc(m_strConcrete);
+    m_ft = CQeltConcrete::GetFt(m_strConcrete);
+    m_dBetaC = CQeltConcrete::GetBetac(m_strConcrete);
     m_V = std::fabs(m_V);
 }
 
@@ -46,18 +48,29 @@ int CStirrupCfg::CalcAsvPerS(int nLoadClass, double& dAsvPerS) const {
     int nCode = STIRRUP_DETAILING;
     dAsvPerS = 0;
     if (nLoadClass != LOAD_NONE) nCode = ShearAsv(nLoadClass, dAsvPerS);
-    dAsvPerS = std::max(dAsvPerS, 0.02 * m_fm * m_b / m_fyv);
+    // The minimum stirrup ratio 0.24 ft/fyv.
+    dAsvPerS = std::max(dAsvPerS, 0.24 * m_ft * m_b / m_fyv);
     return nCode;
+}
+
+double CStirrupCfg::SectionLimit() const {
+    // 0.25 βc fc b h0 up to hw/b = 4, 0.2 βc fc b h0 from 6, straight between; hw = h0.
+    const double dRatio = std::min(std::max(m_h0 / m_b, 4.0), 6.0);
+    return (0.25 - 0.025 * (dRatio - 4)) * m_dBetaC * m_fc * m_b * m_h0;
+}
+
+double CStirrupCfg::ConcreteShear(int nLoadClass) const {
+    // Under concentrated loads alone the shear span ratio is taken as 3, the least favourable:
+    // 1.75/(λ + 1) = 0.4375.
+    return (nLoadClass == LOAD_CONCENTRATED ? 0.4375 : 0.7) * m_ft * m_b * m_h0;
 }
 
 int CStirrupCfg::ShearAsv(int nLoadClass, double& dAsvPerS) const {
     const double Vn = 1000 * m_V;
-    const double Q = m_fm * m_b * m_h0;
-    if (0.25 * Q < Vn) return STIRRUP_TOO_SMALL;
-    if (Vn / Q < 0.07) return STIRRUP_DETAILING;
-    dAsvPerS = nLoadClass == LOAD_DISTRIBUTED ? (Vn - 0.07 * Q) / (1.25 * m_fyv * m_h0)
-                                              : (Vn - 0.04375 * Q) / (m_fyv * m_h0);
-    if (dAsvPerS == 0) ReportAssert("StirrupCfg", 214);
+    if (Vn > SectionLimit()) return STIRRUP_TOO_SMALL;
+    const double Vc = ConcreteShear(nLoadClass);
+    if (Vn <= Vc) return STIRRUP_DETAILING;
+    dAsvPerS = (Vn - Vc) / ((nLoadClass == LOAD_DISTRIBUTED ? 1.25 : 1.0) * m_fyv * m_h0);
     return STIRRUP_CALCULATED;
 }
 
@@ -99,7 +112,7 @@ int CStirrupCfg::EnumOptions(StirrupOptionSet& set, double dAsvPerS) const {
 }
 
 int CStirrupCfg::MaxSpacing(double V) const {
-    const BOOL bLow = 1000 * std::fabs(V) <= 0.07 * m_fm * m_b * m_h0;
+    const BOOL bLow = 1000 * std::fabs(V) <= 0.7 * m_ft * m_b * m_h0;
     if (m_h <= 300) return bLow ? 200 : 150;
     if (m_h <= 500) return bLow ? 300 : 200;
     if (m_h <= 800) return bLow ? 350 : 250;

@@ -1,5 +1,5 @@
 // CStirrupCfg: the stirrups of one span of the continuous beam for its governing shear: the
-// required Asv/s by the general formula (distributed loads) or the concentrated-load one, raised to
+// required Asv/s by the formula for distributed loads or the one for concentrated loads, raised to
 // the minimum stirrup ratio, and the admissible diameters and spacings (two legs).
 #pragma once
 
@@ -27,13 +27,17 @@ private:
     int LoadClass() const;
     int CalcAsvPerS(int nLoadClass, double& dAsvPerS) const;
     int ShearAsv(int nLoadClass, double& dAsvPerS) const;
+    // The largest shear the section may carry (N) and the concrete's share without stirrups (N).
+    double SectionLimit() const;
+    double ConcreteShear(int nLoadClass) const;
     int SetResult(StirrupOptionSet& set, double dAsvPerS, int nCode) const;
     int EnumOptions(StirrupOptionSet& set, double dAsvPerS) const;
 
     CString m_strConcrete;
     const CSteelSpan* m_pSpan;
     double m_fyv;
-    double m_fm;
+    double m_fc, m_ft;  // N/mm²
+    double m_dBetaC;
     double m_b, m_h0, m_h;
     int m_nLegs;
     double m_V;  // magnitude, kN

@@ -10,8 +10,11 @@
 #include "host/QeltSteelBar.h"
 #include "sibling/SteelSpanLoad.h"
 
-CTransformCal::CTransformCal(CSteelSpan* pSpan, double M, double As, CContinuousBeam* pBeam)
+CTransformCal::CTransformCal(CSteelSpan* pSpan, double b, double h, double M, double As, double AsPrime,
+                             CContinuousBeam* pBeam)
     : m_dBs(0),
+      m_dTheta(2),
+      m_dB(0),
       m_dSigmaSk(0),
       m_dRhoTe(0),
       m_dPsi(0),
@@ -23,23 +26,24 @@ CTransformCal::CTransformCal(CSteelSpan* pSpan, double M, double As, CContinuous
       m_dHeight(0),
       m_dH0(0),
       m_dAs(As),
+      m_dAsPrime(AsPrime),
       m_dFtk(0),
       m_dEc(0),
       m_dEs(0),
       m_dMk(M),
       m_dLength(0) {
-    SetSection();
+    SetSection(b, h);
     CalcStiffness();
 }
 
-void CTransformCal::SetSection() {
+void CTransformCal::SetSection(double b, double h) {
     if (!m_pSpan) {
         ReportAssert("TransformCal", 240);
         return;
     }
-    m_dWidth = m_pSpan->m_dSecWidth;
-    m_dHeight = m_pSpan->m_dSecHeight;
-    m_dH0 = m_dHeight - 30;
+    m_dWidth = b;
+    m_dHeight = h;
+    m_dH0 = m_dHeight - m_pBeam->m_ProtectAs;
     m_dLength = m_pSpan->m_dSpanLen;
     m_dMk = std::fabs(m_dMk) * 1e6;
     m_dFtk = CQeltConcrete::GetFtk(m_pBeam->m_strConLevel);
@@ -55,10 +59,16 @@ void CTransformCal::CalcStiffness() {
     m_dAlphaE = m_dEs / m_dEc;
     m_dRho = m_dAs / (m_dWidth * m_dH0);
     m_dBs = m_dEs * m_dAs * m_dH0 * m_dH0 / (1.15 * m_dPsi + 0.2 + 6 * m_dAlphaE * m_dRho);
+    // θ = 2.0 − 0.4 ρ′/ρ (2.0 without compression bars, 1.6 from ρ′ = ρ on). The quasi-permanent
+    // moment is taken as the characteristic one (ψq = 1 for every live case: the beam records no
+    // quasi-permanent factor), so that B = Mk/(Mq(θ − 1) + Mk)·Bs = Bs/θ.
+    m_dTheta = 2.0 - 0.4 * std::min(m_dAsPrime / m_dAs, 1.0);
+    m_dB = m_dBs / m_dTheta;
 }
 
-double CTransformCal::CalcCrackWidth(double deq) const {
-    return 1.47 * m_dPsi * m_dSigmaSk / m_dEs * (67.5 + 0.1 * deq / m_dRhoTe);
+double CTransformCal::CalcCrackWidth(double deq, double c) const {
+    const double dCover = std::min(std::max(c, 20.0), 65.0);
+    return 2.1 * m_dPsi * m_dSigmaSk / m_dEs * (1.9 * dCover + 0.08 * deq / m_dRhoTe);
 }
 
 double CTransformCal::UnitForceDeflection(int nMode, double x) const {
@@ -88,21 +98,32 @@ double CTransformCal::PartialLoadDeflection(int nMode, double q1, double q2, dou
     return integrate(a, a + c);
 }
 
+double CTransformCal::UniformLoadDeflection(int nMode, double q) const {
+    const double L = m_dLength;
+    return q * L * L * L * L / (nMode == DEFLECT_MID_SPAN ? 384 : 8);
+}
+
 double CTransformCal::CalcDeflection(int nMode) {
-    const double B = m_dBs * 1e-9;
+    const double B = m_dB * 1e-9;  // kN·m²
     const double L = m_dLength;
     const double L4 = L * L * L * L;
-    double f = nMode == DEFLECT_FREE_LEFT    ? 1e-6 * m_pSpan->m_dRotRight * L
-               : nMode == DEFLECT_FREE_RIGHT ? 1e-6 * m_pSpan->m_dRotLeft * L
-                                             : 1.25e-7 * (m_pSpan->m_dRotLeft + m_pSpan->m_dRotRight) * L;
+    // The solver's end rotations (µrad) are of the uncracked span, Ec·I: they take the stiffness B
+    // as the loads' deflections do.
+    const double dUncracked = m_dEc * m_pSpan->m_dSecWidth * std::pow(m_pSpan->m_dSecHeight, 3) / 12;
+    const double dRotationFactor = dUncracked / m_dB;
+    double f = dRotationFactor * (nMode == DEFLECT_FREE_LEFT    ? 1e-6 * m_pSpan->m_dRotRight * L
+                                  : nMode == DEFLECT_FREE_RIGHT ? 1e-6 * m_pSpan->m_dRotLeft * L
+                                                                : 1.25e-7 * (m_pSpan->m_dRotLeft + m_pSpan->m_dRotRight) * L);
     const BOOL bCantilever = nMode != DEFLECT_MID_SPAN;
+    // The self-weight is no case of the beam outside its calculation.
+    if (m_pBeam->m_CalBeamWeightCheck)
+        f += UniformLoadDeflection(nMode, kConcreteWeight * 1e-6 * m_pSpan->m_dSecWidth * m_pSpan->m_dSecHeight) / B;
     for (int k = 0; k < m_pBeam->GetComNum(); ++k) {
         m_pBeam->SetCurrentCom(k);
         const CSteelSpanLoad* pLoad = m_pSpan->GetCurComLoad();
         if (!pLoad) continue;
         double dSum = 0;
-        for (int j = 0; j < pLoad->m_DisLoadArr.GetSize(); ++j)
-            dSum += pLoad->m_DisLoadArr[j] * L4 / (bCantilever ? 8 : 384);
+        for (int j = 0; j < pLoad->m_DisLoadArr.GetSize(); ++j) dSum += UniformLoadDeflection(nMode, pLoad->m_DisLoadArr[j]);
         for (int j = 0; j < pLoad->m_CenLoadArr.GetSize(); ++j)
             dSum += pLoad->m_CenLoadArr[j].m_dLoadValue * UnitForceDeflection(nMode, pLoad->m_CenLoadArr[j].m_dPosA);
         for (int j = 0; j < pLoad->m_TriLoadArr.GetSize(); ++j)

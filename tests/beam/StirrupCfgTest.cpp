@@ -1,5 +1,5 @@
-// Stirrups of a continuous-beam span, against spacings worked by hand (C30: fm = 1.1 · 14.3,
-// fyv 210, two legs, h0 = h − 35).
+// Stirrups of a continuous-beam span, against spacings worked by hand (C30: fc 14.3, ft 1.43,
+// βc 1.0; fyv 210, two legs, h0 = h − 35).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +11,7 @@
 
 namespace {
 
-const double kFm = 1.1 * 14.3;
+const double kFc = 14.3, kFt = 1.43;
 
 CString OptionTexts(const StirrupOptionSet& set) {
     CString strTexts;
@@ -33,32 +33,40 @@ struct SpanCase {
 };
 
 TEST(StirrupCfg, OptionsByLoadAndSection) {
-    const double Q500 = kFm * 300 * 465;
-    const double Q250 = kFm * 300 * 215;
-    const double dMinimum = 0.02 * kFm * 300 / 210 * 1000;  // 449.37 mm²/m
+    const double Vc500 = 0.7 * kFt * 300 * 465;            // 139.64 kN
+    const double Vc250 = 0.7 * kFt * 300 * 215;
+    const double dMinimum = 0.24 * kFt * 300 / 210 * 1000;  // 0.24 ft/fyv · b: 490.29 mm²/m
     const SpanCase cases[] = {
-        // Asv/s = (Vn − 0.07 Q)/(1.25 fyv h0) = 0.5: 6 mm (56.5 mm²) from 98.3 to 113 mm, 8 mm
-        // from 174.8 to 201 within the largest 200; 10 mm would need 273 mm.
-        {"uniform", 300, 500, BEAM_LOAD_UNIFORM, (0.07 * Q500 + 0.5 * 1.25 * 210 * 465) / 1000, STIRRUP_CALCULATED,
+        // Asv/s = (V − 0.7 ft b h0)/(1.25 fyv h0) = 0.5: 6 mm (56.5 mm²) from 98.3 to 113 mm, 8 mm
+        // from 174.8 to 201 within the largest 200 (V > 0.7 ft b h0); 10 mm would need 273 mm.
+        {"uniform", 300, 500, BEAM_LOAD_UNIFORM, (Vc500 + 0.5 * 1.25 * 210 * 465) / 1000, STIRRUP_CALCULATED,
          500, "#6@100 #6@110 #8@180 #8@190 #8@200"},
-        // Only a force: (Vn − 0.04375 Q)/(fyv h0).
+        // Only a force, its shear span ratio taken as 3: (V − 1.75/(3 + 1) ft b h0)/(fyv h0) = 1154.4.
         {"force", 300, 500, BEAM_LOAD_FORCE, 200, STIRRUP_CALCULATED,
-         (200000 - 0.04375 * Q500) / (210 * 465) * 1000, nullptr},
-        // No load: detailing at the minimum ratio; 6 mm at 109.4 … 125.8.
-        {"no load", 300, 500, -1, 0, STIRRUP_DETAILING, dMinimum, "#6@110 #6@120 #8@200 #8@210 #8@220"},
-        // h = 250 starts at 4 mm: 25.1 mm² reaches 55.9 mm; 5 mm 76.1 … 87.4; 6 mm 109.4 … 125.8; 8 mm
-        // 194.5 … 223.7 within the largest 200; 10 mm from 304 is beyond it.
-        {"low", 300, 250, -1, 0, STIRRUP_DETAILING, dMinimum,
-         "#4@50 #5@80 #6@110 #6@120 #8@200"},
-        // h = 900 starts at 8 mm; 10 mm from 304.0 to 349.6.
-        {"deep", 300, 900, -1, 0, STIRRUP_DETAILING, dMinimum, "#8@200 #8@210 #8@220 #10@310 #10@320 #10@330 #10@340"},
-        // At the section limit 0.25 Q: Asv/s = 3.236; 4 mm would be 7.8 mm apart (left out), 5 mm
-        // 12.1 (one option at 10), 6 mm 17.5 (10), 8 mm 31.1 … 27.0 (30), 10 mm 48.5 … 42.2 (50 at
-        // least: none).
-        {"limit", 300, 250, BEAM_LOAD_UNIFORM, 0.25 * Q250 / 1000, STIRRUP_CALCULATED,
-         (0.25 * Q250 - 0.07 * Q250) / (1.25 * 210 * 215) * 1000, "#5@10"},
+         (200000 - 0.4375 * kFt * 300 * 465) / (210 * 465) * 1000, nullptr},
+        // A shear the concrete carries: detailing at the minimum ratio.
+        {"below the concrete's share", 300, 500, BEAM_LOAD_UNIFORM, 0.99 * Vc500 / 1000, STIRRUP_DETAILING, dMinimum,
+         nullptr},
+        // No load: detailing at the minimum ratio; 6 mm at 100.3 … 115.3, 8 mm 178.3 … 205.0, 10 mm
+        // 278.6 … 320.4 within the largest 300.
+        {"no load", 300, 500, -1, 0, STIRRUP_DETAILING, dMinimum,
+         "#6@110 #8@180 #8@190 #8@200 #10@280 #10@290 #10@300"},
+        // h = 250 starts at 4 mm: 25.1 mm² reaches 51.3 mm; 5 mm 69.7 … 80.1; 6 mm 110; 8 mm 180 … 200
+        // within the largest 200; 10 mm from 278.6 is beyond it.
+        {"low", 300, 250, -1, 0, STIRRUP_DETAILING, dMinimum, "#4@50 #5@70 #5@80 #6@110 #8@180 #8@190 #8@200"},
+        // h = 900 starts at 8 mm; 10 mm from 278.6 to 320.4.
+        {"deep", 300, 900, -1, 0, STIRRUP_DETAILING, dMinimum,
+         "#8@180 #8@190 #8@200 #10@280 #10@290 #10@300 #10@310 #10@320"},
+        // At the section limit 0.25 βc fc b h0 (hw/b = 0.72): Asv/s = 2.942; 4 mm would be 8.5 mm
+        // apart (left out), 5 mm 13.3 (one option at 10).
+        {"limit", 300, 250, BEAM_LOAD_UNIFORM, 0.25 * kFc * 300 * 215 / 1000, STIRRUP_CALCULATED,
+         (0.25 * kFc * 300 * 215 - Vc250) / (1.25 * 210 * 215) * 1000, "#5@10"},
         // Beyond the limit: too small, no options.
-        {"too small", 300, 500, BEAM_LOAD_UNIFORM, 0.26 * Q500 / 1000, STIRRUP_TOO_SMALL, 0, ""},
+        {"too small", 300, 500, BEAM_LOAD_UNIFORM, 0.26 * kFc * 300 * 465 / 1000, STIRRUP_TOO_SMALL, 0, ""},
+        // A web deeper than 4 b: 200 × 1000, hw/b = 965/200 = 4.825, limit (0.25 − 0.025 · 0.825) βc fc b h0
+        // = 0.229375 · 14.3 · 200 · 965 = 633.07 kN; 640 kN is beyond it, 0.25 βc fc b h0 = 690 kN
+        // would have passed.
+        {"deep web", 200, 1000, BEAM_LOAD_UNIFORM, 640, STIRRUP_TOO_SMALL, 0, ""},
     };
     for (const SpanCase& c : cases) {
         SCOPED_TRACE(c.pszName);
@@ -100,8 +108,9 @@ TEST(StirrupCfg, OptionTextByGrade) {
     }
 }
 
-// Two spans of 6 m under 40 kN/m dead load: governing shear 5/8 · 48 · 6 = 180 kN, below what the
-// minimum ratio covers, so the mid-span records carry 6 mm stirrups at 110 mm as an index.
+// Two spans of 6 m under 40 kN/m dead load: governing shear 5/8 · 48 · 6 = 180 kN needs
+// (180000 − 139640)/(1.25 · 210 · 465) = 330.7 mm²/m, below the minimum ratio's 490.29, so the
+// mid-span records carry 6 mm stirrups at 110 mm as an index.
 TEST(StirrupCfg, MidSpanRecordsTakeTheFirstOption) {
     CContinuousBeam beam;
     for (int i = 0; i < 2; ++i) {
@@ -120,10 +129,28 @@ TEST(StirrupCfg, MidSpanRecordsTakeTheFirstOption) {
         EXPECT_EQ(1, mid.m_bInitStiBar);
         EXPECT_EQ(2, mid.StiDia);
         EXPECT_EQ(110, mid.StiInt);
-        EXPECT_NEAR(0.02 * kFm * 300 / 210 * 1000, mid.StiArea, 1e-9);
+        EXPECT_NEAR(0.24 * kFt * 300 / 210 * 1000, mid.StiArea, 1e-9);
     }
     for (int r : {0, 2, 4}) EXPECT_EQ(0, beam.m_ResultArr[r].m_bInitStiBar);
     EXPECT_EQ(STIRRUP_CALCULATED, beam.m_StirrupSetArr[0]->m_nCode);
+}
+
+// One simply supported span of 5 m, 250 × 500, C40 (ft 1.71), 80 kN/m dead (factor 1.2): V =
+// 1.2 · 80 · 5/2 = 240 kN, Asv/s = (240000 − 0.7 · 1.71 · 250 · 465)/(1.25 · 210 · 465) = 826.2 mm²/m.
+TEST(StirrupCfg, SpanShearByTheGeneralFormula) {
+    CContinuousBeam beam;
+    CSteelSpan* pSpan = new CSteelSpan;
+    pSpan->m_dSpanLen = 5;
+    pSpan->m_dSecWidth = 250;
+    pSpan->m_dSecHeight = 500;
+    beam.AddSpan(pSpan);
+    beam.SetCurrentCom(0);
+    pSpan->AddSpanLoad(BEAM_LOAD_UNIFORM, 80.0);
+    beam.m_strConLevel = "C40";
+    beam.Calculate();
+    ASSERT_EQ(3, beam.m_ResultArr.GetSize());
+    EXPECT_NEAR(826.21, beam.m_StirrupSetArr[0]->m_dAreaPerMetre, 0.01);
+    EXPECT_NEAR(826.21, beam.m_ResultArr[1].StiArea, 0.01);
 }
 
 }  // namespace

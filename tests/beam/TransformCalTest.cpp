@@ -1,5 +1,5 @@
 // Crack width and deflection of a continuous-beam span against hand values and textbook closed
-// forms (C30: ftk 2.01, Ec 3.0e4; HRB335: Es 2.0e5).
+// forms (C30: ftk 2.01, Ec 3.0e4; HRB335: Es 2.0e5; as 35, so h0 = h − 35).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -28,42 +28,65 @@ protected:
     CSteelSpan* m_pSpan;
 };
 
-// 300 × 500, 3 of 20 mm (942.48 mm²), M = 100 kN·m, deq 20: h0 = 470, σsk = 259.5,
-// ρte = 0.01257, ψ = 0.699, w = 0.302 mm, Bs = 3.27e13.
+// 300 × 500, 3 of 20 mm (942.48 mm²), M = 100 kN·m, deq 20, c 25: h0 = 465, σsk = 262.27,
+// ρte = 0.01257, ψ = 0.704, w = 2.1 ψ σsk/Es (1.9 c + 0.08 deq/ρte) = 0.339 mm, Bs = 3.19e13;
+// without compression bars θ = 2, with As′ = As θ = 1.6 and with As′ = As/2 θ = 1.8: B = Bs/θ.
 TEST_F(TransformCalTest, CrackAndStiffnessOfAWorkedSection) {
     const double As = 3 * M_PI * 100;
-    CTransformCal cal(m_pSpan, -100, As, &m_beam);
-    const double sigma = 100e6 / (0.87 * 470 * As);
+    CTransformCal cal(m_pSpan, 300, 500, -100, As, 0, &m_beam);
+    const double sigma = 100e6 / (0.87 * 465 * As);
     const double rhoTe = As / (0.5 * 300 * 500);
     const double psi = 1.1 - 0.65 * 2.01 / (rhoTe * sigma);
     EXPECT_NEAR(sigma, cal.m_dSigmaSk, 1e-9);
-    EXPECT_NEAR(259.5, cal.m_dSigmaSk, 0.05);
+    EXPECT_NEAR(262.27, cal.m_dSigmaSk, 0.005);
     EXPECT_NEAR(psi, cal.m_dPsi, 1e-12);
-    EXPECT_NEAR(0.699, cal.m_dPsi, 0.0005);
-    EXPECT_NEAR(1.47 * psi * sigma / 2e5 * (67.5 + 0.1 * 20 / rhoTe), cal.CalcCrackWidth(20), 1e-12);
-    EXPECT_NEAR(0.302, cal.CalcCrackWidth(20), 0.0005);
-    const double alphaRho = 2e5 / 3e4 * As / (300 * 470);
-    EXPECT_NEAR(2e5 * As * 470 * 470 / (1.15 * psi + 0.2 + 6 * alphaRho), cal.m_dBs, 1);
-    EXPECT_NEAR(3.27e13, cal.m_dBs, 0.005e13);
+    EXPECT_NEAR(0.704, cal.m_dPsi, 0.0005);
+    EXPECT_NEAR(2.1 * psi * sigma / 2e5 * (1.9 * 25 + 0.08 * 20 / rhoTe), cal.CalcCrackWidth(20, 25), 1e-12);
+    EXPECT_NEAR(0.339, cal.CalcCrackWidth(20, 25), 0.0005);
+    const double alphaRho = 2e5 / 3e4 * As / (300 * 465);
+    EXPECT_NEAR(2e5 * As * 465 * 465 / (1.15 * psi + 0.2 + 6 * alphaRho), cal.m_dBs, 1);
+    EXPECT_NEAR(3.19e13, cal.m_dBs, 0.005e13);
+    const struct {
+        double dAsPrime, dTheta;
+    } thetas[] = {{0, 2.0}, {As / 2, 1.8}, {As, 1.6}, {2 * As, 1.6}};
+    for (const auto& t : thetas) {
+        CTransformCal withCompression(m_pSpan, 300, 500, -100, As, t.dAsPrime, &m_beam);
+        EXPECT_NEAR(t.dTheta, withCompression.m_dTheta, 1e-12);
+        EXPECT_NEAR(withCompression.m_dBs / t.dTheta, withCompression.m_dB, 1e-3);
+    }
+}
+
+// The cover in the crack width is held within 20 … 65 mm.
+TEST_F(TransformCalTest, CoverLimitsOfTheCrackWidth) {
+    const double As = 3 * M_PI * 100;
+    const CTransformCal cal(m_pSpan, 300, 500, 100, As, 0, &m_beam);
+    const struct {
+        double c, dTaken;
+    } cases[] = {{10, 20}, {20, 20}, {40, 40}, {65, 65}, {80, 65}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.c);
+        EXPECT_NEAR(cal.CalcCrackWidth(20, c.dTaken), cal.CalcCrackWidth(20, c.c), 1e-15);
+    }
+    EXPECT_LT(cal.CalcCrackWidth(20, 40), cal.CalcCrackWidth(20, 41));
 }
 
 TEST_F(TransformCalTest, LimitsOfTheStrainCoefficient) {
     // As/(0.5 b h) = 0.004: ρte 0.01 in ψ and in w.
     const double As = 0.004 * 0.5 * 300 * 500;
-    CTransformCal light(m_pSpan, 40, As, &m_beam);
+    CTransformCal light(m_pSpan, 300, 500, 40, As, 0, &m_beam);
     EXPECT_EQ(0.01, light.m_dRhoTe);
-    const double sigma = 40e6 / (0.87 * 470 * As);
-    const double psi = 1.1 - 0.65 * 2.01 / (0.01 * sigma);  // 0.699 with σsk = 326.1
+    const double sigma = 40e6 / (0.87 * 465 * As);
+    const double psi = 1.1 - 0.65 * 2.01 / (0.01 * sigma);  // 0.704 with σsk = 329.6
     EXPECT_NEAR(psi, light.m_dPsi, 1e-12);
-    EXPECT_NEAR(1.47 * psi * sigma / 2e5 * (67.5 + 0.1 * 16 / 0.01), light.CalcCrackWidth(16), 1e-12);
+    EXPECT_NEAR(2.1 * psi * sigma / 2e5 * (1.9 * 27 + 0.08 * 16 / 0.01), light.CalcCrackWidth(16, 27), 1e-12);
     // A large moment on little steel: ψ at its upper limit 1.0.
-    CTransformCal heavy(m_pSpan, 400, As, &m_beam);
+    CTransformCal heavy(m_pSpan, 300, 500, 400, As, 0, &m_beam);
     EXPECT_EQ(1.0, heavy.m_dPsi);
     // No moment: no stress, ψ at its lower limit, no crack.
-    CTransformCal none(m_pSpan, 0, 942.48, &m_beam);
+    CTransformCal none(m_pSpan, 300, 500, 0, 942.48, 0, &m_beam);
     EXPECT_EQ(0, none.m_dSigmaSk);
     EXPECT_EQ(0.2, none.m_dPsi);
-    EXPECT_EQ(0, none.CalcCrackWidth(20));
+    EXPECT_EQ(0, none.CalcCrackWidth(20, 25));
 }
 
 // Each load alone on a 6 m span with zero end rotations, f·B (kN·m³) by mode.
@@ -106,8 +129,8 @@ TEST_F(TransformCalTest, DeflectionOfEachLoad) {
         m_pSpan->m_dSecHeight = 500;
         m_beam.SetCurrentCom(0);
         c.add(*m_pSpan);
-        CTransformCal cal(m_pSpan, 100, 942.48, &m_beam);
-        const double B = cal.m_dBs * 1e-9;
+        CTransformCal cal(m_pSpan, 300, 500, 100, 942.48, 0, &m_beam);
+        const double B = cal.m_dB * 1e-9;
         EXPECT_NEAR(c.dfB / B, cal.CalcDeflection(c.nMode), 1e-9 * std::fabs(c.dfB / B) + 1e-15);
     }
 }
@@ -121,9 +144,9 @@ TEST_F(TransformCalTest, CasesAddUpAndTheCurrentCaseIsReset) {
     m_pSpan->AddSpanLoad(BEAM_LOAD_UNIFORM, 10.0);
     m_beam.SetCurrentCom(2);
     m_pSpan->AddSpanLoad(BEAM_LOAD_UNIFORM, 5.0);
-    CTransformCal cal(m_pSpan, 100, 942.48, &m_beam);
+    CTransformCal cal(m_pSpan, 300, 500, 100, 942.48, 0, &m_beam);
     const double f = cal.CalcDeflection(DEFLECT_MID_SPAN);
-    EXPECT_NEAR(15 * 1296.0 / 384 / (cal.m_dBs * 1e-9), f, 1e-12);
+    EXPECT_NEAR(15 * 1296.0 / 384 / (cal.m_dB * 1e-9), f, 1e-12);
     EXPECT_EQ(0, m_beam.GetCurrentCom());
 }
 
@@ -135,7 +158,9 @@ TEST_F(TransformCalTest, UnsetBarsGiveNoResult) {
     EXPECT_GT(mid.Deform, 0);
     EXPECT_GT(mid.Crack, 0);
     mid.m_bInitBotBar = 0;
-    EXPECT_EQ(0, m_beam.CalcSpanDeformCrack(0));
+    EXPECT_FALSE(m_beam.HasServiceBars(1));
+    EXPECT_EQ(0, m_beam.CalcSpanDeflection(0));
+    EXPECT_EQ(0, m_beam.CalcRecordCrack(1));
     EXPECT_EQ(0, mid.Deform);
     EXPECT_EQ(0, mid.Crack);
 }
