@@ -7,6 +7,7 @@
 #include "Printers.h"
 #include "ReferencePicture.h"
 #include "beam/BeamLoadPictures.h"
+#include "mfc/stdctrl/ComboBox.h"
 #include "mfc/stdctrl/Static.h"
 #include "render/Render.h"
 #include "beam/BeamComInputDlg.h"
@@ -110,6 +111,28 @@ TEST_F(BeamComInputPage, AShortDeepSpanIsQuestionedAndNotTaken) {
     AppendSpan("0", "300", "500");
     EXPECT_EQ(CString("跨长、梁高或者梁宽不能小于或等于0！"), LastMessage());
     EXPECT_EQ(0, m_beam.getSpanNum());
+}
+
+// The deep-member question concerns simply supported and continuous spans: a span that is a
+// cantilever where it goes (first with a free left end, last with a free right end) is taken at
+// l/h = 1500/500 = 3 without it; the same span between them is asked about.
+TEST_F(BeamComInputPage, ACantileverSpanIsNotQuestionedAsDeep) {
+    struct Step {
+        int nLeft, nRight;  // the end supports chosen before the span is appended
+        int nSpans;         // spans afterwards
+        bool bAsked;
+    } steps[] = {{BEAM_END_FREE, BEAM_END_SIMPLE, 1, false},
+                 {BEAM_END_FREE, BEAM_END_SIMPLE, 1, true},
+                 {BEAM_END_FREE, BEAM_END_FREE, 2, false}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.nSpans);
+        static_cast<CComboBox*>(m_page.GetDlgItem(IDC_CB_LEFT_END))->SetCurSel(step.nLeft);
+        static_cast<CComboBox*>(m_page.GetDlgItem(IDC_CB_RIGHT_END))->SetCurSel(step.nRight);
+        qelt::InteractionLog::Instance().Clear();
+        AppendSpan("1.5", "300", "500");
+        EXPECT_EQ(step.nSpans, m_beam.getSpanNum());
+        EXPECT_EQ(step.bAsked ? CString("跨高比(l/h)小于5，应该按深受弯构件计算。\n是否返回修改？") : CString(), LastMessage());
+    }
 }
 
 // Each kind's checks on a 6 m span, in their order; equality at the span's end passes.

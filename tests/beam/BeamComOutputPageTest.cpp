@@ -84,6 +84,11 @@ TEST_F(BeamComOutputPage, RowsShowBarsStirrupsAndServiceability) {
     EXPECT_EQ(CString("0.18"), Cell(1, 5));
     EXPECT_EQ(CString("2.00↑"), Cell(3, 4));
     EXPECT_EQ(CString(""), Cell(2, 3));
+    // The supports show their crack widths: support 1 under Mk = 20 · 6²/8 = 90 kN·m on 4d22,
+    // σsk = 146.3, ψ = 0.733, c = 24: 0.126 mm; the simply supported ends have no moment.
+    EXPECT_EQ(CString(""), Cell(2, 4));
+    EXPECT_EQ(CString("0.13"), Cell(2, 5));
+    EXPECT_EQ(CString("0.00"), Cell(0, 5));
 }
 
 TEST_F(BeamComOutputPage, ForcesCarryTheirCombinations) {
@@ -287,6 +292,46 @@ TEST_F(BeamComOutputPageOfTwoSections, AnInnerSupportTakesTheSectionItWasDesigne
     EXPECT_EQ(250, b);
     EXPECT_EQ(500, h);
     EXPECT_EQ(100, A1);
+}
+
+// The beam of the page with its self-weight (25 · 0.25 · 0.5 = 3.125 kN/m) added by the
+// calculation as a third, dead case.
+class BeamComOutputPageWithSelfWeight : public BeamComOutputPage {
+protected:
+    void MakeBeam() override {
+        BeamComOutputPage::MakeBeam();
+        m_beam.m_CalBeamWeightCheck = 1;
+    }
+};
+
+// Bars chosen on the page give the deflection and crack width the report prints for them (the
+// self-weight counted in both), and the combinations name only the beam's own two cases.
+TEST_F(BeamComOutputPageWithSelfWeight, ThePageChecksWhatTheReportPrints) {
+    m_page.m_lstSection.SelectItem(1);
+    EXPECT_EQ(CString("1+2"), m_page.m_strMomCombo1);
+    EXPECT_EQ(CString("1+2"), m_page.m_strShearCombo);
+    Choose(IDC_CO_BOT_COUNT1, "3根");
+    Choose(IDC_CO_BOT_DIA1, "20");
+    ASSERT_EQ(CString("3d20"), Cell(1, 1));
+    const SectionResult& mid = m_beam.m_ResultArr[1];
+    CString strDeform, strCrack;
+    strDeform.Format("%.2f↓", mid.Deform * 1000);
+    strCrack.Format("%1.2f", mid.Crack);
+    EXPECT_EQ(strDeform, Cell(1, 4));
+    EXPECT_EQ(strCrack, Cell(1, 5));
+    // The report's figures for the same bars.
+    const double dPage = mid.Deform, dCrack = mid.Crack;
+    m_beam.CheckServiceability();
+    EXPECT_EQ(dPage, mid.Deform);
+    EXPECT_EQ(dCrack, mid.Crack);
+    m_beam.BuildWordC();
+    CString strRow;
+    strRow.Format(u8R"("\t\t\t\t 挠度 %.2fmm(↓),\t\t位置： 跨中\n")", dPage * 1000);
+    EXPECT_NE(std::string::npos, ReportRows(m_beam.wordC).find(static_cast<LPCTSTR>(strRow)));
+    // Without the self-weight the figure is smaller: it is counted.
+    m_beam.m_CalBeamWeightCheck = 0;
+    m_beam.CheckServiceability();
+    EXPECT_LT(mid.Deform, dPage);
 }
 
 // Two spans of 200 × 300 under 100 kN/m dead: the governing shears (1.2 · 100 · 6 · 5/8 = 450 kN at

@@ -142,6 +142,54 @@ TEST(ContinuousBeamDesign, SupportMomentScaledByTheFactor) {
     for (int r = 0; r < 5; ++r) EXPECT_EQ(CString("HRB400"), beam.m_ResultArr[r].StiGrade);
 }
 
+CSteelSpan* NewSpan(double L, double b, double h) {
+    CSteelSpan* pSpan = new CSteelSpan;
+    pSpan->m_dSpanLen = L;
+    pSpan->m_dSecWidth = b;
+    pSpan->m_dSecHeight = h;
+    return pSpan;
+}
+
+// Two spans of 6 m, 300 × 500 and 300 × 800, 40 kN/m dead on both: support 1 carries
+// −1.2 · 40 · 6²/8 = −216 kN·m whatever the spans' stiffnesses (equal spans, equal loads). It is
+// designed with the shallower face: C30, HRB400, h0 = 465, αs = 216e6/(14.3 · 300 · 465²) = 0.23286,
+// γs = 0.86547, As = 216e6/(360 · 465 · 0.86547) = 1490.89 mm² (the 800-deep section would need
+// about 1018). A narrower second span (250 × 800) gives the support its width as well.
+TEST(ContinuousBeamDesign, ASupportTakesTheLessFavourableSection) {
+    struct Case {
+        double b2, h2;
+        double b, h;  // the support's section
+        double dTopArea;
+    } cases[] = {{300, 800, 300, 500, 1490.89}, {250, 800, 250, 500, -1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.b2);
+        CContinuousBeam beam;
+        beam.m_strMainReinLv = "HRB400";
+        beam.AddSpan(NewSpan(6, 300, 500));
+        beam.AddSpan(NewSpan(6, c.b2, c.h2));
+        beam.SetCurrentCom(0);
+        for (int i = 0; i < 2; ++i) beam.getSpan(i)->AddSpanLoad(BEAM_LOAD_UNIFORM, 40.0);
+        beam.Calculate();
+        EXPECT_NEAR(-216, beam.getSpan(0)->getNegMoment(600), 1e-6);
+        double b = 0, h = 0;
+        ASSERT_TRUE(beam.GetRecordSection(2, b, h));
+        EXPECT_EQ(c.b, b);
+        EXPECT_EQ(c.h, h);
+        // The mid-spans and the end supports keep their own spans' sections.
+        ASSERT_TRUE(beam.GetRecordSection(3, b, h));
+        EXPECT_EQ(c.b2, b);
+        EXPECT_EQ(c.h2, h);
+        ASSERT_TRUE(beam.GetRecordSection(4, b, h));
+        EXPECT_EQ(c.h2, h);
+        ASSERT_TRUE(beam.GetRecordSection(0, b, h));
+        EXPECT_EQ(500, h);
+        if (c.dTopArea > 0) {
+            EXPECT_NEAR(c.dTopArea, beam.m_ResultArr[2].TopMainArea, 0.01);
+            EXPECT_GE(beam.m_ResultArr[2].TopBar.GetArea(), c.dTopArea);
+        }
+    }
+}
+
 TEST(ContinuousBeamDesign, OneSpanGivesThreeRecords) {
     CContinuousBeam beam;
     CSteelSpan* pSpan = new CSteelSpan;
@@ -157,13 +205,6 @@ TEST(ContinuousBeamDesign, OneSpanGivesThreeRecords) {
     EXPECT_EQ(3, beam.m_ResultArr.GetSize());
 }
 
-CSteelSpan* NewSpan(double L, double b, double h) {
-    CSteelSpan* pSpan = new CSteelSpan;
-    pSpan->m_dSpanLen = L;
-    pSpan->m_dSecWidth = b;
-    pSpan->m_dSecHeight = h;
-    return pSpan;
-}
 
 // One simply supported 6 m span of 300 × 600 (C30, HPB235, as 35) with 100 kN of dead load at
 // 1.2 m: P = 1.2 · 100 = 120 kN gives its largest moment under the load, P a b / L = 120 · 1.2 ·
