@@ -87,7 +87,8 @@ public:
     // The deflection (m) of span i with the long-term stiffness of its governing section (a
     // cantilever's root), into its mid-span record; 0 without the bars.
     double CalcSpanDeflection(int i);
-    // Crack widths of every record and deflections of every span.
+    // Crack widths of every record and deflections of every span; nothing before an analysis of
+    // this run.
     void CheckServiceability();
     // The deflection limit of span i: l0 (m; twice the length of a cantilever) and the divisor of
     // l0/divisor (200 below 7 m, 250 up to 9 m, 300 beyond).

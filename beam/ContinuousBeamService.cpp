@@ -133,6 +133,9 @@ double CContinuousBeam::CalcSpanDeflection(int i) {
 }
 
 void CContinuousBeam::CheckServiceability() {
+    // Without an analysis of this run (results read from the store) there are no characteristic
+    // moments: the stored figures stay.
+    if (m_ServiceArr.GetSize() != getSpanNum() || getSpanNum() == 0) return;
     for (int r = 0; r < m_ResultArr.GetSize(); ++r) CalcRecordCrack(r);
     for (int i = 0; i < getSpanNum(); ++i) CalcSpanDeflection(i);
 }

@@ -8,6 +8,7 @@
 
 #include "Printers.h"
 #include "ReportRows.h"
+#include "TempStore.h"
 #include "beam/ContinuousBeam.h"
 #include "mfc/person/InteractionLog.h"
 #include "sibling/BeamRecords.h"
@@ -168,6 +169,25 @@ TEST(ContinuousBeamService, ACantileverIsCheckedAtItsRoot) {
     EXPECT_NE(std::string::npos, strFreeEnd.find(u8", 构造配筋\\n"));
     EXPECT_EQ(std::string::npos, strFreeEnd.find(u8"计算面积"));
     EXPECT_EQ(std::string::npos, strFreeEnd.find(u8"裂缝"));
+}
+
+// Results read back from the store have no analysis behind them: a check keeps their figures.
+TEST(ContinuousBeamService, StoredFiguresStayWithoutAnAnalysis) {
+    TempStore store;
+    CContinuousBeam beam;
+    beam.AddSpan(NewSpan(6, 300, 500));
+    beam.SetCurrentCom(0);
+    beam.getSpan(0)->AddSpanLoad(BEAM_LOAD_UNIFORM, 20.0);
+    ASSERT_EQ(1, beam.Calculate());
+    const double dDeform = beam.m_ResultArr[1].Deform, dCrack = beam.m_ResultArr[1].Crack;
+    ASSERT_GT(dCrack, 0);
+    ASSERT_TRUE(beam.WriteParam("CContinuousBeam/"));
+    CContinuousBeam read;
+    ASSERT_TRUE(read.ReadParam("CContinuousBeam/"));
+    read.CheckServiceability();
+    ASSERT_EQ(3, read.m_ResultArr.GetSize());
+    EXPECT_NEAR(dDeform, read.m_ResultArr[1].Deform, 1e-12);
+    EXPECT_NEAR(dCrack, read.m_ResultArr[1].Crack, 1e-12);
 }
 
 // l0/200 below 7 m, l0/250 from 7 to 9 m, l0/300 beyond; a cantilever's l0 is twice its length.
