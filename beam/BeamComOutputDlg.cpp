@@ -191,11 +191,8 @@ void CBeamComOutputDlg::ShowServiceability(int nRow) {
     if (nRow % 2) {
         strDeform = "—";
         if (bChecked) {
-            double l0 = 0;
-            int nDivisor = 0;
-            m_pBeam->GetDeflectionLimit(nRow / 2, l0, nDivisor);
             strDeform.Format(result.Deform < 0 ? "%.2f↑" : "%.2f↓", std::fabs(result.Deform) * 1000);
-            if (std::fabs(result.Deform) > l0 / nDivisor) strDeform += " 不满足";
+            if (!m_pBeam->IsDeflectionWithinLimit(nRow / 2)) strDeform += " 不满足";
         }
     }
     // A free end has no moment to crack it.
@@ -203,7 +200,7 @@ void CBeamComOutputDlg::ShowServiceability(int nRow) {
         strCrack.Empty();
     else if (bChecked) {
         strCrack.Format("%1.2f", result.Crack);
-        if (result.Crack > kCrackLimit) strCrack += " 不满足";
+        if (!m_pBeam->IsCrackWithinLimit(nRow)) strCrack += " 不满足";
     }
     m_lstSection.SetItemText(nRow, 4, strDeform);
     m_lstSection.SetItemText(nRow, 5, strCrack);

@@ -48,8 +48,9 @@ public:
     BOOL WriteParam(const CString& strPrefix) override;
     // 0, changing nothing, for an unstable beam; otherwise the analysis and the design of every
     // section (bars and stirrups), with the self-weight as an extra dead case while they run when
-    // m_CalBeamWeightCheck is set, and 1. 0 with no results when the analysis refuses the beam
-    // (a load off its span).
+    // m_CalBeamWeightCheck is set, then the serviceability checks, and 1. 0 with no results when
+    // the analysis refuses the beam (a load off its span); 0 with the results and a message naming
+    // them when a section is left without a bar or stirrup scheme.
     int Calculate() override;
     // The first span holding a load that lies off it (a position beyond the span, a trapezoid's ramp
     // beyond half of it), or -1.
@@ -93,6 +94,9 @@ public:
     // The deflection limit of span i: l0 (m; twice the length of a cantilever) and the divisor of
     // l0/divisor (200 below 7 m, 250 up to 9 m, 300 beyond).
     void GetDeflectionLimit(int i, double& l0, int& nDivisor) const;
+    // TRUE when span i's deflection, and record r's crack width, keep within their limits.
+    BOOL IsDeflectionWithinLimit(int i) const;
+    BOOL IsCrackWithinLimit(int r) const;
     // The sections without a bar or stirrup scheme ("1跨中下钢筋、2支座上钢筋"); empty when every
     // section is designed.
     CString FindUndesignedSections() const;

@@ -187,9 +187,8 @@ void CContinuousBeam::WriteServiceability(int i, CWordObject& word) {
     double l0 = 0;
     int nDivisor = 0;
     GetDeflectionLimit(i, l0, nDivisor);
-    const double dLimit = l0 / nDivisor;
-    WriteLine(word, Formatted("\t\t\t\t 挠度限值 l0/%d = %.2fmm (l0 = %.2fm),\t %s\n", nDivisor, dLimit * 1000, l0,
-                              Verdict(std::fabs(result.Deform) <= dLimit)));
+    WriteLine(word, Formatted("\t\t\t\t 挠度限值 l0/%d = %.2fmm (l0 = %.2fm),\t %s\n", nDivisor, 1000 * l0 / nDivisor, l0,
+                              Verdict(IsDeflectionWithinLimit(i))));
     WriteCrack(r, word);
 }
 
@@ -198,8 +197,8 @@ void CContinuousBeam::WriteCrack(int r, CWordObject& word) {
         WriteLine(word, "\t\t\t\t 裂缝 —\t(未配筋)\n");
         return;
     }
-    const double w = m_ResultArr[r].Crack;
-    WriteLine(word, Formatted("\t\t\t\t 裂缝  %.2fmm,\t 限值 %.2fmm,\t %s\n", w, kCrackLimit, Verdict(w <= kCrackLimit)));
+    WriteLine(word, Formatted("\t\t\t\t 裂缝  %.2fmm,\t 限值 %.2fmm,\t %s\n", m_ResultArr[r].Crack, kCrackLimit,
+                              Verdict(IsCrackWithinLimit(r))));
 }
 
 void CContinuousBeam::WriteStirrups(int i, CWordObject& word) {

@@ -146,6 +146,18 @@ void CContinuousBeam::GetDeflectionLimit(int i, double& l0, int& nDivisor) const
     nDivisor = l0 < 7 ? 200 : l0 <= 9 ? 250 : 300;
 }
 
+BOOL CContinuousBeam::IsDeflectionWithinLimit(int i) const {
+    double l0 = 0;
+    int nDivisor = 0;
+    GetDeflectionLimit(i, l0, nDivisor);
+    const int r = 2 * i + 1;
+    return r < m_ResultArr.GetSize() && std::fabs(m_ResultArr[r].Deform) <= l0 / nDivisor;
+}
+
+BOOL CContinuousBeam::IsCrackWithinLimit(int r) const {
+    return r >= 0 && r < m_ResultArr.GetSize() && m_ResultArr[r].Crack <= kCrackLimit;
+}
+
 CString CContinuousBeam::FindUndesignedSections() const {
     CString strSections;
     auto add = [&strSections](int r, LPCTSTR lpszWhat) {

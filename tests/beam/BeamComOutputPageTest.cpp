@@ -89,6 +89,13 @@ TEST_F(BeamComOutputPage, RowsShowBarsStirrupsAndServiceability) {
     EXPECT_EQ(CString(""), Cell(2, 4));
     EXPECT_EQ(CString("0.13"), Cell(2, 5));
     EXPECT_EQ(CString("0.00"), Cell(0, 5));
+    // Beyond the limits (6000/200 = 30 mm, 0.3 mm) a figure says so.
+    m_beam.m_ResultArr[3].Deform = 0.031;
+    m_beam.m_ResultArr[3].Crack = 0.35;
+    m_page.SetData(&m_beam);
+    EXPECT_EQ(CString("31.00↓ 不满足"), Cell(3, 4));
+    EXPECT_EQ(CString("0.35 不满足"), Cell(3, 5));
+    EXPECT_EQ(CString("12.30↓"), Cell(1, 4));
 }
 
 TEST_F(BeamComOutputPage, ForcesCarryTheirCombinations) {
