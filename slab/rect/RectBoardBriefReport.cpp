@@ -32,6 +32,8 @@ double CRectBoardCalculator::GetAllowedDeflection() const {
 }
 
 int CRectBoardCalculator::WriteBriefReport(CWordObject* pReport, const CString& strNumber) {
+    // Without both checks there is no deflection or crack width to state.
+    if (!(m_bStrengthDone && m_bDeflectDone && m_bCrackDone)) return 0;
     const RectBoardInputs& in = m_inputs;
     const SlabMoments& m = m_moments;
     // Areas: top, left, right, bottom support, x span, y span; widths: top, bottom, left, right

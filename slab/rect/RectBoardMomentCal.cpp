@@ -46,20 +46,23 @@ void CRectBoardMomentCal::GetAreas(int* pAreas) const {
 
 void CRectBoardMomentCal::GetTableNotes(SlabTableNotes& notes) const { notes = GetSlabTableNotes(); }
 
-void CRectBoardMomentCal::ApplyMagnify() {
+void CRectBoardMomentCal::ApplyMagnify(double* pAreas) const {
     if (m_nMagnify1)
-        for (int i = 4; i < 6; ++i) m_nAreas[i] = static_cast<int>(m_nAreas[i] * m_dMagnifyValue1);
+        for (int i = 4; i < 6; ++i) pAreas[i] *= m_dMagnifyValue1;
     if (m_nMagnify2)
-        for (int i = 0; i < 4; ++i) m_nAreas[i] = static_cast<int>(m_nAreas[i] * m_dMagnifyValue2);
+        for (int i = 0; i < 4; ++i) pAreas[i] *= m_dMagnifyValue2;
 }
 
 int CRectBoardMomentCal::Reinforce(int nKind) {
     int nEdges[8];
     GetSupports(nEdges);
     const double dH0 = m_nThick - m_nAs;
+    double dAreas[6];
     const int nResult = CalBoardRein(nKind, m_nAs1, m_nAs2, m_dP, m_nThick, m_bThickLim, m_nThickLim, dH0, m_dEb,
-                                     m_dFc, m_dFy, m_dA1, m_dImpro, nEdges, m_moments, m_nAreas);
-    ApplyMagnify();
+                                     m_dFc, m_dFy, m_dA1, m_dImpro, nEdges, m_moments, dAreas);
+    if (!nResult) return nResult;
+    ApplyMagnify(dAreas);
+    for (int i = 0; i < 6; ++i) m_nAreas[i] = SlabRoundedArea(dAreas[i]);
     return nResult;
 }
 

@@ -53,6 +53,7 @@ void FillByHand(CRectBoardCalculator& calc) {
     calc.m_dFleLim1 = 200;
     calc.m_dFleLim2 = 250;
     calc.m_dFleLim3 = 300;
+    calc.m_bStrengthDone = calc.m_bDeflectDone = calc.m_bCrackDone = 1;
 }
 
 TEST(SlabBriefReport, EveryValueInItsColumn) {
@@ -116,6 +117,20 @@ TEST(SlabBriefReport, NoReportObjectWritesNothing) {
     CRectBoardCalculator calc(HandInputs());
         FillByHand(calc);
     EXPECT_EQ(calc.WriteBriefReport(NULL, "LB-1"), 0);
+}
+
+// A deflection or crack check that did not run leaves no figure to state: no report, rather than
+// an old or zero deflection read as within its limit.
+TEST(SlabBriefReport, WithoutTheChecksWritesNothing) {
+    for (int CRectBoardCalculator::*done : {&CRectBoardCalculator::m_bStrengthDone,
+                                             &CRectBoardCalculator::m_bDeflectDone, &CRectBoardCalculator::m_bCrackDone}) {
+        CRectBoardCalculator calc(HandInputs());
+        FillByHand(calc);
+        calc.*done = 0;
+        CWordObject report;
+        EXPECT_EQ(calc.WriteBriefReport(&report, "LB-1"), 0);
+        EXPECT_EQ(report.GetRowCount(), 0);
+    }
 }
 
 TEST(SlabNumberText, Formats) {
