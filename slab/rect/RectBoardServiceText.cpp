@@ -161,11 +161,7 @@ void CRectBoardCalculator::WriteDeflectionText(DeflectionText text) {
                         static_cast<LPCTSTR>(strLo), static_cast<LPCTSTR>(strB))};
         break;
     }
-    const double dDivisor = nCase == DEFLECT_CANTILEVER ? in.dFleLim1
-                            : nLo < 7000                ? in.dFleLim1
-                            : nLo <= 9000               ? in.dFleLim2
-                                                        : in.dFleLim3;
-    const double dAllowed = (nCase == DEFLECT_CANTILEVER ? 2.0 * nLo : nLo) / dDivisor;
+    const double dDivisor = GetDeflectionDivisor(), dAllowed = GetAllowedDeflection();
 
     try {
         CString strText = SlabFormat("   %d.计算受弯构件的短期刚度 Bs\n", n);
