@@ -19,7 +19,8 @@ const SlabInputRange kRanges[SLAB_INPUT_COUNT] = {
     {"塑性板β", 1.2, 2, FALSE},
     {"最小配筋率ρmin(%)", 0, 5, FALSE},
     {"重要性系数γo", 0.9, 1.1, FALSE},
-    {"裂缝限值(mm)", 0.01, 1, FALSE},
+    // Table 3.3.4 of GB 50010-2002: 0.4 mm at most (0.3, 0.2 in most environments).
+    {"裂缝限值(mm)", 0.01, 0.4, FALSE},
     {"底板钢筋放大系数", 1, 5, FALSE},
     {"支座钢筋放大系数", 1, 5, FALSE},
     // Table 3.3.2 of GB 50010-2002: l0/200, l0/250, l0/300 at most; a larger divisor is stricter.
