@@ -214,42 +214,43 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
         // A support without moment: construction bars of ρmin, at least a third of the span across.
         struct Construction {
             LPCTSTR lpszStep, lpszArea, lpszChoice, lpszDirection, lpszThird, lpszFactor;
-            int nBase;
+            double dBase;
         };
         const LPCTSTR kAreaLine = "       钢筋面积As = ρmin*b*h = %.3lf%%*%d*%d = %d\n";
         const LPCTSTR kYDirection = "       方向纵向钢筋截面面积的三分之一,所以:\n";
         const LPCTSTR kYThird = "       面积s = 纵跨板底钢筋面积/3 = %d mm$2$\n";
         const LPCTSTR kXDirection = "       方向横跨方向钢筋截面面积的三分之一,所以:\n";
         const LPCTSTR kXThird = "       面积s = 横跨跨板底钢筋面积/3 = %d mm$2$\n";
-        const int nAreaX = SlabAreaAt(m_nAreas, POS_XSPAN), nAreaY = SlabAreaAt(m_nAreas, POS_YSPAN);
+        // The third is of the span area as designed, before its factor, as the calculation takes it.
+        const double dAreaX = mc.m_dDesignAreas[4], dAreaY = mc.m_dDesignAreas[5];
         const Construction c =
             nPosition == POS_TOP
                 ? Construction{"     %d) 构造上边钢筋面积\n",
                                "       构造钢筋面积As = ρmin*b*h = %.3lf%%*%d*%d = %d mm$2$\n",
                                "       用户选择了单向板上部板边构造钢筋截面面积不宜小于板跨中相应\n", kYDirection, kYThird,
-                               kSupportFactor, nAreaY}
+                               kSupportFactor, dAreaY}
             : nPosition == POS_BOTTOM
                 ? Construction{"     %d) 构造下边钢筋面积\n", kAreaLine,
                                "       用户选择了单向板下部板边构造钢筋截面面积不宜小于板跨中相应\n", kYDirection, kYThird,
-                               "       用选择了支座放大系数，系数值为:%.2lf\n", nAreaY}
+                               "       用选择了支座放大系数，系数值为:%.2lf\n", dAreaY}
             : nPosition == POS_LEFT
                 ? Construction{"     %d) 构造左边钢筋面积\n", kAreaLine,
                                "       用户选择了单向板左部板边构造钢筋截面面积不宜小于板跨中相应\n", kXDirection, kXThird,
-                               kSupportFactor, nAreaX}
+                               kSupportFactor, dAreaX}
                 : Construction{"     %d) 构造右边钢筋面积\n", kAreaLine,
                                "       用户选择了单向板右部板边构造钢筋截面面积不宜小于板跨中相应\n", kXDirection, kXThird,
-                               kSupportFactor, nAreaX};
+                               kSupportFactor, dAreaX};
         CString strText = SlabFormat(c.lpszStep, (*pStep)++);
         strText += SlabFormat(c.lpszArea, dRhoMinPercent, 1000, nH, SlabRoundedArea(dMinArea));
+        double dAs = dMinArea;
         if (in.nAs1) {
-            const int nThird = c.nBase / 3;
+            const double dThird = c.dBase / 3;
+            dAs = std::max(dThird, dMinArea);
             strText += c.lpszChoice;
             strText += c.lpszDirection;
-            strText += SlabFormat(c.lpszThird, nThird);
-            strText += SlabFormat("       我们去其中两个值较大者，所以构造钢筋面积为%d mm$2$\n",
-                                  std::max(nThird, SlabRoundedArea(dMinArea)));
+            strText += SlabFormat(c.lpszThird, SlabRoundedArea(dThird));
+            strText += SlabFormat("       我们去其中两个值较大者，所以构造钢筋面积为%d mm$2$\n", SlabRoundedArea(dAs));
         }
-        double dAs = dMinArea;
         strText += amplify(dAs, false, c.lpszFactor);
         WriteReportText(pReport, strText);
     } catch (...) {

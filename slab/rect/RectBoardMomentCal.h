@@ -56,6 +56,7 @@ public:
     int m_nCase;
     int m_nSpan;
     int m_nAreas[6];  // top, left, right, bottom support, x span, y span
+    double m_dDesignAreas[6];  // the same as designed, before the factors and the rounding
     SlabMoments m_moments;
     SlabMomentList m_list;
 

@@ -128,7 +128,8 @@ TEST(SlabFullReportCantilever, BottomEdgeAndConstructionBars) {
 }
 
 // The construction bars of a one-way support without moment: ρmin·b·h, at least a third of the span
-// bars across it under the one-third option, amplified with the support factor.
+// bars across it (as designed, before the span factor) under the one-third option; the larger of the
+// two is amplified with the support factor, as the calculation's area is: top max(200, 900/3)·1.5 = 450.
 TEST(SlabDesignText, OneWayConstructionRows) {
     RectBoardInputs in{};
     in.nTop = SLAB_FIXED;
@@ -153,7 +154,7 @@ TEST(SlabDesignText, OneWayConstructionRows) {
                   u8"       用户选择了单向板上部板边构造钢筋截面面积不宜小于板跨中相应\\n"
                   u8"       方向纵向钢筋截面面积的三分之一,所以:\\n       面积s = 纵跨板底钢筋面积/3 = 300 mm$2$\\n"
                   u8"       我们去其中两个值较大者，所以构造钢筋面积为300 mm$2$\\n"
-                  u8"       用户选择了支座放大系数，系数值为:1.50\\n       所以最后面积As = 200*1.50 = 300 mm$2$\\n\"\n"},
+                  u8"       用户选择了支座放大系数，系数值为:1.50\\n       所以最后面积As = 300*1.50 = 450 mm$2$\\n\"\n"},
         {POS_LEFT, u8"\"     1) 构造左边钢筋面积\\n       钢筋面积As = ρmin*b*h = 0.200%*1000*100 = 200\\n"
                    u8"       用户选择了单向板左部板边构造钢筋截面面积不宜小于板跨中相应\\n"
                    u8"       方向横跨方向钢筋截面面积的三分之一,所以:\\n       面积s = 横跨跨板底钢筋面积/3 = 40 mm$2$\\n"
@@ -163,8 +164,8 @@ TEST(SlabDesignText, OneWayConstructionRows) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nPosition);
         CRectBoardCalculator calc(in);
-        const int nAreas[6] = {0, 0, 0, 0, 120, 900};  // top, left, right, bottom, x span, y span
-        std::memcpy(calc.m_nAreas, nAreas, sizeof(nAreas));
+        const double dAreas[6] = {0, 0, 0, 0, 120, 900};  // top, left, right, bottom, x span, y span
+        std::memcpy(calc.m_moment.m_dDesignAreas, dAreas, sizeof(dAreas));
         CWordObject report;
         const int nCode = SLAB_CODE_ONE_WAY;
         int nStep = 1;
