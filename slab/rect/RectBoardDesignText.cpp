@@ -153,8 +153,10 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
         if (std::fabs(dM) > 0.0001) {
             double dAs = flexure();
             if (dAs < 0) return;
+            // The distribution bars take 15 % of the span area as designed, before its factor.
             if (nPosition == POS_XSPAN) {
                 WriteReportText(pReport, minRatio(dAs));
+                const double dMain = dAs;
                 if (in.nMagnify1) WriteReportText(pReport, amplify(dAs, true, kSupportFactor));
                 if (in.nTop == SLAB_FREE && in.nBottom == SLAB_FREE) return;
                 CString strText;
@@ -167,10 +169,10 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
                 } else {
                     strText = SlabFormat("     %d) 计算纵跨分布钢筋面积\n", (*pStep)++);
                     strText += "       不宜小于横跨板底钢筋面积的15%,所以面积为:\n";
-                    strText += SlabFormat("       As1 = As*0.15 = %.2lf*0.15 = %.2lfmm$2$\n", dAs, 0.15 * dAs);
+                    strText += SlabFormat("       As1 = As*0.15 = %.2lf*0.15 = %.2lfmm$2$\n", dMain, 0.15 * dMain);
                     strText += "       不宜小于该方向截面面积的0.15%,所以面积为:\n";
                     strText += SlabFormat("       As1 = h*b*0.0015 = %d*%d*0.0015 = %.2lfmm$2$\n", nH, 1000, 1.5 * nH);
-                    dDist = std::max(0.15 * dAs, 1.5 * nH);
+                    dDist = std::max(0.15 * dMain, 1.5 * nH);
                     strText += SlabFormat("       取二者中较大值，所以分布钢筋面积As = %dmm$2$\n", SlabRoundedArea(dDist));
                 }
                 WriteReportText(pReport, strText);
@@ -179,6 +181,7 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
             }
             if (nPosition == POS_YSPAN) {
                 CString strText = minRatio(dAs);
+                const double dMain = dAs;
                 strText += amplify(dAs, true, kSupportFactor);
                 WriteReportText(pReport, strText);
                 strText.Empty();
@@ -192,11 +195,12 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
                     } else {
                         strText = SlabFormat("     %d) 计算横跨分布钢筋面积\n", (*pStep)++);
                         strText += "       不宜小于纵跨板底钢筋面积的15%,所以面积为:\n";
-                        strText += SlabFormat("       As1 = As*0.15 = %.2lf*0.15 = %d mm$2$\n", dAs, SlabRoundedArea(0.15 * dAs));
+                        strText += SlabFormat("       As1 = As*0.15 = %.2lf*0.15 = %d mm$2$\n", dMain,
+                                              SlabRoundedArea(0.15 * dMain));
                         strText += "       不宜小于该方向截面面积的0.15%,所以面积为:\n";
                         strText += SlabFormat("       As1 = h*b*0.0015 = %d*%d*0.0015 = %d mm$2$\n", nH, 1000,
                                               SlabRoundedArea(1.5 * nH));
-                        dDist = std::max(0.15 * dAs, 1.5 * nH);
+                        dDist = std::max(0.15 * dMain, 1.5 * nH);
                         strText += SlabFormat("       取二者中较大值，所以分布钢筋面积As = %d mm$2$\n", SlabRoundedArea(dDist));
                     }
                     if (dDist > 0) strText += amplify(dDist, true, kSupportFactor);
