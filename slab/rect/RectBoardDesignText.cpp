@@ -90,7 +90,8 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
         const MinRatioRule rule = RuleOf(nCode, nPosition);
         const double dRho = dAs / (1000.0 * nH);
         CString strText = SlabFormat("     %d) 验算最小配筋率\n", (*pStep)++);
-        strText += SlabFormat("       ρ = As/(b*h) = %d/(%d*%d) = %.3lf%%\n", SlabRoundedArea(dAs), 1000, nH, 100 * dRho);
+        strText += SlabFormat("       ρ = As/(b*h) = %d/(%d*%d) = %.3lf%%\n", SlabRoundedArea(dAs), 1000, nH,
+                              100 * dRho);
         if (rule.bFailsAtEqual ? dRho <= dRhoMin : dRho < dRhoMin) {
             strText += SlabFormat(rule.lpszFailLine, dRhoMinPercent);
             strText += SlabFormat(rule.lpszTakenLine, dRhoMinPercent, 1000, nH, SlabRoundedArea(dMinArea));
@@ -106,7 +107,8 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
         if (!bOn) return CString();
         const double dFactor = bBottom ? in.dMagnifyValue1 : in.dMagnifyValue2;
         CString strText = SlabFormat(bBottom ? "       用户选择了底板放大系数，系数值为:%.2lf\n" : lpszSupportLine, dFactor);
-        strText += SlabFormat("       所以最后面积As = %d*%.2lf = %d mm$2$\n", SlabRoundedArea(dAs), dFactor, SlabRoundedArea(dAs * dFactor));
+        strText += SlabFormat("       所以最后面积As = %d*%.2lf = %d mm$2$\n", SlabRoundedArea(dAs), dFactor,
+                              SlabRoundedArea(dAs * dFactor));
         dAs *= dFactor;
         return strText;
     };
