@@ -50,7 +50,7 @@ private:
 
 int CalBoardRein(int nKind, int nAs1, int nAs2, double dP, int nThick, int bThickLim, int nThickLim, double dH0,
                  double dEb, double dFc, double dFy, double dA1, double dImpro, const int* pEdges,
-                 const SlabMoments& moments, int* pAreas) {
+                 const SlabMoments& moments, double* pAreas) {
     const CStripDesign design(dP, nThick, dH0, dEb, dFc, dFy, dA1, dImpro);
     const double dMin = design.Minimum();
     double dArea[6] = {0, 0, 0, 0, 0, 0};
@@ -106,6 +106,8 @@ int CalBoardRein(int nKind, int nAs1, int nAs2, double dP, int nThick, int bThic
             }
         }
     }
-    for (int i = 0; i < 6; ++i) pAreas[i] = static_cast<int>(dArea[i]);
+    for (int i = 0; i < 6; ++i) pAreas[i] = dArea[i];
     return 1;
 }
+
+int SlabRoundedArea(double dArea) { return static_cast<int>(std::floor(dArea + 0.5)); }

@@ -12,8 +12,12 @@ enum { REIN_ONE_WAY = 0, REIN_CANTILEVER = 1, REIN_TWO_WAY = 2, REIN_FALLBACK_ST
 double CalBoardAs(const double& dM, const double& dImpro, const double& dA1, const double& dFc, const double& dH0,
                   const double& dFy, const double& dEb);
 
-// 1 with the six areas written (truncated to whole mm²), 0 as soon as one sized area is missing or
-// not positive (the output is left as it was).
+// 1 with the six areas written (mm², not rounded), 0 as soon as one sized area is missing or not
+// positive (the output is left as it was).
 int CalBoardRein(int nKind, int nAs1, int nAs2, double dP, int nThick, int bThickLim, int nThickLim, double dH0,
                  double dEb, double dFc, double dFy, double dA1, double dImpro, const int* pEdges,
-                 const SlabMoments& moments, int* pAreas);
+                 const SlabMoments& moments, double* pAreas);
+
+// An area in whole mm² as the results, the bar choice and both reports give it: the nearest, once,
+// after any amplification.
+int SlabRoundedArea(double dArea);

@@ -5,17 +5,19 @@
 
 #include "host/QeltSteelBar.h"
 
-namespace {
-
-double Bounded(double dPsi) { return std::min(1.0, std::max(0.2, dPsi)); }
-
-}  // namespace
+BoardPsi CalBoardPsi(double dArea, double dThick, double dFtk, double dSigma) {
+    BoardPsi psi{};
+    psi.dRhoTeRaw = dArea / (500.0 * dThick);
+    psi.dRhoTe = std::max(0.01, psi.dRhoTeRaw);
+    psi.dPsiRaw = 1.1 - 0.65 * dFtk / (psi.dRhoTe * dSigma);
+    psi.dPsi = std::min(1.0, std::max(0.2, psi.dPsiRaw));
+    return psi;
+}
 
 int CalBoardCrackWidth(int nThick, int nKindSteel, double dFtk, double dEs, double dAs, int& nC,
                        const SlabMoments& moments, const BoardReinScheme* pSchemes, double* pWidths, double dLimit) {
     nC = std::min(65, std::max(20, nC));
     const double dH0 = nThick - dAs;
-    const double dAte = 500.0 * nThick;
     const double dNu = nKindSteel ? 1.0 : 0.7;
     for (int i = 0; i < 6; ++i) pWidths[i] = 0.0;
     // Bar result (scheme index), its moment and where its width goes.
@@ -31,11 +33,10 @@ int CalBoardCrackWidth(int nThick, int nKindSteel, double dFtk, double dEs, doub
         if (r.dMoment == 0.0 || scheme.nArea <= 0 || scheme.nSpacing <= 0) continue;
         const double dArea = scheme.nArea;
         const double dSigma = std::fabs(r.dMoment) / (0.87 * dH0 * dArea);
-        const double dRho = std::max(0.01, dArea / dAte);
-        const double dPsi = Bounded(1.1 - 0.65 * dFtk / (dRho * dSigma));
+        const BoardPsi psi = CalBoardPsi(dArea, nThick, dFtk, dSigma);
         const double dDeq = scheme.nDiameter / dNu;
         const double dBarEs = scheme.strGrade.IsEmpty() ? dEs : CQeltSteelBar::GetEs(scheme.strGrade);
-        const double dWidth = 2.1 * dPsi * dSigma / dBarEs * (1.9 * nC + 0.08 * dDeq / dRho);
+        const double dWidth = 2.1 * psi.dPsi * dSigma / dBarEs * (1.9 * nC + 0.08 * dDeq / psi.dRhoTe);
         pWidths[r.nWidth] = dWidth;
         if (dWidth > dLimit) return 0;
     }
@@ -46,8 +47,7 @@ double CalBoardDeflection(int nCase, double dL0, double dThick, double dAs, doub
                           double dFtk, double dEs, double dEc, double dQgk, double dQqk, double dCoef) {
     const double dH0 = dThick - dAs;
     const double dSigma = dMk / (0.87 * dH0 * dArea);
-    const double dRhoTe = dArea / (500.0 * dThick);
-    const double dPsi = Bounded(1.1 - 0.65 * dFtk / (dRhoTe * dSigma));
+    const double dPsi = CalBoardPsi(dArea, dThick, dFtk, dSigma).dPsi;
     const double dAlphaE = dEs / dEc;
     const double dRho = dArea / (1000.0 * dH0);
     const double dBs = dEs * dArea * dH0 * dH0 / (1.15 * dPsi + 0.2 + 6 * dAlphaE * dRho);

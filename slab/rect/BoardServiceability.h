@@ -5,6 +5,15 @@
 #include "slab/rect/BoardReinList.h"
 #include "slab/rect/SlabRecords.h"
 
+// ψ of GB 50010-2002 8.1.2-2 for a strip 1000 mm wide: ρte = As/Ate over Ate = 0.5·b·h, taken
+// as 0.01 when smaller (8.1.2), and ψ = 1.1 − 0.65·ftk/(ρte·σsk) held to [0.2, 1.0]. The crack
+// width and the short-term stiffness Bs take the same ψ.
+struct BoardPsi {
+    double dRhoTeRaw, dRhoTe;  // As/Ate, and as taken
+    double dPsiRaw, dPsi;      // before and after the bounds
+};
+BoardPsi CalBoardPsi(double dArea, double dThick, double dFtk, double dSigma);
+
 // Deflection formulas: fixed–fixed, simply–simply, fixed–simply strip, cantilever, table.
 enum { DEFLECT_FIXED_FIXED = 0, DEFLECT_SIMPLE = 1, DEFLECT_FIXED_SIMPLE = 2, DEFLECT_CANTILEVER = 3, DEFLECT_TABLE = 4 };
 

@@ -43,7 +43,7 @@ bool IsFree(const int* pEdges, int nEdge) { return pEdges[nEdge] == SLAB_FREE; }
 
 int LookupFreeEdge(int nCase, const double& dLx, const double& dLy, double* pCoef, SlabMoments& moments,
                    SlabMomentList& list, const int* pEdges, int& nSpan, double dQ, double dPoisson) {
-    if (dPoisson < 0 || dPoisson > 0.3) return 2;
+    if (!(dPoisson >= 0 && dPoisson <= 0.3)) return 2;  // a stored NaN too
     const FreeEdgeTable& t = g_tables[nCase - 7];
     const bool bOneFreeEdge = nCase <= 10;
     const bool bFreeTopBottom = IsFree(pEdges, EDGE_TOP) || IsFree(pEdges, EDGE_BOTTOM);

@@ -40,7 +40,7 @@ bool IsHorizontal(int nCase, double dLx, double dLy, const int* pEdges) {
 
 int LookupNoFreeEdge(int nCase, const double& dLx, const double& dLy, double* pCoef, SlabMoments& moments,
                      SlabMomentList& list, const int* pEdges, int& nSpan, double dQ, double dPoisson) {
-    if (dPoisson < 0 || dPoisson > 0.3) return 2;
+    if (!(dPoisson >= 0 && dPoisson <= 0.3)) return 2;  // a stored NaN too
     const CaseColumns& c = g_cases[nCase - 1];
     const bool bLxShort = dLx < dLy - 0.0001;
     const double dRatio = bLxShort ? dLx / dLy : dLy / dLx;

@@ -62,7 +62,7 @@ void WriteMoments(const double& dLx, const double& dLy, double dCoef, double dAl
 
 int LookupFourSimple(const double& dLx, const double& dLy, double* pResult, SlabMoments& moments, const int* pEdges,
                      int& nSpan, double dQ, double dBeta, int nHalfArea) {
-    if (dBeta < 1.2 || dBeta > 2.0) return 2;
+    if (!(dBeta >= 1.2 && dBeta <= 2.0)) return 2;  // a stored NaN too
     const double n = dLx - dLy >= -0.0001 ? dLx / dLy : dLy / dLx;
     if (n < 1 - 0.0001 || n > 2 + 0.0001) return 0;
     const double dAlpha = 1.0 / (n * n);
@@ -77,7 +77,7 @@ int LookupFourSimple(const double& dLx, const double& dLy, double* pResult, Slab
 
 int LookupRestrained(int nCase, const double& dLx, const double& dLy, double* pResult, SlabMoments& moments,
                      const int* pEdges, int& nSpan, double dQ, double dBeta, int nHalfArea) {
-    if (dBeta < 1.2 || dBeta > 2.0) return 2;
+    if (!(dBeta >= 1.2 && dBeta <= 2.0)) return 2;  // a stored NaN too
     if (!LookupPlasticTable(dLx, dLy, pResult, moments, pEdges, dBeta, nCase)) return 0;
     const double dAlpha = pResult[0], dZeta = pResult[1], dC = pResult[2];
     WriteMoments(dLx, dLy, nHalfArea ? dC * dZeta : dZeta, dAlpha, dBeta, pEdges, dQ, true, moments, nSpan);

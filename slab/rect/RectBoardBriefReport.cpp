@@ -5,6 +5,8 @@
 
 namespace {
 
+double DeflectionL0(int nCase, int nSpan) { return (nCase == DEFLECT_CANTILEVER ? 2.0 : 1.0) * nSpan; }
+
 LPCTSTR PostWord(int nPost) { return nPost ? "有" : "否"; }
 
 CString BarText(const BoardReinScheme& scheme) {
@@ -23,15 +25,20 @@ void CRectBoardCalculator::WriteReportText(CWordObject* pReport, const CString& 
     if (!pReport || pReport->WriteText(strText, 0, 0, 0, 0, 0, 10.5, "宋体") == 0) throw 0;
 }
 
+double CRectBoardCalculator::GetDeflectionDivisor() const {
+    const double dL0 = DeflectionL0(GetCase(), GetSpan());
+    if (dL0 < 7000) return m_dFleLim1;
+    if (dL0 <= 9000) return m_dFleLim2;
+    return m_dFleLim3;
+}
+
 double CRectBoardCalculator::GetAllowedDeflection() const {
-    const double dLo = GetSpan();
-    if (GetCase() == DEFLECT_CANTILEVER) return 2 * dLo / m_dFleLim1;
-    if (dLo < 7000) return dLo / m_dFleLim1;
-    if (dLo <= 9000) return dLo / m_dFleLim2;
-    return dLo / m_dFleLim3;
+    return DeflectionL0(GetCase(), GetSpan()) / GetDeflectionDivisor();
 }
 
 int CRectBoardCalculator::WriteBriefReport(CWordObject* pReport, const CString& strNumber) {
+    // Without both checks there is no deflection or crack width to state.
+    if (!(m_bStrengthDone && m_bDeflectDone && m_bCrackDone)) return 0;
     const RectBoardInputs& in = m_inputs;
     const SlabMoments& m = m_moments;
     // Areas: top, left, right, bottom support, x span, y span; widths: top, bottom, left, right

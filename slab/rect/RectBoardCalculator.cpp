@@ -91,7 +91,7 @@ int CRectBoardCalculator::CalDeflection() {
                 break;
             }
     } else {
-        SetAs(nX == 0 || (nY != 0 && m_inputs.nWidth < m_inputs.nLength) ? nY : nX);
+        SetAs(SpansAlongX() ? nX : nY);
     }
     if (Calculate() != SLAB_DONE) return -1;
     m_dDeflection = m_dF;

@@ -84,8 +84,11 @@ public:
     // The crack-width text of one position of section 八.
     void WriteCrackText(CWordObject* pReport, const double* pMk, const double* pAs, const int* pDiameter,
                         const int* pSpacing, int* pStep);
-    // The allowed deflection (mm) for the span of the deflection calculation.
+    // The deflection limit l0/n of the deflection calculation (GB 50010-2002 table 3.3.2): l0 is the
+    // span, twice the length of a cantilever; n the divisor the engineer gives for l0 < 7 m,
+    // 7 m ≤ l0 ≤ 9 m or l0 > 9 m. The allowed deflection in mm, and n.
     double GetAllowedDeflection() const;
+    double GetDeflectionDivisor() const;
 
     void GetAreas(int* pAreas) const;
     void GetMomentList(SlabMomentList& list) const { m_moment.GetMomentList(list); }

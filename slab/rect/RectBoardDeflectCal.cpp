@@ -48,6 +48,16 @@ void StripCase(const SlabStrip& strip, int& nCase, double& dG) {
 
 }  // namespace
 
+BOOL CRectBoardDeflectCal::SpansAlongX() const {
+    int nEdges[8];
+    GetSupports(nEdges);
+    const SlabStepRules rules = {false, m_nBoardKind, m_dUserValue};
+    SlabStrip strip{};
+    int nFixedEdge = -1, nCase = -1;
+    const int nStep = ChooseSlabStep(nEdges, m_nLength, m_nWidth, rules, strip, nFixedEdge, nCase);
+    return nStep == SLAB_STEP_TABLE ? m_nLength < m_nWidth : strip.bAlongX;
+}
+
 int CRectBoardDeflectCal::Calculate() {
     const double dQk = m_dQgk + m_dQqk, dQq = m_dQgk + m_dWq * m_dQqk;
     int nEdges[8];

@@ -3,6 +3,7 @@
 
 #include "slab/rect/RectBoardCal.h"
 #include "slab/rect/SlabRecords.h"
+#include "win/WinTypes.h"
 
 class CRectBoardDeflectCal : public CRectBoardCal {
 public:
@@ -17,6 +18,10 @@ public:
 
     // 1 with the deflection; 2, 3, 4 as the moment calculator; 0 without a bar area to work with.
     int Calculate() override;
+
+    // Whether the deflecting strip spans along x (its bars are the x-span bars): the shorter span
+    // of a slab from the tables, the strip of a one-way slab, the span of a cantilever.
+    BOOL SpansAlongX() const;
 
     double GetDeflection() const { return m_dF; }
     void SetAs(int nAsUsed) { m_nAsUsed = nAsUsed; }

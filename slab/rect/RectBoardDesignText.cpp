@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "slab/rect/BoardRein.h"
 #include "slab/rect/RectBoardCalculator.h"
 #include "slab/rect/SlabNumberText.h"
 #include "slab/rect/SlabReportParts.h"
 
 namespace {
-
-int Rounded(double dValue) { return static_cast<int>(dValue + 0.5); }
 
 // How the minimum-ratio check of a position fails and which line says so.
 struct MinRatioRule {
@@ -62,8 +61,8 @@ double CRectBoardCalculator::WriteFlexureText(CWordObject* pReport, const double
     strText += SlabFormat("1-sqrt(1-2*%.3lf) = %.3lf\n", dAlphaS, dXi);
     strText += SlabFormat("     %d) 计算受拉钢筋面积\n", (*pStep)++);
     strText += "       As = α1*fc*b*ho*ξ/fy = ";
-    strText += SlabFormat("%.3lf*%.1lf*%d*%d*%.3lf/%d\n", *pA1, *pFc, 1000, *pH0, dXi, Rounded(*pFy));
-    strText += SlabFormat("          = %dmm$2$\n", Rounded(dAs));
+    strText += SlabFormat("%.3lf*%.1lf*%d*%d*%.3lf/%.0lf\n", *pA1, *pFc, 1000, *pH0, dXi, *pFy);
+    strText += SlabFormat("          = %dmm$2$\n", SlabRoundedArea(dAs));
     try {
         WriteReportText(pReport, strText);
     } catch (...) {
@@ -91,10 +90,11 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
         const MinRatioRule rule = RuleOf(nCode, nPosition);
         const double dRho = dAs / (1000.0 * nH);
         CString strText = SlabFormat("     %d) 验算最小配筋率\n", (*pStep)++);
-        strText += SlabFormat("       ρ = As/(b*h) = %d/(%d*%d) = %.3lf%%\n", Rounded(dAs), 1000, nH, 100 * dRho);
+        strText += SlabFormat("       ρ = As/(b*h) = %d/(%d*%d) = %.3lf%%\n", SlabRoundedArea(dAs), 1000, nH,
+                              100 * dRho);
         if (rule.bFailsAtEqual ? dRho <= dRhoMin : dRho < dRhoMin) {
             strText += SlabFormat(rule.lpszFailLine, dRhoMinPercent);
-            strText += SlabFormat(rule.lpszTakenLine, dRhoMinPercent, 1000, nH, Rounded(dMinArea));
+            strText += SlabFormat(rule.lpszTakenLine, dRhoMinPercent, 1000, nH, SlabRoundedArea(dMinArea));
             dAs = dMinArea;
         } else {
             strText += SlabFormat("       ρ≥ρmin = %.3lf%%   满足最小配筋要求\n", dRhoMinPercent);
@@ -107,7 +107,8 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
         if (!bOn) return CString();
         const double dFactor = bBottom ? in.dMagnifyValue1 : in.dMagnifyValue2;
         CString strText = SlabFormat(bBottom ? "       用户选择了底板放大系数，系数值为:%.2lf\n" : lpszSupportLine, dFactor);
-        strText += SlabFormat("       所以最后面积As = %d*%.2lf = %d mm$2$\n", Rounded(dAs), dFactor, Rounded(dAs * dFactor));
+        strText += SlabFormat("       所以最后面积As = %d*%.2lf = %d mm$2$\n", SlabRoundedArea(dAs), dFactor,
+                              SlabRoundedArea(dAs * dFactor));
         dAs *= dFactor;
         return strText;
     };
@@ -141,7 +142,7 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
                                           dRhoMinPercent, 1000, nH, dMinArea);
                 else
                     strText += SlabFormat("       所以构造底板钢筋面积As = ρmin*b*h = %.3lf%%*%d*%d = %d mm$2$\n",
-                                          dRhoMinPercent, 1000, nH, Rounded(dMinArea));
+                                          dRhoMinPercent, 1000, nH, SlabRoundedArea(dMinArea));
                 double dBottom = dMinArea;
                 strText += amplify(dBottom, true, kSupportFactor);
             }
@@ -154,8 +155,10 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
         if (std::fabs(dM) > 0.0001) {
             double dAs = flexure();
             if (dAs < 0) return;
+            // The distribution bars take 15 % of the span area as designed, before its factor.
             if (nPosition == POS_XSPAN) {
                 WriteReportText(pReport, minRatio(dAs));
+                const double dMain = dAs;
                 if (in.nMagnify1) WriteReportText(pReport, amplify(dAs, true, kSupportFactor));
                 if (in.nTop == SLAB_FREE && in.nBottom == SLAB_FREE) return;
                 CString strText;
@@ -163,16 +166,16 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
                 if (bFallback) {
                     strText = SlabFormat("     %d) 构造纵跨底板构造钢筋\n", (*pStep)++);
                     strText += SlabFormat("       钢筋面积As = ρmin*b*h = %.3lf%%*%d*%d = %d mm$2$\n", dRhoMinPercent, 1000,
-                                          nH, Rounded(dMinArea));
+                                          nH, SlabRoundedArea(dMinArea));
                     dDist = dMinArea;
                 } else {
                     strText = SlabFormat("     %d) 计算纵跨分布钢筋面积\n", (*pStep)++);
                     strText += "       不宜小于横跨板底钢筋面积的15%,所以面积为:\n";
-                    strText += SlabFormat("       As1 = As*0.015 = %.2lf*0.15 = %.2lfmm$2$\n", dAs, 0.15 * dAs);
+                    strText += SlabFormat("       As1 = As*0.15 = %.2lf*0.15 = %.2lfmm$2$\n", dMain, 0.15 * dMain);
                     strText += "       不宜小于该方向截面面积的0.15%,所以面积为:\n";
                     strText += SlabFormat("       As1 = h*b*0.0015 = %d*%d*0.0015 = %.2lfmm$2$\n", nH, 1000, 1.5 * nH);
-                    dDist = std::max(0.15 * dAs, 1.5 * nH);
-                    strText += SlabFormat("       取二者中较大值，所以分布钢筋面积As = %dmm$2$\n", Rounded(dDist));
+                    dDist = std::max(0.15 * dMain, 1.5 * nH);
+                    strText += SlabFormat("       取二者中较大值，所以分布钢筋面积As = %dmm$2$\n", SlabRoundedArea(dDist));
                 }
                 WriteReportText(pReport, strText);
                 if (in.nMagnify1 && dDist > 0) WriteReportText(pReport, amplify(dDist, true, kSupportFactor));
@@ -180,6 +183,7 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
             }
             if (nPosition == POS_YSPAN) {
                 CString strText = minRatio(dAs);
+                const double dMain = dAs;
                 strText += amplify(dAs, true, kSupportFactor);
                 WriteReportText(pReport, strText);
                 strText.Empty();
@@ -188,17 +192,18 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
                     if (bFallback) {
                         strText = SlabFormat("     %d) 构造横跨底板构造钢筋\n", (*pStep)++);
                         strText += SlabFormat("       钢筋面积As = ρmin*b*h = %.3lf%%*%d*%d = %d mm$2$\n", dRhoMinPercent,
-                                              1000, nH, Rounded(dMinArea));
+                                              1000, nH, SlabRoundedArea(dMinArea));
                         dDist = dMinArea;
                     } else {
                         strText = SlabFormat("     %d) 计算横跨分布钢筋面积\n", (*pStep)++);
                         strText += "       不宜小于纵跨板底钢筋面积的15%,所以面积为:\n";
-                        strText += SlabFormat("       As1 = As*0.15 = %.2lf*0.15 = %d mm$2$\n", dAs, Rounded(0.15 * dAs));
+                        strText += SlabFormat("       As1 = As*0.15 = %.2lf*0.15 = %d mm$2$\n", dMain,
+                                              SlabRoundedArea(0.15 * dMain));
                         strText += "       不宜小于该方向截面面积的0.15%,所以面积为:\n";
                         strText += SlabFormat("       As1 = h*b*0.0015 = %d*%d*0.0015 = %d mm$2$\n", nH, 1000,
-                                              Rounded(1.5 * nH));
-                        dDist = std::max(0.15 * dAs, 1.5 * nH);
-                        strText += SlabFormat("       取二者中较大值，所以分布钢筋面积As = %d mm$2$\n", Rounded(dDist));
+                                              SlabRoundedArea(1.5 * nH));
+                        dDist = std::max(0.15 * dMain, 1.5 * nH);
+                        strText += SlabFormat("       取二者中较大值，所以分布钢筋面积As = %d mm$2$\n", SlabRoundedArea(dDist));
                     }
                     if (dDist > 0) strText += amplify(dDist, true, kSupportFactor);
                 }
@@ -215,42 +220,43 @@ void CRectBoardCalculator::WriteReinLimitText(CWordObject* pReport, const int* p
         // A support without moment: construction bars of ρmin, at least a third of the span across.
         struct Construction {
             LPCTSTR lpszStep, lpszArea, lpszChoice, lpszDirection, lpszThird, lpszFactor;
-            int nBase;
+            double dBase;
         };
         const LPCTSTR kAreaLine = "       钢筋面积As = ρmin*b*h = %.3lf%%*%d*%d = %d\n";
         const LPCTSTR kYDirection = "       方向纵向钢筋截面面积的三分之一,所以:\n";
         const LPCTSTR kYThird = "       面积s = 纵跨板底钢筋面积/3 = %d mm$2$\n";
         const LPCTSTR kXDirection = "       方向横跨方向钢筋截面面积的三分之一,所以:\n";
         const LPCTSTR kXThird = "       面积s = 横跨跨板底钢筋面积/3 = %d mm$2$\n";
-        const int nAreaX = SlabAreaAt(m_nAreas, POS_XSPAN), nAreaY = SlabAreaAt(m_nAreas, POS_YSPAN);
+        // The third is of the span area as designed, before its factor, as the calculation takes it.
+        const double dAreaX = mc.m_dDesignAreas[4], dAreaY = mc.m_dDesignAreas[5];
         const Construction c =
             nPosition == POS_TOP
                 ? Construction{"     %d) 构造上边钢筋面积\n",
                                "       构造钢筋面积As = ρmin*b*h = %.3lf%%*%d*%d = %d mm$2$\n",
                                "       用户选择了单向板上部板边构造钢筋截面面积不宜小于板跨中相应\n", kYDirection, kYThird,
-                               kSupportFactor, nAreaY}
+                               kSupportFactor, dAreaY}
             : nPosition == POS_BOTTOM
                 ? Construction{"     %d) 构造下边钢筋面积\n", kAreaLine,
                                "       用户选择了单向板下部板边构造钢筋截面面积不宜小于板跨中相应\n", kYDirection, kYThird,
-                               "       用选择了支座放大系数，系数值为:%.2lf\n", nAreaY}
+                               "       用选择了支座放大系数，系数值为:%.2lf\n", dAreaY}
             : nPosition == POS_LEFT
                 ? Construction{"     %d) 构造左边钢筋面积\n", kAreaLine,
                                "       用户选择了单向板左部板边构造钢筋截面面积不宜小于板跨中相应\n", kXDirection, kXThird,
-                               kSupportFactor, nAreaX}
+                               kSupportFactor, dAreaX}
                 : Construction{"     %d) 构造右边钢筋面积\n", kAreaLine,
                                "       用户选择了单向板右部板边构造钢筋截面面积不宜小于板跨中相应\n", kXDirection, kXThird,
-                               kSupportFactor, nAreaX};
+                               kSupportFactor, dAreaX};
         CString strText = SlabFormat(c.lpszStep, (*pStep)++);
-        strText += SlabFormat(c.lpszArea, dRhoMinPercent, 1000, nH, Rounded(dMinArea));
+        strText += SlabFormat(c.lpszArea, dRhoMinPercent, 1000, nH, SlabRoundedArea(dMinArea));
+        double dAs = dMinArea;
         if (in.nAs1) {
-            const int nThird = c.nBase / 3;
+            const double dThird = c.dBase / 3;
+            dAs = std::max(dThird, dMinArea);
             strText += c.lpszChoice;
             strText += c.lpszDirection;
-            strText += SlabFormat(c.lpszThird, nThird);
-            strText += SlabFormat("       我们去其中两个值较大者，所以构造钢筋面积为%d mm$2$\n",
-                                  std::max(nThird, Rounded(dMinArea)));
+            strText += SlabFormat(c.lpszThird, SlabRoundedArea(dThird));
+            strText += SlabFormat("       我们去其中两个值较大者，所以构造钢筋面积为%d mm$2$\n", SlabRoundedArea(dAs));
         }
-        double dAs = dMinArea;
         strText += amplify(dAs, false, c.lpszFactor);
         WriteReportText(pReport, strText);
     } catch (...) {

@@ -14,7 +14,7 @@ CRectBoardMomentCal::CRectBoardMomentCal()
     : m_dUserValue(0), m_dFc(0), m_dFt(0), m_dFy(0), m_dP(0), m_dImpro(0), m_dRg(0), m_dRq(0), m_dQgk(0), m_dQqk(0),
       m_nThickLim(0), m_bThickLim(0), m_nBoardKind(0), m_dBS(0), m_dEb(0), m_dA1(0), m_dB(0), m_nAs1(0), m_nAs2(0),
       m_nMagnify1(0), m_dMagnifyValue1(1), m_nMagnify2(0), m_dMagnifyValue2(1), m_nHalfArea(0), m_nMethod(0),
-      m_nCase(0), m_nSpan(0), m_nAreas{}, m_moments{}, m_list{} {}
+      m_nCase(0), m_nSpan(0), m_nAreas{}, m_dDesignAreas{}, m_moments{}, m_list{} {}
 
 CRectBoardMomentCal::CRectBoardMomentCal(
     const int& nTop, const int& nLeft, const int& nRight, const int& nBottom, const int& nTopLeft,
@@ -30,7 +30,7 @@ CRectBoardMomentCal::CRectBoardMomentCal(
       m_dQgk(dQgk), m_dQqk(dQqk), m_nThickLim(nThickLim), m_bThickLim(bThickLim), m_nBoardKind(nBoardKind),
       m_dBS(dBS), m_dEb(0), m_dA1(0), m_dB(dB), m_nAs1(nAs1), m_nAs2(nAs2), m_nMagnify1(nMagnify1),
       m_dMagnifyValue1(dMagnifyValue1), m_nMagnify2(nMagnify2), m_dMagnifyValue2(dMagnifyValue2),
-      m_nHalfArea(nHalfArea), m_nMethod(0), m_nCase(0), m_nSpan(0), m_nAreas{}, m_moments{}, m_list{} {
+      m_nHalfArea(nHalfArea), m_nMethod(0), m_nCase(0), m_nSpan(0), m_nAreas{}, m_dDesignAreas{}, m_moments{}, m_list{} {
     if (pszConcrete && pszSteelBar) {
         m_dFc = CQeltConcrete::GetFc(pszConcrete);
         m_dFt = CQeltConcrete::GetFt(pszConcrete);
@@ -46,20 +46,24 @@ void CRectBoardMomentCal::GetAreas(int* pAreas) const {
 
 void CRectBoardMomentCal::GetTableNotes(SlabTableNotes& notes) const { notes = GetSlabTableNotes(); }
 
-void CRectBoardMomentCal::ApplyMagnify() {
+void CRectBoardMomentCal::ApplyMagnify(double* pAreas) const {
     if (m_nMagnify1)
-        for (int i = 4; i < 6; ++i) m_nAreas[i] = static_cast<int>(m_nAreas[i] * m_dMagnifyValue1);
+        for (int i = 4; i < 6; ++i) pAreas[i] *= m_dMagnifyValue1;
     if (m_nMagnify2)
-        for (int i = 0; i < 4; ++i) m_nAreas[i] = static_cast<int>(m_nAreas[i] * m_dMagnifyValue2);
+        for (int i = 0; i < 4; ++i) pAreas[i] *= m_dMagnifyValue2;
 }
 
 int CRectBoardMomentCal::Reinforce(int nKind) {
     int nEdges[8];
     GetSupports(nEdges);
     const double dH0 = m_nThick - m_nAs;
+    double dAreas[6];
     const int nResult = CalBoardRein(nKind, m_nAs1, m_nAs2, m_dP, m_nThick, m_bThickLim, m_nThickLim, dH0, m_dEb,
-                                     m_dFc, m_dFy, m_dA1, m_dImpro, nEdges, m_moments, m_nAreas);
-    ApplyMagnify();
+                                     m_dFc, m_dFy, m_dA1, m_dImpro, nEdges, m_moments, dAreas);
+    if (!nResult) return nResult;
+    for (int i = 0; i < 6; ++i) m_dDesignAreas[i] = dAreas[i];
+    ApplyMagnify(dAreas);
+    for (int i = 0; i < 6; ++i) m_nAreas[i] = SlabRoundedArea(dAreas[i]);
     return nResult;
 }
 

@@ -30,8 +30,8 @@ public:
     // 1 done; 0 the bars could not be designed; 2 no step covers the supports; 3 the side ratio lies
     // outside the table; 4 μ or β out of range.
     int Calculate() override;
-    // The area factors on the span and the support areas.
-    void ApplyMagnify();
+    // The area factors on the span and the support areas (top, left, right, bottom, x span, y span).
+    void ApplyMagnify(double* pAreas) const;
 
     int GetMethod() const { return m_nMethod; }
     int GetSpan() const { return m_nSpan; }
@@ -56,6 +56,7 @@ public:
     int m_nCase;
     int m_nSpan;
     int m_nAreas[6];  // top, left, right, bottom support, x span, y span
+    double m_dDesignAreas[6];  // the same as designed, before the factors and the rounding
     SlabMoments m_moments;
     SlabMomentList m_list;
 

@@ -116,9 +116,8 @@ void CRectBoardCalculator::WriteDeflectionText(DeflectionText text) {
 
     const double dSigma = dMk / (0.87 * nH0 * dAs);
     const double dAte = 0.5 * 1000 * nH;
-    const double dRhoTe = dAs / dAte;
-    const double dPsiRaw = 1.1 - 0.65 * dFtk / (dRhoTe * dSigma);
-    const double dPsi = std::min(1.0, std::max(0.2, dPsiRaw));
+    const BoardPsi psi = CalBoardPsi(dAs, nH, dFtk, dSigma);
+    const double dRhoTe = psi.dRhoTe, dPsiRaw = psi.dPsiRaw, dPsi = psi.dPsi;
     const double dAlphaE = dEs / dEc;
     const double dRho = dAs / (1000.0 * nH0);
     const double dBs = dEs * dAs * nH0 * static_cast<double>(nH0) / (1.15 * dPsi + 0.2 + 6 * dAlphaE * dRho);
@@ -162,11 +161,7 @@ void CRectBoardCalculator::WriteDeflectionText(DeflectionText text) {
                         static_cast<LPCTSTR>(strLo), static_cast<LPCTSTR>(strB))};
         break;
     }
-    const double dDivisor = nCase == DEFLECT_CANTILEVER ? in.dFleLim1
-                            : nLo < 7000                ? in.dFleLim1
-                            : nLo <= 9000               ? in.dFleLim2
-                                                        : in.dFleLim3;
-    const double dAllowed = (nCase == DEFLECT_CANTILEVER ? 2.0 * nLo : nLo) / dDivisor;
+    const double dDivisor = GetDeflectionDivisor(), dAllowed = GetAllowedDeflection();
 
     try {
         CString strText = SlabFormat("   %d.计算受弯构件的短期刚度 Bs\n", n);
@@ -177,7 +172,9 @@ void CRectBoardCalculator::WriteDeflectionText(DeflectionText text) {
         strText += "     2) 计算按有效受拉混凝土截面面积计算的纵向受拉钢筋配筋率\n";
         strText += SlabFormat("         矩形截面积: Ate = 0.5*b*h = 0.5*%d*%d= %dmm$2$\n", 1000, nH, Rounded(dAte));
         strText += "         ρte = As/Ate   (混凝土规范式 8.1.2－4)\n";
-        strText += SlabFormat("\t\t      = %d/%d = %.3lf%%\n", nAs, Rounded(dAte), 100 * dRhoTe);
+        strText += SlabFormat("\t\t      = %d/%d = %.3lf%%\n", nAs, Rounded(dAte), 100 * psi.dRhoTeRaw);
+        if (psi.dRhoTeRaw < 0.01)
+            strText += SlabFormat("         因为ρte=%.3lf%% < 1%%,所以让ρte=1%%\n", 100 * psi.dRhoTeRaw);
         strText += "     3) 计算裂缝间纵向受拉钢筋应变不均匀系数ψ\n";
         WriteReportText(pReport, strText);
 
@@ -371,11 +368,9 @@ void CRectBoardCalculator::WriteCrackText(CWordObject* pReport, const double* pM
     const int nN = nSpacing > 0 ? 1000 / nSpacing : 0;
     const double dSigma = dMk / (0.87 * nH0 * dAs);
     const double dAte = 0.5 * 1000 * nH;
-    const double dRhoTeRaw = dAs / dAte;
-    const double dRhoTe = std::max(0.01, dRhoTeRaw);
     const double dFtk = m_crack.m_dFtk, dEs = m_crack.m_dEs;
-    const double dPsiRaw = 1.1 - 0.65 * dFtk / (dRhoTe * dSigma);
-    const double dPsi = std::min(1.0, std::max(0.2, dPsiRaw));
+    const BoardPsi psi = CalBoardPsi(dAs, nH, dFtk, dSigma);
+    const double dRhoTeRaw = psi.dRhoTeRaw, dRhoTe = psi.dRhoTe, dPsiRaw = psi.dPsiRaw, dPsi = psi.dPsi;
     // n·d²/(n·νi·d) is d/νi whatever the count.
     const double dDeq = nD / dVi;
     const double dWidth = 2.1 * dPsi * dSigma / dEs * (1.9 * nC + 0.08 * dDeq / dRhoTe);

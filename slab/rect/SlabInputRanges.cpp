@@ -19,12 +19,14 @@ const SlabInputRange kRanges[SLAB_INPUT_COUNT] = {
     {"塑性板β", 1.2, 2, FALSE},
     {"最小配筋率ρmin(%)", 0, 5, FALSE},
     {"重要性系数γo", 0.9, 1.1, FALSE},
-    {"裂缝限值(mm)", 0.01, 1, FALSE},
+    // Table 3.3.4 of GB 50010-2002: 0.4 mm at most (0.3, 0.2 in most environments).
+    {"裂缝限值(mm)", 0.01, 0.4, FALSE},
     {"底板钢筋放大系数", 1, 5, FALSE},
     {"支座钢筋放大系数", 1, 5, FALSE},
-    {"挠度限值Lo/", 50, 1000, FALSE},
-    {"挠度限值Lo/", 50, 1000, FALSE},
-    {"挠度限值Lo/", 50, 1000, FALSE},
+    // Table 3.3.2 of GB 50010-2002: l0/200, l0/250, l0/300 at most; a larger divisor is stricter.
+    {"挠度限值Lo/(Lo<7m)", 200, 1000, FALSE},
+    {"挠度限值Lo/(7m≤Lo≤9m)", 250, 1000, FALSE},
+    {"挠度限值Lo/(Lo>9m)", 300, 1000, FALSE},
     {"单向板和双向板的长短边比界限值", 1, 10, FALSE},
     {"悬臂板板厚限值", 40, 1000, TRUE},
     {"转为II级钢的钢筋直径", 6, 50, TRUE},

@@ -26,7 +26,7 @@ enum SlabInput {
     SLAB_IN_CRACK,      // crack-width limit
     SLAB_IN_MAGNIFY1,   // factor of the span bars
     SLAB_IN_MAGNIFY2,   // factor of the support bars
-    SLAB_IN_FLELIM1,    // deflection divisors
+    SLAB_IN_FLELIM1,    // deflection divisors for l0 < 7 m, 7 m ≤ l0 ≤ 9 m, l0 > 9 m
     SLAB_IN_FLELIM2,
     SLAB_IN_FLELIM3,
     SLAB_IN_USERVALUE,  // side ratio of one-way slabs

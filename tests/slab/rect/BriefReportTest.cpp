@@ -53,6 +53,7 @@ void FillByHand(CRectBoardCalculator& calc) {
     calc.m_dFleLim1 = 200;
     calc.m_dFleLim2 = 250;
     calc.m_dFleLim3 = 300;
+    calc.m_bStrengthDone = calc.m_bDeflectDone = calc.m_bCrackDone = 1;
 }
 
 TEST(SlabBriefReport, EveryValueInItsColumn) {
@@ -81,7 +82,8 @@ TEST(SlabBriefReport, EveryValueInItsColumn) {
               u8"\"   (3)挠度验算\\n      挠度 fmax = 12.500mm <= 21.000, 满足规范要求\"\n");
 }
 
-// fo = Lo / 200 below 7 m, Lo / 250 from 7 m to 9 m, Lo / 300 above; a cantilever 2·Lo / 200.
+// fo = l0 / 200 below 7 m, l0 / 250 from 7 m to 9 m, l0 / 300 above; a cantilever's l0 is twice
+// its length, and its row is the one of that l0.
 TEST(SlabBriefReport, DeflectionVerdict) {
     const struct {
         int nSpan;
@@ -95,7 +97,9 @@ TEST(SlabBriefReport, DeflectionVerdict) {
         {9000, DEFLECT_SIMPLE, 36.5, u8"      挠度 fmax = 36.500mm > 36.000, 不满足规范要求"},
         {9300, DEFLECT_FIXED_FIXED, 31.0, u8"      挠度 fmax = 31.000mm <= 31.000, 满足规范要求"},
         {1500, DEFLECT_CANTILEVER, 14.0, u8"      挠度 fmax = 14.000mm <= 15.000, 满足规范要求"},
-        {8000, DEFLECT_CANTILEVER, 79.0, u8"      挠度 fmax = 79.000mm <= 80.000, 满足规范要求"},
+        {3400, DEFLECT_CANTILEVER, 34.0, u8"      挠度 fmax = 34.000mm <= 34.000, 满足规范要求"},   // 6800/200
+        {4000, DEFLECT_CANTILEVER, 33.0, u8"      挠度 fmax = 33.000mm > 32.000, 不满足规范要求"},  // 8000/250, not /200
+        {8000, DEFLECT_CANTILEVER, 79.0, u8"      挠度 fmax = 79.000mm > 53.333, 不满足规范要求"},  // 16000/300
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.verdict);
@@ -116,6 +120,20 @@ TEST(SlabBriefReport, NoReportObjectWritesNothing) {
     CRectBoardCalculator calc(HandInputs());
         FillByHand(calc);
     EXPECT_EQ(calc.WriteBriefReport(NULL, "LB-1"), 0);
+}
+
+// A deflection or crack check that did not run leaves no figure to state: no report, rather than
+// an old or zero deflection read as within its limit.
+TEST(SlabBriefReport, WithoutTheChecksWritesNothing) {
+    for (int CRectBoardCalculator::*done : {&CRectBoardCalculator::m_bStrengthDone,
+                                             &CRectBoardCalculator::m_bDeflectDone, &CRectBoardCalculator::m_bCrackDone}) {
+        CRectBoardCalculator calc(HandInputs());
+        FillByHand(calc);
+        calc.*done = 0;
+        CWordObject report;
+        EXPECT_EQ(calc.WriteBriefReport(&report, "LB-1"), 0);
+        EXPECT_EQ(report.GetRowCount(), 0);
+    }
 }
 
 TEST(SlabNumberText, Formats) {

@@ -127,8 +127,30 @@ TEST(SlabFullReportCantilever, BottomEdgeAndConstructionBars) {
     }
 }
 
+// A one-way strip with the bottom factor 1.2: the distribution bars take 15 % of the span area as
+// designed and the factor once, as the calculation does. Ly 2400, h0 80, C20, HRB335, q = 1.2·15 + 1.4·10
+// = 32: My = 32·2.4²/8 = 23.04 kN·m, αs = 0.375, ξ = 0.5, As = 9.6·1000·80·0.5/300 = 1280, ×1.2 = 1536;
+// distribution max(0.15·1280, 1.5·100) = 192, ×1.2 = 230.4 → 230 (not 0.15·1536·1.2 = 276).
+TEST(SlabDesignText, OneWayDistributionBarsWithTheBottomFactor) {
+    TempStore store;
+    CRectBoardParam p;
+    Apply(p, SlabCase{"strip", 1, 1, 1, 1, 6000, 2400, 100, 0});
+    p.m_dQgk = 15, p.m_dQqk = 10;
+    p.m_nMagnify1 = 1, p.m_dMagnifyValue1 = 1.2;
+    p.m_dCrackWidth = 0.4;
+    const std::string rows = FullReport(p);
+    EXPECT_NE(rows.find(u8"所以最后面积As = 1280*1.20 = 1536 mm$2$"), std::string::npos) << rows;
+    EXPECT_NE(rows.find(u8"As1 = As*0.15 = 1280.00*0.15 = 192 mm$2$"), std::string::npos) << rows;
+    EXPECT_NE(rows.find(u8"所以最后面积As = 192*1.20 = 230 mm$2$"), std::string::npos) << rows;
+    int areas[6];  // top, left, right, bottom support, x span, y span
+    p.GetCalc()->GetAreas(areas);
+    EXPECT_EQ(areas[4], 230);
+    EXPECT_EQ(areas[5], 1536);
+}
+
 // The construction bars of a one-way support without moment: ρmin·b·h, at least a third of the span
-// bars across it under the one-third option, amplified with the support factor.
+// bars across it (as designed, before the span factor) under the one-third option; the larger of the
+// two is amplified with the support factor, as the calculation's area is: top max(200, 900/3)·1.5 = 450.
 TEST(SlabDesignText, OneWayConstructionRows) {
     RectBoardInputs in{};
     in.nTop = SLAB_FIXED;
@@ -153,7 +175,7 @@ TEST(SlabDesignText, OneWayConstructionRows) {
                   u8"       用户选择了单向板上部板边构造钢筋截面面积不宜小于板跨中相应\\n"
                   u8"       方向纵向钢筋截面面积的三分之一,所以:\\n       面积s = 纵跨板底钢筋面积/3 = 300 mm$2$\\n"
                   u8"       我们去其中两个值较大者，所以构造钢筋面积为300 mm$2$\\n"
-                  u8"       用户选择了支座放大系数，系数值为:1.50\\n       所以最后面积As = 200*1.50 = 300 mm$2$\\n\"\n"},
+                  u8"       用户选择了支座放大系数，系数值为:1.50\\n       所以最后面积As = 300*1.50 = 450 mm$2$\\n\"\n"},
         {POS_LEFT, u8"\"     1) 构造左边钢筋面积\\n       钢筋面积As = ρmin*b*h = 0.200%*1000*100 = 200\\n"
                    u8"       用户选择了单向板左部板边构造钢筋截面面积不宜小于板跨中相应\\n"
                    u8"       方向横跨方向钢筋截面面积的三分之一,所以:\\n       面积s = 横跨跨板底钢筋面积/3 = 40 mm$2$\\n"
@@ -163,8 +185,8 @@ TEST(SlabDesignText, OneWayConstructionRows) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nPosition);
         CRectBoardCalculator calc(in);
-        const int nAreas[6] = {0, 0, 0, 0, 120, 900};  // top, left, right, bottom, x span, y span
-        std::memcpy(calc.m_nAreas, nAreas, sizeof(nAreas));
+        const double dAreas[6] = {0, 0, 0, 0, 120, 900};  // top, left, right, bottom, x span, y span
+        std::memcpy(calc.m_moment.m_dDesignAreas, dAreas, sizeof(dAreas));
         CWordObject report;
         const int nCode = SLAB_CODE_ONE_WAY;
         int nStep = 1;

@@ -90,7 +90,7 @@ TEST_F(RectBoardInputValues, StoredValuesThatNoPageTakesStopTheCalculation) {
     const std::vector<CString> prompts = Texts("prompt");
     ASSERT_EQ(1u, prompts.size());
     for (const char* pszError : {"跨度Lx：输入值应在100与20000之间", "板厚h：输入值应在40与1000之间",
-                                 "可变荷载标准值：输入值应在0与1000之间", "挠度限值Lo/：输入值应在50与1000之间",
+                                 "可变荷载标准值：输入值应在0与1000之间", "挠度限值Lo/(7m≤Lo≤9m)：输入值应在250与1000之间",
                                  "纵筋合力点至近边距离as应小于板厚h"})
         EXPECT_GE(prompts[0].Find(pszError), 0) << pszError;
     EXPECT_EQ(0, m_param.m_bCalculated);

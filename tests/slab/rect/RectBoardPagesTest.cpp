@@ -242,14 +242,19 @@ TEST_F(RectBoardPages, StoredMemberNumberIsShownBack) {
     EXPECT_EQ(m_param.strNumber, CString("LB-9"));
 }
 
-// Limits of the calculation-parameter page: text that is no number, and a crack width or
-// deflection divisor of 0 or less, come back with the page's message.
+// Limits of the calculation-parameter page: text that is no number, a crack width of 0 or above the
+// 0.4 mm of GB 50010-2002 table 3.3.4, and a deflection divisor of 0 or one below table 3.3.2
+// (l0/200 for l0 < 7 m) come back with the page's message.
 TEST_F(RectBoardPages, CalculationParameterLimitsRefused) {
     qelt::UserScript script;
     script.Tab("计算参数")
         .Set(IDC_RBC_CRACKWIDTH, "0")
         .Answer(IDOK)
+        .Set(IDC_RBC_CRACKWIDTH, "0.5")
+        .Answer(IDOK)
         .Set(IDC_RBC_FLELIM1, "0.0")
+        .Answer(IDOK)
+        .Set(IDC_RBC_FLELIM1, "150")
         .Answer(IDOK)
         .Set(IDC_RBC_FLELIM3, "abc")
         .Answer(IDOK)
@@ -260,7 +265,7 @@ TEST_F(RectBoardPages, CalculationParameterLimitsRefused) {
         .Tab("基本参数")
         .Close();
     Run(script);
-    EXPECT_EQ(Texts("message box").size(), 4u);
+    EXPECT_EQ(Texts("message box").size(), 6u);
     EXPECT_EQ(m_param.m_dCrackWidth, 0.3);
     EXPECT_EQ(m_param.m_dFleLim1, 200);
     EXPECT_EQ(m_param.m_dFleLim3, 300);

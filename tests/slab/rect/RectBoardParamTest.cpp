@@ -2,6 +2,7 @@
 // messages, and the list entry.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -220,6 +221,9 @@ TEST(RectBoardParam, StoppingStatusesShowTheirMessageAndLeaveNoResult) {
          "均布荷载下四边支撑类型不符合要求"},
         {"Poisson's ratio", [](CRectBoardParam& p) { p.m_dBS = 0.5; }, "泊松比的范围值应为[0,0.3]"},
         {"beta", [](CRectBoardParam& p) { p.m_nBoardKind = 1; p.m_dB = 3.0; }, "β范围值应为[1.2,2.0]"},
+        // A stored value that is no number is outside the range as well, not a report of nan.
+        {"Poisson's ratio NaN", [](CRectBoardParam& p) { p.m_dBS = std::nan(""); }, "泊松比的范围值应为[0,0.3]"},
+        {"beta NaN", [](CRectBoardParam& p) { p.m_nBoardKind = 1; p.m_dB = std::nan(""); }, "β范围值应为[1.2,2.0]"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -95,6 +95,32 @@ TEST(DecisionSequence, CantileverListAndZeroLoad) {
     EXPECT_EQ(nothing.CalStrength(), 0);
 }
 
+// The areas of the results are the ones both reports print: the nearest whole mm², after the
+// amplification. A strip fixed all round across Ly (Lx 6000), h0 80, C20, HRB335, q 14: the
+// support moment q·Ly²/12, αs = M/(9.6·1000·80²), ξ = 1 − √(1 − 2αs), As = 9.6·1000·80·ξ/300.
+TEST(DecisionSequence, SupportAreaRoundedOnceAfterTheFactor) {
+    const struct {
+        int ly;
+        double factor;  // support bars' amplification, 1 when off
+        int area;
+    } cases[] = {
+        {2600, 1.0, 353},  // M 7.887 kN·m: As 352.94
+        {2400, 1.0, 297},  // M 6.720: As 297.26
+        {2400, 1.1, 327},  // 297.26·1.1 = 326.98, not 297·1.1 = 326.7 cut to 326
+    };
+    for (const auto& c : cases) {
+        RectBoardInputs in = Slab(0, 0, 0, 0, 6000, c.ly);
+        in.nMagnify2 = c.factor != 1.0;
+        in.dMagnifyValue2 = c.factor;
+        CRectBoardCalculator calculator(in);
+        ASSERT_EQ(calculator.CalStrength(), 1);
+        int areas[6];  // top, left, right, bottom support, x span, y span
+        calculator.GetAreas(areas);
+        EXPECT_EQ(areas[0], c.area) << c.ly << " " << c.factor;
+        EXPECT_EQ(areas[3], c.area) << c.ly << " " << c.factor;
+    }
+}
+
 // Picks each bar result for its area, as the parameter object does.
 void PickSchemes(CRectBoardCalculator& calculator) {
     calculator.ClearResults();
@@ -146,6 +172,61 @@ TEST(SlabServiceability, DeflectionOfASimpleStrip) {
     const double expected = 5 * 11.0 * std::pow(4000.0, 4) / (384 * bs * 22.0 / 40.0);
     EXPECT_NEAR(CalBoardDeflection(DEFLECT_SIMPLE, 4000, 100, 20, as, dMk, dMq, 1.54, 2.0e5, 2.55e4, 7, 4, 0),
                 expected, 1e-9 * expected);
+}
+
+// ψ of the short-term stiffness takes ρte = As/(0.5·b·h) not below 0.01, as the crack width does.
+// A 120 mm slab with d8@200 (251 mm², ρte = 0.0042), h0 = 100, C30 (ftk 2.01, Ec 3.0e4), Es 2.0e5,
+// the table coefficient 0.00663 of a 4800 × 3600 slab simply supported all round (l0 3600, gk 4.5,
+// qk 2.5): Mk = (0.0620 + 0.2·0.0317)·7·3.6² = 6.1998 kN·m, σsk = 6.1998e6/(0.87·100·251) = 283.91,
+// ψ = 1.1 − 0.65·2.01/(0.01·283.91) = 0.6398 (0.2 from the unfloored ρte),
+// Bs = 2e5·251·100²/(1.15·0.6398 + 0.2 + 6·6.667·0.00251) = 4.845e11 N·mm².
+TEST(SlabServiceability, StiffnessTakesTheFlooredRhoTe) {
+    const double mk = (0.0620 + 0.2 * 0.0317) * 7 * 3600.0 * 3600.0;
+    const struct {
+        const char* name;
+        double mk, mq;
+        double deflection;  // mm
+    } cases[] = {
+        // ψq 1.0: Mq = Mk, B = Bs/2 = 2.422e11, f = 0.00663·7·3600⁴/B.
+        {"psiq 1.0", mk, mk, 32.18},
+        // ψq 0.4: Mq = Mk·(4.5 + 0.4·2.5)/7, B = Bs·7/12.5 = 2.713e11.
+        {"psiq 0.4", mk, mk * 5.5 / 7, 28.73},
+        // A tenth of the moment: ψ = 1.1 − 1.3065/28.39 < 0.2 is held to 0.2 all the same,
+        // Bs = 5.02e11/(0.23 + 0.2 + 0.1004) = 9.465e11, f = 0.00663·7·3600⁴/(Bs/2) (the load is not the moment's).
+        {"psi at its bound", mk / 10, mk / 10, 16.47},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(CalBoardDeflection(DEFLECT_TABLE, 3600, 120, 20, 251, c.mk, c.mq, 2.01, 2.0e5, 3.0e4, 4.5, 2.5,
+                                       0.00663),
+                    c.deflection, 0.005)
+            << c.name;
+    }
+    const BoardPsi psi = CalBoardPsi(251, 120, 2.01, mk / (0.87 * 100 * 251));
+    EXPECT_NEAR(psi.dRhoTeRaw, 251 / 60000.0, 1e-12);
+    EXPECT_DOUBLE_EQ(psi.dRhoTe, 0.01);
+    EXPECT_NEAR(psi.dPsi, 0.6398, 5e-5);
+}
+
+// That slab through the calculator: the design gives 240 mm² (ρmin 0.2 % of 120 mm) both ways,
+// d8@200 (251); the deflection 32.18 mm exceeds l0/200 = 18 mm. Crack widths with c = 15 taken as
+// 20, deq = 8, ρte 0.01: y span σ = 283.91, ψ = 0.6398, w = 2.1·ψ·σ/2e5·(1.9·20 + 0.08·8/0.01) = 0.1946;
+// x span Mx = (0.0317 + 0.2·0.0620)·7·3.6² = 4.0008, σ = 183.21, ψ = 0.3869, w = 0.0759.
+TEST(SlabServiceability, SimplySupportedSlabFailsItsDeflection) {
+    RectBoardInputs in = Slab(1, 1, 1, 1, 4800, 3600);
+    in.nThick = 120;
+    std::strcpy(in.szConcrete, "C30");
+    std::strcpy(in.szSteelBar, "HRB400");
+    in.dQgk = 4.5, in.dQqk = 2.5;
+    CRectBoardCalculator calculator(in);
+    ASSERT_EQ(calculator.CalStrength(), 1);
+    PickSchemes(calculator);
+    ASSERT_EQ(calculator.m_schemes[SCHEME_YSPAN].nArea, 251);
+    ASSERT_EQ(calculator.CalDeflection(), 1);
+    EXPECT_NEAR(calculator.m_dDeflection, 32.18, 0.005);
+    EXPECT_NEAR(calculator.GetAllowedDeflection(), 18.0, 1e-9);
+    ASSERT_EQ(calculator.CalCrack(), 1);
+    EXPECT_NEAR(calculator.m_crackWidths[4], 0.1946, 5e-5);  // y span
+    EXPECT_NEAR(calculator.m_crackWidths[5], 0.0759, 5e-5);  // x span
 }
 
 TEST(SlabServiceability, CrackWidthOfOneBarResult) {
