@@ -66,6 +66,21 @@ const ReportCase kCases[] = {
     // A deep beam whose x lies below 0.2·ho, raised to the minimum steel.
     {"deep_normal_design", Case<DeepNormal>([](DeepNormal&) {})},
     {"deep_normal_no_root", Case<DeepNormal>([](DeepNormal& p) { p.m_dM = 30000; })},
+    // 200 × 2000, lo 3000, C20, M 2200: x0 = 1041.5 > ξb·ho = 990, no design.
+    {"deep_normal_over", Case<DeepNormal>([](DeepNormal& p) {
+         p.m_dB = 200;
+         p.m_dLo = 3000;
+         p.m_strConcreteGrade = "C20";
+         p.m_dM = 2200;
+     })},
+    // The same beam's capacity with As 8000: x = ξb·ho = 990, M = 9.6·200·990·1122.3/1e6 = 2133.268.
+    {"deep_normal_capacity_capped", Case<DeepNormal>([](DeepNormal& p) {
+         p.m_strCalType = "已知配筋求弯矩";
+         p.m_dB = 200;
+         p.m_dLo = 3000;
+         p.m_strConcreteGrade = "C20";
+         p.m_dAreas = 8000;
+     })},
     {"deep_normal_short_span", Case<DeepNormal>([](DeepNormal& p) {
          p.m_dLo = 1500;
          p.m_bIsAutoCalt = 1;
