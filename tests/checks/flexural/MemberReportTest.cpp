@@ -119,8 +119,10 @@ const ReportCase kCases[] = {
     {"deep_oblique_capacity_capped", Case<DeepOblique>([](DeepOblique& p) {
          p.m_strDeepCaltType = "已知Asv、Ash求剪力";
      })},
-    // Both steels below their minimum: the capacity and its figures use the raised areas.
-    {"deep_oblique_capacity_raised", Case<DeepOblique>([](DeepOblique& p) {
+    // Both steels below their minimum, told as such: the capacity takes the areas given. λ = 3000/1800
+    // above 0.92·3 − 1.58 = 1.18: Vc = 1.75/2.18·1.43·600·1800 = 1239771.0, Vsv = 1/3·1·300·50·18 = 90000,
+    // Vsh = 1/6·2·300·50·18 = 90000: V = 1419.771 kN.
+    {"deep_oblique_capacity_below_minimum", Case<DeepOblique>([](DeepOblique& p) {
          p.m_strDeepCaltType = "已知Asv、Ash求剪力";
          p.m_strDeepFType = "集中荷载独立梁";
          p.m_dLo = 6000;
