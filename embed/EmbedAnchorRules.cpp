@@ -18,7 +18,8 @@ double GetPlateBendFactor(int nSlabScale, int nSlabT, int nSteelD, int nSteelB) 
     static const double kWidthFactor[] = {1.0, 1.2, 1.5};
     const double dWidth = kWidthFactor[std::clamp(nSlabScale, 0, 2)] * nSteelB;
     const double dT = nSlabT;
-    const double dAlpha = (0.6 + 0.25 * dT / nSteelD) / (1 + 0.055 * (dWidth / dT - 8));
+    const double dReduction = std::max(1 + 0.055 * (dWidth / dT - 8), 1.0);
+    const double dAlpha = (0.6 + 0.25 * dT / nSteelD) / dReduction;
     return std::min(dAlpha, 1.0);
 }
 

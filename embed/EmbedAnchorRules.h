@@ -9,7 +9,8 @@ int GetMinPlateThickness(int nSteelD);
 double GetShearFactor(int nSteelD, double dFc, double dFy);
 
 // Plate-bending factor αb for the width selection 0 "b", 1 "1.2b", 2 "1.5b", 3 "有垫板" (1.0), with
-// plate thickness t, bar diameter d and bar spacing b; at most 1.0.
+// plate thickness t, bar diameter d and bar spacing b: 0.6 + 0.25·t/d (GB 50010-2002 10.9.1-5),
+// reduced by 1 + 0.055·(y/t − 8) where the width y is more than 8·t, never raised; at most 1.0.
 double GetPlateBendFactor(int nSlabScale, int nSlabT, int nSteelD, int nSteelB);
 
 // Row factor αr by the number of bar layers: 2 → 1.0, 3 → 0.9, 4 → 0.85.

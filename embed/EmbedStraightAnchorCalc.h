@@ -4,6 +4,14 @@
 
 #include "embed/PreComParam.h"
 
+// What gives the shear under compression-bending-shear: the kc method, GB 50010-2002 10.9.1-3 for the
+// same anchors where that is smaller, or 10.9.1-4, whose moment M exceeds (no shear then).
+enum EmbedPressShearRule {
+    EMBED_PRESS_SHEAR_KC = 0,
+    EMBED_PRESS_SHEAR_FORMULA_3 = 1,
+    EMBED_PRESS_SHEAR_FORMULA_4 = 2
+};
+
 // kN and kN·m.
 struct CEmbedStraightResults {
     double m_dNu = 0;   // tension
@@ -13,6 +21,7 @@ struct CEmbedStraightResults {
     double m_dRN = 0, m_dRV = 0, m_dRM = 0;  // its tension, shear and moment parts
     double m_dVc = 0;   // shear under compression-bending-shear
     double m_dMc = 0;   // moment under compression-bending-shear
+    int m_nVcRule = EMBED_PRESS_SHEAR_KC;  // which rule gives m_dVc
 };
 
 // Computes the results from the page's group, the plate-bending width selection (0..3) and the

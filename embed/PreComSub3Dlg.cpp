@@ -126,6 +126,19 @@ void CPreComSub3Dlg::ShowResults() {
         ShowCapacities(strNone, FormatCapacity(m_results.m_dMc), FormatCapacity(m_results.m_dVc));
         break;
     }
+    SetDlgItemText(IDC_P3_VC_RULE, GetLoadCase() == PRECOM_PRESS_BEND_SHEAR ? PressShearRuleText() : "");
+}
+
+// Which rule gives the shear of the compression-bending-shear case.
+LPCTSTR CPreComSub3Dlg::PressShearRuleText() const {
+    switch (m_results.m_nVcRule) {
+    case EMBED_PRESS_SHEAR_FORMULA_3:
+        return "V由GB 50010-2002式(10.9.1-3)控制";
+    case EMBED_PRESS_SHEAR_FORMULA_4:
+        return "M超过式(10.9.1-4)所得Mc,V取0";
+    default:
+        return "V由kc公式控制,不超过式(10.9.1-3)";
+    }
 }
 
 void CPreComSub3Dlg::RaiseAnchorLength() {

@@ -36,4 +36,5 @@ protected:
 
 private:
     CPreComSub3& Group() { return m_pParam->m_Sub3; }
+    LPCTSTR PressShearRuleText() const;
 };

@@ -61,6 +61,7 @@
 #define IDC_P3_N 341
 #define IDC_P3_M 374
 #define IDC_P3_V 446
+#define IDC_P3_VC_RULE 610
 
 // Page 4.
 #define IDD_PRECOM_SUB4 124

@@ -59,12 +59,24 @@ double CStlcnDeepFlexNormalParam::CalRatio() { return CalAs() / (m_dH * m_dB); }
 
 double CStlcnDeepFlexNormalParam::GetXib() const { return CQeltConcrete::GetEb(m_strSteelBarGrade, m_strConcreteGrade); }
 
+BOOL CStlcnDeepFlexNormalParam::IsOverReinforced() const {
+    return !IsShortSpan() && CalX() > GetXib() * CalHo() + 1e-6;
+}
+
+BOOL CStlcnDeepFlexNormalParam::HasDesign() const {
+    return IsShortSpan() || (!IsLessEqual(CalX(), 0) && !IsOverReinforced());
+}
+
 double CStlcnDeepFlexNormalParam::CalXByAs() const { return Fy() * m_dAreas / (Alpha1() * Fc() * m_dB); }
+
+BOOL CStlcnDeepFlexNormalParam::IsCapacityCapped() const {
+    return !IsShortSpan() && CalXByAs() > GetXib() * CalHo() + 1e-6;
+}
 
 double CStlcnDeepFlexNormalParam::GetXByAs() const {
     double x0 = CalXByAs();
     double ho = CalHo();
-    if (x0 > GetXib() * ho + 1e-6) return x0;
+    if (IsCapacityCapped()) return GetXib() * ho;
     return x0 < 0.2 * ho - 1e-6 ? 0.2 * ho : x0;
 }
 
@@ -72,7 +84,11 @@ double CStlcnDeepFlexNormalParam::CalZByAs() const { return CalAlphaD() * (CalHo
 
 double CStlcnDeepFlexNormalParam::CalMShort() const { return Fy() * CalZShort() * m_dAreas / m_dGo / NMM_PER_KNM; }
 
-double CStlcnDeepFlexNormalParam::CalM() const { return Fy() * CalZByAs() * m_dAreas / m_dGo / NMM_PER_KNM; }
+// M = fy·As·z, with the steel's force no more than the compression zone's α1·fc·b·ξb·ho carries.
+double CStlcnDeepFlexNormalParam::CalM() const {
+    double dForce = IsCapacityCapped() ? Alpha1() * Fc() * m_dB * GetXByAs() : Fy() * m_dAreas;
+    return dForce * CalZByAs() / m_dGo / NMM_PER_KNM;
+}
 
 int CStlcnDeepFlexNormalParam::GetBeamTypeIndex(const CString& strType) {
     if (strType == "单跨简支梁") return 0;
@@ -142,6 +158,8 @@ void CStlcnDeepFlexNormalParam::CalDesign() {
         m_dAlphaD = CalAlphaD();
         m_dA = CalA();
         m_dX = GetX();
+        // Without a compression zone within ξb·ho there is no design: As is left as it was.
+        if (!HasDesign()) return;
         m_dZ = CalZ();
         m_dRatio = CalRatio();
     }

@@ -153,6 +153,10 @@ BOOL CStlcnDeepFlexNormalDlg::CheckData(CVuskParam* pParam, CStringArray& arrWar
         arrWarnings.Add("当lo/h≤2时，跨中截面，as应取0.1h。");
     if (IsLessEqual(k, 2) && p->m_strSectPosit == "支座截面" && p->m_dAs != 0.2 * p->m_dH)
         arrWarnings.Add("当lo/h≤2时，支座截面，as应取0.2h。");
-    if (p->m_bHasRoot == 0) arrWarnings.Add("受压区高度无解，修改梁高或弯矩设计值等参数重新计算。");
+    // A design needs a compression zone within ξb·ho: without a root, or beyond it, there is none.
+    if (p->m_bHasRoot == 0)
+        arrErrors.Add("受压区高度无解，修改梁高或弯矩设计值等参数重新计算。");
+    else if (p->m_strCalType == kDesign && p->IsOverReinforced())
+        arrErrors.Add(kXiError);
     return arrErrors.GetSize() == nErrors && arrWarnings.GetSize() == nWarnings;
 }

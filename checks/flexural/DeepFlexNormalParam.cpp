@@ -66,15 +66,23 @@ void CStlcnDeepFlexNormalParam::FillReportText() {
     }
 }
 
+CString CStlcnDeepFlexNormalParam::NoDesignText() const {
+    return IsOverReinforced() ? "属于超筋情况,未配筋" : "受压区高度无解,未配筋";
+}
+
 void CStlcnDeepFlexNormalParam::GetShortReportText(CStringArray& arrLoads, CStringArray& arrResults) {
     CString strM = FormatNum(m_dM, 3);
     CString strAs = FormatNum(m_dAreas, 0);
     if (IsDesignMode()) {
         AddLine(arrLoads, "\tM=%skN*m\n", strM);
-        AddLine(arrResults, "\tAs=%smm$2$\n", strAs);
+        if (HasDesign())
+            AddLine(arrResults, "\tAs=%smm$2$\n", strAs);
+        else
+            AddLine(arrResults, "\t%s\n", NoDesignText());
     } else {
         AddLine(arrLoads, "\tAs=%smm$2$\n", strAs);
         AddLine(arrResults, "\tM=%skN*m\n", strM);
+        if (IsCapacityCapped()) AddLine(arrResults, "\tx＞ξb*ho,取x=ξb*ho=%smm\n", FormatNum(GetXByAs(), 0));
     }
 }
 
@@ -87,5 +95,5 @@ void CStlcnDeepFlexNormalParam::FillListText() {
     CString strAs;
     strAs.Format("As=%smm^2\n", (LPCTSTR)ftosp(m_dAreas, 0, 0, 0));
     strLoadInfo = bDesign ? strM : strAs;
-    strResultInfo = bDesign ? strAs : strM;
+    strResultInfo = bDesign ? (HasDesign() ? strAs : NoDesignText()) : strM;
 }

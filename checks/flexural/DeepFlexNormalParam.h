@@ -43,7 +43,14 @@ public:
     double CalRatioShort() const;
     double CalRatio();
     double GetXib() const;
+    // The design's compression zone lies beyond ξb·ho (never for a short span).
+    BOOL IsOverReinforced() const;
+    // The design has a compression zone within ξb·ho, or needs none (a short span).
+    BOOL HasDesign() const;
     double CalXByAs() const;
+    // The given steel's compression zone lies beyond ξb·ho: the capacity takes x = ξb·ho.
+    BOOL IsCapacityCapped() const;
+    // x of the given steel, taken between 0.2·ho and ξb·ho.
     double GetXByAs() const;
     double CalZByAs() const;
     double CalMShort() const;
@@ -80,7 +87,8 @@ public:
     double m_dPmin;              // ρmin given by the user
     double m_dGo;                // γo
     double m_dM;                 // M, kN·m
-    double m_dAreas;             // As
+    double m_dAreas;             // As: given in the capacity mode; a design's result, left as it was
+                                 // when the design has none
     int m_bIsAutoCalt;           // 1: ρmin is the code's minimum
 
     // Results of the last calculation.
@@ -115,6 +123,8 @@ private:
     double Fy() const;
     static double SteelArea(double dMoment, double dFy, double dZ);
 
+    // The short report's and the list entry's words for a design that has no compression zone.
+    CString NoDesignText() const;
     void GetInfoText(BOOL bDesign);
     void AddClassLines(CStringArray& arrLines, BOOL bDesign) const;
     void AddHoLines(CStringArray& arrLines, LPCTSTR lpszHeading) const;

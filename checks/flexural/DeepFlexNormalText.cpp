@@ -106,17 +106,18 @@ CStringArray& CStlcnDeepFlexNormalParam::GetProcessTextDesign() {
         AddLine(arr, "\t\t\tx=(A*ho±sqrt(A$2$*ho$2$-2*A*γo*M))/A ");
         AddLine(arr, "\t\t\t=(%s*%s±sqrt(%s$2$*%s$2$-2*%s*%s*%s*10$6$))/%s  ", strA, strHo, strA, strHo, strA,
                 FormatNum(m_dGo, 1), FormatNum(m_dM, 3), strA);
-        AddLine(arr, "\t\t\t=%smm", FormatNum(x0, 3));
-        if (std::fabs(x0 + 1) < 1e-6) {
+        if (IsLessEqual(x0, 0)) {
             AddLine(arr, "\t\t\t受压区高度无解，修改参数重新计算。");
             return arr;
         }
+        AddLine(arr, "\t\t\t=%smm", FormatNum(x0, 3));
         double xib = GetXib();
         double x = x0;
         AddLine(arr, "\t\t\tξb＝β1/(1+fy/Es/εcu)=%s ", FormatNum(xib, 3));
         if (x0 > xib * ho + 1e-6) {
             AddLine(arr, "\t\t\tx>ξb*ho＝%s*%s=%smm 属于超筋情况，受压区高度不满足要求。", FormatNum(xib, 3),
                     FormatNum(ho, 3), FormatNum(xib * ho, 3));
+            return arr;
         } else {
             AddLine(arr, "\t\t\tx<=ξb*ho＝%s*%s=%smm 属于适筋情况，受压区高度满足要求。", FormatNum(xib, 3),
                     FormatNum(ho, 3), FormatNum(xib * ho, 3));
@@ -189,8 +190,10 @@ CStringArray& CStlcnDeepFlexNormalParam::GetProcessTextCapacity() {
         AddLine(arr, "\t\t\tx＝fy*As/(α1*fc*b)＝%s*%s/(%s*%s*%s)=%smm", FormatNum(dFy, 0), strAs,
                 CQeltConcrete::GetAlpha1Str(m_strConcreteGrade), FormatNum(Fc(), 1), FormatNum(m_dB, 0),
                 FormatNum(x0, 3));
-        if (x0 > xib * ho + 1e-6) {
-            AddLine(arr, "\t\t\tx＞ξb*h0   相对受压区高度不满足要求，请加大截面尺寸或提高混凝土强度等级。");
+        if (IsCapacityCapped()) {
+            x = xib * ho;
+            AddLine(arr, "\t\t\tx＞ξb*ho=%s*%s=%smm   属于超筋情况，取x=ξb*ho=%smm", FormatNum(xib, 3), strHo,
+                    FormatNum(x, 0), FormatNum(x, 3));
         } else {
             AddLine(arr, "\t\t\tx≤ξb*ho=%s*%s=%smm   属于适筋情况，相对受压区高度满足", FormatNum(xib, 3), strHo,
                     FormatNum(xib * ho, 0));
@@ -208,7 +211,12 @@ CStringArray& CStlcnDeepFlexNormalParam::GetProcessTextCapacity() {
                 FormatNum(x, 3), FormatNum(z, 2));
     }
     AddLine(arr, "\t5. 计算弯矩设计值");
-    AddLine(arr, "\t\tM＝fy*z*As/γo＝%s*%s*%s/%s=%skN*m      【10.7.3-1】", FormatNum(dFy, 0), FormatNum(z, 2), strAs,
-            FormatNum(m_dGo, 1), FormatNum(m_dM, 3));
+    if (IsCapacityCapped())
+        AddLine(arr, "\t\tM＝α1*fc*b*x*z/γo＝%s*%s*%s*%s*%s/%s=%skN*m      【10.7.3-1】",
+                CQeltConcrete::GetAlpha1Str(m_strConcreteGrade), FormatNum(Fc(), 1), FormatNum(m_dB, 0),
+                FormatNum(GetXByAs(), 3), FormatNum(z, 2), FormatNum(m_dGo, 1), FormatNum(m_dM, 3));
+    else
+        AddLine(arr, "\t\tM＝fy*z*As/γo＝%s*%s*%s/%s=%skN*m      【10.7.3-1】", FormatNum(dFy, 0), FormatNum(z, 2), strAs,
+                FormatNum(m_dGo, 1), FormatNum(m_dM, 3));
     return arr;
 }

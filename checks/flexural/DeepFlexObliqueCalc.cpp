@@ -127,20 +127,10 @@ double CStlcnDeepFlexObliqueParam::RaisedRatio(double dRatio, double dMin) {
     return IsGreaterEqual(dRatio, dMin) ? dRatio : dMin;
 }
 
-double CStlcnDeepFlexObliqueParam::CalRaisedAsh() {
-    m_dRatioSh = RaisedRatio(m_dAreasSh / (m_dB * m_dSv), GetPminSh());
-    return m_dRatioSh * m_dB * m_dSv;
-}
-
-double CStlcnDeepFlexObliqueParam::CalRaisedAsv() {
-    m_dRatioSv = RaisedRatio(m_dAreasSv / (m_dB * m_dSh), GetPminSv());
-    return m_dRatioSv * m_dB * m_dSh;
-}
-
 double CStlcnDeepFlexObliqueParam::CalShearCapacity() {
-    double dAsh = CalRaisedAsh();
-    double dAsv = CalRaisedAsv();
-    return (CalVc() + CalVsv(dAsv) + CalVsh(dAsh)) / m_dGo;
+    m_dRatioSh = m_dAreasSh / (m_dB * m_dSv);
+    m_dRatioSv = m_dAreasSv / (m_dB * m_dSh);
+    return (CalVc() + CalVsv(m_dAreasSv) + CalVsh(m_dAreasSh)) / m_dGo;
 }
 
 int CStlcnDeepFlexObliqueParam::Calculate() {

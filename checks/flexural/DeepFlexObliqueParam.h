@@ -49,9 +49,8 @@ public:
     double CalAsh() const;
     double CalShearByAsh() const;
     double CalAsv() const;
-    // The given area raised to the minimum ratio; writes the final ratio.
-    double CalRaisedAsh();
-    double CalRaisedAsv();
+    // The capacity of the given areas, as they are: an area below its minimum ratio is told in the
+    // report, never raised. Writes the given ratios.
     double CalShearCapacity();
 
     // The three modes; each writes its results into the fields.

@@ -405,9 +405,6 @@ CStringArray& CStlcnDeepFlexObliqueParam::GetProcessTextCapacity() {
     if (!HasResult()) return arr;
     CalCapacity();
     double dVu = CalShearCapacity();
-    // The capacity counts each steel raised to its minimum ratio: those are the areas printed.
-    double dAshTaken = CalRaisedAsh();
-    double dAsvTaken = CalRaisedAsv();
     CString strB = FormatNum(m_dB, 0);
     CString strSv = FormatNum(m_dSv, 0);
     CString strSh = FormatNum(m_dSh, 0);
@@ -434,7 +431,7 @@ CStringArray& CStlcnDeepFlexObliqueParam::GetProcessTextCapacity() {
     CString strFt = FormatNum(Ft(), 2);
     CString strHo = FormatNum(CalHo(), 0);
     CString strFyv = FormatNum(Fyv(), 0);
-    CString strAsv = FormatNum(dAsvTaken, 0);
+    CString strAsv = FormatNum(m_dAreasSv, 0);
     AddLine(arr, "\t5. 计算斜截面受剪承载力");
     if (IsUniformLoad()) {
         AddLine(arr, "\t\tV=[(0.7/3)(8-lo/h)(ft*b*ho)+(1.25/3)(lo/h-2)(fyv*Asv*ho/Sh)");
@@ -448,7 +445,7 @@ CStringArray& CStlcnDeepFlexObliqueParam::GetProcessTextCapacity() {
         AddLine(arr, "\t\t =[(1.75/(%s+1))(%s*%s*%s/1000)+(1/3)(%s-2)(%s*%s*%s/(%s*1000))", FormatNum(CalLambda(), 3),
                 strFt, strB, strHo, strLoH, strFyv, strAsv, strHo, strSh);
     }
-    AddLine(arr, "\t\t\t+1/6*(5-%s)(%s*%s*%s/(%s*1000))]/%s", strLoH, FormatNum(Fyh(), 0), FormatNum(dAshTaken, 0),
+    AddLine(arr, "\t\t\t+1/6*(5-%s)(%s*%s*%s/(%s*1000))]/%s", strLoH, FormatNum(Fyh(), 0), FormatNum(m_dAreasSh, 0),
             strHo, strSv, FormatNum(m_dGo, 1));
     AddLine(arr, "\t\t =%skN", FormatNum(dVu / N_PER_KN, 3));
     AddCapacityLimitLines(arr, dVu);

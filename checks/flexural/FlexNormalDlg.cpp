@@ -244,7 +244,6 @@ BOOL CStlcnFlexNormalDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarning
         return FALSE;
     }
 
-    const char kXiError[] = "相对受压区高度不满足要求，请加大截面尺寸或提高混凝土\r\n强度等级。";
     double dXib = p->GetXib();
     if ((nMode == 0 || nMode == 1) && bSingle && bRectangle) {
         double dXi = nMode == 0 ? p->CalXi() : p->CalXiCapacity();

@@ -75,7 +75,7 @@ void CStlcnFlexNormalParam::AddTakeMinAsLine(CStringArray& arrLines, double dAs)
 }
 
 void CStlcnFlexNormalParam::AddMaxRatioLine(CStringArray& arrLines) const {
-    AddLine(arrLines, "\t\tρ~max~=ξ~b~*α1*Fc/Fy*ho/h=%s*%s*%s/%s*%s/%s=%s％", XibText(), FormatNum(Alpha1(), 0),
+    AddLine(arrLines, "\t\tρ~max~=ξ~b~*α1*Fc/Fy*ho/h=%s*%s*%s/%s*%s/%s=%s％", XibText(), FormatNum(Alpha1(), 2),
             FormatNum(Fc(), 1), FormatNum(Fy(), 1), HoText(), FormatNum(m_dH, 0), Percent(GetMaxSteelRatio()));
 }
 

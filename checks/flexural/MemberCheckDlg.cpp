@@ -21,6 +21,8 @@ const char kAsFifth[] = "0.2h";
 
 IMPLEMENT_DYNAMIC(CStlcnMemberDlg, CCaltPageDlg)
 
+const char CStlcnMemberDlg::kXiError[] = "相对受压区高度不满足要求，请加大截面尺寸或提高混凝土\r\n强度等级。";
+
 BEGIN_MESSAGE_MAP(CStlcnMemberDlg, CCaltPageDlg)
     ON_BN_CLICKED(IDC_PAGE_CALCULATE, OnCalculate)
     ON_WM_HELPINFO()

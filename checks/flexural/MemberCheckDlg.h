@@ -75,6 +75,9 @@ protected:
     // error "请选择混凝土等级和钢筋种类。" (FALSE). A NULL second steel grade is not tested.
     BOOL CheckGrades(CStringArray& arrErrors, LPCTSTR lpszConcrete, LPCTSTR lpszSteel, LPCTSTR lpszSteel2 = NULL);
 
+    // The error of a design whose compression zone lies beyond ξb·ho.
+    static const char kXiError[];
+
     // The range checks once more before the input test (OnDataChange), so that a value that reached
     // its box without the box being left (a stored one) is tested too; a refusal adds the error that
     // stops the calculation (FALSE).

@@ -92,6 +92,16 @@ BOOL CStlcnDiecuttingParam::IsLocalLoad() const { return m_strBoardForceType == 
 BOOL CStlcnDiecuttingParam::IsReaction() const { return m_strBoardForceType == "集中反力作用"; }
 BOOL CStlcnDiecuttingParam::IsStirrup() const { return m_strSteelStyle == "箍筋"; }
 BOOL CStlcnDiecuttingParam::IsBentUp() const { return m_strSteelStyle == "弯起钢筋"; }
+BOOL CStlcnDiecuttingParam::IsEdgeColumn() const { return m_strPillarForceType == "边柱"; }
+BOOL CStlcnDiecuttingParam::IsCornerColumn() const { return m_strPillarForceType == "角柱"; }
+
+double CStlcnDiecuttingParam::GetLongSide() const {
+    return m_dSectionHeight < m_dSectionWidth ? m_dSectionWidth : m_dSectionHeight;
+}
+
+double CStlcnDiecuttingParam::GetShortSide() const {
+    return m_dSectionHeight < m_dSectionWidth ? m_dSectionHeight : m_dSectionWidth;
+}
 
 int CStlcnDiecuttingParam::Calculate() {
     CheckPunching();
@@ -108,7 +118,7 @@ void CStlcnDiecuttingParam::InitMaterial() {
 
 void CStlcnDiecuttingParam::CalBetaS() {
     if (IsRectangle()) {
-        m_dBs = m_dSectionHeight / m_dSectionWidth;
+        m_dBs = GetLongSide() / GetShortSide();
         if (m_dBs < 2) m_dBs = 2;
     } else if (IsCircle()) {
         m_dBs = 2;
@@ -124,11 +134,34 @@ void CStlcnDiecuttingParam::CalAlphaS() {
         m_dAs = 20;
 }
 
+double CStlcnDiecuttingParam::CalEdgeAngle() const {
+    return std::acos(m_dSectionDiameter / (m_dSectionDiameter + m_dBoardValidHeight));
+}
+
+// The critical section lies at ho/2 from the column (7.7.1). At an edge or a corner the slab ends at
+// the column's outer face(s): the section runs from free edge to free edge. An edge column's free
+// edge may lie along either side; the long side along it gives the smaller a + 2b + 2ho.
 void CStlcnDiecuttingParam::CalUm() {
-    if (IsRectangle())
-        m_dUm = 2 * (m_dSectionHeight + m_dBoardValidHeight) + 2 * (m_dSectionWidth + m_dBoardValidHeight);
-    else if (IsCircle())
-        m_dUm = kPi * (m_dSectionDiameter + m_dBoardValidHeight);
+    double ho = m_dBoardValidHeight;
+    if (IsRectangle()) {
+        double a = GetLongSide(), b = GetShortSide();
+        if (IsEdgeColumn())
+            m_dUm = a + 2 * b + 2 * ho;
+        else if (IsCornerColumn())
+            m_dUm = a + b + ho;
+        else
+            m_dUm = 2 * (a + ho) + 2 * (b + ho);
+    } else if (IsCircle()) {
+        // The circle of diameter d + ho without its arcs beyond the free edges, each 2θ wide; at a
+        // corner the two arcs overlap once θ passes π/4.
+        double dTheta = CalEdgeAngle();
+        double dCut = 0;
+        if (IsEdgeColumn())
+            dCut = 2 * dTheta;
+        else if (IsCornerColumn())
+            dCut = dTheta <= kPi / 4 ? 4 * dTheta : kPi / 2 + 2 * dTheta;
+        m_dUm = (2 * kPi - dCut) * (m_dSectionDiameter + ho) / 2;
+    }
 }
 
 double CStlcnDiecuttingParam::Eta1() const { return 0.4 + 1.2 / m_dBs; }
@@ -174,12 +207,14 @@ double CStlcnDiecuttingParam::CalCapacity() const {
     return 0;
 }
 
+BOOL CStlcnDiecuttingParam::IsSectionFit() const { return m_dImportantCoefV * m_dFl <= CalSectionLimit(); }
+
 void CStlcnDiecuttingParam::CheckSection() {
     InitMaterial();
     CalEta();
     CalFl();
     if (!IsReinforced()) return;
-    m_strResult = m_dImportantCoefV * m_dFl <= CalSectionLimit() ? "受冲切截面符合条件;" : "受冲切截面不符合条件，请加大板厚;";
+    m_strResult = IsSectionFit() ? "受冲切截面符合条件;" : "受冲切截面不符合条件，请加大板厚;";
 }
 
 void CStlcnDiecuttingParam::CheckPunching() {
@@ -195,6 +230,7 @@ void CStlcnDiecuttingParam::CheckPunching() {
     }
     CheckSection();
     if (!IsStirrup() && !IsBentUp()) return;
-    bPasses = m_dImportantCoefV * m_dFl <= CalCapacity();
+    // However much steel it has, a section beyond its limit has no capacity.
+    bPasses = IsSectionFit() && m_dImportantCoefV * m_dFl <= CalCapacity();
     m_strResult += bPasses ? " 配筋的板冲切承载力满足规范要求。" : " 配筋的板冲切承载力不满足规范要求。";
 }

@@ -31,6 +31,14 @@ public:
 
     // The section limit 1.05·ft·η·Um·ho of a reinforced slab, kN.
     double CalSectionLimit() const;
+    // Whether γo·Fl lies within the section limit (7.7.3-1); a section beyond it has no capacity.
+    BOOL IsSectionFit() const;
+    // The rectangle's sides as the formulas take them, a the longer whichever box holds it.
+    double GetLongSide() const;
+    double GetShortSide() const;
+    // The angle θ = arccos(d/(d + ho)) at the column's centre between the normal to a free edge at
+    // the column's face and the point where the critical circle meets that edge.
+    double CalEdgeAngle() const;
     // The capacity of the slab as reinforced (or not), kN.
     double CalCapacity() const;
 
@@ -44,8 +52,8 @@ public:
     CString m_strBoardForceType;    // "局部荷载作用" or "集中反力作用"
     double m_dImportantCoefV;       // γo
     CString m_strSectionType;       // "矩形" or "圆形"
-    double m_dSectionHeight;        // a, the rectangle's long side
-    double m_dSectionWidth;         // b, its short side
+    double m_dSectionHeight;        // a, the rectangle's long side as labelled
+    double m_dSectionWidth;         // b, its short side as labelled (the formulas sort the two)
     double m_dSectionDiameter;      // d
     double m_dBoardHeight;          // h
     double m_dBoardValidHeight;     // ho
@@ -60,7 +68,9 @@ public:
     double m_dFt, m_dFyv, m_dFy;
     double m_dBs;                   // βs
     double m_dAs;                   // αs
-    double m_dUm;                   // Um
+    double m_dUm;                   // Um: the whole perimeter at ho/2 for an inner column, the part on
+                                    // the slab side of the free edge(s) at the column's outer face(s)
+                                    // for an edge or corner column
     double m_dG;                    // η
     double m_dBh;                   // βh
     CString m_strResult;            // the verdicts of the last check (not stored)
@@ -84,6 +94,12 @@ private:
     BOOL IsReaction() const;
     BOOL IsStirrup() const;
     BOOL IsBentUp() const;
+    BOOL IsEdgeColumn() const;
+    BOOL IsCornerColumn() const;
+    // The Um lines of the column's position and section.
+    void AddUmLines();
+    // βh as the formulas take it: one decimal at its ends, three between them.
+    CString BetaHText() const;
     // The Fl lines of a concentrated reaction, rectangle or circle.
     void AddFlLines();
     // η1 = 0.4 + 1.2/βs and η2 = 0.5 + αs·ho/(4Um).

@@ -1,4 +1,6 @@
 // Reports and list entry of the punching check.
+#include <cmath>
+
 #include "checks/members/DiecuttingParam.h"
 #include "host/Numbers.h"
 
@@ -14,8 +16,8 @@ void CStlcnDiecuttingParam::GetInfoText() {
     lines.RemoveAll();
     AddLine(lines, "    1.几何参数:");
     if (IsRectangle())
-        AddLine(lines, "      柱的长边尺寸: a=%smm\n      柱的短边尺寸: b=%smm", FormatNum(m_dSectionHeight, 0),
-                FormatNum(m_dSectionWidth, 0));
+        AddLine(lines, "      柱的长边尺寸: a=%smm\n      柱的短边尺寸: b=%smm", FormatNum(GetLongSide(), 0),
+                FormatNum(GetShortSide(), 0));
     else if (IsCircle())
         AddLine(lines, "      柱的截面直径: d=%smm", FormatNum(m_dSectionDiameter, 0));
     AddLine(lines, "      板的截面高度: h=%smm\n      板的截面有效高度: ho=%smm", FormatNum(m_dBoardHeight, 0),
@@ -49,8 +51,8 @@ void CStlcnDiecuttingParam::AddFlLines() {
     CString strQ = FormatNum(m_dBoardQ, 3);
     CString strGoFl = FormatNum(m_dImportantCoefV * m_dFl, 3);
     if (IsRectangle()) {
-        CString strA = FormatNum(m_dSectionHeight * 0.001, 3);
-        CString strB = FormatNum(m_dSectionWidth * 0.001, 3);
+        CString strA = FormatNum(GetLongSide() * 0.001, 3);
+        CString strB = FormatNum(GetShortSide() * 0.001, 3);
         AddLine(m_arrProcessText,
                 "      集中反力作用下的矩形截面 Fl=N-(a+2*ho)*(b+2*ho)*q=%s-(%s+2*%s)*(%s+2*%s)*%s=%skN\n"
                 "      γo*Fl=γo*[N-(a+2*ho)*(b+2*ho)*q]\n            =%s*[%s-(%s+2*%s)*(%s+2*%s)*%s]\n            =%skN",
@@ -64,6 +66,48 @@ void CStlcnDiecuttingParam::AddFlLines() {
                 strN, strD, strHo, strQ, FormatNum(m_dFl, 3), FormatNum(m_dImportantCoefV, 1), strN, strD, strHo, strQ,
                 strGoFl);
     }
+}
+
+CString CStlcnDiecuttingParam::BetaHText() const {
+    return m_dBoardHeight <= 800 || m_dBoardHeight >= 2000 ? FormatNum(m_dBh, 1) : FormatNum(m_dBh, 3);
+}
+
+void CStlcnDiecuttingParam::AddUmLines() {
+    CStringArray& lines = m_arrProcessText;
+    CString strHo = FormatNum(m_dBoardValidHeight, 0);
+    CString strUm = FormatNum(m_dUm, 0);
+    if (IsRectangle()) {
+        CString strA = FormatNum(GetLongSide(), 0);
+        CString strB = FormatNum(GetShortSide(), 0);
+        if (IsEdgeColumn())
+            AddLine(lines,
+                    "      边柱,板的自由边位于柱的外侧面,取两个方向中较小者:\n"
+                    "      Um=min(a+2*b,2*a+b)+2*ho=a+2*b+2*ho=%s+2*%s+2*%s=%smm",
+                    strA, strB, strHo, strUm);
+        else if (IsCornerColumn())
+            AddLine(lines, "      角柱,板的两条自由边位于柱的外侧面:\n      Um=a+b+ho=%s+%s+%s=%smm", strA, strB, strHo, strUm);
+        else
+            AddLine(lines, "      Um=(a+ho)*2+(b+ho)*2=(%s+%s)*2+(%s+%s)*2=%smm", strA, strHo, strB, strHo, strUm);
+        return;
+    }
+    if (!IsCircle()) return;
+    CString strD = FormatNum(m_dSectionDiameter, 0);
+    if (!IsEdgeColumn() && !IsCornerColumn()) {
+        AddLine(lines, "      Um=π(d+ho)=π(%s+%s)=%smm", strD, strHo, strUm);
+        return;
+    }
+    double dTheta = CalEdgeAngle();
+    CString strTheta = FormatNum(dTheta, 3);
+    CString strDHo = FormatNum(m_dSectionDiameter + m_dBoardValidHeight, 0);
+    AddLine(lines,
+            IsEdgeColumn() ? "      边柱,板的自由边位于柱的外侧面:" : "      角柱,板的两条自由边位于柱的外侧面:");
+    AddLine(lines, "      θ=arccos(d/(d+ho))=arccos(%s/%s)=%s", strD, strDHo, strTheta);
+    if (IsEdgeColumn())
+        AddLine(lines, "      Um=(2π-2θ)*(d+ho)/2=(2π-2*%s)*%s/2=%smm", strTheta, strDHo, strUm);
+    else if (dTheta <= M_PI / 4)
+        AddLine(lines, "      θ≤π/4, Um=(2π-4θ)*(d+ho)/2=(2π-4*%s)*%s/2=%smm", strTheta, strDHo, strUm);
+    else
+        AddLine(lines, "      θ＞π/4, Um=(3π/2-2θ)*(d+ho)/2=(3π/2-2*%s)*%s/2=%smm", strTheta, strDHo, strUm);
 }
 
 void CStlcnDiecuttingParam::GetProcessText() {
@@ -80,9 +124,9 @@ void CStlcnDiecuttingParam::GetProcessText() {
     if (IsCircle()) {
         AddLine(lines, "      βs=2.000");
     } else if (IsRectangle()) {
-        double r = m_dSectionHeight / m_dSectionWidth;
+        double r = GetLongSide() / GetShortSide();
         AddLine(lines, r < 2 ? "      βs=a/b=%s/%s=%s<2,取βs=2.000。" : "      βs=a/b=%s/%s=%s",
-                FormatNum(m_dSectionHeight, 0), FormatNum(m_dSectionWidth, 0), FormatNum(r, 3));
+                FormatNum(GetLongSide(), 0), FormatNum(GetShortSide(), 0), FormatNum(r, 3));
     }
     AddLine(lines, "    2.确定板柱结构中柱类型的影响系数αs:");
     if (m_strPillarForceType == "中柱")
@@ -92,11 +136,7 @@ void CStlcnDiecuttingParam::GetProcessText() {
     else if (m_strPillarForceType == "角柱")
         AddLine(lines, "      对于角柱 αs=20。");
     AddLine(lines, "    3.计算临界截面的周长Um:");
-    if (IsRectangle())
-        AddLine(lines, "      Um=(a+ho)*2+(b+ho)*2=(%s+%s)*2+(%s+%s)*2=%smm", FormatNum(m_dSectionHeight, 0), strHo,
-                FormatNum(m_dSectionWidth, 0), strHo, strUm);
-    else if (IsCircle())
-        AddLine(lines, "      Um=π(d+ho)=π(%s+%s)=%smm", FormatNum(m_dSectionDiameter, 0), strHo, strUm);
+    AddUmLines();
     AddLine(lines, "    4.计算影响系数η:");
     CString strEta1 = FormatNum(Eta1(), 3);
     CString strEta2 = FormatNum(Eta2(), 3);
@@ -111,23 +151,26 @@ void CStlcnDiecuttingParam::GetProcessText() {
     else if (m_dBoardHeight >= 2000)
         AddLine(lines, "      h=%s≥2000,取βh=0.9。", strH);
     else
-        AddLine(lines, "      800＜h=%s＜2000,βh在1.0,0.9间线性内插得 βh=%s。", strH, FormatNum(m_dBh, 2));
+        AddLine(lines, "      800＜h=%s＜2000,βh在1.0,0.9间线性内插得 βh=%s。", strH, BetaHText());
 
     double dCapacity = CalCapacity();
     CString strCapacity = FormatNum(dCapacity, 3);
     BOOL bPasses = dGoFl <= dCapacity;
     if (IsReinforced()) {
+        bPasses = bPasses && IsSectionFit();
         AddLine(lines, "    6.确定受冲切截面是否符合条件:");
         AddFlLines();
         double dLimit = CalSectionLimit();
         CString strLimit = FormatNum(dLimit, 3);
         AddLine(lines, "      1.05*ft*η*Um*ho=1.05*%s*%s*%s*%s=%skN", strFt, strEta, strUm, strHo, strLimit);
         AddLine(lines,
-                dGoFl <= dLimit ? "      γo*Fl=%skN≤1.05*ft*η*Um*ho=%skN，受冲切截面符合条件。"
-                                : "      γo*Fl=%skN＞1.05*ft*η*Um*ho=%skN，受冲切截面不符合条件，请加大板厚。",
+                IsSectionFit() ? "      γo*Fl=%skN≤1.05*ft*η*Um*ho=%skN，受冲切截面符合条件。"
+                               : "      γo*Fl=%skN＞1.05*ft*η*Um*ho=%skN，受冲切截面不符合条件，请加大板厚。",
                 strGoFl, strLimit);
         AddLine(lines, "    7.验算冲切承载力:");
-        if (IsStirrup()) {
+        if (!IsSectionFit()) {
+            AddLine(lines, "      受冲切截面不符合条件,配筋不能提高其承载力,冲切承载力不满足规范要求。");
+        } else if (IsStirrup()) {
             AddLine(lines, "      0.35*ft*η*Um*ho+0.8*fyv*Asvu=0.35*%s*%s*%s*%s+0.8*%s*%s=%skN", strFt, strEta, strUm,
                     strHo, FormatNum(m_dFyv, 0), FormatNum(m_dAsvu, 0), strCapacity);
             AddLine(lines,
@@ -149,7 +192,7 @@ void CStlcnDiecuttingParam::GetProcessText() {
             AddLine(lines, "      因为Fl <= 0, 所以冲切承载力满足规范要求\n");
             return;
         }
-        AddLine(lines, "      0.7*βh*ft*η*Um*ho=0.7*%s*%s*%s*%s*%s=%skN", FormatNum(m_dBh, 1), strFt, strEta, strUm,
+        AddLine(lines, "      0.7*βh*ft*η*Um*ho=0.7*%s*%s*%s*%s*%s=%skN", BetaHText(), strFt, strEta, strUm,
                 strHo, strCapacity);
         AddLine(lines,
                 bPasses ? "      γo*Fl=%skN≤0.7*βh*ft*η*Um*ho=%skN，冲切承载力满足规范要求。"
@@ -160,8 +203,8 @@ void CStlcnDiecuttingParam::GetProcessText() {
 
 void CStlcnDiecuttingParam::GetShortDimensionText(CStringArray& arrDims) {
     if (IsRectangle())
-        AddLine(arrDims, "    a=%smm\n    b=%smm\n    h=%smm\n    ho=%smm\n", FormatNum(m_dSectionHeight, 0),
-                FormatNum(m_dSectionWidth, 0), FormatNum(m_dBoardHeight, 0), FormatNum(m_dBoardValidHeight, 0));
+        AddLine(arrDims, "    a=%smm\n    b=%smm\n    h=%smm\n    ho=%smm\n", FormatNum(GetLongSide(), 0),
+                FormatNum(GetShortSide(), 0), FormatNum(m_dBoardHeight, 0), FormatNum(m_dBoardValidHeight, 0));
     else
         AddLine(arrDims, "    d=%smm\n    h=%smm\n    ho=%smm\n", FormatNum(m_dSectionDiameter, 0),
                 FormatNum(m_dBoardHeight, 0), FormatNum(m_dBoardValidHeight, 0));
@@ -179,8 +222,8 @@ void CStlcnDiecuttingParam::FillListText() {
     strTitle = "冲切承载力计算";
     strCmdType = strTitle;
     if (IsRectangle())
-        strDimInfo.Format("a=%smm\nb=%smm\nh=%smm\nho=%smm\n", (LPCTSTR)ftos(m_dSectionHeight),
-                          (LPCTSTR)ftos(m_dSectionWidth), (LPCTSTR)ftos(m_dBoardHeight), (LPCTSTR)ftos(m_dBoardValidHeight));
+        strDimInfo.Format("a=%smm\nb=%smm\nh=%smm\nho=%smm\n", (LPCTSTR)ftos(GetLongSide()),
+                          (LPCTSTR)ftos(GetShortSide()), (LPCTSTR)ftos(m_dBoardHeight), (LPCTSTR)ftos(m_dBoardValidHeight));
     else if (IsCircle())
         strDimInfo.Format("d=%smm\nh=%smm\nho=%smm\n", (LPCTSTR)ftos(m_dSectionDiameter), (LPCTSTR)ftos(m_dBoardHeight),
                           (LPCTSTR)ftos(m_dBoardValidHeight));

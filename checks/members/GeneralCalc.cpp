@@ -1,7 +1,9 @@
 // The torsion check's calculation after GB 50010-2002 7.6 for a member in pure torsion.
 #include <cmath>
 
+#include "checks/flexural/Tolerance.h"
 #include "checks/members/GeneralParam.h"
+#include "host/Numbers.h"
 #include "host/QeltConcrete.h"
 #include "host/QeltSteelBar.h"
 
@@ -44,6 +46,8 @@ int CStlcnGeneralParam::Calculate() {
         CalCapacity();
         CalHoHw();
         CheckSection();
+        // No capacity above the section's limit.
+        if (IsCapacityCapped()) m_dTwistMoment = CalSectionLimit();
     }
     return 1;
 }
@@ -141,16 +145,26 @@ double CStlcnGeneralParam::CalSectionLimit() const {
     return m_dWt / m_dImportantCoef * m_dBc * m_dFc * k;
 }
 
+double CStlcnGeneralParam::GetTestedTorque() const { return IsCapacityMode() ? m_dSteelTorque : m_dTwistMoment; }
+
+// A torque equal to the limit, within the comparisons' tolerance, fits.
 void CStlcnGeneralParam::CheckSection() {
     if (!IsRectangle() && !IsTSection()) return;
     double dLimit = CalSectionLimit();
-    BOOL bFits = m_dHw / m_dSectionWidth <= 6 && dLimit >= m_dTwistMoment;
+    BOOL bFits = m_dHw / m_dSectionWidth <= 6 && IsLessEqual(GetTestedTorque(), dLimit);
     if (bFits)
         m_strNote1 = "截面符合要求";
     else if (IsDesignMode())
         m_strNote1 = kSectionRefused;
+    else if (IsCapacityCapped())
+        m_strNote1.Format("截面不符合条件,取T=%skN*m", (LPCTSTR)FormatNum(dLimit, 3));
     else if (IsCapacityMode())
         m_strNote1 = "截面不符合条件。";
+}
+
+BOOL CStlcnGeneralParam::IsCapacityCapped() const {
+    if (!IsCapacityMode() || (!IsRectangle() && !IsTSection()) || m_dHw / m_dSectionWidth > 6) return FALSE;
+    return !IsLessEqual(m_dSteelTorque, CalSectionLimit());
 }
 
 BOOL CStlcnGeneralParam::IsSectionRefused() const { return IsDesignMode() && m_strNote1 == kSectionRefused; }
@@ -311,4 +325,5 @@ void CStlcnGeneralParam::CalCapacity() {
         m_dTf = CalPartCapacity(m_dEdgeHoopAst1, m_dZetaTEdgeUsed, m_dWtf);
         m_dTwistMoment = (m_dTw + m_dTf) * 1e-06;
     }
+    m_dSteelTorque = m_dTwistMoment;
 }

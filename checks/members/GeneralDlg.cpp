@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "checks/flexural/Tolerance.h"
 #include "checks/members/GeneralParam.h"
 #include "host/Numbers.h"
 #include "host/QeltConcrete.h"
@@ -210,7 +211,7 @@ BOOL CStlcnGeneralDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, 
         p->m_dHw / p->m_dSectionWidth <= 6) {
         p->InitMaterial();
         p->CalWt();
-        if (p->CalSectionLimit() < p->m_dTwistMoment)
+        if (!IsLessEqual(p->m_dTwistMoment, p->CalSectionLimit()))
             arrErrors.Add("受扭截面不符合条件,请加大截面尺寸或提高混凝土强度等级。");
     }
     if (arrErrors.GetSize() > nErrors && p->m_strCaltType == kDesign) ClearDesignResults();

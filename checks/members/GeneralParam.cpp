@@ -9,7 +9,7 @@ IMPLEMENT_DYNAMIC(CStlcnGeneralParam, CVuskParam)
 // sets them.
 CStlcnGeneralParam::CStlcnGeneralParam()
     : m_dFc(0), m_dFt(0), m_dFy(0), m_dFyv(0), m_dBc(0), m_dWt(0), m_dWtw(0), m_dWtf(0), m_dHo(0), m_dHw(0),
-      m_dTw(0), m_dTf(0), m_dBcor(0), m_dHcor(0), m_dAcor(0), m_dUcor(0), m_dSquarePsv(0), m_dSquarePtl(0),
+      m_dTw(0), m_dTf(0), m_dSteelTorque(0), m_dBcor(0), m_dHcor(0), m_dAcor(0), m_dUcor(0), m_dSquarePsv(0), m_dSquarePtl(0),
       m_dTBoardPsv(0), m_dTBoardPtl(0), m_dTEdgePsv(0), m_dTEdgePtl(0), m_dMinHoopAst1(50.3),
       m_dMinAllVertiAstl(678), m_dZetaSquare(0), m_dZetaSquareUsed(0), m_dZetaTBoard(0), m_dZetaTBoardUsed(0),
       m_dZetaTEdge(0), m_dZetaTEdgeUsed(0) {

@@ -50,6 +50,11 @@ public:
 
     // The section limit of 7.6.1 divided by γo (kN·m), by hw/b; -1 beyond hw/b = 6, where none applies.
     double CalSectionLimit() const;
+    // The torque the section condition is tested with: the given one of the design, the steel's of
+    // the capacity.
+    double GetTestedTorque() const;
+    // Whether the capacity of the steel lies beyond the section limit: T is then the limit.
+    BOOL IsCapacityCapped() const;
     // Whether the design's section condition failed ("/strNote1" of the design mode): then nothing is
     // designed, and the reports and the page show no areas.
     BOOL IsSectionRefused() const;
@@ -91,6 +96,7 @@ public:
     double m_dWt, m_dWtw, m_dWtf;  // plastic moduli of the section, the web, the flange
     double m_dHo, m_dHw;
     double m_dTw, m_dTf;           // the part torques: kN·m in the design, N·mm in the capacity
+    double m_dSteelTorque;         // the capacity of the steel and concrete before the section limit, kN·m
     double m_dBcor, m_dHcor, m_dAcor, m_dUcor;  // the core of the part computed last
     double m_dSquarePsv, m_dSquarePtl;          // ρsv, ρtl of the rectangle
     double m_dTBoardPsv, m_dTBoardPtl;          // of the web

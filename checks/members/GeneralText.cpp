@@ -1,4 +1,5 @@
 // Reports, calculation-process lines and list entry of the torsion check.
+#include "checks/flexural/Tolerance.h"
 #include "checks/members/GeneralParam.h"
 #include "host/Numbers.h"
 #include "host/QeltConcrete.h"
@@ -112,7 +113,7 @@ void CStlcnGeneralParam::AddSectionLines() {
         return;
     }
     double dLimit = CalSectionLimit();
-    BOOL bOver = m_dTwistMoment > dLimit;
+    BOOL bOver = !IsLessEqual(GetTestedTorque(), dLimit);
     LPCTSTR lpszLine;
     if (r == 6) {
         AddLine(lines, "      当hw/b=%s/%s=%s=6时", strHw, strB, strR);
@@ -127,7 +128,7 @@ void CStlcnGeneralParam::AddSectionLines() {
         lpszLine = bOver ? "      T=%skN*m＞(0.25*βc*fc*0.8*Wt)/γo=(0.25*%s*%s*0.8*%s)/%s=%skN*m\n          %s"
                          : "      T=%skN*m≤(0.25*βc*fc*0.8*Wt)/γo=(0.25*%s*%s*0.8*%s)/%s=%skN*m\n          %s";
     }
-    AddLine(lines, lpszLine, FormatNum(m_dTwistMoment, 3), CQeltConcrete::GetBetacStr(m_strConcreteGrade),
+    AddLine(lines, lpszLine, FormatNum(GetTestedTorque(), 3), CQeltConcrete::GetBetacStr(m_strConcreteGrade),
             FormatNum(m_dFc, 1), ModulusText(m_dWt), FormatNum(m_dImportantCoef, 1), FormatNum(dLimit, 3), m_strNote1);
 }
 
@@ -361,7 +362,7 @@ CStringArray& CStlcnGeneralParam::GetProcessTextCapacity() {
                 "      T=(0.35*ft*Wt+1.2*sqrt(ζ)*fyv*Ast1*Acor/s)/γo\n       =(0.35*%s*%s+1.2*sqrt(%s)*%s*%s*%s/%s)/%s\n"
                 "       =%skN*m",
                 strFt, ModulusText(m_dWt), FormatNum(m_dZetaSquareUsed, 2), strFyv, FormatNum(m_dSqrtSimpleHoopAst1, 2),
-                FormatNum(m_dAcor, 0), strS, strGo, FormatNum(m_dTwistMoment, 3));
+                FormatNum(m_dAcor, 0), strS, strGo, FormatNum(m_dSteelTorque, 3));
     } else if (bT) {
         CalCoreWeb();
         AddLine(lines,
@@ -376,7 +377,7 @@ CStringArray& CStlcnGeneralParam::GetProcessTextCapacity() {
                 strFt, ModulusText(m_dWtf), FormatNum(m_dZetaTEdgeUsed, 2), strFyv, FormatNum(m_dEdgeHoopAst1, 2),
                 FormatNum(m_dAcor, 0), strS, strGo, FormatNum(m_dTf * 1e-06, 3));
         AddLine(lines, "      T=Tw+Tf=%s+%s=%skN*m", FormatNum(m_dTw * 1e-06, 3), FormatNum(m_dTf * 1e-06, 3),
-                FormatNum(m_dTwistMoment, 3));
+                FormatNum(m_dSteelTorque, 3));
     }
     AddLine(lines, "    6.计算截面有效高度和腹板高度:");
     AddDepthLines();
@@ -427,6 +428,7 @@ void CStlcnGeneralParam::GetShortReportText(CStringArray& arrLoads, CStringArray
     } else {
         arrLoads.Add(AreaText(TRUE));
         arrResults.Add(strT);
+        if (IsCapacityCapped()) arrResults.Add("    " + m_strNote1 + "\n");
     }
 }
 

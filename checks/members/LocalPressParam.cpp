@@ -1,6 +1,7 @@
 // Fields, defaults, stored keys and calculation of the local compression check.
 #include "checks/members/LocalPressParam.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -114,6 +115,10 @@ void CStlcnLocalPressParam::InitMaterial() {
     m_dAss1 = kQuarterPi * m_dSteelDiameter * m_dSteelDiameter;
 }
 
+double CStlcnLocalPressParam::GetLongSide() const { return std::max(m_dSectionHeight, m_dSectionWidth); }
+
+double CStlcnLocalPressParam::GetShortSide() const { return std::min(m_dSectionHeight, m_dSectionWidth); }
+
 void CStlcnLocalPressParam::CalAb() {
     const CString& strShape = m_strPressedAreaType;
     double dRect = m_dSectionHeight * m_dSectionWidth;
@@ -125,7 +130,7 @@ void CStlcnLocalPressParam::CalAb() {
         m_dAb = 3 * m_dAl;
     } else if (strShape == "四边矩形") {
         m_dAl = dRect;
-        m_dAb = 3 * m_dSectionWidth * (m_dSectionHeight + 2 * m_dSectionWidth);
+        m_dAb = 3 * GetShortSide() * (GetLongSide() + 2 * GetShortSide());
     } else if (strShape == "四边圆形") {
         m_dAl = kQuarterPi * m_dSectionDiameter * m_dSectionDiameter;
         m_dAb = kQuarterPi * (3 * m_dSectionDiameter) * (3 * m_dSectionDiameter);

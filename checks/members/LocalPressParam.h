@@ -35,6 +35,11 @@ public:
     void GetInfoText();
     void GetProcessText();
 
+    // The local area's sides as the formulas take them, a the longer whichever box holds it: the
+    // base area extends by the short side (7.8.2).
+    double GetLongSide() const;
+    double GetShortSide() const;
+
     // Stored fields, in their key order (the member number, first, is the base's strNumber).
     CString m_strSteelType;         // "方格网式" or "螺旋式"
     CString m_strPressedAreaType;   // "三边临空" … "四边矩形", "四边圆形"
@@ -42,8 +47,8 @@ public:
     CString m_strConcreteGrade;
     CString m_strSteelBarGrade;     // indirect steel
     double m_dSteelInterval;        // s
-    double m_dSectionHeight;        // a
-    double m_dSectionWidth;         // b
+    double m_dSectionHeight;        // a, the local area's long side as labelled
+    double m_dSectionWidth;         // b, its short side as labelled (the formulas sort the two)
     double m_dSectionDiameter;      // d of a circular local area
     double m_dAln;                  // Aln
     double m_dLengthL1, m_dLengthL2;

@@ -18,8 +18,8 @@ void CStlcnLocalPressParam::GetInfoText() {
     if (IsCircle())
         AddLine(lines, "      局部受压区直径: d=%smm", FormatNum(m_dSectionDiameter, 0));
     else
-        AddLine(lines, "      局部受压区长度: a=%smm\n      局部受压区宽度: b=%smm", FormatNum(m_dSectionHeight, 0),
-                FormatNum(m_dSectionWidth, 0));
+        AddLine(lines, "      局部受压区长度: a=%smm\n      局部受压区宽度: b=%smm", FormatNum(GetLongSide(), 0),
+                FormatNum(GetShortSide(), 0));
     if (m_bIsAutoCaltAln == 1)
         AddLine(lines, "      混凝土局部受压净面积: Aln=Al");
     else
@@ -54,8 +54,8 @@ void CStlcnLocalPressParam::GetProcessText() {
     CStringArray& lines = m_arrProcessText;
     lines.RemoveAll();
     const CString& strShape = m_strPressedAreaType;
-    CString strA = FormatNum(m_dSectionHeight, 0);
-    CString strB = FormatNum(m_dSectionWidth, 0);
+    CString strA = FormatNum(GetLongSide(), 0);
+    CString strB = FormatNum(GetShortSide(), 0);
     CString strAl = FormatNum(m_dAl, 0);
     CString strAb = FormatNum(m_dAb, 0);
     CString strBetac = CQeltConcrete::GetBetacStr(m_strConcreteGrade);
@@ -145,8 +145,8 @@ void CStlcnLocalPressParam::GetShortDimensionText(CStringArray& arrDims) {
     if (IsCircle())
         strDims.Format("    d=%smm\n", (LPCTSTR)FormatNum(m_dSectionDiameter, 0));
     else
-        strDims.Format("    a=%smm\n    b=%smm\n", (LPCTSTR)FormatNum(m_dSectionHeight, 0),
-                       (LPCTSTR)FormatNum(m_dSectionWidth, 0));
+        strDims.Format("    a=%smm\n    b=%smm\n", (LPCTSTR)FormatNum(GetLongSide(), 0),
+                       (LPCTSTR)FormatNum(GetShortSide(), 0));
     if (IsMesh()) {
         CString strMesh;
         strMesh.Format("    L1=%smm\n    L2=%smm\n", (LPCTSTR)FormatNum(m_dLengthL1, 0), (LPCTSTR)FormatNum(m_dLengthL2, 0));
@@ -167,7 +167,7 @@ void CStlcnLocalPressParam::GetShortReportText(CStringArray& arrLoads, CStringAr
 void CStlcnLocalPressParam::FillListText() {
     strCmdType = strTitle;
     CString strArea = IsCircle() ? "d=" + ftos(m_dSectionDiameter) + "mm\n"
-                                 : "a=" + ftos(m_dSectionHeight) + "mm\nb=" + ftos(m_dSectionWidth) + "mm\n";
+                                 : "a=" + ftos(GetLongSide()) + "mm\nb=" + ftos(GetShortSide()) + "mm\n";
     strArea += "Aln=" + ftos(m_dAln) + "mm^2\n";
     if (IsMesh())
         strDimInfo.Format("%sL1=%smm\nn1=%s\nd1=%smm\nL2=%smm\nn2=%s\nd2=%smm\n", (LPCTSTR)strArea,

@@ -129,19 +129,25 @@ double CStlcnPillarParam::GetStabilityFactor(double x, int nColumn) {
     return dPhi;
 }
 
+double CStlcnPillarParam::GetShortSide() const {
+    return m_dSectionHeight < m_dSectionWidth ? m_dSectionHeight : m_dSectionWidth;
+}
+
 double CStlcnPillarParam::GetSlenderness() const {
-    if (IsRectangle()) return m_dCaltLength / m_dSectionWidth;
+    if (IsRectangle()) return m_dCaltLength / GetShortSide();
     if (IsCircle()) return m_dCaltLength / m_dSectionDiameter;
     return 0;
 }
 
 double CStlcnPillarParam::GetAdoptedRatio() const { return m_dPressedSteelArea / m_dOldA; }
 
+BOOL CStlcnPillarParam::IsBelowMinimum() const { return IsCapacityMode() && GetAdoptedRatio() < m_dPgMin * 0.01; }
+
 void CStlcnPillarParam::CalStabilityFactor() {
     if (IsRectangle())
-        m_dQ = GetStabilityFactor(m_dCaltLength / m_dSectionWidth, 0);
+        m_dQ = GetStabilityFactor(GetSlenderness(), 0);
     else if (IsCircle())
-        m_dQ = GetStabilityFactor(m_dCaltLength / m_dSectionDiameter, 1);
+        m_dQ = GetStabilityFactor(GetSlenderness(), 1);
 }
 
 void CStlcnPillarParam::CalArea() {
@@ -177,10 +183,9 @@ void CStlcnPillarParam::CalCapacity() {
     m_dSteelArea = m_dPressedSteelArea;
     CalArea();
     m_dOldA = m_dA;
-    if (m_dPgMin * 0.01 > m_dPressedSteelArea / m_dA) m_dPressedSteelArea = m_dPgMin * m_dA * 0.01;
     RoundStabilityFactor();
-    // The capacity takes the adopted area, raised to the minimum where the given one lies below it:
-    // the page, the reports and the list entry show that area beside N.
+    // The capacity takes the steel that is there: an area below the minimum ratio is told as a
+    // verdict, never raised to the minimum.
     double dAsN = m_dPressedSteelArea;
     m_dOldAxialForce = 0.9 * m_dQ * (m_dFy * dAsN + m_dFc * m_dA) / m_dImportantModulus;
     // The 3 % rule goes by the ratio of the given steel.

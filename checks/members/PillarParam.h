@@ -3,8 +3,8 @@
 // diameter d: the compression steel A's for a given axial force N, or the N that given steel carries.
 //
 // Lengths in mm, areas in mm², strengths in N/mm², N in kN (in newtons while the design calculates),
-// ρmin in percent. The calculation writes the adopted steel area back into A's in both modes and the
-// capacity into N in the capacity mode.
+// ρmin in percent. The design writes the adopted steel area back into A's; the capacity mode takes
+// the given A's as it is and writes the capacity into N.
 #pragma once
 
 #include "checks/members/CheckParam.h"
@@ -45,7 +45,7 @@ public:
     double m_dSectionWidth;        // b
     CString m_strSectionType;      // "矩形" or "圆形"
     double m_dAxialForce;          // N, kN: given in the design mode, the capacity in the other
-    double m_dPressedSteelArea;    // A's: given in the capacity mode; afterwards the adopted area
+    double m_dPressedSteelArea;    // A's: given in the capacity mode; the adopted area after a design
     double m_dPgMin;               // ρmin, percent
     double m_dImportantModulus;    // γo
     double m_dEc;                  // kept in the store only
@@ -67,8 +67,10 @@ public:
     // The largest slenderness of table 7.3.1: lo/b 50 for a rectangle, lo/d 43.5 for a circle.
     static const double kMaxSlendernessB;
     static const double kMaxSlendernessD;
-    // lo/b or lo/d by the section; 0 for another section text.
+    // lo/b or lo/d by the section, b being the shorter side of a rectangle (table 7.3.1); 0 for
+    // another section text.
     double GetSlenderness() const;
+    double GetShortSide() const;
 
 protected:
     void ExchangeParams(CParamExchange& px) override;
@@ -92,4 +94,6 @@ private:
     void AddAreaLine();
     // The short report's and the capacity text's ratio of the adopted steel to the gross area.
     double GetAdoptedRatio() const;
+    // The capacity mode's given steel lies below the minimum ratio.
+    BOOL IsBelowMinimum() const;
 };

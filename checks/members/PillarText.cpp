@@ -76,7 +76,7 @@ void CStlcnPillarParam::GetProcessText() {
     AddLine(lines, "    1.确定稳定系数Φ:");
     if (IsRectangle())
         AddLine(lines, "      lo/b=%s/%s=%s\n      查《混凝土结构设计规范》(GB 50010-2002)表7.3.1得,\n      Φ= %s", strLo,
-                FormatNum(m_dSectionWidth, 0), FormatNum(m_dCaltLength / m_dSectionWidth, 3), strPhi);
+                FormatNum(GetShortSide(), 0), FormatNum(GetSlenderness(), 3), strPhi);
     else if (IsCircle())
         AddLine(lines, "      lo/d=%s/%s=%s\n      查《混凝土结构设计规范》(GB 50010-2002)表7.3.1得,\n      Φ= %s", strLo,
                 FormatNum(m_dSectionDiameter, 0), FormatNum(m_dCaltLength / m_dSectionDiameter, 3), strPhi);
@@ -122,8 +122,6 @@ void CStlcnPillarParam::GetProcessText() {
         AddAreaLine();
         if (dRho < m_dPgMin / 100) {
             AddLine(lines, "      ρ=A's/A=(%s/%s)%%=%s%%＜ρmin=%s%%\t\t纵筋配筋率不满足要求", strAs1, strA, strRho, strPgMin);
-            AddLine(lines, "      所以满足最小配筋面积A's=A*ρmin=%d*%.3lf%%=%dmm$2$", RoundHalfUp(m_dOldA), m_dPgMin,
-                    RoundHalfUp(m_dPressedSteelArea));
         } else if (dRho > kMaxSteelRatio) {
             AddLine(lines, "      ρ=A's/A=(%s/%s)%%=%s%%＞5%%\t\t纵筋配筋率不满足要求", strAs1, strA, strRho);
         } else {
@@ -167,7 +165,11 @@ void CStlcnPillarParam::GetShortReportText(CStringArray& arrLoads, CStringArray&
         AddLine(arrLoads, "    A's=%smm$2$\n", strAs);
         AddLine(arrResults, "    N=%skN", strN);
     }
-    // Beyond 5 % of the section the steel is more than the code allows, whatever N it gives.
+    // Below the minimum ratio, or beyond 5 % of the section, the steel is not what the code asks,
+    // whatever N it gives.
+    if (IsBelowMinimum())
+        AddLine(arrResults, "\n    ρ=A's/A=%s%%＜ρmin=%s%%    纵筋配筋率不满足要求\n", FormatNum(GetAdoptedRatio() * 100, 3),
+                FormatNum(m_dPgMin, 3));
     if (GetAdoptedRatio() > kMaxSteelRatio)
         AddLine(arrResults, "%s    ρ=A's/A=%s%%＞5%%    纵筋配筋率不满足要求\n", IsDesignMode() ? "" : "\n",
                 FormatNum(GetAdoptedRatio() * 100, 3));

@@ -25,18 +25,33 @@ struct StraightCase {
 };
 
 const StraightCase kStraight[] = {
-    // The defaults: Nu = 0.0008·210·4·0.9777·50.27 = 33.03, Vu = 0.001·210·4·0.7·50.27 = 29.56.
+    // The defaults: y/t = 45/8 < 8 keeps αb = 0.6 + 0.25·8/8 = 0.85 (no raise); Nu = 0.0008·210·4·0.85·50.27
+    // = 28.71, Vu = 0.001·210·4·0.7·50.27 = 29.56. Compression-bending-shear: M 1 above Mc =
+    // 0.045·(0.4·1 + 28.71/2) = 0.664 (10.9.1-4): no shear.
     {"defaults", 0, 8, 2, 2, 8, 250, 45, 45, 8, 1, 1, 1, 0, 1.0,
-     {33.025614, 29.556104, 26.920371, 1.027744, 0.726725, 0.726725, 0.726725, 29.856104, 0.761076}},
-    // d 20 in C20, 3 × 3, width 1.2b, K 0.7, la 780 = la_req: ψ 1.
+     {28.711644, 29.556104, 26.564433, 0.893495, 0.631797, 0.631797, 0.631797, 0, 0.664012,
+      EMBED_PRESS_SHEAR_FORMULA_4}},
+    // d 20 in C20, 3 × 3, width 1.2b = 108 < 8·14: αb = 0.6 + 0.25·14/20 = 0.775; K 0.7, la 780 = la_req:
+    // ψ 1. The kc method's 171.10 lies below 10.9.1-3's 0.3·50 + 0.85·0.4293·300·2827.4/1000 = 324.54.
     {"3x3 d20", 0, 20, 3, 3, 14, 780, 90, 90, 50, 50, 20, 5, 1, 0.7,
-     {374.009113, 229.424829, 205.484065, 180.267578, 167.374244, 66.949698, 16.737424, 171.097380, 33.894738}},
-    // No moment: e0 = 0, R = R1 and RM = 0.
+     {368.131827, 229.424829, 205.142301, 177.434801, 164.744077, 65.897631, 16.474408, 171.097380, 33.418678,
+      EMBED_PRESS_SHEAR_KC}},
+    // No moment: e0 = 0, R = R1 and RM = 0; αb = 0.6 + 0.25·10/16 = 0.75625. 10.9.1-3 gives
+    // 0.3·10 + 196.058 = 199.058 below the kc method's 0.3·10 + 1.182·196.058.
     {"no moment", 1, 16, 2, 3, 10, 600, 60, 60, 8, 10, 5, 0, 0, 1.0,
-     {246.018474, 196.057793, 184.024684, 169.014866, 151.171492, 75.585746, 0, 234.740311, 7.620554}},
-    // d 25 with la 500 < la_req 975: ψ = 0.513 shrinks Nu, not Vu.
+     {218.956442, 196.057793, 182.639235, 157.084898, 140.501004, 70.250502, 0, 199.057793, 6.808693,
+      EMBED_PRESS_SHEAR_FORMULA_3}},
+    // d 25 with la 500 < la_req 975: ψ = 0.513 shrinks Nu, not Vu; αb = 0.6 + 0.25·16/25 = 0.76.
+    // 10.9.1-3: 0.3·1 + 210.744 − αv·(1 − 0.4·1·0.15)·1000/(1.3·0.76·150) = 208.775 (αv 2·√(9.6/300) = 0.3578).
     {"short la", 0, 25, 2, 2, 16, 500, 75, 150, 8, 1, 1, 1, 0, 1.0,
-     {224.577565, 210.744442, 104.844964, 22.158184, 15.668202, 15.668202, 15.668202, 211.044442, 16.903317}},
+     {183.662340, 210.744442, 104.151710, 18.121240, 12.813652, 12.813652, 12.813652, 208.775180, 13.834675,
+      EMBED_PRESS_SHEAR_FORMULA_3}},
+    // 3 × 2 HRB335 d 16 in C30, t 14, b 100 (y/t = 7.1: αb = 0.6 + 0.25·14/16 = 0.81875, not 0.859),
+    // N 100, M 8 = 0.4·N·z (z 200): the kc method gives 0.3·100 + 1.364·193.43 = 293.84; 10.9.1-3
+    // gives 0.3·100 + 0.9·0.59385·300·1206.37/1000 = 223.43, which governs. Mc = 0.2·(40 + 0.9·237.05/2).
+    {"compression within 10.9.1-3", 2, 16, 3, 2, 14, 500, 100, 100, 8, 100, 1, 8, 0, 1.0,
+     {237.052015, 193.428809, 189.206236, 125.504400, 125.498126, 1.254981, 10.039850, 223.428809, 29.334681,
+      EMBED_PRESS_SHEAR_FORMULA_3}},
 };
 
 TEST(EmbedStraightAnchors, CapacitiesOfEveryLoadCase) {
@@ -67,6 +82,7 @@ TEST(EmbedStraightAnchors, CapacitiesOfEveryLoadCase) {
         EXPECT_NEAR(r.m_dRM, x.m_dRM, 1e-5);
         EXPECT_NEAR(r.m_dVc, x.m_dVc, 1e-5);
         EXPECT_NEAR(r.m_dMc, x.m_dMc, 1e-5);
+        EXPECT_EQ(r.m_nVcRule, x.m_nVcRule);
     }
 }
 
@@ -113,7 +129,7 @@ TEST(EmbedStraightAnchors, NoNonFiniteOrNegativeResult) {
             EXPECT_TRUE(std::isfinite(d));
             EXPECT_GE(d, 0);
         }
-        EXPECT_NEAR(r.m_dNu, 33.025614, 1e-5);
+        EXPECT_NEAR(r.m_dNu, 28.711644, 1e-5);
     }
 }
 
@@ -214,8 +230,8 @@ TEST(EmbedEndPlate, CapacitiesOfTheLoadCases) {
         double dN, dV, dM;
         CEmbedAngleResults expected;
     } rows[] = {
-        // The defaults: the bars govern, as on the straight-bar page.
-        {"defaults", 8, 8, 250, 45, 45, 24, 1, 1, 1, {33.025614, 29.556104, 1.027744, 0.726725, 0.726725, 0.726725}},
+        // The defaults: the bars govern, as on the straight-bar page (αb 0.85 at y/t 5.6).
+        {"defaults", 8, 8, 250, 45, 45, 24, 1, 1, 1, {28.711644, 29.556104, 0.893495, 0.631797, 0.631797, 0.631797}},
         // d 20, la 900 above la_req 780: ψ 1, γ from la' = 780; the end plates govern (N3).
         {"la above required", 20, 14, 900, 100, 100, 40, 10, 5, 2, {184.32, 161.851731, 41.215205, 36.864, 18.432, 7.3728}},
     };

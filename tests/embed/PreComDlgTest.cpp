@@ -19,8 +19,8 @@ TEST_F(PreComDlg, FirstStartShowsTheStraightBarsInTension) {
     EXPECT_EQ(Page().m_nSubSelect, 3);
     EXPECT_TRUE(Sub(3)->GetStyle() & WS_VISIBLE);
     EXPECT_TRUE(Page().IsDlgButtonChecked(IDC_PRECOM_TENSION));
-    // 0.0008·210·4·0.9777·50.27.
-    EXPECT_EQ(Shown(IDC_PRECOM_N), CString("33.03"));
+    // 0.0008·210·4·0.85·50.27, αb = 0.6 + 0.25·8/8 at y/t = 45/8 below 8.
+    EXPECT_EQ(Shown(IDC_PRECOM_N), CString("28.71"));
     EXPECT_EQ(Shown(IDC_PRECOM_M), CString("--"));
     EXPECT_EQ(Shown(IDC_PRECOM_V), CString("--"));
     EXPECT_EQ(Shown(IDC_PRECOM_SCALE), CString("5"));
@@ -39,14 +39,14 @@ struct TypeCase {
 const TypeCase kTypes[] = {
     {"构造-钢板锚板", 1, 0, -1, "--", "--", "--"},
     {"构造-角钢锚板", 2, 0, -1, "--", "--", "--"},
-    {"直锚筋", 3, 0x1F, 0, "33.03", "--", "--"},
+    {"直锚筋", 3, 0x1F, 0, "28.71", "--", "--"},
     // L30x3: N1 = 0.168·4·175 = 117.60 governs.
     {"角钢锚筋", 4, 0x0B, 0, "117.60", "-", "-"},
     // 0.001·(0.9·0.7·4·50.27·210 + 0.72·50.27·210).
     {"直锚筋+弯折锚筋", 5, 0x02, 1, "--", "--", "34.20"},
     // 0.001·(0.7·210·4·50.27 + 0.7·200·9.6).
     {"直锚筋+抗剪钢板", 6, 0x02, 1, "--", "--", "30.90"},
-    {"直锚筋+端板", 7, 0x09, 0, "33.03", "--", "--"},
+    {"直锚筋+端板", 7, 0x09, 0, "28.71", "--", "--"},
     {"吊环", 8, 0x01, 0, "5.03", "--", "--"},
 };
 
@@ -79,15 +79,18 @@ TEST_F(PreComDlg, TheGroupItemDisablesDrawingAndKeepsTheType) {
 }
 
 TEST_F(PreComDlg, StraightBarsByLoadCase) {
+    // The defaults (N = V = M = 1): in compression-bending-shear M 1 exceeds Mc = 0.045·(0.4 + 28.71/2)
+    // = 0.66 of 10.9.1-4, so there is no shear, and the page says why.
     struct Row {
         UINT nCase;
         const char *pszN, *pszM, *pszV;
+        const char* pszRule;
     } rows[] = {
-        {IDC_PRECOM_SHEAR, "--", "--", "29.56"},
-        {IDC_PRECOM_BEND_SHEAR, "--", "--", "26.92"},
-        {IDC_PRECOM_TENSION_BEND_SHEAR, "0.73", "0.73", "0.73"},
-        {IDC_PRECOM_PRESS_BEND_SHEAR, "--", "0.76", "29.86"},
-        {IDC_PRECOM_TENSION, "33.03", "--", "--"},
+        {IDC_PRECOM_SHEAR, "--", "--", "29.56", ""},
+        {IDC_PRECOM_BEND_SHEAR, "--", "--", "26.56", ""},
+        {IDC_PRECOM_TENSION_BEND_SHEAR, "0.63", "0.63", "0.63", ""},
+        {IDC_PRECOM_PRESS_BEND_SHEAR, "--", "0.66", "0.00", "M超过式(10.9.1-4)所得Mc,V取0"},
+        {IDC_PRECOM_TENSION, "28.71", "--", "--", ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.nCase);
@@ -95,6 +98,7 @@ TEST_F(PreComDlg, StraightBarsByLoadCase) {
         EXPECT_EQ(Shown(IDC_PRECOM_N), CString(row.pszN));
         EXPECT_EQ(Shown(IDC_PRECOM_M), CString(row.pszM));
         EXPECT_EQ(Shown(IDC_PRECOM_V), CString(row.pszV));
+        EXPECT_EQ(Text(Sub(3), IDC_P3_VC_RULE), CString(row.pszRule));
         EXPECT_EQ(Enabled(Sub(3), IDC_P3_E), row.nCase == IDC_PRECOM_BEND_SHEAR);
         EXPECT_EQ(Enabled(Sub(3), IDC_P3_M), row.nCase == IDC_PRECOM_TENSION_BEND_SHEAR);
         EXPECT_EQ(Enabled(Sub(3), IDC_P3_N),

@@ -30,6 +30,13 @@ void Capacity(CStlcnDeepFlexNormalParam& p, double dAs) {
     p.m_dAreas = dAs;
 }
 
+void DeepC20(CStlcnDeepFlexNormalParam& p, double dM) {
+    p.m_dB = 200;
+    p.m_dLo = 3000;
+    p.m_strConcreteGrade = "C20";
+    p.m_dM = dM;
+}
+
 const CalcCase kCases[] = {
     // x0 = 1800 − √(1800² − 2e6·500/A) = 37.52 < 0.2·ho: x = 360, z = 0.872·1620 = 1412.64,
     // As = 500e6/(300·z) = 1179.8 < 0.002·600·2000 = 2400.
@@ -43,9 +50,14 @@ const CalcCase kCases[] = {
          p.m_dGo = 1.1;
      },
      13432.779187, 5000, 1, 1364.820569},
-    // 2e6·30000/A > ho²: no root, x = 0.2·ho, As from z = 0.872·0.9·1800.
-    {"design without a root", [](CStlcnDeepFlexNormalParam& p) { p.m_dM = 30000; }, 30000e6 / (300 * 1412.64), 30000, 0,
-     1412.64},
+    // 2e6·30000/A > ho²: no root, no design: As stays as it was, no lever arm.
+    {"design without a root", [](CStlcnDeepFlexNormalParam& p) { p.m_dM = 30000; }, 2500, 30000, 0, 0},
+    // 200 × 2000, lo 3000, C20 (fc 9.6, α1 1.0), HRB335 (ξb 0.55): ho 1800, αd = 0.8 + 0.04·1.5 = 0.86,
+    // A = 9.6·200·0.86 = 1651.2. M 2200: x0 = 1800 − √(1800² − 2e6·2200/1651.2) = 1041.53 > ξb·ho = 990:
+    // over-reinforced, no design.
+    {"design over-reinforced", [](CStlcnDeepFlexNormalParam& p) { DeepC20(p, 2200); }, 2500, 2200, 1, 0},
+    // M 3000: 1800² − 2e6·3000/1651.2 = −393720.9 < 0: no root.
+    {"design of a C20 beam without a root", [](CStlcnDeepFlexNormalParam& p) { DeepC20(p, 3000); }, 2500, 3000, 0, 0},
     // lo < h: z = 0.6·lo = 900, As = 500e6/(300·900) = 1851.85, above an entered 0.05 %.
     {"short span",
      [](CStlcnDeepFlexNormalParam& p) {
@@ -58,6 +70,21 @@ const CalcCase kCases[] = {
     // x0 = 699.3 ≤ ξb·ho = 990: z = 0.872·(1800 − x0/2) = 1264.705.
     {"capacity with much steel", [](CStlcnDeepFlexNormalParam& p) { Capacity(p, 20000); }, 20000, 7588.229371, 1,
      1264.704895},
+    // The C20 beam with As 8000: x0 = 300·8000/(9.6·200) = 1250 > ξb·ho = 990, so x = 990,
+    // z = 0.86·(1800 − 495) = 1122.3 and M = 9.6·200·990·1122.3/1e6 = 2133.268 (not 300·8000·1010.5).
+    {"capacity over-reinforced, x capped at ξb·ho",
+     [](CStlcnDeepFlexNormalParam& p) {
+         DeepC20(p, 500);
+         Capacity(p, 8000);
+     },
+     8000, 2133.26784, 1, 1122.3},
+    // As 6336 = 9.6·200·990/300 reaches ξb·ho exactly: z = 1122.3, M = 300·6336·1122.3/1e6, as the cap.
+    {"capacity at ξb·ho",
+     [](CStlcnDeepFlexNormalParam& p) {
+         DeepC20(p, 500);
+         Capacity(p, 6336);
+     },
+     6336, 2133.26784, 1, 1122.3},
     {"capacity of a short span with γo",
      [](CStlcnDeepFlexNormalParam& p) {
          Capacity(p, 2500);

@@ -99,7 +99,26 @@ const CheckCase kChecks[] = {
      },
      {{}, {"作为深梁，当lo/h<1时，lo/b不宜大于25。", "深梁的截面宽度不应小于140mm。"}}},
     {"no root for the compression zone", [](CStlcnDeepFlexNormalParam& p) { p.m_dM = 30000; },
-     {{}, {"受压区高度无解，修改梁高或弯矩设计值等参数重新计算。"}}},
+     {{"受压区高度无解，修改梁高或弯矩设计值等参数重新计算。"}, {}}},
+    // 200 × 2000, lo 3000, C20, M 2200: x0 = 1041.5 > ξb·ho = 990.
+    {"over-reinforced design",
+     [](CStlcnDeepFlexNormalParam& p) {
+         p.m_dB = 200;
+         p.m_dLo = 3000;
+         p.m_strConcreteGrade = "C20";
+         p.m_dM = 2200;
+     },
+     {{"相对受压区高度不满足要求，请加大截面尺寸或提高混凝土\r\n强度等级。"}, {}}},
+    // The same beam's capacity with As 8000 (x0 = 1250 > 990) is calculated with x = ξb·ho.
+    {"over-reinforced capacity",
+     [](CStlcnDeepFlexNormalParam& p) {
+         p.m_dB = 200;
+         p.m_dLo = 3000;
+         p.m_strConcreteGrade = "C20";
+         p.m_strCalType = "已知配筋求弯矩";
+         p.m_dAreas = 8000;
+     },
+     {}},
 };
 
 TEST_F(DeepFlexNormalPage, TestsTheInput) {

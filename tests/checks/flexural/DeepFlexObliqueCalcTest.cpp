@@ -64,14 +64,23 @@ const CalcCase kCases[] = {
     // Vu = 2162160 + 0 + 1/6·3·300·500·1800/100 = 3512160 above the limit.
     {"capacity capped at the limit", [](CStlcnDeepFlexObliqueParam& p) { Mode(p, 2); }, 500, 500, 3088800,
      500.0 / 60000, 500.0 / 60000},
-    // Both areas below the minimum count as 120: Vu = 2162160 + 0.5·300·120·1800/100; the fields keep 50.
+    // Both areas below the minimum of 120 count as given: Vu = 2162160 + 1/6·3·300·50·1800/100 = 2297160.
     {"capacity with steel below the minimum",
      [](CStlcnDeepFlexObliqueParam& p) {
          Mode(p, 2);
          p.m_dAreasSh = 50;
          p.m_dAreasSv = 50;
      },
-     50, 50, 2486160, 0.002, 0.002},
+     50, 50, 2297160, 50.0 / 60000, 50.0 / 60000},
+    // lo/h = 3, Ash 1: Vc 1801800 + Vsv 1.25/3·1·300·500·18 = 1125000 + Vsh 1/6·2·300·1·18 = 1800:
+    // 2928600 (the minimum's 120 would give 3142800).
+    {"capacity with 1 mm2 of horizontal steel",
+     [](CStlcnDeepFlexObliqueParam& p) {
+         Mode(p, 2);
+         p.m_dLo = 6000;
+         p.m_dAreasSh = 1;
+     },
+     1, 500, 2928600, 1.0 / 60000, 500.0 / 60000},
     // hw/b = 1800/360 = 5: k = 8.5, Vlim = (8.5 + 2)/60·14.3·360·1800 = 1621620.
     {"capacity with the interpolated limit",
      [](CStlcnDeepFlexObliqueParam& p) {

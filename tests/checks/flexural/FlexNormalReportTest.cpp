@@ -153,6 +153,29 @@ TEST(FlexNormalReportLines, GivenCompressionSteelWithoutXiPrintsNoX) {
     EXPECT_TRUE(has("\t\t受压钢筋A's太小，应按A's未知，重新计算A's和As。"));
 }
 
+// The ρmax line prints α1 with two decimals: 1.00 up to C50, 0.98 for C60 (1.0 − 0.06·10/30).
+TEST(FlexNormalReportLines, MaxRatioLinePrintsAlpha1WithTwoDecimals) {
+    const struct {
+        const char* grade;
+        const char* alpha1;
+    } cases[] = {{"C30", "*1.00*14.3/"}, {"C60", "*0.98*27.5/"}};
+    for (const auto& c : cases) {
+        CStlcnFlexNormalParam p;
+        Set(p, kDesign, "矩形", "双筋");
+        p.m_strConcreteGrade = c.grade;
+        p.m_dM = 1200;
+        p.Calculate();
+        const CStringArray& lines = p.GetProcessTextDesignDouble();
+        int nFound = 0;
+        for (int i = 0; i < lines.GetSize(); i++) {
+            if (lines[i].Find("ρ~max~=") < 0) continue;
+            nFound++;
+            EXPECT_GE(lines[i].Find(c.alpha1), 0) << lines[i];
+        }
+        EXPECT_GT(nFound, 0) << c.grade;
+    }
+}
+
 // The single-reinforcement text: 13 lines when it passes, one more after each failed check.
 TEST(FlexNormalReportLines, SingleDesignTextLineCounts) {
     struct {

@@ -66,6 +66,21 @@ const ReportCase kCases[] = {
     // A deep beam whose x lies below 0.2·ho, raised to the minimum steel.
     {"deep_normal_design", Case<DeepNormal>([](DeepNormal&) {})},
     {"deep_normal_no_root", Case<DeepNormal>([](DeepNormal& p) { p.m_dM = 30000; })},
+    // 200 × 2000, lo 3000, C20, M 2200: x0 = 1041.5 > ξb·ho = 990, no design.
+    {"deep_normal_over", Case<DeepNormal>([](DeepNormal& p) {
+         p.m_dB = 200;
+         p.m_dLo = 3000;
+         p.m_strConcreteGrade = "C20";
+         p.m_dM = 2200;
+     })},
+    // The same beam's capacity with As 8000: x = ξb·ho = 990, M = 9.6·200·990·1122.3/1e6 = 2133.268.
+    {"deep_normal_capacity_capped", Case<DeepNormal>([](DeepNormal& p) {
+         p.m_strCalType = "已知配筋求弯矩";
+         p.m_dB = 200;
+         p.m_dLo = 3000;
+         p.m_strConcreteGrade = "C20";
+         p.m_dAreas = 8000;
+     })},
     {"deep_normal_short_span", Case<DeepNormal>([](DeepNormal& p) {
          p.m_dLo = 1500;
          p.m_bIsAutoCalt = 1;
@@ -104,8 +119,10 @@ const ReportCase kCases[] = {
     {"deep_oblique_capacity_capped", Case<DeepOblique>([](DeepOblique& p) {
          p.m_strDeepCaltType = "已知Asv、Ash求剪力";
      })},
-    // Both steels below their minimum: the capacity and its figures use the raised areas.
-    {"deep_oblique_capacity_raised", Case<DeepOblique>([](DeepOblique& p) {
+    // Both steels below their minimum, told as such: the capacity takes the areas given. λ = 3000/1800
+    // above 0.92·3 − 1.58 = 1.18: Vc = 1.75/2.18·1.43·600·1800 = 1239771.0, Vsv = 1/3·1·300·50·18 = 90000,
+    // Vsh = 1/6·2·300·50·18 = 90000: V = 1419.771 kN.
+    {"deep_oblique_capacity_below_minimum", Case<DeepOblique>([](DeepOblique& p) {
          p.m_strDeepCaltType = "已知Asv、Ash求剪力";
          p.m_strDeepFType = "集中荷载独立梁";
          p.m_dLo = 6000;

@@ -23,7 +23,8 @@ struct FactorCase {
 };
 
 const FactorCase kFactorCases[] = {
-    {400, 400, 200, 2, 1.0},      {1000, 400, 800, 2.5, 1.0}, {400, 1000, 1400, 2, 0.95},
+    // βs takes the longer side over the shorter whichever box holds it: 1000/400 both ways.
+    {400, 400, 200, 2, 1.0},      {1000, 400, 800, 2.5, 1.0}, {400, 1000, 1400, 2.5, 0.95},
     {600, 300, 2000, 2, 0.9},     {600, 300, 2500, 2, 0.9},   {400, 400, 1000, 2, 1 - 200.0 / 12000},
 };
 
@@ -55,8 +56,8 @@ const CheckCase kCheckCases[] = {
      "未配筋的板冲切承载力满足规范要求。"},
     {"load above the capacity", [](CStlcnDiecuttingParam& p) { p.m_dFl = 418.02; }, 2320, 1.0, 418.02,
      "未配筋的板冲切承载力不满足规范要求。"},
-    // a/b = 2.5 at a corner: η = min(0.88, 0.5 + 20·180/(4·3520)) = 0.7557; 0.7·1.43·0.7557·3520·180 = 479.28
-    // < 1.1·600.
+    // a/b = 2.5 at a corner: Um = a + b + ho = 1000 + 400 + 180 = 1580, η = min(0.88,
+    // 0.5 + 20·180/(4·1580)) = 0.88; 0.7·1.43·0.88·1580·180 = 250.52 < 1.1·600.
     {"corner column fails",
      [](CStlcnDiecuttingParam& p) {
          p.m_dSectionHeight = 1000;
@@ -64,7 +65,16 @@ const CheckCase kCheckCases[] = {
          p.m_dImportantCoefV = 1.1;
          p.m_dFl = 600;
      },
-     3520, 0.5 + 20.0 * 180 / (4 * 3520), 600, "未配筋的板冲切承载力不满足规范要求。"},
+     1580, 0.88, 600, "未配筋的板冲切承载力不满足规范要求。"},
+    // a 400, b 1000 typed against the labels: βs = 1000/400 = 2.5, Um = 2·1180 + 2·580 = 3520,
+    // η = min(0.88, 0.5 + 40·180/(4·3520)) = 0.88: 0.7·1.43·0.88·3520·180 = 558.13 < 600 (not the
+    // 634 of βs 2 and η 1.0).
+    {"sides typed short first",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_dSectionWidth = 1000;
+         p.m_dFl = 600;
+     },
+     3520, 0.88, 600, "未配筋的板冲切承载力不满足规范要求。"},
     // Reaction: Fl = 200 − 10·0.76·0.76 = 194.224.
     {"reaction on a rectangle", [](CStlcnDiecuttingParam& p) { p.m_strBoardForceType = "集中反力作用"; }, 2320, 1.0,
      194.224, "未配筋的板冲切承载力满足规范要求。"},
@@ -86,6 +96,15 @@ const CheckCase kCheckCases[] = {
          p.m_dFl = 650;
      },
      2320, 1.0, 650, "受冲切截面不符合条件，请加大板厚; 配筋的板冲切承载力不满足规范要求。"},
+    // Fl = 628 just beyond the limit 1.05·1.43·2320·180 = 627.026 with 20000 mm² of stirrups
+    // (0.35·1.43·2320·180 + 0.8·210·20000 = 3569 kN): the section has no capacity, the verdict fails.
+    {"stirrups, section too thin however much steel",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_strDieCuttingType = "配筋";
+         p.m_dAsvu = 20000;
+         p.m_dFl = 628;
+     },
+     2320, 1.0, 628, "受冲切截面不符合条件，请加大板厚; 配筋的板冲切承载力不满足规范要求。"},
     // Bent-up bars at 30°: 0.35·1.43·2320·180 + 0.8·210·1500·0.5 = 335.012 < 340.
     {"bent-up bars",
      [](CStlcnDiecuttingParam& p) {
@@ -107,6 +126,55 @@ TEST(DiecuttingCalc, Verdicts) {
         EXPECT_NEAR(p.m_dG, c.eta, 1e-12);
         EXPECT_NEAR(p.m_dFl, c.fl, 1e-9);
         EXPECT_EQ(p.m_strResult, CString(c.result));
+    }
+}
+
+struct PerimeterCase {
+    const char* name;
+    const char* position;
+    const char* section;
+    double a, b, d, ho;
+    double um;
+    double capacity;  // 0.7·βh·ft·η·Um·ho, kN (0: not worked)
+};
+
+// The critical section at ho/2 (7.7.1), with the slab's free edge(s) at the column's outer face(s).
+// 600 × 400, ho 260, h 300 (βh 1.0), C35 (ft 1.57), βs 2 so η1 = 1.0:
+//   edge:   Um = a + 2b + 2ho = 600 + 800 + 520 = 1920 (the other way 2a + b + 2ho = 2120 is larger),
+//           η2 = 0.5 + 30·260/(4·1920) = 1.516: 0.7·1.57·1920·260 = 548.621 kN;
+//   corner: Um = a + b + ho = 1260, η2 = 1.532: 0.7·1.57·1260·260 = 360.032 kN;
+//   inner:  Um = 2·860 + 2·660 = 3040, η2 = 1.355: 868.650 kN.
+// Circle d 400, ho 180: the circle of diameter 580 less the arcs beyond the edges, θ = arccos(400/580)
+// = 0.80978: edge (2π − 2θ)·290 = 1352.449; corner, θ > π/4, (3π/2 − 2θ)·290 = 896.918.
+// d 600, ho 200: θ = arccos(600/800) = 0.72273 < π/4, corner (2π − 4θ)·400 = 1356.899.
+const PerimeterCase kPerimeterCases[] = {
+    {"edge column", "边柱", "矩形", 600, 400, 0, 260, 1920, 548.6208},
+    {"edge column, sides swapped", "边柱", "矩形", 400, 600, 0, 260, 1920, 548.6208},
+    {"corner column", "角柱", "矩形", 600, 400, 0, 260, 1260, 360.0324},
+    {"inner column", "中柱", "矩形", 600, 400, 0, 260, 3040, 868.6496},
+    {"circular edge column", "边柱", "圆形", 0, 0, 400, 180, 1352.44926699, 0},
+    {"circular corner column", "角柱", "圆形", 0, 0, 400, 180, 896.91833222, 0},
+    {"circular corner column, arcs apart", "角柱", "圆形", 0, 0, 600, 200, 1356.89932637, 0},
+    {"circular inner column", "中柱", "圆形", 0, 0, 400, 180, M_PI * 580, 0},
+};
+
+TEST(DiecuttingCalc, PerimeterByColumnPosition) {
+    for (const PerimeterCase& c : kPerimeterCases) {
+        SCOPED_TRACE(c.name);
+        CStlcnDiecuttingParam p;
+        p.m_strPillarForceType = c.position;
+        p.m_strSectionType = c.section;
+        p.m_dSectionHeight = c.a;
+        p.m_dSectionWidth = c.b;
+        p.m_dSectionDiameter = c.d;
+        p.m_dBoardValidHeight = c.ho;
+        p.m_dBoardHeight = c.ho + 40;
+        p.m_strConcreteGrade = "C35";
+        p.Calculate();
+        EXPECT_NEAR(p.m_dUm, c.um, 1e-6);
+        if (c.capacity > 0) {
+            EXPECT_NEAR(p.CalCapacity(), c.capacity, 1e-9);
+        }
     }
 }
 
@@ -248,6 +316,18 @@ const ReportCase kReportCases[] = {
          p.m_strBoardForceType = "集中反力作用";
          p.m_strSectionType = "圆形";
          p.m_dForceN = 4;
+     }},
+    // An edge column 600 × 400 typed with the short side first, h 1400, ho 1350, C35: the sides are
+    // printed as used (a 600, b 400), Um = 600 + 2·400 + 2·1350 = 4100, βh = 1 − 600/12000 = 0.950 in
+    // both of its lines: 0.7·0.95·1.57·1.0·4100·1350 = 5778.817 kN.
+    {"punching_edge_interpolated",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_strPillarForceType = "边柱";
+         p.m_dSectionHeight = 400;
+         p.m_dSectionWidth = 600;
+         p.m_dBoardHeight = 1400;
+         p.m_dBoardValidHeight = 1350;
+         p.m_strConcreteGrade = "C35";
      }},
     {"punching_plain_fails",
      [](CStlcnDiecuttingParam& p) {

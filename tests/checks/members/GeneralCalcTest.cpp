@@ -139,6 +139,21 @@ const LimitCase kLimitCases[] = {
     {440, 0.25, "截面符合要求"}, {540, 0.225, "截面符合要求"}, {640, 0.2, "截面符合要求"}, {740, -1, "截面不符合要求"},
 };
 
+// The defaults' limit 0.2·9.6·14.583e6 = 28 computes as 27.999999999999993: a design torque of 28
+// fits and is designed; 28.001 is refused.
+TEST(GeneralCalc, TorqueEqualToTheLimitFits) {
+    const struct {
+        double torque;
+        const char* note;
+    } cases[] = {{28, "截面符合要求"}, {28.001, "截面不符合要求"}};
+    for (const auto& c : cases) {
+        CStlcnGeneralParam p;
+        p.m_dTwistMoment = c.torque;
+        p.Calculate();
+        EXPECT_EQ(p.m_strNote1, CString(c.note)) << c.torque;
+    }
+}
+
 TEST(GeneralCalc, SectionLimitByHwOverB) {
     for (const LimitCase& c : kLimitCases) {
         SCOPED_TRACE(c.h);
@@ -162,28 +177,39 @@ TEST(GeneralCalc, SectionLimitByHwOverB) {
 struct CapacityCase {
     const char* name;
     std::function<void(CStlcnGeneralParam&)> setup;
-    double torque;
+    double steelTorque;  // of the steel and concrete
+    double torque;       // the capacity, no more than the section limit
     double zeta;      // of the rectangle or the web, unclipped
     double zetaUsed;
 };
 
 const CapacityCase kCapacityCases[] = {
     // ζ = 300·678·100/(1360·210·50.3) = 1.4159; T = 1.2·√1.4159·210·50.3·93100/100 + 0.35·1.1·14.583e6.
-    {"rectangle", [](CStlcnGeneralParam&) {}, 19.656635658845, 1.415874500894, 1.415874500894},
+    {"rectangle", [](CStlcnGeneralParam&) {}, 19.656635658845, 19.656635658845, 1.415874500894, 1.415874500894},
     // ζ = 3.56 is taken as 1.7; the capacity uses the given 20, not the minimum 25.
     {"rectangle, ζ above 1.7", [](CStlcnGeneralParam& p) { p.m_dSqrtSimpleHoopAst1 = 20; }, 11.732515792091,
-     3.560924369748, 1.7},
+     11.732515792091, 3.560924369748, 1.7},
     // ζ = 300·100·100/(1360·210·50.3) = 0.2088 is taken as 0.6.
     {"rectangle, ζ below 0.6", [](CStlcnGeneralParam& p) { p.m_dSqrtAllVertiAstl = 100; },
      (1.2 * std::sqrt(0.6) * 210 * 50.3 * 93100 / 100 + 0.35 * 1.1 * 14583333.333333334) * 1e-6,
+     (1.2 * std::sqrt(0.6) * 210 * 50.3 * 93100 / 100 + 0.35 * 1.1 * 14583333.333333334) * 1e-6,
      300.0 * 100 * 100 / (1360 * 210 * 50.3), 0.6},
-    // Web ζ = 2.007 → 1.7 (29.627e6 N·mm), flange ζ = 3.43 → 1.7 (1.829e6 N·mm).
+    // Web ζ = 2.007 → 1.7 (29.627e6 N·mm), flange ζ = 3.43 → 1.7 (1.829e6 N·mm): 31.457 above the
+    // limit 0.25·1.0·9.6·0.8·(14.583e6 + 200·100²/2) = 29.92, which is the capacity.
     {"T section",
      [](CStlcnGeneralParam& p) {
          p.m_strSectionType = "T形";
          p.m_dBoardAllVertiAstl = 1500;
      },
-     31.456852288130, 2.007172295670, 1.7},
+     31.456852288130, 29.92, 2.007172295670, 1.7},
+    // Astl 2000, Ast1 200: ζ = 300·2000·100/(210·200·1360) = 1.0504, T = 0.35·1.1·14.583e6 +
+    // 1.2·√1.0504·210·200·93100/100 = 53.705 above the limit 0.2·9.6·14.583e6 = 28.000: T = 28.
+    {"rectangle beyond the section limit",
+     [](CStlcnGeneralParam& p) {
+         p.m_dSqrtAllVertiAstl = 2000;
+         p.m_dSqrtSimpleHoopAst1 = 200;
+     },
+     53.705354711683, 28, 1.050420168067, 1.050420168067},
 };
 
 TEST(GeneralCalc, Capacity) {
@@ -193,6 +219,7 @@ TEST(GeneralCalc, Capacity) {
         p.m_strCaltType = kCapacity;
         c.setup(p);
         p.Calculate();
+        EXPECT_NEAR(p.m_dSteelTorque, c.steelTorque, 1e-9);
         EXPECT_NEAR(p.m_dTwistMoment, c.torque, 1e-9);
         BOOL bT = p.m_strSectionType == "T形";
         EXPECT_NEAR(bT ? p.m_dZetaTBoard : p.m_dZetaSquare, c.zeta, 1e-9);
@@ -201,7 +228,7 @@ TEST(GeneralCalc, Capacity) {
 }
 
 // In the capacity mode the T section's part torques stay in N·mm, and the section condition is
-// tested with the capacity: 31.457 > 29.92 (0.25·9.6·0.8·15.583e6).
+// tested with the capacity: 31.457 > 29.92 (0.25·9.6·0.8·15.583e6), which it takes.
 TEST(GeneralCalc, CapacityOfATSection) {
     CStlcnGeneralParam p;
     p.m_strCaltType = kCapacity;
@@ -210,7 +237,7 @@ TEST(GeneralCalc, CapacityOfATSection) {
     p.Calculate();
     EXPECT_NEAR(p.m_dTw, 29627468.23395697, 1e-6);
     EXPECT_NEAR(p.m_dTf, 1829384.0541728504, 1e-6);
-    EXPECT_EQ(p.m_strNote1, CString("截面不符合条件。"));
+    EXPECT_EQ(p.m_strNote1, CString("截面不符合条件,取T=29.920kN*m"));
 }
 
 // A given stirrup below the minimum: the verdict names the minimum, which becomes the adopted area.

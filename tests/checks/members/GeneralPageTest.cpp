@@ -146,6 +146,10 @@ const CheckCase kChecks[] = {
     {"unknown grade", [](CStlcnGeneralParam& p) { p.m_strHoopBarGrade = "HRB999"; }, {"请选择混凝土等级和钢筋种类。"}, {}},
     // The section limit of the defaults is 0.25·9.6·0.8·14.583e6 = 28.000 kN·m: 27.99 passes, 40 not.
     {"torque within the section limit", [](CStlcnGeneralParam& p) { p.m_dTwistMoment = 27.99; }, {}, {}},
+    // The limit computes as 27.999999999999993: the printed 28.000 itself passes, 28.001 not.
+    {"torque equal to the section limit", [](CStlcnGeneralParam& p) { p.m_dTwistMoment = 28; }, {}, {}},
+    {"torque just above the section limit", [](CStlcnGeneralParam& p) { p.m_dTwistMoment = 28.001; },
+     {"受扭截面不符合条件,请加大截面尺寸或提高混凝土强度等级。"}, {}},
     {"torque above the section limit", [](CStlcnGeneralParam& p) { p.m_dTwistMoment = 40; },
      {"受扭截面不符合条件,请加大截面尺寸或提高混凝土强度等级。"}, {}},
     // The capacity mode has no design torque to test.
@@ -188,6 +192,20 @@ TEST_F(GeneralSession, CalculatesTheCapacity) {
     double dT = 0;
     EXPECT_TRUE(CVuskSave::GetValue("CStlcnGeneralParam//dTwistMoment", dT, 0.0));
     EXPECT_NEAR(dT, 19.657, 1e-9);
+}
+
+// Steel beyond the section: the page shows the limit 0.2·9.6·14.583e6 = 28.000, not the 53.705 of
+// Astl 2000 and Ast1 200, and the section condition says it was taken.
+TEST_F(GeneralSession, CapsTheCapacityAtTheSectionLimit) {
+    qelt::UserScript script;
+    script.Click(IDC_GN_CAPACITY)
+        .Set(IDC_GN_RECT_ASTL, "2000")
+        .Set(IDC_GN_RECT_AST1, "200")
+        .Click(IDC_WORK_CALCULATE)
+        .Close();
+    Run(script);
+    EXPECT_NEAR(m_param.m_dTwistMoment, 28, 1e-9);  // the page's 28.000 taken back at closing
+    EXPECT_EQ(m_param.m_strNote1, CString("截面不符合条件,取T=28.000kN*m"));
 }
 
 // ρtl,min 12 is refused with its bounds and the old 0.4 comes back; "自动计算" is taken without a test.

@@ -52,11 +52,19 @@ const ReportCase kCases[] = {
          p.m_strCaltType = kCapacity;
          p.m_dSqrtSimpleHoopAst1 = 20;
      }},
+    // Tw + Tf = 31.457 above the limit 0.2·9.6·15.583e6 = 29.920, which both reports give as T.
     {"torsion_capacity_t",
      [](CStlcnGeneralParam& p) {
          p.m_strCaltType = kCapacity;
          p.m_strSectionType = "T形";
          p.m_dBoardAllVertiAstl = 1500;
+     }},
+    // Astl 2000, Ast1 200: 53.705 by the steel, 28.000 by the section.
+    {"torsion_capacity_capped",
+     [](CStlcnGeneralParam& p) {
+         p.m_strCaltType = kCapacity;
+         p.m_dSqrtAllVertiAstl = 2000;
+         p.m_dSqrtSimpleHoopAst1 = 200;
      }},
 };
 

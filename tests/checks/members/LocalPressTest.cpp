@@ -43,6 +43,23 @@ TEST(LocalPressCalc, AreasByShape) {
     }
 }
 
+// 四边矩形: Ab = (a + 2b)·3b extends by the short side, whichever box holds it. 400 × 200 either way:
+// Ab = (400 + 400)·600 = 480000, Al = 80000, βl = √6 = 2.449; section limit (C30, βc 1.0)
+// 1.35·2.449·14.3·80000 = 3782.6 kN (not the 5981.6 of b = 400 as the extension).
+TEST(LocalPressCalc, RectangleBaseExtendsByTheShortSide) {
+    const double kSides[][2] = {{400, 200}, {200, 400}};
+    for (const auto& sides : kSides) {
+        CStlcnLocalPressParam p;
+        p.m_strPressedAreaType = "四边矩形";
+        p.m_dSectionHeight = sides[0];
+        p.m_dSectionWidth = sides[1];
+        p.Calculate();
+        EXPECT_NEAR(p.m_dAb, 480000, 1e-6) << sides[0];
+        EXPECT_NEAR(p.m_dBl, std::sqrt(6.0), 1e-12) << sides[0];
+        EXPECT_NEAR(p.CalSectionLimit(), 1.35 * std::sqrt(6.0) * 14.3 * 80000 / 1000, 1e-9) << sides[0];
+    }
+}
+
 TEST(LocalPressCalc, AlphaByGrade) {
     const struct {
         const char* grade;
@@ -249,6 +266,13 @@ const ReportCase kReportCases[] = {
          p.m_dAln = 80000;
          p.m_dPressForce = 6000;
          p.m_dImportantCoefV = 1.1;
+     }},
+    // 四边矩形 with a 200, b 400 typed: the report prints a 400 and b 200 as used, Ab = (400 + 2·200)·3·200.
+    {"local_mesh_sides_swapped",
+     [](CStlcnLocalPressParam& p) {
+         p.m_strPressedAreaType = "四边矩形";
+         p.m_dSectionHeight = 200;
+         p.m_dSectionWidth = 400;
      }},
     {"local_mesh_corner",
      [](CStlcnLocalPressParam& p) {

@@ -62,9 +62,35 @@ const CalcCase kCalcCases[] = {
          p.m_dAxialForce = 500;
      },
      0.729, 19600 * M_PI, 19600 * M_PI, 192.19493407, 369.45129606, 500},
-    // Given 500 < 960: the capacity takes the adopted 960: 0.9·0.943·(14.3·160000 + 300·960)/1000.
-    {"capacity, given steel raised to the minimum",
-     [](CStlcnPillarParam& p) { p.m_strCaltType = "已知配筋求压力"; }, 0.943, 160000, 160000, 500, 960, 2186.2512},
+    // Given 500 < 960: the capacity takes the 500 that is there: 0.9·0.943·(14.3·160000 + 300·500)/1000.
+    {"capacity, given steel below the minimum",
+     [](CStlcnPillarParam& p) { p.m_strCaltType = "已知配筋求压力"; }, 0.943, 160000, 160000, 500, 500, 2069.1306},
+    // 100 mm²: 0.9·0.943·(14.3·160000 + 300·100)/1000 = 1967.2866, not the 2186 of the minimum's 960.
+    {"capacity, 100 mm2 given",
+     [](CStlcnPillarParam& p) {
+         p.m_strCaltType = "已知配筋求压力";
+         p.m_dPressedSteelArea = 100;
+     },
+     0.943, 160000, 160000, 100, 100, 1967.2866},
+    // Table 7.3.1 takes the shorter side, whichever field holds it. 500 × 300, lo 6000, N 2500:
+    // lo/b = 6000/300 = 20, φ = 0.75; A's1 = (2.5e6/(0.9·0.75) − 14.3·150000)/300 = 5195.679 = 3.46 %
+    // of A > 3 %: A − A's1 = 144804.321, A's = (3703703.704 − 14.3·144804.321)/300 = 5443.340.
+    {"design, short side in h",
+     [](CStlcnPillarParam& p) {
+         p.m_dSectionWidth = 500;
+         p.m_dSectionHeight = 300;
+         p.m_dCaltLength = 6000;
+         p.m_dAxialForce = 2500;
+     },
+     0.75, 150000, 144804.32098765, 5195.67901235, 5443.33971193, 2500},
+    {"design, short side in b",
+     [](CStlcnPillarParam& p) {
+         p.m_dSectionWidth = 300;
+         p.m_dSectionHeight = 500;
+         p.m_dCaltLength = 6000;
+         p.m_dAxialForce = 2500;
+     },
+     0.75, 150000, 144804.32098765, 5195.67901235, 5443.33971193, 2500},
     // Given 6000 = 3.75 % of A: 0.9·0.943·(14.3·154000 + 300·6000)/1000.
     {"capacity beyond 3 %",
      [](CStlcnPillarParam& p) {

@@ -16,6 +16,14 @@ const ReportCase kCases[] = {
     {"pillar_design", [](CStlcnPillarParam&) {}},
     {"pillar_design_minimum", [](CStlcnPillarParam& p) { p.m_dAxialForce = 800; }},
     {"pillar_design_over3", [](CStlcnPillarParam& p) { p.m_dAxialForce = 6000; }},
+    // 500 × 300 typed with the short side in h: lo/b takes the 300.
+    {"pillar_design_short_side",
+     [](CStlcnPillarParam& p) {
+         p.m_dSectionWidth = 500;
+         p.m_dSectionHeight = 300;
+         p.m_dCaltLength = 6000;
+         p.m_dAxialForce = 2500;
+     }},
     {"pillar_circle_small",
      [](CStlcnPillarParam& p) {
          p.m_strSectionType = "圆形";

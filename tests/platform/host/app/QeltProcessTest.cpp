@@ -511,9 +511,9 @@ TEST_F(QeltProcessTest, EmbeddedPartShowsItsCapacitiesAndDraws) {
                                                    u8"click 1\n");
     Outcome outcome = Qelt({"run", "C:YMJJS", "--script", script});
     ASSERT_EQ(outcome.code, 0) << outcome.err;
-    // Straight bars in tension 33.03; angle anchors: 0.168·4·175 = 117.60 and shear
+    // Straight bars in tension 0.0008·210·4·0.85·50.27 = 28.71 (αb = 0.6 + 0.25·8/8); angle anchors: 0.168·4·175 = 117.60 and shear
     // 0.003·√(30·0.68·9.6·210000)·4 = 76.96; bent bars 34.20; shear key 30.90; the ring 5.03.
-    EXPECT_NE(outcome.out.find("614 33.03\n614 117.60\n661 76.96\n661 34.20\n661 30.90\n614 5.03\n"), std::string::npos)
+    EXPECT_NE(outcome.out.find("614 28.71\n614 117.60\n661 76.96\n661 34.20\n661 30.90\n614 5.03\n"), std::string::npos)
         << outcome.out;
     EXPECT_NE(outcome.out.find("CAD command: VuskYMJ\n"), std::string::npos) << outcome.out;
     EXPECT_NE(outcome.out.find("CPreComPreCom/m_nSubSelect = int 7\n"), std::string::npos) << outcome.out;
