@@ -59,17 +59,17 @@ int List() {
     return kDone;
 }
 
-// A run in which nothing was calculated writes no reports: it tells why, from what the work dialog
-// did last toward a report. The input check's list (ending in "请返回修改!") goes to stdout.
+// A run whose last calculation gave no result writes no reports: it tells why, from the work
+// dialog's last step toward a report. The input check's list (ending in "请返回修改!") goes to stdout.
 int NothingCalculated() {
     size_t start = 0;
     const qelt::host::CalculationStep step = qelt::host::LastCalculationStep(start);
     const std::string shown = qelt::InteractionLog::Instance().MessagesSince(start);
-    if (step == qelt::host::CalculationStep::InputCheck && !shown.empty()) {
-        std::cout << shown << "\n";
+    if (step == qelt::host::CalculationStep::InputRefused) {
+        if (!shown.empty()) std::cout << shown << "\n";
         return Fail(kNothingCalculated, "nothing was calculated: the input check refused it");
     }
-    if (step == qelt::host::CalculationStep::Calculation) {
+    if (step != qelt::host::CalculationStep::None) {
         std::string oneLine = shown;
         for (char& c : oneLine) c = c == '\n' ? ' ' : c;
         return Fail(kNothingCalculated, shown.empty() ? "nothing was calculated: the calculation gave no result"
@@ -207,7 +207,7 @@ int Run(const Options& options) {
     for (const qelt::host::HelpRequest& request : qelt::host::HelpRequests())
         std::cerr << "help \"" << request.product << "\": " << qelt::text::GbkToUtf8ForDisplay(request.topic) << "\n";
     const std::string scriptName = ScriptName(options.scriptPath.value_or("-"));
-    if (script.ValueRefusal())
+    if (script.PageRefusal())
         return Fail(kRefusedValue, scriptName + ": " + script.Error() + "; no report was written and the store was left as it was");
     if (script.Failed()) return Fail(kUsage, scriptName + ": " + script.Error() + "; nothing was stored");
     if (!CYorWord::GetOutputFailure().empty())
@@ -215,10 +215,15 @@ int Run(const Options& options) {
     for (const std::string& why : snapErrors) std::cerr << "qelt: " << why << "\n";
     if (!snapErrors.empty()) return Fail(kFailed, "a picture failed; the outputs and the store were left as they were");
 
-    // A command without a report page hands over no reports: what it calculated is on its page, for
-    // the script to read, and what it sent to draw is in the summary.
+    // The run's last calculation decides: one that refused, or gave an empty report, ends the run
+    // with nothing written or stored, whatever an earlier one gave. A command without a report page
+    // hands over no reports: what it calculated is on its page, for the script to read, and what it
+    // sent to draw is in the summary.
     const CWordObject* fullReport = qelt::host::KeptFullReport();
-    if (fullReport && fullReport->GetRowCount() == 0) return NothingCalculated();
+    size_t stepStart = 0;
+    if (fullReport && (qelt::host::LastCalculationStep(stepStart) != qelt::host::CalculationStep::Calculated ||
+                       fullReport->GetRowCount() == 0))
+        return NothingCalculated();
     // A Word output that "加入列表" did not write stays as it was.
     std::error_code ec;
     if (options.wordPath && (std::filesystem::file_size(wordStaged, ec) == 0 || ec)) outputs.Drop(*options.wordPath);

@@ -24,7 +24,10 @@ InteractionLog& InteractionLog::Instance() {
     return log;
 }
 
-void InteractionLog::Add(InteractionEntry entry) { m_entries.push_back(std::move(entry)); }
+void InteractionLog::Add(InteractionEntry entry) {
+    entry.byCalculation = m_calculating > 0;
+    m_entries.push_back(std::move(entry));
+}
 
 std::string InteractionLog::MessagesSince(size_t start) const {
     std::string texts;

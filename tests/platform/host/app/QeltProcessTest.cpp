@@ -146,6 +146,33 @@ TEST_F(QeltProcessTest, ARefusedValueEndsTheRunAndChangesNothing) {
     }
 }
 
+// A notice that the page shows while it carries out an action that enters no value (here the
+// continuous beam's span and load editors on their buttons) refuses that action as it refuses a
+// value: exit 5 with the line and the message, nothing calculated, written or stored.
+TEST_F(QeltProcessTest, ANoticeOnAButtonEndsTheRunAndChangesNothing) {
+    ASSERT_EQ(Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "out", "--quiet", "--script", "-"}, "click 569\nclick 553\n").code, 0);
+    const std::string stored = ReadFile(m_dir / "s.db"), report = ReadFile(m_dir / "out/lxljs-full.txt");
+    struct Case {
+        const char* script;
+        const char* error;
+    };
+    const Case cases[] = {
+        // "追加" and "修改" of a span 20 mm high; "插入荷载" of a load of -1 kN/m.
+        {"set 153 20\nclick 569\nclick 553\n", u8"refused.txt: line 2: click 569: the page refused it: \"梁高必须大于30mm！\""},
+        {"row 156 0\nset 153 20\nclick 594\nclick 553\n", u8"line 3: click 594: the page refused it: \"梁高必须大于30mm！\""},
+        {"row 156 0\nset 487 -1\nclick 492\nclick 553\n", u8"line 3: click 492: the page refused it: \"q值必须>0!\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        Outcome outcome = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "out", "--script", Script("refused.txt", c.script)});
+        EXPECT_EQ(outcome.code, 5) << outcome.err;
+        EXPECT_NE(outcome.err.find(c.error), std::string::npos) << outcome.err;
+        EXPECT_NE(outcome.err.find("no report was written and the store was left as it was"), std::string::npos);
+        EXPECT_TRUE(ReadFile(m_dir / "s.db") == stored) << "the store changed";
+        EXPECT_EQ(ReadFile(m_dir / "out/lxljs-full.txt"), report);
+    }
+}
+
 TEST_F(QeltProcessTest, RunWithoutScriptGoesOnPastAWarningList) {
     // A minimum ratio (control 276) below the code's asks whether to go back; the script says no.
     ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--script", "-", "--store", "s.db", "--quiet"}, "set 276 0.1\nclick 553\nanswer no\n").code, 0);
@@ -234,12 +261,20 @@ TEST_F(QeltProcessTest, ARunThatCalculatedNothingWritesNoReportsAndSaysWhy) {
         // A slab 60 mm thick under 100 kN/m² needs more steel than it can hold.
         {"C:JXBJS", "set 440 60\nset 392 100\nclick 553\n", "",
          u8"nothing was calculated: the calculation refused it: 板超筋，请加大板厚或者提高混凝土强度"},
+        // The last calculation decides, whatever an earlier one gave: "计算", the report tab and
+        // "加入列表" after one that calculated.
+        {"C:ZHJMJS", "click 553\nset 714 5000\nclick 553\n", u8"请返回修改!", "nothing was calculated: the input check refused it"},
+        {"C:JXBJS", "click 553\nset 440 60\nset 392 100\nclick 553\n", "",
+         u8"nothing was calculated: the calculation refused it: 板超筋，请加大板厚或者提高混凝土强度"},
+        {"C:JXBJS", u8"click 553\nset 440 60\nset 392 100\ntab 计算书\n", "", u8"the calculation refused it: 板超筋"},
+        {"C:JXBJS", "click 110\nset 440 60\nset 392 100\nclick 110\n", "", u8"the calculation refused it: 板超筋"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);
         fs::remove_all(m_dir / "out");
-        Outcome outcome = Qelt({"run", c.command, "--script", "-", "--store", "s.db", "--out", "out"}, c.script);
+        Outcome outcome = Qelt({"run", c.command, "--script", "-", "--store", "s.db", "--out", "out", "--word", "w.rtf"}, c.script);
         EXPECT_EQ(outcome.code, 4) << outcome.err;
+        EXPECT_FALSE(fs::exists(m_dir / "w.rtf")) << "no Word output";
         EXPECT_NE(outcome.out.find(c.out), std::string::npos) << outcome.out;
         EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
         EXPECT_TRUE(fs::is_empty(m_dir / "out")) << "no report files";
