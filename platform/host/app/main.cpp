@@ -6,9 +6,7 @@
 // output files.
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,16 +97,8 @@ bool LoadScript(const Options& options, qelt::UserScript& script, std::string& e
     }
     const std::string& path = *options.scriptPath;
     std::string text;
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            error = "cannot read the script " + path;
-            return false;
-        }
-        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
+    error = ReadScriptFile(path, text);
+    if (!error.empty()) return false;
     ParsedScript parsed = ParseScript(text);
     if (!parsed.ok) {
         error = ScriptName(path) + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error;

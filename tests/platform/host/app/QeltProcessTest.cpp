@@ -117,6 +117,12 @@ TEST_F(QeltProcessTest, ScriptTypesIntoThePageAndTheStoreKeepsIt) {
     Outcome again = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "out"});
     ASSERT_EQ(again.code, 0) << again.err;
     EXPECT_NE(again.out.find(u8"截面宽度: b=300mm"), std::string::npos) << again.out;
+
+    // An editor's byte-order mark before the first line is no part of it.
+    Outcome marked = Qelt({"run", "C:ZHJMJS", "--script", Script("bom.txt", "\xEF\xBB\xBFset 581 320\nclick 553\n"),
+                           "--store", "s.db", "--out", "out"});
+    ASSERT_EQ(marked.code, 0) << marked.err;
+    EXPECT_NE(marked.out.find(u8"截面宽度: b=320mm"), std::string::npos) << marked.out;
 }
 
 // A value that the page refuses ends the run with exit 5: nothing is calculated, no report is
@@ -214,6 +220,14 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
         {{"run", "C:ZHJMJS", "--store", "s.db", "--script", Script("missing.txt", "click 553\nclick 9999\n")}, 2,
          "line 2: click 9999"},
         {{"run", "C:ZHJMJS", "--store", "s.db", "--script", "absent.txt"}, 2, "cannot read the script absent.txt"},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", "folder.db"}, 2, "cannot read the script folder.db: Is a directory"},
+        // A file that opens and fails on its first read.
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", "/proc/self/mem"}, 2, "cannot read the script /proc/self/mem: "},
+        // An answer with no message box or prompt to take it, whatever the answer.
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", Script("no.txt", "set 581 300\nanswer no\nclick 553\n")}, 2,
+         "no.txt: line 2: answer no: no message box or prompt is shown"},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", Script("ok.txt", "answer ok\n")}, 2,
+         "ok.txt: line 1: answer ok: no message box or prompt is shown"},
         {{"run", "C:ZHJMJS", "--store", "s.db", "--mode", "2", "--script", Script("hidden.txt", "click 118\n")}, 2,
          "line 1: click 118"},
         {{"run", "C:ZHJMJS", "--store", "s.db", "--out", "s.db/out"}, 1, "cannot make the output folder s.db/out"},
