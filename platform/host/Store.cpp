@@ -60,22 +60,47 @@ std::string IntegrityCheck(sqlite3* db) {
     return result;
 }
 
-const std::string kCreateSchema =
-    "BEGIN IMMEDIATE;"
+// The store's one table, as SQLite keeps its definition.
+const char kCreateTable[] =
     "CREATE TABLE value(space INTEGER NOT NULL, key BLOB NOT NULL, kind INTEGER NOT NULL,"
-    " data BLOB NOT NULL, PRIMARY KEY(space, key)) WITHOUT ROWID;"
+    " data BLOB NOT NULL, PRIMARY KEY(space, key)) WITHOUT ROWID";
+
+const std::string kCreateSchema =
+    std::string("BEGIN IMMEDIATE;") + kCreateTable + ";"
     "PRAGMA application_id = " + std::to_string(kApplicationId) + ";"
     "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";"
     "COMMIT;";
 
-// Checks an opened file and makes a new store of an empty one; "" when it is a usable store.
-std::string Prepare(sqlite3* db) {
+// Whether the file's schema is the store's one table and nothing else: a table of that name made
+// otherwise (without its key, say) would take the run's values in another way.
+bool HasStoreSchema(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT type, name, sql FROM sqlite_schema", -1, &statement, nullptr) != SQLITE_OK)
+        return false;
+    int objects = 0;
+    bool same = true;
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        ++objects;
+        auto column = [&](int i) {
+            const unsigned char* text = sqlite3_column_text(statement, i);
+            return std::string(text ? reinterpret_cast<const char*>(text) : "");
+        };
+        same = same && column(0) == "table" && column(1) == "value" && column(2) == kCreateTable;
+    }
+    sqlite3_finalize(statement);
+    return same && objects == 1;
+}
+
+// Checks an opened file and makes a new store of an empty one (a file of no bytes); "" when it is a
+// usable store.
+std::string Prepare(sqlite3* db, bool emptyFile) {
     std::int64_t applicationId = 0, version = 0, tables = 0;
     if (!QueryInt(db, "PRAGMA application_id", applicationId) ||
         !QueryInt(db, "PRAGMA user_version", version) ||
         !QueryInt(db, "SELECT count(*) FROM sqlite_schema", tables))
         return std::string("it is not a readable store (") + sqlite3_errmsg(db) + ")";
     if (applicationId == 0 && version == 0 && tables == 0) {
+        if (!emptyFile) return "it is an empty database, not a qelt store";
         char* error = nullptr;
         if (sqlite3_exec(db, kCreateSchema.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
             std::string message = std::string("it could not be set up (") + (error ? error : "") + ")";
@@ -95,16 +120,34 @@ std::string Prepare(sqlite3* db) {
             if (ch == '\n') ch = ' ';
         return "it is damaged (" + check + ")";
     }
+    if (!HasStoreSchema(db)) return "it is damaged (its table is not the one a qelt store has)";
     return "";
 }
 
-// A file that is not empty must begin as every SQLite database does; SQLite itself would take a
-// file shorter than its header for an empty database and write a new one over it.
-bool HasDatabaseHeader(const std::string& path) {
-    static const char kHeader[16] = "SQLite format 3";  // with its closing zero byte
-    char start[sizeof kHeader] = {};
+// A file that is not empty must begin as every SQLite database does, and be as long as its header
+// says: SQLite itself would take a file shorter than its header for an empty database and write a
+// new one over it, and reads a file cut short within its last page without a word. "" when the file
+// is whole, otherwise what is wrong with it.
+std::string CheckDatabaseFile(const std::string& path, std::uint64_t size) {
+    static const char kMagic[16] = "SQLite format 3";  // with its closing zero byte
+    unsigned char header[100] = {};
     std::ifstream file(path, std::ios::binary);
-    return file.read(start, sizeof start) && std::memcmp(start, kHeader, sizeof kHeader) == 0;
+    if (!file.read(reinterpret_cast<char*>(header), sizeof header) || std::memcmp(header, kMagic, sizeof kMagic) != 0)
+        return "it is not a qelt store (not a database at all)";
+    auto bigEndian = [&](int at, int bytes) {
+        std::uint64_t value = 0;
+        for (int i = 0; i < bytes; ++i) value = value << 8 | header[at + i];
+        return value;
+    };
+    const std::uint64_t pageSize = bigEndian(16, 2) == 1 ? 65536 : bigEndian(16, 2);
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0) return "it is damaged (its page size is none)";
+    // The page count in the header holds while the change counter matches the number it is valid for.
+    const std::uint64_t pages = bigEndian(28, 4);
+    const bool pagesValid = pages != 0 && bigEndian(24, 4) == bigEndian(92, 4);
+    if (pagesValid ? size != pages * pageSize : size % pageSize != 0)
+        return "it is damaged (it is " + std::to_string(size) + " bytes long, not a whole number of its pages" +
+               (pagesValid ? ", " + std::to_string(pages) + " of " + std::to_string(pageSize) + " bytes" : std::string()) + ")";
+    return "";
 }
 
 }  // namespace
@@ -115,8 +158,11 @@ std::string OpenStore(const std::string& path, StoreSync sync, const std::string
     struct stat info;
     bool exists = ::stat(path.c_str(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode)) return "store " + shown + ": not a regular file";
-    if (exists && info.st_size > 0 && !HasDatabaseHeader(path))
-        return "store " + shown + ": it is not a qelt store (not a database at all); the file was left as it was";
+    const bool emptyFile = !exists || info.st_size == 0;
+    if (!emptyFile) {
+        const std::string problem = CheckDatabaseFile(path, static_cast<std::uint64_t>(info.st_size));
+        if (!problem.empty()) return "store " + shown + ": " + problem + "; the file was left as it was";
+    }
 
     int flags = SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE);
     Connection connection;
@@ -128,7 +174,7 @@ std::string OpenStore(const std::string& path, StoreSync sync, const std::string
         problem = std::string("it cannot be opened (") + (connection.db ? sqlite3_errmsg(connection.db) : sqlite3_errstr(rc)) + ")";
     } else {
         sqlite3_busy_timeout(connection.db, 5000);
-        problem = Prepare(connection.db);
+        problem = Prepare(connection.db, emptyFile);
     }
     if (problem.empty() &&
         (sqlite3_exec(connection.db, sync == StoreSync::EachCommit ? "PRAGMA synchronous = FULL" : "PRAGMA synchronous = OFF",

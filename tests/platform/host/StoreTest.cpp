@@ -313,6 +313,37 @@ const Damage kDamages[] = {
          sqlite3_exec(db, "CREATE TABLE other(x); INSERT INTO other VALUES(1)", nullptr, nullptr, nullptr);
          sqlite3_close(db);
      }},
+    // SQLite reads a file cut short within its last page, and its last value loses its tail.
+    {"cut short by a few bytes",
+     [](const std::string& path) { std::filesystem::resize_file(path, std::filesystem::file_size(path) - 7); }},
+    {"a byte too many",
+     [](const std::string& path) { std::filesystem::resize_file(path, std::filesystem::file_size(path) + 1); }},
+    // A table of the store's name without its key would add a row for each write.
+    {"its table without its key",
+     [](const std::string& path) {
+         sqlite3* db = nullptr;
+         sqlite3_open(path.c_str(), &db);
+         sqlite3_exec(db,
+                      "DROP TABLE value; CREATE TABLE value(space INTEGER NOT NULL, key BLOB NOT NULL, "
+                      "kind INTEGER NOT NULL, data BLOB NOT NULL)",
+                      nullptr, nullptr, nullptr);
+         sqlite3_close(db);
+     }},
+    {"a table of another program beside its own",
+     [](const std::string& path) {
+         sqlite3* db = nullptr;
+         sqlite3_open(path.c_str(), &db);
+         sqlite3_exec(db, "CREATE TABLE other(x)", nullptr, nullptr, nullptr);
+         sqlite3_close(db);
+     }},
+    {"a database without tables",
+     [](const std::string& path) {
+         std::filesystem::remove(path);
+         sqlite3* db = nullptr;
+         sqlite3_open(path.c_str(), &db);
+         sqlite3_exec(db, "CREATE TABLE t(x); DROP TABLE t", nullptr, nullptr, nullptr);
+         sqlite3_close(db);
+     }},
     {"a newer version",
      [](const std::string& path) {
          sqlite3* db = nullptr;

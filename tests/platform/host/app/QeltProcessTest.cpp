@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sqlite3.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -358,6 +359,18 @@ TEST_F(QeltProcessTest, StoreCasesKeepWhatWasMeant) {
              return std::string("damaged.db");
          },
          {}, 3, "damaged.db: it is damaged"},
+        {"cut short",
+         [](const fs::path& d, const std::string& g) { return WriteFile(d / "cut.db", g.substr(0, g.size() - 10)), std::string("cut.db"); },
+         {}, 3, "cut.db: it is damaged (it is "},
+        {"a database without tables",
+         [](const fs::path& d, const std::string&) {
+             sqlite3* db = nullptr;
+             sqlite3_open((d / "bare.db").c_str(), &db);
+             sqlite3_exec(db, "CREATE TABLE t(x); DROP TABLE t", nullptr, nullptr, nullptr);
+             sqlite3_close(db);
+             return std::string("bare.db");
+         },
+         {}, 3, "bare.db: it is an empty database, not a qelt store"},
         {"read-only",
          [](const fs::path& d, const std::string& g) {
              WriteFile(d / "ro.db", g);
