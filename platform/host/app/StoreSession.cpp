@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "host/Store.h"
+#include "host/app/JointCommit.h"
 
 namespace qelt::app {
 namespace fs = std::filesystem;
@@ -54,7 +55,9 @@ StoreSession::~StoreSession() {
 
 std::string StoreSession::Lock(std::chrono::milliseconds wait) {
     const std::string lockPath = m_path + ".lock";
-    m_lock = open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    // A link in the lock file's place is not followed: a link planted in a shared folder would have
+    // the run make whatever file it leads to.
+    m_lock = open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (m_lock < 0)
         return "cannot use the store " + m_shown + ": its lock file " + lockPath + " cannot be made (" +
                std::strerror(errno) + ")";
@@ -84,6 +87,7 @@ std::string StoreSession::Open(const std::string& path, std::chrono::millisecond
 
     std::string error = Lock(wait);
     if (!error.empty()) return error;
+    JointCommit::Recover(m_path + ".commit");
 
     struct stat info {};
     const bool exists = stat(m_path.c_str(), &info) == 0;
@@ -153,15 +157,13 @@ std::string StoreSession::Prepare() {
     return error;
 }
 
-std::string StoreSession::Replace() {
-    if (std::rename(m_workPath.c_str(), m_path.c_str()) != 0) {
-        std::string error = "cannot replace the store " + m_shown + ": " + std::strerror(errno);
+std::string StoreSession::Replace(OutputFiles& outputs) {
+    std::string error = outputs.Commit(m_path + ".commit", {{m_workPath, m_path}});
+    if (!error.empty()) {
         Discard();
         return error;
     }
     m_workPath.clear();
-    // The new name reaches the disk with the folder; the store itself is complete either way.
-    Sync(Folder(m_path), O_RDONLY | O_DIRECTORY);
     return "";
 }
 

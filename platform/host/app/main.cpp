@@ -114,9 +114,8 @@ bool LoadScript(const Options& options, qelt::UserScript& script, std::string& e
     return true;
 }
 
-// The end of a run that calculated: the outputs are staged, the store's copy is made ready, the
-// outputs are put in place and then the store is replaced. A failure on the way leaves both as
-// they were (but for a failure of the very last step, which leaves the outputs new).
+// The end of a run that calculated: the outputs are staged, the store's copy is made ready, and the
+// outputs and the store are put in place as one. A failure on the way leaves both as they were.
 int Finish(StoreSession& store, OutputFiles& outputs, const Options& options, const std::string& stem) {
     const CWordObject* fullReport = qelt::host::KeptFullReport();
     const CWordObject* shortReport = qelt::host::KeptShortReport();
@@ -125,11 +124,9 @@ int Finish(StoreSession& store, OutputFiles& outputs, const Options& options, co
     if (!error.empty()) return Fail(kFailed, error + "; the outputs and the store were left as they were");
     error = store.Prepare();
     if (!error.empty()) return Fail(kStore, error + "; the outputs and the store were left as they were");
-    error = outputs.Commit();
-    if (!error.empty()) return Fail(kFailed, error + "; the store was left as it was");
+    error = store.Replace(outputs);
+    if (!error.empty()) return Fail(kFailed, error + "; the outputs and the store were left as they were");
     if (fullReport) RemoveEarlierPictures(options.outDir, stem, outputs);
-    error = store.Replace();
-    if (!error.empty()) return Fail(kStore, error);
     if (fullReport && !options.quiet) std::cout << qelt::report::ReportText(*fullReport);
     std::cout << RunSummary();
     return kDone;

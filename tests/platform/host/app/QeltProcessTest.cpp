@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "ReferencePicture.h"
+#include "host/app/JointCommit.h"
 #include "ReadOnlyFile.h"
 
 namespace {
@@ -319,7 +320,9 @@ TEST_F(QeltProcessTest, LeftoversOfKilledRunsAreRemoved) {
                              "t.db.run-DDDDDD"}) {
         WriteFile(m_dir / name, "left over");
     }
-    Outcome outcome = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--quiet"});
+    // The Word output staged, and the file that "加入列表" was writing in its place.
+    for (const char* name : {".w.rtf.qelt-EEEEEE", "..w.rtf.qelt-EEEEEE.qelt-FFFFFF"}) WriteFile(m_dir / name, "left over");
+    Outcome outcome = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--word", "w.rtf", "--quiet"});
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     struct Case {
         const char* name;
@@ -327,8 +330,45 @@ TEST_F(QeltProcessTest, LeftoversOfKilledRunsAreRemoved) {
     };
     for (const Case& c : {Case{"s.db.run-AAAAAA", false}, Case{"s.db.run-AAAAAA-journal", false},
                           Case{"s.db.run-CCCCCC-journal", false}, Case{"s.db.run-notmine", true},
-                          Case{"t.db.run-DDDDDD", true}}) {
+                          Case{"t.db.run-DDDDDD", true}, Case{".w.rtf.qelt-EEEEEE", false},
+                          Case{"..w.rtf.qelt-EEEEEE.qelt-FFFFFF", false}}) {
         EXPECT_EQ(fs::exists(m_dir / c.name), c.kept) << c.name;
+    }
+}
+
+// A run killed while it put its outputs and its store in place (here after the first of two files,
+// in a child process that ends there) leaves a journal; the next run on the store finishes the
+// commit before it starts: the earlier report and the store are as they were, and nothing of the
+// killed run is left beside them.
+TEST_F(QeltProcessTest, ACommitCutShortIsUndoneByTheNextRun) {
+    ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "out", "--quiet"}).code, 0);
+    const std::string stored = ReadFile(m_dir / "s.db"), report = ReadFile(m_dir / "out/zhjmjs-full.txt");
+    WriteFile(m_dir / "out/.zhjmjs-full.txt.qelt-AAAAAA", "the killed run's report");
+    WriteFile(m_dir / "s.db.run-BBBBBB", "the killed run's store");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        qelt::app::JointCommit commit((m_dir / "s.db.commit").string(),
+                                      {{(m_dir / "out/.zhjmjs-full.txt.qelt-AAAAAA").string(), (m_dir / "out/zhjmjs-full.txt").string()},
+                                       {(m_dir / "s.db.run-BBBBBB").string(), (m_dir / "s.db").string()}});
+        _exit(commit.Begin().empty() && commit.Put(0).empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(ReadFile(m_dir / "out/zhjmjs-full.txt"), "the killed run's report");
+
+    Outcome next = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "elsewhere", "--quiet", "--script", "-"}, "set 581 999\n");
+    EXPECT_EQ(next.code, 4) << next.err;
+    EXPECT_EQ(ReadFile(m_dir / "out/zhjmjs-full.txt"), report);
+    EXPECT_TRUE(ReadFile(m_dir / "s.db") == stored) << "the store changed";
+    for (const fs::path& folder : {m_dir, m_dir / "out"}) {
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name.find(".qelt-") == std::string::npos && name.find(".commit") == std::string::npos &&
+                        name.find(".run-") == std::string::npos)
+                << name;
+        }
     }
 }
 
@@ -406,6 +446,15 @@ TEST_F(QeltProcessTest, StoreCasesKeepWhatWasMeant) {
         EXPECT_TRUE(ReadFile(m_dir / store) == before) << "the store changed";
         EXPECT_EQ(ReadFile(m_dir / "out/zhjmjs-full.rtf"), report) << "the outputs changed";
     }
+    // A link in the lock file's place is not followed, and makes nothing where it leads.
+    fs::remove(m_dir / "s.db.lock");
+    fs::create_symlink("planted", m_dir / "s.db.lock");
+    Outcome planted = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--quiet"});
+    EXPECT_EQ(planted.code, 3) << planted.err;
+    EXPECT_NE(planted.err.find("its lock file s.db.lock cannot be made"), std::string::npos) << planted.err;
+    EXPECT_FALSE(fs::exists(m_dir / "planted"));
+    fs::remove(m_dir / "s.db.lock");
+
     fs::create_symlink("s.db", m_dir / "link.db");
     ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "link.db", "--script", "-", "--quiet"}, "set 581 250\nclick 553\n").code, 0);
     EXPECT_TRUE(fs::is_symlink(m_dir / "link.db"));
