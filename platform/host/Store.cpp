@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <utility>
 
@@ -23,6 +24,7 @@ struct Connection {
     sqlite3_stmt* read = nullptr;
     std::string path;
     std::string shown;  // the name that messages give the file
+    std::string failure;  // the reason of the last failure reported
 
     void Close() {
         sqlite3_finalize(write);
@@ -33,6 +35,15 @@ struct Connection {
 };
 
 Connection g_store;
+
+// Reports a failure of the open store, unless it is the one reported last: a full disk fails every
+// write after the first for the same reason.
+void ReportStoreFailure(const std::string& what) {
+    const std::string reason = sqlite3_errmsg(g_store.db);
+    if (reason == g_store.failure) return;
+    g_store.failure = reason;
+    ReportProblem("store %s: %s (%s)", g_store.shown.c_str(), what.c_str(), reason.c_str());
+}
 
 // Runs a statement that yields one integer; false when it fails.
 bool QueryInt(sqlite3* db, const char* sql, std::int64_t& result) {
@@ -158,6 +169,14 @@ std::string OpenStore(const std::string& path, StoreSync sync, const std::string
     struct stat info;
     bool exists = ::stat(path.c_str(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode)) return "store " + shown + ": not a regular file";
+    // SQLite opens no file whose path, or its journal's ("-journal" after it), is longer than its
+    // bound; it would only say that it cannot open it.
+    const sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    std::error_code ec;
+    const std::size_t length = std::filesystem::absolute(path, ec).string().size() + std::strlen("-journal");
+    if (vfs && length > static_cast<std::size_t>(vfs->mxPathname))
+        return "store " + shown + ": its path is too long for the database (a store's path and its working copy's name take at most " +
+               std::to_string(vfs->mxPathname) + " characters); the file was left as it was";
     const bool emptyFile = !exists || info.st_size == 0;
     if (!emptyFile) {
         const std::string problem = CheckDatabaseFile(path, static_cast<std::uint64_t>(info.st_size));
@@ -213,8 +232,7 @@ bool WriteStoredValue(StoreSpace space, std::string_view key, const StoredValue&
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
     if (rc != SQLITE_DONE) {
-        ReportProblem("store %s: the value of \"%s\" was not stored (%s)", g_store.shown.c_str(),
-                      text::GbkToUtf8ForDisplay(key).c_str(), sqlite3_errmsg(g_store.db));
+        ReportStoreFailure("the value of \"" + text::GbkToUtf8ForDisplay(key) + "\" was not stored");
         return false;
     }
     return true;
@@ -226,7 +244,7 @@ bool BeginStoreBatch() {
         return false;
     }
     if (sqlite3_exec(g_store.db, "SAVEPOINT batch", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        ReportProblem("store %s: a batch of writes cannot begin (%s)", g_store.shown.c_str(), sqlite3_errmsg(g_store.db));
+        ReportStoreFailure("a batch of writes cannot begin");
         return false;
     }
     return true;
@@ -237,8 +255,10 @@ bool EndStoreBatch() {
         ReportProblem("no store is open; the batch of writes was lost with it");
         return false;
     }
+    // A write that failed may have rolled the batch back already; that was said with the write.
+    const bool rolledBack = sqlite3_get_autocommit(g_store.db) && !g_store.failure.empty();
     if (sqlite3_exec(g_store.db, "RELEASE batch", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        ReportProblem("store %s: the batch of writes was not stored (%s)", g_store.shown.c_str(), sqlite3_errmsg(g_store.db));
+        if (!rolledBack) ReportStoreFailure("the batch of writes was not stored");
         if (!sqlite3_get_autocommit(g_store.db)) sqlite3_exec(g_store.db, "ROLLBACK", nullptr, nullptr, nullptr);
         return false;
     }

@@ -80,6 +80,10 @@ std::string StoreSession::Lock(std::chrono::milliseconds wait) {
 std::string StoreSession::Open(const std::string& path, std::chrono::milliseconds wait) {
     m_shown = path;
     m_path = FollowLinks(path);
+    // A pipe or a device given as the store (/dev/stdin, a process substitution …) is refused as
+    // such, before a lock file is looked for beside it.
+    struct stat given {};
+    if (stat(path.c_str(), &given) == 0 && !S_ISREG(given.st_mode)) return "store " + m_shown + ": not a regular file";
     std::error_code ec;
     const fs::path parent = fs::path(m_path).parent_path();
     if (!parent.empty() && !fs::exists(parent, ec) && !fs::create_directories(parent, ec))

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -275,6 +278,29 @@ TEST(Store, BatchIsCommittedWhenItsOutermostLevelEnds) {
     EXPECT_EQ(CommittedCount(store.Path()), 1);
     ASSERT_TRUE(qelt::host::EndStoreBatch());
     EXPECT_EQ(CommittedCount(store.Path()), 3);
+}
+
+// A disk that fills up (here the file size limit) within a batch fails every write after the first
+// for the same reason: the reason is told once, and the batch is lost whole.
+TEST(Store, AFullDiskIsToldOnce) {
+    TempStore store;
+    ASSERT_TRUE(CVuskSave::SetValue("kept", 1));
+    const int problems = qelt::host::ProblemCount();
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit full{static_cast<rlim_t>(std::filesystem::file_size(store.Path())), limit.rlim_max};
+    void (*previous)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    bool stored = qelt::host::BeginStoreBatch();
+    for (int i = 0; i < 200; ++i) stored = CVuskSave::SetValue(Numbered("k/", i), CString('v', 300)) && stored;
+    stored = qelt::host::EndStoreBatch() && stored;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(qelt::host::ProblemCount(), problems + 1);
+    qelt::host::CloseStore();
+    EXPECT_EQ(CommittedCount(store.Path()), 1);
 }
 
 TEST(Store, BatchLeftOpenWhenTheStoreClosesIsLostWhole) {

@@ -207,6 +207,13 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
     WriteFile(m_dir / "damaged.db", "not a database, only a line of text that was saved in its place\n");
     const std::string damaged = ReadFile(m_dir / "damaged.db");
     fs::create_directory(m_dir / "folder.db");
+    // The read end of a pipe, which qelt inherits, named as a store.
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const std::string pipeStore = "/dev/fd/" + std::to_string(pipeEnds[0]);
+    // A store deeper than SQLite opens (a path of about 600 characters).
+    const fs::path deep = m_dir / std::string(200, 'd') / std::string(200, 'e') / std::string(200, 'f');
+    fs::create_directories(deep);
 
     struct Case {
         std::vector<std::string> args;
@@ -214,6 +221,8 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
         const char* message;
     };
     const Case cases[] = {
+        {{"run", "C:ZHJMJS", "--store", pipeStore}, 3, ": not a regular file"},
+        {{"run", "C:ZHJMJS", "--store", (deep / "s.db").string()}, 3, "its path is too long for the database"},
         {{}, 2, "no action given"},
         {{"run", "C:NOSUCH", "--store", "s.db"}, 2, "unknown command \"C:NOSUCH\""},
         {{"run", "C:ZHJMJS", "--mode", "x"}, 2, "--mode needs a whole number"},
@@ -244,6 +253,9 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
         EXPECT_EQ(outcome.code, c.code) << outcome.err;
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
     }
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+    EXPECT_FALSE(fs::exists(deep / "s.db"));
     EXPECT_EQ(ReadFile(m_dir / "s.db"), stored);
     EXPECT_EQ(ReadFile(m_dir / "damaged.db"), damaged);
     for (const fs::directory_entry& entry : fs::directory_iterator(m_dir))
