@@ -262,6 +262,16 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
         EXPECT_EQ(entry.path().filename().string().find(".run-"), std::string::npos) << entry.path();
 }
 
+// "controls" tells an edit that takes typing from one that only shows what it holds (the punching
+// page's result line) and from one that is disabled.
+TEST_F(QeltProcessTest, ControlsTellTheStateOfEachControl) {
+    Outcome outcome = Qelt({"run", "C:CHQJS", "--script", "-", "--store", "s.db", "--quiet"}, "controls\n");
+    EXPECT_EQ(outcome.code, 4) << outcome.err;
+    EXPECT_NE(outcome.out.find("\n529\tedit\t\"\"\t\"\"\tread-only\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find(u8"\n511\tedit\t\"局部荷载设计值Fl(kN)\"\t\"200\"\tenabled\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find(u8"\n635\tedit\t\"集中反力设计值N(kN)\"\t\"200\"\tdisabled\n"), std::string::npos) << outcome.out;
+}
+
 TEST_F(QeltProcessTest, ThePointerKeysAndTypingReachThePageAndReadShowsIt) {
     // A click into b (581), the old value erased with End and backspaces, 300 typed, Tab on.
     Outcome outcome = Qelt({"run", "C:ZHJMJS", "--script", "-", "--store", "s.db", "--out", "out"},
