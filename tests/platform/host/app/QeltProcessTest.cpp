@@ -176,6 +176,8 @@ TEST_F(QeltProcessTest, ANoticeOnAButtonEndsTheRunAndChangesNothing) {
         EXPECT_EQ(outcome.code, 5) << outcome.err;
         EXPECT_NE(outcome.err.find(c.error), std::string::npos) << outcome.err;
         EXPECT_NE(outcome.err.find("no report was written and the store was left as it was"), std::string::npos);
+        // The box has the module's title, as its other boxes have.
+        EXPECT_NE(outcome.err.find(u8"message box \"QELT构件计算提示您\": "), std::string::npos) << outcome.err;
         EXPECT_TRUE(ReadFile(m_dir / "s.db") == stored) << "the store changed";
         EXPECT_EQ(ReadFile(m_dir / "out/lxljs-full.txt"), report);
     }
