@@ -1,9 +1,9 @@
 // qelt: the host program. It loads the module, lists its commands, and runs one command under a
 // user script (or, without one, calculates on the stored or default input), then writes the
 // reports out. Exit codes: 0 done, 1 the module or the output failed, 2 a bad command line,
-// command name or script, 3 a store that cannot be used, 4 nothing was calculated, 5 the page
-// refused a value that the script entered. Only a run that ends with 0 changes the store and the
-// output files.
+// command name or script, 3 a store that cannot be used, 4 the run's last calculation gave no
+// result, 5 the page refused a value that the script entered or an action it took. Only a run that
+// ends with 0 changes the store and the output files.
 #include <chrono>
 #include <filesystem>
 #include <iostream>
