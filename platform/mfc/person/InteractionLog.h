@@ -35,9 +35,10 @@ public:
 
     void Add(InteractionEntry entry);
     const std::vector<InteractionEntry>& Entries() const { return m_entries; }
-    // The texts of the messages shown from entry `start` on, in UTF-8 without carriage returns, a
-    // line break between two; "" when none was shown.
-    std::string MessagesSince(size_t start) const;
+    // The texts of the messages shown from entry `start` on (without those a calculation showed,
+    // unless withCalculations), in UTF-8 without carriage returns, a line break between two; ""
+    // when none was shown.
+    std::string MessagesSince(size_t start, bool withCalculations = true) const;
     void Clear() { m_entries.clear(); }
 
     // A calculation (with its input check) runs between the two: what is shown meanwhile is marked

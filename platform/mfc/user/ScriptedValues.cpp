@@ -112,15 +112,10 @@ bool SameValue(const CString& meant, const CString& held) {
 std::string Messages(size_t start, bool& notice) {
     const std::vector<InteractionEntry>& log = InteractionLog::Instance().Entries();
     notice = false;
-    std::string texts;
-    for (size_t i = start; i < log.size(); ++i) {
-        if (!log[i].IsMessage() || log[i].byCalculation) continue;
-        notice = notice || log[i].buttons.size() == 1;
-        if (!texts.empty()) texts += ' ';
-        for (char c : text::GbkToUtf8ForDisplay(log[i].text.Str())) {
-            if (c != '\r') texts += c == '\n' ? ' ' : c;
-        }
-    }
+    for (size_t i = start; i < log.size(); ++i)
+        notice = notice || (log[i].IsMessage() && !log[i].byCalculation && log[i].buttons.size() == 1);
+    std::string texts = InteractionLog::Instance().MessagesSince(start, false);
+    for (char& c : texts) c = c == '\n' ? ' ' : c;
     return texts;
 }
 
