@@ -51,14 +51,13 @@ void CCaltPageDlg::Refresh(int nLeftKind)
 {
     CVuskParam* pParam = GetParam();
     const int nKind = GetPageKind();
+    BOOL bCalculated = TRUE;
     if (nKind != CALT_PAGE_INPUT && nLeftKind == CALT_PAGE_INPUT)
-        Calculate();
+        bCalculated = Calculate() != 0;
 
     if (nKind == CALT_PAGE_REPORT && pParam) {
-        pParam->wordC.InitData();
-        pParam->BuildWordC();
-        pParam->wordS.InitData();
-        pParam->BuildWordS();
+        if (bCalculated)
+            GetWorkDlg()->BuildReports();
     } else if (nKind == CALT_PAGE_PREVIEW) {
         // The preview page takes back the values it shows of its own.
         GetData(pParam);

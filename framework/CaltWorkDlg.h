@@ -40,8 +40,11 @@ public:
     // A copy of the tab's record; an empty record (no page) for an index out of range.
     _tagCaltPage GetPageAt(int nIndex) const;
 
-    // The parameter object's calculation; 0 without one.
+    // The parameter object's calculation; 0 without one. A calculation that refuses (0) empties
+    // both reports. The host is told its outcome.
     int RunCalculate();
+    // Builds both reports anew from the parameter object.
+    void BuildReports();
     // The current page's CheckData with the parameter object; TRUE without one.
     BOOL CheckPageData(CStringArray& arrWarnings, CStringArray& arrErrors);
     // The input test: errors are listed with "请返回修改!" and stop (0); warnings (or a FALSE

@@ -32,8 +32,23 @@ int CCaltWorkDlg::RunCalculate()
 {
     if (!m_pParam)
         return 0;
-    qelt::host::NoteCalculationStep(qelt::host::CalculationStep::Calculation);
-    return m_pParam->Calculate();
+    qelt::host::CalculationStepScope step;
+    const int nResult = m_pParam->Calculate();
+    step.Note(nResult ? qelt::host::CalculationStep::Calculated : qelt::host::CalculationStep::CalculationRefused);
+    // The reports of an earlier calculation do not stand beside input that it refused.
+    if (!nResult) {
+        m_pParam->wordC.InitData();
+        m_pParam->wordS.InitData();
+    }
+    return nResult;
+}
+
+void CCaltWorkDlg::BuildReports()
+{
+    m_pParam->wordC.InitData();
+    m_pParam->BuildWordC();
+    m_pParam->wordS.InitData();
+    m_pParam->BuildWordS();
 }
 
 BOOL CCaltWorkDlg::CheckPageData(CStringArray& arrWarnings, CStringArray& arrErrors)
@@ -60,21 +75,22 @@ static CString NumberedLines(const CStringArray& arrTexts)
 
 BOOL CCaltWorkDlg::CheckInput(BOOL bShowPrompt)
 {
-    qelt::host::NoteCalculationStep(qelt::host::CalculationStep::InputCheck);
+    qelt::host::CalculationStepScope step;
     CStringArray arrWarnings;
     CStringArray arrErrors;
     const BOOL bResult = CheckPageData(arrWarnings, arrErrors);
     const BOOL bErrors = arrErrors.GetSize() > 0;
-    if (!bErrors && (bResult || !bShowPrompt))
-        return bResult;
-
-    CCheckPromptDlg dlgPrompt;
-    dlgPrompt.m_nMode = bErrors ? CHECK_PROMPT_ERRORS : CHECK_PROMPT_ASK;
-    dlgPrompt.m_strMessage = NumberedLines(bErrors ? arrErrors : arrWarnings);
-    const INT_PTR nAnswer = dlgPrompt.DoModal();
-    if (bErrors || nAnswer == IDOK)
-        return FALSE;
-    return TRUE;
+    BOOL bPassed = bResult;
+    if (bErrors || (!bResult && bShowPrompt)) {
+        CCheckPromptDlg dlgPrompt;
+        dlgPrompt.m_nMode = bErrors ? CHECK_PROMPT_ERRORS : CHECK_PROMPT_ASK;
+        dlgPrompt.m_strMessage = NumberedLines(bErrors ? arrErrors : arrWarnings);
+        const INT_PTR nAnswer = dlgPrompt.DoModal();
+        bPassed = !bErrors && nAnswer != IDOK;
+    }
+    if (!bPassed)
+        step.Note(qelt::host::CalculationStep::InputRefused);
+    return bPassed;
 }
 
 void CCaltWorkDlg::OnCalculate()
@@ -84,13 +100,11 @@ void CCaltWorkDlg::OnCalculate()
     SaveParams();
     if (!CheckInput(TRUE))
         return;
-    RunCalculate();
-    if (m_pCurPage && m_pCurPage->m_strTitle == "绘图预览")
-        m_pCurPage->GetData(m_pParam);
-    m_pParam->wordC.InitData();
-    m_pParam->BuildWordC();
-    m_pParam->wordS.InitData();
-    m_pParam->BuildWordS();
+    if (RunCalculate()) {
+        if (m_pCurPage && m_pCurPage->m_strTitle == "绘图预览")
+            m_pCurPage->GetData(m_pParam);
+        BuildReports();
+    }
     if (m_pCurPage)
         m_pCurPage->SetData(m_pParam);
 }
@@ -110,10 +124,7 @@ int CCaltWorkDlg::CalculateAll()
     if (nCalculated == 0)
         return 0;
 
-    m_pParam->wordC.InitData();
-    m_pParam->BuildWordC();
-    m_pParam->wordS.InitData();
-    m_pParam->BuildWordS();
+    BuildReports();
     m_pParam->GetListData();
     return 1;
 }

@@ -39,7 +39,13 @@ void ClearCommandReports() {
     LastStep() = Step{};
 }
 
-void NoteCalculationStep(CalculationStep step) { LastStep() = Step{step, InteractionLog::Instance().Entries().size()}; }
+CalculationStepScope::CalculationStepScope() : m_logStart(InteractionLog::Instance().Entries().size()) {
+    InteractionLog::Instance().EnterCalculation();
+}
+
+CalculationStepScope::~CalculationStepScope() { InteractionLog::Instance().LeaveCalculation(); }
+
+void CalculationStepScope::Note(CalculationStep outcome) { LastStep() = Step{outcome, m_logStart}; }
 
 CalculationStep LastCalculationStep(size_t& logLength) {
     logLength = LastStep().logLength;

@@ -3,9 +3,10 @@
 // before the parameter object is destroyed. The host library keeps copies until the next hand-over
 // or ClearCommandReports.
 //
-// The work dialog also tells the host what it last did toward a report, so that the host program
-// can say why a run wrote none: its input check began, or its calculation began; each with the
-// length of the interaction log at that moment (what was shown since came from that step).
+// The work dialog also tells the host the outcome of its last step toward a report, so that the
+// host program can decide the run by it and say why a run wrote none: its input check refused the
+// input, its calculation refused it, or its calculation gave a result; each with the length of the
+// interaction log when the step began (what was shown since came from that step).
 #pragma once
 
 #include <cstddef>
@@ -18,8 +19,24 @@ void KeepCommandReports(const CWordObject& fullReport, const CWordObject& shortR
 // Forgets the reports and the steps noted.
 void ClearCommandReports();
 
-enum class CalculationStep { None, InputCheck, Calculation };
-void NoteCalculationStep(CalculationStep step);
+enum class CalculationStep { None, InputRefused, CalculationRefused, Calculated };
+
+// The work dialog's input check or calculation, for the scope: what is shown meanwhile is the
+// step's own outcome, not a refusal of the script's action (the interaction log marks it so). Note
+// makes its outcome the last step.
+class CalculationStepScope {
+public:
+    CalculationStepScope();
+    ~CalculationStepScope();
+    CalculationStepScope(const CalculationStepScope&) = delete;
+    CalculationStepScope& operator=(const CalculationStepScope&) = delete;
+
+    void Note(CalculationStep outcome);
+
+private:
+    size_t m_logStart;
+};
+
 // The step noted last (None when none was), with the log's length when it began.
 CalculationStep LastCalculationStep(size_t& logLength);
 // Null when no reports were handed over since the last ClearCommandReports.

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <utility>
 
@@ -23,6 +24,7 @@ struct Connection {
     sqlite3_stmt* read = nullptr;
     std::string path;
     std::string shown;  // the name that messages give the file
+    std::string failure;  // the reason of the last failure reported
 
     void Close() {
         sqlite3_finalize(write);
@@ -33,6 +35,15 @@ struct Connection {
 };
 
 Connection g_store;
+
+// Reports a failure of the open store, unless it is the one reported last: a full disk fails every
+// write after the first for the same reason.
+void ReportStoreFailure(const std::string& what) {
+    const std::string reason = sqlite3_errmsg(g_store.db);
+    if (reason == g_store.failure) return;
+    g_store.failure = reason;
+    ReportProblem("store %s: %s (%s)", g_store.shown.c_str(), what.c_str(), reason.c_str());
+}
 
 // Runs a statement that yields one integer; false when it fails.
 bool QueryInt(sqlite3* db, const char* sql, std::int64_t& result) {
@@ -60,22 +71,47 @@ std::string IntegrityCheck(sqlite3* db) {
     return result;
 }
 
-const std::string kCreateSchema =
-    "BEGIN IMMEDIATE;"
+// The store's one table, as SQLite keeps its definition.
+const char kCreateTable[] =
     "CREATE TABLE value(space INTEGER NOT NULL, key BLOB NOT NULL, kind INTEGER NOT NULL,"
-    " data BLOB NOT NULL, PRIMARY KEY(space, key)) WITHOUT ROWID;"
+    " data BLOB NOT NULL, PRIMARY KEY(space, key)) WITHOUT ROWID";
+
+const std::string kCreateSchema =
+    std::string("BEGIN IMMEDIATE;") + kCreateTable + ";"
     "PRAGMA application_id = " + std::to_string(kApplicationId) + ";"
     "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";"
     "COMMIT;";
 
-// Checks an opened file and makes a new store of an empty one; "" when it is a usable store.
-std::string Prepare(sqlite3* db) {
+// Whether the file's schema is the store's one table and nothing else: a table of that name made
+// otherwise (without its key, say) would take the run's values in another way.
+bool HasStoreSchema(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT type, name, sql FROM sqlite_schema", -1, &statement, nullptr) != SQLITE_OK)
+        return false;
+    int objects = 0;
+    bool same = true;
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        ++objects;
+        auto column = [&](int i) {
+            const unsigned char* text = sqlite3_column_text(statement, i);
+            return std::string(text ? reinterpret_cast<const char*>(text) : "");
+        };
+        same = same && column(0) == "table" && column(1) == "value" && column(2) == kCreateTable;
+    }
+    sqlite3_finalize(statement);
+    return same && objects == 1;
+}
+
+// Checks an opened file and makes a new store of an empty one (a file of no bytes); "" when it is a
+// usable store.
+std::string Prepare(sqlite3* db, bool emptyFile) {
     std::int64_t applicationId = 0, version = 0, tables = 0;
     if (!QueryInt(db, "PRAGMA application_id", applicationId) ||
         !QueryInt(db, "PRAGMA user_version", version) ||
         !QueryInt(db, "SELECT count(*) FROM sqlite_schema", tables))
         return std::string("it is not a readable store (") + sqlite3_errmsg(db) + ")";
     if (applicationId == 0 && version == 0 && tables == 0) {
+        if (!emptyFile) return "it is an empty database, not a qelt store";
         char* error = nullptr;
         if (sqlite3_exec(db, kCreateSchema.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
             std::string message = std::string("it could not be set up (") + (error ? error : "") + ")";
@@ -95,16 +131,34 @@ std::string Prepare(sqlite3* db) {
             if (ch == '\n') ch = ' ';
         return "it is damaged (" + check + ")";
     }
+    if (!HasStoreSchema(db)) return "it is damaged (its table is not the one a qelt store has)";
     return "";
 }
 
-// A file that is not empty must begin as every SQLite database does; SQLite itself would take a
-// file shorter than its header for an empty database and write a new one over it.
-bool HasDatabaseHeader(const std::string& path) {
-    static const char kHeader[16] = "SQLite format 3";  // with its closing zero byte
-    char start[sizeof kHeader] = {};
+// A file that is not empty must begin as every SQLite database does, and be as long as its header
+// says: SQLite itself would take a file shorter than its header for an empty database and write a
+// new one over it, and reads a file cut short within its last page without a word. "" when the file
+// is whole, otherwise what is wrong with it.
+std::string CheckDatabaseFile(const std::string& path, std::uint64_t size) {
+    static const char kMagic[16] = "SQLite format 3";  // with its closing zero byte
+    unsigned char header[100] = {};
     std::ifstream file(path, std::ios::binary);
-    return file.read(start, sizeof start) && std::memcmp(start, kHeader, sizeof kHeader) == 0;
+    if (!file.read(reinterpret_cast<char*>(header), sizeof header) || std::memcmp(header, kMagic, sizeof kMagic) != 0)
+        return "it is not a qelt store (not a database at all)";
+    auto bigEndian = [&](int at, int bytes) {
+        std::uint64_t value = 0;
+        for (int i = 0; i < bytes; ++i) value = value << 8 | header[at + i];
+        return value;
+    };
+    const std::uint64_t pageSize = bigEndian(16, 2) == 1 ? 65536 : bigEndian(16, 2);
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0) return "it is damaged (its page size is none)";
+    // The page count in the header holds while the change counter matches the number it is valid for.
+    const std::uint64_t pages = bigEndian(28, 4);
+    const bool pagesValid = pages != 0 && bigEndian(24, 4) == bigEndian(92, 4);
+    if (pagesValid ? size != pages * pageSize : size % pageSize != 0)
+        return "it is damaged (it is " + std::to_string(size) + " bytes long, not a whole number of its pages" +
+               (pagesValid ? ", " + std::to_string(pages) + " of " + std::to_string(pageSize) + " bytes" : std::string()) + ")";
+    return "";
 }
 
 }  // namespace
@@ -115,8 +169,19 @@ std::string OpenStore(const std::string& path, StoreSync sync, const std::string
     struct stat info;
     bool exists = ::stat(path.c_str(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode)) return "store " + shown + ": not a regular file";
-    if (exists && info.st_size > 0 && !HasDatabaseHeader(path))
-        return "store " + shown + ": it is not a qelt store (not a database at all); the file was left as it was";
+    // SQLite opens no file whose path, or its journal's ("-journal" after it), is longer than its
+    // bound; it would only say that it cannot open it.
+    const sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    std::error_code ec;
+    const std::size_t length = std::filesystem::absolute(path, ec).string().size() + std::strlen("-journal");
+    if (vfs && length > static_cast<std::size_t>(vfs->mxPathname))
+        return "store " + shown + ": its path is too long for the database (a store's path and its working copy's name take at most " +
+               std::to_string(vfs->mxPathname) + " characters); the file was left as it was";
+    const bool emptyFile = !exists || info.st_size == 0;
+    if (!emptyFile) {
+        const std::string problem = CheckDatabaseFile(path, static_cast<std::uint64_t>(info.st_size));
+        if (!problem.empty()) return "store " + shown + ": " + problem + "; the file was left as it was";
+    }
 
     int flags = SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE);
     Connection connection;
@@ -128,7 +193,7 @@ std::string OpenStore(const std::string& path, StoreSync sync, const std::string
         problem = std::string("it cannot be opened (") + (connection.db ? sqlite3_errmsg(connection.db) : sqlite3_errstr(rc)) + ")";
     } else {
         sqlite3_busy_timeout(connection.db, 5000);
-        problem = Prepare(connection.db);
+        problem = Prepare(connection.db, emptyFile);
     }
     if (problem.empty() &&
         (sqlite3_exec(connection.db, sync == StoreSync::EachCommit ? "PRAGMA synchronous = FULL" : "PRAGMA synchronous = OFF",
@@ -167,8 +232,7 @@ bool WriteStoredValue(StoreSpace space, std::string_view key, const StoredValue&
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
     if (rc != SQLITE_DONE) {
-        ReportProblem("store %s: the value of \"%s\" was not stored (%s)", g_store.shown.c_str(),
-                      text::GbkToUtf8ForDisplay(key).c_str(), sqlite3_errmsg(g_store.db));
+        ReportStoreFailure("the value of \"" + text::GbkToUtf8ForDisplay(key) + "\" was not stored");
         return false;
     }
     return true;
@@ -180,7 +244,7 @@ bool BeginStoreBatch() {
         return false;
     }
     if (sqlite3_exec(g_store.db, "SAVEPOINT batch", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        ReportProblem("store %s: a batch of writes cannot begin (%s)", g_store.shown.c_str(), sqlite3_errmsg(g_store.db));
+        ReportStoreFailure("a batch of writes cannot begin");
         return false;
     }
     return true;
@@ -191,8 +255,10 @@ bool EndStoreBatch() {
         ReportProblem("no store is open; the batch of writes was lost with it");
         return false;
     }
+    // A write that failed may have rolled the batch back already; that was said with the write.
+    const bool rolledBack = sqlite3_get_autocommit(g_store.db) && !g_store.failure.empty();
     if (sqlite3_exec(g_store.db, "RELEASE batch", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        ReportProblem("store %s: the batch of writes was not stored (%s)", g_store.shown.c_str(), sqlite3_errmsg(g_store.db));
+        if (!rolledBack) ReportStoreFailure("the batch of writes was not stored");
         if (!sqlite3_get_autocommit(g_store.db)) sqlite3_exec(g_store.db, "ROLLBACK", nullptr, nullptr, nullptr);
         return false;
     }

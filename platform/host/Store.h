@@ -8,9 +8,9 @@
 //   working copy whose owner syncs it once before it replaces the store.
 // - The file carries the application id 0x51454C54 ("QELT") and the schema version 1 (user_version).
 //   A file that is not a database (whatever its size), is damaged anywhere (the whole file is
-//   checked), belongs to another program or has another version is refused with a message and
-//   never written to.
-// - A missing file, or an empty one, becomes a new store.
+//   checked, and its length is its header's pages), belongs to another program, has another version
+//   or another table than the store's is refused with a message and never written to.
+// - A missing file, or one of no bytes, becomes a new store; a database without tables does not.
 #pragma once
 
 #include <cstdint>

@@ -3,8 +3,9 @@
 #include "host/Help.h"
 #include "mfc/base/String.h"
 
-// Without a name, so that message boxes keep the captions they have without an application.
-CVuskApp::CVuskApp() : CWinApp(nullptr) {}
+// Named with the module's title, which the class library's message boxes (AfxMessageBox) take as
+// their caption, as the module's own boxes and prompts have it.
+CVuskApp::CVuskApp() : CWinApp("QELT构件计算提示您") {}
 
 void CVuskApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
     CString strTopic;

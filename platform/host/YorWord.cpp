@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "host/ReportRtf.h"
+#include "host/TemporaryFile.h"
 #include "host/WordObject.h"
 
 namespace {
@@ -21,11 +22,12 @@ std::string& OutputFailure() {
     return failure;
 }
 
-// Writes the whole text to a new file beside path, then renames it over path. Returns "" or the
-// reason of the failure; on failure the temporary file is removed and path is untouched.
+// Writes the whole text to a new file beside path (host/TemporaryFile.h), then renames it over
+// path. Returns "" or the reason of the failure; on failure the temporary file is removed and path
+// is untouched.
 std::string ReplaceFile(const std::string& path, const std::string& text) {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
+    std::string temporary;
+    const int fd = qelt::host::MakeTemporaryBeside(path, &temporary);
     if (fd < 0) return "cannot create a temporary file beside " + path + ": " + std::strerror(errno);
     std::string error;
     for (size_t written = 0; written < text.size() && error.empty();) {
@@ -35,9 +37,6 @@ std::string ReplaceFile(const std::string& path, const std::string& text) {
         else if (n > 0)
             written += static_cast<size_t>(n);
     }
-    // mkstemp makes the file private; a report is an ordinary document.
-    if (error.empty() && fchmod(fd, 0644) != 0)
-        error = "cannot set the mode of " + temporary + ": " + std::strerror(errno);
     if (error.empty() && fsync(fd) != 0) error = "cannot write " + temporary + ": " + std::strerror(errno);
     if (close(fd) != 0 && error.empty()) error = "cannot write " + temporary + ": " + std::strerror(errno);
     if (error.empty() && std::rename(temporary.c_str(), path.c_str()) != 0)

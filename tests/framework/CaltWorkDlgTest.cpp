@@ -7,6 +7,7 @@
 
 #include "Printers.h"
 #include "TestCommand.h"
+#include "host/CommandReports.h"
 #include "host/VuskMainInfo.h"
 #include "host/VuskSave.h"
 #include "host/YorWord.h"
@@ -113,6 +114,49 @@ TEST_F(WorkDialog, ErrorsAreListedAloneAndStopTheCalculation)
     double dHeight = 0;
     CVuskSave::GetValue(TestKey("/dHeight"), dHeight, -1.0);
     EXPECT_DOUBLE_EQ(80, dHeight);
+}
+
+// "计算" after one that gave a result: a calculation that refuses leaves no report of the earlier
+// one and builds none, an input check that refuses calculates nothing; the host learns each outcome.
+TEST_F(WorkDialog, TheLastCalculationDecidesTheReportsAndTheOutcome)
+{
+    const struct {
+        const char* name;
+        int calculateResult;
+        const char* height;
+        qelt::host::CalculationStep outcome;
+        int calculations;
+        int fullReports;
+        int reportRows;  // 0: the earlier report is gone
+    } cases[] = {
+        {"calculated", 1, "600", qelt::host::CalculationStep::Calculated, 2, 2, 4},
+        {"calculation refused", 0, "600", qelt::host::CalculationStep::CalculationRefused, 2, 1, 0},
+        {"input refused", 1, "80", qelt::host::CalculationStep::InputRefused, 1, 1, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CTestCommand command(1);
+        qelt::host::ClearCommandReports();
+        int nRowsFirst = -1;
+        command.sizePage.m_onProbe = [&] {
+            nRowsFirst = command.param.wordC.GetRowCount();
+            command.param.m_nCalculateResult = c.calculateResult;
+        };
+        UserScript script;
+        script.Click(IDC_WORK_CALCULATE).Click(IDC_TEST_PROBE).Set(IDC_TEST_HEIGHT, c.height).Click(IDC_WORK_CALCULATE);
+        if (c.outcome == qelt::host::CalculationStep::InputRefused)
+            script.Click(IDC_PROMPT_ACKNOWLEDGE);
+        script.Close();
+        command.Run(script);
+        EXPECT_FALSE(script.Failed()) << script.Error();
+
+        size_t nLogStart = 0;
+        EXPECT_EQ(c.outcome, qelt::host::LastCalculationStep(nLogStart));
+        EXPECT_EQ(c.calculations, command.param.m_nCalculations);
+        EXPECT_EQ(c.fullReports, command.param.m_nFullReports);
+        EXPECT_GT(nRowsFirst, 0);
+        EXPECT_EQ(c.reportRows < 0 ? nRowsFirst : c.reportRows, command.param.wordC.GetRowCount());
+    }
 }
 
 TEST_F(WorkDialog, WarningsAskAndOnlyYesStays)

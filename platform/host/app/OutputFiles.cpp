@@ -2,39 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
+
+#include "host/TemporaryFile.h"
 
 namespace qelt::app {
 namespace fs = std::filesystem;
-
-namespace {
-
-const char kTag[] = ".qelt-";  // a temporary name is "." + the file's name + kTag + six characters
-
-// Removes the temporary files in the folder that no run holds.
-void RemoveLeftovers(const fs::path& folder) {
-    std::error_code ec;
-    const std::size_t tag = sizeof kTag - 1;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() < tag + 8 || name[0] != '.' || name.compare(name.size() - 6 - tag, tag, kTag) != 0) continue;
-        const int fd = open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        if (fd < 0) continue;
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            std::error_code gone;
-            fs::remove(it->path(), gone);
-        }
-        close(fd);
-    }
-}
-
-}  // namespace
 
 OutputFiles::~OutputFiles() {
     for (File& file : m_files) Remove(file);
@@ -49,21 +24,17 @@ void OutputFiles::Remove(File& file) {
 
 std::string OutputFiles::Reserve(const std::string& path, std::string* error) {
     const fs::path place(path);
-    const fs::path folder = place.has_parent_path() ? place.parent_path() : fs::path(".");
-    if (std::find(m_cleanedFolders.begin(), m_cleanedFolders.end(), folder.string()) == m_cleanedFolders.end()) {
-        RemoveLeftovers(folder);
-        m_cleanedFolders.push_back(folder.string());
+    const std::string folder = place.has_parent_path() ? place.parent_path().string() : ".";
+    if (std::find(m_cleanedFolders.begin(), m_cleanedFolders.end(), folder) == m_cleanedFolders.end()) {
+        host::RemoveUnheldTemporaries(folder);
+        m_cleanedFolders.push_back(folder);
     }
-    std::string temporary = (folder / ("." + place.filename().string() + kTag + "XXXXXX")).string();
-    const int fd = mkstemp(temporary.data());
+    std::string temporary;
+    const int fd = host::MakeTemporaryBeside(path, &temporary);
     if (fd < 0) {
         *error = "cannot write " + path + ": " + std::strerror(errno);
         return "";
     }
-    // Held while this object has it, so that another run's clean-up passes it over.
-    flock(fd, LOCK_EX | LOCK_NB);
-    // An output is an ordinary document, not a private file.
-    fchmod(fd, 0644);
     m_files.push_back(File{temporary, path, fd});
     return temporary;
 }
@@ -94,27 +65,15 @@ void OutputFiles::Drop(const std::string& path) {
     }
 }
 
-std::string OutputFiles::Commit() {
-    // What would make a rename fail is looked for before the first one, so that a failure leaves
-    // every file as it was.
+std::string OutputFiles::Commit(const std::string& journal, const std::vector<JointCommit::File>& after) {
+    std::vector<JointCommit::File> files;
     for (const File& file : m_files) {
-        struct stat info {};
-        if (!file.temporary.empty() && stat(file.path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-            return "cannot put " + file.path + " in place: a folder is in its place";
+        if (!file.temporary.empty()) files.push_back({file.temporary, file.path});
     }
-    for (File& file : m_files) {
-        if (file.temporary.empty()) continue;
-        if (std::rename(file.temporary.c_str(), file.path.c_str()) != 0)
-            return "cannot put " + file.path + " in place: " + std::strerror(errno);
-        file.temporary.clear();
-    }
-    for (const std::string& folder : m_cleanedFolders) {
-        const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd >= 0) {
-            fsync(fd);
-            close(fd);
-        }
-    }
+    files.insert(files.end(), after.begin(), after.end());
+    const std::string error = JointCommit(journal, files).Run();
+    if (!error.empty()) return error;
+    for (File& file : m_files) file.temporary.clear();
     return "";
 }
 

@@ -1,13 +1,15 @@
 // The files that a run writes (the reports, their pictures, the Word output), put in place together
 // at the run's end. Each is first written whole under a temporary name beside its place
 // (".<name>.qelt-XXXXXX", synced, and locked while this object holds it); only when all of them are
-// written does Commit rename them into place. A file staged and not committed is removed with the
+// written does Commit put them in place together. A file staged and not committed is removed with the
 // object, so a run that fails changes none of them. Staging into a folder first removes the
 // temporary files there that runs killed before their commit left behind (those no run holds).
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "host/app/JointCommit.h"
 
 namespace qelt::app {
 
@@ -25,10 +27,10 @@ public:
     std::string Stage(const std::string& path, const std::string& bytes);
     // Drops a reserved file that turned out not to be wanted (it is removed, path stays as it is).
     void Drop(const std::string& path);
-    // Renames every staged file into place, in the order staged; "" on success, otherwise why not.
-    // A folder in a file's place is found before any file is renamed; a rename that fails all the
-    // same leaves those before it in place (the rest are removed with the object).
-    std::string Commit();
+    // Puts every staged file in place, in the order staged, and then the files after, as one
+    // (JointCommit, under the journal): "" on success, otherwise why not, and every place holds
+    // what it held before.
+    std::string Commit(const std::string& journal, const std::vector<JointCommit::File>& after = {});
 
     // Whether path is among the files staged.
     bool Holds(const std::string& path) const;

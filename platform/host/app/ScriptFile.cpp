@@ -1,6 +1,11 @@
 #include "host/app/ScriptFile.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "mfc/base/Encoding.h"
 
@@ -191,8 +196,31 @@ std::string ParseLine(std::string_view text, UserAction& action) {
 
 }  // namespace
 
+std::string ReadScriptFile(const std::string& path, std::string& text) {
+    const bool fromStdin = path == "-";
+    const int fd = fromStdin ? STDIN_FILENO : open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const std::string name = fromStdin ? "the script on stdin" : "the script " + path;
+    if (fd < 0) return "cannot read " + name + ": " + std::strerror(errno);
+    std::string error;
+    struct stat info {};
+    if (fstat(fd, &info) != 0) error = "cannot read " + name + ": " + std::strerror(errno);
+    else if (S_ISDIR(info.st_mode)) error = "cannot read " + name + ": " + std::strerror(EISDIR);
+    char buffer[65536];
+    while (error.empty()) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n > 0) text.append(buffer, static_cast<std::size_t>(n));
+        else if (errno != EINTR) error = "cannot read " + name + ": " + std::strerror(errno);
+    }
+    if (!fromStdin) close(fd);
+    return error;
+}
+
 ParsedScript ParseScript(std::string_view utf8) {
     ParsedScript script;
+    // An editor may begin the file with the byte-order mark, which is no text of the first line.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (utf8.substr(0, kByteOrderMark.size()) == kByteOrderMark) utf8.remove_prefix(kByteOrderMark.size());
     int number = 0;
     while (!utf8.empty()) {
         ++number;

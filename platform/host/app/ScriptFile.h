@@ -1,5 +1,5 @@
 // The user script file of the host program: what the person at the screen does, one action a line.
-// Lines are UTF-8; blank lines and lines whose first non-blank character is "#" are ignored.
+// Lines are UTF-8 (a byte-order mark before the first is left out); blank lines and lines whose first non-blank character is "#" are ignored.
 //   set ID TEXT          type TEXT into control ID and leave it (TEXT may be empty)
 //   choose ID TEXT       pick the item with exactly that text in a combo box or list box
 //   choose ID #N         pick the item at place N (from 0)
@@ -40,5 +40,9 @@ struct ParsedScript {
 };
 
 ParsedScript ParseScript(std::string_view utf8);
+
+// Reads the whole script file at path ("-": stdin) into text; "" on success, otherwise why not (a
+// folder, a file that fails on read …).
+std::string ReadScriptFile(const std::string& path, std::string& text);
 
 }  // namespace qelt::app

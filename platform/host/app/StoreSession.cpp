@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "host/Store.h"
+#include "host/app/JointCommit.h"
 
 namespace qelt::app {
 namespace fs = std::filesystem;
@@ -54,7 +55,9 @@ StoreSession::~StoreSession() {
 
 std::string StoreSession::Lock(std::chrono::milliseconds wait) {
     const std::string lockPath = m_path + ".lock";
-    m_lock = open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    // A link in the lock file's place is not followed: a link planted in a shared folder would have
+    // the run make whatever file it leads to.
+    m_lock = open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (m_lock < 0)
         return "cannot use the store " + m_shown + ": its lock file " + lockPath + " cannot be made (" +
                std::strerror(errno) + ")";
@@ -77,6 +80,10 @@ std::string StoreSession::Lock(std::chrono::milliseconds wait) {
 std::string StoreSession::Open(const std::string& path, std::chrono::milliseconds wait) {
     m_shown = path;
     m_path = FollowLinks(path);
+    // A pipe or a device given as the store (/dev/stdin, a process substitution …) is refused as
+    // such, before a lock file is looked for beside it.
+    struct stat given {};
+    if (stat(path.c_str(), &given) == 0 && !S_ISREG(given.st_mode)) return "store " + m_shown + ": not a regular file";
     std::error_code ec;
     const fs::path parent = fs::path(m_path).parent_path();
     if (!parent.empty() && !fs::exists(parent, ec) && !fs::create_directories(parent, ec))
@@ -84,6 +91,7 @@ std::string StoreSession::Open(const std::string& path, std::chrono::millisecond
 
     std::string error = Lock(wait);
     if (!error.empty()) return error;
+    JointCommit::Recover(m_path + ".commit");
 
     struct stat info {};
     const bool exists = stat(m_path.c_str(), &info) == 0;
@@ -153,15 +161,13 @@ std::string StoreSession::Prepare() {
     return error;
 }
 
-std::string StoreSession::Replace() {
-    if (std::rename(m_workPath.c_str(), m_path.c_str()) != 0) {
-        std::string error = "cannot replace the store " + m_shown + ": " + std::strerror(errno);
+std::string StoreSession::Replace(OutputFiles& outputs) {
+    std::string error = outputs.Commit(m_path + ".commit", {{m_workPath, m_path}});
+    if (!error.empty()) {
         Discard();
         return error;
     }
     m_workPath.clear();
-    // The new name reaches the disk with the folder; the store itself is complete either way.
-    Sync(Folder(m_path), O_RDONLY | O_DIRECTORY);
     return "";
 }
 

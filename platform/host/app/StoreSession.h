@@ -13,11 +13,14 @@
 // - The run works on a copy beside the store (the run's writes are one transaction on it), which
 //   replaces the store only at Replace, after Prepare has committed and synced it: a run that fails
 //   or is interrupted leaves the store as it was. The copy keeps the store's permission bits.
-// - Under the lock, copies and journals that killed runs left beside the store are removed.
+// - Under the lock, a commit that a killed run left half done is finished (forward or back, as its
+//   journal says), and copies and journals that killed runs left beside the store are removed.
 #pragma once
 
 #include <chrono>
 #include <string>
+
+#include "host/app/OutputFiles.h"
 
 namespace qelt::app {
 
@@ -35,9 +38,10 @@ public:
     // Commits the run's writes into the working copy and syncs it; the store is not touched yet.
     // "" on success, otherwise why not; the working copy is then discarded.
     std::string Prepare();
-    // Puts the prepared working copy in the store's place. "" on success, otherwise why not; the
-    // store is then as it was.
-    std::string Replace();
+    // Puts the outputs staged in place and then the prepared working copy in the store's place, as
+    // one (JointCommit, under the journal "<store>.commit"). "" on success, otherwise why not; the
+    // store and the outputs are then as they were.
+    std::string Replace(OutputFiles& outputs);
 
 private:
     void Discard();

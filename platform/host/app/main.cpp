@@ -1,14 +1,12 @@
 // qelt: the host program. It loads the module, lists its commands, and runs one command under a
 // user script (or, without one, calculates on the stored or default input), then writes the
 // reports out. Exit codes: 0 done, 1 the module or the output failed, 2 a bad command line,
-// command name or script, 3 a store that cannot be used, 4 nothing was calculated, 5 the page
-// refused a value that the script entered. Only a run that ends with 0 changes the store and the
-// output files.
+// command name or script, 3 a store that cannot be used, 4 the run's last calculation gave no
+// result, 5 the page refused a value that the script entered or an action it took. Only a run that
+// ends with 0 changes the store and the output files.
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,17 +57,17 @@ int List() {
     return kDone;
 }
 
-// A run in which nothing was calculated writes no reports: it tells why, from what the work dialog
-// did last toward a report. The input check's list (ending in "请返回修改!") goes to stdout.
+// A run whose last calculation gave no result writes no reports: it tells why, from the work
+// dialog's last step toward a report. The input check's list (ending in "请返回修改!") goes to stdout.
 int NothingCalculated() {
     size_t start = 0;
     const qelt::host::CalculationStep step = qelt::host::LastCalculationStep(start);
     const std::string shown = qelt::InteractionLog::Instance().MessagesSince(start);
-    if (step == qelt::host::CalculationStep::InputCheck && !shown.empty()) {
-        std::cout << shown << "\n";
+    if (step == qelt::host::CalculationStep::InputRefused) {
+        if (!shown.empty()) std::cout << shown << "\n";
         return Fail(kNothingCalculated, "nothing was calculated: the input check refused it");
     }
-    if (step == qelt::host::CalculationStep::Calculation) {
+    if (step != qelt::host::CalculationStep::None) {
         std::string oneLine = shown;
         for (char& c : oneLine) c = c == '\n' ? ' ' : c;
         return Fail(kNothingCalculated, shown.empty() ? "nothing was calculated: the calculation gave no result"
@@ -99,16 +97,8 @@ bool LoadScript(const Options& options, qelt::UserScript& script, std::string& e
     }
     const std::string& path = *options.scriptPath;
     std::string text;
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            error = "cannot read the script " + path;
-            return false;
-        }
-        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
+    error = ReadScriptFile(path, text);
+    if (!error.empty()) return false;
     ParsedScript parsed = ParseScript(text);
     if (!parsed.ok) {
         error = ScriptName(path) + ":" + std::to_string(parsed.errorLine) + ": " + parsed.error;
@@ -124,9 +114,8 @@ bool LoadScript(const Options& options, qelt::UserScript& script, std::string& e
     return true;
 }
 
-// The end of a run that calculated: the outputs are staged, the store's copy is made ready, the
-// outputs are put in place and then the store is replaced. A failure on the way leaves both as
-// they were (but for a failure of the very last step, which leaves the outputs new).
+// The end of a run that calculated: the outputs are staged, the store's copy is made ready, and the
+// outputs and the store are put in place as one. A failure on the way leaves both as they were.
 int Finish(StoreSession& store, OutputFiles& outputs, const Options& options, const std::string& stem) {
     const CWordObject* fullReport = qelt::host::KeptFullReport();
     const CWordObject* shortReport = qelt::host::KeptShortReport();
@@ -135,11 +124,9 @@ int Finish(StoreSession& store, OutputFiles& outputs, const Options& options, co
     if (!error.empty()) return Fail(kFailed, error + "; the outputs and the store were left as they were");
     error = store.Prepare();
     if (!error.empty()) return Fail(kStore, error + "; the outputs and the store were left as they were");
-    error = outputs.Commit();
-    if (!error.empty()) return Fail(kFailed, error + "; the store was left as it was");
+    error = store.Replace(outputs);
+    if (!error.empty()) return Fail(kFailed, error + "; the outputs and the store were left as they were");
     if (fullReport) RemoveEarlierPictures(options.outDir, stem, outputs);
-    error = store.Replace();
-    if (!error.empty()) return Fail(kStore, error);
     if (fullReport && !options.quiet) std::cout << qelt::report::ReportText(*fullReport);
     std::cout << RunSummary();
     return kDone;
@@ -207,7 +194,7 @@ int Run(const Options& options) {
     for (const qelt::host::HelpRequest& request : qelt::host::HelpRequests())
         std::cerr << "help \"" << request.product << "\": " << qelt::text::GbkToUtf8ForDisplay(request.topic) << "\n";
     const std::string scriptName = ScriptName(options.scriptPath.value_or("-"));
-    if (script.ValueRefusal())
+    if (script.PageRefusal())
         return Fail(kRefusedValue, scriptName + ": " + script.Error() + "; no report was written and the store was left as it was");
     if (script.Failed()) return Fail(kUsage, scriptName + ": " + script.Error() + "; nothing was stored");
     if (!CYorWord::GetOutputFailure().empty())
@@ -215,10 +202,15 @@ int Run(const Options& options) {
     for (const std::string& why : snapErrors) std::cerr << "qelt: " << why << "\n";
     if (!snapErrors.empty()) return Fail(kFailed, "a picture failed; the outputs and the store were left as they were");
 
-    // A command without a report page hands over no reports: what it calculated is on its page, for
-    // the script to read, and what it sent to draw is in the summary.
+    // The run's last calculation decides: one that refused, or gave an empty report, ends the run
+    // with nothing written or stored, whatever an earlier one gave. A command without a report page
+    // hands over no reports: what it calculated is on its page, for the script to read, and what it
+    // sent to draw is in the summary.
     const CWordObject* fullReport = qelt::host::KeptFullReport();
-    if (fullReport && fullReport->GetRowCount() == 0) return NothingCalculated();
+    size_t stepStart = 0;
+    if (fullReport && (qelt::host::LastCalculationStep(stepStart) != qelt::host::CalculationStep::Calculated ||
+                       fullReport->GetRowCount() == 0))
+        return NothingCalculated();
     // A Word output that "加入列表" did not write stays as it was.
     std::error_code ec;
     if (options.wordPath && (std::filesystem::file_size(wordStaged, ec) == 0 || ec)) outputs.Drop(*options.wordPath);

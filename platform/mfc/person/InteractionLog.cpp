@@ -24,12 +24,15 @@ InteractionLog& InteractionLog::Instance() {
     return log;
 }
 
-void InteractionLog::Add(InteractionEntry entry) { m_entries.push_back(std::move(entry)); }
+void InteractionLog::Add(InteractionEntry entry) {
+    entry.byCalculation = m_calculating > 0;
+    m_entries.push_back(std::move(entry));
+}
 
-std::string InteractionLog::MessagesSince(size_t start) const {
+std::string InteractionLog::MessagesSince(size_t start, bool withCalculations) const {
     std::string texts;
     for (size_t i = start; i < m_entries.size(); ++i) {
-        if (!m_entries[i].IsMessage()) continue;
+        if (!m_entries[i].IsMessage() || (m_entries[i].byCalculation && !withCalculations)) continue;
         if (!texts.empty()) texts += '\n';
         for (char c : text::GbkToUtf8ForDisplay(m_entries[i].text.Str())) {
             if (c != '\r') texts += c;

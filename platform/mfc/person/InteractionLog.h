@@ -19,6 +19,7 @@ struct InteractionEntry {
     int result = 0;                // the id that the box or dialog returned (IDOK, IDYES …)
     bool byScript = false;         // false: nobody answered, the default was taken
     std::string note;              // why the default was taken, when it was (UTF-8)
+    bool byCalculation = false;    // shown while a calculation ran (EnterCalculation): its outcome
 
     // One line for people, in UTF-8: kind "caption": text [buttons] -> answer (by script|default…);
     // for what the script read of a control (kind "read"), its id (result) and its text; for the
@@ -34,13 +35,20 @@ public:
 
     void Add(InteractionEntry entry);
     const std::vector<InteractionEntry>& Entries() const { return m_entries; }
-    // The texts of the messages shown from entry `start` on, in UTF-8 without carriage returns, a
-    // line break between two; "" when none was shown.
-    std::string MessagesSince(size_t start) const;
+    // The texts of the messages shown from entry `start` on (without those a calculation showed,
+    // unless withCalculations), in UTF-8 without carriage returns, a line break between two; ""
+    // when none was shown.
+    std::string MessagesSince(size_t start, bool withCalculations = true) const;
     void Clear() { m_entries.clear(); }
+
+    // A calculation (with its input check) runs between the two: what is shown meanwhile is marked
+    // as its outcome. Calls nest.
+    void EnterCalculation() { ++m_calculating; }
+    void LeaveCalculation() { --m_calculating; }
 
 private:
     std::vector<InteractionEntry> m_entries;
+    int m_calculating = 0;
 };
 
 }  // namespace qelt

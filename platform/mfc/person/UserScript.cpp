@@ -42,11 +42,11 @@ void UserScript::Fail(const UserAction& action, const std::string& reason) {
     m_error = "line " + std::to_string(action.line) + ": " + action.Describe() + ": " + reason;
 }
 
-void UserScript::RefuseValue(const UserAction& action, Refusal refusal) {
+void UserScript::RefuseByPage(const UserAction& action, Refusal refusal) {
     if (Failed()) return;
-    std::string reason = "the page refused the value";
+    std::string reason = refusal.held ? "the page refused the value" : "the page refused it";
     if (!refusal.message.empty()) reason += ": \"" + refusal.message + "\"";
-    reason += "; control " + std::to_string(refusal.controlId) + " holds \"" + refusal.held + "\"";
+    if (refusal.held) reason += "; control " + std::to_string(refusal.controlId) + " holds \"" + *refusal.held + "\"";
     Fail(action, reason);
     m_refusal = std::move(refusal);
 }

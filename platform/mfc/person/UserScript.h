@@ -29,8 +29,11 @@
 // program turns a failed script into its exit code.
 //
 // A script that stops at refused values (StopAtRefusedValues) also fails, in the same way, when
-// the page does not take a value that it entered (set, choose, check, cell, or text typed into the
-// focused control):
+// the page shows a notice (a message box or prompt with the one button "确定") while any other
+// action that works the page is carried out (a click, a tab, a row …), but for what a calculation
+// shows (InteractionLog::EnterCalculation), which is the calculation's outcome; and when the page
+// does not take a value that it entered (set, choose, check, cell, or text typed into the focused
+// control):
 //   - a notice (a message box or prompt with the one button "确定") is shown while the value is
 //     entered or while the focus leaves its control, whoever answers it; a question (several
 //     buttons) is the person's choice, and only its outcome counts;
@@ -89,16 +92,16 @@ public:
     void StopAtRefusedValues(bool stop) { m_stopAtRefusals = stop; }
     bool StopsAtRefusedValues() const { return m_stopAtRefusals; }
 
-    // A value that the page refused or replaced.
+    // A value that the page refused or replaced, or an action that it refused with a notice.
     struct Refusal {
         int controlId = 0;
-        std::string message;  // the page's messages shown meanwhile (UTF-8), "" when it showed none
-        std::string held;     // what the control holds (UTF-8)
+        std::string message;              // the page's messages shown meanwhile (UTF-8), "" when it showed none
+        std::optional<std::string> held;  // what the control holds (UTF-8); nothing for an action that enters no value
     };
-    // Fails the script on a refused value (unless it has failed already).
-    void RefuseValue(const UserAction& action, Refusal refusal);
+    // Fails the script on a refusal (unless it has failed already).
+    void RefuseByPage(const UserAction& action, Refusal refusal);
     // The refusal the script failed on; nothing when it has not failed, or failed otherwise.
-    const std::optional<Refusal>& ValueRefusal() const { return m_refusal; }
+    const std::optional<Refusal>& PageRefusal() const { return m_refusal; }
 
     // A value that the script entered, kept while the page may still refuse it: the control it went
     // into, the action, the text the control held once it was entered, and whether the control

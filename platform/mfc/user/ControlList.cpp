@@ -153,9 +153,11 @@ bool Describe(HWND control, CString& line) {
         text->Replace("\r", " ");
         text->Replace("\n", " ");
     }
+    // An edit that shows what it holds and takes no typing says so.
+    const bool readOnly = (Is(className, "Edit") || gbk::StartsWithNoCase(className, "RichEdit")) && (style & ES_READONLY);
     line.Format("%d\t%s\t\"%s\"\t\"%s\"\t%s", ::GetDlgCtrlID(control), kind ? kind : className.c_str(),
                 static_cast<LPCTSTR>(label), static_cast<LPCTSTR>(value),
-                ::IsWindowEnabled(control) ? "enabled" : "disabled");
+                !::IsWindowEnabled(control) ? "disabled" : readOnly ? "read-only" : "enabled");
     return true;
 }
 

@@ -279,8 +279,13 @@ bool ApplyAction(CWnd& top, UserScript& script, const UserAction& action, HWND& 
         Close(top, false);
         return true;
     case UserAction::Kind::Answer: {
-        HWND button = AnswerButton(top.m_hWnd, action.number);
         script.Consume();
+        // A dialog with tabs is what the person works in, not a question put to them.
+        if (HasTabs(top.m_hWnd)) {
+            Refuse(script, action, "no message box or prompt is shown over dialog " + Caption(top.m_hWnd), top);
+            return false;
+        }
+        HWND button = AnswerButton(top.m_hWnd, action.number);
         if (!button) {
             Refuse(script, action, "dialog " + Caption(top.m_hWnd) + " has no such button to press", top);
             return false;

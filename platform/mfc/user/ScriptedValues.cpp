@@ -107,24 +107,27 @@ bool SameValue(const CString& meant, const CString& held) {
     return x == y || (std::isnan(x) && std::isnan(y));
 }
 
-// The texts of the messages shown since the log stood at `start`, on one line; whether one of them
-// was a notice (a single button).
+// The texts of the messages shown since the log stood at `start`, on one line, but for those that
+// a calculation showed (its outcome); whether one of them was a notice (a single button).
 std::string Messages(size_t start, bool& notice) {
-    const InteractionLog& log = InteractionLog::Instance();
+    const std::vector<InteractionEntry>& log = InteractionLog::Instance().Entries();
     notice = false;
-    for (size_t i = start; i < log.Entries().size(); ++i)
-        notice = notice || (log.Entries()[i].IsMessage() && log.Entries()[i].buttons.size() == 1);
-    std::string texts = log.MessagesSince(start);
+    for (size_t i = start; i < log.size(); ++i)
+        notice = notice || (log[i].IsMessage() && !log[i].byCalculation && log[i].buttons.size() == 1);
+    std::string texts = InteractionLog::Instance().MessagesSince(start, false);
     for (char& c : texts) c = c == '\n' ? ' ' : c;
     return texts;
 }
 
-void Refuse(UserScript& script, const UserAction& action, HWND control, const CString& held, std::string message) {
+// Fails the script on what the page refused: the value that control holds, or without a value the
+// action itself.
+void Refuse(UserScript& script, const UserAction& action, HWND control, const std::optional<CString>& held,
+            std::string message) {
     UserScript::Refusal refusal;
     refusal.controlId = control ? ::GetDlgCtrlID(control) : action.controlId;
     refusal.message = std::move(message);
-    refusal.held = text::GbkToUtf8ForDisplay(held.Str());
-    script.RefuseValue(action, std::move(refusal));
+    if (held) refusal.held = text::GbkToUtf8ForDisplay(held->Str());
+    script.RefuseByPage(action, std::move(refusal));
     // Every modal loop ends at once: the loop beneath the current one sees the failed script.
     if (CWnd* top = TopModalWindow()) top->EndModalLoop(IDCANCEL);
 }
@@ -136,6 +139,11 @@ bool EntersValue(UserAction::Kind kind) {
 
 bool TypesIntoFocus(UserAction::Kind kind) {
     return kind == UserAction::Kind::Type || kind == UserAction::Kind::Key || kind == UserAction::Kind::Mouse;
+}
+
+// Whether the action only looks at the dialog (and so the page has nothing to refuse).
+bool OnlyLooks(UserAction::Kind kind) {
+    return kind == UserAction::Kind::Read || kind == UserAction::Kind::Controls || kind == UserAction::Kind::Snap;
 }
 
 // Records a value entered into control: the latest for the control, the one its leaving is
@@ -153,9 +161,15 @@ ValueWatch::ValueWatch(const UserAction& action)
     : m_action(action), m_logStart(InteractionLog::Instance().Entries().size()) {}
 
 void ValueWatch::Check(UserScript& script, HWND control) const {
-    if (!script.StopsAtRefusedValues() || script.Failed() || !control || !::IsWindow(control)) return;
+    if (!script.StopsAtRefusedValues() || script.Failed() || OnlyLooks(m_action.kind)) return;
     bool notice = false;
     const std::string messages = Messages(m_logStart, notice);
+    if (!EntersValue(m_action.kind) && !TypesIntoFocus(m_action.kind)) {
+        // A click, a tab, a row …: the page refused what the action asked when it showed a notice.
+        if (notice) Refuse(script, m_action, nullptr, std::nullopt, messages);
+        return;
+    }
+    if (!control || !::IsWindow(control)) return;
     const CString held = Held(control, m_action);
     if (EntersValue(m_action.kind)) {
         const std::optional<CString> meant = Meant(control, m_action);

@@ -1,4 +1,4 @@
-// Watching the values that the user script enters, for a script that stops at refused values
+// Watching the values that the user script enters and the actions it takes, for a script that stops at refused values
 // (mfc/person/UserScript.h says what counts as a refusal).
 #pragma once
 
@@ -15,7 +15,8 @@ public:
 
     // After the action was applied to control (the control it aimed at; for typed text, keys and
     // the pointer the one that had the focus before; null for actions without one): fails the
-    // script, ending every modal loop, when the page refused the value that the action entered.
+    // script, ending every modal loop, when the page refused the value that the action entered, or
+    // showed a notice while an action that enters no value worked it.
     void Check(UserScript& script, HWND control) const;
 
 private:

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -277,6 +280,29 @@ TEST(Store, BatchIsCommittedWhenItsOutermostLevelEnds) {
     EXPECT_EQ(CommittedCount(store.Path()), 3);
 }
 
+// A disk that fills up (here the file size limit) within a batch fails every write after the first
+// for the same reason: the reason is told once, and the batch is lost whole.
+TEST(Store, AFullDiskIsToldOnce) {
+    TempStore store;
+    ASSERT_TRUE(CVuskSave::SetValue("kept", 1));
+    const int problems = qelt::host::ProblemCount();
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit full{static_cast<rlim_t>(std::filesystem::file_size(store.Path())), limit.rlim_max};
+    void (*previous)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    bool stored = qelt::host::BeginStoreBatch();
+    for (int i = 0; i < 200; ++i) stored = CVuskSave::SetValue(Numbered("k/", i), CString('v', 300)) && stored;
+    stored = qelt::host::EndStoreBatch() && stored;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(qelt::host::ProblemCount(), problems + 1);
+    qelt::host::CloseStore();
+    EXPECT_EQ(CommittedCount(store.Path()), 1);
+}
+
 TEST(Store, BatchLeftOpenWhenTheStoreClosesIsLostWhole) {
     TempStore store;
     ASSERT_TRUE(CVuskSave::SetValue("kept", 1));
@@ -311,6 +337,37 @@ const Damage kDamages[] = {
          sqlite3* db = nullptr;
          sqlite3_open(path.c_str(), &db);
          sqlite3_exec(db, "CREATE TABLE other(x); INSERT INTO other VALUES(1)", nullptr, nullptr, nullptr);
+         sqlite3_close(db);
+     }},
+    // SQLite reads a file cut short within its last page, and its last value loses its tail.
+    {"cut short by a few bytes",
+     [](const std::string& path) { std::filesystem::resize_file(path, std::filesystem::file_size(path) - 7); }},
+    {"a byte too many",
+     [](const std::string& path) { std::filesystem::resize_file(path, std::filesystem::file_size(path) + 1); }},
+    // A table of the store's name without its key would add a row for each write.
+    {"its table without its key",
+     [](const std::string& path) {
+         sqlite3* db = nullptr;
+         sqlite3_open(path.c_str(), &db);
+         sqlite3_exec(db,
+                      "DROP TABLE value; CREATE TABLE value(space INTEGER NOT NULL, key BLOB NOT NULL, "
+                      "kind INTEGER NOT NULL, data BLOB NOT NULL)",
+                      nullptr, nullptr, nullptr);
+         sqlite3_close(db);
+     }},
+    {"a table of another program beside its own",
+     [](const std::string& path) {
+         sqlite3* db = nullptr;
+         sqlite3_open(path.c_str(), &db);
+         sqlite3_exec(db, "CREATE TABLE other(x)", nullptr, nullptr, nullptr);
+         sqlite3_close(db);
+     }},
+    {"a database without tables",
+     [](const std::string& path) {
+         std::filesystem::remove(path);
+         sqlite3* db = nullptr;
+         sqlite3_open(path.c_str(), &db);
+         sqlite3_exec(db, "CREATE TABLE t(x); DROP TABLE t", nullptr, nullptr, nullptr);
          sqlite3_close(db);
      }},
     {"a newer version",

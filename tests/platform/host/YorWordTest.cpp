@@ -3,14 +3,17 @@
 #include <csignal>
 #include <cstdlib>
 #include <dirent.h>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "host/WordObject.h"
+#include "host/TemporaryFile.h"
 #include "host/YorWord.h"
 
 namespace {
@@ -26,7 +29,7 @@ int CountFiles(const std::string& directory) {
     int count = 0;
     if (DIR* dir = opendir(directory.c_str())) {
         while (dirent* entry = readdir(dir))
-            if (entry->d_name[0] != '.') ++count;
+            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..") ++count;
         closedir(dir);
     }
     return count;
@@ -82,6 +85,32 @@ TEST_F(CYorWordTest, EachReportFollowsTheOnesBeforeOnANewPage) {
     EXPECT_LT(twice.find("first"), twice.find("\\page"));
     EXPECT_LT(twice.find("\\page"), twice.find("second"));
     EXPECT_EQ(CountFiles(m_dir), 1);
+}
+
+// A run killed while it writes (here by the file size limit) leaves its temporary file beside the
+// document, under a name that the next run's clean-up of the folder takes.
+TEST_F(CYorWordTest, AKilledWriteLeavesWhatTheNextRunRemoves) {
+    const std::string path = m_dir + "/report.rtf";
+    CYorWord::SetOutputPath(path.c_str());
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit none{0, 0}, small{64, 64};
+        setrlimit(RLIMIT_CORE, &none);
+        std::signal(SIGXFSZ, SIG_DFL);
+        setrlimit(RLIMIT_FSIZE, &small);
+        CYorWord word(1, 1);
+        Report("killed").WriteToWord(&word);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    ASSERT_EQ(CountFiles(m_dir), 1) << "the write left its temporary file";
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    qelt::host::RemoveUnheldTemporaries(m_dir);
+    EXPECT_EQ(CountFiles(m_dir), 0);
 }
 
 // A write that fails leaves the document as it was and no temporary file behind; the failed

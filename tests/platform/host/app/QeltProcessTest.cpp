@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sqlite3.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "ReferencePicture.h"
+#include "host/app/JointCommit.h"
 #include "ReadOnlyFile.h"
 
 namespace {
@@ -117,6 +119,12 @@ TEST_F(QeltProcessTest, ScriptTypesIntoThePageAndTheStoreKeepsIt) {
     Outcome again = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "out"});
     ASSERT_EQ(again.code, 0) << again.err;
     EXPECT_NE(again.out.find(u8"截面宽度: b=300mm"), std::string::npos) << again.out;
+
+    // An editor's byte-order mark before the first line is no part of it.
+    Outcome marked = Qelt({"run", "C:ZHJMJS", "--script", Script("bom.txt", "\xEF\xBB\xBFset 581 320\nclick 553\n"),
+                           "--store", "s.db", "--out", "out"});
+    ASSERT_EQ(marked.code, 0) << marked.err;
+    EXPECT_NE(marked.out.find(u8"截面宽度: b=320mm"), std::string::npos) << marked.out;
 }
 
 // A value that the page refuses ends the run with exit 5: nothing is calculated, no report is
@@ -146,6 +154,35 @@ TEST_F(QeltProcessTest, ARefusedValueEndsTheRunAndChangesNothing) {
     }
 }
 
+// A notice that the page shows while it carries out an action that enters no value (here the
+// continuous beam's span and load editors on their buttons) refuses that action as it refuses a
+// value: exit 5 with the line and the message, nothing calculated, written or stored.
+TEST_F(QeltProcessTest, ANoticeOnAButtonEndsTheRunAndChangesNothing) {
+    ASSERT_EQ(Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "out", "--quiet", "--script", "-"}, "click 569\nclick 553\n").code, 0);
+    const std::string stored = ReadFile(m_dir / "s.db"), report = ReadFile(m_dir / "out/lxljs-full.txt");
+    struct Case {
+        const char* script;
+        const char* error;
+    };
+    const Case cases[] = {
+        // "追加" and "修改" of a span 20 mm high; "插入荷载" of a load of -1 kN/m.
+        {"set 153 20\nclick 569\nclick 553\n", u8"refused.txt: line 2: click 569: the page refused it: \"梁高必须大于30mm！\""},
+        {"row 156 0\nset 153 20\nclick 594\nclick 553\n", u8"line 3: click 594: the page refused it: \"梁高必须大于30mm！\""},
+        {"row 156 0\nset 487 -1\nclick 492\nclick 553\n", u8"line 3: click 492: the page refused it: \"q值必须>0!\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        Outcome outcome = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "out", "--script", Script("refused.txt", c.script)});
+        EXPECT_EQ(outcome.code, 5) << outcome.err;
+        EXPECT_NE(outcome.err.find(c.error), std::string::npos) << outcome.err;
+        EXPECT_NE(outcome.err.find("no report was written and the store was left as it was"), std::string::npos);
+        // The box has the module's title, as its other boxes have.
+        EXPECT_NE(outcome.err.find(u8"message box \"QELT构件计算提示您\": "), std::string::npos) << outcome.err;
+        EXPECT_TRUE(ReadFile(m_dir / "s.db") == stored) << "the store changed";
+        EXPECT_EQ(ReadFile(m_dir / "out/lxljs-full.txt"), report);
+    }
+}
+
 TEST_F(QeltProcessTest, RunWithoutScriptGoesOnPastAWarningList) {
     // A minimum ratio (control 276) below the code's asks whether to go back; the script says no.
     ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--script", "-", "--store", "s.db", "--quiet"}, "set 276 0.1\nclick 553\nanswer no\n").code, 0);
@@ -172,6 +209,13 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
     WriteFile(m_dir / "damaged.db", "not a database, only a line of text that was saved in its place\n");
     const std::string damaged = ReadFile(m_dir / "damaged.db");
     fs::create_directory(m_dir / "folder.db");
+    // The read end of a pipe, which qelt inherits, named as a store.
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const std::string pipeStore = "/dev/fd/" + std::to_string(pipeEnds[0]);
+    // A store deeper than SQLite opens (a path of about 600 characters).
+    const fs::path deep = m_dir / std::string(200, 'd') / std::string(200, 'e') / std::string(200, 'f');
+    fs::create_directories(deep);
 
     struct Case {
         std::vector<std::string> args;
@@ -179,6 +223,8 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
         const char* message;
     };
     const Case cases[] = {
+        {{"run", "C:ZHJMJS", "--store", pipeStore}, 3, ": not a regular file"},
+        {{"run", "C:ZHJMJS", "--store", (deep / "s.db").string()}, 3, "its path is too long for the database"},
         {{}, 2, "no action given"},
         {{"run", "C:NOSUCH", "--store", "s.db"}, 2, "unknown command \"C:NOSUCH\""},
         {{"run", "C:ZHJMJS", "--mode", "x"}, 2, "--mode needs a whole number"},
@@ -187,6 +233,14 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
         {{"run", "C:ZHJMJS", "--store", "s.db", "--script", Script("missing.txt", "click 553\nclick 9999\n")}, 2,
          "line 2: click 9999"},
         {{"run", "C:ZHJMJS", "--store", "s.db", "--script", "absent.txt"}, 2, "cannot read the script absent.txt"},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", "folder.db"}, 2, "cannot read the script folder.db: Is a directory"},
+        // A file that opens and fails on its first read.
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", "/proc/self/mem"}, 2, "cannot read the script /proc/self/mem: "},
+        // An answer with no message box or prompt to take it, whatever the answer.
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", Script("no.txt", "set 581 300\nanswer no\nclick 553\n")}, 2,
+         "no.txt: line 2: answer no: no message box or prompt is shown"},
+        {{"run", "C:ZHJMJS", "--store", "s.db", "--script", Script("ok.txt", "answer ok\n")}, 2,
+         "ok.txt: line 1: answer ok: no message box or prompt is shown"},
         {{"run", "C:ZHJMJS", "--store", "s.db", "--mode", "2", "--script", Script("hidden.txt", "click 118\n")}, 2,
          "line 1: click 118"},
         {{"run", "C:ZHJMJS", "--store", "s.db", "--out", "s.db/out"}, 1, "cannot make the output folder s.db/out"},
@@ -201,10 +255,23 @@ TEST_F(QeltProcessTest, BadRunsFailWithAMessageAndLeaveTheStoreAsItWas) {
         EXPECT_EQ(outcome.code, c.code) << outcome.err;
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
     }
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+    EXPECT_FALSE(fs::exists(deep / "s.db"));
     EXPECT_EQ(ReadFile(m_dir / "s.db"), stored);
     EXPECT_EQ(ReadFile(m_dir / "damaged.db"), damaged);
     for (const fs::directory_entry& entry : fs::directory_iterator(m_dir))
         EXPECT_EQ(entry.path().filename().string().find(".run-"), std::string::npos) << entry.path();
+}
+
+// "controls" tells an edit that takes typing from one that only shows what it holds (the punching
+// page's result line) and from one that is disabled.
+TEST_F(QeltProcessTest, ControlsTellTheStateOfEachControl) {
+    Outcome outcome = Qelt({"run", "C:CHQJS", "--script", "-", "--store", "s.db", "--quiet"}, "controls\n");
+    EXPECT_EQ(outcome.code, 4) << outcome.err;
+    EXPECT_NE(outcome.out.find("\n529\tedit\t\"\"\t\"\"\tread-only\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find(u8"\n511\tedit\t\"局部荷载设计值Fl(kN)\"\t\"200\"\tenabled\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find(u8"\n635\tedit\t\"集中反力设计值N(kN)\"\t\"200\"\tdisabled\n"), std::string::npos) << outcome.out;
 }
 
 TEST_F(QeltProcessTest, ThePointerKeysAndTypingReachThePageAndReadShowsIt) {
@@ -234,12 +301,20 @@ TEST_F(QeltProcessTest, ARunThatCalculatedNothingWritesNoReportsAndSaysWhy) {
         // A slab 60 mm thick under 100 kN/m² needs more steel than it can hold.
         {"C:JXBJS", "set 440 60\nset 392 100\nclick 553\n", "",
          u8"nothing was calculated: the calculation refused it: 板超筋，请加大板厚或者提高混凝土强度"},
+        // The last calculation decides, whatever an earlier one gave: "计算", the report tab and
+        // "加入列表" after one that calculated.
+        {"C:ZHJMJS", "click 553\nset 714 5000\nclick 553\n", u8"请返回修改!", "nothing was calculated: the input check refused it"},
+        {"C:JXBJS", "click 553\nset 440 60\nset 392 100\nclick 553\n", "",
+         u8"nothing was calculated: the calculation refused it: 板超筋，请加大板厚或者提高混凝土强度"},
+        {"C:JXBJS", u8"click 553\nset 440 60\nset 392 100\ntab 计算书\n", "", u8"the calculation refused it: 板超筋"},
+        {"C:JXBJS", "click 110\nset 440 60\nset 392 100\nclick 110\n", "", u8"the calculation refused it: 板超筋"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);
         fs::remove_all(m_dir / "out");
-        Outcome outcome = Qelt({"run", c.command, "--script", "-", "--store", "s.db", "--out", "out"}, c.script);
+        Outcome outcome = Qelt({"run", c.command, "--script", "-", "--store", "s.db", "--out", "out", "--word", "w.rtf"}, c.script);
         EXPECT_EQ(outcome.code, 4) << outcome.err;
+        EXPECT_FALSE(fs::exists(m_dir / "w.rtf")) << "no Word output";
         EXPECT_NE(outcome.out.find(c.out), std::string::npos) << outcome.out;
         EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
         EXPECT_TRUE(fs::is_empty(m_dir / "out")) << "no report files";
@@ -269,7 +344,9 @@ TEST_F(QeltProcessTest, LeftoversOfKilledRunsAreRemoved) {
                              "t.db.run-DDDDDD"}) {
         WriteFile(m_dir / name, "left over");
     }
-    Outcome outcome = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--quiet"});
+    // The Word output staged, and the file that "加入列表" was writing in its place.
+    for (const char* name : {".w.rtf.qelt-EEEEEE", "..w.rtf.qelt-EEEEEE.qelt-FFFFFF"}) WriteFile(m_dir / name, "left over");
+    Outcome outcome = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--word", "w.rtf", "--quiet"});
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     struct Case {
         const char* name;
@@ -277,8 +354,45 @@ TEST_F(QeltProcessTest, LeftoversOfKilledRunsAreRemoved) {
     };
     for (const Case& c : {Case{"s.db.run-AAAAAA", false}, Case{"s.db.run-AAAAAA-journal", false},
                           Case{"s.db.run-CCCCCC-journal", false}, Case{"s.db.run-notmine", true},
-                          Case{"t.db.run-DDDDDD", true}}) {
+                          Case{"t.db.run-DDDDDD", true}, Case{".w.rtf.qelt-EEEEEE", false},
+                          Case{"..w.rtf.qelt-EEEEEE.qelt-FFFFFF", false}}) {
         EXPECT_EQ(fs::exists(m_dir / c.name), c.kept) << c.name;
+    }
+}
+
+// A run killed while it put its outputs and its store in place (here after the first of two files,
+// in a child process that ends there) leaves a journal; the next run on the store finishes the
+// commit before it starts: the earlier report and the store are as they were, and nothing of the
+// killed run is left beside them.
+TEST_F(QeltProcessTest, ACommitCutShortIsUndoneByTheNextRun) {
+    ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "out", "--quiet"}).code, 0);
+    const std::string stored = ReadFile(m_dir / "s.db"), report = ReadFile(m_dir / "out/zhjmjs-full.txt");
+    WriteFile(m_dir / "out/.zhjmjs-full.txt.qelt-AAAAAA", "the killed run's report");
+    WriteFile(m_dir / "s.db.run-BBBBBB", "the killed run's store");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        qelt::app::JointCommit commit((m_dir / "s.db.commit").string(),
+                                      {{(m_dir / "out/.zhjmjs-full.txt.qelt-AAAAAA").string(), (m_dir / "out/zhjmjs-full.txt").string()},
+                                       {(m_dir / "s.db.run-BBBBBB").string(), (m_dir / "s.db").string()}});
+        _exit(commit.Begin().empty() && commit.Put(0).empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(ReadFile(m_dir / "out/zhjmjs-full.txt"), "the killed run's report");
+
+    Outcome next = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--out", "elsewhere", "--quiet", "--script", "-"}, "set 581 999\n");
+    EXPECT_EQ(next.code, 4) << next.err;
+    EXPECT_EQ(ReadFile(m_dir / "out/zhjmjs-full.txt"), report);
+    EXPECT_TRUE(ReadFile(m_dir / "s.db") == stored) << "the store changed";
+    for (const fs::path& folder : {m_dir, m_dir / "out"}) {
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name.find(".qelt-") == std::string::npos && name.find(".commit") == std::string::npos &&
+                        name.find(".run-") == std::string::npos)
+                << name;
+        }
     }
 }
 
@@ -309,6 +423,18 @@ TEST_F(QeltProcessTest, StoreCasesKeepWhatWasMeant) {
              return std::string("damaged.db");
          },
          {}, 3, "damaged.db: it is damaged"},
+        {"cut short",
+         [](const fs::path& d, const std::string& g) { return WriteFile(d / "cut.db", g.substr(0, g.size() - 10)), std::string("cut.db"); },
+         {}, 3, "cut.db: it is damaged (it is "},
+        {"a database without tables",
+         [](const fs::path& d, const std::string&) {
+             sqlite3* db = nullptr;
+             sqlite3_open((d / "bare.db").c_str(), &db);
+             sqlite3_exec(db, "CREATE TABLE t(x); DROP TABLE t", nullptr, nullptr, nullptr);
+             sqlite3_close(db);
+             return std::string("bare.db");
+         },
+         {}, 3, "bare.db: it is an empty database, not a qelt store"},
         {"read-only",
          [](const fs::path& d, const std::string& g) {
              WriteFile(d / "ro.db", g);
@@ -344,6 +470,15 @@ TEST_F(QeltProcessTest, StoreCasesKeepWhatWasMeant) {
         EXPECT_TRUE(ReadFile(m_dir / store) == before) << "the store changed";
         EXPECT_EQ(ReadFile(m_dir / "out/zhjmjs-full.rtf"), report) << "the outputs changed";
     }
+    // A link in the lock file's place is not followed, and makes nothing where it leads.
+    fs::remove(m_dir / "s.db.lock");
+    fs::create_symlink("planted", m_dir / "s.db.lock");
+    Outcome planted = Qelt({"run", "C:ZHJMJS", "--store", "s.db", "--quiet"});
+    EXPECT_EQ(planted.code, 3) << planted.err;
+    EXPECT_NE(planted.err.find("its lock file s.db.lock cannot be made"), std::string::npos) << planted.err;
+    EXPECT_FALSE(fs::exists(m_dir / "planted"));
+    fs::remove(m_dir / "s.db.lock");
+
     fs::create_symlink("s.db", m_dir / "link.db");
     ASSERT_EQ(Qelt({"run", "C:ZHJMJS", "--store", "link.db", "--script", "-", "--quiet"}, "set 581 250\nclick 553\n").code, 0);
     EXPECT_TRUE(fs::is_symlink(m_dir / "link.db"));

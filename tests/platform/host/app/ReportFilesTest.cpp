@@ -46,7 +46,7 @@ TEST(ReportFilesTest, WritesBothReportsAndTheirPicturesNumberedInOrder) {
         OutputFiles files;
         ASSERT_EQ(StageReportFiles(files, out.string(), "zhjmjs", full, brief), "");
         EXPECT_FALSE(fs::exists(out / "zhjmjs-full.rtf")) << "nothing is in place before the commit";
-        ASSERT_EQ(files.Commit(), "");
+        ASSERT_EQ(files.Commit((dir / "commit").string()), "");
     }
     EXPECT_EQ(ReadFile(out / "zhjmjs-full-1.png"), std::string(full.GetRow(1)->GetPng().begin(), full.GetRow(1)->GetPng().end()));
     EXPECT_EQ(ReadFile(out / "zhjmjs-full-2.png"), std::string(full.GetRow(3)->GetPng().begin(), full.GetRow(3)->GetPng().end()));
@@ -76,7 +76,7 @@ TEST(ReportFilesTest, OutputsGoInPlaceTogetherAndEarlierPicturesGo) {
     {
         OutputFiles files;
         ASSERT_EQ(StageReportFiles(files, dir.string(), "lxljs", full, brief), "");
-        ASSERT_EQ(files.Commit(), "");
+        ASSERT_EQ(files.Commit((dir / "commit").string()), "");
         RemoveEarlierPictures(dir.string(), "lxljs", files);
     }
     EXPECT_NE(ReadFile(dir / "lxljs-full.txt"), "earlier");
@@ -89,7 +89,7 @@ TEST(ReportFilesTest, OutputsGoInPlaceTogetherAndEarlierPicturesGo) {
     {
         OutputFiles files;
         ASSERT_EQ(StageReportFiles(files, dir.string(), "zhjmjs", full, brief), "");
-        EXPECT_NE(files.Commit().find("zhjmjs-short.txt"), std::string::npos);
+        EXPECT_NE(files.Commit((dir / "commit").string()).find("zhjmjs-short.txt"), std::string::npos);
     }
     EXPECT_EQ(ReadFile(dir / "zhjmjs-full.rtf"), "earlier");
     for (const fs::directory_entry& entry : fs::directory_iterator(dir))

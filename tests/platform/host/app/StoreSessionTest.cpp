@@ -58,7 +58,8 @@ protected:
             if (!CVuskSave::SetValue(key, text)) error = "not stored";
         }
         if (error.empty()) error = session.Prepare();
-        if (error.empty()) error = session.Replace();
+        OutputFiles outputs;
+        if (error.empty()) error = session.Replace(outputs);
         return error;
     }
 

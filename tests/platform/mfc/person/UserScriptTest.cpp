@@ -433,7 +433,7 @@ TEST_F(UserScriptTest, ValuesThePageRefusesStopTheScript) {
             EXPECT_FALSE(c.script.Failed()) << c.script.Error();
             continue;
         }
-        ASSERT_TRUE(c.script.ValueRefusal());
+        ASSERT_TRUE(c.script.PageRefusal());
         EXPECT_EQ(c.script.Error().find(c.error), 0u) << c.script.Error();
         EXPECT_FALSE(dlg.cancelled) << "the run ends at once";
     }
