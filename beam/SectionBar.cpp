@@ -40,9 +40,8 @@ void CSectionBar::InitMaterial() {
     m_dH = m_h;
     m_dAlpha1Fc = CQeltConcrete::GetAlpha1(m_strConcrete) * CQeltConcrete::GetFc(m_strConcrete);
     m_fy = m_bOwnStrength ? m_dOwnStrength : CQeltSteelBar::GetFy(m_strSteel);
-    // The balanced depth ratio of the bars' own strength: ξb = β1/(1 + fy/(Es·εcu)).
-    const double dEsEcu = CQeltSteelBar::GetEs(m_strSteel) * CQeltConcrete::GetEcu(m_strConcrete);
-    m_dXiB = dEsEcu > 0 ? CQeltConcrete::GetBeta1(m_strConcrete) / (1 + m_fy / dEsEcu) : 0;
+    // The balanced depth ratio of the bars' own strength.
+    m_dXiB = CQeltConcrete::GetEb(m_strSteel, m_strConcrete, m_fy);
     m_dAlphaMax = m_dXiB * (1 - 0.5 * m_dXiB);
 }
 

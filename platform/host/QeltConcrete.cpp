@@ -92,11 +92,14 @@ double CQeltConcrete::GetBetac(LPCTSTR lpszGrade) {
 double CQeltConcrete::GetEcu(LPCTSTR lpszGrade) { return Of(lpszGrade, Ecu); }
 
 double CQeltConcrete::GetEb(LPCTSTR lpszSteelGrade, LPCTSTR lpszConcreteGrade) {
-    const double fy = CQeltSteelBar::GetFy(lpszSteelGrade);
+    return GetEb(lpszSteelGrade, lpszConcreteGrade, CQeltSteelBar::GetFy(lpszSteelGrade));
+}
+
+double CQeltConcrete::GetEb(LPCTSTR lpszSteelGrade, LPCTSTR lpszConcreteGrade, double dFy) {
     const double es = CQeltSteelBar::GetEs(lpszSteelGrade);
     const double ecu = GetEcu(lpszConcreteGrade);
     if (es <= 0.0 || ecu <= 0.0) return 0.0;
-    return GetBeta1(lpszConcreteGrade) / (1.0 + fy / (es * ecu));
+    return GetBeta1(lpszConcreteGrade) / (1.0 + dFy / (es * ecu));
 }
 
 CString CQeltConcrete::GetAlpha1Str(LPCTSTR lpszGrade) {

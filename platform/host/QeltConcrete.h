@@ -3,7 +3,8 @@
 // - fcu,k: the number of the grade; fc, ft, fck, ftk and Ec: the code's tables of 4.1.3 to 4.1.5.
 // - α1 = 1.0 up to C50 and 0.94 at C80, β1 = 0.8 up to C50 and 0.74 at C80, βc = 1.0 up to C50 and
 //   0.8 at C80, linear in fcu,k between; εcu = 0.0033 − (fcu,k − 50)·10⁻⁵, at most 0.0033.
-// - ξb (GetEb, steel grade first) = β1 / (1 + fy / (Es·εcu)).
+// - ξb (GetEb, steel grade first) = β1 / (1 + fy / (Es·εcu)), with the grade's fy or a design
+//   strength of the bars' own (a strength the engineer sets), Es always the grade's.
 // - fm = 1.1·fc: the flexural compressive strength of the code of 1989, which the 2002 code dropped
 //   and which the beam and slab calculations still use.
 // - The text forms of α1 and βc have two decimals with a trailing zero dropped, keeping one: "1.0",
@@ -36,6 +37,7 @@ public:
     static double GetBetac(LPCTSTR lpszGrade);
     static double GetEcu(LPCTSTR lpszGrade);
     static double GetEb(LPCTSTR lpszSteelGrade, LPCTSTR lpszConcreteGrade);
+    static double GetEb(LPCTSTR lpszSteelGrade, LPCTSTR lpszConcreteGrade, double dFy);
     static CString GetAlpha1Str(LPCTSTR lpszGrade);
     static CString GetBetacStr(LPCTSTR lpszGrade);
 
