@@ -67,9 +67,7 @@ void CPreComPage::ReadDouble(UINT nID, double& dStored, double dMin, double dMax
     BOOL bRewrite = FALSE;
     dStored = CorrectDoubleInput(strText, dStored, dMin, dMax, bRewrite);
     if (!bRewrite) return;
-    CString strValue;
-    strValue.Format("%.3f", dStored);
-    SetDlgItemText(nID, strValue);
+    ShowLoad(nID, dStored);
     TellRefusal(this, nID, GetDoubleRangeMessage(dMin, dMax));
 }
 
@@ -79,17 +77,19 @@ void CPreComPage::ShowInt(UINT nID, int nValue) {
     SetDlgItemText(nID, strValue);
 }
 
+void CPreComPage::ShowLoad(UINT nID, double dValue) {
+    CString strValue;
+    strValue.Format("%.3f", dValue);
+    SetDlgItemText(nID, strValue);
+}
+
 void CPreComPage::ShowStored(std::initializer_list<std::pair<UINT, int>> values) {
     for (const auto& value : values) ShowInt(value.first, value.second);
 }
 
 void CPreComPage::ShowStoredLoads(UINT nIDN, UINT nIDM, UINT nIDV, const CPreComForces& forces) {
     const std::pair<UINT, double> loads[] = {{nIDN, forces.m_dForceN}, {nIDM, forces.m_dForceM}, {nIDV, forces.m_dForceV}};
-    for (const auto& load : loads) {
-        CString strValue;
-        strValue.Format("%.3f", load.second);
-        SetDlgItemText(load.first, strValue);
-    }
+    for (const auto& load : loads) ShowLoad(load.first, load.second);
 }
 
 void CPreComPage::ReadBarsAndPlate(CPreComAnchorGroup& g, UINT nIDB, UINT nIDLa, UINT nIDT, UINT nIDB1,

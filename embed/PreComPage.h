@@ -68,6 +68,7 @@ protected:
     void ShowStored(std::initializer_list<std::pair<UINT, int>> values);
     void ShowStoredLoads(UINT nIDN, UINT nIDM, UINT nIDV, const CPreComForces& forces);
     void ShowInt(UINT nID, int nValue);
+    void ShowLoad(UINT nID, double dValue);
 
     // The spacing b, anchorage la, plate t and row spacing b1 of the bar pages 5 to 7, in that order,
     // by the shear limits when the main page is in shear (rows at least nShearB1Min apart), else by

@@ -27,7 +27,7 @@ BEGIN_MESSAGE_MAP(CPreComSub3Dlg, CPreComPage)
     ON_EN_KILLFOCUS(IDC_P3_V, OnInputChange)
 END_MESSAGE_MAP()
 
-CPreComSub3Dlg::CPreComSub3Dlg() : CPreComPage(IDD) {}
+CPreComSub3Dlg::CPreComSub3Dlg() : CPreComPage(IDD), m_bMomentShownAsNone(FALSE) {}
 
 BOOL CPreComSub3Dlg::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -44,6 +44,7 @@ BOOL CPreComSub3Dlg::OnInitDialog() {
                 {IDC_P3_CA, g.m_nSteelCa}, {IDC_P3_B1, g.m_nSteelB1}, {IDC_P3_CB, g.m_nSteelCb},
                 {IDC_P3_B, g.m_nSteelB}});
     ShowStoredLoads(IDC_P3_N, IDC_P3_M, IDC_P3_V, g);
+    m_bMomentShownAsNone = FALSE;
     ReadInputs();
     ShowResults();
     return TRUE;
@@ -127,18 +128,22 @@ void CPreComSub3Dlg::ShowResults() {
         break;
     }
     SetDlgItemText(IDC_P3_VC_RULE, GetLoadCase() == PRECOM_PRESS_BEND_SHEAR ? PressShearRuleText() : "");
+    ShowMomentInput();
+}
+
+// Compression-bending-shear takes no moment: its disabled M box shows the 0 the calculation takes, and
+// the stored moment, kept, comes back into the box with the next case.
+void CPreComSub3Dlg::ShowMomentInput() {
+    const BOOL bNone = GetLoadCase() == PRECOM_PRESS_BEND_SHEAR;
+    if (bNone == m_bMomentShownAsNone) return;
+    m_bMomentShownAsNone = bNone;
+    ShowLoad(IDC_P3_M, bNone ? 0.0 : Group().m_dForceM);
 }
 
 // Which rule gives the shear of the compression-bending-shear case.
 LPCTSTR CPreComSub3Dlg::PressShearRuleText() const {
-    switch (m_results.m_nVcRule) {
-    case EMBED_PRESS_SHEAR_FORMULA_3:
-        return "V由GB 50010-2002式(10.9.1-3)控制";
-    case EMBED_PRESS_SHEAR_FORMULA_4:
-        return "M超过式(10.9.1-4)所得Mc,V取0";
-    default:
-        return "V由kc公式控制,不超过式(10.9.1-3)";
-    }
+    return m_results.m_nVcRule == EMBED_PRESS_SHEAR_FORMULA_3 ? "V由GB 50010-2002式(10.9.1-3)控制"
+                                                              : "V由kc公式控制,不超过式(10.9.1-3)";
 }
 
 void CPreComSub3Dlg::RaiseAnchorLength() {

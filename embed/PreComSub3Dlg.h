@@ -37,4 +37,8 @@ protected:
 private:
     CPreComSub3& Group() { return m_pParam->m_Sub3; }
     LPCTSTR PressShearRuleText() const;
+    // The M box: the stored moment, or 0 in compression-bending-shear.
+    void ShowMomentInput();
+
+    BOOL m_bMomentShownAsNone;  // the M box shows 0 for compression-bending-shear, not the stored M
 };

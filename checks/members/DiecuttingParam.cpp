@@ -134,8 +134,8 @@ void CStlcnDiecuttingParam::CalAlphaS() {
         m_dAs = 20;
 }
 
-double CStlcnDiecuttingParam::CalEdgeAngle() const {
-    return std::acos(m_dSectionDiameter / (m_dSectionDiameter + m_dBoardValidHeight));
+double CStlcnDiecuttingParam::CalEdgeAngle(double dDiameter) const {
+    return std::acos(m_dSectionDiameter / dDiameter);
 }
 
 // The critical section lies at ho/2 from the column (7.7.1). At an edge or a corner the slab ends at
@@ -154,7 +154,7 @@ void CStlcnDiecuttingParam::CalUm() {
     } else if (IsCircle()) {
         // The circle of diameter d + ho without its arcs beyond the free edges, each 2θ wide; at a
         // corner the two arcs overlap once θ passes π/4.
-        double dTheta = CalEdgeAngle();
+        double dTheta = CalEdgeAngle(m_dSectionDiameter + ho);
         double dCut = 0;
         if (IsEdgeColumn())
             dCut = 2 * dTheta;
@@ -186,13 +186,37 @@ void CStlcnDiecuttingParam::CalBetaH() {
         m_dBh = 1 - (m_dBoardHeight - 800) * (1.0 / 12000);
 }
 
+// The cone's base reaches ho beyond the column's faces. At an edge or a corner the slab, and so the
+// load on it, stops at the free edge(s) at the column's outer face(s), placed as for Um: an edge
+// column's long side lies along its edge.
+double CStlcnDiecuttingParam::CalConeArea() const {
+    double ho = m_dBoardValidHeight * 0.001;
+    if (IsRectangle()) {
+        double a = GetLongSide() * 0.001, b = GetShortSide() * 0.001;
+        if (IsEdgeColumn()) return (a + 2 * ho) * (b + ho);
+        if (IsCornerColumn()) return (a + ho) * (b + ho);
+        return (a + 2 * ho) * (b + 2 * ho);
+    }
+    if (!IsCircle()) return 0;
+    double dBase = m_dSectionDiameter * 0.001 + 2 * ho;
+    return CalConeCircleFactor() * dBase * dBase / 4;
+}
+
+// The circle of radius R = (d + 2ho)/2 less, for each free edge at c = d/2 from the centre, its
+// segment R²(φ − sinφ·cosφ), φ = arccos(c/R). At a corner the two segments overlap once φ passes π/4,
+// by R²(φ − π/4) − c(R·sinφ − c); added back, the area is R²(3π/4 − φ + sinφ·cosφ + cos²φ).
+double CStlcnDiecuttingParam::CalConeCircleFactor() const {
+    if (!IsEdgeColumn() && !IsCornerColumn()) return kPi;
+    double dPhi = CalEdgeAngle(m_dSectionDiameter + 2 * m_dBoardValidHeight);
+    double dSinCos = std::sin(dPhi) * std::cos(dPhi);
+    if (IsEdgeColumn()) return kPi - dPhi + dSinCos;
+    if (dPhi <= kPi / 4) return kPi - 2 * dPhi + 2 * dSinCos;
+    return 3 * kPi / 4 - dPhi + dSinCos + std::pow(std::cos(dPhi), 2);
+}
+
 void CStlcnDiecuttingParam::CalFl() {
     if (!IsReaction()) return;
-    double dHo2 = 2 * m_dBoardValidHeight * 0.001;
-    if (IsRectangle())
-        m_dFl = m_dForceN - m_dBoardQ * (m_dSectionHeight * 0.001 + dHo2) * (m_dSectionWidth * 0.001 + dHo2);
-    else if (IsCircle())
-        m_dFl = m_dForceN - m_dBoardQ * std::pow(m_dSectionDiameter * 0.001 + dHo2, 2) * kPi / 4;
+    m_dFl = m_dForceN - m_dBoardQ * CalConeArea();
 }
 
 double CStlcnDiecuttingParam::CalSectionLimit() const {

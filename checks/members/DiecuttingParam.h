@@ -36,9 +36,14 @@ public:
     // The rectangle's sides as the formulas take them, a the longer whichever box holds it.
     double GetLongSide() const;
     double GetShortSide() const;
-    // The angle θ = arccos(d/(d + ho)) at the column's centre between the normal to a free edge at
-    // the column's face and the point where the critical circle meets that edge.
-    double CalEdgeAngle() const;
+    // The angle arccos(d/D) at the column's centre between the normal to a free edge at the column's
+    // face and the point where the circle of diameter D about the column meets that edge: θ of the
+    // critical circle (D = d + ho), φ of the cone's base (D = d + 2ho).
+    double CalEdgeAngle(double dDiameter) const;
+    // The slab inside the punching cone, whose load the concentrated reaction is relieved of, m².
+    double CalConeArea() const;
+    // The circular cone's base area over (d + 2ho)²/4: π, less what lies beyond the free edge(s).
+    double CalConeCircleFactor() const;
     // The capacity of the slab as reinforced (or not), kN.
     double CalCapacity() const;
 

@@ -46,26 +46,71 @@ void CStlcnDiecuttingParam::GetInfoText() {
 
 void CStlcnDiecuttingParam::AddFlLines() {
     if (!IsReaction()) return;
+    CStringArray& lines = m_arrProcessText;
     CString strN = FormatNum(m_dForceN, 3);
     CString strHo = FormatNum(m_dBoardValidHeight * 0.001, 3);
     CString strQ = FormatNum(m_dBoardQ, 3);
     CString strGoFl = FormatNum(m_dImportantCoefV * m_dFl, 3);
+    if (IsEdgeColumn())
+        AddLine(lines, "      边柱,冲切破坏锥体内的板止于柱外侧面处的自由边(同Um,a边沿自由边):");
+    else if (IsCornerColumn())
+        AddLine(lines, "      角柱,冲切破坏锥体内的板止于柱外侧面处的两条自由边:");
+    // The area as a formula and with its figures; the inner circle's second line writes π( for π*(.
+    CString strShape, strArea, strFigures, strFigures2;
     if (IsRectangle()) {
+        strShape = "矩形";
         CString strA = FormatNum(GetLongSide() * 0.001, 3);
         CString strB = FormatNum(GetShortSide() * 0.001, 3);
-        AddLine(m_arrProcessText,
-                "      集中反力作用下的矩形截面 Fl=N-(a+2*ho)*(b+2*ho)*q=%s-(%s+2*%s)*(%s+2*%s)*%s=%skN\n"
-                "      γo*Fl=γo*[N-(a+2*ho)*(b+2*ho)*q]\n            =%s*[%s-(%s+2*%s)*(%s+2*%s)*%s]\n            =%skN",
-                strN, strA, strHo, strB, strHo, strQ, FormatNum(m_dFl, 3), FormatNum(m_dImportantCoefV, 1), strN, strA,
-                strHo, strB, strHo, strQ, strGoFl);
+        if (IsEdgeColumn()) {
+            strArea = "(a+2*ho)*(b+ho)";
+            strFigures.Format("(%s+2*%s)*(%s+%s)", (LPCTSTR)strA, (LPCTSTR)strHo, (LPCTSTR)strB, (LPCTSTR)strHo);
+        } else if (IsCornerColumn()) {
+            strArea = "(a+ho)*(b+ho)";
+            strFigures.Format("(%s+%s)*(%s+%s)", (LPCTSTR)strA, (LPCTSTR)strHo, (LPCTSTR)strB, (LPCTSTR)strHo);
+        } else {
+            strArea = "(a+2*ho)*(b+2*ho)";
+            strFigures.Format("(%s+2*%s)*(%s+2*%s)", (LPCTSTR)strA, (LPCTSTR)strHo, (LPCTSTR)strB, (LPCTSTR)strHo);
+        }
+        strFigures2 = strFigures;
     } else if (IsCircle()) {
+        strShape = "圆形";
         CString strD = FormatNum(m_dSectionDiameter * 0.001, 3);
-        AddLine(m_arrProcessText,
-                "      集中反力作用下的圆形截面 Fl=N-π(d+2*ho)$2$/4*q=%s-π*(%s+2*%s)$2$/4*%s=%skN\n"
-                "      γo*Fl=γo*[N-π(d+2*ho)$2$/4*q]\n            =%s*[%s-π(%s+2*%s)$2$/4*%s]\n            =%skN",
-                strN, strD, strHo, strQ, FormatNum(m_dFl, 3), FormatNum(m_dImportantCoefV, 1), strN, strD, strHo, strQ,
-                strGoFl);
+        CString strBase;
+        strBase.Format("(%s+2*%s)$2$/4", (LPCTSTR)strD, (LPCTSTR)strHo);
+        if (!IsEdgeColumn() && !IsCornerColumn()) {
+            strArea = "π(d+2*ho)$2$/4";
+            strFigures = "π*" + strBase;
+            strFigures2 = "π" + strBase;
+        } else {
+            double dPhi = CalEdgeAngle(m_dSectionDiameter + 2 * m_dBoardValidHeight);
+            CString strPhi = FormatNum(dPhi, 3);
+            // At a corner the two cut segments overlap once φ passes π/4.
+            const char* pszSide = IsEdgeColumn() ? "" : dPhi <= M_PI / 4 ? "≤π/4" : "＞π/4";
+            AddLine(lines, "      φ=arccos(d/(d+2*ho))=arccos(%s/%s)=%s%s", FormatNum(m_dSectionDiameter, 0),
+                    FormatNum(m_dSectionDiameter + 2 * m_dBoardValidHeight, 0), strPhi, pszSide);
+            CString strFactor;
+            if (IsEdgeColumn()) {
+                strArea = "(π-φ+sinφ*cosφ)";
+                strFactor.Format("(π-%s+sin%s*cos%s)", (LPCTSTR)strPhi, (LPCTSTR)strPhi, (LPCTSTR)strPhi);
+            } else if (dPhi <= M_PI / 4) {
+                strArea = "(π-2φ+2*sinφ*cosφ)";
+                strFactor.Format("(π-2*%s+2*sin%s*cos%s)", (LPCTSTR)strPhi, (LPCTSTR)strPhi, (LPCTSTR)strPhi);
+            } else {
+                strArea = "(3π/4-φ+sinφ*cosφ+cos$2$φ)";
+                strFactor.Format("(3π/4-%s+sin%s*cos%s+cos$2$%s)", (LPCTSTR)strPhi, (LPCTSTR)strPhi, (LPCTSTR)strPhi,
+                                 (LPCTSTR)strPhi);
+            }
+            strArea += "*(d+2*ho)$2$/4";
+            strFigures = strFactor + "*" + strBase;
+            strFigures2 = strFigures;
+        }
     }
+    if (strShape.IsEmpty()) return;
+    AddLine(lines,
+            "      集中反力作用下的%s截面 Fl=N-%s*q=%s-%s*%s=%skN\n"
+            "      γo*Fl=γo*[N-%s*q]\n            =%s*[%s-%s*%s]\n            =%skN",
+            strShape, strArea, strN, strFigures, strQ, FormatNum(m_dFl, 3), strArea, FormatNum(m_dImportantCoefV, 1),
+            strN, strFigures2, strQ, strGoFl);
 }
 
 CString CStlcnDiecuttingParam::BetaHText() const {
@@ -96,7 +141,7 @@ void CStlcnDiecuttingParam::AddUmLines() {
         AddLine(lines, "      Um=π(d+ho)=π(%s+%s)=%smm", strD, strHo, strUm);
         return;
     }
-    double dTheta = CalEdgeAngle();
+    double dTheta = CalEdgeAngle(m_dSectionDiameter + m_dBoardValidHeight);
     CString strTheta = FormatNum(dTheta, 3);
     CString strDHo = FormatNum(m_dSectionDiameter + m_dBoardValidHeight, 0);
     AddLine(lines,

@@ -26,13 +26,16 @@ struct StraightCase {
 
 const StraightCase kStraight[] = {
     // The defaults: y/t = 45/8 < 8 keeps αb = 0.6 + 0.25·8/8 = 0.85 (no raise); Nu = 0.0008·210·4·0.85·50.27
-    // = 28.71, Vu = 0.001·210·4·0.7·50.27 = 29.56. Compression-bending-shear: M 1 above Mc =
-    // 0.045·(0.4·1 + 28.71/2) = 0.664 (10.9.1-4): no shear.
+    // = 28.71, Vu = 0.001·210·4·0.7·50.27 = 29.56. Compression-bending-shear takes no moment (the M of
+    // 1 is tension-bending-shear's): T = (1/1 − 0.3)/(0.7·1.0) = 1 ≤ Vu/N, the kc method gives
+    // 0.3 + 1.0·29.556 = 29.856, as 10.9.1-3 does (0.3 + 1.0·0.7·210·201.06/1000): the kc method is
+    // named. Mc = 0.045·(0.4·1 + 28.71/2) = 0.664 (10.9.1-4).
     {"defaults", 0, 8, 2, 2, 8, 250, 45, 45, 8, 1, 1, 1, 0, 1.0,
-     {28.711644, 29.556104, 26.564433, 0.893495, 0.631797, 0.631797, 0.631797, 0, 0.664012,
-      EMBED_PRESS_SHEAR_FORMULA_4}},
+     {28.711644, 29.556104, 26.564433, 0.893495, 0.631797, 0.631797, 0.631797, 29.856104, 0.664012,
+      EMBED_PRESS_SHEAR_KC}},
     // d 20 in C20, 3 × 3, width 1.2b = 108 < 8·14: αb = 0.6 + 0.25·14/20 = 0.775; K 0.7, la 780 = la_req:
-    // ψ 1. The kc method's 171.10 lies below 10.9.1-3's 0.3·50 + 0.85·0.4293·300·2827.4/1000 = 324.54.
+    // ψ 1. The kc method's (0.3·50 + 1.0·229.42)·0.7 = 171.10 lies below 10.9.1-3's
+    // 0.3·50 + 0.9·0.4293·300·2827.4/1000 = 342.75.
     {"3x3 d20", 0, 20, 3, 3, 14, 780, 90, 90, 50, 50, 20, 5, 1, 0.7,
      {368.131827, 229.424829, 205.142301, 177.434801, 164.744077, 65.897631, 16.474408, 171.097380, 33.418678,
       EMBED_PRESS_SHEAR_KC}},
@@ -42,12 +45,13 @@ const StraightCase kStraight[] = {
      {218.956442, 196.057793, 182.639235, 157.084898, 140.501004, 70.250502, 0, 199.057793, 6.808693,
       EMBED_PRESS_SHEAR_FORMULA_3}},
     // d 25 with la 500 < la_req 975: ψ = 0.513 shrinks Nu, not Vu; αb = 0.6 + 0.25·16/25 = 0.76.
-    // 10.9.1-3: 0.3·1 + 210.744 − αv·(1 − 0.4·1·0.15)·1000/(1.3·0.76·150) = 208.775 (αv 2·√(9.6/300) = 0.3578).
+    // 10.9.1-3 with no moment: 0.3·1 + 1.0·0.3578·300·1963.5/1000 = 211.044 (αv 2·√(9.6/300) = 0.3578),
+    // the kc method's 0.3 + 1.0·210.744 alike (C20, kc 1.0).
     {"short la", 0, 25, 2, 2, 16, 500, 75, 150, 8, 1, 1, 1, 0, 1.0,
-     {183.662340, 210.744442, 104.151710, 18.121240, 12.813652, 12.813652, 12.813652, 208.775180, 13.834675,
-      EMBED_PRESS_SHEAR_FORMULA_3}},
+     {183.662340, 210.744442, 104.151710, 18.121240, 12.813652, 12.813652, 12.813652, 211.044442, 13.834675,
+      EMBED_PRESS_SHEAR_KC}},
     // 3 × 2 HRB335 d 16 in C30, t 14, b 100 (y/t = 7.1: αb = 0.6 + 0.25·14/16 = 0.81875, not 0.859),
-    // N 100, M 8 = 0.4·N·z (z 200): the kc method gives 0.3·100 + 1.364·193.43 = 293.84; 10.9.1-3
+    // N 100 (compression takes no moment; z 200): the kc method gives 0.3·100 + 1.364·193.43 = 293.84; 10.9.1-3
     // gives 0.3·100 + 0.9·0.59385·300·1206.37/1000 = 223.43, which governs. Mc = 0.2·(40 + 0.9·237.05/2).
     {"compression within 10.9.1-3", 2, 16, 3, 2, 14, 500, 100, 100, 8, 100, 1, 8, 0, 1.0,
      {237.052015, 193.428809, 189.206236, 125.504400, 125.498126, 1.254981, 10.039850, 223.428809, 29.334681,
@@ -83,6 +87,29 @@ TEST(EmbedStraightAnchors, CapacitiesOfEveryLoadCase) {
         EXPECT_NEAR(r.m_dVc, x.m_dVc, 1e-5);
         EXPECT_NEAR(r.m_dMc, x.m_dMc, 1e-5);
         EXPECT_EQ(r.m_nVcRule, x.m_nVcRule);
+    }
+}
+
+// The moment of the group is tension-bending-shear's; compression-bending-shear, whose M box the page
+// keeps disabled, takes none: the defaults' Vc 29.856 and Mc 0.664 (above) whatever M is stored.
+TEST(EmbedStraightAnchors, CompressionTakesNoStoredMoment) {
+    for (double dM : {0.0, 0.001, 8.0, 1e6}) {
+        SCOPED_TRACE(dM);
+        CPreComSub3 in;
+        in.m_nConLevel = 0;
+        in.m_nSteelD = 8;
+        in.m_nSteelN0 = in.m_nSteelN1 = 2;
+        in.m_nSlabT = 8;
+        in.m_nAnchorLa = 250;
+        in.m_nSteelB = in.m_nSteelB1 = 45;
+        in.m_nShearE = 8;
+        in.m_dForceN = in.m_dForceV = 1;
+        in.m_dForceM = dM;
+        CEmbedStraightResults r;
+        CalcStraightAnchors(in, 0, 1.0, r);
+        EXPECT_NEAR(r.m_dVc, 29.856104, 1e-5);
+        EXPECT_NEAR(r.m_dMc, 0.664012, 1e-5);
+        EXPECT_EQ(r.m_nVcRule, EMBED_PRESS_SHEAR_KC);
     }
 }
 

@@ -79,18 +79,20 @@ TEST_F(PreComDlg, TheGroupItemDisablesDrawingAndKeepsTheType) {
 }
 
 TEST_F(PreComDlg, StraightBarsByLoadCase) {
-    // The defaults (N = V = M = 1): in compression-bending-shear M 1 exceeds Mc = 0.045·(0.4 + 28.71/2)
-    // = 0.66 of 10.9.1-4, so there is no shear, and the page says why.
+    // The defaults (N = V = M = 1). Compression-bending-shear takes no moment, its disabled M box shows
+    // 0: Vc = 0.3·1 + 1.0·29.556 = 29.86 by the kc method (10.9.1-3 gives as much), Mc = 0.045·(0.4 +
+    // 28.71/2) = 0.66 by 10.9.1-4.
     struct Row {
         UINT nCase;
         const char *pszN, *pszM, *pszV;
         const char* pszRule;
+        const char* pszMBox;
     } rows[] = {
-        {IDC_PRECOM_SHEAR, "--", "--", "29.56", ""},
-        {IDC_PRECOM_BEND_SHEAR, "--", "--", "26.56", ""},
-        {IDC_PRECOM_TENSION_BEND_SHEAR, "0.63", "0.63", "0.63", ""},
-        {IDC_PRECOM_PRESS_BEND_SHEAR, "--", "0.66", "0.00", "M超过式(10.9.1-4)所得Mc,V取0"},
-        {IDC_PRECOM_TENSION, "28.71", "--", "--", ""},
+        {IDC_PRECOM_SHEAR, "--", "--", "29.56", "", "1.000"},
+        {IDC_PRECOM_BEND_SHEAR, "--", "--", "26.56", "", "1.000"},
+        {IDC_PRECOM_TENSION_BEND_SHEAR, "0.63", "0.63", "0.63", "", "1.000"},
+        {IDC_PRECOM_PRESS_BEND_SHEAR, "--", "0.66", "29.86", "V由kc公式控制,不超过式(10.9.1-3)", "0.000"},
+        {IDC_PRECOM_TENSION, "28.71", "--", "--", "", "1.000"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.nCase);
@@ -99,11 +101,29 @@ TEST_F(PreComDlg, StraightBarsByLoadCase) {
         EXPECT_EQ(Shown(IDC_PRECOM_M), CString(row.pszM));
         EXPECT_EQ(Shown(IDC_PRECOM_V), CString(row.pszV));
         EXPECT_EQ(Text(Sub(3), IDC_P3_VC_RULE), CString(row.pszRule));
+        EXPECT_EQ(Text(Sub(3), IDC_P3_M), CString(row.pszMBox));
         EXPECT_EQ(Enabled(Sub(3), IDC_P3_E), row.nCase == IDC_PRECOM_BEND_SHEAR);
         EXPECT_EQ(Enabled(Sub(3), IDC_P3_M), row.nCase == IDC_PRECOM_TENSION_BEND_SHEAR);
         EXPECT_EQ(Enabled(Sub(3), IDC_P3_N),
                   row.nCase == IDC_PRECOM_TENSION_BEND_SHEAR || row.nCase == IDC_PRECOM_PRESS_BEND_SHEAR);
     }
+}
+
+// A moment typed in tension-bending-shear is kept for it but changes nothing in compression-bending-
+// shear, whose M box shows 0 (the defaults' Vc 29.86 and Mc 0.66), and comes back with the case.
+TEST_F(PreComDlg, CompressionIgnoresTheMomentOfTensionBendingShear) {
+    Click(IDC_PRECOM_TENSION_BEND_SHEAR);
+    Type(Sub(3), IDC_P3_M, "5");
+    EXPECT_EQ(Page().m_record.m_Sub3.m_dForceM, 5);
+    Click(IDC_PRECOM_PRESS_BEND_SHEAR);
+    EXPECT_EQ(Text(Sub(3), IDC_P3_M), CString("0.000"));
+    EXPECT_EQ(Shown(IDC_PRECOM_M), CString("0.66"));
+    EXPECT_EQ(Shown(IDC_PRECOM_V), CString("29.86"));
+    Type(Sub(3), IDC_P3_V, "2");  // a reading in compression leaves the moment alone
+    EXPECT_EQ(Page().m_record.m_Sub3.m_dForceM, 5);
+    Click(IDC_PRECOM_TENSION_BEND_SHEAR);
+    EXPECT_EQ(Text(Sub(3), IDC_P3_M), CString("5.000"));
+    EXPECT_TRUE(Enabled(Sub(3), IDC_P3_M));
 }
 
 TEST_F(PreComDlg, DrawingOptionsFallBackToTheStoredOnes) {

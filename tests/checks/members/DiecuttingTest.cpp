@@ -1,6 +1,6 @@
 // The punching check: its calculation against values worked by hand from GB 50010-2002 7.7
 // (βs = max(a/b, 2), η = min(0.4 + 1.2/βs, 0.5 + αs·ho/(4Um)), βh between 1.0 at h = 800 and 0.9 at
-// 2000, Fl = N − q(a + 2ho)(b + 2ho), 0.7βh·ft·η·Um·ho, 1.05ft·η·Um·ho, 0.35ft·η·Um·ho + 0.8fyv·Asvu
+// 2000, Fl = N less q over the cone's base, 0.7βh·ft·η·Um·ho, 1.05ft·η·Um·ho, 0.35ft·η·Um·ho + 0.8fyv·Asvu
 // or + 0.8fy·Asbu·sinα), its stored keys, list entry and whole reports.
 #include <gtest/gtest.h>
 
@@ -178,6 +178,59 @@ TEST(DiecuttingCalc, PerimeterByColumnPosition) {
     }
 }
 
+struct ConeCase {
+    const char* name;
+    const char* position;
+    const char* section;
+    double a, b, d, ho;
+    double fl;  // N − q·A, N 500 kN, q 100 kN/m²
+};
+
+// The load on the slab inside the punching cone, whose base reaches ho beyond the column's faces, is
+// taken off N; at an edge or a corner the slab stops at the free edge(s) at the column's outer
+// face(s), an edge column's long side along its edge as for Um.
+// 600 × 400, ho 260 (m): inner (0.6 + 0.52)(0.4 + 0.52) = 1.0304, Fl = 500 − 103.04 = 396.96;
+//   edge (0.6 + 0.52)(0.4 + 0.26) = 0.7392, Fl 426.08; corner (0.6 + 0.26)(0.4 + 0.26) = 0.5676, 443.24.
+// Circle d 400, ho 180: R = 0.38, c = 0.2 from the centre to a free edge, R² = 0.1444,
+//   φ = arccos(0.2/0.38) = 1.0165345, sinφ·cosφ = 0.8502892·0.5263158 = 0.4475206, cos²φ = 0.2770083;
+//   inner πR² = 0.4536460, Fl 454.635402;
+//   edge, less the segment R²(φ − sinφcosφ): R²(π − φ + sinφcosφ) = 0.1444·2.5725788 = 0.3714804,
+//   Fl 462.851962;
+//   corner, φ > π/4 so the two segments overlap by R²(φ − π/4) − c(R·sinφ − c):
+//   R²(3π/4 − φ + sinφcosφ + cos²φ) = 0.1444·2.0641889 = 0.2980689, Fl 470.193112.
+// Circle d 600, ho 50: R = 0.35, c = 0.3, φ = arccos(0.3/0.35) = 0.5410995 ≤ π/4 (segments apart),
+//   sinφ·cosφ = 0.4414961: corner R²(π − 2φ + 2sinφcosφ) = 0.1225·2.9423858 = 0.3604423, Fl 463.955775.
+// (A strip sum over the circle, cut at the edges, gives the same areas to 5e-5 m².)
+const ConeCase kConeCases[] = {
+    {"inner column", "中柱", "矩形", 600, 400, 0, 260, 396.96},
+    {"edge column", "边柱", "矩形", 600, 400, 0, 260, 426.08},
+    {"edge column, sides swapped", "边柱", "矩形", 400, 600, 0, 260, 426.08},
+    {"corner column", "角柱", "矩形", 600, 400, 0, 260, 443.24},
+    {"circular inner column", "中柱", "圆形", 0, 0, 400, 180, 454.6354020},
+    {"circular edge column", "边柱", "圆形", 0, 0, 400, 180, 462.8519624},
+    {"circular corner column", "角柱", "圆形", 0, 0, 400, 180, 470.1931119},
+    {"circular corner column, segments apart", "角柱", "圆形", 0, 0, 600, 50, 463.9557755},
+};
+
+TEST(DiecuttingCalc, ReactionLessTheLoadInsideTheCone) {
+    for (const ConeCase& c : kConeCases) {
+        SCOPED_TRACE(c.name);
+        CStlcnDiecuttingParam p;
+        p.m_strBoardForceType = "集中反力作用";
+        p.m_strPillarForceType = c.position;
+        p.m_strSectionType = c.section;
+        p.m_dSectionHeight = c.a;
+        p.m_dSectionWidth = c.b;
+        p.m_dSectionDiameter = c.d;
+        p.m_dBoardValidHeight = c.ho;
+        p.m_dBoardHeight = c.ho + 40;
+        p.m_dForceN = 500;
+        p.m_dBoardQ = 100;
+        p.Calculate();
+        EXPECT_NEAR(p.m_dFl, c.fl, 1e-6);
+    }
+}
+
 TEST(DiecuttingCalc, Capacities) {
     CStlcnDiecuttingParam p;
     p.m_strDieCuttingType = "配筋";
@@ -328,6 +381,29 @@ const ReportCase kReportCases[] = {
          p.m_dBoardHeight = 1400;
          p.m_dBoardValidHeight = 1350;
          p.m_strConcreteGrade = "C35";
+     }},
+    // An edge column 600 × 400 under a reaction, stirrups, ho 260, N 500, q 100: the cone stops at the
+    // free edge, Fl = 500 − (0.6 + 0.52)(0.4 + 0.26)·100 = 426.080 kN.
+    {"punching_edge_reaction",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_strDieCuttingType = "配筋";
+         p.m_strBoardForceType = "集中反力作用";
+         p.m_strPillarForceType = "边柱";
+         p.m_dSectionHeight = 600;
+         p.m_dBoardHeight = 300;
+         p.m_dBoardValidHeight = 260;
+         p.m_dForceN = 500;
+         p.m_dBoardQ = 100;
+     }},
+    // A circular corner column d 400, ho 180, N 500, q 100: φ = arccos(400/760) = 1.017 > π/4,
+    // Fl = 500 − 0.1444·(3π/4 − φ + sinφcosφ + cos²φ)·100 = 470.193 kN.
+    {"punching_corner_circle_reaction",
+     [](CStlcnDiecuttingParam& p) {
+         p.m_strBoardForceType = "集中反力作用";
+         p.m_strPillarForceType = "角柱";
+         p.m_strSectionType = "圆形";
+         p.m_dForceN = 500;
+         p.m_dBoardQ = 100;
      }},
     {"punching_plain_fails",
      [](CStlcnDiecuttingParam& p) {

@@ -107,6 +107,29 @@ const CheckCase kChecks[] = {
     // b = 80: hw/b = 510/80 > 6.
     {"hw/b above 6", [](CStlcnGeneralParam& p) { p.m_dSectionWidth = 80; },
      {"当hw/b>6时，受扭构件的截面尺寸条件及扭矩截面承载力计算应符合其它专门规定。"}, {}},
+    // 7.6.1 gives no section limit beyond hw/b = 6, so no capacity either: refused in both modes.
+    {"hw/b above 6 in the capacity mode",
+     [](CStlcnGeneralParam& p) {
+         p.m_strCaltType = "已知配筋求扭矩";
+         p.m_dSectionWidth = 80;
+     },
+     {"当hw/b>6时，受扭构件的截面尺寸条件及扭矩截面承载力计算应符合其它专门规定。"}, {}},
+    // A T section's hw is ho − h'f = 510 − 100 = 410: b 70 gives 5.86 (passes), b 60 gives 6.83.
+    {"T section, hw/b below 6",
+     [](CStlcnGeneralParam& p) {
+         p.m_strCaltType = "已知配筋求扭矩";
+         p.m_strSectionType = "T形";
+         p.m_dSectionWidth = 70;
+     },
+     {}, {}},
+    {"T section, hw/b above 6",
+     [](CStlcnGeneralParam& p) {
+         p.m_strCaltType = "已知配筋求扭矩";
+         p.m_strSectionType = "T形";
+         p.m_dSectionWidth = 60;
+         p.m_dGrossPly = 25;  // the core keeps a width: 60 − 2·25 > 0
+     },
+     {"当hw/b>6时，受扭构件的截面尺寸条件及扭矩截面承载力计算应符合其它专门规定。"}, {}},
     // hw/b exactly 6 with a torque the section takes: L = 0.2·9.6·0.8·85²·(3·550 − 85)/6·1e-6 = 2.895.
     {"hw/b exactly 6",
      [](CStlcnGeneralParam& p) {
