@@ -98,7 +98,7 @@ void CBeamStairParam::WriteFullReport(CWordObject* r) {
     const double fc = CQeltConcrete::GetFc(strConcreteLevel);
     const double ftk = CQeltConcrete::GetFtk(strConcreteLevel);
     const double ft = CQeltConcrete::GetFt(strConcreteLevel);
-    const double fm = CQeltConcrete::GetFm(strConcreteLevel);
+    const double a1fc = Alpha1Fc();
     const double Ec = CQeltConcrete::GetEc(strConcreteLevel);
     const double fy = CQeltSteelBar::GetFy(strSteelLevel);
     BeamStairWriteFormat(r, 0,
@@ -230,7 +230,7 @@ void CBeamStairParam::WriteFullReport(CWordObject* r) {
     // 四: flexure.
     BeamStairWriteFormat(r, 0, "4．正截面受弯承载力计算：\n");
     const double H = (t + h * dCos) / 2, b0 = b / dCos;
-    const double dAlphaS = Mmax1 / (fm * b0 * H * H);
+    const double dAlphaS = Mmax1 / (a1fc * b0 * H * H);
     const double dRoot = 1 - 2 * dAlphaS;
     const double dSlabRho =
         dRoot >= 0 ? 100 * (Mmax1 / (210 * (1 + std::sqrt(dRoot)) / 2 * H)) / (b0 * H) : 0;

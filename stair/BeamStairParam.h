@@ -132,6 +132,8 @@ public:
     // αs,max = ξb·(1 − 0.5·ξb) of a bar grade over the concrete grade, ξb = β1/(1 + fy/(Es·εcu))
     // (GB 50010-2002 7.1.4): the largest αs of a section that is not over-reinforced.
     double AlphaSMax(LPCTSTR lpszSteel) const;
+    // α1·fc (N/mm²), the stress of the compression block of a section in bending (GB 50010-2002 7.2.1).
+    double Alpha1Fc() const;
     // The deflection-limit divisor of the stair beam for its span L (mm).
     double BeamDeflectionDivisor(double L) const;
 

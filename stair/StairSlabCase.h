@@ -44,16 +44,15 @@ struct StairSlabCheck {
     double dSigmaSk = 0;
     double dAte = 0;
     double dRhoTe = 0;      // unbounded
-    double dRhoTeUsed = 0;  // at least 0.01 (crack width)
+    double dRhoTeUsed = 0;  // at least 0.01 (GB 50010-2002 8.1.2), in ψ and in the crack width
+    double dPsiRaw = 0, dPsi = 0;  // ψ of both checks, unbounded and within 0.2 … 1
     double dNuI = 0;
     // crack width
     double dCover = 0;      // c within 20 … 65 mm
-    double dPsiCrackRaw = 0, dPsiCrack = 0;
     int nBars = 0;          // bars per metre, 1000/s truncated
     int nDeq = 0;
     double dWmax = 0;
     // deflection
-    double dPsiDeflRaw = 0, dPsiDefl = 0;
     double dAlphaE = 0;
     double dRho = 0;
     double dBs = 0, dBl = 0;  // kN·m²
