@@ -269,7 +269,7 @@ BOOL CStairBoardInputDlg::TakeControls() {
     return FALSE;
 }
 
-BOOL CStairBoardInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& arrErrors) {
+BOOL CStairBoardInputDlg::CheckData(CVuskParam* pParam, CStringArray&, CStringArray& arrErrors) {
     // The control values were taken by GetData just before; a text it refused stops here, told once.
     if (m_nRefusedID == 0) TakeControls();
     if (m_nRefusedID != 0) {
@@ -312,6 +312,10 @@ BOOL CStairBoardInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& ar
         arrErrors.Add("计算跨度L0必须大于0，请加大b1或踏步数n");
     // The section needs a lever arm h0 = t - as.
     if (!(m_dT - m_dAs >= 1)) arrErrors.Add("梯板厚度t必须大于as");
+    if (arrErrors.GetSize() != nErrors) return FALSE;
+    // A flight whose section cannot take its moment has no bars to design.
+    CStairBoardParam* p = static_cast<CStairBoardParam*>(pParam);
+    if (p && !p->Calculate()) arrErrors.Add("计算结果截面超筋");
     return arrErrors.GetSize() == nErrors;
 }
 

@@ -70,10 +70,12 @@ public:
     void InitDefaultParam() override;
     BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
 
-    // The calculation; with a report it also writes the process lines.
+    // The calculation; with a report it also writes the process lines. FALSE when the flight is
+    // over-reinforced (ξ > ξb): it then has no bars.
     int CalStairBoard(CWordObject* pReport);
-    // Required bar area (mm²) for M (kN·m), strengths in kN/m², lengths in m; sets m_bOverReinforced.
-    double CalBarArea(double dM, double dFy, double dAlpha1Fc, double dH, double dH0, double dB,
+    // Required bar area (mm²) for M (kN·m), strengths in kN/m², lengths in m, at least ρmin·b·h;
+    // sets m_bOverReinforced (and gives 0) when ξ > ξb.
+    double CalBarArea(double dM, double dFy, double dAlpha1Fc, double dFt, double dH, double dH0, double dB,
                       CWordObject* pReport);
     // Fills m_Options1 (nList 1) or m_Options23 for the required area dA (mm²) over dW (mm).
     void MakeBarOptions(int nList, double dA, double dW);

@@ -4,12 +4,15 @@
 #include "stair/StairBarNotation.h"
 #include "stair/StairBoardParam.h"
 
+// An over-reinforced flight has no bars to report: both reports stay empty.
 int CStairBoardParam::BuildWordC() {
+    if (m_bOverReinforced) return FALSE;
     WriteFullReport(&wordC);
     return TRUE;
 }
 
 int CStairBoardParam::BuildWordS() {
+    if (m_bOverReinforced) return FALSE;
     WriteShortReport(&wordS);
     return TRUE;
 }
