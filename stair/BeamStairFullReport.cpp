@@ -292,13 +292,16 @@ void CBeamStairParam::WriteResultRows(CWordObject* r) {
     BeamStairWriteFormat(r, 0, BeamStairSchemeFormat(strSteelLevel, FALSE, TRUE), shpbar1_Int, shpbar1_Dia,
                          SchemeArea(1));
     BeamStairWriteFormat(r, 0, "\t\t实际配筋率：ρ = %.4f%%\n", 100 * SchemeArea(1) / (h0 * L0 / 6));
+    WriteShortfall(r, 1);
     BeamStairWriteFormat(r, 0, "2．钢筋②计算结果：\n");
     BeamStairWriteFormat(r, 0, "\t\t计算面积：%.2f mm$2$\n", LXLZHZSteelAs);
     BeamStairWriteFormat(r, 0, BeamStairSchemeFormat(strSteelLevel, TRUE, TRUE), shpbar2_Int, shpbar2_Dia,
                          SchemeArea(2));
     BeamStairWriteFormat(r, 0, "\t\t实际配筋率：ρ = %.4f%%\n", 100 * SchemeArea(2) / (h0 * b3));
+    WriteShortfall(r, 2);
     BeamStairWriteFormat(r, 0, "3．箍筋③计算结果：\n");
     BeamStairWriteFormat(r, 0, "\t\t采用方案：2d%d@%d\n", shpbar3_Dia, shpbar3_Int);
+    WriteShortfall(r, 3);
     int nNext = 4;
     if (nStairType == BEAM_STAIR_C || nStairType == BEAM_STAIR_D) {
         BeamStairWriteFormat(r, 0, "%d．钢筋④计算结果：\n", nNext++);
@@ -308,10 +311,16 @@ void CBeamStairParam::WriteResultRows(CWordObject* r) {
     BeamStairWriteFormat(r, 0, "\t\t计算面积：%.2f mm$2$\n", RXLZHZSteelAs);
     BeamStairWriteFormat(r, 0, BeamStairSchemeFormat(strSteelLevel, TRUE, TRUE), shpbar5_Int, shpbar5_Dia,
                          SchemeArea(5));
+    WriteShortfall(r, 5);
     BeamStairWriteFormat(r, 0, "%d．纵筋⑥/⑦计算结果：\n", nNext);
     BeamStairWriteFormat(r, 0, "\t\t计算面积：A~s~ = %.2f mm$2$\n", TDBSteelAs);
     BeamStairWriteFormat(r, 0, "\t\t采用方案：d%d@%d\n\t\t实配面积：A~g~ = %.0fmm$2$\n", shpbar6_Dia, shpbar6_Int,
                          SchemeArea(6));
+    WriteShortfall(r, 6);
+}
+
+void CBeamStairParam::WriteShortfall(CWordObject* r, int nScheme) const {
+    if (IsSchemeShort(nScheme)) StairWriteRow(r, "\t\t实配面积小于计算面积\n", 6);
 }
 
 void CBeamStairParam::WriteServiceability(CWordObject* r) {

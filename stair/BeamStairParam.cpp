@@ -194,3 +194,22 @@ double CBeamStairParam::SchemeArea(int nScheme) const {
     if (nScheme >= 6) return n > 0 ? M_PI / 4 * d * d * TreadStripWidth() / n : 0;
     return M_PI / 4 * d * d * n;
 }
+
+double CBeamStairParam::RequiredArea(int nScheme) const {
+    switch (nScheme) {
+    case 1: return XLSteelAs;
+    case 2: return LXLZHZSteelAs;
+    case 3: return XLGJSteelAs;
+    case 5: return RXLZHZSteelAs;
+    case 6: return TDBSteelAs;
+    default: return 0;
+    }
+}
+
+BOOL CBeamStairParam::IsSchemeShort(int nScheme) const { return SchemeArea(nScheme) < RequiredArea(nScheme); }
+
+BOOL CBeamStairParam::HasShortSchemes() const {
+    for (int nScheme = 1; nScheme <= 7; nScheme++)
+        if (IsSchemeShort(nScheme)) return TRUE;
+    return FALSE;
+}

@@ -121,6 +121,12 @@ public:
     // Area of scheme k (1 to 7): π/4·d²·n of a beam bar, π/2·d²/s of the stirrups, π/4·d²·bw/s of the
     // slab bars over one tread strip.
     double SchemeArea(int nScheme) const;
+    // The area scheme k must provide, as SchemeArea gives it: As of bar ①, ②, ⑤ and ⑥, Asv/s of the
+    // stirrups ③; 0 for ④ and ⑦, which follow ① and ⑥.
+    double RequiredArea(int nScheme) const;
+    // Whether scheme k provides less than its required area; whether any scheme does.
+    BOOL IsSchemeShort(int nScheme) const;
+    BOOL HasShortSchemes() const;
     // The loads of the slab strip, the stair beam and the platforms from the input.
     BeamStairLoads Loads() const;
     // The stair beam's end moments, reactions, mid-span moment and deflection (times B) under the
@@ -232,4 +238,6 @@ private:
     void WriteFullReport(CWordObject* pReport);
     void WriteServiceability(CWordObject* pReport);
     void WriteResultRows(CWordObject* pReport);
+    // The red line under a scheme that provides less than its required area.
+    void WriteShortfall(CWordObject* pReport, int nScheme) const;
 };

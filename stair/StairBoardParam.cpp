@@ -132,6 +132,24 @@ double CStairBoardParam::BarArea(int nBar) const {
     return StairBarArea(m_nBarDia[nBar - 1], m_nBarSpace[nBar - 1]);
 }
 
+BOOL CStairBoardParam::IsBarShort(int nBar) const {
+    if ((nBar == 5 && M_STAIR_KIND < STAIR_KIND_C) || (nBar == 6 && M_STAIR_KIND != STAIR_KIND_E)) return FALSE;
+    switch (nBar) {
+    case 1:
+    case 5: return BarArea(nBar) < m_dAs1;
+    case 2:
+    case 3:
+    case 6: return BarArea(nBar) < m_dAs23;
+    default: return FALSE;
+    }
+}
+
+BOOL CStairBoardParam::HasShortBars() const {
+    for (int nBar = 1; nBar <= 6; nBar++)
+        if (IsBarShort(nBar)) return TRUE;
+    return FALSE;
+}
+
 CString CStairBoardParam::BarText(int nBar, BOOL bShortSupport) const {
     const int i = nBar - 1;
     if (m_nBarDia[i] <= 0 || m_nBarSpace[i] <= 0) return "未选定";

@@ -96,6 +96,11 @@ public:
     // provided area (mm² per metre).
     CString BarText(int nBar, BOOL bShortSupport = FALSE) const;
     double BarArea(int nBar) const;
+    // Whether bar nBar of the type provides less than its required area: bars 1 and 5 carry the span's
+    // As, bars 2, 3 and 6 the supports' As'. A bar the type lacks is never short.
+    BOOL IsBarShort(int nBar) const;
+    // Whether any bar of the type is short.
+    BOOL HasShortBars() const;
 
     int m_bOverReinforced;
     int M_STAIR_KIND;
