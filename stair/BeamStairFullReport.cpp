@@ -406,7 +406,7 @@ void CBeamStairParam::WriteServiceability(CWordObject* r) {
         CString s;
         s += "\t1.计算荷载效应\n";
         s.AppendFormat("\t\tMk = %.2lf\n", Mk);
-        s.AppendFormat("\t2.C = %.0lf mm\n", c.dCover);
+        s.AppendFormat("\t2.%s mm\n", (LPCTSTR)StairCrackCoverText(m_dC));
         s += "\t3.计算按荷载荷载效应的标准组合作用下，构件纵向受拉钢筋应力\n";
         s += "\t\tσ~s~~k~ = Mk/(0.87*h~0~*As)  (混凝土规范式 8.1.3－3)\n";
         s.AppendFormat("\t\t    = %.2lf×10$6$/(0.87*%.0lf*%.0lf)\n", Mk, h0, c.dA1);

@@ -36,6 +36,17 @@ double StairCrackCover(double dCover) {
     return dCover;
 }
 
+CString StairCrackCoverText(double dCover) {
+    CString strText;
+    if (dCover < 20)
+        strText = "因为C < 20，所以取C = 20";
+    else if (dCover > 65)
+        strText = "因为C > 65，所以取C = 65";
+    else
+        strText.Format("C = %.0lf", dCover);
+    return strText;
+}
+
 void StairWriteRow(CWordObject* pReport, LPCTSTR lpszText, int nColor) {
     if (pReport) pReport->WriteText(lpszText, 0, 0, 0, 0, nColor, 10.5, "宋体");
 }
@@ -90,7 +101,7 @@ int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t.AppendFormat("\t\t   = (%.2lf + %.3lf)*%.2lf$2$/8\n", slab.dGk, slab.dQk, slab.dL0);
     t.AppendFormat("\t\t   = %.3lf kN*m\n", r.dMk);
     t.AppendFormat("\t2.%s,所以取值V~i~=%.1lf\n", (LPCTSTR)slab.strSurface, r.dNuI);
-    t.AppendFormat("\t3.C = %.0lf\n", r.dCover);
+    t.AppendFormat("\t3.%s\n", (LPCTSTR)StairCrackCoverText(slab.dCover));
     t += "\t4.计算按荷载荷载效应的标准组合作用下，构件纵向受拉钢筋应力\n";
     t += "\t\tσ~s~~k~ = Mk/(0.87*h~0~*As)  (混凝土规范式 8.1.3－3)\n";
     t.AppendFormat(bBeam ? "\t\t    = %.3lf×10$6$/(0.87*%.0lf*%.0lf)\n" : "\t\t    = %.3lf×10$6$/(0.87*%.2lf*%.0lf)\n",

@@ -67,6 +67,9 @@ StairSlabCheck StairSlabEvaluate(const StairSlabCase& slab);
 // The cover that the crack width takes: c below 20 mm counts as 20, above 65 mm as 65
 // (GB 50010-2002 8.1.2), on the result pages and in the reports alike.
 double StairCrackCover(double dCover);
+// The cover as the crack width's derivation states it: "C = 25", or with the reason where the given
+// c was bounded, "因为C < 20，所以取C = 20".
+CString StairCrackCoverText(double dCover);
 
 // 1 when ωmax ≤ ωlim; with a report, the derivation and the verdict (red when it fails).
 int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport);

@@ -174,6 +174,11 @@ TEST(BeamStairResultPage, RecheckKeepsTheCoverAndHandsBackItsVerdict) {
     // Both crack widths take the cover as 20 mm, on the page as in the calculation and the reports.
     EXPECT_EQ(StairSlabEvaluate(p.GetSlabCase()).dCover, 20);
     EXPECT_EQ(p.EvaluateBeam(13.18504, 11.65416).dCover, 20);
+    // The full report says why, for the stair beam and for the slab.
+    p.BuildWordC();
+    const std::vector<StairRow> rows = StairRows(p.wordC);
+    EXPECT_GE(FindRow(rows, "\t2.因为C < 20，所以取C = 20 mm\n"), 0);
+    EXPECT_GE(FindRow(rows, "\t3.因为C < 20，所以取C = 20\n"), 0);
     EXPECT_EQ(page.m_bPass[CBeamStairResultDlg::SlabCrack], p.m_bCrackOK);
     EXPECT_EQ(page.m_bPass[CBeamStairResultDlg::BeamCrack], p.m_bBeamCrackOK);
 

@@ -170,14 +170,17 @@ TEST_F(StairBoardOutputPage, RowsUseTheGradesNotation) {
 }
 
 // The crack width takes the cover within 20 … 65 mm (GB 50010-2002 8.1.2) on the page and in the
-// reports alike. The defaults with d10@100 give ωmax = 2.1·0.60574·128.932/2.1e5·(1.9·c + 71.30):
-// 0.0705 mm for c = 10 and 0.0854 for 20, 0.1596 for 70 and 0.1521 for 65.
+// reports alike, and the report says why a given cover was bounded. The defaults with d10@100 give
+// ωmax = 2.1·0.60574·128.932/2.1e5·(1.9·c + 71.30): 0.0705 mm for c = 10 and 0.0854 for 20, 0.1596 for
+// 70 and 0.1521 for 65.
 TEST_F(StairBoardOutputPage, PageAndReportsTakeOneCover) {
     const struct {
         double cover, limit;
         int pass;
         const char* shown;
-    } kCases[] = {{10, 0.08, 0, "\t3.C = 20\n"}, {30, 0.1003, 1, "\t3.C = 30\n"}, {70, 0.155, 1, "\t3.C = 65\n"}};
+    } kCases[] = {{10, 0.08, 0, "\t3.因为C < 20，所以取C = 20\n"},
+                  {30, 0.1003, 1, "\t3.C = 30\n"},
+                  {70, 0.155, 1, "\t3.因为C > 65，所以取C = 65\n"}};
     for (const auto& c : kCases) {
         m_param.m_dC = c.cover;
         m_param.m_dCrackWidth = c.limit;
