@@ -116,6 +116,7 @@ double CBeamStairParam::BeamDeflectionDivisor(double L) const {
 }
 
 int CBeamStairParam::Calculate() {
+    if (!LimitsHold()) return 0;
     CalBeamForces(0);
     CalSlabSteel();
     CalSupportSteel();

@@ -22,6 +22,7 @@ const char* RestraintText(int nRestraint) {
 }  // namespace
 
 int CBeamStairParam::BuildWordC() {
+    if (!LimitsHold()) return FALSE;
     WriteFullReport(&wordC);
     return TRUE;
 }

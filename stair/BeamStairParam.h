@@ -69,6 +69,18 @@ extern const char* const g_szBeamStairRestraintNames[4];
 // The slide of a shape ("BEAMSTAIRA_X" …); a shape outside 0 to 3 gives shape A's.
 CString BeamStairSlideName(int nShape, LPCTSTR lpszSuffix);
 
+class CBeamStairParam;
+
+// A number of the input page that is taken when its field loses the focus, with its range (bounds
+// included) and its name in a refusal.
+struct BeamStairLimitField {
+    UINT nID;
+    double CBeamStairParam::*pValue;
+    double dLower, dUpper;
+    const char* pszLabel;
+};
+extern const BeamStairLimitField g_BeamStairLimits[10];
+
 class CBeamStairParam : public CVuskParam {
     DECLARE_DYNAMIC(CBeamStairParam)
 
@@ -88,6 +100,13 @@ public:
     BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
     // The resource handle current at the call: the module's own during a command.
     virtual HINSTANCE GetResHandle();
+
+    // One error per limit field whose value lies outside its range (or is no number), such as a
+    // stored value that never passed the page: "永久荷载分项系数γG：输入值应在0.01与10之间".
+    void CheckLimits(CStringArray& arrErrors) const;
+    // Whether every limit field lies within its range; stored values beyond them are neither
+    // calculated nor reported.
+    BOOL LimitsHold() const;
 
     // Loads, slab moment, stair-beam forces, mid-span bars (unless bSkipMidSteel) and the stair beam's
     // serviceability checks.

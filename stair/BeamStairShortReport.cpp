@@ -13,6 +13,7 @@ int Truncated(double dValue) { return std::isfinite(dValue) && std::fabs(dValue)
 }  // namespace
 
 int CBeamStairParam::BuildWordS() {
+    if (!LimitsHold()) return FALSE;
     WriteShortReport(&wordS);
     return 1;
 }

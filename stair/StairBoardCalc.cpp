@@ -75,7 +75,8 @@ void CStairBoardParam::WriteFormat(CWordObject* pReport, LPCTSTR lpszFormat, ...
     WriteRow(pReport, m_strText);
 }
 
-int CStairBoardParam::Calculate() { return CalStairBoard(NULL); }
+// Stored values reach the calculation only as the input page would have let them through.
+int CStairBoardParam::Calculate() { return LimitsHold() ? CalStairBoard(NULL) : FALSE; }
 
 int CStairBoardParam::CalStairBoard(CWordObject* pReport) {
     m_bOverReinforced = 0;

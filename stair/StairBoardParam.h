@@ -56,6 +56,18 @@ struct StairBoardSpan {
 // of L1 on its landing beam.
 StairBoardSpan StairBoardSpanOf(int nKind, double L1, double L2, double L3, double b1, double b2, int nSteps);
 
+class CStairBoardParam;
+
+// A number of the input page that is taken when its field loses the focus, with its range (bounds
+// included) and its name in a refusal.
+struct StairBoardLimitField {
+    UINT nID;
+    double CStairBoardParam::*pValue;
+    double dLower, dUpper;
+    const char* pszLabel;
+};
+extern const StairBoardLimitField g_StairBoardLimits[8];
+
 class CStairBoardParam : public CVuskParam {
 public:
     CStairBoardParam();
@@ -89,6 +101,13 @@ public:
     void WriteFullReport(CWordObject* pReport);
     void WriteShortReport(CWordObject* pReport);
     void WritePicture(CWordObject* pReport);
+
+    // One error per limit field whose value lies outside its range (or is no number), such as a
+    // stored value that never passed the page: "永久荷载分项系数γG：输入值应在0.01与10之间".
+    void CheckLimits(CStringArray& arrErrors) const;
+    // Whether every limit field lies within its range; stored values beyond them are neither
+    // calculated nor reported.
+    BOOL LimitsHold() const;
 
     // The landing lengths that the type lacks set to 0.
     void ClearMissingLandings();
@@ -156,6 +175,8 @@ public:
     double m_dEs5;
 
 private:
+    // Whether the last calculation leaves anything to report.
+    BOOL HasResults() const;
     void ExchangeParams(CParamExchange& px);
     void WriteRow(CWordObject* pReport, LPCTSTR lpszText, int nColor = 0);
     // Formats a row into m_strText and writes it.

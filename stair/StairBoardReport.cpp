@@ -10,15 +10,18 @@ const char kShortBars[] = "\t\t实配面积小于计算面积\n";
 
 }  // namespace
 
-// An over-reinforced flight has no bars to report: both reports stay empty.
+// An over-reinforced flight has no bars to report, and a limit out of its range no checks: both
+// reports stay empty.
+BOOL CStairBoardParam::HasResults() const { return !m_bOverReinforced && LimitsHold(); }
+
 int CStairBoardParam::BuildWordC() {
-    if (m_bOverReinforced) return FALSE;
+    if (!HasResults()) return FALSE;
     WriteFullReport(&wordC);
     return TRUE;
 }
 
 int CStairBoardParam::BuildWordS() {
-    if (m_bOverReinforced) return FALSE;
+    if (!HasResults()) return FALSE;
     WriteShortReport(&wordS);
     return TRUE;
 }
