@@ -13,26 +13,6 @@
 
 namespace {
 
-// The limit fields, checked when they lose the focus (bounds included).
-struct LimitField {
-    UINT nID;
-    double CBeamStairParam::*pValue;
-    double dLower, dUpper;
-};
-
-const LimitField kLimits[] = {
-    {IDC_BS_AS1, &CBeamStairParam::as1, 0.01, 200},
-    {IDC_BS_AS2, &CBeamStairParam::as2, 0.01, 200},
-    {IDC_BS_RG, &CBeamStairParam::m_dRg, 0.01, 10},
-    {IDC_BS_RQ, &CBeamStairParam::m_dRq, 0.01, 10},
-    {IDC_BS_WQ, &CBeamStairParam::m_dWq, 0.01, 10},
-    {IDC_BS_COVER, &CBeamStairParam::m_dC, 0, 200},
-    {IDC_BS_CRACK, &CBeamStairParam::m_dCrackWidth, 0.01, 100},
-    {IDC_BS_LIM1, &CBeamStairParam::m_dFlexibilityLim1, 1, 1000},
-    {IDC_BS_LIM2, &CBeamStairParam::m_dFlexibilityLim2, 1, 1000},
-    {IDC_BS_LIM3, &CBeamStairParam::m_dFlexibilityLim3, 1, 1000},
-};
-
 const struct {
     UINT nID;
     const char* pszTip;
@@ -188,7 +168,7 @@ void CBeamStairBasicDlg::SetData(CVuskParam* pParam) {
     m_nShape = p->nStairType;
     ApplyPlatformRule();
     m_ctrlSelector.SetCurSel(m_nShape);
-    for (const LimitField& field : kLimits) SetDlgItemText(field.nID, Formatted(p->*field.pValue));
+    for (const BeamStairLimitField& field : g_BeamStairLimits) SetDlgItemText(field.nID, Formatted(p->*field.pValue));
     if (CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_BS_SURFACE))) {
         int nFound = 0;
         for (int i = 0; i < pCombo->GetCount(); i++) {
@@ -222,7 +202,7 @@ void CBeamStairBasicDlg::GetData(CVuskParam* pParam) {
     p->strSteelLevel = GetComboBoxText(IDC_BS_STEEL);
     p->strConcreteLevel = GetComboBoxText(IDC_BS_CONCRETE);
     p->nStairType = m_nShape;
-    for (const LimitField& field : kLimits) TakeLimit(field.nID, *p);
+    for (const BeamStairLimitField& field : g_BeamStairLimits) TakeLimit(field.nID, *p);
     p->m_strSteelStypeVor = GetComboBoxText(IDC_BS_SURFACE);
     p->m_bIsCalRAL = GetCheckData(IDC_BS_SERVICE);
     p->bSchemeChosen = 0;
@@ -306,8 +286,12 @@ BOOL CBeamStairBasicDlg::CheckDepths(const CBeamStairParam& p, CStringArray& arr
 BOOL CBeamStairBasicDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) {
     CBeamStairParam* p = static_cast<CBeamStairParam*>(pParam);
     if (!p) return TRUE;
-    // A text that is no number and a value outside its range stop the calculation.
+    // A text that is no number and a value outside its range stop the calculation; the limit fields
+    // keep their value when a text is refused, so a stored one is tested here.
     if (!CheckTexts(arrErrors) || !CheckRanges(*p, arrErrors)) return FALSE;
+    const int nErrors = arrErrors.GetSize();
+    p->CheckLimits(arrErrors);
+    if (arrErrors.GetSize() > nErrors) return FALSE;
     // Spans and effective depths of less than a millimetre leave nothing to calculate.
     if (p->w - 2 * p->b3 < 1) {
         arrErrors.Add("楼梯几何尺寸无法计算：W-2*b3>=1mm");
@@ -367,7 +351,7 @@ LRESULT CBeamStairBasicDlg::OnSelectShape(WPARAM wParam, LPARAM) {
 }
 
 void CBeamStairBasicDlg::TakeLimit(UINT nID, CBeamStairParam& p) {
-    for (const LimitField& field : kLimits) {
+    for (const BeamStairLimitField& field : g_BeamStairLimits) {
         if (field.nID != nID) continue;
         double dValue = 0;
         if (ParseLimit(GetEditText(nID), field.dLower, field.dUpper, dValue))

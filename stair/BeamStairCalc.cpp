@@ -105,6 +105,10 @@ double CBeamStairParam::AlphaSMax(LPCTSTR lpszSteel) const {
     return xib * (1 - 0.5 * xib);
 }
 
+double CBeamStairParam::Alpha1Fc() const {
+    return CQeltConcrete::GetAlpha1(strConcreteLevel) * CQeltConcrete::GetFc(strConcreteLevel);
+}
+
 double CBeamStairParam::BeamDeflectionDivisor(double L) const {
     if (L < 7000) return m_dFlexibilityLim1;
     if (L < 9000) return m_dFlexibilityLim2;
@@ -112,6 +116,7 @@ double CBeamStairParam::BeamDeflectionDivisor(double L) const {
 }
 
 int CBeamStairParam::Calculate() {
+    if (!LimitsHold()) return 0;
     CalBeamForces(0);
     CalSlabSteel();
     CalSupportSteel();
@@ -184,7 +189,7 @@ BeamStairBeamCheck CBeamStairParam::EvaluateBeam(double dMk, double dMq) const {
 }
 
 void CBeamStairParam::CalMidSteel() {
-    const double fm = CQeltConcrete::GetFm(strConcreteLevel);
+    const double a1fc = Alpha1Fc();
     const double ft = CQeltConcrete::GetFt(strConcreteLevel);
     const double fy = CQeltSteelBar::GetFy(strSteelLevel);
     const double dAlphaMax = AlphaSMax(strSteelLevel);
@@ -192,10 +197,10 @@ void CBeamStairParam::CalMidSteel() {
     const double bf = L / 6 > w / 2 ? w / 2 : L / 6;
     const double M = Mmax2 * 1e6;
     const double dRhoMin = std::max(0.002, 0.45 * ft / fy);
-    const BOOL bFlanged = fm * bf * t * (h0 - t / 2) < M;
+    const BOOL bFlanged = a1fc * bf * t * (h0 - t / 2) < M;
     const double bw = bFlanged ? b3 : bf;
     const double o = bf - bw;
-    const double dAlphaS = (M - fm * o * t * (h0 - t / 2)) / (fm * bw * h0 * h0);
+    const double dAlphaS = (M - a1fc * o * t * (h0 - t / 2)) / (a1fc * bw * h0 * h0);
     if (dAlphaS > dAlphaMax) {
         bXLSteelBig = 1;
         XLSteelAs = 0;
@@ -203,13 +208,13 @@ void CBeamStairParam::CalMidSteel() {
     }
     bXLSteelBig = 0;
     const double xi = 1 - std::sqrt(1 - 2 * dAlphaS);
-    const double As = fm * (xi * bw * h0 + o * t) / fy;
+    const double As = a1fc * (xi * bw * h0 + o * t) / fy;
     XLRho = As / ((L / 6) * h0);
     XLSteelAs = XLRho >= dRhoMin ? As : dRhoMin * h3 * L / 6;
 }
 
 void CBeamStairParam::CalSupportSteel() {
-    const double fm = CQeltConcrete::GetFm(strConcreteLevel);
+    const double a1fc = Alpha1Fc();
     const double fy = CQeltSteelBar::GetFy(strSteelLevel);
     const double dAlphaMax = AlphaSMax(strSteelLevel);
     const double h0 = h3 - as2;
@@ -220,13 +225,13 @@ void CBeamStairParam::CalSupportSteel() {
         int& bBig = nSide == 0 ? bZHZLBig : bZHZRBig;
         double& dArea = nSide == 0 ? LXLZHZSteelAs : RXLZHZSteelAs;
         double& dRho = nSide == 0 ? LXLZHZRho : RXLZHZRho;
-        const double dAlphaS = M / (fm * b3 * h0 * h0);
+        const double dAlphaS = M / (a1fc * b3 * h0 * h0);
         if (dAlphaS > dAlphaMax) {
             bBig = 1;
             dArea = 0;
             continue;
         }
-        double As = (1 - std::sqrt(1 - 2 * dAlphaS)) * b3 * h0 * fm / fy;
+        double As = (1 - std::sqrt(1 - 2 * dAlphaS)) * b3 * h0 * a1fc / fy;
         dRho = As / (b3 * h0);
         if (dRho < dRhoMin) As = dRhoMin == 0.002 ? 0.002 * b3 * h3 : dRhoMin * b3 * h0;
         dArea = As;

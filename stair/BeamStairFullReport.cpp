@@ -22,6 +22,7 @@ const char* RestraintText(int nRestraint) {
 }  // namespace
 
 int CBeamStairParam::BuildWordC() {
+    if (!LimitsHold()) return FALSE;
     WriteFullReport(&wordC);
     return TRUE;
 }
@@ -98,7 +99,7 @@ void CBeamStairParam::WriteFullReport(CWordObject* r) {
     const double fc = CQeltConcrete::GetFc(strConcreteLevel);
     const double ftk = CQeltConcrete::GetFtk(strConcreteLevel);
     const double ft = CQeltConcrete::GetFt(strConcreteLevel);
-    const double fm = CQeltConcrete::GetFm(strConcreteLevel);
+    const double a1fc = Alpha1Fc();
     const double Ec = CQeltConcrete::GetEc(strConcreteLevel);
     const double fy = CQeltSteelBar::GetFy(strSteelLevel);
     BeamStairWriteFormat(r, 0,
@@ -230,7 +231,7 @@ void CBeamStairParam::WriteFullReport(CWordObject* r) {
     // 四: flexure.
     BeamStairWriteFormat(r, 0, "4．正截面受弯承载力计算：\n");
     const double H = (t + h * dCos) / 2, b0 = b / dCos;
-    const double dAlphaS = Mmax1 / (fm * b0 * H * H);
+    const double dAlphaS = Mmax1 / (a1fc * b0 * H * H);
     const double dRoot = 1 - 2 * dAlphaS;
     const double dSlabRho =
         dRoot >= 0 ? 100 * (Mmax1 / (210 * (1 + std::sqrt(dRoot)) / 2 * H)) / (b0 * H) : 0;
@@ -292,13 +293,16 @@ void CBeamStairParam::WriteResultRows(CWordObject* r) {
     BeamStairWriteFormat(r, 0, BeamStairSchemeFormat(strSteelLevel, FALSE, TRUE), shpbar1_Int, shpbar1_Dia,
                          SchemeArea(1));
     BeamStairWriteFormat(r, 0, "\t\t实际配筋率：ρ = %.4f%%\n", 100 * SchemeArea(1) / (h0 * L0 / 6));
+    WriteShortfall(r, 1);
     BeamStairWriteFormat(r, 0, "2．钢筋②计算结果：\n");
     BeamStairWriteFormat(r, 0, "\t\t计算面积：%.2f mm$2$\n", LXLZHZSteelAs);
     BeamStairWriteFormat(r, 0, BeamStairSchemeFormat(strSteelLevel, TRUE, TRUE), shpbar2_Int, shpbar2_Dia,
                          SchemeArea(2));
     BeamStairWriteFormat(r, 0, "\t\t实际配筋率：ρ = %.4f%%\n", 100 * SchemeArea(2) / (h0 * b3));
+    WriteShortfall(r, 2);
     BeamStairWriteFormat(r, 0, "3．箍筋③计算结果：\n");
     BeamStairWriteFormat(r, 0, "\t\t采用方案：2d%d@%d\n", shpbar3_Dia, shpbar3_Int);
+    WriteShortfall(r, 3);
     int nNext = 4;
     if (nStairType == BEAM_STAIR_C || nStairType == BEAM_STAIR_D) {
         BeamStairWriteFormat(r, 0, "%d．钢筋④计算结果：\n", nNext++);
@@ -308,10 +312,16 @@ void CBeamStairParam::WriteResultRows(CWordObject* r) {
     BeamStairWriteFormat(r, 0, "\t\t计算面积：%.2f mm$2$\n", RXLZHZSteelAs);
     BeamStairWriteFormat(r, 0, BeamStairSchemeFormat(strSteelLevel, TRUE, TRUE), shpbar5_Int, shpbar5_Dia,
                          SchemeArea(5));
+    WriteShortfall(r, 5);
     BeamStairWriteFormat(r, 0, "%d．纵筋⑥/⑦计算结果：\n", nNext);
     BeamStairWriteFormat(r, 0, "\t\t计算面积：A~s~ = %.2f mm$2$\n", TDBSteelAs);
     BeamStairWriteFormat(r, 0, "\t\t采用方案：d%d@%d\n\t\t实配面积：A~g~ = %.0fmm$2$\n", shpbar6_Dia, shpbar6_Int,
                          SchemeArea(6));
+    WriteShortfall(r, 6);
+}
+
+void CBeamStairParam::WriteShortfall(CWordObject* r, int nScheme) const {
+    if (IsSchemeShort(nScheme)) StairWriteRow(r, "\t\t实配面积小于计算面积\n", 6);
 }
 
 void CBeamStairParam::WriteServiceability(CWordObject* r) {
@@ -397,7 +407,7 @@ void CBeamStairParam::WriteServiceability(CWordObject* r) {
         CString s;
         s += "\t1.计算荷载效应\n";
         s.AppendFormat("\t\tMk = %.2lf\n", Mk);
-        s.AppendFormat("\t2.C = %.0lf mm\n", c.dCover);
+        s.AppendFormat("\t2.%s mm\n", (LPCTSTR)StairCrackCoverText(m_dC));
         s += "\t3.计算按荷载荷载效应的标准组合作用下，构件纵向受拉钢筋应力\n";
         s += "\t\tσ~s~~k~ = Mk/(0.87*h~0~*As)  (混凝土规范式 8.1.3－3)\n";
         s.AppendFormat("\t\t    = %.2lf×10$6$/(0.87*%.0lf*%.0lf)\n", Mk, h0, c.dA1);

@@ -4,14 +4,44 @@
 #include <cmath>
 #include <cstring>
 
+#include "framework/InputValidator.h"
 #include "framework/ParamExchange.h"
 #include "host/Help.h"
+#include "mfc/base/Array.h"
 #include "mfc/user/Resources.h"
+#include "resources/BeamStairResource.h"
 
 IMPLEMENT_DYNAMIC(CBeamStairParam, CVuskParam)
 
 const char* const g_szBeamStairShapeNames[4] = {"A型楼梯(\\)", "B型楼梯(\\＿)", "C型楼梯(￣\\)", "D型楼梯(￣\\＿)"};
 const char* const g_szBeamStairRestraintNames[4] = {"两端简支", "上端简支下端固定", "上端固定下端简支", "两端固定"};
+
+const BeamStairLimitField g_BeamStairLimits[10] = {
+    {IDC_BS_AS1, &CBeamStairParam::as1, 0.01, 200, "as1"},
+    {IDC_BS_AS2, &CBeamStairParam::as2, 0.01, 200, "as2"},
+    {IDC_BS_RG, &CBeamStairParam::m_dRg, 0.01, 10, "永久荷载分项系数γG"},
+    {IDC_BS_RQ, &CBeamStairParam::m_dRq, 0.01, 10, "可变荷载分项系数γQ"},
+    {IDC_BS_WQ, &CBeamStairParam::m_dWq, 0.01, 10, "准永久值系数ψq"},
+    {IDC_BS_COVER, &CBeamStairParam::m_dC, 0, 200, "保护层厚度c"},
+    {IDC_BS_CRACK, &CBeamStairParam::m_dCrackWidth, 0.01, 100, "裂缝限值(mm)"},
+    {IDC_BS_LIM1, &CBeamStairParam::m_dFlexibilityLim1, 1, 1000, "挠度限值(Lo<7m)Lo/"},
+    {IDC_BS_LIM2, &CBeamStairParam::m_dFlexibilityLim2, 1, 1000, "挠度限值(7m≤Lo≤9m)Lo/"},
+    {IDC_BS_LIM3, &CBeamStairParam::m_dFlexibilityLim3, 1, 1000, "挠度限值(Lo>9m)Lo/"},
+};
+
+void CBeamStairParam::CheckLimits(CStringArray& arrErrors) const {
+    for (const BeamStairLimitField& field : g_BeamStairLimits) {
+        const double dValue = this->*field.pValue;
+        if (!(dValue >= field.dLower && dValue <= field.dUpper))
+            arrErrors.Add(CString(field.pszLabel) + "：" + RangeMessage(field.dLower, field.dUpper));
+    }
+}
+
+BOOL CBeamStairParam::LimitsHold() const {
+    CStringArray arrErrors;
+    CheckLimits(arrErrors);
+    return arrErrors.GetSize() == 0;
+}
 
 CString BeamStairSlideName(int nShape, LPCTSTR lpszSuffix) {
     if (nShape < BEAM_STAIR_A || nShape > BEAM_STAIR_D) nShape = BEAM_STAIR_A;
@@ -193,4 +223,23 @@ double CBeamStairParam::SchemeArea(int nScheme) const {
     if (nScheme == 3) return n > 0 ? M_PI / 2 * d * d / n : 0;
     if (nScheme >= 6) return n > 0 ? M_PI / 4 * d * d * TreadStripWidth() / n : 0;
     return M_PI / 4 * d * d * n;
+}
+
+double CBeamStairParam::RequiredArea(int nScheme) const {
+    switch (nScheme) {
+    case 1: return XLSteelAs;
+    case 2: return LXLZHZSteelAs;
+    case 3: return XLGJSteelAs;
+    case 5: return RXLZHZSteelAs;
+    case 6: return TDBSteelAs;
+    default: return 0;
+    }
+}
+
+BOOL CBeamStairParam::IsSchemeShort(int nScheme) const { return SchemeArea(nScheme) < RequiredArea(nScheme); }
+
+BOOL CBeamStairParam::HasShortSchemes() const {
+    for (int nScheme = 1; nScheme <= 7; nScheme++)
+        if (IsSchemeShort(nScheme)) return TRUE;
+    return FALSE;
 }

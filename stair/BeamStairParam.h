@@ -69,6 +69,18 @@ extern const char* const g_szBeamStairRestraintNames[4];
 // The slide of a shape ("BEAMSTAIRA_X" …); a shape outside 0 to 3 gives shape A's.
 CString BeamStairSlideName(int nShape, LPCTSTR lpszSuffix);
 
+class CBeamStairParam;
+
+// A number of the input page that is taken when its field loses the focus, with its range (bounds
+// included) and its name in a refusal.
+struct BeamStairLimitField {
+    UINT nID;
+    double CBeamStairParam::*pValue;
+    double dLower, dUpper;
+    const char* pszLabel;
+};
+extern const BeamStairLimitField g_BeamStairLimits[10];
+
 class CBeamStairParam : public CVuskParam {
     DECLARE_DYNAMIC(CBeamStairParam)
 
@@ -88,6 +100,13 @@ public:
     BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
     // The resource handle current at the call: the module's own during a command.
     virtual HINSTANCE GetResHandle();
+
+    // One error per limit field whose value lies outside its range (or is no number), such as a
+    // stored value that never passed the page: "永久荷载分项系数γG：输入值应在0.01与10之间".
+    void CheckLimits(CStringArray& arrErrors) const;
+    // Whether every limit field lies within its range; stored values beyond them are neither
+    // calculated nor reported.
+    BOOL LimitsHold() const;
 
     // Loads, slab moment, stair-beam forces, mid-span bars (unless bSkipMidSteel) and the stair beam's
     // serviceability checks.
@@ -121,6 +140,12 @@ public:
     // Area of scheme k (1 to 7): π/4·d²·n of a beam bar, π/2·d²/s of the stirrups, π/4·d²·bw/s of the
     // slab bars over one tread strip.
     double SchemeArea(int nScheme) const;
+    // The area scheme k must provide, as SchemeArea gives it: As of bar ①, ②, ⑤ and ⑥, Asv/s of the
+    // stirrups ③; 0 for ④ and ⑦, which follow ① and ⑥.
+    double RequiredArea(int nScheme) const;
+    // Whether scheme k provides less than its required area; whether any scheme does.
+    BOOL IsSchemeShort(int nScheme) const;
+    BOOL HasShortSchemes() const;
     // The loads of the slab strip, the stair beam and the platforms from the input.
     BeamStairLoads Loads() const;
     // The stair beam's end moments, reactions, mid-span moment and deflection (times B) under the
@@ -132,6 +157,8 @@ public:
     // αs,max = ξb·(1 − 0.5·ξb) of a bar grade over the concrete grade, ξb = β1/(1 + fy/(Es·εcu))
     // (GB 50010-2002 7.1.4): the largest αs of a section that is not over-reinforced.
     double AlphaSMax(LPCTSTR lpszSteel) const;
+    // α1·fc (N/mm²), the stress of the compression block of a section in bending (GB 50010-2002 7.2.1).
+    double Alpha1Fc() const;
     // The deflection-limit divisor of the stair beam for its span L (mm).
     double BeamDeflectionDivisor(double L) const;
 
@@ -230,4 +257,6 @@ private:
     void WriteFullReport(CWordObject* pReport);
     void WriteServiceability(CWordObject* pReport);
     void WriteResultRows(CWordObject* pReport);
+    // The red line under a scheme that provides less than its required area.
+    void WriteShortfall(CWordObject* pReport, int nScheme) const;
 };

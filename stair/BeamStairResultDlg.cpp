@@ -419,6 +419,10 @@ BOOL CBeamStairResultDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarning
             return FALSE;
         }
     }
+    if (p->HasShortSchemes()) {
+        arrWarnings.Add("实配面积小于计算面积");
+        return FALSE;
+    }
     return TRUE;
 }
 

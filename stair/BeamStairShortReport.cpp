@@ -13,6 +13,7 @@ int Truncated(double dValue) { return std::isfinite(dValue) && std::fabs(dValue)
 }  // namespace
 
 int CBeamStairParam::BuildWordS() {
+    if (!LimitsHold()) return FALSE;
     WriteShortReport(&wordS);
     return 1;
 }
@@ -42,13 +43,16 @@ void CBeamStairParam::WriteShortReport(CWordObject* r) {
     BeamStairWriteFormat(r, 0, BeamStairSchemeFormat(strSteelLevel, FALSE, TRUE), shpbar1_Int, shpbar1_Dia,
                          SchemeArea(1));
     BeamStairWriteFormat(r, 0, "\t\t实际配筋率：ρ = %.4f%%\n", 100 * SchemeArea(1) / ((L / 6) * h0));
+    WriteShortfall(r, 1);
     BeamStairWriteFormat(r, 0, "2．钢筋②计算结果：\n");
     BeamStairWriteFormat(r, 0, "\t\t计算面积：%.2f mm$2$\n", LXLZHZSteelAs);
     BeamStairWriteFormat(r, 0, BeamStairSchemeFormat(strSteelLevel, TRUE, TRUE), shpbar2_Int, shpbar2_Dia,
                          SchemeArea(2));
     BeamStairWriteFormat(r, 0, "\t\t实际配筋率：ρ = %.4f%%\n", 100 * SchemeArea(2) / (h0 * b3));
+    WriteShortfall(r, 2);
     BeamStairWriteFormat(r, 0, "3．箍筋③计算结果：\n");
     BeamStairWriteFormat(r, 0, "\t\t采用方案：2d%d@%d\n", shpbar3_Dia, shpbar3_Int);
+    WriteShortfall(r, 3);
     int nNext = 4;
     if (bBar4) {
         BeamStairWriteFormat(r, 0, "%d．钢筋④计算结果：\n", nNext++);
@@ -58,10 +62,12 @@ void CBeamStairParam::WriteShortReport(CWordObject* r) {
     BeamStairWriteFormat(r, 0, "\t\t计算面积：%.2f mm$2$\n", RXLZHZSteelAs);
     BeamStairWriteFormat(r, 0, BeamStairSchemeFormat(strSteelLevel, TRUE, TRUE), shpbar5_Int, shpbar5_Dia,
                          SchemeArea(5));
+    WriteShortfall(r, 5);
     BeamStairWriteFormat(r, 0, "%d．纵筋⑥/⑦计算结果：\n", nNext);
     BeamStairWriteFormat(r, 0, "\t\t计算面积：A~s~ = %.2f mm$2$\n", TDBSteelAs);
     BeamStairWriteFormat(r, 0, "\t\t采用方案：d%d@%d\n\t\t实配面积：A~g~ = %.0fmm$2$\n", shpbar6_Dia, shpbar6_Int,
                          SchemeArea(6));
+    WriteShortfall(r, 6);
     if (m_bIsCalRAL != 1) return;
     r->WriteSectionTitle("五、挠度和裂缝计算结果");
     const struct {
@@ -75,6 +81,8 @@ void CBeamStairParam::WriteShortReport(CWordObject* r) {
         {m_bCrackOK, "\t\t4.斜板裂缝验算满足规范要求!\n", "\t\t4.斜板裂缝验算不满足规范要求!\n"},
     };
     for (const auto& v : verdicts) StairWriteRow(r, v.bOk == 1 ? v.pass : v.fail, v.bOk == 1 ? 0 : 6);
+    // The serviceability verdicts do not speak for bars that fall short of their area.
+    if (HasShortSchemes()) StairWriteRow(r, "\t\t实配面积小于计算面积，不满足规范要求!\n", 6);
 }
 
 void CBeamStairParam::GetListData() {

@@ -10,8 +10,8 @@ namespace {
 
 // The bar area of the strip for the moment M (N·mm), without the over-reinforcement test; 0 when
 // the strip cannot take the moment at all.
-double StripArea(double M, double fm, double fy, double ft, double bw, double hs) {
-    const double dAlphaS = M / (fm * bw * hs * hs);
+double StripArea(double M, double a1fc, double fy, double ft, double bw, double hs) {
+    const double dAlphaS = M / (a1fc * bw * hs * hs);
     if (1 - 2 * dAlphaS < 0) return 0;
     const double dGammaS = (1 + std::sqrt(1 - 2 * dAlphaS)) / 2;
     const double As = M / (dGammaS * hs * fy);
@@ -24,15 +24,15 @@ double StripArea(double M, double fm, double fy, double ft, double bw, double hs
 void CBeamStairParam::CalSlabSteel() {
     const double fy = CQeltSteelBar::GetFy("HPB235");
     const double ft = CQeltConcrete::GetFt(strConcreteLevel);
-    const double fm = CQeltConcrete::GetFm(strConcreteLevel);
+    const double a1fc = Alpha1Fc();
     const double bw = TreadStripWidth(), hs = TreadStripDepth();
-    if (AlphaSMax("HPB235") * fm * hs * hs * bw <= Mmax1) {
+    if (AlphaSMax("HPB235") * a1fc * hs * hs * bw <= Mmax1) {
         bTDBSteelBig = 1;
         TDBSteelAs = 0;
         return;
     }
     bTDBSteelBig = 0;
-    TDBSteelAs = StripArea(Mmax1, fm, fy, ft, bw, hs);
+    TDBSteelAs = StripArea(Mmax1, a1fc, fy, ft, bw, hs);
 }
 
 void CBeamStairParam::MakeSlabSchemes() {
@@ -40,11 +40,9 @@ void CBeamStairParam::MakeSlabSchemes() {
         TDBScheme[i].Dia = TDBScheme[i].Int = 0;
         TDBSchemeAs[i] = 0;
     }
-    const double fy = CQeltSteelBar::GetFy(strSteelLevel);
-    const double ft = CQeltConcrete::GetFt(strConcreteLevel);
-    const double fm = CQeltConcrete::GetFm(strConcreteLevel);
-    const double bw = TreadStripWidth(), hs = TreadStripDepth();
-    const double R = StripArea(Mmax1, fm, fy, ft, bw, hs);
+    // The candidates cover the strip's required area, worked with the HPB235 bars it is designed with.
+    const double bw = TreadStripWidth();
+    const double R = TDBSteelAs;
     int nCount = 0;
     if (R > 0) {
         for (int d = 6; d <= 20; d += 2) {

@@ -1,12 +1,12 @@
 // The plate stair's calculation: geometry, span, loads on a strip 1 m wide, reactions and the largest
 // moment of the simply supported strip, the bar areas, the bar-scheme options and the first choice
 // of the six bars; with a report, the process lines of the full report.
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 
 #include "host/QeltConcrete.h"
 #include "host/QeltSteelBar.h"
-#include "mfc/user/MessageBox.h"
 #include "stair/StairBarNotation.h"
 #include "stair/StairBoardParam.h"
 
@@ -75,7 +75,8 @@ void CStairBoardParam::WriteFormat(CWordObject* pReport, LPCTSTR lpszFormat, ...
     WriteRow(pReport, m_strText);
 }
 
-int CStairBoardParam::Calculate() { return CalStairBoard(NULL); }
+// Stored values reach the calculation only as the input page would have let them through.
+int CStairBoardParam::Calculate() { return LimitsHold() ? CalStairBoard(NULL) : FALSE; }
 
 int CStairBoardParam::CalStairBoard(CWordObject* pReport) {
     m_bOverReinforced = 0;
@@ -231,7 +232,7 @@ int CStairBoardParam::CalStairBoard(CWordObject* pReport) {
         WriteFormat(pReport, "\t\t考虑支座嵌固折减后的最大弯矩: \n\t\tM~max~' = 0.8*M~max~ = %.2f*%.2f = %.2f kN·m\n", 0.8,
                     dMmax, m_dMmax);
 
-    m_dAs1 = CalBarArea(m_dMmax, m_dFy, m_dAlpha1Fc, t, t - dAs, 1.0, pReport);
+    m_dAs1 = CalBarArea(m_dMmax, m_dFy, m_dAlpha1Fc, m_dFt, t, t - dAs, 1.0, pReport);
     m_dAs23 = M_BUILDING != 0 ? m_dAs1 : M_DSACLE * m_dAs1;
     WriteFormat(pReport, "\t\t纵筋(1号)计算面积：A~s~ = %.2f mm$2$\n", m_dAs1);
     if (M_BUILDING != 0)
@@ -239,12 +240,10 @@ int CStairBoardParam::CalStairBoard(CWordObject* pReport) {
     else
         WriteFormat(pReport, "\t\t支座负筋(2、3号)计算面积：A~s~'=α*A~s~ = %.2f*%.2f = %.2f mm$2$\n", M_DSACLE, m_dAs1, m_dAs23);
 
-    if (!pReport && m_bOverReinforced == 1) AfxMessageBox("结算结果截面超筋", MB_OK | MB_ICONEXCLAMATION);
-
     MakeBarOptions(1, m_dAs1, 1000);
     MakeBarOptions(2, m_dAs23, 1000);
     if (m_nBarDia[0] == 0 || m_nBarSpace[0] == 0) ChooseFirstBars();
-    return TRUE;
+    return m_bOverReinforced ? FALSE : TRUE;
 }
 
 void CStairBoardParam::ChooseFirstBars() {
@@ -258,13 +257,11 @@ void CStairBoardParam::ChooseFirstBars() {
     m_nBarSpace[3] = StairDistributionSpacing(M_LN, M_N);
 }
 
-double CStairBoardParam::CalBarArea(double dM, double dFy, double dAlpha1Fc, double dH, double dH0, double dB,
-                                    CWordObject* pReport) {
-    const char chConcrete = M_STRCONCRETE.GetLength() > 1 ? M_STRCONCRETE[1] : '\0';
-    // ξb = β1/(1 + fy/(Es·εcu)) of the grades (GB 50010-2002 7.1.4).
+double CStairBoardParam::CalBarArea(double dM, double dFy, double dAlpha1Fc, double dFt, double dH, double dH0,
+                                    double dB, CWordObject* pReport) {
+    // ξb = β1/(1 + fy/(Es·εcu)) of the grades (GB 50010-2002 7.1.4); a moment that needs ξb or more
+    // over-reinforces the section.
     const double dXib = CQeltConcrete::GetEb(M_STRSTEEL, M_STRCONCRETE);
-    const double dRhoMin = chConcrete <= '4' ? 0.0015 : 0.002;
-
     const double dMu = dAlpha1Fc * dB * dH0 * dH0 * dXib * (1 - 0.5 * dXib);
     if (dM >= dMu) {
         m_bOverReinforced = 1;
@@ -279,9 +276,12 @@ double CStairBoardParam::CalBarArea(double dM, double dFy, double dAlpha1Fc, dou
     WriteFormat(pReport, "ζ= %.6f ", dXi);
     WriteRow(pReport, "\t\t配筋率：");
     WriteFormat(pReport, "ρ= %.6f\n", dRho);
-    if (dRho < dRhoMin) {
-        dArea = dRhoMin * dH * dB;
-        WriteFormat(pReport, "\t\tρ < ρ~min~ = %.6f \t\tρ = ρ~min~ = %.6f\n ", dRhoMin, dRhoMin);
+    // The minimum ratio of a member in bending over its whole section (GB 50010-2002 9.5.1).
+    const double dRhoMin = std::max(0.002, 0.45 * dFt / dFy);
+    if (dArea < dRhoMin * dB * dH) {
+        dArea = dRhoMin * dB * dH;
+        WriteFormat(pReport, "\t\tA~s~ < ρ~min~*b*t，ρ~min~ = max{0.2%%,45*f~t~/f~y~%%} = %.4f%%，取A~s~ = ρ~min~*b*t\n",
+                    100 * dRhoMin);
     }
     return dArea * 1e6;
 }

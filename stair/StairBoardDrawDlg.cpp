@@ -1,7 +1,9 @@
 #include "stair/StairBoardDrawDlg.h"
 
+#include <cmath>
 #include <cstdlib>
 
+#include "host/Numbers.h"
 #include "host/QeltSteelBar.h"
 #include "host/VuskMainInfo.h"
 #include "mfc/stdctrl/ComboBox.h"
@@ -19,6 +21,21 @@ const UINT kSpaceIDs[6] = {IDC_SBD_SPACE1, IDC_SBD_SPACE2, IDC_SBD_SPACE3,
                            IDC_SBD_SPACE4, IDC_SBD_SPACE5, IDC_SBD_SPACE6};
 
 // An accepted page value goes into the record; a refused one is replaced by the record's.
+// A length of the drawing to a tenth of a millimetre, as the report gives the stair's dimensions
+// (2000/9 shows "222.2"). A text that still reads so keeps the exact length, so that n − 1 treads
+// make L1 again; any other text is taken as typed.
+void DDX_Length(CDataExchange* pDX, int nID, double& dValue) {
+    const CString strShown = ftos(std::round(dValue * 10) / 10);
+    CWnd* pEdit = CWnd::FromHandle(pDX->PrepareEditCtrl(nID));
+    if (pDX->m_bSaveAndValidate) {
+        CString strText;
+        pEdit->GetWindowText(strText);
+        if (strText.Trim() != strShown) DDX_Text(pDX, nID, dValue);
+        return;
+    }
+    pEdit->SetWindowText(strShown);
+}
+
 template <class T>
 void Take(T& page, T& record, bool bAccepted) {
     if (bAccepted)
@@ -69,17 +86,17 @@ void CStairBoardDrawDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_SBD_SCALE, m_dScale);
     DDX_Text(pDX, IDC_SBD_NAME, m_strNum);
     for (int i = 0; i < 6; i++) DDX_Text(pDX, kSpaceIDs[i], m_nSpace[i]);
-    DDX_Text(pDX, IDC_SBD_B, m_dB);
-    DDX_Text(pDX, IDC_SBD_B2, m_dB2);
-    DDX_Text(pDX, IDC_SBD_C1, m_dC1);
-    DDX_Text(pDX, IDC_SBD_C2, m_dC2);
-    DDX_Text(pDX, IDC_SBD_H, m_dH);
-    DDX_Text(pDX, IDC_SBD_T, m_dT);
-    DDX_Text(pDX, IDC_SBD_LN, m_dLn);
-    DDX_Text(pDX, IDC_SBD_L1, m_dL1);
-    DDX_Text(pDX, IDC_SBD_L2, m_dL2);
-    DDX_Text(pDX, IDC_SBD_L3, m_dL3);
-    DDX_Text(pDX, IDC_SBD_B1, m_dB1);
+    DDX_Length(pDX, IDC_SBD_B, m_dB);
+    DDX_Length(pDX, IDC_SBD_B2, m_dB2);
+    DDX_Length(pDX, IDC_SBD_C1, m_dC1);
+    DDX_Length(pDX, IDC_SBD_C2, m_dC2);
+    DDX_Length(pDX, IDC_SBD_H, m_dH);
+    DDX_Length(pDX, IDC_SBD_T, m_dT);
+    DDX_Length(pDX, IDC_SBD_LN, m_dLn);
+    DDX_Length(pDX, IDC_SBD_L1, m_dL1);
+    DDX_Length(pDX, IDC_SBD_L2, m_dL2);
+    DDX_Length(pDX, IDC_SBD_L3, m_dL3);
+    DDX_Length(pDX, IDC_SBD_B1, m_dB1);
     DDX_Text(pDX, IDC_SBD_N, m_nSteps);
     DDX_Check(pDX, IDC_SBD_MIRROR, m_bMirror);
 }

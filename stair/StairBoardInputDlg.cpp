@@ -12,24 +12,6 @@
 
 namespace {
 
-// The limit fields, checked when they lose the focus (bounds included).
-struct LimitField {
-    UINT nID;
-    double CStairBoardParam::*pValue;
-    double dLower, dUpper;
-};
-
-const LimitField kLimits[] = {
-    {IDC_SB_LIM1, &CStairBoardParam::m_dFlexibilityLim1, 1, 1000},
-    {IDC_SB_LIM2, &CStairBoardParam::m_dFlexibilityLim2, 1, 1000},
-    {IDC_SB_LIM3, &CStairBoardParam::m_dFlexibilityLim3, 1, 1000},
-    {IDC_SB_RG, &CStairBoardParam::m_dRg, 0.01, 10},
-    {IDC_SB_RQ, &CStairBoardParam::m_dRq, 0.01, 10},
-    {IDC_SB_WQ, &CStairBoardParam::m_dWq, 0.01, 10},
-    {IDC_SB_CRACK, &CStairBoardParam::m_dCrackWidth, 0.01, 100},
-    {IDC_SB_COVER, &CStairBoardParam::m_dC, 0, 200},
-};
-
 // The messages of the input tests by the control whose value each tests; a text that the data
 // exchange refuses gets its control's message too.
 const struct {
@@ -255,7 +237,7 @@ void CStairBoardInputDlg::GetData(CVuskParam* pParam) {
     p->m_strScheme23.Empty();
     p->m_bSchemeChanged = 0;
 
-    for (const LimitField& field : kLimits) TakeLimit(field.nID, *p);
+    for (const StairBoardLimitField& field : g_StairBoardLimits) TakeLimit(field.nID, *p);
     GetDlgItemText(IDC_SB_SURFACE, p->m_strSteelStypeVor);
     p->m_bIsCalRAL = IsDlgButtonChecked(IDC_SB_SERVICE) == BST_CHECKED ? 1 : 0;
 }
@@ -269,7 +251,7 @@ BOOL CStairBoardInputDlg::TakeControls() {
     return FALSE;
 }
 
-BOOL CStairBoardInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& arrErrors) {
+BOOL CStairBoardInputDlg::CheckData(CVuskParam* pParam, CStringArray&, CStringArray& arrErrors) {
     // The control values were taken by GetData just before; a text it refused stops here, told once.
     if (m_nRefusedID == 0) TakeControls();
     if (m_nRefusedID != 0) {
@@ -277,6 +259,9 @@ BOOL CStairBoardInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& ar
         return FALSE;
     }
     const int nErrors = arrErrors.GetSize();
+    CStairBoardParam* p = static_cast<CStairBoardParam*>(pParam);
+    // The limit fields keep their value when a text is refused: a stored one is tested here.
+    if (p) p->CheckLimits(arrErrors);
     // Each test fails for a value outside its range (and for one that is not a number). A flight, a
     // span or a lever arm of less than a millimetre leaves nothing to calculate.
     auto outside = [](double dValue, double dLower) { return !(dValue >= dLower && dValue <= 10000); };
@@ -312,6 +297,9 @@ BOOL CStairBoardInputDlg::CheckData(CVuskParam*, CStringArray&, CStringArray& ar
         arrErrors.Add("计算跨度L0必须大于0，请加大b1或踏步数n");
     // The section needs a lever arm h0 = t - as.
     if (!(m_dT - m_dAs >= 1)) arrErrors.Add("梯板厚度t必须大于as");
+    if (arrErrors.GetSize() != nErrors) return FALSE;
+    // A flight whose section cannot take its moment has no bars to design.
+    if (p && !p->Calculate()) arrErrors.Add("计算结果截面超筋");
     return arrErrors.GetSize() == nErrors;
 }
 
@@ -347,7 +335,7 @@ void CStairBoardInputDlg::OnClickFixity() {
 }
 
 void CStairBoardInputDlg::TakeLimit(UINT nID, CStairBoardParam& p) {
-    for (const LimitField& field : kLimits) {
+    for (const StairBoardLimitField& field : g_StairBoardLimits) {
         if (field.nID != nID) continue;
         CString strText;
         GetDlgItemText(nID, strText);

@@ -136,6 +136,13 @@ void CStairBoardOutputDlg::GetData(CVuskParam* pParam) {
     p->m_bSchemeChanged = m_bSchemeChanged;
 }
 
+BOOL CStairBoardOutputDlg::CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray&) {
+    const CStairBoardParam* p = static_cast<const CStairBoardParam*>(pParam);
+    if (!p || !m_hWnd || !p->HasShortBars()) return TRUE;
+    arrWarnings.Add("实配面积小于计算面积");
+    return FALSE;
+}
+
 void CStairBoardOutputDlg::FillList(CListCtrlEx& list, const StairBarOptionList& options) {
     if (list.GetHeaderCtrl() == NULL || list.GetHeaderCtrl()->GetItemCount() == 0) {
         list.InsertColumn(" 方案 ", 0, -1, 15, 0);

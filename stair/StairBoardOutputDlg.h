@@ -27,6 +27,8 @@ public:
 
     void GetData(CVuskParam* pParam) override;
     void SetData(CVuskParam* pParam) override;
+    // Bars chosen below their required area ask before the calculation goes on.
+    BOOL CheckData(CVuskParam* pParam, CStringArray& arrWarnings, CStringArray& arrErrors) override;
     BOOL DestroyWindow() override;
 
     // Copies of the parameter object (SetData).

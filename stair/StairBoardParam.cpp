@@ -1,13 +1,41 @@
 // Fields, defaults, stored keys and help of the plate stair.
 #include "stair/StairBoardParam.h"
 
+#include "framework/InputValidator.h"
 #include "framework/ParamExchange.h"
 #include "host/Help.h"
 #include "host/QeltPath.h"
+#include "mfc/base/Array.h"
+#include "resources/StairResource.h"
 #include "stair/StairBarNotation.h"
 
 const char* const g_szStairKindNames[5] = {"A型楼梯(\\)", "B型楼梯(\\.)", "C型楼梯(\\＿)", "D型楼梯(￣\\)",
                                            "E型楼梯(￣\\＿)"};
+
+const StairBoardLimitField g_StairBoardLimits[8] = {
+    {IDC_SB_LIM1, &CStairBoardParam::m_dFlexibilityLim1, 1, 1000, "挠度限值(Lo<7m)Lo/"},
+    {IDC_SB_LIM2, &CStairBoardParam::m_dFlexibilityLim2, 1, 1000, "挠度限值(7m≤Lo≤9m)Lo/"},
+    {IDC_SB_LIM3, &CStairBoardParam::m_dFlexibilityLim3, 1, 1000, "挠度限值(Lo>9m)Lo/"},
+    {IDC_SB_RG, &CStairBoardParam::m_dRg, 0.01, 10, "永久荷载分项系数γG"},
+    {IDC_SB_RQ, &CStairBoardParam::m_dRq, 0.01, 10, "可变荷载分项系数γQ"},
+    {IDC_SB_WQ, &CStairBoardParam::m_dWq, 0.01, 10, "准永久值系数ψq"},
+    {IDC_SB_CRACK, &CStairBoardParam::m_dCrackWidth, 0.01, 100, "裂缝限值(mm)"},
+    {IDC_SB_COVER, &CStairBoardParam::m_dC, 0, 200, "保护层厚度c(mm)"},
+};
+
+void CStairBoardParam::CheckLimits(CStringArray& arrErrors) const {
+    for (const StairBoardLimitField& field : g_StairBoardLimits) {
+        const double dValue = this->*field.pValue;
+        if (!(dValue >= field.dLower && dValue <= field.dUpper))
+            arrErrors.Add(CString(field.pszLabel) + "：" + RangeMessage(field.dLower, field.dUpper));
+    }
+}
+
+BOOL CStairBoardParam::LimitsHold() const {
+    CStringArray arrErrors;
+    CheckLimits(arrErrors);
+    return arrErrors.GetSize() == 0;
+}
 
 CString StairBoardSlideName(int nKind, LPCTSTR lpszSuffix, BOOL bMirror) {
     if (nKind < STAIR_KIND_A || nKind > STAIR_KIND_E) nKind = STAIR_KIND_A;
@@ -130,6 +158,24 @@ void CStairBoardParam::ClearMissingLandings() {
 
 double CStairBoardParam::BarArea(int nBar) const {
     return StairBarArea(m_nBarDia[nBar - 1], m_nBarSpace[nBar - 1]);
+}
+
+BOOL CStairBoardParam::IsBarShort(int nBar) const {
+    if ((nBar == 5 && M_STAIR_KIND < STAIR_KIND_C) || (nBar == 6 && M_STAIR_KIND != STAIR_KIND_E)) return FALSE;
+    switch (nBar) {
+    case 1:
+    case 5: return BarArea(nBar) < m_dAs1;
+    case 2:
+    case 3:
+    case 6: return BarArea(nBar) < m_dAs23;
+    default: return FALSE;
+    }
+}
+
+BOOL CStairBoardParam::HasShortBars() const {
+    for (int nBar = 1; nBar <= 6; nBar++)
+        if (IsBarShort(nBar)) return TRUE;
+    return FALSE;
 }
 
 CString CStairBoardParam::BarText(int nBar, BOOL bShortSupport) const {

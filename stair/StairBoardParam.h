@@ -56,6 +56,18 @@ struct StairBoardSpan {
 // of L1 on its landing beam.
 StairBoardSpan StairBoardSpanOf(int nKind, double L1, double L2, double L3, double b1, double b2, int nSteps);
 
+class CStairBoardParam;
+
+// A number of the input page that is taken when its field loses the focus, with its range (bounds
+// included) and its name in a refusal.
+struct StairBoardLimitField {
+    UINT nID;
+    double CStairBoardParam::*pValue;
+    double dLower, dUpper;
+    const char* pszLabel;
+};
+extern const StairBoardLimitField g_StairBoardLimits[8];
+
 class CStairBoardParam : public CVuskParam {
 public:
     CStairBoardParam();
@@ -70,10 +82,12 @@ public:
     void InitDefaultParam() override;
     BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
 
-    // The calculation; with a report it also writes the process lines.
+    // The calculation; with a report it also writes the process lines. FALSE when the flight is
+    // over-reinforced (ξ > ξb): it then has no bars.
     int CalStairBoard(CWordObject* pReport);
-    // Required bar area (mm²) for M (kN·m), strengths in kN/m², lengths in m; sets m_bOverReinforced.
-    double CalBarArea(double dM, double dFy, double dAlpha1Fc, double dH, double dH0, double dB,
+    // Required bar area (mm²) for M (kN·m), strengths in kN/m², lengths in m, at least ρmin·b·h;
+    // sets m_bOverReinforced (and gives 0) when ξ > ξb.
+    double CalBarArea(double dM, double dFy, double dAlpha1Fc, double dFt, double dH, double dH0, double dB,
                       CWordObject* pReport);
     // Fills m_Options1 (nList 1) or m_Options23 for the required area dA (mm²) over dW (mm).
     void MakeBarOptions(int nList, double dA, double dW);
@@ -88,12 +102,24 @@ public:
     void WriteShortReport(CWordObject* pReport);
     void WritePicture(CWordObject* pReport);
 
+    // One error per limit field whose value lies outside its range (or is no number), such as a
+    // stored value that never passed the page: "永久荷载分项系数γG：输入值应在0.01与10之间".
+    void CheckLimits(CStringArray& arrErrors) const;
+    // Whether every limit field lies within its range; stored values beyond them are neither
+    // calculated nor reported.
+    BOOL LimitsHold() const;
+
     // The landing lengths that the type lacks set to 0.
     void ClearMissingLandings();
     // Bar nBar (1 to 6) as the reports write it ("未选定" without a diameter or a spacing); its
     // provided area (mm² per metre).
     CString BarText(int nBar, BOOL bShortSupport = FALSE) const;
     double BarArea(int nBar) const;
+    // Whether bar nBar of the type provides less than its required area: bars 1 and 5 carry the span's
+    // As, bars 2, 3 and 6 the supports' As'. A bar the type lacks is never short.
+    BOOL IsBarShort(int nBar) const;
+    // Whether any bar of the type is short.
+    BOOL HasShortBars() const;
 
     int m_bOverReinforced;
     int M_STAIR_KIND;
@@ -149,6 +175,8 @@ public:
     double m_dEs5;
 
 private:
+    // Whether the last calculation leaves anything to report.
+    BOOL HasResults() const;
     void ExchangeParams(CParamExchange& px);
     void WriteRow(CWordObject* pReport, LPCTSTR lpszText, int nColor = 0);
     // Formats a row into m_strText and writes it.

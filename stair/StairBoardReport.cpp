@@ -4,12 +4,24 @@
 #include "stair/StairBarNotation.h"
 #include "stair/StairBoardParam.h"
 
+namespace {
+
+const char kShortBars[] = "\t\t实配面积小于计算面积\n";
+
+}  // namespace
+
+// An over-reinforced flight has no bars to report, and a limit out of its range no checks: both
+// reports stay empty.
+BOOL CStairBoardParam::HasResults() const { return !m_bOverReinforced && LimitsHold(); }
+
 int CStairBoardParam::BuildWordC() {
+    if (!HasResults()) return FALSE;
     WriteFullReport(&wordC);
     return TRUE;
 }
 
 int CStairBoardParam::BuildWordS() {
+    if (!HasResults()) return FALSE;
     WriteShortReport(&wordS);
     return TRUE;
 }
@@ -32,6 +44,7 @@ void CStairBoardParam::WriteBarBlocks(CWordObject* pReport, BOOL bShort) {
         WriteRow(pReport, "\t\t采用方案：");
         WriteRow(pReport, BarText(block.nBar, bShort && block.nBar == 2) + "\n");
         WriteFormat(pReport, "\t\t实配面积：%4.0f mm$2$\n", BarArea(block.nBar));
+        if (IsBarShort(block.nBar) || (block.nBar == 2 && IsBarShort(3))) WriteRow(pReport, kShortBars, 6);
     }
 }
 
@@ -122,6 +135,8 @@ void CStairBoardParam::WriteShortReport(CWordObject* pReport) {
         else
             WriteRow(pReport, "\t\t裂缝宽度验算不满足规范要求!\n", 6);
     }
+    // The serviceability verdicts do not speak for bars that fall short of their area.
+    if (HasShortBars()) WriteRow(pReport, "\t\t实配面积小于计算面积，不满足规范要求!\n", 6);
 }
 
 void CStairBoardParam::WritePicture(CWordObject* pReport) {

@@ -23,12 +23,28 @@ void AddPsiBound(CString& strText, double dPsi, LPCTSTR lpszIndent) {
         strText.AppendFormat("%s因为ψ > 1，所以取ψ = 1\n", lpszIndent);
 }
 
+// The line that tells that ρte below 1 % counts as 1 %, or nothing.
+void AddRhoTeFloor(CString& strText, double dRhoTe, LPCTSTR lpszIndent) {
+    if (dRhoTe < 0.01) strText.AppendFormat("%s因为ρ~te~ < 1.000%%，所以取ρ~te~ = 1.000%%\n", lpszIndent);
+}
+
 }  // namespace
 
 double StairCrackCover(double dCover) {
     if (dCover < 20) return 20;
     if (dCover > 65) return 65;
     return dCover;
+}
+
+CString StairCrackCoverText(double dCover) {
+    CString strText;
+    if (dCover < 20)
+        strText = "因为C < 20，所以取C = 20";
+    else if (dCover > 65)
+        strText = "因为C > 65，所以取C = 65";
+    else
+        strText.Format("C = %.0lf", dCover);
+    return strText;
 }
 
 void StairWriteRow(CWordObject* pReport, LPCTSTR lpszText, int nColor) {
@@ -52,19 +68,17 @@ StairSlabCheck StairSlabEvaluate(const StairSlabCase& slab) {
     r.dRhoTe = r.dAreaS / r.dAte;
     r.dRhoTeUsed = r.dRhoTe < 0.01 ? 0.01 : r.dRhoTe;
 
-    r.dPsiCrackRaw = 1.1 - 0.65 * slab.dFtk / (r.dRhoTeUsed * r.dSigmaSk);
-    r.dPsiCrack = Bounded(r.dPsiCrackRaw);
+    r.dPsiRaw = 1.1 - 0.65 * slab.dFtk / (r.dRhoTeUsed * r.dSigmaSk);
+    r.dPsi = Bounded(r.dPsiRaw);
     r.nBars = 1000 / slab.nSpace;
     r.nDeq = static_cast<int>(slab.nDia / r.dNuI);
     r.dCover = StairCrackCover(slab.dCover);
-    r.dWmax = kCrackAlpha * r.dPsiCrack * r.dSigmaSk / (slab.dEs5 * 1e5) *
+    r.dWmax = kCrackAlpha * r.dPsi * r.dSigmaSk / (slab.dEs5 * 1e5) *
               (1.9 * r.dCover + 0.08 * r.nDeq / r.dRhoTeUsed);
 
-    r.dPsiDeflRaw = 1.1 - 0.65 * slab.dFtk / (r.dRhoTe * r.dSigmaSk);
-    r.dPsiDefl = Bounded(r.dPsiDeflRaw);
     r.dAlphaE = slab.dEs5 * 1e5 / slab.dEc;
     r.dRho = r.dAreaS / (slab.dB * r.dH0);
-    r.dBs = slab.dEs5 * 1e5 * r.dAreaS * r.dH0 * r.dH0 / (1.15 * r.dPsiDefl + 0.2 + 6 * r.dAlphaE * r.dRho) * 1e-9;
+    r.dBs = slab.dEs5 * 1e5 * r.dAreaS * r.dH0 * r.dH0 / (1.15 * r.dPsi + 0.2 + 6 * r.dAlphaE * r.dRho) * 1e-9;
     r.dBl = r.dMk / (r.dMq * (kTheta - 1) + r.dMk) * r.dBs;
     r.dFmax = 5 * (slab.dGk + slab.dQk) * slab.dL0 * slab.dL0 * slab.dL0 * slab.dL0 / (384 * r.dBl) * 1000;
     return r;
@@ -87,7 +101,7 @@ int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t.AppendFormat("\t\t   = (%.2lf + %.3lf)*%.2lf$2$/8\n", slab.dGk, slab.dQk, slab.dL0);
     t.AppendFormat("\t\t   = %.3lf kN*m\n", r.dMk);
     t.AppendFormat("\t2.%s,所以取值V~i~=%.1lf\n", (LPCTSTR)slab.strSurface, r.dNuI);
-    t.AppendFormat("\t3.C = %.0lf\n", r.dCover);
+    t.AppendFormat("\t3.%s\n", (LPCTSTR)StairCrackCoverText(slab.dCover));
     t += "\t4.计算按荷载荷载效应的标准组合作用下，构件纵向受拉钢筋应力\n";
     t += "\t\tσ~s~~k~ = Mk/(0.87*h~0~*As)  (混凝土规范式 8.1.3－3)\n";
     t.AppendFormat(bBeam ? "\t\t    = %.3lf×10$6$/(0.87*%.0lf*%.0lf)\n" : "\t\t    = %.3lf×10$6$/(0.87*%.2lf*%.0lf)\n",
@@ -98,12 +112,12 @@ int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t += bBeam ? "\t\tρ~te~ = As/A~t~~e~   (混凝土规范式 8.1.2－4)\n" : "\t\tρ~t~~e~ = As/A~t~~e~   (混凝土规范式 8.1.2－4)\n";
     t.AppendFormat("\t\t    = %.0lf/%.0lf\n", r.dAreaS, r.dAte);
     t.AppendFormat("\t\t    = %.3lf%%\n", 100 * r.dRhoTe);
-    if (r.dRhoTe < 0.01) t += "\t\t因为ρ~te~ < 1.000%，所以取ρ~te~ = 1.000%\n";
+    AddRhoTeFloor(t, r.dRhoTe, "\t\t");
     t += "\t6.计算裂缝间纵向受拉钢筋应变不均匀系数ψ\n";
     t += "\t\tψ = 1.1-0.65*f~t~~k~/(ρ~t~~e~*σ~s~~k~)    (混凝土规范式 8.1.2－2)\n";
     t.AppendFormat("\t\t   = 1.1-0.65*%.2lf/(%.3lf%%*%.3lf)\n", slab.dFtk, 100 * r.dRhoTeUsed, r.dSigmaSk);
-    t.AppendFormat("\t\t   = %.3lf\n", r.dPsiCrackRaw);
-    AddPsiBound(t, r.dPsiCrackRaw, "\t\t   ");
+    t.AppendFormat("\t\t   = %.3lf\n", r.dPsiRaw);
+    AddPsiBound(t, r.dPsiRaw, "\t\t   ");
     t += "\t7.计算单位面积钢筋根数n\n";
     t += "\t\tn = 1000/s\n";
     t.AppendFormat("\t\t  = 1000/%d\n", slab.nSpace);
@@ -114,7 +128,7 @@ int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t.AppendFormat("\t\t  = %d\n", r.nDeq);
     t += "\t9.计算最大裂缝宽度\n";
     t += "\t\tω~max~ =α~cr~*ψ*σ~sk~/E~S~*(1.9*C+0.08*d~eq~/ρ~te~) (混凝土规范式 8.1.2－1)\n";
-    t.AppendFormat("\t\t     = %.1lf*%.3lf*%.3lf/%.1lf×10$5$*(1.9*%.0lf+0.08*%d/%.3lf%%)\n", kCrackAlpha, r.dPsiCrack,
+    t.AppendFormat("\t\t     = %.1lf*%.3lf*%.3lf/%.1lf×10$5$*(1.9*%.0lf+0.08*%d/%.3lf%%)\n", kCrackAlpha, r.dPsi,
                    r.dSigmaSk, slab.dEs5, r.dCover, r.nDeq, 100 * r.dRhoTeUsed);
     t.AppendFormat(bBeam ? "\t\t     = %.4lf mm" : "\t\t     = %.4lf mm\n", r.dWmax);
     StairWriteRow(pReport, t);
@@ -161,11 +175,12 @@ int StairDeflectionCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t += "\t\t   ρ~t~~e~ = As/A~t~~e~   (混凝土规范式 8.1.2－4)\n";
     t.AppendFormat("\t\t       = %.0lf/%.0lf\n", r.dAreaS, r.dAte);
     t.AppendFormat("\t\t       = %.3lf%%\n", 100 * r.dRhoTe);
+    AddRhoTeFloor(t, r.dRhoTe, "\t\t   ");
     t += "\t\t3) 计算裂缝间纵向受拉钢筋应变不均匀系数ψ\n";
     t += "\t\t   ψ = 1.1-0.65*f~t~~k~/(ρ~t~~e~*σ~s~~k~)    (混凝土规范式 8.1.2－2)\n";
-    t.AppendFormat("\t\t      = 1.1-0.65*%.2lf/(%.3lf%%*%.3lf)\n", slab.dFtk, 100 * r.dRhoTe, r.dSigmaSk);
-    t.AppendFormat("\t\t      = %.3lf\n", r.dPsiDeflRaw);
-    AddPsiBound(t, r.dPsiDeflRaw, "\t\t   ");
+    t.AppendFormat("\t\t      = 1.1-0.65*%.2lf/(%.3lf%%*%.3lf)\n", slab.dFtk, 100 * r.dRhoTeUsed, r.dSigmaSk);
+    t.AppendFormat("\t\t      = %.3lf\n", r.dPsiRaw);
+    AddPsiBound(t, r.dPsiRaw, "\t\t   ");
     t += "\t\t4) 计算钢筋弹性模量与混凝土模量的比值 α~E~\n";
     t += "\t\t  αE = E~S~/E~C~\n";
     t.AppendFormat("\t\t      = %.2lf×10$5$/(%.2lf×10$4$)\n", slab.dEs5, slab.dEc * 1e-4);
@@ -179,7 +194,7 @@ int StairDeflectionCheck(const StairSlabCase& slab, CWordObject* pReport) {
     t += "\t\t7) 计算受弯构件的短期刚度 B~S~\n";
     t += "\t\t   B~S~ = E~S~*As*h~0~$2$/[1.15*ψ+0.2+6*αE*ρ/(1+ 3.5*γ~f~)](混凝土规范式8.2.3--1)\n";
     t.AppendFormat("\t\t     = %.2lf×10$5$*%.0lf*%.0lf$2$/[1.15*%.3lf+0.2+6*%.3lf*%.3lf%%/(1+3.5*%.1lf)]\n", slab.dEs5,
-                   r.dAreaS, r.dH0, r.dPsiDefl, r.dAlphaE, 100 * r.dRho, 0.0);
+                   r.dAreaS, r.dH0, r.dPsi, r.dAlphaE, 100 * r.dRho, 0.0);
     t.AppendFormat("\t\t     = %.3lf×10$2$ kN*m$2$\n", r.dBs / 100);
     t += "\t4.计算受弯构件的长期刚度B\n";
     t += "\t\t1) 确定考虑荷载长期效应组合对挠度影响增大影响系数θ\n";

@@ -44,16 +44,15 @@ struct StairSlabCheck {
     double dSigmaSk = 0;
     double dAte = 0;
     double dRhoTe = 0;      // unbounded
-    double dRhoTeUsed = 0;  // at least 0.01 (crack width)
+    double dRhoTeUsed = 0;  // at least 0.01 (GB 50010-2002 8.1.2), in ψ and in the crack width
+    double dPsiRaw = 0, dPsi = 0;  // ψ of both checks, unbounded and within 0.2 … 1
     double dNuI = 0;
     // crack width
     double dCover = 0;      // c within 20 … 65 mm
-    double dPsiCrackRaw = 0, dPsiCrack = 0;
     int nBars = 0;          // bars per metre, 1000/s truncated
     int nDeq = 0;
     double dWmax = 0;
     // deflection
-    double dPsiDeflRaw = 0, dPsiDefl = 0;
     double dAlphaE = 0;
     double dRho = 0;
     double dBs = 0, dBl = 0;  // kN·m²
@@ -68,6 +67,9 @@ StairSlabCheck StairSlabEvaluate(const StairSlabCase& slab);
 // The cover that the crack width takes: c below 20 mm counts as 20, above 65 mm as 65
 // (GB 50010-2002 8.1.2), on the result pages and in the reports alike.
 double StairCrackCover(double dCover);
+// The cover as the crack width's derivation states it: "C = 25", or with the reason where the given
+// c was bounded, "因为C < 20，所以取C = 20".
+CString StairCrackCoverText(double dCover);
 
 // 1 when ωmax ≤ ωlim; with a report, the derivation and the verdict (red when it fails).
 int StairCrackWidthCheck(const StairSlabCase& slab, CWordObject* pReport);

@@ -113,13 +113,37 @@ TEST(BeamStairInputCheck, FixedLowerSupportOfShapeAIsTested) {
     p.w = 2400;
     p.h1 = p.h2 = 1000;
     p.CalBeamForces(0);
-    const double h0 = 270, fm = 1.1 * 14.3;
-    ASSERT_GT(std::fabs(p.MmaxR) / (fm * 200 * h0 * h0), 0.614 * (1 - 0.307));
+    const double h0 = 270, a1fc = 14.3;
+    ASSERT_GT(std::fabs(p.MmaxR) / (a1fc * 200 * h0 * h0), 0.614 * (1 - 0.307));
     CBeamStairBasicDlg page;
     CStringArray warnings, errors;
     EXPECT_FALSE(page.CheckData(&p, warnings, errors));
     ASSERT_EQ(errors.GetSize(), 1);
     EXPECT_EQ(errors[0], "右支座处超筋!");
+}
+
+// Both ends fixed, 20 steps of 300 × 150, stair beam 150 × 250, q 6.3, HRB335 over C30: gk2 = 9.4416,
+// qk2 = 5.67, p2 = 1.2·9.4416 + 1.4·5.67 = 16.0310 kN/m over L = 5700, M = p2·L²/12 = 43.404 kN·m;
+// under α1·fc = 14.3: αs = 43.404e6/(14.3·150·220²) = 0.41808, ξ = 0.595 > ξb = 0.8/(1 + 300/660) =
+// 0.550. (1.1·fc would give ξ = 0.510 and 882.88 mm².)
+TEST(BeamStairInputCheck, FixedStairBeamOverReinforcedAtItsSupportsIsRefused) {
+    CBeamStairParam p;
+    p.l2 = p.l3 = 0;
+    p.nRestrictionType = 3;
+    p.nSteps = 20;
+    p.b3 = 150;
+    p.h3 = 250;
+    p.lv = 6.3;
+    p.strSteelLevel = "HRB335";
+    CBeamStairBasicDlg page;
+    CStringArray warnings, errors;
+    EXPECT_FALSE(page.CheckData(&p, warnings, errors));
+    EXPECT_NEAR(p.MmaxL, -43.404e6, 1e3);
+    EXPECT_EQ(p.bZHZLBig, 1);
+    EXPECT_EQ(p.bZHZRBig, 1);
+    EXPECT_EQ(p.LXLZHZSteelAs, 0);
+    ASSERT_EQ(errors.GetSize(), 1);
+    EXPECT_EQ(errors[0], "左支座处超筋!");
 }
 
 // The input check designs the mid-span bars afresh for every shape, so a stair with platforms that

@@ -84,7 +84,7 @@ TEST(BeamStairReport, WorkedRowsOfTheDefaults) {
         "\t\t荷载设计值：P~l~ = max{ P~l~(G) , P~l~(L) } = 12.24 kN/m\n",
         "\t\tV~max~ = 20.20 kN\n",
         "\t\t按构造配置箍筋。\n",
-        "\t\tM~中~ =  16.67 kN·m    ρ = 0.2006%\n",
+        "\t\tM~中~ =  16.67 kN·m    ρ = 0.2009%\n",
         "\t\t纵筋①计算面积：A~s~ = 505.61 mm$2$\n",
         "\t\t采用方案：4d14\n\t\t实配面积：A~g~ = 616mm$2$\n",
         "\t\t采用方案：2d6@150\n",

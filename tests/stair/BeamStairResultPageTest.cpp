@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "BeamStairSession.h"
 #include "Printers.h"
@@ -70,6 +71,51 @@ TEST_F(BeamStairResultSession, SpacingOfTheChosenBarsIsWarned) {
     }
 }
 
+// Schemes below their required area (the defaults need 505.61 mm² of ①, 0.3269 mm²/mm of stirrups
+// ③ and 89.50 mm² of ⑥ over a tread strip 335.41 wide): the page's check asks, and both reports put
+// the red verdict under the scheme, the short one closing on it. 2d12 = 226.19 (ρ 226.19/(550·270) =
+// 0.1523 % below 0.2145 %), 2d6@200 = π/2·36/200 = 0.2827, d6@200 = π/4·36·335.41/200 = 47.42.
+TEST_F(BeamStairResultSession, ShortSchemesAreToldOnThePageAndInTheReports) {
+    const struct {
+        UINT nDia, nSecond;
+        const char *dia, *second;
+        const char* anchor;  // the row the verdict follows; nullptr: nothing is short
+    } kCases[] = {
+        {IDC_BS_DIA1, IDC_BS_NUM1, "12", "2", "\t\t实际配筋率：ρ = 0.1523%\n"},
+        {IDC_BS_DIA3, IDC_BS_SPACE3, "6", "200", "\t\t采用方案：2d6@200\n"},
+        {IDC_BS_DIA67, IDC_BS_SPACE67, "6", "200", "\t\t采用方案：d6@200\n\t\t实配面积：A~g~ = 47mm$2$\n"},
+        {IDC_BS_DIA1, IDC_BS_NUM1, "14", "4", nullptr},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::string(c.dia) + "/" + c.second);
+        qelt::InteractionLog::Instance().Clear();
+        qelt::UserScript script;
+        script.Tab("计算结果").Choose(c.nDia, c.dia).Choose(c.nSecond, c.second).Click(IDC_WORK_CALCULATE);
+        if (c.anchor) script.Answer(IDNO);
+        script.Close();
+        Run(script);
+        const std::vector<CString> prompts = Texts("prompt");
+        ASSERT_EQ(prompts.size(), c.anchor ? 1u : 0u);
+        for (const CWordObject* report : {&m_param.wordC, &m_param.wordS}) {
+            const std::vector<StairRow> rows = StairRows(*report);
+            ASSERT_FALSE(rows.empty());
+            if (!c.anchor) {
+                EXPECT_LT(FindRow(rows, "实配面积小于计算面积"), 0);
+                continue;
+            }
+            EXPECT_GE(prompts[0].Find("实配面积小于计算面积"), 0);
+            const int nAnchor = FindRow(rows, c.anchor);
+            ASSERT_GE(nAnchor, 0);
+            ASSERT_LT(static_cast<size_t>(nAnchor + 1), rows.size());
+            EXPECT_EQ(rows[nAnchor + 1].strText, CString("\t\t实配面积小于计算面积\n"));
+            EXPECT_EQ(rows[nAnchor + 1].nColor, 6);
+        }
+        if (c.anchor) {
+            EXPECT_EQ(StairRows(m_param.wordS).back().strText, CString("\t\t实配面积小于计算面积，不满足规范要求!\n"));
+        }
+    }
+}
+
 TEST_F(BeamStairResultSession, SwitchOffShowsNoVerdicts) {
     m_param.m_bIsCalRAL = 0;
     CBeamStairParam stored = m_param;
@@ -128,6 +174,11 @@ TEST(BeamStairResultPage, RecheckKeepsTheCoverAndHandsBackItsVerdict) {
     // Both crack widths take the cover as 20 mm, on the page as in the calculation and the reports.
     EXPECT_EQ(StairSlabEvaluate(p.GetSlabCase()).dCover, 20);
     EXPECT_EQ(p.EvaluateBeam(13.18504, 11.65416).dCover, 20);
+    // The full report says why, for the stair beam and for the slab.
+    p.BuildWordC();
+    const std::vector<StairRow> rows = StairRows(p.wordC);
+    EXPECT_GE(FindRow(rows, "\t2.因为C < 20，所以取C = 20 mm\n"), 0);
+    EXPECT_GE(FindRow(rows, "\t3.因为C < 20，所以取C = 20\n"), 0);
     EXPECT_EQ(page.m_bPass[CBeamStairResultDlg::SlabCrack], p.m_bCrackOK);
     EXPECT_EQ(page.m_bPass[CBeamStairResultDlg::BeamCrack], p.m_bBeamCrackOK);
 

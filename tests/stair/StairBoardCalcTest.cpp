@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Printers.h"
+#include "StairRows.h"
 #include "host/VuskSave.h"
 #include "mfc/person/InteractionLog.h"
 #include "stair/StairBoardParam.h"
@@ -143,28 +144,21 @@ TEST(StairBoardCalc, FixityReducesTheMomentAndTakesTheSpanAreaForTheSupports) {
     EXPECT_DOUBLE_EQ(p.m_dAs23, p.m_dAs1);
 }
 
-// A thin, long flight: M beyond α1fc·b·h0²·ξb(1 − ξb/2) gives no area, a message and the fallback.
-TEST(StairBoardCalc, OverReinforcedSectionFallsBackAndSaysSo) {
+// A thin, long flight: M beyond α1fc·b·h0²·ξb(1 − ξb/2) gives no area and the calculation fails,
+// without a message of its own (the input check tells it); there is nothing to report.
+TEST(StairBoardCalc, OverReinforcedSectionFailsWithoutReports) {
     qelt::InteractionLog::Instance().Clear();
     CStairBoardParam p;
     p.M_LN = 6000;
     p.M_T = 60;
-    p.Calculate();
+    EXPECT_FALSE(p.Calculate());
     EXPECT_EQ(p.m_bOverReinforced, 1);
     EXPECT_EQ(p.m_dAs1, 0);
-    for (const StairBarOptionList* list : {&p.m_Options1, &p.m_Options23}) {
-        ASSERT_EQ(list->nCount, 1);
-        EXPECT_EQ(list->aDiaSpace[0][0], 12);
-        EXPECT_EQ(list->aDiaSpace[0][1], 200);
-        EXPECT_NEAR(list->aArea[0], 565.49, 0.01);
-    }
-    const auto& entries = qelt::InteractionLog::Instance().Entries();
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].text, CString("结算结果截面超筋"));
-    // With a report the calculation says nothing.
-    CWordObject report;
-    p.CalStairBoard(&report);
-    EXPECT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
+    EXPECT_TRUE(qelt::InteractionLog::Instance().Entries().empty());
+    EXPECT_FALSE(p.BuildWordC());
+    EXPECT_FALSE(p.BuildWordS());
+    EXPECT_EQ(p.wordC.GetRowCount(), 0);
+    EXPECT_EQ(p.wordS.GetRowCount(), 0);
 }
 
 // ξb = β1/(1 + fy/(Es·εcu)) of the bar grade over C20 (β1 0.8, εcu 0.0033): 0.61395 for HPB235
@@ -181,7 +175,7 @@ TEST(StairBoardCalc, LimitMomentFollowsTheGrade) {
     for (const auto& c : kCases) {
         CStairBoardParam p;
         p.M_STRSTEEL = c.grade;
-        const double dArea = p.CalBarArea(c.M, 300000, 9600, 0.1, 0.075, 1.0, NULL);
+        const double dArea = p.CalBarArea(c.M, 300000, 9600, 1100, 0.1, 0.075, 1.0, NULL);
         EXPECT_EQ(p.m_bOverReinforced, c.over) << c.grade << " " << c.M;
         EXPECT_EQ(dArea == 0, c.over == 1) << c.grade << " " << c.M;
     }
@@ -191,14 +185,47 @@ TEST(StairBoardCalc, BarAreaAtTheLimitMomentIsOverReinforced) {
     CStairBoardParam p;
     const double xib = 0.8 / (1 + 210 / (2.1e5 * 0.0033));
     const double dMu = 9600 * 0.075 * 0.075 * xib * (1 - 0.5 * xib);
-    EXPECT_EQ(p.CalBarArea(dMu, 210000, 9600, 0.1, 0.075, 1.0, NULL), 0);
+    EXPECT_EQ(p.CalBarArea(dMu, 210000, 9600, 1100, 0.1, 0.075, 1.0, NULL), 0);
     EXPECT_EQ(p.m_bOverReinforced, 1);
-    EXPECT_GT(p.CalBarArea(dMu * 0.999, 210000, 9600, 0.1, 0.075, 1.0, NULL), 0);
+    EXPECT_GT(p.CalBarArea(dMu * 0.999, 210000, 9600, 1100, 0.1, 0.075, 1.0, NULL), 0);
     EXPECT_EQ(p.m_bOverReinforced, 0);
-    // A small moment takes ρmin over the whole thickness: 0.0015 for C20, 0.002 for C50.
-    EXPECT_NEAR(p.CalBarArea(0.5, 210000, 9600, 0.1, 0.075, 1.0, NULL), 150, 1e-9);
-    p.M_STRCONCRETE = "C50";
-    EXPECT_NEAR(p.CalBarArea(0.5, 210000, 23100, 0.1, 0.075, 1.0, NULL), 200, 1e-9);
+}
+
+// A small moment takes ρmin = max(0.2 %, 45·ft/fy %) over the whole section b·t, 1 m × 100 mm here:
+// C20/HPB235 45·1.1/210 = 0.2357 % → 235.71 mm², C50/HPB235 45·1.89/210 = 0.405 % → 405.00,
+// C20/HRB400 45·1.1/360 = 0.1375 %, so 0.2 % → 200.00.
+TEST(StairBoardCalc, MinimumRatioOverTheWholeSection) {
+    const struct {
+        const char* concrete;
+        const char* steel;
+        double fy, a1fc, ft, area;
+    } kCases[] = {{"C20", "HPB235", 210000, 9600, 1100, 235.714},
+                  {"C50", "HPB235", 210000, 23100, 1890, 405.0},
+                  {"C20", "HRB400", 360000, 9600, 1100, 200.0}};
+    for (const auto& c : kCases) {
+        CStairBoardParam p;
+        p.M_STRCONCRETE = c.concrete;
+        p.M_STRSTEEL = c.steel;
+        EXPECT_NEAR(p.CalBarArea(0.5, c.fy, c.a1fc, c.ft, 0.1, 0.075, 1.0, NULL), c.area, 0.001) << c.concrete << c.steel;
+    }
+}
+
+// n 5, L1 1200, H 750, t 150, C20, HPB235 (type A, b1 = b2 = 200): h 0.15, b 0.3, cosα 0.8944,
+// L0 1.4; Pk = 2.55 + 25·(0.15/0.8944 + 0.075) + 0.4472 + 0.2 = 9.265, Pn = 1.35·9.265 + 1.4·0.7·2.5
+// = 14.958 kN/m, M = Pn·1.4²/8 = 3.665 kN·m gives αs 0.02443, ξ 0.02474, 141.4 mm² on h0 125, below
+// ρmin·b·t = 0.2357 %·1000·150 = 353.57 mm² (0.15 % gave 225).
+TEST(StairBoardCalc, ShortThickFlightTakesTheMinimumRatio) {
+    CStairBoardParam p;
+    p.M_N = 5;
+    p.M_LN = 1200;
+    p.M_H = 750;
+    p.M_T = 150;
+    EXPECT_TRUE(p.Calculate());
+    EXPECT_NEAR(p.m_dMmax, 3.665, 0.001);
+    EXPECT_NEAR(p.m_dAs1, 353.571, 0.001);
+    CWordObject report;
+    p.CalStairBoard(&report);
+    EXPECT_GE(FindRow(StairRows(report), "ρ~min~ = max{0.2%,45*f~t~/f~y~%} = 0.2357%"), 0);
 }
 
 struct OptionCase {

@@ -86,6 +86,21 @@ TEST_F(StairBoardDrawPage, RecordFollowsTheParameters) {
     }
 }
 
+// The tread 2000/9 shows to a tenth of a millimetre, as the report gives b (0.2222 m); collecting the
+// page keeps the exact width while the text reads so, and the flight stays 9·b = 2000. A width typed
+// in its place is taken: 250 gives a flight of 2250.
+TEST_F(StairBoardDrawPage, TreadWidthShownToATenth) {
+    Show();
+    EXPECT_EQ(Text(IDC_SBD_B), CString("222.2"));
+    m_page.Redraw();
+    EXPECT_EQ(m_page.m_record.m_dSizeB, 2000.0 / 9);
+    EXPECT_EQ(Text(IDC_SBD_B), CString("222.2"));
+    EXPECT_EQ(Text(IDC_SBD_L1), CString("2000"));
+    Type(IDC_SBD_B, "250");
+    EXPECT_EQ(m_page.m_record.m_dSizeB, 250);
+    EXPECT_EQ(Text(IDC_SBD_L1), CString("2250"));
+}
+
 TEST_F(StairBoardDrawPage, FieldsStayWithinTheirRanges) {
     Show();
     const struct {

@@ -220,9 +220,30 @@ const CheckCase kChecks[] = {
     // A flight shorter than a millimetre is none.
     {"L1 = 0.5", [](CStairBoardParam& p) { p.M_LN = 0.5; }, {"参数0<L1<=10000"}},
     {"L1 = 1e-300", [](CStairBoardParam& p) { p.M_LN = 1e-300; }, {"参数0<L1<=10000"}},
-    {"L1 = 1", [](CStairBoardParam& p) { p.M_LN = 1; }, {}},
+    // A flight a millimetre long is as steep as a wall: its own weight over-reinforces it.
+    {"L1 = 1", [](CStairBoardParam& p) { p.M_LN = 1; }, {"计算结果截面超筋"}},
     {"L1 = -1", [](CStairBoardParam& p) { p.M_LN = -1; }, {"参数0<L1<=10000"}},
-    {"L1 = 10000", [](CStairBoardParam& p) { p.M_LN = 10000; }, {}},
+    {"L1 = 10000 with t 400",
+     [](CStairBoardParam& p) {
+         p.M_LN = 10000;
+         p.M_T = 400;
+     },
+     {}},
+    // The default flight with HRB400: Pk 8.421, Pn = 1.2·8.421 + 1.4·q, M = Pn·2.2²/8 on 1 m × 75 mm
+    // under 9.6 N/mm²; q 17.6: M 21.021 kN·m, αs 0.38928, ξ 0.529 > ξb 0.8/(1 + 360/660) = 0.518;
+    // q 16.5: M 20.089, ξ 0.494.
+    {"HRB400, q 17.6",
+     [](CStairBoardParam& p) {
+         p.M_STRSTEEL = "HRB400";
+         p.M_P = 17.6;
+     },
+     {"计算结果截面超筋"}},
+    {"HRB400, q 16.5",
+     [](CStairBoardParam& p) {
+         p.M_STRSTEEL = "HRB400";
+         p.M_P = 16.5;
+     },
+     {}},
     {"type D with L3 = 0.5",
      [](CStairBoardParam& p) {
          p.M_STAIR_KIND = 4;
@@ -300,7 +321,8 @@ const CheckCase kChecks[] = {
     // The section needs a lever arm h0 = t - as of a millimetre at least.
     {"t = as", [](CStairBoardParam& p) { p.M_T = 25; }, {"梯板厚度t必须大于as"}},
     {"t = as + 0.5", [](CStairBoardParam& p) { p.M_T = 25.5; }, {"梯板厚度t必须大于as"}},
-    {"t = as + 1", [](CStairBoardParam& p) { p.M_T = 26; }, {}},
+    // A lever arm of 1 mm passes that test, and cannot take the flight's moment.
+    {"t = as + 1", [](CStairBoardParam& p) { p.M_T = 26; }, {"计算结果截面超筋"}},
     {"t = 1e-300 with as = 0",
      [](CStairBoardParam& p) {
          p.M_T = 1e-300;

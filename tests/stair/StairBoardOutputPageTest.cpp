@@ -170,14 +170,17 @@ TEST_F(StairBoardOutputPage, RowsUseTheGradesNotation) {
 }
 
 // The crack width takes the cover within 20 … 65 mm (GB 50010-2002 8.1.2) on the page and in the
-// reports alike. The defaults with d10@100 give ωmax = 2.1·0.60574·128.932/2.1e5·(1.9·c + 71.30):
-// 0.0705 mm for c = 10 and 0.0854 for 20, 0.1596 for 70 and 0.1521 for 65.
+// reports alike, and the report says why a given cover was bounded. The defaults with d10@100 give
+// ωmax = 2.1·0.60574·128.932/2.1e5·(1.9·c + 71.30): 0.0705 mm for c = 10 and 0.0854 for 20, 0.1596 for
+// 70 and 0.1521 for 65.
 TEST_F(StairBoardOutputPage, PageAndReportsTakeOneCover) {
     const struct {
         double cover, limit;
         int pass;
         const char* shown;
-    } kCases[] = {{10, 0.08, 0, "\t3.C = 20\n"}, {30, 0.1003, 1, "\t3.C = 30\n"}, {70, 0.155, 1, "\t3.C = 65\n"}};
+    } kCases[] = {{10, 0.08, 0, "\t3.因为C < 20，所以取C = 20\n"},
+                  {30, 0.1003, 1, "\t3.C = 30\n"},
+                  {70, 0.155, 1, "\t3.因为C > 65，所以取C = 65\n"}};
     for (const auto& c : kCases) {
         m_param.m_dC = c.cover;
         m_param.m_dCrackWidth = c.limit;
@@ -225,12 +228,15 @@ TEST_F(StairBoardOutputPage, SavedChoiceComesBack) {
 
 using StairBoardOutputSession = StairBoardSession;
 
-// On the result page the engineer takes 6 mm bars at 100 for bar 1; the report then checks those
-// bars and prints the failing deflection in red.
+// On the result page the engineer takes 6 mm bars at 100 for bar 1 (282.74 mm² against 579.85); the
+// page asks before it is left, and going on, the report checks those bars and prints the failing
+// deflection in red.
 TEST_F(StairBoardOutputSession, ChosenBarsReachTheReport) {
     qelt::UserScript script;
-    script.Tab("计算结果").Choose(IDC_SB_DIA1, "6").Tab("计算书").Close();
+    script.Tab("计算结果").Choose(IDC_SB_DIA1, "6").Tab("计算书").Answer(IDNO).Close();
     Run(script);
+    ASSERT_EQ(Texts("prompt").size(), 1u);
+    EXPECT_GE(Texts("prompt")[0].Find("实配面积小于计算面积"), 0);
     EXPECT_EQ(m_param.m_nBarDia[0], 6);
     EXPECT_EQ(m_param.m_nBarSpace[0], 100);
     EXPECT_EQ(m_output.m_bDeflectionOk, 0);
@@ -244,10 +250,56 @@ TEST_F(StairBoardOutputSession, ChosenBarsReachTheReport) {
 // A pass through the input page drops the choice: the first options come back.
 TEST_F(StairBoardOutputSession, InputPageBringsTheFirstOptionsBack) {
     qelt::UserScript script;
-    script.Tab("计算结果").Choose(IDC_SB_DIA1, "6").Tab("基本参数").Tab("计算结果").Close();
+    script.Tab("计算结果").Choose(IDC_SB_DIA1, "6").Tab("基本参数").Answer(IDNO).Tab("计算结果").Close();
     Run(script);
     EXPECT_EQ(m_param.m_nBarDia[0], 10);
     EXPECT_EQ(m_output.m_bDeflectionOk, 1);
+}
+
+// Bars below their required area: the page's check asks, and both reports say so under the bar and
+// the short one closes on it; the default flight needs 579.85 mm² (bar 1) and 144.96 (bars 2/3).
+// d8@200 gives 251.33 and d6@200 141.37, short; d10@100 (785.40) and d6@140 (201.96) are not.
+TEST_F(StairBoardOutputSession, ShortBarsAreToldOnThePageAndInTheReports) {
+    const struct {
+        const char *dia1, *space1, *dia2, *space2;
+        bool bShort1, bShort23;
+    } kCases[] = {{"8", "200", "6", "140", true, false},
+                  {"10", "100", "6", "200", false, true},
+                  {"10", "100", "6", "140", false, false}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::string(c.dia1) + "@" + c.space1 + " " + c.dia2 + "@" + c.space2);
+        qelt::InteractionLog::Instance().Clear();
+        m_param.wordC.InitData();
+        m_param.wordS.InitData();
+        qelt::UserScript script;
+        script.Tab("计算结果")
+            .Choose(IDC_SB_DIA1, c.dia1)
+            .Choose(IDC_SB_SPACE1, c.space1)
+            .Choose(IDC_SB_DIA2, c.dia2)
+            .Choose(IDC_SB_SPACE2, c.space2)
+            .Click(IDC_WORK_CALCULATE)
+            .Answer(IDNO)
+            .Close();
+        Run(script);
+        const bool bShort = c.bShort1 || c.bShort23;
+        const std::vector<CString> prompts = Texts("prompt");
+        ASSERT_EQ(prompts.size(), bShort ? 1u : 0u);
+        if (bShort) {
+            EXPECT_GE(prompts[0].Find("实配面积小于计算面积"), 0);
+        }
+        const std::vector<StairRow> full = StairRows(m_param.wordC), brief = StairRows(m_param.wordS);
+        const int nBar1 = FindRow(full, "\t1.1号钢筋计算结果(跨中)\n"), nBar23 = FindRow(full, "\t2.2/3号钢筋计算结果(支座)\n");
+        ASSERT_GE(nBar1, 0);
+        ASSERT_GT(nBar23, nBar1);
+        const int nFirst = FindRow(full, "\t\t实配面积小于计算面积\n", nBar1);
+        EXPECT_EQ(nFirst >= 0 && nFirst < nBar23, c.bShort1);
+        EXPECT_EQ(FindRow(full, "\t\t实配面积小于计算面积\n", nBar23) >= 0, c.bShort23);
+        ASSERT_FALSE(brief.empty());
+        EXPECT_EQ(brief.back().strText == "\t\t实配面积小于计算面积，不满足规范要求!\n", bShort);
+        if (bShort) {
+            EXPECT_EQ(brief.back().nColor, 6);
+        }
+    }
 }
 
 }  // namespace
