@@ -73,10 +73,6 @@ double CQeltConcrete::GetEc(LPCTSTR lpszGrade) {
     return Of(lpszGrade, [](const ConcreteGrade& g) { return g.ec; });
 }
 
-double CQeltConcrete::GetFm(LPCTSTR lpszGrade) {
-    return Of(lpszGrade, [](const ConcreteGrade& g) { return 1.1 * g.fc; });
-}
-
 double CQeltConcrete::GetAlpha1(LPCTSTR lpszGrade) {
     return Of(lpszGrade, [](const ConcreteGrade& g) { return Interpolated(g, 1.0, 0.94); });
 }

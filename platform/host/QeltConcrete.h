@@ -5,8 +5,6 @@
 //   0.8 at C80, linear in fcu,k between; εcu = 0.0033 − (fcu,k − 50)·10⁻⁵, at most 0.0033.
 // - ξb (GetEb, steel grade first) = β1 / (1 + fy / (Es·εcu)), with the grade's fy or a design
 //   strength of the bars' own (a strength the engineer sets), Es always the grade's.
-// - fm = 1.1·fc: the flexural compressive strength of the code of 1989, which the 2002 code dropped
-//   and which the beam and slab calculations still use.
 // - The text forms of α1 and βc have two decimals with a trailing zero dropped, keeping one: "1.0",
 //   "0.98", "0.9", "0.97".
 // A grade text that is not in the table (the match is exact, byte for byte) gives 0 (an empty text for
@@ -31,7 +29,6 @@ public:
     static double GetFck(LPCTSTR lpszGrade);
     static double GetFtk(LPCTSTR lpszGrade);
     static double GetEc(LPCTSTR lpszGrade);
-    static double GetFm(LPCTSTR lpszGrade);
     static double GetAlpha1(LPCTSTR lpszGrade);
     static double GetBeta1(LPCTSTR lpszGrade);
     static double GetBetac(LPCTSTR lpszGrade);

@@ -27,7 +27,6 @@ TEST(Materials, ConcreteOfTheCode) {
         EXPECT_EQ(CQeltConcrete::GetFck(c.grade), c.fck);
         EXPECT_EQ(CQeltConcrete::GetFtk(c.grade), c.ftk);
         EXPECT_EQ(CQeltConcrete::GetEc(c.grade), c.ec);
-        EXPECT_DOUBLE_EQ(CQeltConcrete::GetFm(c.grade), 1.1 * c.fc);
         EXPECT_DOUBLE_EQ(CQeltConcrete::GetAlpha1(c.grade), c.alpha1);
         EXPECT_DOUBLE_EQ(CQeltConcrete::GetBeta1(c.grade), c.beta1);
         EXPECT_DOUBLE_EQ(CQeltConcrete::GetBetac(c.grade), c.betac);
