@@ -118,7 +118,6 @@ void CAtypicalBoardParam::ReadBoardData(const CString& strPrefix, CBoardData& da
     for (int g = 0; g < 4; ++g) {
         const int nCount = ReadCount(strPrefix + names[g] + "Size");
         for (int i = 0; i < nCount; ++i) {
-            // A new polyline: a hole's support code, which is not stored, reads 0 (simply supported).
             CBoardPolyline poly;
             ReadPolyline(IndexedKey(strPrefix, names[g], i), poly);
             groups[g]->Add(poly);
@@ -153,6 +152,8 @@ void CAtypicalBoardParam::WritePolyline(const CString& strPrefix, const CBoardPo
     CVuskSave::SetValue(strPrefix + "/m_IsClosed", poly.m_IsClosed);
     CVuskSave::SetValue(strPrefix + "/m_dBottomDis", poly.m_dBottomDis);
     CVuskSave::SetValue(strPrefix + "/m_strXorY", poly.m_strXorY);
+    if (poly.m_BoardType == BOARD_HOLE)
+        CVuskSave::SetValue(strPrefix + "/m_nHoleSupport", poly.m_nHoleSupport);
 }
 
 void CAtypicalBoardParam::ReadPolyline(const CString& strPrefix, CBoardPolyline& poly)
@@ -178,6 +179,10 @@ void CAtypicalBoardParam::ReadPolyline(const CString& strPrefix, CBoardPolyline&
     CVuskSave::GetValue(strPrefix + "/m_IsClosed", poly.m_IsClosed, 0);
     CVuskSave::GetValue(strPrefix + "/m_dBottomDis", poly.m_dBottomDis, 0.0);
     CVuskSave::GetValue(strPrefix + "/m_strXorY", poly.m_strXorY, "");
+    // A hole's support was not stored before the engineer could choose it: those holes were drawn
+    // as free openings and read as free.
+    if (poly.m_BoardType == BOARD_HOLE)
+        CVuskSave::GetValue(strPrefix + "/m_nHoleSupport", poly.m_nHoleSupport, static_cast<int>(EDGE_FREE));
 }
 
 void CAtypicalBoardParam::WriteMassLoad(const CString& strPrefix, const CMassLoad& load)

@@ -3,6 +3,7 @@
 #include <cstdarg>
 
 #include "slab/irregular/AtypicalBoardParam.h"
+#include "slab/irregular/BoardNodeList.h"
 #include "slab/irregular/PlaneGeometry.h"
 
 namespace {
@@ -156,6 +157,8 @@ void CAtypicalBoardParam::BuildReport(CWordObject& word, BOOL bFull)
         report.Text("\t\t洞口的各点坐标为:\n");
     for (int h = 0; h < m_BoardData.m_HoleArray.GetSize(); ++h) {
         report.Text(Format("\t\t  洞口%d\n", h + 1));
+        report.Text(Format("\t\t\t洞边支座:%s\n",
+                           static_cast<LPCTSTR>(CBoardNodeList::SupportText(m_BoardData.m_HoleArray[h].m_nHoleSupport))));
         VertexRows(report, m_BoardData.m_HoleArray[h]);
     }
 

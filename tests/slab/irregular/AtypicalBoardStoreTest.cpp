@@ -28,6 +28,7 @@ TEST(AtypicalBoardStore, ASlabWithArcsHolesAndEveryLoadComesBackWhole) {
     written.m_param.m_nCloudNum = 14;
     written.m_param.m_nBoardWidth = 120.0;
     written.m_param.m_EverLoadVal = 5.5;
+    written.m_BoardData.m_HoleArray[0].m_nHoleSupport = EDGE_FIXED;
     written.m_param.m_dEverLoadCoef = 1.35;
     written.m_param.m_dImportCoef = 1.1;
     ASSERT_TRUE(written.WriteParam(kPrefix));
@@ -42,9 +43,8 @@ TEST(AtypicalBoardStore, ASlabWithArcsHolesAndEveryLoadComesBackWhole) {
     const CBoardData& b = read.m_BoardData;
     EXPECT_EQ(b.m_HasBoard, 1);
     EXPECT_EQ(b.m_MassLoadArray.GetSize(), 2);
-    // A hole's support code is not stored; read back it is that of a drawn hole.
-    EXPECT_EQ(b.m_HoleArray[0].m_nHoleSupport, 0);
-    EXPECT_EQ(b.m_HoleArray[1].m_nHoleSupport, 0);
+    EXPECT_EQ(b.m_HoleArray[0].m_nHoleSupport, EDGE_FIXED);
+    EXPECT_EQ(b.m_HoleArray[1].m_nHoleSupport, EDGE_FREE);
 
     // Results are not stored, so the slab read back waits for a calculation.
     EXPECT_EQ(read.m_bModified, 1);
@@ -168,6 +168,23 @@ TEST(AtypicalBoardParam, NamesItsKeysAndItsListEntry) {
     param.GetListData();
     EXPECT_EQ(g_VuskMainInfo.GetCurCmdEntry().strType, "异形板计算");
     EXPECT_EQ(g_VuskMainInfo.GetCurCmdEntry().strNumber, "YX-9");
+}
+
+// A store written before holes had a support of their own holds none: its holes were drawn as free
+// openings and read as free, whatever a polyline held before.
+TEST(AtypicalBoardStore, AHoleStoredWithoutASupportIsFree) {
+    TempStore store;
+    CAtypicalBoardParam param;
+    CBoardPolyline hole = Polyline(BOARD_HOLE, SEGMENT_HOLE_EDGE, {P(0, 0), P(1000, 0), P(1000, 1000)});
+    // Written as another kind, so that no support key is written, then marked a hole.
+    hole.m_BoardType = BOARD_PART_LOAD;
+    param.WritePolyline("old/", hole);
+    ASSERT_TRUE(CVuskSave::SetValue("old//m_BoardType", static_cast<int>(BOARD_HOLE)));
+    CBoardPolyline read;
+    read.m_nHoleSupport = EDGE_SIMPLE;
+    param.ReadPolyline("old/", read);
+    EXPECT_EQ(read.GetBoardType(), BOARD_HOLE);
+    EXPECT_EQ(read.m_nHoleSupport, EDGE_FREE);
 }
 
 }  // namespace

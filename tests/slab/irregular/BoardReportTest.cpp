@@ -84,7 +84,7 @@ TEST_F(BoardReportTest, WithoutResultsTheReportsEndAfterTheUnits)
         const std::string units = u8"\"\\t\\t弯矩:  kN·m/m\\t\\t钢筋面积:  mm$2$/m\\n\"\n";
         ASSERT_GE(rows->size(), units.size());
         EXPECT_EQ(rows->substr(rows->size() - units.size()), units);
-        EXPECT_NE(rows->find(u8"\"\\t\\t  洞口1\\n\"\n\"\\t\\t\\t点编号\\t\\tX向坐标\\t\\tY向坐标\\n\"\n\"\\t\\t\\t 1 \\t\\t500.000 \\t\\t500.000\\n\""),
+        EXPECT_NE(rows->find(u8"\"\\t\\t  洞口1\\n\"\n\"\\t\\t\\t洞边支座:自由\\n\"\n\"\\t\\t\\t点编号\\t\\tX向坐标\\t\\tY向坐标\\n\"\n\"\\t\\t\\t 1 \\t\\t500.000 \\t\\t500.000\\n\""),
                   std::string::npos);
     }
     EXPECT_EQ(full.find(u8"集中荷载"), std::string::npos);
