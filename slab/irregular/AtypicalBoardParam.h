@@ -13,6 +13,8 @@
 
 // The self weight of a slab per mm of thickness, kN/m² (25 kN/m³).
 constexpr double kSelfWeightPerMm = 0.025;
+// θ of GB 50010-2002 8.2.5 for a slab without compression bars; the settings scale it.
+constexpr double kThetaWithoutCompressionBars = 2.0;
 constexpr int kBoardReportPictures = 9;
 
 class CAtypicalBoardParam : public CVuskParam {
