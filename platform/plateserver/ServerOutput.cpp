@@ -55,14 +55,22 @@ std::string Format(const char* format, double a, double b = 0.0)
 }
 
 // Where a row's texts stand: the first bottom row above the node where it governs, the second below
-// its own (both often govern at the same node); an edge row along its edge, inside the slab, at the
-// middle of the edge (of the arc for an arc), so that the rows of two edges that govern at their
-// common corner stay apart and no text crosses the outline.
+// its own (both often govern at the same node); a re-entrant corner's row on its strip along the
+// bisector; an edge row along its edge, inside the slab, at the middle of the edge (of the arc for
+// an arc), so that the rows of two edges that govern at their common corner stay apart and no text
+// crosses the outline.
 void PlaceRowText(const ServerInput& input, const fea::DesignRow& row, int index, fea::Point2& at, fea::Point2& along)
 {
     if (index < 2) {
         at = row.at;
         along = {index == 0 ? 1.0 : -1.0, 0.0};
+        return;
+    }
+    if (row.corner >= 0) {
+        // The bars run across the bisector: the text reads along it, away from the corner.
+        const double angle = (row.barAngle - 90.0) * 3.14159265358979323846 / 180.0;
+        at = row.at;
+        along = {std::cos(angle), std::sin(angle)};
         return;
     }
     const std::vector<fea::OutlineVertex>& outline = input.slab.outline;
@@ -193,6 +201,7 @@ HRESULT BuildResultRows(const fea::SlabDesign& design, VARIANT& rows)
         record.deflection = row.deflection;
         record.crack = row.crackWidth;
         record.rowId = std::int32_t(i);
+        record.corner = row.corner;
     }
     return S_OK;
 }
@@ -206,6 +215,7 @@ HRESULT BuildRefusalRow(std::int32_t reason, VARIANT& rows)
     ResultRecord& record = data.At<ResultRecord>(0);
     record.flag = reason;
     record.rowId = -1;
+    record.corner = -1;
     return S_OK;
 }
 

@@ -29,7 +29,7 @@ CString RefusalMessage(const CArray<BoardReinResult, const BoardReinResult&>& ro
     }
     for (int i = 0; i < rows.GetSize(); ++i) {
         const BoardReinResult& row = rows[i];
-        const CString name = BoardRowName(i, nEdges);
+        const CString name = BoardRowName(i, nEdges, row);
         CString line;
         switch (row.m_nFlag) {
         case kRowSectionTooSmall:

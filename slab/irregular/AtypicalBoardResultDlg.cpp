@@ -110,19 +110,18 @@ void CAtypicalBoardResultDlg::SetRows(const CArray<BoardReinResult, const BoardR
     m_table.DeleteAllItems();
     const int n = m_pParam->m_BoardData.m_BoardPoly.GetCount();
     for (int i = 0; i < 2; ++i) {
-        m_table.InsertItem(i, BoardRowName(i, n));
+        const CString name = BoardRowName(i, n, BoardReinResult());
+        m_table.InsertItem(i, name);
         if (rows.GetSize() >= 2) {
-            WriteRow(i, BoardRowName(i, n), rows[i]);
+            WriteRow(i, name, rows[i]);
         } else {
             for (int column = COL_MOMENT; column <= COL_CRACK; ++column)
                 m_table.SetItemText(i, column, "***");
         }
     }
-    if (rows.GetSize() >= 2) {
-        for (int k = 0; k < n && 2 + k < rows.GetSize(); ++k) {
-            const CString name = BoardRowName(2 + k, n);
-            WriteRow(m_table.InsertItem(m_table.GetItemCount(), name), name, rows[2 + k]);
-        }
+    for (int i = 2; i < rows.GetSize(); ++i) {
+        const CString name = BoardRowName(i, n, rows[i]);
+        WriteRow(m_table.InsertItem(m_table.GetItemCount(), name), name, rows[i]);
     }
     m_rows.Copy(rows);
 }

@@ -236,11 +236,18 @@ void CAtypicalBoardParam::BuildReport(CWordObject& word, BOOL bFull)
     auto scheme = [](const BoardReinResult& row) {
         return HasBars(row) ? Format("%.0lf@%.0lf", row.m_dDiameter, row.m_dSpace) : CString("无配筋方案");
     };
-    // Row i belongs to the edge from vertex i-1 to vertex i; the last to the closing edge.
-    auto edge = [count](int i) { return i == count - 1 ? Format("%d-%d", count - 2, 1) : Format("%d-%d", i - 1, i); };
+    // Rows 2 .. of the edges (only in the full report) and of the re-entrant corners (in both).
+    const int edges = outline.GetCount();
+    auto name = [&](int i) { return BoardRowName(i, edges, m_ReinResults[i]); };
+    auto listed = [&](int i) { return bFull || m_ReinResults[i].m_nCorner >= 0; };
     report.Text(report.Numbered("\t%d.2 弯矩及配筋:\n", 3));
     // The strip rule of the design moments (fea/DesignStrips.h).
     report.Text("\t\t弯矩取1000mm宽板带内的平均值:板底钢筋的板带垂直于钢筋,板边钢筋的板带沿板边\n");
+    for (int i = 2; i < count; ++i)
+        if (m_ReinResults[i].m_nCorner >= 0) {
+            report.Text("\t\t阴角板面钢筋垂直于角平分线,弯矩取角平分线上自阴角起1000mm内的平均值\n");
+            break;
+        }
     report.Text("\t  编号    弯矩    计算面积    配筋方案    实配面积    备注\n");
     const char* const bottoms[] = {"板底配筋方向", "板底垂直配筋方向"};
     for (int i = 0; i < 2; ++i) {
@@ -248,18 +255,23 @@ void CAtypicalBoardParam::BuildReport(CWordObject& word, BOOL bFull)
         report.Text(Format("\t   1     %.3lf     %.0lf       %s       %.0lf      %s\n", row.m_dMoment, row.m_dCalArea,
                            static_cast<LPCTSTR>(scheme(row)), row.m_dRealArea, bottoms[i]));
     }
-    for (int i = 2; bFull && i < count; ++i) {
+    for (int i = 2; i < count; ++i) {
         const BoardReinResult& row = m_ReinResults[i];
-        report.Text(Format("\t  %s     %.3lf     %.0lf       %s       %.0lf      \n", static_cast<LPCTSTR>(edge(i)),
-                           row.m_dMoment, row.m_dCalArea, static_cast<LPCTSTR>(scheme(row)), row.m_dRealArea));
+        if (listed(i))
+            report.Text(Format("\t  %s     %.3lf     %.0lf       %s       %.0lf      %s\n", static_cast<LPCTSTR>(name(i)),
+                               row.m_dMoment, row.m_dCalArea, static_cast<LPCTSTR>(scheme(row)), row.m_dRealArea,
+                               row.m_nCorner >= 0 ? "阴角板面配筋(垂直于角平分线)" : ""));
     }
     report.Text(report.Numbered("\t%d.3 挠度裂缝:\n", 3));
     report.Text("\t    ==========　裂缝计算结果 ==========\n");
     report.Text(Format("\t\t允许裂缝宽度为:    %.2lf mm\n", m_param.m_dCrackWidth));
     report.Text(Format("\t\t板底平行配筋方向裂缝的宽度为:    %.4lf mm\n", m_ReinResults[0].m_dCrack));
     report.Text(Format("\t\t板底垂直配筋方向裂缝的宽度为:    %.4lf mm\n", m_ReinResults[1].m_dCrack));
-    for (int i = 2; bFull && i < count; ++i)
-        report.Text(Format("\t\t%s方向裂缝的宽度为:\t\t    %.4lf mm\n", static_cast<LPCTSTR>(edge(i)), m_ReinResults[i].m_dCrack));
+    for (int i = 2; i < count; ++i)
+        if (listed(i))
+            report.Text(Format(m_ReinResults[i].m_nCorner >= 0 ? "\t\t%s处裂缝的宽度为:\t\t    %.4lf mm\n"
+                                                               : "\t\t%s方向裂缝的宽度为:\t\t    %.4lf mm\n",
+                               static_cast<LPCTSTR>(name(i)), m_ReinResults[i].m_dCrack));
     report.Text("\t    ==========　挠度计算结果 ==========\n");
     DeflectionRows(report, outline, std::max(m_ReinResults[0].m_dDeflection, m_ReinResults[1].m_dDeflection));
 }

@@ -168,6 +168,7 @@ TEST_F(AtypicalBoardCalculate, TheServerReadsEveryLoadOfAnLShapedSlabWithAHole) 
     EXPECT_GT(analysis.reactions[dead][corner], 5.0);
 }
 
+// Two bottom rows, one per edge and one for the re-entrant corner at vertex 4.
 TEST_F(AtypicalBoardCalculate, AnLShapedSlabComesBackWithItsPicturesAndARowPerEdge) {
     CAtypicalBoardParam param;
     Prepare(param, 5.0);
@@ -177,7 +178,10 @@ TEST_F(AtypicalBoardCalculate, AnLShapedSlabComesBackWithItsPicturesAndARowPerEd
     CBoardData sent = param.m_BoardData;
     ASSERT_EQ(param.Calculate(), 1);
     EXPECT_EQ(param.m_param.m_EverLoadVal, 5.0);
-    EXPECT_EQ(param.m_ReinResults.GetSize(), 6 + 2);
+    ASSERT_EQ(param.m_ReinResults.GetSize(), 2 + 6 + 1);
+    for (int row = 0; row < 8; ++row) EXPECT_EQ(param.m_ReinResults[row].m_nCorner, -1) << row;
+    EXPECT_EQ(param.m_ReinResults[8].m_nCorner, 3);
+    EXPECT_EQ(BoardRowName(8, 6, param.m_ReinResults[8]), "阴角4");
     ExpectSameModel(sent, param.m_BoardData);
 
     int lines[7] = {}, texts[7] = {};
@@ -199,7 +203,7 @@ TEST_F(AtypicalBoardCalculate, AnLShapedSlabComesBackWithItsPicturesAndARowPerEd
     std::vector<AcGePoint3d> places;
     for (int i = 0; i < param.m_BoardData.m_ResultTexts.GetSize(); ++i)
         if (param.m_BoardData.m_ResultTexts[i].m_nPicture == 2) places.push_back(param.m_BoardData.m_ResultTexts[i].m_FirstPt);
-    ASSERT_EQ(places.size(), 8u);
+    ASSERT_EQ(places.size(), 9u);
     for (std::size_t i = 0; i < places.size(); ++i)
         for (std::size_t j = i + 1; j < places.size(); ++j) EXPECT_GT(places[i].distanceTo(places[j]), 100.0) << i << " " << j;
     EXPECT_TRUE(Messages().empty());
@@ -322,6 +326,7 @@ TEST_F(AtypicalBoardCalculate, AnLShapedSlabAndASlabWithAnOpeningGetDesignsThatC
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<std::vector<double>> moments;
+        std::vector<bool> corner;
         for (double box : {500.0, 250.0}) {
             qelt::InteractionLog::Instance().Clear();
             CAtypicalBoardParam param;
@@ -340,11 +345,17 @@ TEST_F(AtypicalBoardCalculate, AnLShapedSlabAndASlabWithAnOpeningGetDesignsThatC
             param.m_bModified = 1;
             ASSERT_EQ(param.Calculate(), 1) << (Messages().empty() ? CString() : Messages()[0]);
             moments.emplace_back();
-            for (int row = 0; row < param.m_ReinResults.GetSize(); ++row) moments.back().push_back(param.m_ReinResults[row].m_dMoment);
+            corner.clear();
+            for (int row = 0; row < param.m_ReinResults.GetSize(); ++row) {
+                moments.back().push_back(param.m_ReinResults[row].m_dMoment);
+                corner.push_back(param.m_ReinResults[row].m_nCorner >= 0);
+            }
         }
         ASSERT_EQ(moments[0].size(), moments[1].size());
         for (std::size_t row = 0; row < moments[0].size(); ++row)
-            EXPECT_NEAR(moments[0][row], moments[1][row], 0.03 * moments[1][row]) << "row " << row;
+            if (!corner[row]) {  // a re-entrant corner's row needs finer elements (the engine's tests)
+                EXPECT_NEAR(moments[0][row], moments[1][row], 0.03 * moments[1][row]) << "row " << row;
+            }
     }
 }
 
@@ -552,7 +563,7 @@ TEST_F(AtypicalBoardCalculate, ARefusalOfBarsNamesTheLimits) {
     FakeSolver::s_solveResult = S_OK;
     FakeSolver::s_flag = 0;
     FakeSolver::s_rows.assign(6, ResultRecord{});
-    for (ResultRecord& row : FakeSolver::s_rows) row.flag = kRowDesigned;
+    for (ResultRecord& row : FakeSolver::s_rows) row.flag = kRowDesigned, row.corner = -1;
     FakeSolver::s_rows[1].flag = kRowNoBars;
     FakeSolver::s_rows[1].calArea = 2345.0;
     FakeSolver::s_rows[5].flag = kRowCrackTooWide;

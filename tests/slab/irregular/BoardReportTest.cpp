@@ -200,4 +200,25 @@ TEST_F(BoardReportTest, TheInputsAsTheCalculationTookThem)
     }
 }
 
+// A re-entrant corner's row is in both reports (the short one leaves out only the edges' rows),
+// named by its vertex, with its crack width and the rule of its moment; without one, no such rule.
+TEST_F(BoardReportTest, AReentrantCornerRowInBothReports)
+{
+    FillSlab(param);
+    EXPECT_EQ(Full().find(u8"阴角"), std::string::npos);
+    BoardReinResult corner = param.m_ReinResults[2];
+    corner.m_nCorner = 3;
+    corner.m_dMoment = 12.345;
+    corner.m_dCrack = 0.2127;
+    param.m_ReinResults.Add(corner);
+    for (const std::string& rows : {Full(), Short()}) {
+        EXPECT_NE(rows.find(u8"\"\\t  阴角4     12.345     300       10@200       393      阴角板面配筋(垂直于角平分线)\\n\""),
+                  std::string::npos);
+        EXPECT_NE(rows.find(u8"\"\\t\\t阴角4处裂缝的宽度为:\\t\\t    0.2127 mm\\n\""), std::string::npos);
+        EXPECT_NE(rows.find(u8"\"\\t\\t阴角板面钢筋垂直于角平分线,弯矩取角平分线上自阴角起1000mm内的平均值\\n\""),
+                  std::string::npos);
+    }
+    EXPECT_EQ(Short().find("1-2"), std::string::npos);
+}
+
 }  // namespace
