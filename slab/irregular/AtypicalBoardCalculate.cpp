@@ -55,7 +55,9 @@ CString RefusalMessage(const CArray<BoardReinResult, const BoardReinResult&>& ro
 
 int CAtypicalBoardParam::Calculate()
 {
-    if (m_bModified == 0) return 1;
+    // An unchanged slab keeps its results; a slab without any is calculated (and refused when it
+    // cannot be), so that 1 always means results that belong to the slab.
+    if (m_bModified == 0 && m_ReinResults.GetSize() > 0) return 1;
     m_ReinResults.RemoveAll();
     // Values that came from a store or a script pass the same ranges as the pages' own.
     CString strMessage;

@@ -24,7 +24,8 @@ void CAtypicalBoardParam::SetDefaultData()
     m_param.SetDefault();
     m_dDefaultLoad = 10.0;
     m_param.m_dNaoDu = 1.0;
-    m_bModified = 0;
+    // The rows kept belong to the slab just emptied: the next calculation does not return them.
+    m_bModified = 1;
     m_nCurPage = 0;
     m_bIsAutoCalSelfH = 1;
 }

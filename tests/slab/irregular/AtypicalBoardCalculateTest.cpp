@@ -491,6 +491,29 @@ TEST_F(AtypicalBoardCalculate, AnUnchangedSlabIsNotSentAgain) {
     EXPECT_EQ(param.m_ReinResults.GetSize(), 1);
 }
 
+// 1 means results of the slab held: a slab without results is calculated even when marked
+// unchanged, and after the defaults (which empty the slab but keep the rows shown) the old rows are
+// not handed back: the empty slab is refused.
+TEST_F(AtypicalBoardCalculate, ACalculationNeverReturnsResultsOfAnotherSlab) {
+    CoRegisterInprocClass(CLSID_PlateSolver, &FakeSolver::Create);
+    FakeSolver::s_created = 0;
+    CAtypicalBoardParam fresh;
+    fresh.SetDefaultData();
+    fresh.m_bModified = 0;
+    EXPECT_EQ(fresh.Calculate(), 0);
+    EXPECT_EQ(FakeSolver::s_created, 1);
+    RegisterPlateServer();
+    qelt::InteractionLog::Instance().Clear();
+    CAtypicalBoardParam param;
+    Prepare(param, 4.0);
+    ClampedSquare(param.m_BoardData, 4000.0);
+    ASSERT_EQ(param.Calculate(), 1);
+    param.SetDefaultData();
+    EXPECT_EQ(param.Calculate(), 0);
+    EXPECT_EQ(param.m_ReinResults.GetSize(), 0);
+    EXPECT_EQ(Messages(), std::vector<CString>{"请输入板边信息"});
+}
+
 // What the server itself refuses, each with its reason: no outline, a slab that nothing holds, a
 // mesh past the node limit (a 30 m square at 50 mm), a section too thin for its moment (x > ξb·h0),
 // which names its rows. Values out of their ranges do not reach the server.

@@ -155,7 +155,8 @@ TEST(AtypicalBoardParam, DefaultsOfTheCommandOverTheSettingsOwn) {
     EXPECT_EQ(param.m_dDefaultLoad, 10.0);
     EXPECT_EQ(param.m_dTrapLoadP1, 10.0);
     EXPECT_EQ(param.m_bIsAutoCalSelfH, 1);
-    EXPECT_EQ(param.m_bModified, 0);
+    // The rows kept are those of the slab just emptied: it waits for a calculation.
+    EXPECT_EQ(param.m_bModified, 1);
     EXPECT_EQ(param.m_BoardData.m_HasBoard, 0);
     EXPECT_EQ(param.m_ReinResults.GetSize(), 1);
 }
