@@ -53,6 +53,15 @@ CString RefusalMessage(const CArray<BoardReinResult, const BoardReinResult&>& ro
 
 }  // namespace
 
+BOOL CAtypicalBoardParam::CheckStoredValues(CString& strMessage) const
+{
+    if (m_bStoreDamaged) {
+        strMessage = "存储的板边、洞口或荷载数据不完整,请重新输入";
+        return FALSE;
+    }
+    return CheckBoardInputValues(m_param, m_BoardData, strMessage);
+}
+
 int CAtypicalBoardParam::Calculate()
 {
     // An unchanged slab keeps its results; a slab without any is calculated (and refused when it
@@ -61,7 +70,7 @@ int CAtypicalBoardParam::Calculate()
     m_ReinResults.RemoveAll();
     // Values that came from a store or a script pass the same ranges as the pages' own.
     CString strMessage;
-    if (!CheckBoardInputValues(m_param, m_BoardData, strMessage)) {
+    if (!CheckStoredValues(strMessage)) {
         AfxMessageBox(strMessage, MB_OK | MB_ICONWARNING);
         return 0;
     }

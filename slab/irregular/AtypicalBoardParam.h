@@ -37,6 +37,9 @@ public:
 
     // The command's defaults; empties the model but keeps the result rows and pictures.
     void SetDefaultData();
+    // The slab as read from the store or typed, before any check of its shape: the store whole and
+    // every value within its range; FALSE with the message of the first fault.
+    BOOL CheckStoredValues(CString& strMessage) const;
 
     // Draws the nine report pictures of the slab into m_ReportPictures (BoardReportPictures.cpp).
     void DrawReportPictures();
@@ -73,6 +76,8 @@ public:
     int m_bIsAutoCalSelfH;
     CArray<BoardReinResult, const BoardReinResult&> m_ReinResults;
     CBitmap m_ReportPictures[kBoardReportPictures];
+    // Set by ReadParam when a stored count does not match the elements stored (not stored itself).
+    BOOL m_bStoreDamaged;
 
 private:
     // The rows of a report; the full one adds the member code, the loads and the edge rows.

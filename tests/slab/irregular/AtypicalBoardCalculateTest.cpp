@@ -545,6 +545,26 @@ TEST_F(AtypicalBoardCalculate, ARefusalSaysWhy) {
          "网格控制长度(mm)的输入值应在50与2000之间"},
         {"bars beyond the thickness", [](CAtypicalBoardParam& p) { p.m_param.m_nBoardWidth = 30.0; },
          "合力点As(mm)应小于板厚"},
+        {"stored thickness of 1e308", [](CAtypicalBoardParam& p) { p.m_param.m_nBoardWidth = 1e308; },
+         "板厚(mm)的输入值应在1与1000之间"},
+        {"stored factor not a number", [](CAtypicalBoardParam& p) { p.m_param.m_dEverLoadCoef = std::nan(""); },
+         "永久荷载分项系数γG的输入值应在0.9与1.5之间"},
+        {"a vertex beyond the range",
+         [](CAtypicalBoardParam& p) { p.m_BoardData.m_BoardPoly.MovePoint(1, P(2147483647.0, 0)); },
+         "板边、洞口或荷载的坐标的输入值应在-100000000与100000000之间"},
+        {"an infinite vertex",
+         [](CAtypicalBoardParam& p) { p.m_BoardData.m_BoardPoly.MovePoint(2, P(4000, HUGE_VAL)); },
+         "板边、洞口或荷载的坐标的输入值应在-100000000与100000000之间"},
+        {"an unknown edge support", [](CAtypicalBoardParam& p) { p.m_BoardData.m_BoardPoly.SetLineType(0, 7); },
+         "板边或洞口的支座类型应为简支、固支或自由"},
+        {"an unknown hole support",
+         [](CAtypicalBoardParam& p) {
+             p.m_BoardData.m_HoleArray.Add(Polyline(BOARD_HOLE, 0, {P(1500, 1500), P(2500, 1500), P(2500, 2500)}));
+             p.m_BoardData.m_HoleArray[0].m_nHoleSupport = -1;
+         },
+         "板边或洞口的支座类型应为简支、固支或自由"},
+        {"a damaged store", [](CAtypicalBoardParam& p) { p.m_bStoreDamaged = TRUE; },
+         "存储的板边、洞口或荷载数据不完整,请重新输入"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -171,6 +171,38 @@ TEST(AtypicalBoardParam, NamesItsKeysAndItsListEntry) {
     EXPECT_EQ(g_VuskMainInfo.GetCurCmdEntry().strNumber, "YX-9");
 }
 
+// A count that claims elements the store does not hold (a damaged store, or INT_MAX of them) is
+// found with one look-up: it reads as none, and the store is marked damaged for the checks. A sound
+// store is not marked.
+TEST(AtypicalBoardStore, ACountBeyondTheStoredElementsMarksTheStoreDamaged) {
+    const struct {
+        const char* key;
+        int count;
+    } cases[] = {{"CAtypicalBoardParam/m_BoardPolym_StretchPtArraySize", 2147483647},
+                 {"CAtypicalBoardParam/m_BoardPolym_StretchPtArraySize", 5},
+                 {"CAtypicalBoardParam/m_HoleArraySize", 2147483647},
+                 {"CAtypicalBoardParam/m_MassLoadArraySize", -3},
+                 {"CAtypicalBoardParam/m_MassLoadArraySize", 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.key << " " << c.count);
+        TempStore store;
+        CAtypicalBoardParam written;
+        written.SetDefaultData();
+        FillSlab(written.m_BoardData);
+        ASSERT_TRUE(written.WriteParam(kPrefix));
+        CAtypicalBoardParam sound;
+        ASSERT_TRUE(sound.ReadParam(kPrefix));
+        EXPECT_FALSE(sound.m_bStoreDamaged);
+        ASSERT_TRUE(CVuskSave::SetValue(c.key, c.count));
+        CAtypicalBoardParam read;
+        ASSERT_TRUE(read.ReadParam(kPrefix));
+        EXPECT_TRUE(read.m_bStoreDamaged);
+        CString message;
+        EXPECT_FALSE(read.CheckStoredValues(message));
+        EXPECT_EQ(message, "存储的板边、洞口或荷载数据不完整,请重新输入");
+    }
+}
+
 // A store written before holes had a support of their own holds none: its holes were drawn as free
 // openings and read as free, whatever a polyline held before.
 TEST(AtypicalBoardStore, AHoleStoredWithoutASupportIsFree) {
