@@ -7,6 +7,7 @@
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardDrawDlg.h"
 #include "slab/irregular/AtypicalBoardParam.h"
+#include "slab/irregular/BoardInputRanges.h"
 #include "slab/irregular/BoardVertexList.h"
 #include "slab/irregular/PlateSolverClient.h"
 #include "slab/irregular/ServerErrorMessage.h"
@@ -135,8 +136,10 @@ int CAtypicalBoardResultDlg::RecalcRow()
     const double typed = BarValue(m_table.GetItemText(row, column));
     if (typed <= 0.0 || !HasBars(own)) {
         // No bars of zero or no size, and none for a row without a scheme: the row's own value
-        // comes back.
+        // comes back, and the person is told why.
         m_table.SetItemText(row, column, BarCell(own, column));
+        MessageBox(HasBars(own) ? "钢筋直径和间距应为大于0的数,已恢复原值" : "该行没有配筋方案,不能改配钢筋,已恢复原值",
+                   kBoardCheckCaption, MB_OK | MB_ICONWARNING);
         return 0;
     }
     const double diameter = column == COL_DIAMETER ? typed : own.m_dDiameter;
