@@ -10,6 +10,8 @@ namespace {
 
 // The extent of the picture of a model without outline, mm.
 constexpr double kDefaultExtent = 10000.0;
+// The least height of a result label on the screen, pixels.
+constexpr double kLeastLabelPixels = 12.0;
 
 const COLORREF kRed = 0x0000FF;
 const COLORREF kYellow = 0x00FFFF;
@@ -171,8 +173,10 @@ int CBoardDraw::DrawResultTexts(const CArray<CBoardResultText, const CBoardResul
         const CBoardResultText& text = texts[i];
         if (text.GetPicture() != m_nPicture)
             continue;
+        // On the screen a label stays readable however large the slab; print sets its own least height.
+        const double height = std::max(DeviceLength(text.GetHeight()) * factor, kLeastLabelPixels);
         m_canvas.DrawSegmentText(WorldToDevice(text.GetFirstPoint()), WorldToDevice(text.GetSecondPoint()),
-                                 text.GetText(), kWhite, DeviceLength(text.GetHeight()) * factor, text.GetTextMode());
+                                 text.GetText(), kWhite, height, text.GetTextMode());
     }
     return 1;
 }
@@ -298,7 +302,10 @@ int CBoardDraw::DrawAll()
     DrawWorkPolyline();
     if (m_nPicture == -1)
         DrawMassLoads(data.m_MassLoadArray, DeviceLength(kSymbolLength));
-    DrawResultPoints(data.m_ResultPoints);
+    // The marks of the design strips belong to the result pictures, not to the input pages, where
+    // they would read as point loads.
+    if (m_nPicture >= 0)
+        DrawResultPoints(data.m_ResultPoints);
     DrawResultLines(data.m_ResultLines);
     Blit();
     return 1;

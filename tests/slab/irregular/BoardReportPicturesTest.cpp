@@ -206,15 +206,17 @@ TEST_F(ReportPicturesTest, TheServerPutsEdgeLabelsInsideAlongTheirEdges)
         }
         // The re-entrant corner's row reads along the bisector, (-1, -1)/√2 from the chords at
         // (4000, 4000), within the slab.
-        if (PointInPolyline(middle - left * 100.0, outline) == 1) {
+        if (PointInPolyline(middle - left * 250.0, outline) == 1) {
             ++corners;
             EXPECT_NEAR(along.x, -1.0 / std::sqrt(2.0), 1e-9);
             EXPECT_NEAR(along.y, -1.0 / std::sqrt(2.0), 1e-9);
             continue;
         }
         ++edges;
+        // Inside, clear of the mark of a strip in the middle of the edge (half its 200 mm).
         EXPECT_EQ(PointInPolyline(middle + left * 100.0, outline), 1);
-        EXPECT_EQ(PointInPolyline(middle - left * 100.0, outline), -1);
+        EXPECT_EQ(PointInPolyline(middle - left * 90.0, outline), 1);
+        EXPECT_EQ(PointInPolyline(middle - left * 250.0, outline), -1);
     }
     EXPECT_EQ(edges, outline.GetCount());
     EXPECT_EQ(bottoms, 2);
