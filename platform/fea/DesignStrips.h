@@ -8,7 +8,10 @@
 // largest mean over any strip one metre wide (the whole width where the slab is narrower):
 // - bottom bars of a direction: the mean across the bars, along a section at right angles to them,
 //   over the slab's part of that section (a hole or the outline ends a strip);
-// - top bars across an outline edge: the mean along the edge.
+// - top bars across an outline edge: the mean along the edge;
+// - top bars at a re-entrant corner of the outline, across its bisector: the mean along the
+//   bisector over its first metre from the corner (the crack that opens there runs along the
+//   bisector, and a metre of bars crosses it there), taken over a narrow band about the bisector.
 #pragma once
 
 #include <utility>
@@ -38,6 +41,12 @@ StripMean LargestBottomStrip(const Mesh& mesh, const std::vector<StripValues>& n
 // The strip of the largest mean along the chain of mesh edges on one outline segment, from the
 // values at the two ends of each of those mesh edges (first at edge.a, second at edge.b; they may
 // differ from a neighbour's at a shared node, where the bars' direction turns with an arc's chords).
+// The mean over the first kStripWidth of the ray from an outline corner into the slab along the
+// unit direction (the whole ray where the slab is shorter), from the values at the nodes: the mean
+// of the lines of a band 400 mm wide centred on the ray, each over its first kStripWidth within
+// the slab beyond the corner's section. Its centre stands half a strip from the corner on the ray.
+StripMean CornerStrip(const Mesh& mesh, const std::vector<StripValues>& nodal, Point2 corner, Point2 direction);
+
 StripMean LargestEdgeStrip(const Mesh& mesh, const std::vector<MeshEdge>& edges,
                            const std::vector<std::pair<StripValues, StripValues>>& ends);
 

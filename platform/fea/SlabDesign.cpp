@@ -5,6 +5,7 @@
 
 #include "Assembly.h"
 #include "DesignStrips.h"
+#include "Geometry.h"
 #include "Serviceability.h"
 
 namespace qelt::fea {
@@ -66,6 +67,29 @@ void Reinforce(DesignRow& row, const DesignSettings& settings) {
                                                          : RowStatus::Designed;
 }
 
+// The outline's re-entrant corners (interior angle above 180°, from the chords' directions) with
+// the unit bisector pointing into the slab.
+std::vector<std::pair<int, Point2>> ReentrantCorners(const std::vector<OutlineVertex>& outline) {
+    std::vector<std::pair<int, Point2>> corners;
+    const std::size_t n = outline.size();
+    if (n < 3) return corners;
+    std::vector<Point2> points;
+    for (const OutlineVertex& v : outline) points.push_back({v.x, v.y});
+    const double orientation = SignedDoubleArea(points) < 0.0 ? -1.0 : 1.0;
+    for (std::size_t k = 0; k < n; ++k) {
+        const Point2 &p = points[(k + n - 1) % n], &v = points[k], &q = points[(k + 1) % n];
+        const double l1 = std::hypot(p.x - v.x, p.y - v.y), l2 = std::hypot(q.x - v.x, q.y - v.y);
+        if (!(l1 > 0.0) || !(l2 > 0.0)) continue;
+        const Point2 back{(p.x - v.x) / l1, (p.y - v.y) / l1}, ahead{(q.x - v.x) / l2, (q.y - v.y) / l2};
+        // A turn against the outline's sense: the slab wraps round the corner.
+        const double turn = orientation * (-back.x * ahead.y + back.y * ahead.x);
+        if (turn > -1e-9) continue;
+        const double bx = -(back.x + ahead.x), by = -(back.y + ahead.y), length = std::hypot(bx, by);
+        corners.push_back({int(k), {bx / length, by / length}});
+    }
+    return corners;
+}
+
 }  // namespace
 
 SlabDesign DesignSlab(const Slab& slab, const PlateAnalysis& analysis, const DesignSettings& settings) {
@@ -104,6 +128,19 @@ SlabDesign DesignSlab(const Slab& slab, const PlateAnalysis& analysis, const Des
                               ValuesAt(c, edge.b, normal, false, settings.negativeAdjustment, freeToTurn));
         }
         TakeStrip(row, LargestEdgeStrip(mesh, edges, ends), mesh);
+        Reinforce(row, settings);
+        design.rows.push_back(row);
+    }
+
+    for (const auto& [vertex, bisector] : ReentrantCorners(slab.outline)) {
+        DesignRow row;
+        row.bottom = false;
+        row.corner = vertex;
+        row.barAngle = std::atan2(bisector.y, bisector.x) * 180.0 / kPi + 90.0;
+        std::vector<StripValues> nodal(mesh.nodes.size());
+        for (int n = 0; n < static_cast<int>(mesh.nodes.size()); ++n)
+            nodal[n] = ValuesAt(c, n, row.barAngle, false, settings.negativeAdjustment);
+        TakeStrip(row, CornerStrip(mesh, nodal, {slab.outline[vertex].x, slab.outline[vertex].y}, bisector), mesh);
         Reinforce(row, settings);
         design.rows.push_back(row);
     }

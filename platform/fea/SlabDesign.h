@@ -46,6 +46,7 @@ struct DesignRow {
     double crackWidth = 0.0;      // mm, with the chosen bars
     double deflection = 0.0;      // mm, long-term
     RowStatus status = RowStatus::Designed;
+    int corner = -1;              // the outline vertex of a re-entrant corner's row; −1 for the others
 };
 
 struct SlabDesign {
@@ -53,8 +54,10 @@ struct SlabDesign {
     // 0 and 1: bottom bars in direction 1 and 2 (the largest mean sagging design moment over a
     // strip across the bars anywhere); 2 + k: top bars across outline edge k (the largest mean
     // hogging design moment normal to it over a strip along it; a simply supported or free edge
-    // has no moment normal to it, so its bars take the twist there). Strips are kStripWidth wide
-    // (DesignStrips.h).
+    // has no moment normal to it, so its bars take the twist there); then one row of top bars for
+    // each re-entrant corner of the outline, in the order of its vertices, the bars across the
+    // corner's bisector (the mean hogging design moment along the bisector over the first metre
+    // from the corner). Strips are kStripWidth wide (DesignStrips.h).
     std::vector<DesignRow> rows;
     int deflectionNode = -1;            // where the characteristic deflection is largest
     double longTermDeflection = 0.0;    // mm there, with the less stiff bottom row

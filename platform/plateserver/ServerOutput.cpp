@@ -21,6 +21,8 @@ enum Picture { kMesh = 0, kContours = 1, kMoments = 2, kBars = 3, kAreas = 4, kD
 constexpr std::int32_t kMeshColor = 0x808080;
 constexpr std::int32_t kTextColor = 0x00FFFF;
 constexpr std::int32_t kPointColor = 0xFFFFFF;
+// The size of the mark at the middle of a row's strip, mm.
+constexpr double kPointSize = 200.0;
 
 struct Line {
     fea::Point2 a, b;
@@ -55,14 +57,19 @@ std::string Format(const char* format, double a, double b = 0.0)
 }
 
 // Where a row's texts stand: the first bottom row above the node where it governs, the second below
-// its own (both often govern at the same node); an edge row along its edge, inside the slab, at the
-// middle of the edge (of the arc for an arc), so that the rows of two edges that govern at their
-// common corner stay apart and no text crosses the outline.
+// its own (both often govern at the same node); a re-entrant corner's row on its strip along the
+// bisector; an edge row along its edge, inside the slab, at the middle of the edge (of the arc for
+// an arc), so that the rows of two edges that govern at their common corner stay apart and no text
+// crosses the outline.
 void PlaceRowText(const ServerInput& input, const fea::DesignRow& row, int index, fea::Point2& at, fea::Point2& along)
 {
-    if (index < 2) {
-        at = row.at;
-        along = {index == 0 ? 1.0 : -1.0, 0.0};
+    if (index < 2 || row.corner >= 0) {
+        // A bottom row reads along x (the second upside down, below its point); the bars of a
+        // corner's row run across the bisector, and its text reads along it, away from the corner.
+        // The text stands clear of the strip's mark: half the mark's size to its left.
+        const double angle = (row.barAngle - 90.0) * 3.14159265358979323846 / 180.0;
+        along = index < 2 ? fea::Point2{index == 0 ? 1.0 : -1.0, 0.0} : fea::Point2{std::cos(angle), std::sin(angle)};
+        at = {row.at.x - along.y * kPointSize / 2, row.at.y + along.x * kPointSize / 2};
         return;
     }
     const std::vector<fea::OutlineVertex>& outline = input.slab.outline;
@@ -78,6 +85,8 @@ void PlaceRowText(const ServerInput& input, const fea::DesignRow& row, int index
     for (const fea::OutlineVertex& v : outline) corners.push_back({v.x, v.y});
     const double chord = std::hypot(dx, dy), turn = fea::SignedDoubleArea(corners) < 0 ? -1.0 : 1.0;
     along = chord > 0 ? fea::Point2{turn * dx / chord, turn * dy / chord} : fea::Point2{1.0, 0.0};
+    // Clear of the mark of a strip in the middle of the edge: half the mark's size inside.
+    at = {at.x - along.y * kPointSize / 2, at.y + along.x * kPointSize / 2};
 }
 
 // The texts of a row: its moment, bars, area and crack width.
@@ -164,7 +173,7 @@ HRESULT WritePoints(const fea::SlabDesign& design, VARIANT& v)
     for (std::size_t i = 0; i < points.size(); ++i) {
         ResultPointRecord& record = data.At<ResultPointRecord>(ULONG(i));
         if (FAILED(hr = PointToRecordVariant(points[i].x, points[i].y, 0.0, record.point))) return hr;
-        record.size = 200.0;
+        record.size = kPointSize;
         record.color = kPointColor;
     }
     return S_OK;
@@ -193,6 +202,7 @@ HRESULT BuildResultRows(const fea::SlabDesign& design, VARIANT& rows)
         record.deflection = row.deflection;
         record.crack = row.crackWidth;
         record.rowId = std::int32_t(i);
+        record.corner = row.corner;
     }
     return S_OK;
 }
@@ -206,6 +216,7 @@ HRESULT BuildRefusalRow(std::int32_t reason, VARIANT& rows)
     ResultRecord& record = data.At<ResultRecord>(0);
     record.flag = reason;
     record.rowId = -1;
+    record.corner = -1;
     return S_OK;
 }
 

@@ -29,7 +29,7 @@ CString RefusalMessage(const CArray<BoardReinResult, const BoardReinResult&>& ro
     }
     for (int i = 0; i < rows.GetSize(); ++i) {
         const BoardReinResult& row = rows[i];
-        const CString name = BoardRowName(i, nEdges);
+        const CString name = BoardRowName(i, nEdges, row);
         CString line;
         switch (row.m_nFlag) {
         case kRowSectionTooSmall:
@@ -53,13 +53,24 @@ CString RefusalMessage(const CArray<BoardReinResult, const BoardReinResult&>& ro
 
 }  // namespace
 
+BOOL CAtypicalBoardParam::CheckStoredValues(CString& strMessage) const
+{
+    if (m_bStoreDamaged) {
+        strMessage = "存储的板边、洞口或荷载数据不完整,请重新输入";
+        return FALSE;
+    }
+    return CheckBoardInputValues(m_param, m_BoardData, strMessage);
+}
+
 int CAtypicalBoardParam::Calculate()
 {
-    if (m_bModified == 0) return 1;
+    // An unchanged slab keeps its results; a slab without any is calculated (and refused when it
+    // cannot be), so that 1 always means results that belong to the slab.
+    if (m_bModified == 0 && m_ReinResults.GetSize() > 0) return 1;
     m_ReinResults.RemoveAll();
     // Values that came from a store or a script pass the same ranges as the pages' own.
     CString strMessage;
-    if (!CheckBoardInputValues(m_param, m_BoardData, strMessage)) {
+    if (!CheckStoredValues(strMessage)) {
         AfxMessageBox(strMessage, MB_OK | MB_ICONWARNING);
         return 0;
     }

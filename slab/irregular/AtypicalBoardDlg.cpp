@@ -169,6 +169,12 @@ void CAtypicalBoardDlg::Refresh(int)
 
 BOOL CAtypicalBoardDlg::CheckData(CVuskParam*, CStringArray& arrWarnings, CStringArray& arrErrors)
 {
+    // Values from a store or a script pass their ranges before the shape is checked with them.
+    CString strMessage;
+    if (!m_pBoardParam->CheckStoredValues(strMessage)) {
+        arrErrors.Add(strMessage);
+        return FALSE;
+    }
     const CBoardData& data = m_pBoardParam->m_BoardData;
     const BOOL edge = GetBoardPage() == BOARD_PAGE_EDGE;
     const struct {

@@ -1,6 +1,10 @@
 // The drawing panel's prompt and history, and the entries typed on its command line.
+#include <cmath>
+
+#include "framework/InputValidator.h"
 #include "slab/irregular/AtypicalBoardDrawDlg.h"
 #include "slab/irregular/AtypicalBoardParam.h"
+#include "slab/irregular/BoardInputRanges.h"
 
 namespace {
 
@@ -19,6 +23,11 @@ const char* const kLocatePrompt = " 再点取定位点: ";
 BOOL IsTypedEntry(const CString& key)
 {
     return key == "NumInput" || key == "CoordInput" || key == "AngleInput" || key == "OppCoord";
+}
+
+BOOL WithinCoordinateRange(double value)
+{
+    return std::fabs(value) <= kBoardCoordinateLimit;  // also FALSE for not-a-number
 }
 
 }  // namespace
@@ -136,6 +145,17 @@ void CAtypicalBoardDrawDlg::OnCmdLineChange()
         key = "ErrKey";
     if (IsTypedEntry(key) && !m_bMouseKnown)
         key = "ErrKey";
+    // A typed coordinate or length beyond the slab's range is refused before it reaches a shape.
+    const BOOL inRange = key == "NumInput"     ? WithinCoordinateRange(m_editCmd.m_nNumber)
+                         : key == "AngleInput" ? WithinCoordinateRange(m_editCmd.m_dLength)
+                         : key == "CoordInput" || key == "OppCoord"
+                             ? WithinCoordinateRange(m_editCmd.m_ptInput.x) && WithinCoordinateRange(m_editCmd.m_ptInput.y)
+                             : TRUE;
+    if (!inRange) {
+        MessageBox("坐标或长度的" + RangeMessage(-kBoardCoordinateLimit, kBoardCoordinateLimit), kBoardCheckCaption,
+                   MB_OK | MB_ICONWARNING);
+        key = "ErrKey";
+    }
     if (m_nPickCount > 0) {
         if (key == "ErrKey") {
             m_nPromptCode = m_bRefActive ? PROMPT_POINT_OR_LENGTH : PROMPT_POINT_OR_KEY;

@@ -9,12 +9,6 @@
 #include "slab/irregular/BoardInputRanges.h"
 #include "slab/irregular/PlaneGeometry.h"
 
-namespace {
-
-const BoardListColumns kHoleColumns = {0, 1, 2, 3, 4, 5, 5};
-
-}  // namespace
-
 BEGIN_MESSAGE_MAP(CAtypicalBoardEdgeDlg, CCaltPageDlg)
     ON_BN_CLICKED(IDC_BOARD_OUTLINE_BOX, OnOutlineBox)
     ON_BN_CLICKED(IDC_BOARD_HOLE_BOX, OnHoleBox)
@@ -34,7 +28,7 @@ END_MESSAGE_MAP()
 
 CAtypicalBoardEdgeDlg::CAtypicalBoardEdgeDlg(CWnd* pParent)
     : CCaltPageDlg(IDD_BOARD_EDGE, pParent), m_bOutline(0), m_bHole(0), m_hNotifyWnd(NULL), m_nThickness(0),
-      m_pParam(NULL), m_pEdgeImages(NULL), m_nodes(m_NodeList), m_holes(m_HoleList, kHoleColumns)
+      m_pParam(NULL), m_pEdgeImages(NULL), m_nodes(m_NodeList), m_holes(m_HoleList)
 {
 }
 
@@ -112,16 +106,7 @@ BOOL CAtypicalBoardEdgeDlg::OnInitDialog()
     FillEdgeTypeCombo();
     m_pParam->m_nBoardLineType = 0;
     m_nodes.CreateColumns();
-    const struct {
-        const char* heading;
-        int width;
-    } holeColumns[] = {{"洞口", 40}, {"节点", 40}, {"X(mm)", 50}, {"Y(mm)", 50}, {"边长/弧长", 70}, {"弦高", 50}};
-    for (int i = 0; i < 6; ++i)
-        m_HoleList.InsertColumn(i, holeColumns[i].heading, LVCFMT_LEFT, holeColumns[i].width);
-    for (int column : {0, 1, 4})
-        m_HoleList.setColModifyType(column, -1, NULL, "");
-    for (int column : {2, 3, 5})
-        m_HoleList.setColModifyType(column, 0, NULL, "");
+    m_holes.CreateColumns();
     FillLists();
     if (m_pParam->m_BoardData.m_HasBoard == 1) {
         GetDlgItem(IDC_BOARD_OUTLINE_BOX)->EnableWindow(FALSE);
@@ -370,9 +355,14 @@ void CAtypicalBoardEdgeDlg::OnHoleCellEdit()
     const int row = m_HoleList.GetCurRow(), column = m_HoleList.GetCurCol();
     if (row < 0)
         return;
-    const int hole = std::atoi(m_HoleList.GetItemText(row, 0)) - 1;
+    const int hole = std::atoi(m_HoleList.GetItemText(row, CBoardHoleList::COL_HOLE)) - 1;
     if (hole < 0 || hole >= holes.GetSize())
         return;
+    if (column == CBoardHoleList::COL_SUPPORT) {
+        holes[hole].m_nHoleSupport = CBoardNodeList::SupportOfText(m_HoleList.GetItemText(row, column));
+        m_holes.WriteSupports(holes);
+        return;
+    }
     CBoardPolyline poly = holes[hole];
     const int firstRow = CBoardVertexList::FirstRowOfElement(holes, hole);
     if (row <= firstRow || row > firstRow + poly.GetCount())
@@ -439,6 +429,7 @@ void CAtypicalBoardEdgeDlg::OnInsertHoleNode()
     m_holes.InsertVertex(row, poly, CBoardVertexList::FirstRowOfElement(holes, hole));
     holes[hole] = poly;
     m_holes.MarkFirstRows();
+    m_holes.WriteSupports(holes);
     Notify(BOARD_MODEL_CHANGED);
 }
 
@@ -452,6 +443,7 @@ void CAtypicalBoardEdgeDlg::DeleteHoleOfRow(int row)
     m_holes.RemoveElementRows(number);
     m_holes.MarkFirstRows();
     holes.RemoveAt(hole);
+    m_holes.WriteSupports(holes);
     Notify(BOARD_MODEL_CHANGED);
     Notify(BOARD_PROMPT);
 }
@@ -471,6 +463,7 @@ void CAtypicalBoardEdgeDlg::OnDeleteHoleNode()
     m_holes.DeleteVertex(row, poly, CBoardVertexList::FirstRowOfElement(holes, hole));
     holes[hole] = poly;
     m_holes.MarkFirstRows();
+    m_holes.WriteSupports(holes);
     Notify(BOARD_MODEL_CHANGED);
 }
 

@@ -8,6 +8,7 @@
 #include "framework/CaltPageDlg.h"
 #include "mfc/comctl/ComboBoxEx.h"
 #include "mfc/comctl/ImageList.h"
+#include "slab/irregular/BoardHoleList.h"
 #include "slab/irregular/BoardNodeList.h"
 
 class CAtypicalBoardParam;
@@ -87,5 +88,5 @@ private:
     void DeleteHoleOfRow(int row);
 
     CBoardNodeList m_nodes;
-    CBoardVertexList m_holes;
+    CBoardHoleList m_holes;
 };

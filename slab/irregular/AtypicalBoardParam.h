@@ -13,6 +13,8 @@
 
 // The self weight of a slab per mm of thickness, kN/m² (25 kN/m³).
 constexpr double kSelfWeightPerMm = 0.025;
+// θ of GB 50010-2002 8.2.5 for a slab without compression bars; the settings scale it.
+constexpr double kThetaWithoutCompressionBars = 2.0;
 constexpr int kBoardReportPictures = 9;
 
 class CAtypicalBoardParam : public CVuskParam {
@@ -35,6 +37,9 @@ public:
 
     // The command's defaults; empties the model but keeps the result rows and pictures.
     void SetDefaultData();
+    // The slab as read from the store or typed, before any check of its shape: the store whole and
+    // every value within its range; FALSE with the message of the first fault.
+    BOOL CheckStoredValues(CString& strMessage) const;
 
     // Draws the nine report pictures of the slab into m_ReportPictures (BoardReportPictures.cpp).
     void DrawReportPictures();
@@ -71,6 +76,8 @@ public:
     int m_bIsAutoCalSelfH;
     CArray<BoardReinResult, const BoardReinResult&> m_ReinResults;
     CBitmap m_ReportPictures[kBoardReportPictures];
+    // Set by ReadParam when a stored count does not match the elements stored (not stored itself).
+    BOOL m_bStoreDamaged;
 
 private:
     // The rows of a report; the full one adds the member code, the loads and the edge rows.

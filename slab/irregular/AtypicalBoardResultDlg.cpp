@@ -7,6 +7,7 @@
 #include "resources/IrregularSlabResource.h"
 #include "slab/irregular/AtypicalBoardDrawDlg.h"
 #include "slab/irregular/AtypicalBoardParam.h"
+#include "slab/irregular/BoardInputRanges.h"
 #include "slab/irregular/BoardVertexList.h"
 #include "slab/irregular/PlateSolverClient.h"
 #include "slab/irregular/ServerErrorMessage.h"
@@ -110,19 +111,18 @@ void CAtypicalBoardResultDlg::SetRows(const CArray<BoardReinResult, const BoardR
     m_table.DeleteAllItems();
     const int n = m_pParam->m_BoardData.m_BoardPoly.GetCount();
     for (int i = 0; i < 2; ++i) {
-        m_table.InsertItem(i, BoardRowName(i, n));
+        const CString name = BoardRowName(i, n, BoardReinResult());
+        m_table.InsertItem(i, name);
         if (rows.GetSize() >= 2) {
-            WriteRow(i, BoardRowName(i, n), rows[i]);
+            WriteRow(i, name, rows[i]);
         } else {
             for (int column = COL_MOMENT; column <= COL_CRACK; ++column)
                 m_table.SetItemText(i, column, "***");
         }
     }
-    if (rows.GetSize() >= 2) {
-        for (int k = 0; k < n && 2 + k < rows.GetSize(); ++k) {
-            const CString name = BoardRowName(2 + k, n);
-            WriteRow(m_table.InsertItem(m_table.GetItemCount(), name), name, rows[2 + k]);
-        }
+    for (int i = 2; i < rows.GetSize(); ++i) {
+        const CString name = BoardRowName(i, n, rows[i]);
+        WriteRow(m_table.InsertItem(m_table.GetItemCount(), name), name, rows[i]);
     }
     m_rows.Copy(rows);
 }
@@ -136,8 +136,10 @@ int CAtypicalBoardResultDlg::RecalcRow()
     const double typed = BarValue(m_table.GetItemText(row, column));
     if (typed <= 0.0 || !HasBars(own)) {
         // No bars of zero or no size, and none for a row without a scheme: the row's own value
-        // comes back.
+        // comes back, and the person is told why.
         m_table.SetItemText(row, column, BarCell(own, column));
+        MessageBox(HasBars(own) ? "钢筋直径和间距应为大于0的数,已恢复原值" : "该行没有配筋方案,不能改配钢筋,已恢复原值",
+                   kBoardCheckCaption, MB_OK | MB_ICONWARNING);
         return 0;
     }
     const double diameter = column == COL_DIAMETER ? typed : own.m_dDiameter;

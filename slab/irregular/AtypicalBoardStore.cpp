@@ -12,11 +12,33 @@ CString IndexedKey(const CString& strPrefix, LPCTSTR lpszName, int nIndex)
     return strKey;
 }
 
-int ReadCount(const CString& strKey)
+// A stored element count, held against the store: the key of the last element must be there
+// (found by the probe), so that a damaged count costs one look-up rather than one per element it
+// claims. Such a count, or a negative one, reads 0 and marks the store damaged.
+template <typename Probe>
+int ReadCount(const CString& strKey, Probe lastElementStored, BOOL& bDamaged)
 {
     int nCount = 0;
     CVuskSave::GetValue(strKey, nCount, 0);
-    return nCount < 0 ? 0 : nCount;
+    if (nCount == 0)
+        return 0;
+    if (nCount < 0 || !lastElementStored(nCount - 1)) {
+        bDamaged = TRUE;
+        return 0;
+    }
+    return nCount;
+}
+
+BOOL DoubleStored(const CString& strKey)
+{
+    double dValue = 0.0;
+    return CVuskSave::GetValue(strKey, dValue, 0.0);
+}
+
+BOOL IntStored(const CString& strKey)
+{
+    int nValue = 0;
+    return CVuskSave::GetValue(strKey, nValue, 0);
 }
 
 }  // namespace
@@ -82,6 +104,7 @@ BOOL CAtypicalBoardParam::ReadParam(const CString& strPrefix)
     ExchangeSettings(strPrefix, FALSE);
     // The stored slab replaces the one held, rather than adding its holes and loads to it.
     m_BoardData.Reset();
+    m_bStoreDamaged = FALSE;
     ReadBoardData(strPrefix, m_BoardData);
     // Results are not stored: a slab read back has none until it is calculated again.
     m_bModified = 1;
@@ -116,9 +139,10 @@ void CAtypicalBoardParam::ReadBoardData(const CString& strPrefix, CBoardData& da
                                                                &data.m_LineLoadArray, &data.m_TrapLoadArray};
     LPCTSTR names[] = {"m_HoleArray", "m_PartLoadArray", "m_LineLoadArray", "m_TrapLoadArray"};
     for (int g = 0; g < 4; ++g) {
-        const int nCount = ReadCount(strPrefix + names[g] + "Size");
+        const int nCount = ReadCount(
+            strPrefix + names[g] + "Size",
+            [&](int i) { return IntStored(IndexedKey(strPrefix, names[g], i) + "m_StretchPtArraySize"); }, m_bStoreDamaged);
         for (int i = 0; i < nCount; ++i) {
-            // A new polyline: a hole's support code, which is not stored, reads 0 (simply supported).
             CBoardPolyline poly;
             ReadPolyline(IndexedKey(strPrefix, names[g], i), poly);
             groups[g]->Add(poly);
@@ -126,7 +150,9 @@ void CAtypicalBoardParam::ReadBoardData(const CString& strPrefix, CBoardData& da
     }
     ReadPolyline(strPrefix + "m_BoardPoly", data.m_BoardPoly);
     CVuskSave::GetValue(strPrefix + "m_HasBoard", data.m_HasBoard, 0);
-    const int nLoads = ReadCount(strPrefix + "m_MassLoadArraySize");
+    const int nLoads = ReadCount(
+        strPrefix + "m_MassLoadArraySize",
+        [&](int i) { return DoubleStored(IndexedKey(strPrefix, "m_MassLoadArray", i) + "m_MassPt/x"); }, m_bStoreDamaged);
     for (int i = 0; i < nLoads; ++i) {
         CMassLoad load;
         ReadMassLoad(IndexedKey(strPrefix, "m_MassLoadArray", i), load);
@@ -153,11 +179,15 @@ void CAtypicalBoardParam::WritePolyline(const CString& strPrefix, const CBoardPo
     CVuskSave::SetValue(strPrefix + "/m_IsClosed", poly.m_IsClosed);
     CVuskSave::SetValue(strPrefix + "/m_dBottomDis", poly.m_dBottomDis);
     CVuskSave::SetValue(strPrefix + "/m_strXorY", poly.m_strXorY);
+    if (poly.m_BoardType == BOARD_HOLE)
+        CVuskSave::SetValue(strPrefix + "/m_nHoleSupport", poly.m_nHoleSupport);
 }
 
 void CAtypicalBoardParam::ReadPolyline(const CString& strPrefix, CBoardPolyline& poly)
 {
-    const int nCount = ReadCount(strPrefix + "m_StretchPtArraySize");
+    const int nCount = ReadCount(
+        strPrefix + "m_StretchPtArraySize",
+        [&](int j) { return DoubleStored(IndexedKey(strPrefix, "m_StretchPtArray", j) + "/x"); }, m_bStoreDamaged);
     poly.m_StretchPtArray.removeAll();
     for (int j = 0; j < nCount; ++j) {
         AcGePoint3d point;
@@ -178,6 +208,10 @@ void CAtypicalBoardParam::ReadPolyline(const CString& strPrefix, CBoardPolyline&
     CVuskSave::GetValue(strPrefix + "/m_IsClosed", poly.m_IsClosed, 0);
     CVuskSave::GetValue(strPrefix + "/m_dBottomDis", poly.m_dBottomDis, 0.0);
     CVuskSave::GetValue(strPrefix + "/m_strXorY", poly.m_strXorY, "");
+    // A hole's support was not stored before the engineer could choose it: those holes were drawn
+    // as free openings and read as free.
+    if (poly.m_BoardType == BOARD_HOLE)
+        CVuskSave::GetValue(strPrefix + "/m_nHoleSupport", poly.m_nHoleSupport, static_cast<int>(EDGE_FREE));
 }
 
 void CAtypicalBoardParam::WriteMassLoad(const CString& strPrefix, const CMassLoad& load)

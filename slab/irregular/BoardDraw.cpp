@@ -10,6 +10,8 @@ namespace {
 
 // The extent of the picture of a model without outline, mm.
 constexpr double kDefaultExtent = 10000.0;
+// The least height of a result label on the screen, pixels.
+constexpr double kLeastLabelPixels = 12.0;
 
 const COLORREF kRed = 0x0000FF;
 const COLORREF kYellow = 0x00FFFF;
@@ -171,8 +173,10 @@ int CBoardDraw::DrawResultTexts(const CArray<CBoardResultText, const CBoardResul
         const CBoardResultText& text = texts[i];
         if (text.GetPicture() != m_nPicture)
             continue;
+        // On the screen a label stays readable however large the slab; print sets its own least height.
+        const double height = std::max(DeviceLength(text.GetHeight()) * factor, kLeastLabelPixels);
         m_canvas.DrawSegmentText(WorldToDevice(text.GetFirstPoint()), WorldToDevice(text.GetSecondPoint()),
-                                 text.GetText(), kWhite, DeviceLength(text.GetHeight()) * factor, text.GetTextMode());
+                                 text.GetText(), kWhite, height, text.GetTextMode());
     }
     return 1;
 }
@@ -193,19 +197,23 @@ int CBoardDraw::DrawPolylines(const CArray<CBoardPolyline, const CBoardPolyline&
         int o = 0;
         GetPolygonOrientation(poly, o);
         const double size = DeviceLength(kSymbolLength) * scale;
+        // The input pictures carry edge values, vertex numbers and the polyline's number; the
+        // result pictures only the shape with its supports.
         const BOOL values = m_nPicture == -1 || m_nPicture == 0;
+        const BOOL numbers = m_nPicture <= 0;
         // The closing segment first, then the others with their start vertex's number.
         for (int k = 0; k < n; ++k) {
             const int i = (k + n - 1) % n;
             const AcGePoint3d p1 = WorldToDevice(poly.GetPoint(i)), p2 = WorldToDevice(poly.GetPoint((i + 1) % n));
-            m_canvas.DrawSegment(p1, p2, poly.GetBulge(i), poly.GetLineType(i), size, o);
+            m_canvas.DrawSegment(p1, p2, poly.GetBulge(i), poly.GetSupport(i), size, o);
             if (poly.GetBulge(i) == 0.0 && values)
-                m_canvas.DrawEdgeValue(p1, p2, poly.GetLineType(i), size, o, poly.GetLineDis(i));
-            if (i < n - 1 && m_nPicture != 1)
+                m_canvas.DrawEdgeValue(p1, p2, poly.GetSupport(i), size, o, poly.GetLineDis(i));
+            if (i < n - 1 && numbers)
                 m_canvas.DrawNumber(p1, p2, o, i + 1, size, 0);
         }
-        if (m_nPicture != 1)
-            m_canvas.DrawNumber(WorldToDevice(poly.GetPoint(n - 1)), WorldToDevice(poly.GetPoint(0)), o, n, size, 0);
+        if (!numbers)
+            continue;
+        m_canvas.DrawNumber(WorldToDevice(poly.GetPoint(n - 1)), WorldToDevice(poly.GetPoint(0)), o, n, size, 0);
         AcGePoint3d centroid;
         if (GetPolygonCentroid(poly, centroid)) {
             CString label;
@@ -283,8 +291,7 @@ int CBoardDraw::DrawAll()
     Clear();
     CBoardData& data = *m_pBoardData;
     DrawResultTexts(data.m_ResultTexts, 1.0);
-    if (m_nPicture >= -1 && m_nPicture <= 1)
-        DrawPolylines(data.m_HoleArray, 1.0);
+    DrawPolylines(data.m_HoleArray, 1.0);
     if (m_nPicture == -1) {
         DrawPolylines(data.m_PartLoadArray, 1.0);
         DrawPolylines(data.m_LineLoadArray, 1.0);
@@ -295,7 +302,10 @@ int CBoardDraw::DrawAll()
     DrawWorkPolyline();
     if (m_nPicture == -1)
         DrawMassLoads(data.m_MassLoadArray, DeviceLength(kSymbolLength));
-    DrawResultPoints(data.m_ResultPoints);
+    // The marks of the design strips belong to the result pictures, not to the input pages, where
+    // they would read as point loads.
+    if (m_nPicture >= 0)
+        DrawResultPoints(data.m_ResultPoints);
     DrawResultLines(data.m_ResultLines);
     Blit();
     return 1;

@@ -220,6 +220,15 @@ BOOL CheckBoardInputValues(const CBoardSetting& setting, const CBoardData& data,
                 loads = loads && LoadWithinLimit(poly.m_LoadValArray[k]);
         }
     }
+    BOOL supports = TRUE;
+    for (int i = 0; i < data.m_BoardPoly.GetCount(); ++i)
+        supports = supports && data.m_BoardPoly.GetLineType(i) >= EDGE_SIMPLE && data.m_BoardPoly.GetLineType(i) <= EDGE_FREE;
+    for (int i = 0; i < data.m_HoleArray.GetSize(); ++i)
+        supports = supports && data.m_HoleArray[i].m_nHoleSupport >= EDGE_SIMPLE && data.m_HoleArray[i].m_nHoleSupport <= EDGE_FREE;
+    if (!supports) {
+        strMessage = "板边或洞口的支座类型应为简支、固支或自由";
+        return FALSE;
+    }
     if (!finite) {
         strMessage.Format("板边、洞口或荷载的坐标的%s", (LPCTSTR)RangeMessage(-kBoardCoordinateLimit, kBoardCoordinateLimit));
         return FALSE;

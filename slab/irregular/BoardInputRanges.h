@@ -47,6 +47,7 @@ BOOL StoreSettingText(CBoardSetting& setting, int nRow, const CString& strText, 
 BOOL ReadCellNumber(CEditCmbList& list, int nRow, int nColumn, double dLower, double dUpper, double& dValue);
 
 // Every setting within its row's range, the thickness and the uniform loads within theirs, and the
-// bars' centroid inside the thickness; then every coordinate of the slab a number and every load
-// within ±kBoardLoadLimit. FALSE with the message of the first that is not.
+// bars' centroid inside the thickness; then every support code one of the three, every coordinate
+// of the slab a number and every load within ±kBoardLoadLimit. FALSE with the message of the first
+// that is not.
 BOOL CheckBoardInputValues(const CBoardSetting& setting, const CBoardData& data, CString& strMessage);

@@ -12,8 +12,7 @@ CBoardNodeList::CBoardNodeList(CEditCmbList& list) : CBoardVertexList(list, kNod
 {
     m_yesNo.Add("是");
     m_yesNo.Add("否");
-    for (const char* text : kSupportTexts)
-        m_supports.Add(text);
+    FillSupportChoices(m_supports);
 }
 
 void CBoardNodeList::CreateColumns()
@@ -35,18 +34,28 @@ void CBoardNodeList::CreateColumns()
 
 int CBoardNodeList::SupportOfText(const CString& text)
 {
-    if (text == kSupportTexts[0])
-        return 0;
-    return text == kSupportTexts[1] ? 1 : 2;
+    if (text == kSupportTexts[EDGE_SIMPLE])
+        return EDGE_SIMPLE;
+    return text == kSupportTexts[EDGE_FIXED] ? EDGE_FIXED : EDGE_FREE;
+}
+
+CString CBoardNodeList::SupportText(int support)
+{
+    return kSupportTexts[support == EDGE_SIMPLE || support == EDGE_FIXED ? support : EDGE_FREE];
+}
+
+void CBoardNodeList::FillSupportChoices(CStringArray& choices)
+{
+    choices.RemoveAll();
+    for (const char* text : kSupportTexts)
+        choices.Add(text);
 }
 
 void CBoardNodeList::WriteOtherColumns(int row, const CBoardPolyline& poly, int vertex, int segment)
 {
     SetText(row, COL_COLUMN, poly.GetHasColu(vertex) == 1 ? "是" : "否");
-    if (segment >= 0) {
-        const int support = poly.GetLineType(segment);
-        SetText(row, COL_SUPPORT, kSupportTexts[support == 0 || support == 1 ? support : 2]);
-    }
+    if (segment >= 0)
+        SetText(row, COL_SUPPORT, SupportText(poly.GetLineType(segment)));
 }
 
 void CBoardNodeList::MarkRow(int row, BOOL first)

@@ -13,6 +13,10 @@ public:
     void CreateColumns();
     // The support code of a support text: 简支 0, 固支 1, anything else 自由 2.
     static int SupportOfText(const CString& text);
+    // The text of a support code: 0 简支, 1 固支, any other 自由.
+    static CString SupportText(int support);
+    // The choices of a support cell: 简支, 固支, 自由.
+    static void FillSupportChoices(CStringArray& choices);
 
 protected:
     void WriteOtherColumns(int row, const CBoardPolyline& poly, int vertex, int segment) override;

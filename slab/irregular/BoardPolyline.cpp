@@ -116,6 +116,11 @@ double CBoardPolyline::GetLoadVal(int index) const
     return m_LoadValArray[index];
 }
 
+int CBoardPolyline::GetSupport(int index) const
+{
+    return m_BoardType == BOARD_HOLE ? m_nHoleSupport : GetLineType(index);
+}
+
 int CBoardPolyline::SetLineType(int index, int type)
 {
     m_LineTypeArray.SetAt(index, type);
@@ -154,7 +159,7 @@ int CBoardPolyline::AddPoint(AcGePoint3d point, int loadKind, int segmentType, i
     if (GetCount() == 0) {
         m_BoardType = polylineKind;
         if (polylineKind == BOARD_HOLE) {
-            m_nHoleSupport = 0;
+            m_nHoleSupport = EDGE_FREE;
             m_LoadType = -1;
         } else if (polylineKind == BOARD_OUTLINE) {
             m_LoadType = -1;

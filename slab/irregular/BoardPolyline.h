@@ -21,6 +21,9 @@ enum {
     SEGMENT_HOLE_EDGE = 3
 };
 
+// Support codes of an outline segment and of a hole's edges.
+enum { EDGE_SIMPLE = 0, EDGE_FIXED = 1, EDGE_FREE = 2 };
+
 class CBoardPolyline {
 public:
     CBoardPolyline();
@@ -35,6 +38,8 @@ public:
     double GetBulge(int index) const;
     double GetLineDis(int index) const;
     int GetLineType(int index) const;
+    // The support of segment index: a hole's support for every edge of a hole, else its line type.
+    int GetSupport(int index) const;
     int GetHasColu(int index) const;
     double GetLoadVal(int index) const;
     int SetLineType(int index, int type);
@@ -75,6 +80,7 @@ public:
     AcGePoint3d m_ptLeft;
     AcGePoint3d m_ptRight;
     int m_IsClosed;
+    // The support of every edge of a hole (EDGE_*): free until the engineer gives it one.
     int m_nHoleSupport;
 
 private:

@@ -334,6 +334,7 @@ void ReadResultArray(const VARIANT& v, CArray<BoardReinResult, const BoardReinRe
         row.m_dDeflection = r.deflection;
         row.m_dCrack = r.crack;
         row.m_nRowId = r.rowId;
+        row.m_nCorner = r.corner;
         rows.Add(row);
     });
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // One result row of the irregular slab: row 0 and 1 the bottom bars in X and Y, row 2 + k the top
-// bars at outline edge k. The server's m_nFlag says whether the row was designed, and when the
+// bars at outline edge k, then the top bars at each re-entrant corner of the outline. The server's m_nFlag says whether the row was designed, and when the
 // slab is refused, why (plateserver/PlateSolver.h).
 
 #include "mfc/base/String.h"
@@ -16,11 +16,13 @@ struct BoardReinResult {
     double m_dDeflection = 0.0;  // mm
     double m_dCrack = 0.0;       // mm
     int m_nRowId = 0;            // the server's id of the row, sent back for a crack width
+    int m_nCorner = -1;          // the outline vertex of a re-entrant corner's row, -1 for the others
 };
 
 // The name of row nRow of a slab whose outline has nEdges edges: "X向正筋", "Y向正筋", then the
-// edge's two vertex numbers ("1-2" … "n-1").
-CString BoardRowName(int nRow, int nEdges);
+// edge's two vertex numbers ("1-2" … "n-1"), then the re-entrant corners' rows by their vertex
+// numbers ("阴角4").
+CString BoardRowName(int nRow, int nEdges, const BoardReinResult& row);
 
 // Whether the row holds bars (a diameter and a spacing); a row without them has no scheme.
 inline bool HasBars(const BoardReinResult& row)

@@ -1,9 +1,12 @@
 // The irregular slab's calculation reports: the short one and the full one, which adds the member
 // code, every load and the rows of the outline's edges.
+#include <algorithm>
 #include <cstdarg>
 
 #include "slab/irregular/AtypicalBoardParam.h"
+#include "slab/irregular/BoardNodeList.h"
 #include "slab/irregular/PlaneGeometry.h"
+#include "slab/irregular/PolygonAlgorithms.h"
 
 namespace {
 
@@ -117,6 +120,29 @@ void LoadRows(CReportWriter& report, const CBoardData& data)
     }
 }
 
+// The long-term deflection limit of a floor slab after GB 50010-2002 table 3.3.2 on the span l0:
+// l0/200 below 7 m, l0/250 up to 9 m, l0/300 beyond.
+int DeflectionDivisor(double span)
+{
+    return span < 7000.0 ? 200 : span <= 9000.0 ? 250 : 300;
+}
+
+// The governing deflection against its limit, the slab's short span being the shorter side of the
+// outline's extents.
+void DeflectionRows(CReportWriter& report, const CBoardPolyline& outline, double deflection)
+{
+    AcGePoint3d lower, upper;
+    GetPolylineExtents(outline, lower, upper);
+    const double span = std::min(upper.x - lower.x, upper.y - lower.y);
+    const int divisor = DeflectionDivisor(span);
+    const double allowed = span / divisor;
+    report.Text(Format("\t\t挠度为:    %.4lf mm\n", deflection));
+    report.Text(Format("\t\t挠度限值(混凝土规范表3.3.2,l0取板的短向尺寸):    l0/%d = %.0lf/%d = %.2lf mm\n", divisor,
+                       span, divisor, allowed));
+    report.Text(deflection <= allowed ? Format("\t\tf = %.4lf mm ≤ %.2lf mm, 满足规范要求\n", deflection, allowed)
+                                      : Format("\t\tf = %.4lf mm > %.2lf mm, 不满足规范要求\n", deflection, allowed));
+}
+
 }  // namespace
 
 int CAtypicalBoardParam::BuildWordS()
@@ -156,12 +182,21 @@ void CAtypicalBoardParam::BuildReport(CWordObject& word, BOOL bFull)
         report.Text("\t\t洞口的各点坐标为:\n");
     for (int h = 0; h < m_BoardData.m_HoleArray.GetSize(); ++h) {
         report.Text(Format("\t\t  洞口%d\n", h + 1));
+        report.Text(Format("\t\t\t洞边支座:%s\n",
+                           static_cast<LPCTSTR>(CBoardNodeList::SupportText(m_BoardData.m_HoleArray[h].m_nHoleSupport))));
         VertexRows(report, m_BoardData.m_HoleArray[h]);
     }
 
     report.Section(report.Chapter("%s、计算条件:", 2));
     report.Text(report.Numbered("\t%d.1 荷载条件:\n", 2));
-    report.Text(Format("\t\t均布恒载:        \t\t%.2lf  kN/m$2$\n", m_param.m_EverLoadVal));
+    // The dead load the calculation takes: with the self weight when the slab adds it.
+    if (m_bIsAutoCalSelfH == 1) {
+        const double selfWeight = m_param.m_nBoardWidth * kSelfWeightPerMm;
+        report.Text(Format("\t\t均布恒载:        \t\t%.2lf  kN/m$2$ (含板自重%.2lf kN/m$2$)\n",
+                           m_param.m_EverLoadVal + selfWeight, selfWeight));
+    } else {
+        report.Text(Format("\t\t均布恒载:        \t\t%.2lf  kN/m$2$ (不含板自重)\n", m_param.m_EverLoadVal));
+    }
     report.Text(Format("\t\t恒载分项系数:    \t\t%.2lf\n", m_param.m_dEverLoadCoef));
     report.Text(Format("\t\t均布活载:        \t\t%.2lf  kN/m$2$\n", m_param.m_ActLoadVal));
     report.Text(Format("\t\t活载分项系数:    \t\t%.2lf\n", m_param.m_dActLoadCoef));
@@ -183,7 +218,8 @@ void CAtypicalBoardParam::BuildReport(CWordObject& word, BOOL bFull)
     report.Text(Format("\t\t结构重要性系数:          \t\t%.1lf\n", m_param.m_dImportCoef));
     report.Text(Format("\t\t正弯矩调整系数:          \t\t%.1lf\n", m_param.m_dPlusWanJu));
     report.Text(Format("\t\t负弯矩调整系数:          \t\t%.1lf\n", m_param.m_dMinusWanJu));
-    report.Text(Format("\t\t荷载长期作用挠度增大系数θ:\t\t%.1lf\n", m_param.m_dNaoDu));
+    // θ as the deflection takes it: 2.0 (GB 50010-2002 8.2.5, ρ' = 0) times the settings' factor.
+    report.Text(Format("\t\t荷载长期作用挠度增大系数θ:\t\t%.2lf\n", kThetaWithoutCompressionBars * m_param.m_dNaoDu));
 
     report.Section(report.Chapter("%s、计算结果:", 3));
     const char* const captions[] = {"\t网络划分图:\n", "\t位移等值图:\n", "\t弯矩图:\n", "\t配筋图:\n",
@@ -200,11 +236,18 @@ void CAtypicalBoardParam::BuildReport(CWordObject& word, BOOL bFull)
     auto scheme = [](const BoardReinResult& row) {
         return HasBars(row) ? Format("%.0lf@%.0lf", row.m_dDiameter, row.m_dSpace) : CString("无配筋方案");
     };
-    // Row i belongs to the edge from vertex i-1 to vertex i; the last to the closing edge.
-    auto edge = [count](int i) { return i == count - 1 ? Format("%d-%d", count - 2, 1) : Format("%d-%d", i - 1, i); };
+    // Rows 2 .. of the edges (only in the full report) and of the re-entrant corners (in both).
+    const int edges = outline.GetCount();
+    auto name = [&](int i) { return BoardRowName(i, edges, m_ReinResults[i]); };
+    auto listed = [&](int i) { return bFull || m_ReinResults[i].m_nCorner >= 0; };
     report.Text(report.Numbered("\t%d.2 弯矩及配筋:\n", 3));
     // The strip rule of the design moments (fea/DesignStrips.h).
     report.Text("\t\t弯矩取1000mm宽板带内的平均值:板底钢筋的板带垂直于钢筋,板边钢筋的板带沿板边\n");
+    for (int i = 2; i < count; ++i)
+        if (m_ReinResults[i].m_nCorner >= 0) {
+            report.Text("\t\t阴角板面钢筋垂直于角平分线,弯矩取角平分线上自阴角起1000mm内的平均值\n");
+            break;
+        }
     report.Text("\t  编号    弯矩    计算面积    配筋方案    实配面积    备注\n");
     const char* const bottoms[] = {"板底配筋方向", "板底垂直配筋方向"};
     for (int i = 0; i < 2; ++i) {
@@ -212,18 +255,23 @@ void CAtypicalBoardParam::BuildReport(CWordObject& word, BOOL bFull)
         report.Text(Format("\t   1     %.3lf     %.0lf       %s       %.0lf      %s\n", row.m_dMoment, row.m_dCalArea,
                            static_cast<LPCTSTR>(scheme(row)), row.m_dRealArea, bottoms[i]));
     }
-    for (int i = 2; bFull && i < count; ++i) {
+    for (int i = 2; i < count; ++i) {
         const BoardReinResult& row = m_ReinResults[i];
-        report.Text(Format("\t  %s     %.3lf     %.0lf       %s       %.0lf      \n", static_cast<LPCTSTR>(edge(i)),
-                           row.m_dMoment, row.m_dCalArea, static_cast<LPCTSTR>(scheme(row)), row.m_dRealArea));
+        if (listed(i))
+            report.Text(Format("\t  %s     %.3lf     %.0lf       %s       %.0lf      %s\n", static_cast<LPCTSTR>(name(i)),
+                               row.m_dMoment, row.m_dCalArea, static_cast<LPCTSTR>(scheme(row)), row.m_dRealArea,
+                               row.m_nCorner >= 0 ? "阴角板面配筋(垂直于角平分线)" : ""));
     }
     report.Text(report.Numbered("\t%d.3 挠度裂缝:\n", 3));
     report.Text("\t    ==========　裂缝计算结果 ==========\n");
     report.Text(Format("\t\t允许裂缝宽度为:    %.2lf mm\n", m_param.m_dCrackWidth));
     report.Text(Format("\t\t板底平行配筋方向裂缝的宽度为:    %.4lf mm\n", m_ReinResults[0].m_dCrack));
     report.Text(Format("\t\t板底垂直配筋方向裂缝的宽度为:    %.4lf mm\n", m_ReinResults[1].m_dCrack));
-    for (int i = 2; bFull && i < count; ++i)
-        report.Text(Format("\t\t%s方向裂缝的宽度为:\t\t    %.4lf mm\n", static_cast<LPCTSTR>(edge(i)), m_ReinResults[i].m_dCrack));
+    for (int i = 2; i < count; ++i)
+        if (listed(i))
+            report.Text(Format(m_ReinResults[i].m_nCorner >= 0 ? "\t\t%s处裂缝的宽度为:\t\t    %.4lf mm\n"
+                                                               : "\t\t%s方向裂缝的宽度为:\t\t    %.4lf mm\n",
+                               static_cast<LPCTSTR>(name(i)), m_ReinResults[i].m_dCrack));
     report.Text("\t    ==========　挠度计算结果 ==========\n");
-    report.Text(Format("\t\t挠度为:    %.4lf mm\n", m_ReinResults[0].m_dDeflection));
+    DeflectionRows(report, outline, std::max(m_ReinResults[0].m_dDeflection, m_ReinResults[1].m_dDeflection));
 }

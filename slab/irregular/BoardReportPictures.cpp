@@ -170,6 +170,7 @@ void CBoardDraw::BuildResultTextPicture(int bitmap, int picture)
             if (m_pBoardData->m_ResultTexts[i].GetPicture() == m_nPicture)
                 texts.Add(InsideOutline(m_pBoardData->m_ResultTexts[i]));
         DrawResultTexts(texts, 1.0);
+        DrawPolylines(m_pBoardData->m_HoleArray, 1.0);
         DrawOutline(NO_VALUES, kColumnGrey, FALSE);
     });
 }

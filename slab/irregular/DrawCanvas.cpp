@@ -60,10 +60,36 @@ CBoardPolyline TwoPointPolyline(AcGePoint3d p1, AcGePoint3d p2, double bulge, BO
     return poly;
 }
 
-// A size usable as a symbol spacing: positive and finite.
+// A size usable as a symbol spacing: a pixel or more (symbols closer than that would be a smear,
+// and as many as the edge is long) and finite.
 BOOL UsableSize(double s)
 {
-    return s > 0.0 && std::isfinite(s);
+    return s >= 1.0 && std::isfinite(s);
+}
+
+// The symbols i = 0, 1, ... every s along u from base, up to length, that can reach the rectangle
+// (grown by margin): first and last, FALSE when none. So a far edge costs its visible part only.
+BOOL VisibleSteps(const CRect& rect, double margin, AcGePoint3d base, AcGeVector3d u, double length, double s,
+                  int& first, int& last)
+{
+    double from = 0.0, to = length;
+    const double lower[2] = {rect.left - margin, rect.top - margin}, upper[2] = {rect.right + margin, rect.bottom + margin};
+    const double start[2] = {base.x, base.y}, along[2] = {u.x, u.y};
+    for (int k = 0; k < 2; ++k) {
+        if (along[k] == 0.0) {
+            if (start[k] < lower[k] || start[k] > upper[k])
+                return FALSE;
+            continue;
+        }
+        const double t1 = (lower[k] - start[k]) / along[k], t2 = (upper[k] - start[k]) / along[k];
+        from = std::max(from, std::min(t1, t2));
+        to = std::min(to, std::max(t1, t2));
+    }
+    if (!(from <= to))
+        return FALSE;
+    first = static_cast<int>(std::max(0.0, std::floor(from / s)));
+    last = static_cast<int>(std::min(std::ceil(to / s), std::floor(length / s)));
+    return first <= last;
 }
 
 }  // namespace
@@ -214,10 +240,12 @@ int CDrawCanvas::DrawHatch(AcGePoint3d p1, AcGePoint3d p2, double s, int sign)
     const AcGePoint3d base = sign > 0 ? p1 : p2;
     const AcGeVector3d u = sign > 0 ? Unit(p1 - p2) : Unit(p2 - p1);
     const AcGePoint3d tip = base + s * Normal(u);
-    const int count = Pixel(d / s) + 1;
+    int first = 0, last = 0;
+    if (!VisibleSteps(m_rcCanvas, 2.0 * s, base, -u, d, s, first, last))
+        return 1;
     CPen pen(PS_SOLID, 1, Ink(kRed));
     CPen* old = m_pMemDC->SelectObject(&pen);
-    for (int i = 0; i < count; ++i)
+    for (int i = first; i <= last; ++i)
         Line(base - i * s * u, tip - i * s * u);
     m_pMemDC->SelectObject(old);
     return 1;
@@ -231,10 +259,12 @@ int CDrawCanvas::DrawDashedOffset(AcGePoint3d p1, AcGePoint3d p2, double s, int 
     const double d = GetDistance(p1, p2);
     const AcGeVector3d u = sign > 0 ? Unit(p1 - p2) : Unit(p2 - p1);
     const AcGePoint3d tip = (sign > 0 ? p1 : p2) + s * Normal(u);
-    const int count = Pixel(d / s) + 1;
+    int first = 0, last = 0;
+    if (!VisibleSteps(m_rcCanvas, 2.0 * s, tip, -u, d, s, first, last))
+        return 1;
     CPen pen(PS_SOLID, 1, Ink(kBlue));
     CPen* old = m_pMemDC->SelectObject(&pen);
-    for (int i = 0; i < count; i += 2)
+    for (int i = first - first % 2; i <= last; i += 2)
         Line(tip - (i + 1) * s * u, tip - i * s * u);
     m_pMemDC->SelectObject(old);
     return 1;

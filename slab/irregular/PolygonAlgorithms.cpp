@@ -14,6 +14,7 @@ const double kParallel = 1e-5;         // slopes closer than this are parallel
 const double kFlatTriangle = 1e-5;     // twice a triangle's area below it is no triangle
 const double kMinAngle = 0.460766922526503;   // 26.4 degrees
 const double kMaxAngle = 5.8224183846530835;  // 333.6 degrees
+const double kMostSamples = 100000.0;  // the most points a walk along a polyline takes
 
 struct Arc {
     AcGePoint3d c;
@@ -343,6 +344,17 @@ PointArray SamplePolyline(const CBoardPolyline& poly, double step)
 {
     PointArray points;
     AcGePoint3d p;
+    // A far vertex makes the walk coarser, not longer; a length that is no number gives the
+    // vertices alone.
+    double length = 0.0;
+    for (int i = 0; i < poly.GetCount(); ++i)
+        length += std::fabs(poly.GetSegLength(i));
+    if (!std::isfinite(length)) {
+        for (int i = 0; i < poly.GetCount(); ++i)
+            points.append(poly.GetPoint(i));
+        return points;
+    }
+    step = std::max(step, length / kMostSamples);
     // A step that does not advance would never end the walk.
     if (step > 0.0) {
         for (int k = 0; poly.GetPointAtDistance(k * step, p); ++k)

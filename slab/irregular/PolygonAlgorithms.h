@@ -29,6 +29,8 @@ double GetArcArcCenterLineDistance(const AcGePoint3d& c1, const double& a1, cons
 double GetArcArcDistance(AcGePoint3d p1, AcGePoint3d p2, double bulge1, AcGePoint3d p3, AcGePoint3d p4,
                          double bulge2);
 int GetPolylineExtents(const CBoardPolyline& poly, AcGePoint3d& lower, AcGePoint3d& upper);
+// Points every step along the polyline from its first vertex, and its last vertex; the step grows
+// so that there are at most 100000, and a polyline whose length is no number gives its vertices.
 PointArray SamplePolyline(const CBoardPolyline& poly, double step);
 int GetPolygonOrientation(const CBoardPolyline& poly, int& orientation);
 int GetPolygonCentroid(const CBoardPolyline& poly, AcGePoint3d& point);

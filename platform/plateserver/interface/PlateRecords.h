@@ -124,6 +124,7 @@ struct ResultRecord {
     double deflection;
     double crack;
     std::int32_t rowId;
+    std::int32_t corner;  // the outline vertex of a re-entrant corner's row; -1 for the others
 };
 
 // A variant holding one PointRecord; it is cleared first.

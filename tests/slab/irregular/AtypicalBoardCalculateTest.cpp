@@ -168,6 +168,7 @@ TEST_F(AtypicalBoardCalculate, TheServerReadsEveryLoadOfAnLShapedSlabWithAHole) 
     EXPECT_GT(analysis.reactions[dead][corner], 5.0);
 }
 
+// Two bottom rows, one per edge and one for the re-entrant corner at vertex 4.
 TEST_F(AtypicalBoardCalculate, AnLShapedSlabComesBackWithItsPicturesAndARowPerEdge) {
     CAtypicalBoardParam param;
     Prepare(param, 5.0);
@@ -177,7 +178,10 @@ TEST_F(AtypicalBoardCalculate, AnLShapedSlabComesBackWithItsPicturesAndARowPerEd
     CBoardData sent = param.m_BoardData;
     ASSERT_EQ(param.Calculate(), 1);
     EXPECT_EQ(param.m_param.m_EverLoadVal, 5.0);
-    EXPECT_EQ(param.m_ReinResults.GetSize(), 6 + 2);
+    ASSERT_EQ(param.m_ReinResults.GetSize(), 2 + 6 + 1);
+    for (int row = 0; row < 8; ++row) EXPECT_EQ(param.m_ReinResults[row].m_nCorner, -1) << row;
+    EXPECT_EQ(param.m_ReinResults[8].m_nCorner, 3);
+    EXPECT_EQ(BoardRowName(8, 6, param.m_ReinResults[8]), "阴角4");
     ExpectSameModel(sent, param.m_BoardData);
 
     int lines[7] = {}, texts[7] = {};
@@ -199,7 +203,7 @@ TEST_F(AtypicalBoardCalculate, AnLShapedSlabComesBackWithItsPicturesAndARowPerEd
     std::vector<AcGePoint3d> places;
     for (int i = 0; i < param.m_BoardData.m_ResultTexts.GetSize(); ++i)
         if (param.m_BoardData.m_ResultTexts[i].m_nPicture == 2) places.push_back(param.m_BoardData.m_ResultTexts[i].m_FirstPt);
-    ASSERT_EQ(places.size(), 8u);
+    ASSERT_EQ(places.size(), 9u);
     for (std::size_t i = 0; i < places.size(); ++i)
         for (std::size_t j = i + 1; j < places.size(); ++j) EXPECT_GT(places[i].distanceTo(places[j]), 100.0) << i << " " << j;
     EXPECT_TRUE(Messages().empty());
@@ -242,6 +246,67 @@ TEST_F(AtypicalBoardCalculate, AHoleHoldsTheSlabAsItsSupportCodeSays) {
     }
 }
 
+// Navier's series for a simply supported a × b plate under q (ν = 0.2): My at y = b/2, averaged
+// over x from x1 to x2 (the design strip across the y bars).
+//   w = Σ Wmn sin(mπx/a) sin(nπy/b), Wmn = 16q / (π⁶ D m n (m²/a² + n²/b²)²), m, n odd;
+//   My = D Σ Wmn π² (n²/b² + ν m²/a²) sin(mπx/a) sin(nπy/b), and the strip mean of sin(mπx/a) is
+//   (cos(mπx1/a) − cos(mπx2/a)) · a / (mπ (x2 − x1)).
+double NavierStripMy(double q, double a, double b, double x1, double x2)
+{
+    const double pi = 3.14159265358979323846, nu = 0.2;
+    double sum = 0.0;
+    for (int m = 1; m < 200; m += 2)
+        for (int n = 1; n < 200; n += 2) {
+            const double k = m * m / (a * a) + n * n / (b * b);
+            const double w = 16.0 / (std::pow(pi, 6) * m * n * k * k);  // · q / D
+            const double mean = (std::cos(m * pi * x1 / a) - std::cos(m * pi * x2 / a)) * a / (m * pi * (x2 - x1));
+            sum += w * pi * pi * (n * n / (b * b) + nu * m * m / (a * a)) * mean * std::sin(n * pi / 2.0);
+        }
+    return q * sum;
+}
+
+// A 6 m × 4 m slab, simply supported, 100 mm, 10 kN/m² dead (design load 1.35 · 10 = 13.5 kN/m²):
+// the plain slab bends as Navier's plate, My = 16.78 kN·m/m at the centre (the series above, the
+// strip mean over the middle metre). A 1 m opening in the middle that is drawn and left alone is a
+// free edge: the slab carries the load round it and the bottom moment grows (an independent plate
+// model gives 22.8 against 16.70, 1.37 times the plain slab's, at this shape). The same opening given
+// a simple support props the slab: the bottom moment falls to about a third.
+TEST_F(AtypicalBoardCalculate, ADrawnOpeningIsFreeUnlessGivenASupport) {
+    const double plain = NavierStripMy(13.5, 6.0, 4.0, 2.5, 3.5);
+    struct Case {
+        const char* name;
+        int holeSupport;  // -1: no opening; -2: the opening as drawn
+        double least, most;  // the largest bottom moment against the plain slab's
+    };
+    const Case cases[] = {
+        {"plain", -1, 0.97, 1.03},
+        {"opening as drawn", -2, 1.2, 1.45},
+        {"free opening", EDGE_FREE, 1.2, 1.45},
+        {"simply supported opening", EDGE_SIMPLE, 0.0, 0.5},
+        {"fixed opening", EDGE_FIXED, 0.0, 0.5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qelt::InteractionLog::Instance().Clear();
+        CAtypicalBoardParam param;
+        Prepare(param, 10.0);
+        param.m_param.m_nBoardWidth = 100.0;
+        param.m_param.m_dBoxLength = 250.0;
+        param.m_BoardData.m_BoardPoly = Polyline(BOARD_OUTLINE, 0, {P(0, 0), P(6000, 0), P(6000, 4000), P(0, 4000)});
+        for (int edge = 0; edge < 4; ++edge) param.m_BoardData.m_BoardPoly.SetLineType(edge, EDGE_SIMPLE);
+        param.m_BoardData.m_HasBoard = 1;
+        if (c.holeSupport != -1) {
+            param.m_BoardData.m_HoleArray.Add(
+                Polyline(BOARD_HOLE, SEGMENT_HOLE_EDGE, {P(2500, 1500), P(3500, 1500), P(3500, 2500), P(2500, 2500)}));
+            if (c.holeSupport >= 0) param.m_BoardData.m_HoleArray[0].m_nHoleSupport = c.holeSupport;
+        }
+        ASSERT_EQ(param.Calculate(), 1) << (Messages().empty() ? CString() : Messages()[0]);
+        const double bottom = std::max(param.m_ReinResults[0].m_dMoment, param.m_ReinResults[1].m_dMoment);
+        EXPECT_GE(bottom, c.least * plain);
+        EXPECT_LE(bottom, c.most * plain);
+    }
+}
+
 // The slabs that were refused for the peaks at their corners: an L (a 6 m square less a 3 m
 // corner, simply supported, 120 mm, 4 kN/m² dead and the self weight, the live load's default) and
 // the 6 m × 4 m slab with a 1 m opening at 100 mm, free or as drawn. Each gets a design, and at
@@ -261,6 +326,7 @@ TEST_F(AtypicalBoardCalculate, AnLShapedSlabAndASlabWithAnOpeningGetDesignsThatC
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<std::vector<double>> moments;
+        std::vector<bool> corner;
         for (double box : {500.0, 250.0}) {
             qelt::InteractionLog::Instance().Clear();
             CAtypicalBoardParam param;
@@ -279,11 +345,17 @@ TEST_F(AtypicalBoardCalculate, AnLShapedSlabAndASlabWithAnOpeningGetDesignsThatC
             param.m_bModified = 1;
             ASSERT_EQ(param.Calculate(), 1) << (Messages().empty() ? CString() : Messages()[0]);
             moments.emplace_back();
-            for (int row = 0; row < param.m_ReinResults.GetSize(); ++row) moments.back().push_back(param.m_ReinResults[row].m_dMoment);
+            corner.clear();
+            for (int row = 0; row < param.m_ReinResults.GetSize(); ++row) {
+                moments.back().push_back(param.m_ReinResults[row].m_dMoment);
+                corner.push_back(param.m_ReinResults[row].m_nCorner >= 0);
+            }
         }
         ASSERT_EQ(moments[0].size(), moments[1].size());
         for (std::size_t row = 0; row < moments[0].size(); ++row)
-            EXPECT_NEAR(moments[0][row], moments[1][row], 0.03 * moments[1][row]) << "row " << row;
+            if (!corner[row]) {  // a re-entrant corner's row needs finer elements (the engine's tests)
+                EXPECT_NEAR(moments[0][row], moments[1][row], 0.03 * moments[1][row]) << "row " << row;
+            }
     }
 }
 
@@ -419,6 +491,26 @@ TEST_F(AtypicalBoardCalculate, AnUnchangedSlabIsNotSentAgain) {
     EXPECT_EQ(param.m_ReinResults.GetSize(), 1);
 }
 
+// 1 means results of the slab held: a slab without results is calculated even when marked
+// unchanged, and after the defaults (which empty the slab but keep the rows shown) the old rows are
+// not handed back: the empty slab is refused.
+TEST_F(AtypicalBoardCalculate, ACalculationNeverReturnsResultsOfAnotherSlab) {
+    CAtypicalBoardParam fresh;
+    fresh.SetDefaultData();
+    fresh.m_bModified = 0;
+    EXPECT_EQ(fresh.Calculate(), 0);
+    EXPECT_EQ(Messages(), std::vector<CString>{"请输入板边信息"});
+    qelt::InteractionLog::Instance().Clear();
+    CAtypicalBoardParam param;
+    Prepare(param, 4.0);
+    ClampedSquare(param.m_BoardData, 4000.0);
+    ASSERT_EQ(param.Calculate(), 1);
+    param.SetDefaultData();
+    EXPECT_EQ(param.Calculate(), 0);
+    EXPECT_EQ(param.m_ReinResults.GetSize(), 0);
+    EXPECT_EQ(Messages(), std::vector<CString>{"请输入板边信息"});
+}
+
 // What the server itself refuses, each with its reason: no outline, a slab that nothing holds, a
 // mesh past the node limit (a 30 m square at 50 mm), a section too thin for its moment (x > ξb·h0),
 // which names its rows. Values out of their ranges do not reach the server.
@@ -453,6 +545,26 @@ TEST_F(AtypicalBoardCalculate, ARefusalSaysWhy) {
          "网格控制长度(mm)的输入值应在50与2000之间"},
         {"bars beyond the thickness", [](CAtypicalBoardParam& p) { p.m_param.m_nBoardWidth = 30.0; },
          "合力点As(mm)应小于板厚"},
+        {"stored thickness of 1e308", [](CAtypicalBoardParam& p) { p.m_param.m_nBoardWidth = 1e308; },
+         "板厚(mm)的输入值应在1与1000之间"},
+        {"stored factor not a number", [](CAtypicalBoardParam& p) { p.m_param.m_dEverLoadCoef = std::nan(""); },
+         "永久荷载分项系数γG的输入值应在0.9与1.5之间"},
+        {"a vertex beyond the range",
+         [](CAtypicalBoardParam& p) { p.m_BoardData.m_BoardPoly.MovePoint(1, P(2147483647.0, 0)); },
+         "板边、洞口或荷载的坐标的输入值应在-100000000与100000000之间"},
+        {"an infinite vertex",
+         [](CAtypicalBoardParam& p) { p.m_BoardData.m_BoardPoly.MovePoint(2, P(4000, HUGE_VAL)); },
+         "板边、洞口或荷载的坐标的输入值应在-100000000与100000000之间"},
+        {"an unknown edge support", [](CAtypicalBoardParam& p) { p.m_BoardData.m_BoardPoly.SetLineType(0, 7); },
+         "板边或洞口的支座类型应为简支、固支或自由"},
+        {"an unknown hole support",
+         [](CAtypicalBoardParam& p) {
+             p.m_BoardData.m_HoleArray.Add(Polyline(BOARD_HOLE, 0, {P(1500, 1500), P(2500, 1500), P(2500, 2500)}));
+             p.m_BoardData.m_HoleArray[0].m_nHoleSupport = -1;
+         },
+         "板边或洞口的支座类型应为简支、固支或自由"},
+        {"a damaged store", [](CAtypicalBoardParam& p) { p.m_bStoreDamaged = TRUE; },
+         "存储的板边、洞口或荷载数据不完整,请重新输入"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -491,7 +603,7 @@ TEST_F(AtypicalBoardCalculate, ARefusalOfBarsNamesTheLimits) {
     FakeSolver::s_solveResult = S_OK;
     FakeSolver::s_flag = 0;
     FakeSolver::s_rows.assign(6, ResultRecord{});
-    for (ResultRecord& row : FakeSolver::s_rows) row.flag = kRowDesigned;
+    for (ResultRecord& row : FakeSolver::s_rows) row.flag = kRowDesigned, row.corner = -1;
     FakeSolver::s_rows[1].flag = kRowNoBars;
     FakeSolver::s_rows[1].calArea = 2345.0;
     FakeSolver::s_rows[5].flag = kRowCrackTooWide;

@@ -7,6 +7,7 @@
 
 #include "BoardPanelFixture.h"
 #include "SlabDrawingFixture.h"
+#include "mfc/person/InteractionLog.h"
 #include "mfc/person/UserScript.h"
 #include "mfc/user/WindowClass.h"
 #include "resources/IrregularSlabResource.h"
@@ -102,6 +103,24 @@ TEST_F(DrawPanelTest, TypedOutlineEndedWithC)
     panel.UpdatePrompt();
     EXPECT_EQ(CommandLine(), " 请指定板边的第一点/-F 参照点: ");
     EXPECT_GE(History().Find(" 下一点/-F 参照点: 0,8000 "), 0);
+}
+
+// A typed point, offset or length beyond the slab's range (±10⁸ mm) is refused with a message and
+// adds no vertex; one within it is taken.
+TEST_F(DrawPanelTest, ATypedValueBeyondTheRangeIsRefused)
+{
+    Move(100, 100);
+    Type("0,0");
+    for (const char* entry : {"1000000000,0", "2147483647,0", "@0,100000001", "2147483647", "100000001<45"}) {
+        SCOPED_TRACE(entry);
+        qelt::InteractionLog::Instance().Clear();
+        Type(entry);
+        EXPECT_EQ(Data().m_WorkPoly.GetCount(), 1);
+        ASSERT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
+        EXPECT_EQ(qelt::InteractionLog::Instance().Entries()[0].text, "坐标或长度的输入值应在-100000000与100000000之间");
+    }
+    Type("100000000,0");
+    EXPECT_EQ(Data().m_WorkPoly.GetCount(), 2);
 }
 
 // A rectangle outline and a circular hole by typed corners; codes 1, 7 and 3, 6.

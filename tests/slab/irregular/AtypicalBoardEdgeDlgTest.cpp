@@ -54,7 +54,7 @@ TEST_F(EdgePanelTest, OpensOnAnOutlineInHoleMode)
     EXPECT_EQ(panel.m_NodeList.GetRowBKColor(0), 0xC0C0C0u);
     ASSERT_EQ(panel.m_HoleList.GetItemCount(), 4);
     // The closing segment from (1000, 2000) to (1000, 1000).
-    EXPECT_EQ(Row(panel.m_HoleList, 3), (std::vector<CString>{"1", "1", "1000", "1000", "1000", "0"}));
+    EXPECT_EQ(Row(panel.m_HoleList, 3), (std::vector<CString>{"1", "1", "1000", "1000", "1000", "0", "自由"}));
 }
 
 // A stored thickness of 120.7 mm shows as 120; leaving the box stores 120 and marks the change.
@@ -166,6 +166,35 @@ TEST_F(EdgePanelTest, ChordHeightColumnAndSupportCells)
     EXPECT_EQ(Data().m_BoardPoly.GetLineType(1), 2);
 }
 
+// A hole's support is chosen on any of its rows, the grey first row too; every row of the hole
+// shows it, the other hole keeps its own, and a vertex inserted later shows it as well.
+TEST_F(EdgePanelTest, AHoleTakesTheSupportChosenOnAnyOfItsRows)
+{
+    Rectangle();
+    Data().m_HoleArray.Add(Polyline(BOARD_HOLE, SEGMENT_HOLE_EDGE, {P(1000, 1000), P(2000, 1000), P(1000, 2000)}));
+    Data().m_HoleArray.Add(Polyline(BOARD_HOLE, SEGMENT_HOLE_EDGE, {P(3000, 1000), P(4000, 1000), P(3000, 2000)}));
+    Open();
+    panel.RefreshLists();
+    const struct {
+        int row;
+        const char* text;
+        int support;
+    } cases[] = {{0, "简支", EDGE_SIMPLE}, {2, "固支", EDGE_FIXED}, {3, "自由", EDGE_FREE}, {1, "简支", EDGE_SIMPLE}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        page.codes.clear();
+        ChooseCell(panel.m_HoleList, CBoardHoleList::COL_SUPPORT, c.row, c.text);
+        EXPECT_EQ(Data().m_HoleArray[0].m_nHoleSupport, c.support);
+        EXPECT_EQ(Data().m_HoleArray[1].m_nHoleSupport, EDGE_FREE);
+        for (int row = 0; row < 4; ++row) EXPECT_EQ(Cell(panel.m_HoleList, row, CBoardHoleList::COL_SUPPORT), CString(c.text));
+        EXPECT_EQ(Cell(panel.m_HoleList, 4, CBoardHoleList::COL_SUPPORT), "自由");
+        EXPECT_EQ(page.codes, std::vector<int>{BOARD_MODEL_CHANGED});
+    }
+    Menu(panel.m_HoleList, 2, "插入节点");
+    ASSERT_EQ(Data().m_HoleArray[0].GetCount(), 4);
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(Cell(panel.m_HoleList, row, CBoardHoleList::COL_SUPPORT), "简支");
+}
+
 // 删除节点 on a triangle deletes the whole outline, frees 板边 and keeps the holes; on a larger
 // outline it removes one vertex. A menu over the grey first row is not shown.
 TEST_F(EdgePanelTest, NodeMenu)
@@ -229,13 +258,13 @@ TEST_F(EdgePanelTest, HoleListAndItsMenu)
     EXPECT_EQ(page.codes, (std::vector<int>{BOARD_MODEL_CHANGED, BOARD_PROMPT}));
     ASSERT_EQ(Data().m_HoleArray.GetSize(), 1);
     ASSERT_EQ(panel.m_HoleList.GetItemCount(), 5);
-    EXPECT_EQ(Row(panel.m_HoleList, 0), (std::vector<CString>{"1", "1", "3000", "1000", "--", "--"}));
+    EXPECT_EQ(Row(panel.m_HoleList, 0), (std::vector<CString>{"1", "1", "3000", "1000", "--", "--", "自由"}));
     EXPECT_EQ(panel.m_HoleList.GetRowBKColor(0), 0xC0C0C0u);
 
     // Vertex 3 of the square goes: (4000, 1000) to (3000, 2000) is 1414 long.
     Menu(panel.m_HoleList, 2, "删除节点");
     ASSERT_EQ(Data().m_HoleArray[0].GetCount(), 3);
-    EXPECT_EQ(Row(panel.m_HoleList, 2), (std::vector<CString>{"1", "3", "3000", "2000", "1414", "0"}));
+    EXPECT_EQ(Row(panel.m_HoleList, 2), (std::vector<CString>{"1", "3", "3000", "2000", "1414", "0", "自由"}));
     EXPECT_EQ(Cell(panel.m_HoleList, 3, 1), "1");
     EXPECT_EQ(panel.m_HoleList.GetItemCount(), 4);
 }

@@ -203,13 +203,25 @@ TEST_F(PanelPageTest, ResultRows)
     EXPECT_GT(crack, 0.0);
     EXPECT_EQ(page.codes, std::vector<int>{BOARD_MODEL_CHANGED});
     const CString shown = panel.m_table.GetItemText(0, 5);
+    // A refused value comes back as the row's own, and the person is told why.
     for (const char* bad : {"0", "abc"}) {
+        qelt::InteractionLog::Instance().Clear();
         slabtest::TypeInComboCell(panel.m_table, 4, 0, bad);
         CString own;
         own.Format("%.0f", rows[0].m_dSpace);
         EXPECT_EQ(panel.m_table.GetItemText(0, 4), own);
         EXPECT_EQ(panel.m_table.GetItemText(0, 5), shown);
+        ASSERT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
+        EXPECT_EQ(qelt::InteractionLog::Instance().Entries()[0].text, "钢筋直径和间距应为大于0的数,已恢复原值");
     }
+    // A row without a scheme takes no bars.
+    rows[1].m_dDiameter = 0.0;
+    panel.SetRows(rows);
+    qelt::InteractionLog::Instance().Clear();
+    slabtest::TypeInComboCell(panel.m_table, 4, 1, "200");
+    EXPECT_EQ(panel.m_table.GetItemText(1, 3), "无配筋方案");
+    ASSERT_EQ(qelt::InteractionLog::Instance().Entries().size(), 1u);
+    EXPECT_EQ(qelt::InteractionLog::Instance().Entries()[0].text, "该行没有配筋方案,不能改配钢筋,已恢复原值");
     panel.DestroyWindow();
 }
 

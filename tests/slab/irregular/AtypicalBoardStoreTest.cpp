@@ -28,6 +28,7 @@ TEST(AtypicalBoardStore, ASlabWithArcsHolesAndEveryLoadComesBackWhole) {
     written.m_param.m_nCloudNum = 14;
     written.m_param.m_nBoardWidth = 120.0;
     written.m_param.m_EverLoadVal = 5.5;
+    written.m_BoardData.m_HoleArray[0].m_nHoleSupport = EDGE_FIXED;
     written.m_param.m_dEverLoadCoef = 1.35;
     written.m_param.m_dImportCoef = 1.1;
     ASSERT_TRUE(written.WriteParam(kPrefix));
@@ -42,9 +43,8 @@ TEST(AtypicalBoardStore, ASlabWithArcsHolesAndEveryLoadComesBackWhole) {
     const CBoardData& b = read.m_BoardData;
     EXPECT_EQ(b.m_HasBoard, 1);
     EXPECT_EQ(b.m_MassLoadArray.GetSize(), 2);
-    // A hole's support code is not stored; read back it is that of a drawn hole.
-    EXPECT_EQ(b.m_HoleArray[0].m_nHoleSupport, 0);
-    EXPECT_EQ(b.m_HoleArray[1].m_nHoleSupport, 0);
+    EXPECT_EQ(b.m_HoleArray[0].m_nHoleSupport, EDGE_FIXED);
+    EXPECT_EQ(b.m_HoleArray[1].m_nHoleSupport, EDGE_FREE);
 
     // Results are not stored, so the slab read back waits for a calculation.
     EXPECT_EQ(read.m_bModified, 1);
@@ -155,7 +155,8 @@ TEST(AtypicalBoardParam, DefaultsOfTheCommandOverTheSettingsOwn) {
     EXPECT_EQ(param.m_dDefaultLoad, 10.0);
     EXPECT_EQ(param.m_dTrapLoadP1, 10.0);
     EXPECT_EQ(param.m_bIsAutoCalSelfH, 1);
-    EXPECT_EQ(param.m_bModified, 0);
+    // The rows kept are those of the slab just emptied: it waits for a calculation.
+    EXPECT_EQ(param.m_bModified, 1);
     EXPECT_EQ(param.m_BoardData.m_HasBoard, 0);
     EXPECT_EQ(param.m_ReinResults.GetSize(), 1);
 }
@@ -168,6 +169,55 @@ TEST(AtypicalBoardParam, NamesItsKeysAndItsListEntry) {
     param.GetListData();
     EXPECT_EQ(g_VuskMainInfo.GetCurCmdEntry().strType, "异形板计算");
     EXPECT_EQ(g_VuskMainInfo.GetCurCmdEntry().strNumber, "YX-9");
+}
+
+// A count that claims elements the store does not hold (a damaged store, or INT_MAX of them) is
+// found with one look-up: it reads as none, and the store is marked damaged for the checks. A sound
+// store is not marked.
+TEST(AtypicalBoardStore, ACountBeyondTheStoredElementsMarksTheStoreDamaged) {
+    const struct {
+        const char* key;
+        int count;
+    } cases[] = {{"CAtypicalBoardParam/m_BoardPolym_StretchPtArraySize", 2147483647},
+                 {"CAtypicalBoardParam/m_BoardPolym_StretchPtArraySize", 5},
+                 {"CAtypicalBoardParam/m_HoleArraySize", 2147483647},
+                 {"CAtypicalBoardParam/m_MassLoadArraySize", -3},
+                 {"CAtypicalBoardParam/m_MassLoadArraySize", 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.key << " " << c.count);
+        TempStore store;
+        CAtypicalBoardParam written;
+        written.SetDefaultData();
+        FillSlab(written.m_BoardData);
+        ASSERT_TRUE(written.WriteParam(kPrefix));
+        CAtypicalBoardParam sound;
+        ASSERT_TRUE(sound.ReadParam(kPrefix));
+        EXPECT_FALSE(sound.m_bStoreDamaged);
+        ASSERT_TRUE(CVuskSave::SetValue(c.key, c.count));
+        CAtypicalBoardParam read;
+        ASSERT_TRUE(read.ReadParam(kPrefix));
+        EXPECT_TRUE(read.m_bStoreDamaged);
+        CString message;
+        EXPECT_FALSE(read.CheckStoredValues(message));
+        EXPECT_EQ(message, "存储的板边、洞口或荷载数据不完整,请重新输入");
+    }
+}
+
+// A store written before holes had a support of their own holds none: its holes were drawn as free
+// openings and read as free, whatever a polyline held before.
+TEST(AtypicalBoardStore, AHoleStoredWithoutASupportIsFree) {
+    TempStore store;
+    CAtypicalBoardParam param;
+    CBoardPolyline hole = Polyline(BOARD_HOLE, SEGMENT_HOLE_EDGE, {P(0, 0), P(1000, 0), P(1000, 1000)});
+    // Written as another kind, so that no support key is written, then marked a hole.
+    hole.m_BoardType = BOARD_PART_LOAD;
+    param.WritePolyline("old/", hole);
+    ASSERT_TRUE(CVuskSave::SetValue("old//m_BoardType", static_cast<int>(BOARD_HOLE)));
+    CBoardPolyline read;
+    read.m_nHoleSupport = EDGE_SIMPLE;
+    param.ReadPolyline("old/", read);
+    EXPECT_EQ(read.GetBoardType(), BOARD_HOLE);
+    EXPECT_EQ(read.m_nHoleSupport, EDGE_FREE);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // each picture shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "SlabDrawingFixture.h"
@@ -12,7 +13,7 @@ namespace {
 using slabtest::P;
 using slabtest::Polyline;
 
-const COLORREF kGreen = 0x00FF00;
+const COLORREF kMagenta = 0xFF00FF;
 const COLORREF kYellow = 0x00FFFF;
 const COLORREF kRed = 0x0000FF;
 const COLORREF kWhite = 0xFFFFFF;
@@ -107,8 +108,8 @@ TEST_F(BoardDrawTest, DeviceAndWorldRoundTripAndZoomUndoes)
     EXPECT_NE(corner.x, view.WorldToDevice(P(12000, 0)).x);
 }
 
-// Holes show in pictures -1, 0 and 1 (green on screen); a result text only in its own picture
-// (white); a result line of kind 3 yellow, in print mode too.
+// Holes show in every picture, in the colour of their support (a free hole magenta on screen); a
+// result text only in its own picture (white); a result line of kind 3 yellow, in print mode too.
 TEST_F(BoardDrawTest, EachPictureShowsItsLayers)
 {
     CBoardData& data = param.m_BoardData;
@@ -125,12 +126,12 @@ TEST_F(BoardDrawTest, EachPictureShowsItsLayers)
         int picture;
         bool holes, text, line;
     } rows[] = {{-1, true, false, false}, {0, true, false, false}, {1, true, false, false},
-                {2, false, true, false},  {3, false, false, true}, {6, false, false, false}};
+                {2, true, true, false},   {3, true, false, true},  {6, true, false, false}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.picture);
         view.SetPicture(row.picture);
         view.DrawAll();
-        EXPECT_EQ(Count(kGreen) > 0, row.holes);
+        EXPECT_EQ(Count(kMagenta) > 0, row.holes);
         EXPECT_EQ(Count(kWhite, 64) > 0, row.text);
         EXPECT_EQ(Count(kYellow) > 50, row.line);  // vertex numbers are yellow too, but small
     }
@@ -160,6 +161,36 @@ TEST_F(BoardDrawTest, ColumnDiscsAreTwoHundredMillimetresAcross)
     }
     const AcGePoint3d plain = view.WorldToDevice(P(0, 0));
     EXPECT_NE(view.m_canvas.m_pMemDC->GetPixel(int(plain.x), int(plain.y - 0.45 * s)), kRed);
+}
+
+// The marks of the design strips show on the result pictures only: on an input page (-1) they
+// would read as point loads. A result label on the screen is at least 12 pixels high, however
+// large the slab (a 300 mm text on a 120 m slab would be about 1 pixel).
+TEST_F(BoardDrawTest, StripMarksOnResultPicturesAndReadableLabels)
+{
+    CBoardData& data = param.m_BoardData;
+    CBoardResultPoint mark;
+    mark.SetPoint(P(6000, 4000));
+    mark.SetSize(1000.0);
+    data.m_ResultPoints.Add(mark);
+    view.Setup(CRect(0, 0, 500, 500), &param);
+    for (int picture : {-1, 0, 2}) {
+        SCOPED_TRACE(picture);
+        view.SetPicture(picture);
+        view.DrawAll();
+        EXPECT_EQ(Count(kWhite) > 0, picture >= 0);
+    }
+    data.m_ResultPoints.RemoveAll();
+    data.m_BoardPoly = Polyline(BOARD_OUTLINE, 1, {P(0, 0), P(120000, 0), P(120000, 80000), P(0, 80000)});
+    data.m_ResultTexts.Add(CBoardResultText("M=12.50", 300.0, 0xFFFFFF, P(60000, 40000), P(50000, 40000), 1, 1, 2));
+    view.Setup(CRect(0, 0, 500, 500), &param);
+    view.SetPicture(2);
+    view.DrawAll();
+    int top = 500, bottom = -1;
+    for (int y = 0; y < 500; ++y)
+        for (int x = 0; x < 500; ++x)
+            if (GetGValue(view.m_canvas.m_pMemDC->GetPixel(x, y)) > 128) top = std::min(top, y), bottom = std::max(bottom, y);
+    EXPECT_GE(bottom - top + 1, 8);  // the ink of digits in a 12-pixel cell
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ TEST(BoardPolyline, AddPointKeepsOneEntryPerVertexAndTheLengthsOfFinishedSegment
     EXPECT_EQ(hole.m_DisArray[0], 0.0);
     EXPECT_EQ(hole.GetBoardType(), BOARD_HOLE);
     EXPECT_EQ(hole.GetLoadType(), -1);
-    EXPECT_EQ(hole.m_nHoleSupport, 0);
+    // A drawn hole is a free opening until the engineer gives it a support.
+    EXPECT_EQ(hole.m_nHoleSupport, EDGE_FREE);
     hole.AddPoint(P(3, 4), 5, SEGMENT_HOLE_EDGE, BOARD_HOLE, 0.0, 0.0);
     EXPECT_EQ(hole.m_DisArray[0], 5.0);
     EXPECT_EQ(hole.m_LineDisArray[0], 5.0);

@@ -189,7 +189,7 @@ TEST_F(ReportPicturesTest, TheServerPutsEdgeLabelsInsideAlongTheirEdges)
     param.m_bModified = 1;
     ASSERT_EQ(param.Calculate(), 1);
     const CBoardPolyline& outline = param.m_BoardData.m_BoardPoly;
-    int edges = 0, bottoms = 0;
+    int edges = 0, bottoms = 0, corners = 0;
     for (int i = 0; i < param.m_BoardData.m_ResultTexts.GetSize(); ++i) {
         const CBoardResultText& text = param.m_BoardData.m_ResultTexts[i];
         if (text.GetPicture() != 2)
@@ -204,12 +204,23 @@ TEST_F(ReportPicturesTest, TheServerPutsEdgeLabelsInsideAlongTheirEdges)
             EXPECT_NEAR(along.x, text.GetText()[1] == 'x' ? 1.0 : -1.0, 1e-9);
             continue;
         }
+        // The re-entrant corner's row reads along the bisector, (-1, -1)/√2 from the chords at
+        // (4000, 4000), within the slab.
+        if (PointInPolyline(middle - left * 250.0, outline) == 1) {
+            ++corners;
+            EXPECT_NEAR(along.x, -1.0 / std::sqrt(2.0), 1e-9);
+            EXPECT_NEAR(along.y, -1.0 / std::sqrt(2.0), 1e-9);
+            continue;
+        }
         ++edges;
+        // Inside, clear of the mark of a strip in the middle of the edge (half its 200 mm).
         EXPECT_EQ(PointInPolyline(middle + left * 100.0, outline), 1);
-        EXPECT_EQ(PointInPolyline(middle - left * 100.0, outline), -1);
+        EXPECT_EQ(PointInPolyline(middle - left * 90.0, outline), 1);
+        EXPECT_EQ(PointInPolyline(middle - left * 250.0, outline), -1);
     }
     EXPECT_EQ(edges, outline.GetCount());
     EXPECT_EQ(bottoms, 2);
+    EXPECT_EQ(corners, 1);
 }
 
 // Each picture's bitmap is free after the drawing (it can be selected into another device context)

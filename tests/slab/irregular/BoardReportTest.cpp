@@ -84,7 +84,7 @@ TEST_F(BoardReportTest, WithoutResultsTheReportsEndAfterTheUnits)
         const std::string units = u8"\"\\t\\t弯矩:  kN·m/m\\t\\t钢筋面积:  mm$2$/m\\n\"\n";
         ASSERT_GE(rows->size(), units.size());
         EXPECT_EQ(rows->substr(rows->size() - units.size()), units);
-        EXPECT_NE(rows->find(u8"\"\\t\\t  洞口1\\n\"\n\"\\t\\t\\t点编号\\t\\tX向坐标\\t\\tY向坐标\\n\"\n\"\\t\\t\\t 1 \\t\\t500.000 \\t\\t500.000\\n\""),
+        EXPECT_NE(rows->find(u8"\"\\t\\t  洞口1\\n\"\n\"\\t\\t\\t洞边支座:自由\\n\"\n\"\\t\\t\\t点编号\\t\\tX向坐标\\t\\tY向坐标\\n\"\n\"\\t\\t\\t 1 \\t\\t500.000 \\t\\t500.000\\n\""),
                   std::string::npos);
     }
     EXPECT_EQ(full.find(u8"集中荷载"), std::string::npos);
@@ -133,6 +133,92 @@ TEST_F(BoardReportTest, FullReportOfASlabWithEveryLoad)
     EXPECT_NE(Full().find(u8"\"\\t  2-3     13.000     300       无配筋方案       393      \\n\""), std::string::npos);
     EXPECT_NE(brief.find(u8"\"\\t\\t板底垂直配筋方向裂缝的宽度为:    0.1100 mm\\n\"\n\"\\t    ==========　挠度计算结果 ==========\\n\""),
               std::string::npos);
+}
+
+// The report gives the larger long-term deflection of the two bottom rows against the limit of
+// GB 50010-2002 table 3.3.2 on the outline's shorter side, with the verdict:
+//   3000 → l0/200 = 15.00 mm; 8000 → l0/250 = 32.00 mm; 9500 → l0/300 = 31.67 mm.
+TEST_F(BoardReportTest, TheLargerDeflectionAgainstItsLimit)
+{
+    const struct {
+        double width, height, row0, row1;
+        const char* rows;
+    } cases[] = {
+        {4000, 3000, 5.5, 12.0,
+         u8"\"\\t\\t挠度为:    12.0000 mm\\n\"\n"
+         u8"\"\\t\\t挠度限值(混凝土规范表3.3.2,l0取板的短向尺寸):    l0/200 = 3000/200 = 15.00 mm\\n\"\n"
+         u8"\"\\t\\tf = 12.0000 mm ≤ 15.00 mm, 满足规范要求\\n\""},
+        {4000, 3000, 16.0, 5.5,
+         u8"\"\\t\\t挠度为:    16.0000 mm\\n\"\n"
+         u8"\"\\t\\t挠度限值(混凝土规范表3.3.2,l0取板的短向尺寸):    l0/200 = 3000/200 = 15.00 mm\\n\"\n"
+         u8"\"\\t\\tf = 16.0000 mm > 15.00 mm, 不满足规范要求\\n\""},
+        {12000, 8000, 30.0, 31.0, u8"l0/250 = 8000/250 = 32.00 mm\\n\"\n\"\\t\\tf = 31.0000 mm ≤ 32.00 mm, 满足规范要求"},
+        {9500, 12000, 32.0, 31.0, u8"l0/300 = 9500/300 = 31.67 mm\\n\"\n\"\\t\\tf = 32.0000 mm > 31.67 mm, 不满足规范要求"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rows);
+        param.m_BoardData.Reset();
+        param.m_ReinResults.RemoveAll();
+        FillSlab(param);
+        param.m_BoardData.m_BoardPoly =
+            Polyline(BOARD_OUTLINE, 1, {P(0, 0), P(c.width, 0), P(c.width, c.height), P(0, c.height)});
+        param.m_ReinResults[0].m_dDeflection = c.row0;
+        param.m_ReinResults[1].m_dDeflection = c.row1;
+        for (const std::string& rows : {Full(), Short()}) EXPECT_NE(rows.find(c.rows), std::string::npos);
+    }
+}
+
+// The report states the loads the calculation took: the dead load with the self weight when the
+// slab adds it (120 mm · 25 kN/m³ = 3.00 kN/m², 4.00 + 3.00 = 7.00), and θ = 2.0 times the grid's
+// adjustment factor (1.0 → 2.00, 0.75 → 1.50).
+TEST_F(BoardReportTest, TheInputsAsTheCalculationTookThem)
+{
+    const struct {
+        int selfWeight;
+        double adjustment;
+        const char* dead;
+        const char* theta;
+    } cases[] = {
+        {1, 1.0, u8"\"\\t\\t均布恒载:        \\t\\t7.00  kN/m$2$ (含板自重3.00 kN/m$2$)\\n\"",
+         u8"\"\\t\\t荷载长期作用挠度增大系数θ:\\t\\t2.00\\n\""},
+        {0, 0.75, u8"\"\\t\\t均布恒载:        \\t\\t4.00  kN/m$2$ (不含板自重)\\n\"",
+         u8"\"\\t\\t荷载长期作用挠度增大系数θ:\\t\\t1.50\\n\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dead);
+        param.m_BoardData.Reset();
+        param.m_ReinResults.RemoveAll();
+        FillSlab(param);
+        param.m_param.m_nBoardWidth = 120.0;
+        param.m_param.m_EverLoadVal = 4.0;
+        param.m_bIsAutoCalSelfH = c.selfWeight;
+        param.m_param.m_dNaoDu = c.adjustment;
+        for (const std::string& rows : {Full(), Short()}) {
+            EXPECT_NE(rows.find(c.dead), std::string::npos);
+            EXPECT_NE(rows.find(c.theta), std::string::npos);
+        }
+    }
+}
+
+// A re-entrant corner's row is in both reports (the short one leaves out only the edges' rows),
+// named by its vertex, with its crack width and the rule of its moment; without one, no such rule.
+TEST_F(BoardReportTest, AReentrantCornerRowInBothReports)
+{
+    FillSlab(param);
+    EXPECT_EQ(Full().find(u8"阴角"), std::string::npos);
+    BoardReinResult corner = param.m_ReinResults[2];
+    corner.m_nCorner = 3;
+    corner.m_dMoment = 12.345;
+    corner.m_dCrack = 0.2127;
+    param.m_ReinResults.Add(corner);
+    for (const std::string& rows : {Full(), Short()}) {
+        EXPECT_NE(rows.find(u8"\"\\t  阴角4     12.345     300       10@200       393      阴角板面配筋(垂直于角平分线)\\n\""),
+                  std::string::npos);
+        EXPECT_NE(rows.find(u8"\"\\t\\t阴角4处裂缝的宽度为:\\t\\t    0.2127 mm\\n\""), std::string::npos);
+        EXPECT_NE(rows.find(u8"\"\\t\\t阴角板面钢筋垂直于角平分线,弯矩取角平分线上自阴角起1000mm内的平均值\\n\""),
+                  std::string::npos);
+    }
+    EXPECT_EQ(Short().find("1-2"), std::string::npos);
 }
 
 }  // namespace

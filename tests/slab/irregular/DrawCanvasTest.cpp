@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "SlabDrawingFixture.h"
 #include "slab/irregular/DrawCanvas.h"
@@ -47,6 +48,34 @@ protected:
 
     CDrawCanvas canvas;
 };
+
+// An edge whose far end lies 10⁹ pixels off (a far vertex) draws on the canvas what the same edge
+// cut at the canvas draws, ticks and dashes alike: only the symbols that can be seen are drawn, so
+// the cost does not grow with the far end's distance. Symbols closer than a pixel are not drawn.
+TEST_F(CanvasTest, AFarEdgeDrawsItsVisibleSymbolsOnly) {
+    for (int kind = 0; kind < 2; ++kind) {
+        SCOPED_TRACE(kind == 0 ? "ticks" : "dashes");
+        auto draw = [&](double end) {
+            canvas.Clear();
+            // From the near end (sign −1: p2) along +x; 1e9 + 20 keeps the steps on the same pixels.
+            if (kind == 0)
+                canvas.DrawHatch(P(end, 100), P(20, 100), 40.0, -1);
+            else
+                canvas.DrawDashedOffset(P(end, 100), P(20, 100), 40.0, -1);
+            std::vector<COLORREF> pixels;
+            for (int y = 0; y < 400; ++y)
+                for (int x = 0; x < 1100; ++x) pixels.push_back(At(x, y));
+            return pixels;
+        };
+        const std::vector<COLORREF> cut = draw(1220.0 + 40.0 * 5), far = draw(1e9 + 20.0);
+        EXPECT_TRUE(cut == far);
+        EXPECT_GT(CountInRow(kind == 0 ? 80 : 60, kind == 0 ? kRed : kBlue), 10);
+    }
+    canvas.Clear();
+    canvas.DrawDashedOffset(P(1e9, 100), P(20, 100), 1e-5, -1);
+    canvas.DrawHatch(P(1e9, 100), P(20, 100), 0.5, -1);
+    EXPECT_EQ(Ink(), CRect());
+}
 
 // A fixed edge 1000 pixels long with s = 40: trunc(1000 / 40) + 1 = 26 ticks, every 40 pixels from
 // the end sign +1 chooses (p1), 40 pixels long on the side of (p1 - p2) turned by +90 degrees.
