@@ -271,17 +271,17 @@ TEST_F(StairBoardOutputSession, ShortBarsAreToldOnThePageAndInTheReports) {
         qelt::InteractionLog::Instance().Clear();
         m_param.wordC.InitData();
         m_param.wordS.InitData();
+        const bool bShort = c.bShort1 || c.bShort23;
         qelt::UserScript script;
         script.Tab("计算结果")
             .Choose(IDC_SB_DIA1, c.dia1)
             .Choose(IDC_SB_SPACE1, c.space1)
             .Choose(IDC_SB_DIA2, c.dia2)
             .Choose(IDC_SB_SPACE2, c.space2)
-            .Click(IDC_WORK_CALCULATE)
-            .Answer(IDNO)
-            .Close();
+            .Click(IDC_WORK_CALCULATE);
+        if (bShort) script.Answer(IDNO);  // the check's question comes up only for short bars
+        script.Close();
         Run(script);
-        const bool bShort = c.bShort1 || c.bShort23;
         const std::vector<CString> prompts = Texts("prompt");
         ASSERT_EQ(prompts.size(), bShort ? 1u : 0u);
         if (bShort) {
