@@ -2,8 +2,8 @@
 // user script (or, without one, calculates on the stored or default input), then writes the
 // reports out. Exit codes: 0 done, 1 the module or the output failed, 2 a bad command line,
 // command name or script, 3 a store that cannot be used, 4 the run's last calculation gave no
-// result or its last drawing was declined, 5 the page refused a value that the script entered or an action it took. Only a run that
-// ends with 0 changes the store and the output files.
+// result or its last drawing was declined, 5 the page refused a value that the script entered or an
+// action it took. Only a run that ends with 0 changes the store and the output files.
 #include <chrono>
 #include <filesystem>
 #include <iostream>
@@ -57,8 +57,9 @@ int List() {
     return kDone;
 }
 
-// A run whose last calculation gave no result, or whose last drawing was declined, writes no reports:
-// it tells why, from the work dialog's last step toward a report or a drawing. The input check's list (ending in "请返回修改!") goes to stdout.
+// A run whose last calculation gave no result, or whose last drawing was declined, writes no
+// reports: it tells why, from the work dialog's last step toward a report or a drawing. The input
+// check's list (ending in "请返回修改!") goes to stdout.
 int NothingCalculated() {
     size_t start = 0;
     const qelt::host::CalculationStep step = qelt::host::LastCalculationStep(start);
