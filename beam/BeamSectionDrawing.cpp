@@ -2,6 +2,7 @@
 // parameters under "CBeamSectionDlg", then the drawing command "Ljm\n".
 #include "beam/BarText.h"
 #include "beam/BeamComOutputDlg.h"
+#include "host/CommandReports.h"
 #include "host/VuskMainInfo.h"
 #include "host/YorFile.h"
 #include "mfc/user/MessageBox.h"
@@ -27,6 +28,7 @@ void WriteGroups(LPCTSTR lpszArray, int n1, int d1, int n2, int d2) {
 }  // namespace
 
 void CBeamComOutputDlg::DrawSection() {
+    qelt::host::CalculationStepScope step;  // a refusal to draw is the drawing's own outcome
     const int n = SpanCount();
     // The section the row was designed with: a support's the less favourable of its spans'.
     double b = 0, h = 0;
@@ -35,6 +37,7 @@ void CBeamComOutputDlg::DrawSection() {
     const CString B = m_lstSection.GetItemText(m_nCurRow, 1), T = m_lstSection.GetItemText(m_nCurRow, 2);
     if (B.IsEmpty() || T.IsEmpty()) {
         MessageBox("配筋不正确,不能绘图!", "错误!", MB_OK | MB_ICONERROR);
+        step.Note(qelt::host::CalculationStep::DrawingDeclined);
         return;
     }
     int n1b = 0, d1b = 22, n2b = 0, d2b = 22, n1t = 0, d1t = 22, n2t = 0, d2t = 22;
@@ -57,6 +60,7 @@ void CBeamComOutputDlg::DrawSection() {
     }
     if (S.IsEmpty() || !ReadStirrupText(S, m_pBeam->m_strHoopReinLv, d, s)) {
         MessageBox("箍筋不正确,不能绘图!", "错误!", MB_OK | MB_ICONERROR);
+        step.Note(qelt::host::CalculationStep::DrawingDeclined);
         return;
     }
     if (n1t == 0) d1t = 22;

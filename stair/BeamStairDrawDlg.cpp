@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "host/CommandReports.h"
 #include "host/QeltSteelBar.h"
 #include "host/VuskMainInfo.h"
 #include "mfc/stdctrl/ComboBox.h"
@@ -332,7 +333,10 @@ CString CBeamStairDrawDlg::DrawDataFailures(const BeamStairDrawData& r) {
 BOOL CBeamStairDrawDlg::CheckDrawData() {
     const CString strFailures = DrawDataFailures(m_record);
     if (strFailures.IsEmpty()) return TRUE;
-    return AfxMessageBox(strFailures + "\n是否直接绘图?", MB_YESNO | MB_ICONQUESTION) == IDYES;
+    qelt::host::CalculationStepScope step;  // the question and its answer are the drawing's own outcome
+    if (AfxMessageBox(strFailures + "\n是否直接绘图?", MB_YESNO | MB_ICONQUESTION) == IDYES) return TRUE;
+    step.Note(qelt::host::CalculationStep::DrawingDeclined);
+    return FALSE;
 }
 
 void CBeamStairDrawDlg::Redraw() {

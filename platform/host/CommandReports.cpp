@@ -47,6 +47,8 @@ CalculationStepScope::~CalculationStepScope() { InteractionLog::Instance().Leave
 
 void CalculationStepScope::Note(CalculationStep outcome) { LastStep() = Step{outcome, m_logStart}; }
 
+void NoteDrawingSent() { LastStep() = Step{CalculationStep::Drawn, InteractionLog::Instance().Entries().size()}; }
+
 CalculationStep LastCalculationStep(size_t& logLength) {
     logLength = LastStep().logLength;
     return LastStep().step;

@@ -3,10 +3,11 @@
 // before the parameter object is destroyed. The host library keeps copies until the next hand-over
 // or ClearCommandReports.
 //
-// The work dialog also tells the host the outcome of its last step toward a report, so that the
-// host program can decide the run by it and say why a run wrote none: its input check refused the
-// input, its calculation refused it, or its calculation gave a result; each with the length of the
-// interaction log when the step began (what was shown since came from that step).
+// The work dialog also tells the host the outcome of its last step toward a report or a drawing, so
+// that the host program can decide the run by it and say why a run wrote none: its input check
+// refused the input, its calculation refused it, its calculation gave a result, a page declined to
+// draw, or the drawing command was sent (CVuskMainInfo::SendAcadCommand notes it); each with the
+// length of the interaction log when the step began (what was shown since came from that step).
 #pragma once
 
 #include <cstddef>
@@ -19,9 +20,9 @@ void KeepCommandReports(const CWordObject& fullReport, const CWordObject& shortR
 // Forgets the reports and the steps noted.
 void ClearCommandReports();
 
-enum class CalculationStep { None, InputRefused, CalculationRefused, Calculated };
+enum class CalculationStep { None, InputRefused, CalculationRefused, Calculated, DrawingDeclined, Drawn };
 
-// The work dialog's input check or calculation, for the scope: what is shown meanwhile is the
+// The work dialog's input check or calculation, or a page's drawing, for the scope: what is shown meanwhile is the
 // step's own outcome, not a refusal of the script's action (the interaction log marks it so). Note
 // makes its outcome the last step.
 class CalculationStepScope {
@@ -37,6 +38,8 @@ private:
     size_t m_logStart;
 };
 
+// Notes the drawing command just sent as the last step.
+void NoteDrawingSent();
 // The step noted last (None when none was), with the log's length when it began.
 CalculationStep LastCalculationStep(size_t& logLength);
 // Null when no reports were handed over since the last ClearCommandReports.

@@ -1,5 +1,6 @@
 #include "host/VuskMainInfo.h"
 
+#include "host/CommandReports.h"
 #include "host/Problem.h"
 #include "host/Store.h"
 #include "host/YorFile.h"
@@ -107,5 +108,6 @@ BOOL CVuskMainInfo::SendAcadCommand(LPCTSTR lpszCommand, HWND) {
         if (auto value = qelt::host::ReadStoredValue(qelt::host::StoreSpace::Drawing, key))
             command.parameters.push_back({key, *value});
     m_acadCommands.push_back(command);
+    qelt::host::NoteDrawingSent();
     return TRUE;
 }

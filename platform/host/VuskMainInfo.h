@@ -14,7 +14,8 @@
 // AddCommandToList appends the current entry to the host's calculation list; RefreshCurCommand puts
 // the current entry in place of the last list entry of the same command (FALSE when there is none).
 // SendAcadCommand records a CAD command line with the drawing parameters stored through CYorFile
-// since the previous one; nothing is drawn, the host program shows or saves the record.
+// since the previous one, and notes it as the run's last step; nothing is drawn, the host program
+// shows or saves the record.
 #pragma once
 
 #include <string>

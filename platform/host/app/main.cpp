@@ -2,8 +2,8 @@
 // user script (or, without one, calculates on the stored or default input), then writes the
 // reports out. Exit codes: 0 done, 1 the module or the output failed, 2 a bad command line,
 // command name or script, 3 a store that cannot be used, 4 the run's last calculation gave no
-// result, 5 the page refused a value that the script entered or an action it took. Only a run that
-// ends with 0 changes the store and the output files.
+// result or its last drawing was declined, 5 the page refused a value that the script entered or an
+// action it took. Only a run that ends with 0 changes the store and the output files.
 #include <chrono>
 #include <filesystem>
 #include <iostream>
@@ -57,8 +57,9 @@ int List() {
     return kDone;
 }
 
-// A run whose last calculation gave no result writes no reports: it tells why, from the work
-// dialog's last step toward a report. The input check's list (ending in "请返回修改!") goes to stdout.
+// A run whose last calculation gave no result, or whose last drawing was declined, writes no
+// reports: it tells why, from the work dialog's last step toward a report or a drawing. The input
+// check's list (ending in "请返回修改!") goes to stdout.
 int NothingCalculated() {
     size_t start = 0;
     const qelt::host::CalculationStep step = qelt::host::LastCalculationStep(start);
@@ -67,12 +68,13 @@ int NothingCalculated() {
         if (!shown.empty()) std::cout << shown << "\n";
         return Fail(kNothingCalculated, "nothing was calculated: the input check refused it");
     }
-    if (step != qelt::host::CalculationStep::None) {
-        std::string oneLine = shown;
-        for (char& c : oneLine) c = c == '\n' ? ' ' : c;
+    std::string oneLine = shown;
+    for (char& c : oneLine) c = c == '\n' ? ' ' : c;
+    if (step == qelt::host::CalculationStep::DrawingDeclined)
+        return Fail(kNothingCalculated, "nothing was drawn: the page declined the drawing: " + oneLine);
+    if (step != qelt::host::CalculationStep::None)
         return Fail(kNothingCalculated, shown.empty() ? "nothing was calculated: the calculation gave no result"
                                                       : "nothing was calculated: the calculation refused it: " + oneLine);
-    }
     return Fail(kNothingCalculated, u8"nothing was calculated: the script ended before \"计算\"");
 }
 
@@ -114,11 +116,11 @@ bool LoadScript(const Options& options, qelt::UserScript& script, std::string& e
     return true;
 }
 
-// The end of a run that calculated: the outputs are staged, the store's copy is made ready, and the
-// outputs and the store are put in place as one. A failure on the way leaves both as they were.
-int Finish(StoreSession& store, OutputFiles& outputs, const Options& options, const std::string& stem) {
-    const CWordObject* fullReport = qelt::host::KeptFullReport();
-    const CWordObject* shortReport = qelt::host::KeptShortReport();
+// The end of a run that calculated or drew: the outputs (the reports, when given) are staged, the
+// store's copy is made ready, and the outputs and the store are put in place as one. A failure on
+// the way leaves both as they were.
+int Finish(StoreSession& store, OutputFiles& outputs, const Options& options, const std::string& stem,
+           const CWordObject* fullReport, const CWordObject* shortReport) {
     std::string error;
     if (fullReport && shortReport) error = StageReportFiles(outputs, options.outDir, stem, *fullReport, *shortReport);
     if (!error.empty()) return Fail(kFailed, error + "; the outputs and the store were left as they were");
@@ -202,19 +204,28 @@ int Run(const Options& options) {
     for (const std::string& why : snapErrors) std::cerr << "qelt: " << why << "\n";
     if (!snapErrors.empty()) return Fail(kFailed, "a picture failed; the outputs and the store were left as they were");
 
-    // The run's last calculation decides: one that refused, or gave an empty report, ends the run
-    // with nothing written or stored, whatever an earlier one gave. A command without a report page
-    // hands over no reports: what it calculated is on its page, for the script to read, and what it
-    // sent to draw is in the summary.
+    // The run's last step decides: a calculation that refused, or gave an empty report, or a drawing
+    // that the page declined, ends the run with nothing written or stored, whatever an earlier step
+    // gave. A run whose last step sent a drawing ends with it: its reports are written when it built
+    // them, and otherwise none. A command without a report page hands over no reports: what it
+    // calculated is on its page, for the script to read, and what it sent to draw is in the summary.
     const CWordObject* fullReport = qelt::host::KeptFullReport();
+    const CWordObject* shortReport = qelt::host::KeptShortReport();
     size_t stepStart = 0;
-    if (fullReport && (qelt::host::LastCalculationStep(stepStart) != qelt::host::CalculationStep::Calculated ||
-                       fullReport->GetRowCount() == 0))
+    const qelt::host::CalculationStep step = qelt::host::LastCalculationStep(stepStart);
+    const bool reportBuilt = fullReport && fullReport->GetRowCount() > 0;
+    if (step == qelt::host::CalculationStep::DrawingDeclined ||
+        (fullReport && step != qelt::host::CalculationStep::Drawn &&
+         (step != qelt::host::CalculationStep::Calculated || !reportBuilt)))
         return NothingCalculated();
+    if (fullReport && !reportBuilt) {
+        std::cout << "reports: none written (the run drew without building a report)\n";
+        fullReport = shortReport = nullptr;
+    }
     // A Word output that "加入列表" did not write stays as it was.
     std::error_code ec;
     if (options.wordPath && (std::filesystem::file_size(wordStaged, ec) == 0 || ec)) outputs.Drop(*options.wordPath);
-    return Finish(store, outputs, options, stem);
+    return Finish(store, outputs, options, stem, fullReport, shortReport);
 }
 
 }  // namespace

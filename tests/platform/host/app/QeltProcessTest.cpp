@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -609,6 +610,90 @@ TEST_F(QeltProcessTest, IrregularSlabDrawnAndCalculated) {
         EXPECT_TRUE(fs::exists(m_dir / ("out/yxbjs1-full-" + std::to_string(i) + ".png"))) << i;
     EXPECT_NE(ReadFile(m_dir / "out/yxbjs1-short.txt").find(u8"板底垂直配筋方向"), std::string::npos);
 
+}
+
+// The example's input lines, without its "计算" and its tabs.
+std::string ExampleInput(const std::string& name) {
+    std::istringstream lines(ReadFile(fs::path(QELT_EXAMPLES) / (name + ".txt")));
+    std::string input, line;
+    while (std::getline(lines, line))
+        if (line != "click 553" && line.rfind("tab ", 0) != 0) input += line + "\n";
+    return input;
+}
+
+// The drawing parameters that the store holds under a group.
+int StoredDrawingKeys(const fs::path& store, const std::string& group) {
+    sqlite3* db = nullptr;
+    int count = -1;
+    if (sqlite3_open_v2(store.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        const std::string sql = "SELECT count(*) FROM value WHERE space = 1 AND CAST(key AS TEXT) LIKE '" + group + "/%'";
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+            count = sqlite3_column_int(statement, 0);
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return count;
+}
+
+// A stair drawn from its drawing page without "计算": leaving the input page calculates but builds no
+// report, so the run ends with the drawing: exit 0, its CAD command, its parameters in the store, no
+// report files. A later run on the store calculates as before.
+TEST_F(QeltProcessTest, DrawingOnlyRunEndsWithTheDrawing) {
+    struct Case {
+        const char* name;
+        const char* command;
+        const char* cadCommand;
+        const char* group;
+    };
+    const Case cases[] = {
+        {"lshltjs", "C:LSHLTJS", "CAD command: VUSKLSHLT\n", "BeamStairDraw"},
+        {"bshltjs", "C:BSHLTJS", "CAD command: VUSKBSHLT\n", "StairBoardDraw"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string store = std::string(c.name) + ".db";
+        const std::string script = Script(std::string(c.name) + "-draw.txt", ExampleInput(c.name) + u8"tab 绘图预览\nclick 1\n");
+        Outcome drawn = Qelt({"run", c.command, "--script", script, "--store", store, "--out", "drawn"});
+        ASSERT_EQ(drawn.code, 0) << drawn.err;
+        EXPECT_NE(drawn.out.find(c.cadCommand), std::string::npos) << drawn.out;
+        EXPECT_NE(drawn.out.find("reports: none written (the run drew without building a report)\n"), std::string::npos)
+            << drawn.out;
+        EXPECT_TRUE(fs::is_empty(m_dir / "drawn"));
+        EXPECT_GT(StoredDrawingKeys(m_dir / store, c.group), 0);
+
+        Outcome again = Qelt({"run", c.command, "--store", store, "--out", "again", "--quiet"});
+        ASSERT_EQ(again.code, 0) << again.err;
+        EXPECT_GT(ReadFile(m_dir / "again" / (std::string(c.name) + "-full.txt")).size(), 0u);
+    }
+}
+
+// The continuous beam draws a section of its result page after "计算": the run ends with the drawing
+// and still writes the reports that the calculation built.
+TEST_F(QeltProcessTest, DrawingAfterACalculationKeepsItsReports) {
+    const std::string script = Script("draw.txt", u8"click 569\nclick 492\nclick 553\ntab 计算结果\nrow 475 1\nclick 255\n");
+    Outcome outcome = Qelt({"run", "C:LXLJS", "--store", "s.db", "--out", "out", "--quiet", "--script", script});
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find("CAD command: Ljm\n"), std::string::npos) << outcome.out;
+    EXPECT_EQ(outcome.out.find("reports: none written"), std::string::npos) << outcome.out;
+    EXPECT_GT(ReadFile(m_dir / "out/lxljs-full.txt").size(), 0u);
+}
+
+// A drawing that the page declines (one bar 1 is too few; the script answers "否" to drawing anyway)
+// ends the run with the page's reason, and the store keeps no drawing; answered "是", it draws.
+TEST_F(QeltProcessTest, DeclinedDrawingEndsWithItsReason) {
+    const std::string base = ExampleInput("lshltjs") + u8"tab 绘图预览\nset 394 1\nclick 1\n";
+    Outcome declined = Qelt({"run", "C:LSHLTJS", "--script", Script("no.txt", base + "answer no\n"), "--store", "s.db"});
+    EXPECT_EQ(declined.code, 4) << declined.err;
+    EXPECT_NE(declined.err.find(u8"qelt: nothing was drawn: the page declined the drawing: 1.钢筋1不能小于2根。"),
+              std::string::npos)
+        << declined.err;
+    EXPECT_EQ(declined.out.find("CAD command"), std::string::npos) << declined.out;
+    EXPECT_FALSE(fs::exists(m_dir / "s.db"));
+
+    Outcome accepted = Qelt({"run", "C:LSHLTJS", "--script", Script("yes.txt", base + "answer yes\n"), "--store", "s.db"});
+    ASSERT_EQ(accepted.code, 0) << accepted.err;
+    EXPECT_NE(accepted.out.find("  BeamStairDraw/m_nReinN1 = int 1\n"), std::string::npos) << accepted.out;
 }
 
 // On its first run the irregular slab has no slab: the input check asks for an outline, and nothing
