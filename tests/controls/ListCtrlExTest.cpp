@@ -93,7 +93,9 @@ TEST_F(ListCtrlExTest, AKeyTellsTheOwner) {
     EXPECT_EQ(m_dialog.m_events, Events{"report notify"});
 }
 
-// Columns of 40, 200 and 50 pixels in a list narrower than their sum, scrolled to the right.
+// Columns of 40, 200 and 50 pixels in a list narrower than their sum, scrolled to the right. The
+// list's scroll bars leave a view 208 − 2 − 16 = 190 pixels across: column 2, at 240 − 80 = 160
+// .. 210 scrolled by 80, is hit left of 190.
 TEST_F(ListCtrlExTest, HitTestCellCountsTheHorizontalScroll) {
     m_list.SetColumnWidth(1, 200);
     struct Case {
@@ -101,7 +103,7 @@ TEST_F(ListCtrlExTest, HitTestCellCountsTheHorizontalScroll) {
         int row, col;
     };
     const std::vector<Case> cases = {
-        {0, 30, 0, 0}, {0, 45, 0, 1}, {40, 30, 0, 1}, {40, 5, 0, 1}, {80, 200, 0, 2}, {80, 159, 0, 1},
+        {0, 30, 0, 0}, {0, 45, 0, 1}, {40, 30, 0, 1}, {40, 5, 0, 1}, {80, 185, 0, 2}, {80, 159, 0, 1},
     };
     const int y = CellCentre(0, 0).y;
     for (const Case& c : cases) {

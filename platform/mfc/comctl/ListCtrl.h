@@ -23,6 +23,13 @@
 // and the column of any cell. GetCountPerPage is the number of whole rows below the header.
 // Scroll moves whole rows: a vertical distance scrolls by as many rows as it reaches into.
 //
+// Scroll bars (16 pixels across, inside the list's edge; none with LVS_NOSCROLL): one across the
+// bottom while the columns are wider than the client area, one down the right side while it holds
+// fewer whole rows than the list has; each narrows the area for the other, and what they leave is
+// the area the geometry above, the hits and GetCountPerPage go by. A press on an arrow scrolls a
+// line (a row, or kHorizontalLine pixels), one on the track beside the thumb a page, as
+// WM_VSCROLL / WM_HSCROLL with that request and SB_ENDSCROLL; it selects nothing.
+//
 // Notifications to the parent (WM_NOTIFY): LVN_ITEMCHANGING (a nonzero answer vetoes the change)
 // and LVN_ITEMCHANGED for each change of an item's state, text, image or lParam (sub-items notify
 // nobody; a state set to what it is sends LVN_ITEMCHANGING alone); LVN_INSERTITEM after an
@@ -42,7 +49,8 @@
 // Painting: an LVS_OWNERDRAWFIXED list sends its parent WM_DRAWITEM for each row in the area being
 // painted (ODT_LISTVIEW, ODA_DRAWENTIRE, ODS_SELECTED, ODS_FOCUS while the list has the focus, the
 // row's bounds, the item's lParam); CListCtrl hands it to DrawItem. Other lists paint their rows'
-// texts in their columns, the selection where it shows and LVS_EX_GRIDLINES (no images).
+// texts in their columns, the selection where it shows and LVS_EX_GRIDLINES (no images). Every
+// list then paints its scroll bars and, with WS_BORDER or WS_EX_CLIENTEDGE, its edge.
 #pragma once
 
 #include "mfc/stdctrl/Edit.h"

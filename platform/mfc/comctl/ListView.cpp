@@ -13,6 +13,8 @@
 #include "mfc/user/WindowClass.h"
 #include "mfc/user/WindowDC.h"
 #include "mfc/user/ControlPaint.h"
+#include "mfc/user/Metrics.h"
+#include "mfc/user/ScrollBarParts.h"
 #include "mfc/user/WindowManager.h"
 
 namespace {
@@ -252,9 +254,11 @@ public:
 
         // The person.
         case WM_LBUTTONDOWN:
+            if (PressBars(window, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))) return true;
             Click(window, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)), static_cast<UINT>(wParam), NM_CLICK);
             return true;
         case WM_LBUTTONDBLCLK:
+            if (PressBars(window, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))) return true;
             Click(window, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)), static_cast<UINT>(wParam), NM_DBLCLK);
             return true;
         case WM_NOTIFY:
@@ -783,13 +787,42 @@ private:
 
     int IconWidth() const { return ImageWidth(LVSIL_SMALL); }
 
-    CRect Client(qelt::WindowRecord& window) const {
-        CRect client;
-        ::GetClientRect(window.handle, &client);
-        return client;
+    static bool Bordered(const qelt::WindowRecord& window) {
+        return (window.style & WS_BORDER) || (::GetWindowLong(window.handle, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     }
 
-    int PerPage(qelt::WindowRecord& window) const {
+    // The scroll bars the list shows inside its edge: across when the columns are wider than the
+    // view, down when the view holds fewer rows than the list has, each narrowing the view for the
+    // other; none with LVS_NOSCROLL. The view is the client area the bars leave.
+    struct Bars {
+        CRect view, across, down;
+        bool hasAcross = false, hasDown = false;
+    };
+    Bars BarsOf(qelt::WindowRecord& window) {
+        Bars bars;
+        ::GetClientRect(window.handle, &bars.view);
+        if (window.style & LVS_NOSCROLL) return bars;
+        CRect inner = bars.view;
+        if (Bordered(window)) inner.DeflateRect(2, 2);
+        const int bar = qelt::metrics::kScrollBarWidth;
+        const int total = TotalWidth(window), header = HeaderHeight(window), rowHeight = RowHeight();
+        auto wide = [&](bool down) { return total > (down ? inner.right - bar : bars.view.right); };
+        auto tall = [&](bool across) {
+            return Count() > std::max<LONG>(0, ((across ? inner.bottom - bar : bars.view.bottom) - header) / rowHeight);
+        };
+        bars.hasAcross = wide(false);
+        bars.hasDown = tall(bars.hasAcross);
+        if (bars.hasDown && !bars.hasAcross) bars.hasAcross = wide(true);
+        if (bars.hasDown) bars.view.right = std::max<LONG>(inner.right - bar, inner.left);
+        if (bars.hasAcross) bars.view.bottom = std::max<LONG>(inner.bottom - bar, inner.top);
+        bars.across = CRect(inner.left, bars.view.bottom, bars.hasDown ? bars.view.right : inner.right, inner.bottom);
+        bars.down = CRect(bars.view.right, inner.top, inner.right, bars.hasAcross ? bars.view.bottom : inner.bottom);
+        return bars;
+    }
+
+    CRect Client(qelt::WindowRecord& window) { return BarsOf(window).view; }
+
+    int PerPage(qelt::WindowRecord& window) {
         return std::max(0, (Client(window).Height() - HeaderHeight(window)) / RowHeight());
     }
 
@@ -1049,6 +1082,39 @@ private:
         qelt::SendNotify(window, notice.hdr, code);
     }
 
+    // Each bar shown, with its state.
+    template <typename Visit>
+    void ForEachBar(qelt::WindowRecord& window, const Bars& bars, Visit visit) {
+        for (const bool vertical : {false, true}) {
+            if (!(vertical ? bars.hasDown : bars.hasAcross)) continue;
+            SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+            ::GetScrollInfo(window.handle, vertical ? SB_VERT : SB_HORZ, &info);
+            visit(vertical ? bars.down : bars.across, vertical, info);
+        }
+    }
+
+    // A press outside the view lands on the bars (or the edge or corner around them): an arrow
+    // box or the track asks the list to scroll as its bar does, the request then SB_ENDSCROLL.
+    // Returns false for a press that is the rows' to answer.
+    bool PressBars(qelt::WindowRecord& window, CPoint point) {
+        const Bars bars = BarsOf(window);
+        CRect client;
+        ::GetClientRect(window.handle, &client);
+        if (bars.view.PtInRect(point) || !client.PtInRect(point)) return false;
+        int request = -1;
+        bool vertical = false;
+        ForEachBar(window, bars, [&](const CRect& bar, bool down, const SCROLLINFO& info) {
+            if (!bar.PtInRect(point)) return;
+            request = qelt::ScrollBarRequestAt(bar, down, info, point);
+            vertical = down;
+        });
+        if (request < 0) return true;
+        const UINT message = vertical ? WM_VSCROLL : WM_HSCROLL;
+        ::SendMessage(window.handle, message, MAKEWPARAM(request, 0), 0);
+        if (::IsWindow(window.handle)) ::SendMessage(window.handle, message, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+        return true;
+    }
+
     void OnHeaderNotify(qelt::WindowRecord& window, const NMHDR* header) {
         if (!header || header->hwndFrom != m_header || header->code != HDN_ITEMCLICK) return;
         if (window.style & LVS_NOSORTHEADER) return;
@@ -1191,8 +1257,21 @@ private:
         ::SelectObject(dc, oldPen);
         ::DeleteObject(grid);
         if (oldFont) ::SelectObject(dc, oldFont);
-        if ((window.style & WS_BORDER) || (::GetWindowLong(window.handle, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
-            RECT edge = client;
+    }
+
+    // The bars over the view's right and bottom, the corner between them, and the list's edge.
+    void PaintFrame(qelt::WindowRecord& window, HDC dc) {
+        const Bars bars = BarsOf(window);
+        const bool enabled = ::IsWindowEnabled(window.handle) != FALSE;
+        ForEachBar(window, bars, [&](const CRect& bar, bool vertical, const SCROLLINFO& info) {
+            qelt::DrawScrollBar(dc, bar, vertical, info, enabled);
+        });
+        if (bars.hasDown && bars.hasAcross) {
+            qelt::FillSysColor(dc, CRect(bars.down.left, bars.across.top, bars.down.right, bars.across.bottom), COLOR_3DFACE);
+        }
+        if (Bordered(window)) {
+            RECT edge;
+            ::GetClientRect(window.handle, &edge);
             qelt::DrawEdge3D(dc, &edge, true);
         }
     }
@@ -1233,7 +1312,9 @@ private:
                 ::SendMessage(window.parent->handle, WM_DRAWITEM, window.id, reinterpret_cast<LPARAM>(&draw));
             }
         }
-        if (::IsWindow(window.handle)) ::EndPaint(window.handle, &paint);
+        if (!::IsWindow(window.handle)) return;
+        PaintFrame(window, dc);
+        ::EndPaint(window.handle, &paint);
     }
 
     std::vector<Item> m_items;

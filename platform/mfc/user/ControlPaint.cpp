@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "mfc/gdi/GdiApi.h"
+#include "mfc/user/ScrollBarParts.h"
 #include "mfc/user/WinUserApi.h"
 #include "mfc/user/WindowDC.h"
 
@@ -103,31 +104,13 @@ void DrawArrowBox(HDC dc, const RECT& rect, int direction, bool enabled) {
 }
 
 void DrawScrollBar(HDC dc, const RECT& rect, bool vertical, const SCROLLINFO& info, bool enabled) {
-    const CRect bar(&rect);
-    const int thickness = vertical ? bar.Width() : bar.Height();
-    const int length = vertical ? bar.Height() : bar.Width();
-    const int arrow = std::min(thickness, length / 2);
-    // A stretch [from, to) along the bar, across its whole thickness.
-    auto along = [&](int from, int to) {
-        return vertical ? CRect(bar.left, bar.top + from, bar.right, bar.top + to)
-                        : CRect(bar.left + from, bar.top, bar.left + to, bar.bottom);
-    };
-    DrawArrowBox(dc, along(0, arrow), vertical ? 1 : 2, enabled);
-    DrawArrowBox(dc, along(length - arrow, length), vertical ? 0 : 3, enabled);
-    const int track = length - 2 * arrow;
-    if (track <= 0) return;
-    FillSysColor(dc, along(arrow, length - arrow), COLOR_SCROLLBAR);
-    const int range = info.nMax - info.nMin + 1;
-    if (!enabled || range <= 1) return;
-    const int limit = std::max(info.nMin, info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0));
-    const int thumb = info.nPage > 0
-                          ? std::clamp(static_cast<int>(static_cast<long long>(track) * info.nPage / range), 8, track)
-                          : std::min(thickness, track);
-    const int travel = limit - info.nMin;
-    const int offset =
-        travel > 0 ? static_cast<int>(static_cast<long long>(track - thumb) * (std::clamp(info.nPos, info.nMin, limit) - info.nMin) / travel)
-                   : 0;
-    CRect face = along(arrow + offset, arrow + offset + thumb);
+    const ScrollBarParts parts = ScrollBarPartsOf(rect, vertical, info);
+    DrawArrowBox(dc, parts.back, vertical ? 1 : 2, enabled);
+    DrawArrowBox(dc, parts.forward, vertical ? 0 : 3, enabled);
+    if (parts.track.IsRectEmpty()) return;
+    FillSysColor(dc, parts.track, COLOR_SCROLLBAR);
+    if (!enabled || parts.thumb.IsRectEmpty()) return;
+    CRect face = parts.thumb;
     FillSysColor(dc, face, COLOR_3DFACE);
     DrawEdge3D(dc, &face, false);
 }

@@ -237,13 +237,16 @@ TEST_F(ListCtrlTest, GeometryAsDocumented) {
     EXPECT_EQ(rect, CRect(0, 38, 190, 56));  // sub-item 0: the whole row
     EXPECT_FALSE(m_list.GetItemRect(8, &rect, LVIR_BOUNDS));
 
-    // Hits: on the label; in another column only with full-row selection; SubItemHitTest names cells.
+    // Eight rows, three a page: a vertical bar (16 pixels inside the 2-pixel edge) leaves a view of
+    // 208 − 2 − 16 = 190 pixels across, just the columns' 60 + 80 + 50, so no bar across.
+    // Hits: on the label; in another column only with full-row selection; SubItemHitTest names cells;
+    // a point on the bar is right of the view.
     struct Case {
         CPoint point;
         int item;
         UINT flags;
     } cases[] = {{{10, 45}, 1, LVHT_ONITEMLABEL}, {{70, 45}, -1, LVHT_NOWHERE}, {{10, 10}, -1, LVHT_NOWHERE},
-                 {{195, 45}, -1, LVHT_NOWHERE},   {{10, 80}, 3, LVHT_ONITEMLABEL}, {{-1, 45}, -1, LVHT_TOLEFT}};
+                 {{195, 45}, -1, LVHT_TORIGHT},   {{10, 80}, 3, LVHT_ONITEMLABEL}, {{-1, 45}, -1, LVHT_TOLEFT}};
     for (const Case& c : cases) {
         UINT flags = 0;
         EXPECT_EQ(m_list.HitTest(c.point, &flags), c.item) << c.point.x << "," << c.point.y;
@@ -269,10 +272,10 @@ TEST_F(ListCtrlTest, GeometryAsDocumented) {
     m_list.Scroll(CSize(30, 0));  // the columns fit: nothing to scroll
     ASSERT_TRUE(m_list.GetItemRect(6, &rect, LVIR_LABEL));
     EXPECT_EQ(rect.left, 0);
-    m_list.SetColumnWidth(2, 100);  // 240 pixels of columns in 208
-    m_list.Scroll(CSize(50, 0));
+    m_list.SetColumnWidth(2, 100);  // 240 pixels of columns in the 190 of the view
+    m_list.Scroll(CSize(60, 0));
     ASSERT_TRUE(m_list.GetItemRect(6, &rect, LVIR_LABEL));
-    EXPECT_EQ(rect.left, -32);
+    EXPECT_EQ(rect.left, -50);  // scrolled to the end: 240 − 190
 
     // Display order moves the columns, not the cells.
     m_list.Scroll(CSize(-50, 0));
@@ -290,6 +293,83 @@ TEST_F(ListCtrlTest, GeometryAsDocumented) {
     EXPECT_EQ(rect.Width(), 16);
     EXPECT_EQ(rect.left, 100 + 16);
     m_list.SetImageList(nullptr, LVSIL_SMALL);
+}
+
+// The list's client area is 208 × 88 with a 2-pixel edge inside it; a bar is 16 pixels across,
+// the header 20 and a row 18 high. Columns of 60 + 80 + w pixels.
+TEST(ListCtrlScrollBars, ABarShowsWhereTheViewHidesColumnsOrRows) {
+    struct Case {
+        const char* what;
+        int rows, lastWidth;
+        bool across, down;
+        int perPage;
+    } cases[] = {
+        // 190 ≤ 208 across; (88 − 20) / 18 = 3 rows a page.
+        {"all fits", 2, 50, false, false, 3},
+        // 340 > 208: a bar across leaves 88 − 2 − 16 = 70 down, (70 − 20) / 18 = 2 rows, both shown.
+        {"columns wider", 2, 200, true, false, 2},
+        // 8 rows > 3: a bar down leaves 208 − 2 − 16 = 190 across, just the columns.
+        {"rows more", 8, 50, false, true, 3},
+        // 191 > 190 once the bar down is there: both bars.
+        {"each makes the other", 8, 51, true, true, 2},
+    };
+    for (const Case& c : cases) {
+        ListDialog dialog;
+        dialog.m_rows = c.rows;
+        ASSERT_TRUE(dialog.Create(IDD_CTL_LISTS));
+        dialog.m_list.SetColumnWidth(2, c.lastWidth);
+        EXPECT_EQ(dialog.m_list.GetCountPerPage(), c.perPage) << c.what;
+        // A point on the bar across lies below the view, one on the bar down right of it.
+        UINT flags = 0;
+        dialog.m_list.HitTest(CPoint(100, 78), &flags);
+        EXPECT_EQ((flags & LVHT_BELOW) != 0, c.across) << c.what;
+        dialog.m_list.HitTest(CPoint(198, 30), &flags);
+        EXPECT_EQ((flags & LVHT_TORIGHT) != 0, c.down) << c.what;
+        dialog.DestroyWindow();
+    }
+}
+
+TEST(ListCtrlScrollBars, PressesOnTheBarScrollAsItsPartsAsk) {
+    ListDialog dialog;
+    dialog.m_rows = 2;
+    ASSERT_TRUE(dialog.Create(IDD_CTL_LISTS));
+    CListCtrl& list = dialog.m_list;
+    list.SetColumnWidth(2, 200);
+    // The bar across: 2 .. 206 × 70 .. 86; arrows 2 .. 18 and 190 .. 206, the track 18 .. 190 (172).
+    // Columns 340 wide, a page of 208: the thumb is 172 · 208 / 340 = 105 long, the last position
+    // 340 − 208 = 132; at 0 the thumb covers 18 .. 123.
+    auto press = [&](int x, int y) { list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); };
+    auto firstColumn = [&] {
+        LVHITTESTINFO cell{};
+        cell.pt = CPoint(3, 30);
+        list.SubItemHitTest(&cell);
+        return cell.iSubItem;
+    };
+    dialog.m_events.clear();
+    struct Step {
+        const char* what;
+        CPoint at;
+        int position, column;
+    } steps[] = {
+        {"right arrow: a line of 6", {198, 78}, 6, 0},
+        {"on the thumb (now 18 + 67 · 6 / 132 = 21 .. 126): nothing", {60, 78}, 6, 0},
+        {"track right of the thumb: a page, up to the last position", {150, 78}, 132, 1},
+        {"right arrow at the end: nothing", {198, 78}, 132, 1},
+        {"left arrow", {10, 78}, 126, 1},
+        {"track left of the thumb (18 + 67 · 126 / 132 = 81 .. 186)", {40, 78}, 0, 0},
+    };
+    for (const Step& step : steps) {
+        press(step.at.x, step.at.y);
+        EXPECT_EQ(::GetScrollPos(list.m_hWnd, SB_HORZ), step.position) << step.what;
+        EXPECT_EQ(firstColumn(), step.column) << step.what;  // column 0 ends at 60 − position
+    }
+    EXPECT_TRUE(dialog.m_events.empty());  // the bar is no row: nothing is clicked or chosen
+
+    // Rows: eight make a bar down (190 .. 206 × 2 .. 70); its lower arrow (54 .. 70) scrolls a row.
+    for (int row = 2; row < 8; ++row) list.InsertItem(row, "row");
+    press(198, 62);
+    EXPECT_EQ(list.GetTopIndex(), 1);
+    dialog.DestroyWindow();
 }
 
 TEST_F(ListCtrlTest, ClicksSelectTheRowHitAndCheckBoxesToggle) {
