@@ -48,24 +48,27 @@ void StripCase(const SlabStrip& strip, int& nCase, double& dG) {
 
 }  // namespace
 
+int CRectBoardDeflectCal::ChooseStep(int* pEdges, SlabStrip& strip, int& nCase) const {
+    GetSupports(pEdges);
+    const SlabStepRules rules = {false, m_nBoardKind, m_dUserValue};
+    int nFixedEdge = -1;
+    return ChooseSlabStep(pEdges, m_nLength, m_nWidth, rules, strip, nFixedEdge, nCase);
+}
+
 BOOL CRectBoardDeflectCal::SpansAlongX() const {
     int nEdges[8];
-    GetSupports(nEdges);
-    const SlabStepRules rules = {false, m_nBoardKind, m_dUserValue};
     SlabStrip strip{};
-    int nFixedEdge = -1, nCase = -1;
-    const int nStep = ChooseSlabStep(nEdges, m_nLength, m_nWidth, rules, strip, nFixedEdge, nCase);
+    int nCase = -1;
+    const int nStep = ChooseStep(nEdges, strip, nCase);
     return nStep == SLAB_STEP_TABLE ? m_nLength < m_nWidth : strip.bAlongX;
 }
 
 int CRectBoardDeflectCal::Calculate() {
     const double dQk = m_dQgk + m_dQqk, dQq = m_dQgk + m_dWq * m_dQqk;
     int nEdges[8];
-    GetSupports(nEdges);
-    const SlabStepRules rules = {false, m_nBoardKind, m_dUserValue};
     SlabStrip strip{};
-    int nFixedEdge = -1, nCase = -1;
-    const int nStep = ChooseSlabStep(nEdges, m_nLength, m_nWidth, rules, strip, nFixedEdge, nCase);
+    int nCase = -1;
+    const int nStep = ChooseStep(nEdges, strip, nCase);
     if (nStep == SLAB_STEP_NONE) return SLAB_UNSUPPORTED;
     double dMk, dMq, dEs, dL0;
     if (nStep == SLAB_STEP_TABLE) {

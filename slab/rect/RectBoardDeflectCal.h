@@ -3,6 +3,7 @@
 
 #include "slab/rect/RectBoardCal.h"
 #include "slab/rect/SlabRecords.h"
+#include "slab/rect/SlabSteps.h"
 #include "win/WinTypes.h"
 
 class CRectBoardDeflectCal : public CRectBoardCal {
@@ -39,4 +40,9 @@ public:
     int m_nDeflectCase;
     double m_dDeflectCoef, m_dF, m_dMk, m_dMq;
     SlabMoments m_serviceMoments;
+
+private:
+    // The slab's supports into pEdges, and the way its deflection is taken (SLAB_STEP_…), with the
+    // strip and table case that way uses.
+    int ChooseStep(int* pEdges, SlabStrip& strip, int& nCase) const;
 };
