@@ -29,13 +29,7 @@ const BeamStairLimitField g_BeamStairLimits[10] = {
     {IDC_BS_LIM3, &CBeamStairParam::m_dFlexibilityLim3, 1, 1000, "挠度限值(Lo>9m)Lo/"},
 };
 
-void CBeamStairParam::CheckLimits(CStringArray& arrErrors) const {
-    for (const BeamStairLimitField& field : g_BeamStairLimits) {
-        const double dValue = this->*field.pValue;
-        if (!(dValue >= field.dLower && dValue <= field.dUpper))
-            arrErrors.Add(CString(field.pszLabel) + "：" + RangeMessage(field.dLower, field.dUpper));
-    }
-}
+void CBeamStairParam::CheckLimits(CStringArray& arrErrors) const { CheckStairLimits(*this, g_BeamStairLimits, arrErrors); }
 
 BOOL CBeamStairParam::LimitsHold() const {
     CStringArray arrErrors;

@@ -11,6 +11,7 @@
 #include "host/VuskParam.h"
 #include "mfc/base/String.h"
 #include "stair/StairBeamModel.h"
+#include "stair/StairLimitField.h"
 #include "stair/StairSlabCase.h"
 
 class CParamExchange;
@@ -71,14 +72,7 @@ CString BeamStairSlideName(int nShape, LPCTSTR lpszSuffix);
 
 class CBeamStairParam;
 
-// A number of the input page that is taken when its field loses the focus, with its range (bounds
-// included) and its name in a refusal.
-struct BeamStairLimitField {
-    UINT nID;
-    double CBeamStairParam::*pValue;
-    double dLower, dUpper;
-    const char* pszLabel;
-};
+using BeamStairLimitField = StairLimitField<CBeamStairParam>;
 extern const BeamStairLimitField g_BeamStairLimits[10];
 
 class CBeamStairParam : public CVuskParam {

@@ -23,13 +23,7 @@ const StairBoardLimitField g_StairBoardLimits[8] = {
     {IDC_SB_COVER, &CStairBoardParam::m_dC, 0, 200, "保护层厚度c(mm)"},
 };
 
-void CStairBoardParam::CheckLimits(CStringArray& arrErrors) const {
-    for (const StairBoardLimitField& field : g_StairBoardLimits) {
-        const double dValue = this->*field.pValue;
-        if (!(dValue >= field.dLower && dValue <= field.dUpper))
-            arrErrors.Add(CString(field.pszLabel) + "：" + RangeMessage(field.dLower, field.dUpper));
-    }
-}
+void CStairBoardParam::CheckLimits(CStringArray& arrErrors) const { CheckStairLimits(*this, g_StairBoardLimits, arrErrors); }
 
 BOOL CStairBoardParam::LimitsHold() const {
     CStringArray arrErrors;

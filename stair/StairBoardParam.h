@@ -13,6 +13,7 @@
 #include "mfc/gdi/GdiObjects.h"
 #include "mfc/base/Geometry.h"
 #include "mfc/base/String.h"
+#include "stair/StairLimitField.h"
 #include "stair/StairSlabCase.h"
 
 class CParamExchange;
@@ -58,14 +59,7 @@ StairBoardSpan StairBoardSpanOf(int nKind, double L1, double L2, double L3, doub
 
 class CStairBoardParam;
 
-// A number of the input page that is taken when its field loses the focus, with its range (bounds
-// included) and its name in a refusal.
-struct StairBoardLimitField {
-    UINT nID;
-    double CStairBoardParam::*pValue;
-    double dLower, dUpper;
-    const char* pszLabel;
-};
+using StairBoardLimitField = StairLimitField<CStairBoardParam>;
 extern const StairBoardLimitField g_StairBoardLimits[8];
 
 class CStairBoardParam : public CVuskParam {
