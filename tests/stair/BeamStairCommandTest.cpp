@@ -13,9 +13,9 @@
 namespace {
 namespace fs = std::filesystem;
 
-class BeamStairCommand : public CommandRun {
+class BeamStairCommand : public OddStoreCommand {
 protected:
-    BeamStairCommand() : CommandRun("C:LSHLTJS") {}
+    BeamStairCommand() : OddStoreCommand("C:LSHLTJS") {}
     bool Has(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 };
 
@@ -57,33 +57,13 @@ TEST_F(BeamStairCommand, HelpOfTheDrawingPageIsTold) {
 // A stored value that no page would have taken is refused with its range before anything is
 // calculated (exit 4): the reports of the run before stay, and so does the store.
 TEST_F(BeamStairCommand, StoredValueOutsideItsRangeIsRefused) {
-    const struct {
-        const char* key;
-        double value;
-        const char* message;
-    } kCases[] = {
-        {"CBeamStairParam//m_dRg", std::nan(""), u8"永久荷载分项系数γG：输入值应在0.01与10之间"},
-        {"CBeamStairParam//as2", -HUGE_VAL, u8"as2：输入值应在0.01与200之间"},
-        {"CBeamStairParam//m_dCrackWidth", 1e308, u8"裂缝限值(mm)：输入值应在0.01与100之间"},
-        {"CBeamStairParam//m_dFlexibilityLim1", HUGE_VAL, u8"挠度限值(Lo<7m)Lo/：输入值应在1与1000之间"},
-        {"CBeamStairParam//m_dC", 1e308, u8"参数5<=c<=50,且c<=t-10"},
-    };
-    ASSERT_EQ(Run(""), 0) << Read("stderr");
-    fs::copy_file(m_dir / "store.db", m_dir / "first.db");
-    const std::string before = Read("out/lshltjs-full.txt");
-    for (const auto& c : kCases) {
-        SCOPED_TRACE(c.key);
-        fs::copy_file(m_dir / "first.db", m_dir / "store.db", fs::copy_options::overwrite_existing);
-        PutStoredDouble(m_dir / "store.db", c.key, c.value);
-        EXPECT_EQ(Run(""), 4);
-        EXPECT_NE(Read("stderr").find(c.message), std::string::npos) << Read("stderr");
-        EXPECT_EQ(Read("out/lshltjs-full.txt"), before);
-        ASSERT_EQ(qelt::host::OpenStore((m_dir / "store.db").string()), "");
-        const std::optional<double> stored = qelt::host::ReadStoredDouble(qelt::host::StoreSpace::Parameters, c.key);
-        qelt::host::CloseStore();
-        ASSERT_TRUE(stored.has_value());
-        EXPECT_TRUE(std::isnan(c.value) ? std::isnan(*stored) : *stored == c.value);
-    }
+    ExpectEachRefused(
+        {{"CBeamStairParam//m_dRg", std::nan(""), u8"永久荷载分项系数γG：输入值应在0.01与10之间"},
+         {"CBeamStairParam//as2", -HUGE_VAL, u8"as2：输入值应在0.01与200之间"},
+         {"CBeamStairParam//m_dCrackWidth", 1e308, u8"裂缝限值(mm)：输入值应在0.01与100之间"},
+         {"CBeamStairParam//m_dFlexibilityLim1", HUGE_VAL, u8"挠度限值(Lo<7m)Lo/：输入值应在1与1000之间"},
+         {"CBeamStairParam//m_dC", 1e308, u8"参数5<=c<=50,且c<=t-10"}},
+        "out/lshltjs-full.txt");
 }
 
 }  // namespace

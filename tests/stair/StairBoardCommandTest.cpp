@@ -13,9 +13,9 @@
 namespace {
 namespace fs = std::filesystem;
 
-class StairBoardCommand : public CommandRun {
+class StairBoardCommand : public OddStoreCommand {
 protected:
-    StairBoardCommand() : CommandRun("C:BSHLTJS") {}
+    StairBoardCommand() : OddStoreCommand("C:BSHLTJS") {}
 };
 
 TEST_F(StairBoardCommand, DefaultInputWritesBothReportsWithTheSchematic) {
@@ -46,32 +46,12 @@ TEST_F(StairBoardCommand, ScriptGivesThatStairsReports) {
 // A stored value that no page would have taken is refused with its range before anything is
 // calculated (exit 4): the reports of the run before stay, and so does the store.
 TEST_F(StairBoardCommand, StoredValueOutsideItsRangeIsRefused) {
-    const struct {
-        const char* key;
-        double value;
-        const char* message;
-    } kCases[] = {
-        {"CVuskParam//m_dRg", std::nan(""), u8"永久荷载分项系数γG：输入值应在0.01与10之间"},
-        {"CVuskParam//m_dWq", -HUGE_VAL, u8"准永久值系数ψq：输入值应在0.01与10之间"},
-        {"CVuskParam//m_dC", 1e308, u8"保护层厚度c(mm)：输入值应在0与200之间"},
-        {"CVuskParam//m_dFlexibilityLim2", HUGE_VAL, u8"挠度限值(7m≤Lo≤9m)Lo/：输入值应在1与1000之间"},
-    };
-    ASSERT_EQ(Run(""), 0) << Read("stderr");
-    fs::copy_file(m_dir / "store.db", m_dir / "first.db");
-    const std::string before = Read("out/bshltjs-full.txt");
-    for (const auto& c : kCases) {
-        SCOPED_TRACE(c.key);
-        fs::copy_file(m_dir / "first.db", m_dir / "store.db", fs::copy_options::overwrite_existing);
-        PutStoredDouble(m_dir / "store.db", c.key, c.value);
-        EXPECT_EQ(Run(""), 4);
-        EXPECT_NE(Read("stderr").find(c.message), std::string::npos) << Read("stderr");
-        EXPECT_EQ(Read("out/bshltjs-full.txt"), before);
-        ASSERT_EQ(qelt::host::OpenStore((m_dir / "store.db").string()), "");
-        const std::optional<double> stored = qelt::host::ReadStoredDouble(qelt::host::StoreSpace::Parameters, c.key);
-        qelt::host::CloseStore();
-        ASSERT_TRUE(stored.has_value());
-        EXPECT_TRUE(std::isnan(c.value) ? std::isnan(*stored) : *stored == c.value);
-    }
+    ExpectEachRefused(
+        {{"CVuskParam//m_dRg", std::nan(""), u8"永久荷载分项系数γG：输入值应在0.01与10之间"},
+         {"CVuskParam//m_dWq", -HUGE_VAL, u8"准永久值系数ψq：输入值应在0.01与10之间"},
+         {"CVuskParam//m_dC", 1e308, u8"保护层厚度c(mm)：输入值应在0与200之间"},
+         {"CVuskParam//m_dFlexibilityLim2", HUGE_VAL, u8"挠度限值(7m≤Lo≤9m)Lo/：输入值应在1与1000之间"}},
+        "out/bshltjs-full.txt");
 }
 
 }  // namespace
